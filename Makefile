@@ -1,0 +1,45 @@
+# Cantaro: build, run, test, benchmark and fuzz. Every target installs what is missing first.
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+TEST_DIR ?= build/test
+REL_DIR ?= build/release
+FUZZ_DIR ?= build/fuzz
+FUZZ_SECONDS ?= 60
+EXAMPLE ?= examples/vecherniy-zvon.kar
+
+.PHONY: all deps test release run bench fuzz clean
+
+all: release
+
+deps:
+	@bash scripts/install-deps
+
+# Tests build with AddressSanitizer and UndefinedBehaviorSanitizer.
+test: deps
+	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCANTARO_SANITIZE=ON -DCANTARO_TESTS=ON
+	cmake --build $(TEST_DIR) -j $(JOBS)
+	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 900
+
+# The program, the editor and the benchmarks, optimised.
+release: deps
+	cmake -S . -B $(REL_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCANTARO_TESTS=OFF -DCANTARO_BENCH=ON
+	cmake --build $(REL_DIR) -j $(JOBS)
+
+# The window on a bundled example song; without a display, the song's chord text.
+run: release
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  $(REL_DIR)/bin/cantaro "$(EXAMPLE)"; \
+	else \
+	  $(REL_DIR)/bin/cantaro --export "$(EXAMPLE)"; \
+	fi
+
+bench: release
+	@set -e; for b in $(REL_DIR)/bin/bench_*; do echo "== $$b"; "$$b"; done
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCANTARO_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	bash scripts/run-fuzzers $(FUZZ_DIR)/bin $(FUZZ_SECONDS)
+
+clean:
+	rm -rf build

@@ -1,0 +1,107 @@
+#pragma once
+// The message table: every text that the program shows to a user, in one place, so that a
+// translation has one list to cover. The built-in texts are Russian (the runtime's own I/O
+// error texts stay English, as users of the program know them).
+//
+// Each folder keeps its texts in its own section below; add a text to your section with
+// X(Identifier, "text"). Texts keep their line breaks as "\r", and their placeholders in the
+// "%s" / "%d" form that MesFormat fills in.
+
+#include <string>
+#include <string_view>
+
+#define CANTARO_MESSAGES_COMMON(X)                                                    \
+  X(SCaptionError, "Ошибка")                                                          \
+  X(SCaptionWarning, "Внимание")                                                      \
+  X(SCaptionConfirm, "Подтверждение")                                                 \
+  X(SCaptionInfo, "Информация")                                                       \
+  X(SWait, "Ждите...")
+
+#define CANTARO_MESSAGES_MIDI(X)                                                      \
+  X(SFileNotFound, "File not found")                                                  \
+  X(SInvalidFilename, "Invalid filename")                                             \
+  X(STooManyOpenFiles, "Too many open files")                                         \
+  X(SFileAccessDenied, "File access denied")                                          \
+  X(SReadBeyondEnd, "Read beyond end of file")                                        \
+  X(SInOutError, "I/O error %d")                                                      \
+  X(SListIndexError, "List index out of bounds (%d)")
+
+#define CANTARO_MESSAGES_MIDIOUT(X)
+
+#define CANTARO_MESSAGES_CHORDS(X)
+
+#define CANTARO_MESSAGES_SETTINGS(X)
+
+#define CANTARO_MESSAGES_SONG(X)
+
+#define CANTARO_MESSAGES_EXPORT(X)
+
+#define CANTARO_MESSAGES_APP(X)
+
+#define CANTARO_MESSAGES_UI(X)
+
+#define CANTARO_MESSAGES(X)                                                           \
+  CANTARO_MESSAGES_COMMON(X)                                                          \
+  CANTARO_MESSAGES_MIDI(X)                                                            \
+  CANTARO_MESSAGES_MIDIOUT(X)                                                         \
+  CANTARO_MESSAGES_CHORDS(X)                                                          \
+  CANTARO_MESSAGES_SETTINGS(X)                                                        \
+  CANTARO_MESSAGES_SONG(X)                                                            \
+  CANTARO_MESSAGES_EXPORT(X)                                                          \
+  CANTARO_MESSAGES_APP(X)                                                             \
+  CANTARO_MESSAGES_UI(X)
+
+enum class MesId : int {
+#define CANTARO_MES_ENUM(id, text) id,
+  CANTARO_MESSAGES(CANTARO_MES_ENUM)
+#undef CANTARO_MES_ENUM
+  Count
+};
+
+// The text in force for a message: the translation when one was installed, else the
+// built-in text.
+const std::string& Mes(MesId id);
+
+// The identifier as text ("SFileNotFound") and the built-in text, for translation tools.
+std::string_view MesName(MesId id);
+std::string_view MesBuiltin(MesId id);
+
+// Replaces the text of one message (a translation loaded at start-up); an empty text
+// restores the built-in one.
+void SetMes(MesId id, std::string text);
+void ResetAllMes();
+
+// Fills "%s", "%d" (also "%u", "%x") and "%%" from the arguments in order, as the program's
+// message texts expect. Surplus placeholders stay as they are; surplus arguments are ignored.
+class MesArg {
+ public:
+  MesArg(std::string_view s) : text_(s) {}
+  MesArg(const std::string& s) : text_(s) {}
+  MesArg(const char* s) : text_(s ? s : "") {}
+  MesArg(long long v) : text_(std::to_string(v)), number_(v), isNumber_(true) {}
+  MesArg(int v) : MesArg(static_cast<long long>(v)) {}
+  MesArg(unsigned v) : MesArg(static_cast<long long>(v)) {}
+  MesArg(long v) : MesArg(static_cast<long long>(v)) {}
+  MesArg(unsigned long v) : MesArg(static_cast<long long>(v)) {}
+  const std::string& text() const { return text_; }
+  long long number() const { return number_; }
+  bool isNumber() const { return isNumber_; }
+
+ private:
+  std::string text_;
+  long long number_ = 0;
+  bool isNumber_ = false;
+};
+
+std::string MesFormatArgs(std::string_view fmt, const MesArg* args, std::size_t count);
+
+template <typename... Args>
+std::string MesFormat(std::string_view fmt, const Args&... args) {
+  const MesArg list[] = {MesArg(args)..., MesArg("")};
+  return MesFormatArgs(fmt, list, sizeof...(Args));
+}
+
+template <typename... Args>
+std::string MesFormat(MesId id, const Args&... args) {
+  return MesFormat(std::string_view(Mes(id)), args...);
+}
