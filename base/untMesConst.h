@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+// ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_COMMON(X)                                                    \
   X(SCaptionError, "Ошибка")                                                          \
   X(SCaptionWarning, "Внимание")                                                      \
@@ -17,6 +18,7 @@
   X(SCaptionInfo, "Информация")                                                       \
   X(SWait, "Ждите...")
 
+// ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_MIDI(X)                                                      \
   X(SFileNotFound, "File not found")                                                  \
   X(SInvalidFilename, "Invalid filename")                                             \
@@ -26,18 +28,25 @@
   X(SInOutError, "I/O error %d")                                                      \
   X(SListIndexError, "List index out of bounds (%d)")
 
+// ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_MIDIOUT(X)
 
+// ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_CHORDS(X)
 
+// ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_SETTINGS(X)
 
+// ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_SONG(X)
 
+// ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_EXPORT(X)
 
+// ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_APP(X)
 
+// ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_UI(X)
 
 #define CANTARO_MESSAGES(X)                                                           \
