@@ -62,6 +62,8 @@ PMidiEventEx TMidiTrack::EventAt(int32_t index) {
   return &events_[static_cast<std::size_t>(index)];
 }
 
+const TMidiEventEx* TMidiTrack::EventAt(int32_t index) const { return const_cast<TMidiTrack*>(this)->EventAt(index); }
+
 void TMidiTrack::NoteNameOrInstrument(const TMidiEventEx& event) {
   if (event.Status != 0xFF || event.textLength_ == 0) return;
   if (event.Data1 == 3 && name_.empty()) name_.assign(event.textData_, event.textLength_);

@@ -59,6 +59,7 @@ class TMidiTrack {
   // Null when the index is outside 0..EventCount-1. Pointers stay valid until the next
   // LoadFile of the owning file (or the next AddEvent of this track).
   PMidiEventEx EventAt(int32_t index);
+  const TMidiEventEx* EventAt(int32_t index) const;
   std::span<TMidiEventEx> Events() { return events_; }
   std::span<const TMidiEventEx> Events() const { return events_; }
 
