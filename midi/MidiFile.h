@@ -169,7 +169,8 @@ class TMidiFile {
   // OnMidiEvent handler (through the mute filter). A handler's exception propagates.
   void Seek(int32_t tick, bool dispatch);
   // Plays from the position up to tick (past the song's end: to its end), handling messages
-  // while it waits, then stops. Returns at once for tick <= 0 or when playback cannot start.
+  // while it waits, then stops. Returns at once for an end at or before the position, or
+  // when playback cannot start; gives up after twice the stretch's playing time plus 10 s.
   void PlayUntil(int32_t tick);
   // Speed ratio numerator:denominator; numerator (or denominator) 0 resets to 1:1.
   void SetSpeed(uint8_t numerator, uint8_t denominator);
