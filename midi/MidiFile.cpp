@@ -12,6 +12,9 @@
 
 int32_t MidiTimerResol = 10;
 
+// A song of a million events is walked at every scan; keep the event small.
+static_assert(sizeof(TMidiEventEx) <= 24);
+
 namespace {
 
 int32_t Narrow(int64_t v) {

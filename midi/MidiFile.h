@@ -32,6 +32,8 @@ struct TMidiEventEx {
   int32_t Time = 0;  // absolute tick: sum of the track's delta times up to this event
 
   // The data bytes of a meta or SysEx event as stored after the length; empty otherwise.
+  // Valid until the next load of the file (in copies of the event too); std::string(Text())
+  // keeps them longer.
   std::string_view Text() const { return {textData_, textLength_}; }
 
  private:
