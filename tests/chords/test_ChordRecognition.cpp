@@ -274,31 +274,29 @@ TEST(ChordScore, CountsEveryAdditionAndAForeignBass) {
 }
 
 TEST(PlaceChordOctave, PicksTheOctaveClosestToE4AndTheLowerOneOnATie) {
-  // A lone fifth over F# (pc 6): bases 30, 42, 54, 66 cost for slots 0 and 7:
-  // 54 -> (54-64)^2 + (61-64)^2 = 109, 66 -> 4 + 81 = 85: the higher octave wins here.
-  TChord fifth;
-  fifth.ChordType = 14;
-  fifth.BasePitch = 6;
-  PlaceChordOctave(fifth);
-  EXPECT_EQ(fifth.BasePitch, 66);
-  // Dim seventh on A# (pc 10): tones at c + {0,3,6,9}; 58 costs 36+9+0+9 = 54, 46 costs far more.
-  TChord dim;
-  dim.ChordType = 12;
-  dim.BasePitch = 10;
-  PlaceChordOctave(dim);
-  EXPECT_EQ(dim.BasePitch, 58);
-  // A major triad on A# (58 + {0,4,7} against 64): 58 costs 36+4+1 = 41, 46 costs 324+196+121.
-  // On F (pc 5): 53 -> 121+49+16 = 186, 65 -> 1+25+64 = 90.
-  TChord major;
-  major.BasePitch = 5;
-  PlaceChordOctave(major);
-  EXPECT_EQ(major.BasePitch, 65);
-  // F minor seventh: 53 and 65 both cost 121+64+16+1 = 202; the lower octave wins.
-  TChord fm7;
-  fm7.ChordType = 3;
-  fm7.BasePitch = 5;
-  PlaceChordOctave(fm7);
-  EXPECT_EQ(fm7.BasePitch, 53);
+  struct Case {
+    const char* what;
+    uint8_t type;
+    int8_t pitchClass;
+    int8_t expected;
+  };
+  const Case cases[] = {
+      // tones 54, 61 cost 100 + 9 = 109; 66, 73 cost 4 + 81 = 85
+      {"fifth on F#: the higher octave", 14, 6, 66},
+      // 58 + {0,3,6,9} costs 36 + 9 + 0 + 9 = 54; 46 and 70 cost far more
+      {"diminished on A#", 12, 10, 58},
+      // 53 + {0,4,7} costs 121 + 49 + 16 = 186; 65 + {0,4,7} costs 1 + 25 + 64 = 90
+      {"major on F", 0, 5, 65},
+      // 53 + {0,3,7,10} and 65 + {0,3,7,10} both cost 121 + 64 + 16 + 1 = 202
+      {"minor seventh on F: a tie", 3, 5, 53},
+  };
+  for (const Case& c : cases) {
+    TChord chord;
+    chord.ChordType = c.type;
+    chord.BasePitch = c.pitchClass;
+    PlaceChordOctave(chord);
+    EXPECT_EQ(chord.BasePitch, c.expected) << c.what;
+  }
 }
 
 }  // namespace
