@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <ostream>
 #include <string>
 
 #include "chords/untChords.h"
@@ -27,6 +28,8 @@ struct ChordCase {
   const char* name;
   TChordTones tones;
 };
+
+void PrintTo(const ChordCase& c, std::ostream* os) { *os << c.name; }
 
 class ChordOnCTest : public ::testing::TestWithParam<ChordCase> {};
 
