@@ -322,7 +322,9 @@ TSettingsSaveResult SaveSettings(const TWindowPos& window) {
 
 bool SameFileName(const std::string& a, const std::string& b) { return FoldCase(a) == FoldCase(b); }
 
-void AddToMRU(const std::string& path) {
+void AddToMRU(const std::string& newPath) {
+  // A copy: the caller may pass an entry of the list itself, which the erase below removes.
+  const std::string path = newPath;
   if (!path.empty()) {
     std::erase_if(MRUList, [&path](const std::string& e) { return SameFileName(e, path); });
     MRUList.insert(MRUList.begin(), path);
