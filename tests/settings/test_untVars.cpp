@@ -7,6 +7,7 @@
 #include "chords/untChords.h"
 #include "chords/untKeysense.h"
 #include "settings/untVars.h"
+#include "tests/settings/ScratchDir.h"
 
 namespace fs = std::filesystem;
 
@@ -14,12 +15,10 @@ namespace {
 
 // A program folder and a configuration folder of its own for every test: no test reads or
 // writes the settings of the build folder or of the user running the tests.
-class Settings : public ::testing::Test {
+class Settings : public ScratchDir {
  protected:
   void SetUp() override {
-    std::string tmpl = (fs::temp_directory_path() / "cantaro-settings-XXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    root_ = tmpl;
+    ScratchDir::SetUp();
     fs::create_directories(root_ / "prog" / "INI");
     savedProgramFolder_ = ProgramFolder;
     SetConfigHome((root_ / "config").string());
@@ -33,23 +32,14 @@ class Settings : public ::testing::Test {
     SetNoteNotation(NoteNotation::English);
     SetProgramFolder(savedProgramFolder_);
     ResetSettings();
-    fs::remove_all(root_);
+    ScratchDir::TearDown();
   }
   std::string Prog() const { return (root_ / "prog").string() + "/"; }
-  static void Write(const std::string& path, const std::string& bytes) {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
-  static std::string Read(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-  }
   TWindowPos Load() {
     TWindowPos pos{-1, -1};
     LoadSettings(pos);
     return pos;
   }
-  fs::path root_;
   std::string savedProgramFolder_;
 };
 
