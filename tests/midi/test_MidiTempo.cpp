@@ -82,6 +82,15 @@ TEST(TempoMap, TempoBelowAMillisecondGivesZeroTicks) {
   EXPECT_EQ(f.CurrentBpm(), 60060);
 }
 
+TEST(TempoMap, ATempoOfZeroStopsTimeButNotTheProgram) {
+  TMidiFile f;
+  f.LoadFromBytes(WithTempos(96, {{0, 96}}));
+  EXPECT_EQ(f.TicksToMs(960), 500);
+  EXPECT_EQ(f.MsToTicks(600), 0);
+  f.Seek(200, false);
+  EXPECT_EQ(f.CurrentBpm(), 120);
+}
+
 TEST(TempoMap, ALaterTrackTempoBeforeTheLastEntryReplacesThatEntry) {
   TMidiFile f;
   f.LoadFromBytes(WithTempos(96, {{1000000, 96}, {250000, 288}}));
