@@ -59,7 +59,9 @@
   X(SRenderReadError, "Не удалось прочитать файл \"%s\": %s")                          \
   X(SRenderWriteError, "Не удалось записать файл \"%s\": %s")                          \
   X(SRenderSynthError, "Встроенный синтезатор недоступен: %s")                        \
-  X(SRenderSendError, "Ошибка вывода MIDI при записи звука: %s")
+  X(SRenderSendError, "Ошибка вывода MIDI при записи звука: %s")                     \
+  X(SRenderTooLong, "Файл \"%s\" слишком длинный для записи в WAV (%s).")           \
+  X(SRenderIncomplete, "звук записан не полностью")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_CHORDS(X)
