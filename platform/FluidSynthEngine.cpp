@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <string_view>
 #include <mutex>
 #include <vector>
 
@@ -100,6 +102,10 @@ uint32_t TFluidSynthEngine::StartAudio() {
   fluid_settings_foreach_option(settings_.get(), "audio.driver", &available, CollectOption);
   for (const char* name : {"pipewire", "pulseaudio", "alsa"}) {
     if (std::find(available.begin(), available.end(), name) == available.end()) continue;
+    // ALSA without sound devices can only reach the sound servers tried before it; asking it
+    // anyway makes the ALSA library print its complaints on the terminal.
+    std::error_code ec;
+    if (std::string_view(name) == "alsa" && !std::filesystem::exists("/dev/snd", ec)) continue;
     if (fluid_settings_setstr(settings_.get(), "audio.driver", name) != FLUID_OK) continue;
     driver_.reset(new_fluid_audio_driver(settings_.get(), synth_.get()));
     if (driver_) {
