@@ -65,6 +65,9 @@ struct TFileRestore {
   TNotifyEvent updateEvent;
   ~TFileRestore() {
     file.SetOnMidiEvent(nullptr);
+    // A send that failed inside Seek leaves the tracks' play indices ahead of the position;
+    // going to the end first makes the way back to 0 reset them all.
+    file.Seek(INT32_MAX, false);
     file.Seek(0, false);
     ShiftNotes(file, -transposition);
     file.SetOnMidiEvent(std::move(midiEvent));
