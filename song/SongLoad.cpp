@@ -3,6 +3,7 @@
 
 #include "base/untMesConst.h"
 #include "song/EngineScan.h"
+#include "settings/untVars.h"
 #include "song/SongSession.h"
 
 namespace {
@@ -50,7 +51,7 @@ bool TSongSession::LoadSong(const std::string& fileName) {
   loading_ = true;
   TFinally done([this] { loading_ = false; });
 
-  if (OnLoadDir) OnLoadDir(FolderOf(fileName));
+  LoadDir = FolderOf(fileName);
   if (!FileExists(fileName)) {
     prompter_.Error(Mes(MesId::SCaptionError), MesFormat(MesId::SSongFileNotFound, fileName));
     return false;
@@ -61,7 +62,7 @@ bool TSongSession::LoadSong(const std::string& fileName) {
   grdVariants_.ClearRow(1);
   RewindSong();
   caption_ = CaptionWithFile(caption_, fileName);
-  if (OnFileOpened) OnFileOpened(fileName);
+  AddToMRU(fileName);
 
   cbTransposIndex_ = 11;
   transposition_ = 0;

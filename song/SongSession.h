@@ -6,6 +6,10 @@
 // gestures and displays the state, and the command line drives the same operations
 // headlessly. Questions and notices go through a Prompter, progress texts through a
 // StatusSink.
+//
+// Settings read here, when a command runs: Keysense (chord search), LoadDir and the recent
+// files (written by LoadSong), the note notation (every name). The command line sets them
+// like the options dialog does.
 
 #include <cstdint>
 #include <functional>
@@ -18,11 +22,6 @@
 #include "song/MidiPianoModel.h"
 #include "song/Prompter.h"
 #include "song/SongTypes.h"
-
-// The settings the analysis reads, handed in by whoever owns the settings.
-struct TSongOptions {
-  bool Keysense = true;  // use the key-aware chord table when the key is known
-};
 
 // What the session needs from the playback side of the window. Left empty, the session
 // stops and rewinds the engine itself and plays nothing.
@@ -38,14 +37,10 @@ class TSongSession {
   TSongSession(const TSongSession&) = delete;
   TSongSession& operator=(const TSongSession&) = delete;
 
-  TSongOptions Options;
   TPlaybackHooks Playback;
-  // The key-aware table's choice; empty means the table is not available.
-  TKeysenseChooser Keysense;
-  // Called with the folder of every file the user tries to open, and with the path of every
-  // file that exists (recent files).
-  std::function<void(const std::string& folder)> OnLoadDir;
-  std::function<void(const std::string& path)> OnFileOpened;
+  // The key-aware table's choice (KeysenseChoose of the settings' chord table); tests may put
+  // their own table here, empty switches the key-aware choice off.
+  TKeysenseChooser KeysenseChooser;
 
   TMidiFile MidiFile;
   TMidiPianoModel MidiPiano;
@@ -164,7 +159,6 @@ class TSongSession {
   TVariants CurrentBeat_;
   int32_t fragmentStart_ = 0;
   bool loading_ = false;
-  bool keysenseActive_ = false;
   bool searching_ = false;
 
   TChordSearch search_;
