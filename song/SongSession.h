@@ -59,7 +59,8 @@ class TSongSession {
   // ---- Key -----------------------------------------------------------------------
   void actFindRootExecute();
   bool DetectKey();
-  // The key list's entries in the current note notation, keeping the selection.
+  // The key list's entries in the current note notation, keeping the selection (and the
+  // current-key display in step with it).
   void FillKeyList();
   // Selects a key by hand (-1 = unknown).
   void cbRootOrigSelect(int index);
