@@ -59,7 +59,7 @@ TEST(KeyDetect, OnlyNoteOnsWithVelocityOutsidePercussionAreCountedUntransposed) 
   CountKeyNote(h, 0xFF, 0x90, 60, 0);  // meta event
   CountKeyNote(h, 0x93, 1, 100, -11);  // C# moved down 11 was a C
   CountKeyNote(h, 0x90, 255, 1, -3);   // D2 (note 2) moved down 3 wrapped to byte 255
-  CountKeyNote(h, 0x90, 1, 1, 9);      // E9 (note 124) moved up 9 wrapped to byte 1
+  CountKeyNote(h, 0x90, 133, 1, 9);    // E9 (note 124) moved up 9 beyond 127
   EXPECT_EQ(h[0], 2);
   EXPECT_EQ(h[2], 1);
   EXPECT_EQ(h[4], 1);
