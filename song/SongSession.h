@@ -92,6 +92,8 @@ class TSongSession {
   void VariantsForNotes(const TNotes& notes);
   void VariantsForMarked();
   void MidiPianoMarkKey(int key, bool marked);
+  // A press of the "Автопоиск" toggle: toggles it, and searches the marked notes at once when
+  // it goes down.
   void btnAutoSearchMarkedMouseDown();
   void SetAutoSearchMarked(bool down) { btnAutoSearchMarked_ = down; }
   void RemoveSelectedMarked();  // mmMarkedKeyDown with Delete, mmMarkedDblClick
