@@ -448,15 +448,24 @@ inline bool PassesMute(std::bitset<256>& mutedKeys, const TMidiEventEx& ev) {
 
 template <bool Guarded>
 void TMidiFile::SeekImpl(int32_t tick, bool dispatch) {
-  if (tick < positionTicks_)
+  if (tick < positionTicks_ || indicesAhead_) {
     for (auto& t : tracks_) t->playIndex_ = 0;
+    indicesAhead_ = false;
+  }
   // A copy, so that a handler may replace itself while it runs.
   const TOnMidiEvent handler = dispatch ? onMidiEvent_ : TOnMidiEvent{};
   ++dispatchDepth_;
+  // When a handler's exception leaves this seek, the play indices have moved while the
+  // position has not: the next seek must not trust them.
   struct DepthGuard {
     int& depth;
-    ~DepthGuard() { --depth; }
-  } depthGuard{dispatchDepth_};
+    bool& ahead;
+    bool done = false;
+    ~DepthGuard() {
+      --depth;
+      if (!done) ahead = true;
+    }
+  } depthGuard{dispatchDepth_, indicesAhead_};
 
   for (auto& tp : tracks_) {
     TMidiTrack& track = *tp;
@@ -488,6 +497,7 @@ void TMidiFile::SeekImpl(int32_t tick, bool dispatch) {
       }
     }
   }
+  depthGuard.done = true;
   positionTicks_ = tick;
   positionMs_ = TicksToMs(tick);
 }

@@ -236,6 +236,9 @@ class TMidiFile {
   bool errorReported_ = false;
   std::string pendingError_;
   int32_t positionTicks_ = 0;
+  // Set while a handler's exception left some play indices past the position tick; the next
+  // seek then starts every track from the beginning again.
+  bool indicesAhead_ = false;
   int32_t positionMs_ = 0;
   int32_t startReference_ = 0;
   int32_t stopTick_ = 0;

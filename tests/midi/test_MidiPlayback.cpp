@@ -373,6 +373,21 @@ TEST_F(Playback, AFailingHandlerInASeekReachesTheCaller) {
   EXPECT_THROW(file.Seek(1000, true), std::runtime_error);
 }
 
+TEST_F(Playback, AScanEndedByAFailingHandlerCanStartAgainFromTheBeginning) {
+  // A scan that a handler's exception ends at its first step returns to tick 0 without
+  // dispatch; the next scan must see every event again, not start where the failure left off.
+  file.SetOnMidiEvent([](PMidiEventEx ev, int32_t) {
+    if (ev->Time == 480) throw std::runtime_error("stop here");
+  });
+  EXPECT_THROW(file.Seek(1000, true), std::runtime_error);
+  file.Seek(0, false);
+  file.SetOnMidiEvent([this](PMidiEventEx ev, int32_t trackNo) {
+    passed.push_back({trackNo, ev->Time, ev->Status, ev->Data1});
+  });
+  file.Seek(1000, true);
+  EXPECT_EQ(Times(), (std::vector<int32_t>{0, 480, 959, 960, 0, 100, 200}));
+}
+
 TEST_F(Playback, AHandlerMayStopPlaybackOrReplaceItself) {
   file.SetOnMidiEvent([&](PMidiEventEx ev, int32_t trackNo) {
     passed.push_back({trackNo, ev->Time, ev->Status, ev->Data1});
