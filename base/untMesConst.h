@@ -26,7 +26,8 @@
   X(SFileAccessDenied, "File access denied")                                          \
   X(SReadBeyondEnd, "Read beyond end of file")                                        \
   X(SInOutError, "I/O error %d")                                                      \
-  X(SListIndexError, "List index out of bounds (%d)")
+  X(SListIndexError, "List index out of bounds (%d)")                                 \
+  X(SExternalException, "Внешнее исключение")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_MIDIOUT(X)
