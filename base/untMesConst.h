@@ -36,7 +36,10 @@
 #define CANTARO_MESSAGES_CHORDS(X)
 
 // ----------------------------------------------------------------------------------
-#define CANTARO_MESSAGES_SETTINGS(X)
+#define CANTARO_MESSAGES_SETTINGS(X)                                                  \
+  X(SKeysenseInitError, "Keysense initialization error.")                             \
+  X(SInvalidInteger, "'%s' is not a valid integer value")                             \
+  X(SSettingsSaveError, "Не удалось сохранить настройки в файл\r%s:\r%s")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_SONG(X)
