@@ -6,8 +6,8 @@
 //
 // Runs the song session on every song of the corpus and prints the agreement over all beats
 // with a label (root, major/minor, full chord, beats without a chord) and the worst songs.
-// The key-aware table comes from the settings file (--ini, default the INI folder beside the
-// program, else the one in the source tree), or from --main/--added for trying a table.
+// The key-aware table comes from the settings file (--ini, default the one in the source
+// tree, else the INI folder beside the program), or from --main/--added for trying a table.
 
 #include <cstdio>
 #include <cstdlib>
@@ -109,10 +109,12 @@ std::string ProgramDir(const char* argv0) {
   return self.parent_path().string();
 }
 
+// The table being worked on is the one in the source tree; the copy beside the program is
+// only refreshed when the build is configured again.
 std::string DefaultIni(const std::string& programDir) {
-  const fs::path beside = fs::path(programDir) / "INI" / "cantaro.ini";
-  if (fs::exists(beside)) return beside.string();
-  return (fs::path(CANTARO_SOURCE_DIR) / "INI" / "cantaro.ini").string();
+  const fs::path source = fs::path(CANTARO_SOURCE_DIR) / "INI" / "cantaro.ini";
+  if (fs::exists(source)) return source.string();
+  return (fs::path(programDir) / "INI" / "cantaro.ini").string();
 }
 
 std::string CorpusFolder(const std::string& corpus) {
