@@ -131,6 +131,12 @@ std::string Describe(const TArgs& a, const std::string& table) {
          (a.Options.Keysense ? ", table " + table : "");
 }
 
+// One line per beat with a label, for studying a table without running the search again:
+// song, beat, key tonic (-1 without the table), asked (1 when the table was asked), the
+// twelve weights by pitch class, then plain recognition's chord (present, pitch-class bits,
+// root, bass) and the label (pitch-class bits, root, bass, family 0 other / 1 major /
+// 2 minor). The beat's chord is the table's choice from the weights when it gives one,
+// else plain recognition's.
 void WriteTrace(std::ostream& out, const TSongMeasure& m) {
   for (const TBeatVerdict& v : m.Verdicts) {
     if (!v.Label) continue;
