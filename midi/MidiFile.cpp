@@ -1,6 +1,7 @@
 #include "midi/MidiFile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -10,6 +11,9 @@
 #include "base/untMesConst.h"
 
 int32_t MidiTimerResol = 10;
+
+// A song of a million events is walked at every scan; keep the event small.
+static_assert(sizeof(TMidiEventEx) <= 24);
 
 namespace {
 
@@ -60,6 +64,8 @@ PMidiEventEx TMidiTrack::EventAt(int32_t index) {
   if (index < 0 || static_cast<std::size_t>(index) >= events_.size()) return nullptr;
   return &events_[static_cast<std::size_t>(index)];
 }
+
+const TMidiEventEx* TMidiTrack::EventAt(int32_t index) const { return const_cast<TMidiTrack*>(this)->EventAt(index); }
 
 void TMidiTrack::NoteNameOrInstrument(const TMidiEventEx& event) {
   if (event.Status != 0xFF || event.textLength_ == 0) return;
@@ -123,8 +129,17 @@ void TMidiFile::ResetForLoad() {
 }
 
 int32_t TMidiFile::LoadFile() {
+  // The new bytes are read while the old song still stands, so that its memory is reused for
+  // the new one instead of going back to the system and being faulted in again.
+  std::string bytes;
+  try {
+    bytes = ReadFileBytes(filename_);
+  } catch (...) {
+    ResetForLoad();
+    throw;
+  }
   ResetForLoad();
-  bytes_ = ReadFileBytes(filename_);
+  bytes_ = std::move(bytes);
   ParseBytes();
   return NumberOfTracks();
 }
@@ -269,23 +284,38 @@ void TMidiFile::AddTempo(int32_t tempo, int32_t tick) {
 }
 
 // The entry for a key: the last entry after the first whose key is below it, else the first.
+// In order, the entry found last time (or the one after it) is tried first, since a song is
+// mostly walked forward; then the map is bisected.
 template <typename Key>
-static const TempoEntry& FindTempo(const std::vector<TempoEntry>& map, bool sorted, int32_t value, Key key) {
+static const TempoEntry& FindTempo(const std::vector<TempoEntry>& map, bool sorted, std::atomic<std::size_t>& hint,
+                                   int32_t value, Key key) {
+  const std::size_t n = map.size();
   if (sorted) {
+    auto fits = [&](std::size_t i) { return key(map[i]) < value && (i + 1 == n || !(key(map[i + 1]) < value)); };
+    std::size_t h = hint.load(std::memory_order_relaxed);
+    if (h >= 1 && h < n) {
+      if (fits(h)) return map[h];
+      if (h + 1 < n && fits(h + 1)) {
+        hint.store(h + 1, std::memory_order_relaxed);
+        return map[h + 1];
+      }
+    }
     auto it = std::partition_point(map.begin() + 1, map.end(), [&](const TempoEntry& e) { return key(e) < value; });
-    return it == map.begin() + 1 ? map.front() : *(it - 1);
+    if (it == map.begin() + 1) return map.front();
+    hint.store(static_cast<std::size_t>(it - 1 - map.begin()), std::memory_order_relaxed);
+    return *(it - 1);
   }
-  for (std::size_t i = map.size() - 1; i >= 1; --i)
+  for (std::size_t i = n - 1; i >= 1; --i)
     if (key(map[i]) < value) return map[i];
   return map.front();
 }
 
 const TempoEntry& TMidiFile::TempoAtTick(int32_t tick) const {
-  return FindTempo(tempoMap_, tempoTicksSorted_, tick, [](const TempoEntry& e) { return e.Tick; });
+  return FindTempo(tempoMap_, tempoTicksSorted_, tickHint_, tick, [](const TempoEntry& e) { return e.Tick; });
 }
 
 const TempoEntry& TMidiFile::TempoAtMs(int32_t ms) const {
-  return FindTempo(tempoMap_, tempoMsSorted_, ms, [](const TempoEntry& e) { return e.Ms; });
+  return FindTempo(tempoMap_, tempoMsSorted_, msHint_, ms, [](const TempoEntry& e) { return e.Ms; });
 }
 
 int32_t TMidiFile::TicksToMs(int32_t tick) const {
@@ -498,15 +528,21 @@ void TMidiFile::TimerStep() {
   if (!pendingError_.empty()) {
     const std::string message = std::move(pendingError_);
     pendingError_.clear();
-    if (errorReport_)
-      errorReport_(message);
-    else
-      std::fprintf(stderr, "%s\n", message.c_str());
+    try {
+      if (errorReport_)
+        errorReport_(message);
+      else
+        std::fprintf(stderr, "%s\n", message.c_str());
+    } catch (...) {
+      // The report runs inside the timer's event; nothing may escape into the event loop.
+    }
   }
 }
 
 void TMidiFile::PlayUntil(int32_t tick) {
-  if (tick <= 0) return;
+  // Nothing lies between the position and an end at or before it; playing there would clamp
+  // the first step back to the end and pass every event from the start again.
+  if (tick <= 0 || tick <= positionTicks_) return;
   const int32_t length = SongLength();
   // Past the end: one tick beyond the last event, so the events at the last tick sound.
   stopTick_ = length < tick ? (length == std::numeric_limits<int32_t>::max() ? length : length + 1) : tick;

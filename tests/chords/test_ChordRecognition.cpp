@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -32,6 +33,8 @@ struct RecognitionCase {
   std::vector<std::string> expected;  // the whole list, or its head when `head` is set
   bool head;
 };
+
+void PrintTo(const RecognitionCase& c, std::ostream* os) { *os << c.what; }
 
 class RecognizeChordsTest : public ::testing::TestWithParam<RecognitionCase> {};
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -19,6 +20,10 @@ struct ParseCase {
   int32_t positionAfter;
   bool flat;
 };
+
+const char* NotationName(N n) { return n == N::English ? "English" : n == N::German ? "German" : "Italian"; }
+
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << NotationName(c.notation) << " '" << c.text << "' at " << c.start; }
 
 class ParseNoteNameTest : public ::testing::TestWithParam<ParseCase> {};
 
@@ -82,6 +87,8 @@ struct NameCase {
   const char* pitchName;
   const char* className;
 };
+
+void PrintTo(const NameCase& c, std::ostream* os) { *os << NotationName(c.notation) << " " << c.pitchName; }
 
 class PitchNameTest : public ::testing::TestWithParam<NameCase> {};
 
