@@ -3,6 +3,7 @@
 
 #include "base/untMesConst.h"
 #include "song/EngineScan.h"
+#include "settings/untVars.h"
 #include "song/SongSession.h"
 
 namespace {
@@ -50,18 +51,21 @@ bool TSongSession::LoadSong(const std::string& fileName) {
   loading_ = true;
   TFinally done([this] { loading_ = false; });
 
-  if (OnLoadDir) OnLoadDir(FolderOf(fileName));
+  LoadDir = FolderOf(fileName);
   if (!FileExists(fileName)) {
     prompter_.Error(Mes(MesId::SCaptionError), MesFormat(MesId::SSongFileNotFound, fileName));
     return false;
   }
 
   MidiPiano.ClearMarks();
+  // The variants grid empties, and so does the list behind it: a variant of the previous
+  // song must not be applicable to a beat of this one.
+  CurrentBeat_ = TVariants{};
   grdVariants_.SetRowCount(2);
   grdVariants_.ClearRow(1);
   RewindSong();
   caption_ = CaptionWithFile(caption_, fileName);
-  if (OnFileOpened) OnFileOpened(fileName);
+  AddToMRU(fileName);
 
   cbTransposIndex_ = 11;
   transposition_ = 0;

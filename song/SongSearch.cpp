@@ -5,6 +5,8 @@
 
 #include "base/untMesConst.h"
 #include "song/EngineScan.h"
+#include "chords/untKeysense.h"
+#include "settings/untVars.h"
 #include "song/SongSession.h"
 
 namespace {
@@ -35,15 +37,15 @@ void TSongSession::actSearchSongChordsExecute() {
 }
 
 bool TSongSession::ActivateKeysense() {
-  if (Options.Keysense && cbRootOrigIndex_ < 0) {
+  if (Keysense && cbRootOrigIndex_ < 0) {
     if (prompter_.Question(Mes(MesId::SCaptionConfirm), Mes(MesId::SSongKeysenseQuestion),
                            TPromptButtons::YesNo, TPromptIcon::Question) == TPromptAnswer::Yes)
       actFindRootExecute();
     else
       prompter_.Message(Mes(MesId::SSongKeysenseOff));
   }
-  keysenseActive_ = Options.Keysense && cbRootOrigIndex_ >= 0 && static_cast<bool>(Keysense);
-  return keysenseActive_;
+  KeysenseActive = Keysense && cbRootOrigIndex_ >= 0 && static_cast<bool>(KeysenseChooser);
+  return KeysenseActive;
 }
 
 int TSongSession::KeyTonic() const { return ((cbRootOrigIndex_ - cbTransposIndex_ + 23) % 12 + 12) % 12; }
@@ -65,8 +67,8 @@ void TSongSession::CollectBeatNote(const TMidiEventEx& e) {
 void TSongSession::SearchSongChords() {
   MidiPiano.ClearMarks();
   if (beats_.empty()) return;
-  keysenseActive_ = false;
-  if (Options.Keysense) ActivateKeysense();
+  KeysenseActive = false;
+  if (Keysense) ActivateKeysense();
 
   // The marks the replay makes must not start the variant search of the marked notes.
   MidiPiano.MarkMode = true;
@@ -89,8 +91,8 @@ void TSongSession::SearchSongChords() {
   TEngineHandlersGuard borrow(MidiFile, [this](PMidiEventEx e, int32_t) { CollectBeatNote(*e); });
   status_.ShowStatus(Mes(MesId::SSongSearchWait));
 
-  int tonic = keysenseActive_ ? KeyTonic() : 0;
-  const TKeysenseChooser* chooser = keysenseActive_ ? &Keysense : nullptr;
+  int tonic = KeysenseActive ? KeyTonic() : 0;
+  const TKeysenseChooser* chooser = KeysenseActive ? &KeysenseChooser : nullptr;
   for (size_t b = 0; b < beats_.size(); ++b) {
     search_.StartBeat();
     int32_t end = BeatEnd(b, beatLength_);

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
+#include "chords/untKeysense.h"
+
 TSongSession::TSongSession(Prompter& prompter, StatusSink& status)
     : prompter_(prompter), status_(status) {
+  KeysenseChooser = [](const TKeysenseWeights& w, int tonic) { return KeysenseChoose(w, tonic); };
   MidiPiano.OnMarkKey = [this](int key, bool marked) { MidiPianoMarkKey(key, marked); };
   FillKeyList();
   FillTransposeList(false);

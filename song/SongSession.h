@@ -6,6 +6,19 @@
 // gestures and displays the state, and the command line drives the same operations
 // headlessly. Questions and notices go through a Prompter, progress texts through a
 // StatusSink.
+//
+// Settings read here, when a command runs: Keysense (chord search), LoadDir and the recent
+// files (written by LoadSong), the note notation (every name). The command line sets them
+// like the options dialog does.
+//
+// Headless, a song goes: LoadSong; the beat-length commands and actFindRootExecute or
+// cbRootOrigSelect as wanted (a Prompter that answers Yes confirms them);
+// actSearchSongChordsExecute; SetTransposition; then grdSong() (one chord name per beat
+// cell), beats(), karaoke(), transposition(), cbRootOrigIndex() and the engine MidiFile
+// for the text builder, which scans it with TEngineHandlersGuard (song/EngineScan.h).
+//
+// The piano model's OnMarkKey belongs to the session (it keeps the marked-notes list); a
+// piano widget listens to OnKeyChanged, OnRepaint and OnShiftOctaves.
 
 #include <cstdint>
 #include <functional>
@@ -18,11 +31,6 @@
 #include "song/MidiPianoModel.h"
 #include "song/Prompter.h"
 #include "song/SongTypes.h"
-
-// The settings the analysis reads, handed in by whoever owns the settings.
-struct TSongOptions {
-  bool Keysense = true;  // use the key-aware chord table when the key is known
-};
 
 // What the session needs from the playback side of the window. Left empty, the session
 // stops and rewinds the engine itself and plays nothing.
@@ -38,14 +46,10 @@ class TSongSession {
   TSongSession(const TSongSession&) = delete;
   TSongSession& operator=(const TSongSession&) = delete;
 
-  TSongOptions Options;
   TPlaybackHooks Playback;
-  // The key-aware table's choice; empty means the table is not available.
-  TKeysenseChooser Keysense;
-  // Called with the folder of every file the user tries to open, and with the path of every
-  // file that exists (recent files).
-  std::function<void(const std::string& folder)> OnLoadDir;
-  std::function<void(const std::string& path)> OnFileOpened;
+  // The key-aware table's choice (KeysenseChoose of the settings' chord table); tests may put
+  // their own table here, empty switches the key-aware choice off.
+  TKeysenseChooser KeysenseChooser;
 
   TMidiFile MidiFile;
   TMidiPianoModel MidiPiano;
@@ -64,7 +68,8 @@ class TSongSession {
   // ---- Key -----------------------------------------------------------------------
   void actFindRootExecute();
   bool DetectKey();
-  // The key list's entries in the current note notation, keeping the selection.
+  // The key list's entries in the current note notation, keeping the selection (and the
+  // current-key display in step with it).
   void FillKeyList();
   // Selects a key by hand (-1 = unknown).
   void cbRootOrigSelect(int index);
@@ -87,6 +92,8 @@ class TSongSession {
   void VariantsForNotes(const TNotes& notes);
   void VariantsForMarked();
   void MidiPianoMarkKey(int key, bool marked);
+  // A press of the "Автопоиск" toggle: toggles it, and searches the marked notes at once when
+  // it goes down.
   void btnAutoSearchMarkedMouseDown();
   void SetAutoSearchMarked(bool down) { btnAutoSearchMarked_ = down; }
   void RemoveSelectedMarked();  // mmMarkedKeyDown with Delete, mmMarkedDblClick
@@ -117,6 +124,8 @@ class TSongSession {
   int32_t transposition() const { return transposition_; }
   bool karaoke() const { return karaoke_; }
   const TVariants& CurrentBeat() const { return CurrentBeat_; }
+  // The search's working tables (their size does not grow with the song).
+  const TChordSearch& SearchTables() const { return search_; }
   int32_t fragmentStart() const { return fragmentStart_; }
   // The chord name a beat shows, empty when it has none.
   std::string BeatChordName(int beat) const;
@@ -164,7 +173,6 @@ class TSongSession {
   TVariants CurrentBeat_;
   int32_t fragmentStart_ = 0;
   bool loading_ = false;
-  bool keysenseActive_ = false;
   bool searching_ = false;
 
   TChordSearch search_;
