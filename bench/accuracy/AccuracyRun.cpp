@@ -11,6 +11,7 @@
 
 #include "chords/untKeysense.h"
 #include "midi/MidiFile.h"
+#include "settings/untVars.h"
 #include "song/Prompter.h"
 #include "song/SongSession.h"
 
@@ -97,10 +98,16 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
   SilentPrompter prompter;  // declines the offer to detect the key when it is to stay unknown
   NullStatusSink status;
   TSongSession session(prompter, status);
-  session.Options.Keysense = options.Keysense;
+  // The session reads the Keysense setting as the options dialog leaves it; the setting is
+  // put back afterwards, so a measurement leaves the process as it found it.
+  struct TKeysenseSetting {
+    bool saved = Keysense;
+    ~TKeysenseSetting() { Keysense = saved; }
+  } keepSetting;
+  Keysense = options.Keysense;
   std::vector<TBeatTrace>& traces = m.Trace;
   if (trace)
-    session.Keysense = [&traces](const TKeysenseWeights& w, int) -> std::optional<TChord> {
+    session.KeysenseChooser = [&traces](const TKeysenseWeights& w, int) -> std::optional<TChord> {
       TBeatTrace t;
       t.Weights = w;
       t.Asked = true;
@@ -108,7 +115,7 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
       return std::nullopt;
     };
   else
-    session.Keysense = [](const TKeysenseWeights& w, int tonic) { return KeysenseChoose(w, tonic); };
+    session.KeysenseChooser = [](const TKeysenseWeights& w, int tonic) { return KeysenseChoose(w, tonic); };
 
   try {
     if (!session.LoadSong(song.MidiPath)) throw std::runtime_error("the file has no tracks");
