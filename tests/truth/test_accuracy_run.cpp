@@ -10,6 +10,8 @@
 
 #include "bench/accuracy/AccuracyRun.h"
 #include "chords/untKeysense.h"
+#include "settings/IniFile.h"
+#include "settings/IniFileIO.h"
 
 namespace fs = std::filesystem;
 
@@ -185,6 +187,42 @@ TEST_F(AccuracyRun, ATracedSearchJudgesExactlyAsTheSearchItself) {
     for (size_t b = 0; b < direct.Verdicts.size(); ++b)
       EXPECT_EQ(direct.Verdicts[b].Chosen.Name, traced.Verdicts[b].Chosen.Name) << s.Name << " beat " << b;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TAccuracyCounts MeasureCorpus(const std::string& folder, bool keysense) {
+  TAccuracyOptions options;
+  options.Keysense = keysense;
+  TAccuracyCounts total;
+  for (const TCorpusSong& song : ListCorpus(folder)) {
+    const TSongMeasure m = MeasureSong(song, options);
+    EXPECT_EQ(m.Accuracy.Error, "") << song.Name;
+    total += m.Accuracy.Counts;
+  }
+  return total;
+}
+
+TEST(ShippedChordTable, NamesTheFolkTunesAtLeastAsWellAsPlainRecognition) {
+  // Tunes with a plain block-chord accompaniment: the key-aware table must not cost the
+  // chords that exact recognition already finds.
+  TIniFile ini;
+  const TFileReadResult file = ReadWholeFile(std::string(CANTARO_SOURCE_DIR) + "/INI/cantaro.ini");
+  ASSERT_EQ(file.status, TFileReadResult::Status::Ok);
+  ini.Parse(file.bytes);
+  LoadKeysenseTable(ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
+  ASSERT_GE(KeysenseTable.size(), 24u);
+  const std::string folk = (Corpus / "folk").string();
+  const TAccuracyCounts plain = MeasureCorpus(folk, false), table = MeasureCorpus(folk, true);
+  LoadKeysenseTable("", "");
+  EXPECT_GT(plain.Beats, 7000);
+  EXPECT_EQ(table.Beats, plain.Beats);
+  EXPECT_GE(table.RootPercent(), plain.RootPercent());
+  EXPECT_GE(table.MajMinPercent(), plain.MajMinPercent());
+  EXPECT_GE(table.FullPercent(), plain.FullPercent());
+  EXPECT_LE(table.NoChordPercent(), 1.0);
 }
 
 }  // namespace
