@@ -1,0 +1,210 @@
+// cantaro_accuracy: how often the chord search agrees with people's chord labels.
+//
+//   cantaro_accuracy [--corpus pop|folk|FOLDER] [--keysense on|off] [--key detect|none|C..B]
+//                    [--ini FILE] [--main TOKENS] [--added TOKENS] [--worst N] [--song NAME]
+//                    [--label-track N] [--trace FILE]
+//
+// Runs the song session on every song of the corpus and prints the agreement over all beats
+// with a label (root, major/minor, full chord, beats without a chord) and the worst songs.
+// The key-aware table comes from the settings file (--ini, default the one in the source
+// tree, else the INI folder beside the program), or from --main/--added for trying a table.
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "bench/accuracy/AccuracyRun.h"
+#include "chords/untKeysense.h"
+#include "settings/IniFile.h"
+#include "settings/IniFileIO.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TArgs {
+  std::string Corpus = "pop";
+  TAccuracyOptions Options;
+  std::string Ini;
+  std::string Main, Added;
+  bool TableGiven = false;
+  int Worst = 10;
+  std::string Song;
+  std::string Trace;
+};
+
+[[noreturn]] void Usage(const std::string& why) {
+  if (!why.empty()) std::cerr << "cantaro_accuracy: " << why << "\n";
+  std::cerr << "usage: cantaro_accuracy [--corpus pop|folk|FOLDER] [--keysense on|off]\n"
+               "                        [--key detect|none|C..B] [--ini FILE]\n"
+               "                        [--main TOKENS] [--added TOKENS] [--worst N]\n"
+               "                        [--song NAME] [--label-track N] [--trace FILE]\n";
+  std::exit(2);
+}
+
+int ParseCount(const std::string& text, const char* what) {
+  try {
+    size_t used = 0;
+    const int v = std::stoi(text, &used);
+    if (used == text.size() && v >= 0) return v;
+  } catch (const std::exception&) {
+  }
+  Usage(std::string("bad ") + what + ": " + text);
+}
+
+TArgs ParseArgs(int argc, char** argv) {
+  TArgs a;
+  for (int i = 1; i < argc; ++i) {
+    const std::string opt = argv[i];
+    if (opt == "--help" || opt == "-h") Usage("");
+    if (i + 1 >= argc) Usage("missing value after " + opt);
+    const std::string v = argv[++i];
+    if (opt == "--corpus") {
+      a.Corpus = v;
+    } else if (opt == "--keysense") {
+      if (v != "on" && v != "off") Usage("--keysense takes on or off");
+      a.Options.Keysense = v == "on";
+    } else if (opt == "--key") {
+      if (v == "detect") {
+        a.Options.Key = TKeyMode::Detect;
+      } else if (v == "none") {
+        a.Options.Key = TKeyMode::None;
+      } else {
+        const int pc = NoteNameToPitchClass(v);  // English names at start-up
+        if (pc < 0 || pc > 11 || v.size() > 2 || (v.size() == 2 && v[1] != '#' && v[1] != 'b'))
+          Usage("--key takes detect, none or a major key C, C#, ..., B");
+        a.Options.Key = TKeyMode::Fixed;
+        a.Options.FixedKey = (pc + 12) % 12;
+      }
+    } else if (opt == "--ini") {
+      a.Ini = v;
+    } else if (opt == "--main") {
+      a.Main = v;
+      a.TableGiven = true;
+    } else if (opt == "--added") {
+      a.Added = v;
+      a.TableGiven = true;
+    } else if (opt == "--worst") {
+      a.Worst = ParseCount(v, "--worst");
+    } else if (opt == "--song") {
+      a.Song = v;
+    } else if (opt == "--label-track") {
+      a.Options.LabelTrack = ParseCount(v, "--label-track");
+    } else if (opt == "--trace") {
+      a.Trace = v;
+    } else {
+      Usage("unknown option " + opt);
+    }
+  }
+  return a;
+}
+
+std::string ProgramDir(const char* argv0) {
+  std::error_code ec;
+  fs::path self = fs::read_symlink("/proc/self/exe", ec);
+  if (ec) self = fs::absolute(argv0, ec);
+  return self.parent_path().string();
+}
+
+// The table being worked on is the one in the source tree; the copy beside the program is
+// only refreshed when the build is configured again.
+std::string DefaultIni(const std::string& programDir) {
+  const fs::path source = fs::path(CANTARO_SOURCE_DIR) / "INI" / "cantaro.ini";
+  if (fs::exists(source)) return source.string();
+  return (fs::path(programDir) / "INI" / "cantaro.ini").string();
+}
+
+std::string CorpusFolder(const std::string& corpus) {
+  if (corpus == "pop" || corpus == "folk")
+    return (fs::path(CANTARO_SHARED_DIR) / "corpus" / corpus).string();
+  return corpus;
+}
+
+std::string Describe(const TArgs& a, const std::string& table) {
+  std::string key = a.Options.Key == TKeyMode::Detect ? "detected"
+                    : a.Options.Key == TKeyMode::None ? "unknown"
+                    : "fixed " + PitchClassName(static_cast<int8_t>(a.Options.FixedKey), AccidentalSpelling::Sharps);
+  return "corpus " + a.Corpus + ", Keysense " + (a.Options.Keysense ? "on" : "off") + ", key " + key +
+         (a.Options.Keysense ? ", table " + table : "");
+}
+
+// One line per beat with a label, for studying a table without running the search again:
+// song, beat, key tonic (-1 without the table), asked (1 when the table was asked), the
+// twelve weights by pitch class, then plain recognition's chord (present, pitch-class bits,
+// root, bass) and the label (pitch-class bits, root, bass, family 0 other / 1 major /
+// 2 minor). The beat's chord is the table's choice from the weights when it gives one,
+// else plain recognition's.
+void WriteTrace(std::ostream& out, const TSongMeasure& m) {
+  for (const TBeatVerdict& v : m.Verdicts) {
+    if (!v.Label) continue;
+    const TBeatTrace& t = m.Trace[static_cast<size_t>(v.Beat)];
+    out << m.Accuracy.Name << ' ' << v.Beat << ' ' << m.KeyTonic << ' ' << (t.Asked ? 1 : 0);
+    for (int32_t w : t.Weights) out << ' ' << w;
+    const TBeatChord& f = t.Fallback;
+    out << ' ' << (f.Present ? 1 : 0) << ' ' << f.Tones << ' ' << int(f.Root) << ' ' << int(f.Bass) << ' '
+        << v.Label->Tones << ' ' << int(v.Label->Root) << ' ' << int(v.Label->Bass) << ' '
+        << int(v.Label->Family) << '\n';
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  TArgs args = ParseArgs(argc, argv);
+  std::string tableSource;
+  try {
+    if (args.TableGiven) {
+      LoadKeysenseTable(args.Main, args.Added);
+      tableSource = "given";
+    } else {
+      const std::string ini = args.Ini.empty() ? DefaultIni(ProgramDir(argv[0])) : args.Ini;
+      const TFileReadResult file = ReadWholeFile(ini);
+      if (file.status != TFileReadResult::Status::Ok) {
+        std::cerr << "cantaro_accuracy: cannot read " << ini << "\n";
+        return 1;
+      }
+      const TIniFile settings(file.bytes);
+      LoadKeysenseTable(settings.ReadString("Keysense", "Main", ""), settings.ReadString("Keysense", "Added", ""));
+      tableSource = ini;
+    }
+  } catch (const std::exception& e) {
+    std::cerr << "cantaro_accuracy: the chord table: " << e.what() << "\n";
+    return 1;
+  }
+  tableSource += " (" + std::to_string(KeysenseTable.size()) + " chords)";
+
+  std::vector<TCorpusSong> songs;
+  try {
+    songs = ListCorpus(CorpusFolder(args.Corpus));
+  } catch (const std::exception& e) {
+    std::cerr << "cantaro_accuracy: " << e.what() << "\n";
+    return 1;
+  }
+  if (!args.Song.empty()) std::erase_if(songs, [&](const TCorpusSong& s) { return s.Name != args.Song; });
+  if (songs.empty()) {
+    std::cerr << "cantaro_accuracy: no songs in " << CorpusFolder(args.Corpus) << "\n";
+    return 1;
+  }
+
+  std::ofstream trace;
+  if (!args.Trace.empty()) {
+    trace.open(args.Trace);
+    if (!trace) {
+      std::cerr << "cantaro_accuracy: cannot write " << args.Trace << "\n";
+      return 1;
+    }
+  }
+
+  std::vector<TSongAccuracy> results;
+  for (const TCorpusSong& song : songs) {
+    TSongMeasure m = MeasureSong(song, args.Options, trace.is_open());
+    if (trace.is_open() && m.Accuracy.Error.empty()) WriteTrace(trace, m);
+    if (!args.Song.empty()) std::cout << FormatBeatVerdicts(m.Verdicts);
+    results.push_back(std::move(m.Accuracy));
+  }
+  std::cout << FormatAccuracyReport(results, {Describe(args, tableSource), args.Worst});
+  return 0;
+}

@@ -1,0 +1,148 @@
+// Judging chosen chords against reference labels and summing the agreement.
+
+#include <gtest/gtest.h>
+
+#include "bench/accuracy/AccuracyScore.h"
+
+namespace {
+
+PitchClassSet Set(std::initializer_list<int> pcs) {
+  PitchClassSet s = 0;
+  for (int pc : pcs) s |= static_cast<PitchClassSet>(1u << (pc % 12));
+  return s;
+}
+
+TTruthLabel Label(std::initializer_list<int> tones, int root, int bass) {
+  TTruthLabel l;
+  l.Tones = Set(tones);
+  l.Root = static_cast<int8_t>(root);
+  l.Bass = static_cast<int8_t>(bass);
+  l.Family = ChordFamily(l.Tones, root);
+  l.Name = SpellChordName(l.Tones, root, bass);
+  return l;
+}
+
+TBeatChord Chosen(std::initializer_list<int> tones, int root, int bass) {
+  TBeatChord c;
+  c.Present = true;
+  c.Tones = Set(tones);
+  c.Root = static_cast<int8_t>(root);
+  c.Bass = static_cast<int8_t>(bass);
+  return c;
+}
+
+TEST(AccuracyScore, CountsEachKindOfAgreement) {
+  struct {
+    const char* what;
+    TTruthLabel label;
+    TBeatChord chosen;
+    // beats, root, major/minor beats, major/minor hits, full, no chord
+    TAccuracyCounts expected;
+  } const cases[] = {
+      {"the same chord", Label({0, 4, 7}, 0, 0), Chosen({0, 4, 7}, 0, 0), {1, 1, 1, 1, 1, 0}},
+      {"the same root, the other family", Label({0, 4, 7}, 0, 0), Chosen({0, 3, 7}, 0, 0), {1, 1, 1, 0, 0, 0}},
+      {"a seventh added keeps the family", Label({0, 4, 7}, 0, 0), Chosen({0, 4, 7, 10}, 0, 0), {1, 1, 1, 1, 0, 0}},
+      {"root position for an inversion", Label({0, 4, 7}, 0, 4), Chosen({0, 4, 7}, 0, 0), {1, 1, 1, 1, 0, 0}},
+      {"the relative minor", Label({0, 4, 7}, 0, 0), Chosen({9, 0, 4}, 9, 9), {1, 0, 1, 0, 0, 0}},
+      {"no chord", Label({0, 3, 7}, 0, 0), TBeatChord{}, {1, 0, 1, 0, 0, 1}},
+      {"a sus label is not major or minor", Label({0, 5, 7}, 0, 0), Chosen({0, 5, 7}, 0, 0), {1, 1, 0, 0, 1, 0}},
+      {"sus against major: root only", Label({0, 5, 7}, 0, 0), Chosen({0, 4, 7}, 0, 0), {1, 1, 0, 0, 0, 0}},
+      {"a power chord is not major", Label({0, 4, 7}, 0, 0), Chosen({0, 7}, 0, 0), {1, 1, 1, 0, 0, 0}},
+      {"an augmented chord named from another tone", Label({0, 4, 8}, 0, 0), Chosen({0, 4, 8}, 8, 0), {1, 0, 0, 0, 1, 0}},
+  };
+  for (const auto& c : cases) {
+    TAccuracyCounts got;
+    got.Add(c.label, c.chosen);
+    EXPECT_EQ(got.Beats, c.expected.Beats) << c.what;
+    EXPECT_EQ(got.RootHits, c.expected.RootHits) << c.what;
+    EXPECT_EQ(got.MajMinBeats, c.expected.MajMinBeats) << c.what;
+    EXPECT_EQ(got.MajMinHits, c.expected.MajMinHits) << c.what;
+    EXPECT_EQ(got.FullHits, c.expected.FullHits) << c.what;
+    EXPECT_EQ(got.NoChord, c.expected.NoChord) << c.what;
+  }
+}
+
+TEST(AccuracyScore, PercentagesOfNothingAreZero) {
+  const TAccuracyCounts none;
+  EXPECT_EQ(none.RootPercent(), 0.0);
+  EXPECT_EQ(none.MajMinPercent(), 0.0);
+  TAccuracyCounts some{8, 6, 4, 1, 2, 1};
+  some += TAccuracyCounts{2, 0, 0, 0, 0, 1};
+  EXPECT_DOUBLE_EQ(some.RootPercent(), 60.0);
+  EXPECT_DOUBLE_EQ(some.MajMinPercent(), 25.0);
+  EXPECT_DOUBLE_EQ(some.FullPercent(), 20.0);
+  EXPECT_DOUBLE_EQ(some.NoChordPercent(), 20.0);
+}
+
+TEST(AccuracyScore, ReducesStoredChordsToTonesRootAndBass) {
+  TChord g;  // as the key-aware table returns it: root position, BasePitch above 60
+  g.BasePitch = 67;
+  const TBeatChord bg = BeatChordOf(g);
+  EXPECT_TRUE(bg.Present);
+  EXPECT_EQ(bg.Tones, Set({7, 11, 2}));
+  EXPECT_EQ(bg.Root, 7);
+  EXPECT_EQ(bg.Bass, 7);
+  EXPECT_EQ(bg.Name, "G");
+
+  TChord ce;  // C over E in the normalised form
+  ce.BasePitch = 52;
+  ce.RootOffset = 8;
+  const TBeatChord bce = BeatChordOf(ce);
+  EXPECT_EQ(bce.Tones, Set({0, 4, 7}));
+  EXPECT_EQ(bce.Root, 0);
+  EXPECT_EQ(bce.Bass, 4);
+  EXPECT_EQ(bce.Name, "C/E");
+
+  TChord a7;  // A7 in root form: the copy is normalised, the tones stay
+  a7.BasePitch = 57;
+  a7.ChordType = 2;
+  EXPECT_EQ(BeatChordOf(a7).Tones, Set({9, 1, 4, 7}));
+}
+
+TEST(AccuracyScore, JudgesEachBeatByTheLabelAtItsStart) {
+  // A chord change in the middle of beat 1 counts from beat 2 on; beat 3 lies in a gap.
+  const TTruthLabels labels = LabelsFromNoteBlocks({
+      {0, 720, 60}, {0, 720, 64}, {0, 720, 67},
+      {720, 1440, 55}, {720, 1440, 59}, {720, 1440, 62},
+      {1920, 2400, 57}, {1920, 2400, 60}, {1920, 2400, 64},
+  });
+  const TBeatChord c = Chosen({0, 4, 7}, 0, 0), g = Chosen({7, 11, 2}, 7, 7);
+  const std::vector<TBeatChord> beats = {c, c, g, g, TBeatChord{}};
+  const auto verdicts = JudgeBeats(labels, beats, 480);
+  ASSERT_EQ(verdicts.size(), 5u);
+  EXPECT_TRUE(verdicts[1].FullHit) << "beat 1 starts while C sounds";
+  EXPECT_TRUE(verdicts[2].FullHit);
+  EXPECT_EQ(verdicts[3].Label, nullptr);
+  EXPECT_EQ(verdicts[4].Tick, 1920);
+  const TAccuracyCounts counts = CountVerdicts(verdicts);
+  EXPECT_EQ(counts.Beats, 4);
+  EXPECT_EQ(counts.FullHits, 3);
+  EXPECT_EQ(counts.NoChord, 1);
+  const std::string listing = FormatBeatVerdicts(verdicts);
+  EXPECT_NE(listing.find("Am"), std::string::npos);
+  EXPECT_NE(listing.find("none"), std::string::npos);
+}
+
+TEST(AccuracyScore, ReportListsTheWorstSongsFirstAndTheFailures) {
+  std::vector<TSongAccuracy> songs(4);
+  songs[0].Name = "good";
+  songs[0].Counts = {10, 9, 10, 9, 8, 0};
+  songs[1].Name = "bad";
+  songs[1].Counts = {10, 3, 10, 3, 1, 2};
+  songs[2].Name = "middle";
+  songs[2].Counts = {10, 6, 10, 6, 5, 0};
+  songs[3].Name = "broken";
+  songs[3].Error = "no chord labels";
+  const std::string report = FormatAccuracyReport(songs, {"pop", 2});
+  EXPECT_EQ(report.rfind("pop\n", 0), 0u);
+  EXPECT_NE(report.find("songs measured 3 of 4"), std::string::npos);
+  EXPECT_NE(report.find("root  60.00 %"), std::string::npos) << report;
+  const size_t bad = report.find("bad"), middle = report.find("middle");
+  ASSERT_NE(bad, std::string::npos);
+  ASSERT_NE(middle, std::string::npos);
+  EXPECT_LT(bad, middle);
+  EXPECT_EQ(report.find("good"), std::string::npos) << "only the two worst are listed";
+  EXPECT_NE(report.find("broken: no chord labels"), std::string::npos);
+}
+
+}  // namespace
