@@ -115,6 +115,9 @@
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_UI(X)
 
+// ----------------------------------------------------------------------------------
+#define CANTARO_MESSAGES_DIALOGS(X)
+
 #define CANTARO_MESSAGES(X)                                                           \
   CANTARO_MESSAGES_COMMON(X)                                                          \
   CANTARO_MESSAGES_MIDI(X)                                                            \
@@ -124,7 +127,8 @@
   CANTARO_MESSAGES_SONG(X)                                                            \
   CANTARO_MESSAGES_EXPORT(X)                                                          \
   CANTARO_MESSAGES_APP(X)                                                             \
-  CANTARO_MESSAGES_UI(X)
+  CANTARO_MESSAGES_UI(X)                                                              \
+  CANTARO_MESSAGES_DIALOGS(X)
 
 enum class MesId : int {
 #define CANTARO_MES_ENUM(id, text) id,
