@@ -44,7 +44,21 @@
 #define CANTARO_MESSAGES_EXPORT(X)
 
 // ----------------------------------------------------------------------------------
-#define CANTARO_MESSAGES_APP(X)
+#define CANTARO_MESSAGES_APP(X)                                                       \
+  X(STabCaption, "Табулист")                                                          \
+  X(STabUntitled, "Без имени")                                                        \
+  X(STabMenuFile, "&Файл")                                                            \
+  X(STabActOpen, "&Открыть...")                                                       \
+  X(STabActSave, "&Сохранить")                                                        \
+  X(STabActSaveAs, "Сохранить &как...")                                               \
+  X(STabActCloseTab, "&Закрыть текст")                                                \
+  X(STabActExit, "В&ыход")                                                            \
+  X(STabFilter, "Тексты с аккордами (*.txt);;Все файлы (*)")                          \
+  X(STabSaveChanges, "Текст \"%s\" изменён.\rСохранить изменения?")                   \
+  X(STabSaveError, "Не удалось сохранить файл %s:\r%s")                               \
+  X(STabOpenError, "Не удалось открыть файл %s:\r%s")                                 \
+  X(STabReceived, "Получен текст с аккордами")                                        \
+  X(STabNotListening, "Табулист не может принимать тексты: %s")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_UI(X)
