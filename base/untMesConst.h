@@ -38,7 +38,38 @@
 #define CANTARO_MESSAGES_SETTINGS(X)
 
 // ----------------------------------------------------------------------------------
-#define CANTARO_MESSAGES_SONG(X)
+#define CANTARO_MESSAGES_SONG(X)                                                      \
+  X(SSongFileNotFound, "Файл %s не найден")                                           \
+  X(SSongFileEmpty, "Файл \"%s\" пуст или испорчен.")                                 \
+  X(SSongLoadFilter, "Все поддерживаемые форматы|*.mid;*.kar|Файлы MIDI (*.mid)|*.mid|Файлы караоке (*.kar)|*.kar|Все файлы (*.*)|*.*") \
+  X(SSongGridCorner, "#")                                                             \
+  X(SSongGridBeat, "Бит %d")                                                          \
+  X(SSongRescanQuestion, "Пересканировать аккорды повторно?\rВсе сделанные Вами в окошке вариантов\rнастройки аккордов пропадут.") \
+  X(SSongSearchWait, "Определение аккордов. Ждите...")                                \
+  X(SSongKeysenseQuestion, "Для активизации технологии Keysense необходимо\rопределить тональность композиции.\rСделать это сейчас?") \
+  X(SSongKeysenseOff, "Технология Keysense временно отключена")                       \
+  X(SSongKeyWait, "Определение тональности композиции. Ждите...")                     \
+  X(SSongKeyFailed, "Оригинальную тональность мелодии\rопределить не удалось.")       \
+  X(SSongKeyFoundCaption, "Тональность определена")                                   \
+  X(SSongKeyFound, "Вероятнее всего, мелодия написана\rв тональности %s %s.")         \
+  X(SSongKeyAlternative, "\rВозможно также, тональность мелодии - %s %s.")            \
+  X(SSongModeMajor, "major")                                                          \
+  X(SSongModeMinor, "minor")                                                          \
+  X(SSongKeyOr, " или ")                                                              \
+  X(SSongVariantsFound, "Всего найдено %d вариантов аккорда:")                        \
+  X(SSongReplaceChord, "Заменить аккорд %s\rаккордом %s?")                            \
+  X(SSongSimplifyQuestion, "Все аккорды будут максимально упрощены,\rс потерей точности соответствия мелодии!") \
+  X(SSongTransposeWait, "Транспонирование мелодии. Ждите...")                         \
+  X(SSongIncBeatQuestion, "Вы действительно хотите увеличить длительность бита в 2 раза?") \
+  X(SSongDecBeatQuestion, "Вы действительно хотите уменьшить длительность бита в 2 раза?") \
+  X(SSongDefBeatQuestion, "Вы действительно хотите вернуть исходную длительность бита?") \
+  X(SSongSpeedX3, "* 3")                                                              \
+  X(SSongSpeedX2, "* 2")                                                              \
+  X(SSongSpeedX15, "* 1.5")                                                           \
+  X(SSongSpeed11, "1:1")                                                              \
+  X(SSongSpeedD15, "/ 1.5")                                                           \
+  X(SSongSpeedD2, "/ 2")                                                              \
+  X(SSongSpeedD3, "/ 3")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_EXPORT(X)
