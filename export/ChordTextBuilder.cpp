@@ -12,6 +12,9 @@ void ReplaceNul(std::string& s) {
   }
 }
 
+// A lyric line that holds only the padding under chords has no lyrics yet.
+bool IsBlank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
+
 void PadTo(std::string& s, std::size_t length) {
   const std::size_t have = Utf8Length(s);
   if (have < length) s.append(length - have, ' ');
@@ -117,7 +120,7 @@ void TChordTextBuilder::EndBeat(std::string_view cellText) {
     lyricLine_ += fragment_;
   } else {
     // An instrumental passage keeps its chords at least five columns apart.
-    if (lyricLine_.empty() && fragment_.empty()) PadTo(cell, 5);
+    if (IsBlank(lyricLine_) && fragment_.empty()) PadTo(cell, 5);
     const std::size_t width = std::max(Utf8Length(chordLine_), Utf8Length(lyricLine_));
     PadTo(chordLine_, width);
     PadTo(lyricLine_, width);
@@ -132,6 +135,8 @@ void TChordTextBuilder::FlushTextLines() {
   ReplaceNul(chordLine_);
   lyricLine_ += fragment_;
   ReplaceNul(lyricLine_);
+  // Padding under an instrumental chord line is not a lyric line.
+  if (IsBlank(lyricLine_)) lyricLine_.clear();
   if (!chordLine_.empty()) body_.push_back({TTextLineKind::Chords, chordLine_, !lyricLine_.empty()});
   if (!lyricLine_.empty()) body_.push_back({TTextLineKind::Lyrics, lyricLine_});
   chordLine_.clear();
