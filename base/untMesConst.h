@@ -26,7 +26,8 @@
   X(SFileAccessDenied, "File access denied")                                          \
   X(SReadBeyondEnd, "Read beyond end of file")                                        \
   X(SInOutError, "I/O error %d")                                                      \
-  X(SListIndexError, "List index out of bounds (%d)")
+  X(SListIndexError, "List index out of bounds (%d)")                                 \
+  X(SExternalException, "Внешнее исключение")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_MIDIOUT(X)
@@ -35,7 +36,10 @@
 #define CANTARO_MESSAGES_CHORDS(X)
 
 // ----------------------------------------------------------------------------------
-#define CANTARO_MESSAGES_SETTINGS(X)
+#define CANTARO_MESSAGES_SETTINGS(X)                                                  \
+  X(SKeysenseInitError, "Keysense initialization error.")                             \
+  X(SInvalidInteger, "'%s' is not a valid integer value")                             \
+  X(SSettingsSaveError, "Не удалось сохранить настройки в файл\r%s:\r%s")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_SONG(X)                                                      \

@@ -1,0 +1,140 @@
+#include "settings/IniFileIO.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <system_error>
+
+namespace {
+
+std::string Reason(int err) { return std::generic_category().message(err); }
+
+TFileWriteResult Failure(int err) { return TFileWriteResult{false, Reason(err)}; }
+
+// The file a path finally names; the path itself when it is no link or a dangling one.
+std::string ResolveLinks(const std::string& path) {
+  struct stat st {};
+  if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+  char buf[PATH_MAX];
+  if (realpath(path.c_str(), buf) == nullptr) return path;
+  return buf;
+}
+
+std::string FolderOf(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t n = write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace
+
+TFileReadResult ReadWholeFile(const std::string& path) {
+  TFileReadResult r;
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    int err = errno;
+    if (err == ENOENT || err == ENOTDIR) return r;  // Missing
+    r.status = TFileReadResult::Status::Failed;
+    r.reason = Reason(err);
+    return r;
+  }
+  struct stat st {};
+  r.status = TFileReadResult::Status::Failed;
+  if (fstat(fd, &st) != 0) {
+    r.reason = Reason(errno);
+  } else if (S_ISDIR(st.st_mode)) {
+    r.reason = Reason(EISDIR);
+  } else if (static_cast<unsigned long long>(st.st_size) > MaxSettingsFileSize) {
+    r.reason = Reason(EFBIG);
+  } else {
+    char buf[65536];
+    for (;;) {
+      ssize_t n = read(fd, buf, sizeof buf);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        r.reason = Reason(errno);
+        break;
+      }
+      if (n == 0) {
+        r.status = TFileReadResult::Status::Ok;
+        break;
+      }
+      // A file that grows while it is read (a pipe, a device) is cut off at the limit.
+      if (r.bytes.size() + static_cast<std::size_t>(n) > MaxSettingsFileSize) {
+        r.reason = Reason(EFBIG);
+        break;
+      }
+      r.bytes.append(buf, static_cast<std::size_t>(n));
+    }
+  }
+  close(fd);
+  if (r.status != TFileReadResult::Status::Ok) r.bytes.clear();
+  return r;
+}
+
+TFileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  const std::string target = ResolveLinks(path);
+  const std::string folder = FolderOf(target);
+  std::string name = target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
+  std::string tmp = folder + "/." + name + ".XXXXXX";
+
+  struct stat old {};
+  bool hadOld = stat(target.c_str(), &old) == 0;
+  if (hadOld && S_ISDIR(old.st_mode)) return Failure(EISDIR);
+
+  int fd = mkostemp(tmp.data(), O_CLOEXEC);
+  if (fd < 0) return Failure(errno);
+
+  int err = 0;
+  if (fchmod(fd, hadOld ? (old.st_mode & 07777) : 0644) != 0) err = errno;
+  if (err == 0 && !WriteAll(fd, bytes)) err = errno;
+  if (err == 0 && fsync(fd) != 0) err = errno;
+  if (close(fd) != 0 && err == 0) err = errno;
+  if (err == 0 && rename(tmp.c_str(), target.c_str()) != 0) err = errno;
+  if (err != 0) {
+    unlink(tmp.c_str());
+    return Failure(err);
+  }
+  // The rename itself must reach the disk too; a failure here no longer risks the contents.
+  if (int dfd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dfd >= 0) {
+    fsync(dfd);
+    close(dfd);
+  }
+  return TFileWriteResult{true, {}};
+}
+
+TFileWriteResult CreateFolders(const std::string& path) {
+  if (path.empty()) return Failure(ENOENT);
+  std::string partial;
+  std::size_t pos = 0;
+  while (pos <= path.size()) {
+    std::size_t slash = path.find('/', pos);
+    if (slash == std::string::npos) slash = path.size();
+    partial = path.substr(0, slash);
+    pos = slash + 1;
+    if (partial.empty()) continue;
+    if (mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST) return Failure(errno);
+  }
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0) return Failure(errno);
+  if (!S_ISDIR(st.st_mode)) return Failure(ENOTDIR);
+  return TFileWriteResult{true, {}};
+}

@@ -1,0 +1,129 @@
+#pragma once
+// The program's settings: process-wide variables named after their keys in the settings file,
+// the folders the program works with, the settings file itself (read once when the main window
+// is first shown, written once when it closes) and the list of recently opened files.
+//
+// The settings folder is "INI" beside the program when that folder exists and can be written
+// (a build folder or a portable copy). Otherwise it is the user's configuration folder
+// ($XDG_CONFIG_HOME, else ~/.config, subfolder "cantaro"), created on the first save and seeded
+// with the settings file shipped with the program, whose "Keysense" chord table is read until
+// the user has a file of their own.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Colours: 0x00BBGGRR, or with the top bit set a system colour by its index in the low byte.
+using TColor = int32_t;
+
+// ---------------------------------------------------------------------------------------
+// Folders and fixed files. All folders end in "/".
+
+extern std::string ProgramFolder;   // folder of the running program file
+extern std::string SettingsFolder;  // see above
+extern std::string LogoFile;        // ProgramFolder + "logocto.bmp"
+
+// Sets the program folder (a trailing "/" is added) and recomputes the settings folder, the logo
+// file and, while it still holds its initial value, LoadDir. At start-up the folder is that of
+// /proc/self/exe. Tests point it at a scratch folder.
+void SetProgramFolder(const std::string& folder);
+// Sets the user's configuration folder in which "cantaro/" is used when there is no "INI" beside
+// the program, and recomputes the settings folder. At start-up it is $XDG_CONFIG_HOME or
+// $HOME/.config. Tests point it at a scratch folder, so no test touches the real one.
+void SetConfigHome(const std::string& folder);
+
+// SettingsFolder + "cantaro.ini".
+std::string SettingsFile();
+// The settings file shipped with the program, used to seed the user's one; empty when none is
+// found (looked for in INI/ beside the program, then in ../lib/cantaro/INI/ and
+// ../share/cantaro/INI/ of an installed copy).
+std::string ShippedSettingsFile();
+
+// ---------------------------------------------------------------------------------------
+// The settings variables, with their initial values (also the values used when the settings
+// file or the key is missing). The note notation ("NoteSet") lives with the note names.
+
+extern std::string PathTabulist;   // folder of the chord-text editor; empty: ProgramFolder
+extern bool FormOpened;            // false: main window shows the event grid and lyrics panel
+extern bool ShowHints;             // true: tooltips
+extern int32_t MidiOutNo;          // 0: position in the Options dialog's device list
+extern std::string MidiOutName;    // empty, not stored: product name of the chosen device
+extern bool MidiOutNoTranspose;    // true: transposition changes only the written notes
+extern int8_t OctaveCnt;           // 4: octaves on the piano keyboard, 2..6 when read
+extern bool PlayKeys;              // true: the computer keyboard plays notes
+extern bool CommExport;            // true: the MIDI file's comments go into the exported text
+extern bool Keysense;              // true: key-aware chord choice
+extern std::string LoadDir;        // ProgramFolder + "examples/": where the open dialog starts
+extern TColor WhiteKey;            // 15793151 (RGB 255,251,240)
+extern TColor BlackKey;            // 8388608 (RGB 0,0,128)
+extern TColor Border;              // 16711680 (RGB 0,0,255)
+extern TColor SelectedKey;         // 16744576 (RGB 128,128,255)
+extern TColor MarkedKey;           // 16711935 (RGB 255,0,255)
+extern int32_t TimerResol;         // 10: interval of the playback timer in ms, 1..1000 when read
+// 1251: the Windows code page from which texts of a MIDI file that are not valid UTF-8 are
+// decoded (Windows-1251 is that of most Russian karaoke files). Stored as the number; a file
+// edited by hand may also say "windows-1251" or "cp1251".
+extern int32_t TextCodepage;
+extern bool NoteSetChanged;        // false, not stored: set by the Options dialog
+extern int32_t OptionsPage;        // 0, not stored: last page of the Options dialog
+
+// Puts every variable above (not the folders) back to its initial value and empties MRUList.
+void ResetSettings();
+
+// ---------------------------------------------------------------------------------------
+// The settings file
+
+// The main window's position, which the window holds itself.
+struct TWindowPos {
+  int32_t Left = 0;
+  int32_t Top = 0;
+};
+
+// Reads the settings file into the variables; a missing file, key or unparsable value leaves the
+// current value. Applies the note notation at once and stores the window position into
+// `window` (0, 0 without a file). Loads the Keysense table; a bad entry there raises
+// EKeysenseError after the keys that follow it have still been read, so that the next save does
+// not replace them with defaults.
+void LoadSettings(TWindowPos& window);
+
+struct TSettingsSaveResult {
+  bool ok = false;
+  std::string message;  // one text naming the file and the reason, when not ok
+  explicit operator bool() const { return ok; }
+};
+
+// Writes every stored setting into the settings file, keeping everything else in it. The file is
+// replaced atomically: when writing fails, the old file stays as it was and the result says why.
+// An existing file that cannot be read is not replaced either (its other keys would be lost).
+[[nodiscard]] TSettingsSaveResult SaveSettings(const TWindowPos& window);
+
+// ---------------------------------------------------------------------------------------
+// Recently opened files
+
+constexpr int MRUMaxCount = 10;
+constexpr int32_t MRUFirstTag = 100;
+
+// Full paths, most recent first, at most ten, no two equal without regard to letter case.
+extern std::vector<std::string> MRUList;
+
+// Called after every change of MRUList (by AddToMRU), so the main window rebuilds its menu.
+extern std::function<void()> OnMRUChanged;
+
+// Puts the path at the head of the list (removing an entry equal to it without regard to
+// letter case, and the oldest beyond ten). An empty path changes nothing. Both cases then call
+// OnMRUChanged.
+void AddToMRU(const std::string& path);
+
+struct TMRUMenuItem {
+  std::string Caption;  // the full path
+  int32_t Tag;          // MRUFirstTag + position in the list
+};
+// The items of the recent-files submenu in list order; the submenu is shown when there are any.
+std::vector<TMRUMenuItem> MRUMenuItems();
+// The entry a menu item with this tag stands for; nothing for a tag outside the list.
+std::optional<std::string> MRUFileForTag(int32_t tag);
+
+// Two paths equal without regard to letter case (ASCII, Latin-1 and Cyrillic letters in UTF-8).
+bool SameFileName(const std::string& a, const std::string& b);
