@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include "base/untMesConst.h"
+#include "midi/InOutError.h"
+#include "tests/song/SessionFixture.h"
+
+using songfiles::TTrackBuilder;
+
+TEST_F(SessionTest, TheBeatLengthFollowsTheTimeSignatureAndDivision) {
+  struct Case {
+    int numerator, power, division, beat;
+  };
+  const Case cases[] = {{4, 2, 480, 480}, {6, 3, 96, 144}, {3, 2, 1, 1}, {2, 2, 480, 480}, {12, 3, 480, 1440}};
+  for (const auto& c : cases) {
+    TTrackBuilder t;
+    t.TimeSignature(c.numerator, c.power).Note(0, 60, 0, 10);
+    Load("sig.mid", {t}, c.division);
+    EXPECT_EQ(session.beatLength(), c.beat) << c.numerator << "/" << (1 << c.power) << " at " << c.division;
+  }
+}
+
+TEST_F(SessionTest, AfterLoadingTheControlsShowAFreshUnanalysedSong) {
+  TTrackBuilder a, b;
+  a.Name("Piano").Meta(0, 4, "Grand").Note(0, 60, 0, 960);
+  b.Name("Bass").Note(1, 36, 0, 1000);
+  Load("fresh.mid", {a, b});
+  EXPECT_EQ(session.cbTransposIndex(), 11);
+  EXPECT_EQ(session.cbTransposItems().at(11), "0");
+  EXPECT_EQ(session.transposition(), 0);
+  EXPECT_EQ(session.cbRootOrigIndex(), -1);
+  EXPECT_EQ(session.stRootNew(), "");
+  EXPECT_EQ(session.CheckedBeatCommand(), TBeatCommand::actDefBeat);
+  EXPECT_EQ(session.cbBpmText(), "120");
+  EXPECT_EQ(session.grdSong().RowCount(), 2);
+  EXPECT_EQ(session.grdSong().Cell(0, 0), "#");
+  EXPECT_EQ(session.grdSong().Cell(1, 0), "Бит 1");
+  EXPECT_EQ(session.grdSong().Cell(4, 0), "Бит 4");
+  for (int c = 1; c <= 4; ++c) EXPECT_EQ(session.grdSong().Cell(c, 1), "");
+  EXPECT_TRUE(session.beats().empty());
+  ASSERT_EQ(session.lvTracks().size(), 2u);
+  EXPECT_EQ(session.lvTracks()[0].Caption, "1");
+  EXPECT_EQ(session.lvTracks()[0].Name, "Piano");
+  EXPECT_EQ(session.lvTracks()[0].Instrument, "Grand");
+  EXPECT_EQ(session.lvTracks()[1].Caption, "2");
+  EXPECT_TRUE(session.lvTracks()[1].Checked);
+  EXPECT_EQ(session.lvTracksSelected(), 0);
+  EXPECT_EQ(session.edtLength(), "0:02.040");  // tick 1000 at 480 per quarter
+  EXPECT_FALSE(session.karaoke());
+  EXPECT_FALSE(session.Loading());
+  EXPECT_TRUE(prompter.Calls().empty());
+}
+
+TEST_F(SessionTest, TheThirdTrackMakesAKaraokeFileOnlyWhenItsMetaEventsOutnumberTheRest) {
+  struct Case {
+    int metas, others, tracks;
+    bool karaoke;
+  };
+  const Case cases[] = {{3, 1, 3, true}, {2, 2, 3, false}, {5, 0, 2, false}, {1, 0, 4, true}};
+  for (const auto& c : cases) {
+    std::vector<TTrackBuilder> tracks(static_cast<size_t>(c.tracks));
+    TTrackBuilder& lyrics = tracks[std::min<size_t>(2, tracks.size() - 1)];
+    // the end-of-track event counts as one more meta event
+    for (int i = 0; i < c.metas - 1; ++i) lyrics.Meta(i * 10, 1, "la");
+    for (int i = 0; i < c.others; ++i) lyrics.Raw(i * 10, {0xC0, 1});
+    Load("kar.mid", tracks);
+    EXPECT_EQ(session.karaoke(), c.karaoke) << c.metas << " metas, " << c.others << " others, " << c.tracks << " tracks";
+  }
+}
+
+TEST_F(SessionTest, LoadingOneFileAfterAnotherKeepsOneFileNameInTheCaption) {
+  TTrackBuilder t;
+  t.Note(0, 60, 0, 100);
+  std::string first = Load("first.mid", {t});
+  EXPECT_EQ(session.Caption(), "Cantaro - " + first);
+  std::string second = Load("second.mid", {t});
+  EXPECT_EQ(session.Caption(), "Cantaro - " + second);
+  EXPECT_EQ(MRUList.at(0), second);
+  EXPECT_EQ(MRUList.at(1), first);
+  EXPECT_EQ(LoadDir, songfiles::ScratchDir().string() + "/");
+}
+
+TEST_F(SessionTest, AMissingFileChangesOnlyTheLoadFolderAndLeavesTheSongUsable) {
+  TTrackBuilder t;
+  Triad(t, 0, 60, 64, 67);
+  std::string path = Load("kept.mid", {t});
+  session.actSearchSongChordsExecute();
+  ASSERT_EQ(Cells(), (std::vector<std::string>{"C", ""}));
+
+  EXPECT_FALSE(session.LoadSong("/no/such/folder/gone.mid"));
+  EXPECT_EQ(LoadDir, "/no/such/folder/");
+  ASSERT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Error);
+  EXPECT_EQ(prompter.Last().Caption, "Ошибка");
+  EXPECT_EQ(prompter.Last().Text, "Файл /no/such/folder/gone.mid не найден");
+  EXPECT_EQ(session.Caption(), "Cantaro - " + path);
+  EXPECT_EQ(Cells(), (std::vector<std::string>{"C", ""}));
+  EXPECT_EQ(MRUList.size(), 1u);
+  EXPECT_FALSE(session.Loading());
+}
+
+TEST_F(SessionTest, AFileWithoutTracksIsReportedAndLeavesAnEmptySong) {
+  TTrackBuilder t;
+  Triad(t, 0, 60, 64, 67);
+  LoadAndSearch("before.mid", {t});
+  std::string empty = songfiles::WriteFile("empty.mid", "");
+  EXPECT_FALSE(session.LoadSong(empty));
+  EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Error);
+  EXPECT_EQ(prompter.Last().Text, "Файл \"" + empty + "\" пуст или испорчен.");
+  EXPECT_EQ(session.Caption(), "Cantaro - " + empty);
+  EXPECT_TRUE(session.lvTracks().empty());
+  EXPECT_TRUE(session.beats().empty());
+  EXPECT_EQ(session.grdSong().RowCount(), 2);
+  EXPECT_EQ(session.grdSong().Cell(1, 1), "");
+  EXPECT_EQ(session.edtLength(), "");
+  // A search over no tracks finds one silent beat.
+  session.actSearchSongChordsExecute();
+  EXPECT_EQ(Cells(), (std::vector<std::string>{""}));
+}
+
+TEST_F(SessionTest, AReadErrorClearsTheSongAndPropagates) {
+  TTrackBuilder t;
+  Triad(t, 0, 60, 64, 67);
+  LoadAndSearch("good.mid", {t});
+  // A second track chunk that claims more bytes than the file holds.
+  std::string bytes = songfiles::SongBytes({t}) + "MTrk" + songfiles::TTrackBuilder::Be32(1000) + "\x00\x90";
+  std::string broken = songfiles::WriteFile("broken.mid", bytes);
+  EXPECT_THROW(session.LoadSong(broken), EInOutError);
+  EXPECT_FALSE(session.Loading());
+  EXPECT_TRUE(session.lvTracks().empty());
+  EXPECT_TRUE(session.beats().empty());
+  EXPECT_EQ(session.grdSong().Cell(1, 1), "");
+  EXPECT_EQ(session.beatLength(), 0);
+  session.actSearchSongChordsExecute();  // no song: nothing happens
+  EXPECT_TRUE(session.beats().empty());
+  // The next file loads normally.
+  Load("again.mid", {t});
+  EXPECT_EQ(session.lvTracks().size(), 1u);
+}
+
+namespace {
+
+// Tries to open another file while the first one is still being opened.
+class ReenteringPrompter : public Prompter {
+ public:
+  TSongSession* session = nullptr;
+  std::string other;
+  bool nestedResult = true;
+  TPromptAnswer Question(const std::string&, const std::string&, TPromptButtons, TPromptIcon) override {
+    return TPromptAnswer::No;
+  }
+  void Information(const std::string&, const std::string&) override {}
+  void Warning(const std::string&, const std::string&) override {}
+  void Error(const std::string&, const std::string&) override { nestedResult = session->LoadSong(other); }
+  void Message(const std::string&) override {}
+};
+
+}  // namespace
+
+TEST(SongLoading, OpeningAFileWhileOneIsBeingOpenedIsIgnored) {
+  ReenteringPrompter p;
+  NullStatusSink s;
+  TSongSession session(p, s);
+  p.session = &session;
+  TTrackBuilder t;
+  t.Note(0, 60, 0, 100);
+  p.other = songfiles::WriteSong("other.mid", {t});
+  EXPECT_FALSE(session.LoadSong(songfiles::WriteFile("empty2.mid", "")));
+  EXPECT_FALSE(p.nestedResult);
+  EXPECT_TRUE(session.lvTracks().empty());
+  EXPECT_TRUE(session.LoadSong(p.other));  // and afterwards it works
+  ResetSettings();
+}
