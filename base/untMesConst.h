@@ -101,7 +101,42 @@
   X(STabSaveError, "Не удалось сохранить файл %s:\r%s")                               \
   X(STabOpenError, "Не удалось открыть файл %s:\r%s")                                 \
   X(STabReceived, "Получен текст с аккордами")                                        \
-  X(STabNotListening, "Табулист не может принимать тексты: %s")
+  X(STabNotListening, "Табулист не может принимать тексты: %s")                       \
+  X(SCliHelp,                                                                          \
+    "Использование:\r"                                                                 \
+    "  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)\r"    \
+    "  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни\r"                   \
+    "  cantaro --events ФАЙЛ               трэки файла и события каждого трэка\r"       \
+    "  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)\r" \
+    "  cantaro --help                      эта справка\r"                               \
+    "\r"                                                                               \
+    "Параметры:\r"                                                                     \
+    "  -o, --output ФАЙЛ                   записать результат в файл\r"                 \
+    "  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)\r" \
+    "  --transpose N                       транспозиция на N полутонов (-11..11)\r"     \
+    "  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше\r" \
+    "  --notation english|german|italian   способ записи нот\r"                         \
+    "  --keysense on|off                   технология Keysense\r"                       \
+    "  --comments on|off                   комментарии MIDI-файла в тексте\r"           \
+    "  --format text|chordpro|grid         текст с аккордами, ChordPro или сетка битов\r" \
+    "  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8\r" \
+    "\r"                                                                               \
+    "Без параметров --key, --notation, --keysense, --comments и --codepage действуют\r" \
+    "настройки программы.")                                                            \
+  X(SCliHint, "Справка: cantaro --help")                                               \
+  X(SCliUnknownOption, "Неизвестный параметр: %s")                                     \
+  X(SCliMissingValue, "Для параметра %s не указано значение")                          \
+  X(SCliBadValue, "Недопустимое значение параметра %s: %s")                            \
+  X(SCliNoFile, "Не указан файл песни")                                                \
+  X(SCliExtraArgument, "Лишний аргумент: %s")                                          \
+  X(SCliBadNote, "Не удалось распознать ноту: %s")                                     \
+  X(SCliNoNotes, "Не указаны ноты")                                                    \
+  X(SCliNoVariants, "Аккордов из этих нот не найдено")                                 \
+  X(SCliWriteError, "Не удалось записать файл %s: %s")                                 \
+  X(SCliTrackList, "№\tИмя трэка\tИнструмент")                                        \
+  X(SCliTrackTitle, "Трэк %d: %s")                                                     \
+  X(SCliSettingsWarning, "Настройки прочитаны не полностью: %s")                       \
+  X(SCliNoMidiOutput, "Вывод MIDI в этой сборке программы недоступен")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_UI(X)
