@@ -79,8 +79,9 @@ bool TfrmTabulist::Listen(QString* errorText) {
   return true;
 }
 
-QString TfrmTabulist::HandoffFileName() {
-  return QApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(TabulistProtocol::kHandoffFile);
+QString TfrmTabulist::HandoffFileName() const {
+  const QString folder = handoffFolder_.isEmpty() ? QApplication::applicationDirPath() : handoffFolder_;
+  return folder + QLatin1Char('/') + QLatin1String(TabulistProtocol::kHandoffFile);
 }
 
 QString TfrmTabulist::DecodeHandoff(const QByteArray& bytes) {
@@ -186,6 +187,14 @@ bool TfrmTabulist::SaveTab(int index, bool askName) {
                                             Q(MesId::STabFilter));
     if (fileName.isEmpty()) return false;
   }
+  return WriteTab(index, fileName);
+}
+
+bool TfrmTabulist::SaveCurrentAs(const QString& fileName) { return WriteTab(tabs_->currentIndex(), fileName); }
+
+bool TfrmTabulist::WriteTab(int index, const QString& fileName) {
+  auto* editor = qobject_cast<QPlainTextEdit*>(tabs_->widget(index));
+  if (!editor) return false;
   QSaveFile file(fileName);
   QByteArray bytes = editor->toPlainText().toUtf8();
   if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes.append('\n');

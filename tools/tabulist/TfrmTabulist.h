@@ -26,7 +26,12 @@ class TfrmTabulist : public QMainWindow {
   // The hand-off file as text: UTF-8 when it is valid UTF-8, else Windows-1251 (what older
   // exporters wrote); CR LF and CR line ends become "\n".
   static QString DecodeHandoff(const QByteArray& bytes);
-  static QString HandoffFileName();
+  // TEMP.$$$ in the editor's folder: the program's own, unless set otherwise (tests).
+  QString HandoffFileName() const;
+  void SetHandoffFolder(const QString& folder) { handoffFolder_ = folder; }
+
+  // Writes the current text to the file (UTF-8, "\n" line ends) and makes it the tab's file.
+  bool SaveCurrentAs(const QString& fileName);
 
   QTabWidget* Tabs() const { return tabs_; }
   QPlainTextEdit* CurrentEditor() const;
@@ -44,10 +49,12 @@ class TfrmTabulist : public QMainWindow {
   void RaiseWindow();
   QPlainTextEdit* AddTab(const QString& text, const QString& fileName);
   bool SaveTab(int index, bool askName);
+  bool WriteTab(int index, const QString& fileName);
   bool MaySaveTab(int index);
   void UpdateTitle();
 
   QTabWidget* tabs_ = nullptr;
   QLocalServer* server_ = nullptr;
   int untitledCount_ = 0;
+  QString handoffFolder_;
 };
