@@ -30,7 +30,38 @@
   X(SExternalException, "Внешнее исключение")
 
 // ----------------------------------------------------------------------------------
-#define CANTARO_MESSAGES_MIDIOUT(X)
+#define CANTARO_MESSAGES_MIDIOUT(X)                                                   \
+  X(SMidiOutChangeDeviceID, "Change to DeviceID while device was open")               \
+  X(SMidiOutInvalidDeviceID, "Invalid device ID")                                     \
+  X(SMidiOutChangeProductName, "Change to ProductName while device was open")         \
+  X(SMidiOutNotInstalled, "MIDI output Device %s not installed")                      \
+  X(SMidiOutNotOpen, "MIDI Output device not open")                                   \
+  X(SMidiOutErrorOutOfRange, "Specified error number is out of range")                \
+  X(SMidiOutErrUnspecified, "Unspecified error in the MIDI output")                   \
+  X(SMidiOutErrBadDeviceId, "There is no MIDI output device with this number")        \
+  X(SMidiOutErrAllocated, "The MIDI output device is already in use")                 \
+  X(SMidiOutErrInvalidHandle, "The MIDI output device handle is not valid")           \
+  X(SMidiOutErrNoDevice, "No MIDI output device is available")                        \
+  X(SMidiOutErrNoMemory, "Not enough memory for the MIDI output")                     \
+  X(SMidiOutErrInvalidParam, "Invalid parameter for the MIDI output")                 \
+  X(SMidiOutErrNoSequencer, "The ALSA sequencer is not available")                    \
+  X(SMidiOutErrSendFailed, "The MIDI message could not be delivered to the device")   \
+  X(SMidiOutErrDeviceGone, "The MIDI output device has been disconnected")            \
+  X(SMidiOutErrNoSoundFont,                                                           \
+    "The built-in synthesizer found no General MIDI SoundFont "                       \
+    "(install the package timgm6mb-soundfont or fluid-soundfont-gm)")                 \
+  X(SMidiOutErrSoundFontLoad, "The built-in synthesizer could not load its SoundFont") \
+  X(SMidiOutErrNoAudio,                                                               \
+    "The built-in synthesizer found no audio output (PipeWire, PulseAudio or ALSA)")  \
+  X(SMidiMapperName, "Первое доступное устройство")                                   \
+  X(SBuiltinSynthName, "Встроенный синтезатор (FluidSynth)")                          \
+  X(SRenderEmptySong, "Файл \"%s\" пуст или испорчен.")                               \
+  X(SRenderReadError, "Не удалось прочитать файл \"%s\": %s")                          \
+  X(SRenderWriteError, "Не удалось записать файл \"%s\": %s")                          \
+  X(SRenderSynthError, "Встроенный синтезатор недоступен: %s")                        \
+  X(SRenderSendError, "Ошибка вывода MIDI при записи звука: %s")                     \
+  X(SRenderTooLong, "Файл \"%s\" слишком длинный для записи в WAV (%s).")           \
+  X(SRenderIncomplete, "звук записан не полностью")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_CHORDS(X)

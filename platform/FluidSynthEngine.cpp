@@ -1,0 +1,178 @@
+#include "platform/FluidSynthEngine.h"
+
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <string_view>
+#include <mutex>
+#include <vector>
+
+#include "midi/MidiOutService.h"
+
+void TFluidDeleter::operator()(_fluid_hashtable_t* settings) const { delete_fluid_settings(settings); }
+void TFluidDeleter::operator()(_fluid_synth_t* synth) const { delete_fluid_synth(synth); }
+void TFluidDeleter::operator()(_fluid_audio_driver_t* driver) const {
+  delete_fluid_audio_driver(driver);
+}
+
+namespace {
+
+std::mutex logMutex;
+std::string lastLog;
+
+void CaptureLog(int level, const char* message, void*) {
+  std::lock_guard<std::mutex> lock(logMutex);
+  lastLog = message ? message : "";
+}
+
+void InstallLogCapture() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    // Drivers that are missing are expected here (no sound card, no sound server); their
+    // complaints would only clutter the terminal. The reasons still reach the user as the
+    // output's own error texts.
+    fluid_set_log_function(FLUID_ERR, CaptureLog, nullptr);
+    fluid_set_log_function(FLUID_WARN, CaptureLog, nullptr);
+    fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
+    fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
+  });
+}
+
+void CollectOption(void* data, const char*, const char* option) {
+  static_cast<std::vector<std::string>*>(data)->push_back(option);
+}
+
+}  // namespace
+
+std::string FluidLastLogMessage() {
+  std::lock_guard<std::mutex> lock(logMutex);
+  return lastLog;
+}
+
+uint32_t FluidSynthVersion() {
+  int major = 0, minor = 0, micro = 0;
+  fluid_version(&major, &minor, &micro);
+  return static_cast<uint32_t>(major) << 8 | static_cast<uint32_t>(minor);
+}
+
+std::unique_ptr<TFluidSynthEngine> TFluidSynthEngine::Create(const std::string& soundFont,
+                                                             bool offline, uint32_t& error) {
+  InstallLogCapture();
+  error = MIDIOUT_NOERROR;
+  if (soundFont.empty()) {
+    error = MIDIOUT_NOSOUNDFONT;
+    return nullptr;
+  }
+  std::unique_ptr<TFluidSynthEngine> engine(new TFluidSynthEngine);
+  engine->soundFont_ = soundFont;
+  engine->settings_.reset(new_fluid_settings());
+  if (!engine->settings_) {
+    error = MIDIOUT_NOMEM;
+    return nullptr;
+  }
+  fluid_settings_t* s = engine->settings_.get();
+  fluid_settings_setnum(s, "synth.sample-rate", kSampleRate);
+  if (offline) fluid_settings_setint(s, "synth.threadsafe-api", 0);
+  // Let the sound server know what kind of client this is.
+  fluid_settings_setstr(s, "audio.pulseaudio.media-role", "music");
+  engine->synth_.reset(new_fluid_synth(s));
+  if (!engine->synth_) {
+    error = MIDIOUT_NOMEM;
+    return nullptr;
+  }
+  if (fluid_synth_sfload(engine->synth_.get(), soundFont.c_str(), 1) == FLUID_FAILED) {
+    error = MIDIOUT_SOUNDFONTLOAD;
+    return nullptr;
+  }
+  return engine;
+}
+
+TFluidSynthEngine::~TFluidSynthEngine() {
+  // The driver calls into the synth from its own thread: it goes first.
+  driver_.reset();
+  synth_.reset();
+  settings_.reset();
+}
+
+uint32_t TFluidSynthEngine::StartAudio() {
+  if (driver_) return MIDIOUT_NOERROR;
+  std::vector<std::string> available;
+  fluid_settings_foreach_option(settings_.get(), "audio.driver", &available, CollectOption);
+  for (const char* name : {"pipewire", "pulseaudio", "alsa"}) {
+    if (std::find(available.begin(), available.end(), name) == available.end()) continue;
+    // ALSA without sound devices can only reach the sound servers tried before it; asking it
+    // anyway makes the ALSA library print its complaints on the terminal.
+    std::error_code ec;
+    if (std::string_view(name) == "alsa" && !std::filesystem::exists("/dev/snd", ec)) continue;
+    if (fluid_settings_setstr(settings_.get(), "audio.driver", name) != FLUID_OK) continue;
+    driver_.reset(new_fluid_audio_driver(settings_.get(), synth_.get()));
+    if (driver_) {
+      driverName_ = name;
+      return MIDIOUT_NOERROR;
+    }
+  }
+  return MIDIOUT_NOAUDIO;
+}
+
+void TFluidSynthEngine::StopAudio() {
+  driver_.reset();
+  driverName_.clear();
+}
+
+void TFluidSynthEngine::ShortMessage(uint32_t word) {
+  const TShortMessage m = DecodeShortMessage(word);
+  if (m.Length == 0) return;
+  fluid_synth_t* s = synth_.get();
+  const uint8_t status = m.Bytes[0];
+  const int channel = status & 0x0F;
+  const int d1 = m.Bytes[1];
+  const int d2 = m.Bytes[2];
+  // FluidSynth answers FLUID_FAILED also for harmless cases (a note-off for a note that no
+  // longer sounds); there is nothing the sender could do about any of them.
+  switch (status & 0xF0) {
+    case 0x80: fluid_synth_noteoff(s, channel, d1); return;
+    case 0x90:
+      if (d2 == 0)
+        fluid_synth_noteoff(s, channel, d1);
+      else
+        fluid_synth_noteon(s, channel, d1, d2);
+      return;
+    case 0xA0: fluid_synth_key_pressure(s, channel, d1, d2); return;
+    case 0xB0: fluid_synth_cc(s, channel, d1, d2); return;
+    case 0xC0: fluid_synth_program_change(s, channel, d1); return;
+    case 0xD0: fluid_synth_channel_pressure(s, channel, d1); return;
+    case 0xE0: fluid_synth_pitch_bend(s, channel, d1 | (d2 << 7)); return;
+    default: break;
+  }
+  if (status == 0xFF) fluid_synth_system_reset(s);
+}
+
+void TFluidSynthEngine::LongMessage(const uint8_t* data, uint32_t length) {
+  SplitLongMessage(
+      data, length,
+      [this](const uint8_t* sysex, uint32_t n) {
+        if (n == 0 || n > 0x7FFFFFFF) return;
+        fluid_synth_sysex(synth_.get(), reinterpret_cast<const char*>(sysex), static_cast<int>(n),
+                          nullptr, nullptr, nullptr, 0);
+      },
+      [this](uint32_t word) { ShortMessage(word); });
+}
+
+void TFluidSynthEngine::SystemReset() { fluid_synth_system_reset(synth_.get()); }
+
+bool TFluidSynthEngine::WriteS16(int frames, int16_t* interleaved) {
+  if (frames <= 0) return true;
+  return fluid_synth_write_s16(synth_.get(), frames, interleaved, 0, 2, interleaved, 1, 2) == FLUID_OK;
+}
+
+bool TFluidSynthEngine::WriteFloat(int frames, float* interleaved) {
+  if (frames <= 0) return true;
+  return fluid_synth_write_float(synth_.get(), frames, interleaved, 0, 2, interleaved, 1, 2) ==
+         FLUID_OK;
+}
+
+int TFluidSynthEngine::ActiveVoices() const {
+  return fluid_synth_get_active_voice_count(synth_.get());
+}

@@ -1,0 +1,236 @@
+#include "platform/SongRenderer.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+
+#include "base/untMesConst.h"
+#include "midi/MidiFile.h"
+#include "midi/MidiOut.h"
+#include "platform/FluidSynthOut.h"
+#include "platform/WavFile.h"
+
+namespace {
+
+bool IsTransposable(uint8_t status) {
+  const uint8_t kind = status & 0xF0;
+  return status != 0xFF && (status & 0x0F) != 9 && (kind == 0x80 || kind == 0x90 || kind == 0xA0);
+}
+
+// Shifts the notes of every track as the song's transposition does (wrapping in 8 bits, so
+// that shifting back restores every byte).
+void ShiftNotes(TMidiFile& file, int delta) {
+  if (delta == 0) return;
+  for (int32_t t = 0; t < file.NumberOfTracks(); ++t)
+    for (TMidiEventEx& e : file.TrackAt(t).Events())
+      if (IsTransposable(e.Status)) e.Data1 = static_cast<uint8_t>(e.Data1 + delta);
+}
+
+// What the window's playback does with a dispatched event, minus the screen: meta events
+// stay silent, everything else goes to the output, with the transposition undone for the
+// sound when the setting asks for it. A system-exclusive event goes out as the block it is.
+class TRenderSender {
+ public:
+  TRenderSender(TMidiOutput& output, int transposition, bool noTranspose)
+      : output_(output), transposition_(transposition), noTranspose_(noTranspose) {}
+
+  void operator()(PMidiEventEx e, int32_t) {
+    if (e->Status == 0xFF) return;
+    TMidiEvent event(e->Status, e->Data1, e->Data2);
+    if (e->Status == 0xF0 || e->Status == 0xF7) {
+      const std::string_view text = e->Text();
+      block_.clear();
+      if (e->Status == 0xF0) block_.push_back(0xF0);
+      block_.insert(block_.end(), text.begin(), text.end());
+      if (block_.empty() || block_.size() > 0xFFFF) return;
+      event.SetSysex(block_.data(), static_cast<uint16_t>(block_.size()));
+    } else if (noTranspose_ && transposition_ != 0 && IsTransposable(e->Status)) {
+      event.Data1 = static_cast<uint8_t>(event.Data1 - transposition_);
+    }
+    output_.SendEvent(event);
+  }
+
+ private:
+  TMidiOutput& output_;
+  int transposition_;
+  bool noTranspose_;
+  std::vector<uint8_t> block_;
+};
+
+// Restores what the render borrowed from the file, also when a send fails.
+struct TFileRestore {
+  TMidiFile& file;
+  int transposition;
+  TOnMidiEvent midiEvent;
+  TNotifyEvent updateEvent;
+  ~TFileRestore() {
+    file.SetOnMidiEvent(nullptr);
+    // A send that failed inside Seek leaves the tracks' play indices ahead of the position;
+    // going to the end first makes the way back to 0 reset them all.
+    file.Seek(INT32_MAX, false);
+    file.Seek(0, false);
+    ShiftNotes(file, -transposition);
+    file.SetOnMidiEvent(std::move(midiEvent));
+    file.SetOnUpdateEvent(std::move(updateEvent));
+  }
+};
+
+int32_t SongMsOf(const TMidiFile& file) { return std::max(0, file.TicksToMs(file.SongLength())); }
+
+}  // namespace
+
+int64_t SongRenderFrames(const TMidiFile& file, const TSongRenderOptions& options) {
+  const int64_t ms = static_cast<int64_t>(SongMsOf(file)) + std::max(0, options.TailMs);
+  return ms * kSongRenderSampleRate / 1000;
+}
+
+TSongRenderResult PlaySongOffline(TMidiFile& file, TMidiOutput& output,
+                                  const TSongRenderOptions& options,
+                                  const std::function<bool(int frames)>& renderAudio) {
+  TSongRenderResult result;
+  result.SongMs = SongMsOf(file);
+  const int64_t total = SongRenderFrames(file, options);
+  const int32_t songLength = file.SongLength();
+  const int stepMs = std::max(1, options.StepMs);
+
+  file.Stop();
+  TFileRestore restore{file, options.Transpose, file.OnMidiEvent(), file.OnUpdateEvent()};
+  file.SetOnUpdateEvent(nullptr);
+  file.Seek(0, false);
+  ShiftNotes(file, options.Transpose);
+  file.SetOnMidiEvent(TRenderSender(output, options.Transpose, options.MidiOutNoTranspose));
+
+  bool songDone = false;
+  int64_t frames = 0;
+  try {
+    for (int64_t endMs = stepMs; frames < total; endMs += stepMs) {
+      if (!songDone) {
+        // Events before the tick at the end of this step sound within it; past the song's
+        // end, one step beyond its last tick lets the events at that tick out too.
+        const int64_t afterSong = std::min<int64_t>(int64_t{songLength} + 1, INT32_MAX);
+        int64_t tick = endMs > result.SongMs ? afterSong
+                                             : int64_t{file.MsToTicks(static_cast<int32_t>(endMs))};
+        tick = std::min(tick, afterSong);
+        if (tick > file.PositionTicks()) file.Seek(static_cast<int32_t>(tick), true);
+        if (tick >= afterSong) {
+          songDone = true;
+          // Notes the song left on are released, not cut: they ring out in the tail.
+          for (uint8_t ch = 0; ch < 16; ++ch) {
+            output.SendShort(static_cast<uint8_t>(0xB0 + ch), 64, 0);
+            output.SendShort(static_cast<uint8_t>(0xB0 + ch), 123, 0);
+          }
+        }
+      }
+      const int64_t target = std::min(total, endMs * kSongRenderSampleRate / 1000);
+      const int n = static_cast<int>(target - frames);
+      if (n > 0) {
+        if (!renderAudio(n)) {
+          result.Frames = frames;
+          return result;
+        }
+        frames = target;
+      }
+    }
+  } catch (const EmidioutputError& e) {
+    result.Error = MesFormat(MesId::SRenderSendError, e.what());
+    result.Frames = frames;
+    return result;
+  }
+  result.Frames = frames;
+  result.Ok = true;
+  return result;
+}
+
+namespace {
+
+// The offline synthesizer behind a TMidiOutput, opened.
+struct TOfflineSynth {
+  std::shared_ptr<TFluidSynthOutService> service;
+  std::unique_ptr<TMidiOutput> output;
+  TFluidSynthEngine* engine = nullptr;
+  std::string error;
+
+  explicit TOfflineSynth(const std::string& soundFont)
+      : service(std::make_shared<TFluidSynthOutService>(TFluidSynthOutService::Mode::Offline, soundFont)),
+        output(std::make_unique<TMidiOutput>(service, std::make_shared<TImmediatePoster>())) {
+    if (!output->Open()) {
+      error = MesFormat(MesId::SRenderSynthError, output->ErrorText(output->LastError()));
+      return;
+    }
+    engine = service->Engine();
+  }
+};
+
+}  // namespace
+
+TSongRenderResult RenderSongToSamples(TMidiFile& file, const TSongRenderOptions& options,
+                                      std::vector<int16_t>& samples) {
+  samples.clear();
+  TOfflineSynth synth(options.SoundFont);
+  if (!synth.engine) {
+    TSongRenderResult r;
+    r.Error = synth.error;
+    return r;
+  }
+  samples.reserve(static_cast<std::size_t>(SongRenderFrames(file, options)) * 2);
+  return PlaySongOffline(file, *synth.output, options, [&](int frames) {
+    const std::size_t at = samples.size();
+    samples.resize(at + static_cast<std::size_t>(frames) * 2);
+    return synth.engine->WriteS16(frames, samples.data() + at);
+  });
+}
+
+TSongRenderResult RenderSongToWav(const std::string& midiPath, const std::string& wavPath,
+                                  const TSongRenderOptions& options) {
+  TSongRenderResult result;
+  TMidiFile file;
+  file.SetFilename(midiPath);
+  try {
+    file.LoadFile();
+  } catch (const std::exception& e) {
+    result.Error = MesFormat(MesId::SRenderReadError, midiPath, e.what());
+    return result;
+  }
+  if (file.NumberOfTracks() == 0) {
+    result.Error = MesFormat(MesId::SRenderEmptySong, midiPath);
+    return result;
+  }
+  const int64_t total = SongRenderFrames(file, options);
+  if (static_cast<uint64_t>(total) > kMaxWavStereoFrames) {
+    result.Error = MesFormat(MesId::SRenderTooLong, midiPath, FormatTime(SongMsOf(file)));
+    return result;
+  }
+
+  TOfflineSynth synth(options.SoundFont);
+  if (!synth.engine) {
+    result.Error = synth.error;
+    return result;
+  }
+  TWavWriter wav(wavPath);
+  if (!wav.Begin(static_cast<uint32_t>(total), kSongRenderSampleRate)) {
+    result.Error = MesFormat(MesId::SRenderWriteError, wavPath, wav.ErrorString());
+    return result;
+  }
+  std::vector<int16_t> buffer;
+  bool writeFailed = false;
+  result = PlaySongOffline(file, *synth.output, options, [&](int frames) {
+    buffer.resize(static_cast<std::size_t>(frames) * 2);
+    if (!synth.engine->WriteS16(frames, buffer.data())) return false;
+    if (!wav.Write(buffer.data(), frames)) {
+      writeFailed = true;
+      return false;
+    }
+    return true;
+  });
+  if (!result.Ok) {
+    if (result.Error.empty())
+      result.Error = writeFailed ? MesFormat(MesId::SRenderWriteError, wavPath, wav.ErrorString())
+                                 : MesFormat(MesId::SRenderSynthError, Mes(MesId::SMidiOutErrUnspecified));
+    return result;
+  }
+  if (!wav.Commit()) {
+    result.Ok = false;
+    result.Error = MesFormat(MesId::SRenderWriteError, wavPath, wav.ErrorString());
+  }
+  return result;
+}

@@ -1,0 +1,389 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "base/untMesConst.h"
+#include "midi/MidiFile.h"
+#include "tests/midi/MidiBytes.h"
+
+namespace {
+
+const std::vector<uint8_t> kEndOfTrack{0x00, 0xFF, 0x2F, 0x00};
+
+std::string Corpus(const std::string& relative) { return std::string(CANTARO_SHARED_DIR) + "/corpus/" + relative; }
+
+std::vector<std::string> LyricTexts(const TMidiTrack& track) {
+  std::vector<std::string> texts;
+  for (const auto& ev : track.Events())
+    if (ev.Status == 0xFF && ev.Data1 == 0x05) texts.emplace_back(ev.Text());
+  return texts;
+}
+
+TEST(MidiReader, AFormatZeroFileYieldsOneTrackNumberedZero) {
+  TMidiFile f;
+  EXPECT_EQ(f.LoadFromBytes(MidiBytes().Header(0, 1, 96).Track(Join({{0x00, 0x90, 0x3C, 0x40}, kEndOfTrack}))), 1);
+  EXPECT_EQ(f.NumberOfTracks(), 1);
+  EXPECT_EQ(f.FileFormat(), TFileFormat::single);
+  EXPECT_EQ(f.TicksPerQuarter(), 96);
+  EXPECT_EQ(f.TrackAt(0).TrackNo(), 0);
+  EXPECT_EQ(f.TrackAt(0).EventCount(), 2);
+}
+
+TEST(MidiReader, RunningStatusRepeatsTheLastStatus) {
+  TMidiFile f;
+  f.LoadFromBytes(MidiBytes().Header(0, 1, 96).Track({0x00, 0x90, 0x3C, 0x40, 0x10, 0x3C, 0x00, 0x00}));
+  const TMidiTrack& t = f.TrackAt(0);
+  ASSERT_EQ(t.EventCount(), 2);
+  const TMidiEventEx& second = t.Events()[1];
+  EXPECT_EQ(second.Status, 0x90);
+  EXPECT_EQ(second.Data1, 0x3C);
+  EXPECT_EQ(second.Data2, 0);
+  EXPECT_EQ(second.DeltaTicks, 16);
+  EXPECT_EQ(second.Time, 16);
+}
+
+TEST(MidiReader, ADataByteAfterAMetaEventStartsAnotherMetaEvent) {
+  TMidiFile f;
+  // Meta text "ab", then delta 0 and the data byte 0x05 without a status: a lyric meta event.
+  f.LoadFromBytes(MidiBytes().Header(1, 1, 96).Track({0x00, 0xFF, 0x01, 0x02, 'a', 'b', 0x00, 0x05, 0x01, 'x', 0x00}));
+  const TMidiTrack& t = f.TrackAt(0);
+  ASSERT_EQ(t.EventCount(), 2);
+  EXPECT_EQ(t.Events()[1].Status, 0xFF);
+  EXPECT_EQ(t.Events()[1].Data1, 0x05);
+  EXPECT_EQ(t.Events()[1].Text(), "x");
+}
+
+TEST(MidiReader, EventFieldsByKindOfMessage) {
+  TMidiFile f;
+  f.LoadFromBytes(MidiBytes().Header(0, 1, 96).Track({
+      0x00, 0xC3, 0x05,              // program change: one data byte
+      0x81, 0x00, 0xE3, 0x01, 0x40,  // pitch bend, delta 128
+      0x00, 0xF0, 0x03, 0x7E, 0x7F, 0xF7,  // SysEx: the bytes after the length
+      0x00, 0xF8,                    // a system byte: no data
+      0x00, 0xFF, 0x2F, 0x00}));
+  auto ev = f.TrackAt(0).Events();
+  ASSERT_EQ(ev.size(), 5u);
+  EXPECT_EQ(ev[0].Status, 0xC3);
+  EXPECT_EQ(ev[0].Data1, 5);
+  EXPECT_EQ(ev[0].Data2, 0);
+  EXPECT_EQ(ev[1].Status, 0xE3);
+  EXPECT_EQ(ev[1].Time, 128);
+  EXPECT_EQ(ev[1].Data2, 0x40);
+  EXPECT_EQ(ev[2].Status, 0xF0);
+  EXPECT_EQ(ev[2].Text(), std::string("\x7E\x7F\xF7"));
+  EXPECT_EQ(ev[3].Status, 0xF8);
+  EXPECT_EQ(ev[4].Status, 0xFF);
+  EXPECT_EQ(ev[4].Data1, 0x2F);
+}
+
+TEST(MidiReader, DataBytesBeforeAnyStatusGiveStatusZeroEvents) {
+  TMidiFile f;
+  // Without a status a data byte is no part of an event: it stays and is read as the next
+  // delta time.
+  f.LoadFromBytes(MidiBytes().Header(0, 1, 96).Track({0x3C, 0x40, 0x00, 0x90, 0x3C, 0x40}));
+  auto ev = f.TrackAt(0).Events();
+  ASSERT_EQ(ev.size(), 3u);
+  EXPECT_EQ(ev[0].Status, 0);
+  EXPECT_EQ(ev[0].Time, 0x3C);
+  EXPECT_EQ(ev[1].Status, 0);
+  EXPECT_EQ(ev[1].Time, 0x3C + 0x40);
+  EXPECT_EQ(ev[2].Status, 0x90);
+  EXPECT_EQ(ev[2].Time, 0x3C + 0x40);
+  EXPECT_EQ(ev[2].Data1, 0x3C);
+}
+
+TEST(MidiReader, TrackNameAndInstrumentComeFromTheFirstNonEmptyText) {
+  TMidiFile f;
+  f.LoadFromBytes(MidiBytes().Header(1, 1, 96).Track(Join({MetaText(0, 3, ""), MetaText(0, 4, "Piano"),
+                                                          MetaText(0, 3, "Melody"), MetaText(0, 3, "Other"),
+                                                          MetaText(0, 4, "Organ"), kEndOfTrack})));
+  EXPECT_EQ(f.TrackAt(0).Name(), "Melody");
+  EXPECT_EQ(f.TrackAt(0).Instrument(), "Piano");
+}
+
+TEST(MidiReader, TheTrackCountIsWhatTheFileHoldsNotWhatTheHeaderSays) {
+  TMidiFile f;
+  EXPECT_EQ(f.LoadFromBytes(MidiBytes().Header(1, 3, 96).Track(kEndOfTrack).Track(kEndOfTrack)), 2);
+  EXPECT_EQ(f.HeaderTracks(), 3);
+  EXPECT_EQ(f.TrackAt(1).TrackNo(), 1);
+}
+
+TEST(MidiReader, TrackAtOutsideTheListRaisesTheListIndexError) {
+  TMidiFile f;
+  f.LoadFromBytes(MidiBytes().Header(0, 1, 96).Track(kEndOfTrack));
+  for (int32_t index : {-1, 1, 100}) {
+    try {
+      f.TrackAt(index);
+      ADD_FAILURE() << index;
+    } catch (const std::out_of_range& e) {
+      EXPECT_EQ(std::string(e.what()), MesFormat(MesId::SListIndexError, index));
+    }
+  }
+  EXPECT_EQ(f.TrackAt(0).EventAt(-1), nullptr);
+  EXPECT_EQ(f.TrackAt(0).EventAt(1), nullptr);
+  EXPECT_NE(f.TrackAt(0).EventAt(0), nullptr);
+}
+
+TEST(MidiReader, EmptyOrUnrecognisedInputYieldsNoTracksWithoutError) {
+  for (std::string bytes : {std::string(), std::string("MThd"), std::string("RIFF\0\0\0\0RMID", 12),
+                            std::string("MThd\0\0\0", 7)}) {
+    TMidiFile f;
+    EXPECT_EQ(f.LoadFromBytes(bytes), 0) << bytes.size();
+  }
+}
+
+TEST(MidiReader, LoadingAgainReplacesTracksTempoAndTimeSignature) {
+  TMidiFile f;
+  f.LoadFromBytes(MidiBytes().Header(1, 2, 480).Track(
+      Join({{0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, 0x00, 0xFF, 0x58, 0x04, 0x06, 0x03, 0x18, 0x08,
+             0x83, 0x60, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40},
+            kEndOfTrack})));
+  ASSERT_EQ(f.TempoMap().size(), 2u);
+  EXPECT_EQ(f.TimeSigNumerator(), 6);
+  f.SetSpeed(2, 1);
+  f.LoadFromBytes(MidiBytes().Header(0, 1, 96).Track(kEndOfTrack));
+  EXPECT_EQ(f.NumberOfTracks(), 1);
+  ASSERT_EQ(f.TempoMap().size(), 1u);
+  EXPECT_EQ(f.TempoMap()[0].Tempo, 500000);
+  EXPECT_EQ(f.TimeSigNumerator(), 4);
+  EXPECT_EQ(f.TimeSigDenominator(), 2);
+  EXPECT_EQ(f.SpeedNumerator(), 1);
+  EXPECT_EQ(f.SpeedDenominator(), 1);
+}
+
+// ---------------------------------------------------------------------------------------
+// Malformed input: nothing is read outside a chunk; what was complete stays.
+
+struct MalformedCase {
+  const char* what;
+  std::string bytes;
+  int32_t tracks;
+  std::vector<int32_t> eventsPerTrack;
+  bool readBeyondEnd;
+};
+
+std::vector<MalformedCase> MalformedCases() {
+  const std::vector<uint8_t> note{0x00, 0x90, 0x3C, 0x40};
+  return {
+      {"truncated header", MidiBytes().ChunkHead("MThd", 6).Raw({0x00, 0x01}), 0, {}, true},
+      {"header of two bytes", MidiBytes().Chunk("MThd", {0x00, 0x01}).Track(note), 1, {1}, false},
+      {"chunk length past the end", MidiBytes().Header(1, 2, 96).Track(note).ChunkHead("MTrk", 100).Raw(note), 1,
+       {1}, true},
+      {"length with its top bit set", MidiBytes().Header(1, 2, 96).ChunkHead("MTrk", 0x80000004u).Track(note), 1,
+       {1}, false},
+      {"huge length", MidiBytes().Header(1, 1, 96).ChunkHead("MTrk", 0x7FFFFFFFu).Raw(note), 0, {}, true},
+      {"running status at the start of a track", MidiBytes().Header(0, 1, 96).Track({0x00, 0x3C, 0x40, 0x00}), 1,
+       {3}, false},
+      {"delta time that never ends", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x81, 0x82, 0x83, 0x84}})),
+       1, {1}, false},
+      {"note cut short", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x00, 0x90, 0x3C}})), 1, {1}, false},
+      {"meta length past the chunk", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x00, 0xFF, 0x05, 0x10, 'a'}})),
+       1, {1}, false},
+      {"meta length that never ends", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x00, 0xFF, 0x05, 0x90}})), 1,
+       {1}, false},
+      {"SysEx length past the chunk", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x00, 0xF0, 0x7F, 0x01}})), 1,
+       {1}, false},
+      {"unknown chunk between tracks",
+       MidiBytes().Header(1, 3, 96).Track(note).Chunk("XFIH", {1, 2, 3}).Track(note), 1, {1}, false},
+      {"empty track chunk", MidiBytes().Header(1, 2, 96).Track({}).Track(note), 1, {1}, false},
+      {"track of one byte", MidiBytes().Header(1, 1, 96).Track({0x00}), 1, {0}, false},
+  };
+}
+
+TEST(MidiReaderMalformed, EachShapeKeepsWhatWasCompleteAndNeverReadsOutside) {
+  for (const MalformedCase& c : MalformedCases()) {
+    SCOPED_TRACE(c.what);
+    TMidiFile f;
+    bool threw = false;
+    try {
+      f.LoadFromBytes(c.bytes);
+    } catch (const EInOutError& e) {
+      threw = true;
+      EXPECT_EQ(e.ErrorCode(), EInOutError::ReadBeyondEnd);
+      EXPECT_STREQ(e.what(), "Read beyond end of file");
+    }
+    EXPECT_EQ(threw, c.readBeyondEnd);
+    ASSERT_EQ(f.NumberOfTracks(), c.tracks);
+    for (int32_t t = 0; t < c.tracks; ++t) EXPECT_EQ(f.TrackAt(t).EventCount(), c.eventsPerTrack[t]) << t;
+  }
+}
+
+TEST(MidiReaderMalformed, ShortTempoAndTimeSignatureEventsStayEventsButChangeNothing) {
+  TMidiFile f;
+  f.LoadFromBytes(MidiBytes().Header(0, 1, 96).Track(
+      {0x00, 0xFF, 0x51, 0x02, 0x0F, 0x42, 0x00, 0xFF, 0x58, 0x01, 0x03, 0x00, 0xFF, 0x2F, 0x00}));
+  EXPECT_EQ(f.TrackAt(0).EventCount(), 3);
+  ASSERT_EQ(f.TempoMap().size(), 1u);
+  EXPECT_EQ(f.TempoMap()[0].Tempo, 500000);
+  EXPECT_EQ(f.TimeSigNumerator(), 4);
+}
+
+TEST(MidiReaderMalformed, DivisionZeroLoadsButNeitherConvertsNorPlays) {
+  TMidiFile f;
+  f.LoadFromBytes(MidiBytes().Header(0, 1, 0).Track({0x60, 0x90, 0x3C, 0x40}));
+  EXPECT_EQ(f.NumberOfTracks(), 1);
+  EXPECT_EQ(f.TicksToMs(96), 0);
+  EXPECT_EQ(f.MsToTicks(1000), 0);
+  EXPECT_EQ(f.FormatTicks(96), "0:00.000");
+  EXPECT_EQ(f.BeatTicks(), 1);
+  EXPECT_FALSE(f.Play());
+}
+
+TEST(MidiReaderMalformed, DeltaTimesWrapInsteadOfOverflowing) {
+  TMidiFile f;
+  // Two deltas of 0x0FFFFFFF and one of 0x7FFFFFFF (five-byte quantity).
+  f.LoadFromBytes(MidiBytes().Header(0, 1, 96).Track({0xFF, 0xFF, 0xFF, 0x7F, 0xF8, 0xFF, 0xFF, 0xFF, 0x7F, 0xF8,
+                                                      0x87, 0xFF, 0xFF, 0xFF, 0x7F, 0xF8, 0x00}));
+  auto ev = f.TrackAt(0).Events();
+  ASSERT_EQ(ev.size(), 3u);
+  EXPECT_EQ(ev[1].Time, 0x1FFFFFFE);
+  EXPECT_EQ(ev[2].DeltaTicks, 0x7FFFFFFF);
+  EXPECT_EQ(static_cast<uint32_t>(ev[2].Time), 0x1FFFFFFEu + 0x7FFFFFFFu);
+  // Conversions of such times stay within range.
+  EXPECT_GE(f.TicksToMs(ev[2].Time), std::numeric_limits<int32_t>::min());
+}
+
+// ---------------------------------------------------------------------------------------
+// Files on disk
+
+TEST(MidiLoadFile, MissingFileDirectoryAndEmptyNameRaiseTheRuntimeErrors) {
+  struct Case {
+    std::string path;
+    int32_t code;
+    const char* text;
+  } cases[] = {
+      {"/nonexistent-folder/none.mid", EInOutError::FileNotFound, "File not found"},
+      {std::string(CANTARO_SHARED_DIR) + "/corpus", EInOutError::FileAccessDenied, "File access denied"},
+      {"", EInOutError::FileNotFound, "File not found"},
+      {std::string(CANTARO_SHARED_DIR) + "/corpus/README.md/x.mid", EInOutError::InvalidFilename, "Invalid filename"},
+  };
+  for (const Case& c : cases) {
+    TMidiFile f;
+    f.LoadFromBytes(MidiBytes().Header(0, 1, 96).Track(kEndOfTrack));
+    f.SetFilename(c.path);
+    try {
+      f.LoadFile();
+      ADD_FAILURE() << c.path;
+    } catch (const EInOutError& e) {
+      EXPECT_EQ(e.ErrorCode(), c.code) << c.path;
+      EXPECT_STREQ(e.what(), c.text);
+    }
+    EXPECT_EQ(f.NumberOfTracks(), 0) << "the previous song is gone";
+  }
+  EXPECT_EQ(EInOutError(103).what(), std::string("I/O error 103"));
+}
+
+struct FixtureCase {
+  const char* file;
+  int32_t tracks;
+  TFileFormat format;
+  int32_t ticksPerQuarter;
+  int32_t songLength;
+  bool readBeyondEnd;
+};
+
+TEST(MidiLoadFile, ReferenceFixturesGoodAndBad) {
+  const FixtureCase cases[] = {
+      {"MIDIOkFormat0.mid", 1, TFileFormat::single, 96, 384, false},
+      {"MIDIOkFormat1.mid", 4, TFileFormat::multi_synch, 96, 384, false},
+      {"MIDIOkFormat2.mid", 9, TFileFormat::multi_asynch, 96, 95, false},
+      {"MIDIOkFormat1-lyrics.mid", 1, TFileFormat::multi_synch, 96, 479, false},
+      {"MIDIBadFormat1.mid", 4, TFileFormat::multi_synch, 96, 384, false},
+      // "MT0d": no recognised chunk at all.
+      {"MIDIBadHeaderChunk.mid", 0, TFileFormat::single, 0, 0, false},
+      // Format 3 is not taken; the format stays as it was.
+      {"MIDIBadHeaderFormat.mid", 1, TFileFormat::single, 96, 384, false},
+      // A header of 22 bytes swallows the track's chunk head; what follows is no chunk.
+      {"MIDIBadHeaderLength.mid", 0, TFileFormat::single, 96, 0, false},
+      // A time-code division is taken as it stands.
+      {"MIDIBadHeaderSMTPE.mid", 1, TFileFormat::single, 0xF060, 384, false},
+      {"MIDIBadHeaderTracksNum.mid", 1, TFileFormat::single, 96, 384, false},
+      // "mTrk" is no chunk name: reading ends there.
+      {"MIDIBadTrackHdr.mid", 0, TFileFormat::single, 96, 0, false},
+      {"MIDIBadTrackLength.mid", 0, TFileFormat::single, 96, 0, true},
+  };
+  for (const FixtureCase& c : cases) {
+    SCOPED_TRACE(c.file);
+    TMidiFile f;
+    f.SetFilename(Corpus(std::string("fixtures/") + c.file));
+    bool threw = false;
+    try {
+      EXPECT_EQ(f.LoadFile(), c.tracks);
+    } catch (const EInOutError& e) {
+      threw = true;
+      EXPECT_EQ(e.ErrorCode(), EInOutError::ReadBeyondEnd);
+    }
+    EXPECT_EQ(threw, c.readBeyondEnd);
+    EXPECT_EQ(f.NumberOfTracks(), c.tracks);
+    EXPECT_EQ(f.FileFormat(), c.format);
+    EXPECT_EQ(f.TicksPerQuarter(), c.ticksPerQuarter);
+    EXPECT_EQ(f.SongLength(), c.songLength);
+  }
+}
+
+TEST(MidiLoadFile, LyricFixtureCarriesItsSyllablesAsLyricEvents) {
+  TMidiFile f;
+  f.SetFilename(Corpus("fixtures/MIDIOkFormat1-lyrics.mid"));
+  f.LoadFile();
+  EXPECT_EQ(LyricTexts(f.TrackAt(0)), (std::vector<std::string>{"He", "llo", "\\Ka", "ra", "o", "ke"}));
+  EXPECT_EQ(f.TrackAt(0).Events()[0].Text(), "Hello karaoke");
+}
+
+TEST(MidiLoadFile, GameTunesTracksNamesTempoAndMetre) {
+  TMidiFile f;
+  f.SetFilename(Corpus("games/Yubatake-Fields.mid"));
+  ASSERT_EQ(f.LoadFile(), 5);
+  EXPECT_EQ(f.FileFormat(), TFileFormat::multi_synch);
+  EXPECT_EQ(f.TicksPerQuarter(), 960);
+  EXPECT_EQ(f.TrackAt(0).Name(), "JRPG_fields");
+  EXPECT_EQ(f.TrackAt(4).Name(), "Mid_Aux");
+  ASSERT_EQ(f.TempoMap().size(), 1u);
+  EXPECT_EQ(f.TempoMap()[0].Tempo, 400000);
+  EXPECT_EQ(f.TimeSigNumerator(), 3);
+  EXPECT_EQ(f.TimeSigDenominator(), 2);
+  EXPECT_EQ(f.BeatTicks(), 1440);
+  EXPECT_EQ(f.SongLength(), 290880);
+  // 303 quarters at 400 ms.
+  EXPECT_EQ(f.TicksToMs(f.SongLength()), 121200);
+
+  f.SetFilename(Corpus("games/HorrorPen-ItIs.mid"));
+  EXPECT_EQ(f.LoadFile(), 27);
+  EXPECT_EQ(f.TrackAt(2).Name(), "Kick (MIDI)");
+  EXPECT_EQ(f.TempoMap()[0].Tempo, 461538);
+}
+
+TEST(MidiLoadFile, FolkTunesHaveTwoTracksAndTheDefaultTempo) {
+  struct Case {
+    const char* file;
+    uint8_t numerator;
+    int32_t beatTicks;
+  } cases[] = {{"folk/ashover44.mid", 6, 1536}, {"folk/jigs9.mid", 6, 1536}, {"folk/waltzes21.mid", 3, 1536}};
+  for (const Case& c : cases) {
+    TMidiFile f;
+    f.SetFilename(Corpus(c.file));
+    ASSERT_EQ(f.LoadFile(), 2) << c.file;
+    EXPECT_EQ(f.TicksPerQuarter(), 1024);
+    ASSERT_EQ(f.TempoMap().size(), 1u);
+    EXPECT_EQ(f.TempoMap()[0].Tempo, 500000);
+    EXPECT_EQ(f.TimeSigNumerator(), c.numerator) << c.file;
+    EXPECT_EQ(f.BeatTicks(), c.beatTicks) << c.file;
+  }
+}
+
+TEST(MidiLoadFile, BenchmarkSongsLoadWithAllTheirEvents) {
+  TMidiFile f;
+  f.SetFilename(std::string(CANTARO_SHARED_DIR) + "/bench/typical.mid");
+  ASSERT_EQ(f.LoadFile(), 10);
+  int64_t events = 0;
+  for (int32_t t = 0; t < f.NumberOfTracks(); ++t) events += f.TrackAt(t).EventCount();
+  EXPECT_EQ(events, 14054);
+  // 43 tempo events, four of them a second one at the same tick, which replaces the first.
+  int32_t tempoEvents = 0;
+  for (const auto& ev : f.TrackAt(0).Events()) tempoEvents += ev.Status == 0xFF && ev.Data1 == 0x51;
+  EXPECT_EQ(tempoEvents, 43);
+  EXPECT_EQ(f.TempoMap().size(), 39u);
+}
+
+}  // namespace

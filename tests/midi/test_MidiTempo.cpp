@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "midi/MidiFile.h"
+#include "tests/midi/MidiBytes.h"
+
+namespace {
+
+// A file with the given division and the tempo events (tempo, absolute tick) in track 0.
+std::string WithTempos(uint16_t division, const std::vector<std::pair<int32_t, int32_t>>& tempos) {
+  std::vector<uint8_t> track;
+  int32_t last = 0;
+  for (auto [tempo, tick] : tempos) {
+    uint32_t delta = static_cast<uint32_t>(tick - last);
+    last = tick;
+    std::vector<uint8_t> vlq{static_cast<uint8_t>(delta & 0x7F)};
+    while (delta >>= 7) vlq.insert(vlq.begin(), static_cast<uint8_t>(0x80 | (delta & 0x7F)));
+    track.insert(track.end(), vlq.begin(), vlq.end());
+    track.insert(track.end(), {0xFF, 0x51, 0x03, static_cast<uint8_t>(tempo >> 16), static_cast<uint8_t>(tempo >> 8),
+                               static_cast<uint8_t>(tempo)});
+  }
+  track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
+  return MidiBytes().Header(0, 1, division).Track(track);
+}
+
+TEST(TempoMap, StartsAtOneHundredTwentyBeatsPerMinute) {
+  TMidiFile f;
+  f.LoadFromBytes(WithTempos(96, {}));
+  ASSERT_EQ(f.TempoMap().size(), 1u);
+  EXPECT_EQ(f.TempoMap()[0].Tempo, 500000);
+  EXPECT_EQ(f.TicksToMs(96), 500);
+  EXPECT_EQ(f.TicksToMs(48), 250);
+  EXPECT_EQ(f.MsToTicks(500), 96);
+  EXPECT_EQ(f.CurrentBpm(), 120);
+}
+
+TEST(TempoMap, ASecondTempoAtTheSameTickReplacesTheFirst) {
+  TMidiFile f;
+  f.LoadFromBytes(WithTempos(96, {{400000, 0}, {600000, 0}}));
+  ASSERT_EQ(f.TempoMap().size(), 1u);
+  EXPECT_EQ(f.TempoMap()[0].Tempo, 600000);
+  EXPECT_EQ(f.TicksToMs(96), 600);
+}
+
+TEST(TempoMap, EntriesCarryTheTimeOfTheirTick) {
+  TMidiFile f;
+  // 96 ticks at 500 ms per quarter, then 192 ticks at 1000, then 250.
+  f.LoadFromBytes(WithTempos(96, {{1000000, 96}, {250000, 288}}));
+  ASSERT_EQ(f.TempoMap().size(), 3u);
+  EXPECT_EQ(f.TempoMap()[1].Ms, 500);
+  EXPECT_EQ(f.TempoMap()[2].Ms, 2500);
+  struct {
+    int32_t tick, ms;
+  } table[] = {{0, 0}, {48, 250}, {96, 500}, {144, 1000}, {288, 2500}, {384, 2750}, {-96, -500}};
+  for (auto row : table) {
+    EXPECT_EQ(f.TicksToMs(row.tick), row.ms) << row.tick;
+    EXPECT_EQ(f.MsToTicks(row.ms), row.tick) << row.ms;
+  }
+}
+
+TEST(TempoMap, TempoIsTakenInWholeMillisecondsPerQuarter) {
+  TMidiFile f;
+  f.LoadFromBytes(WithTempos(480, {{468750, 0}}));
+  EXPECT_EQ(f.TicksToMs(480), 468);
+  EXPECT_EQ(f.TicksToMs(960), 936);
+  EXPECT_EQ(f.MsToTicks(468), 480);
+  EXPECT_EQ(f.CurrentBpm(), 128);
+}
+
+TEST(TempoMap, LongSongsConvertWithoutOverflow) {
+  TMidiFile f;
+  f.LoadFromBytes(WithTempos(96, {{16777215, 0}}));
+  // 16777 ms per quarter: 32-bit products overflow beyond 128,000 ticks here.
+  EXPECT_EQ(f.TicksToMs(1000000), 174760416);
+  EXPECT_EQ(f.MsToTicks(174760416), 999999);
+  EXPECT_EQ(f.TicksToMs(std::numeric_limits<int32_t>::max()), std::numeric_limits<int32_t>::max());
+}
+
+TEST(TempoMap, TempoBelowAMillisecondGivesZeroTicks) {
+  TMidiFile f;
+  f.LoadFromBytes(WithTempos(96, {{999, 0}}));
+  EXPECT_EQ(f.MsToTicks(1000), 0);
+  EXPECT_EQ(f.TicksToMs(960), 0);
+  EXPECT_EQ(f.CurrentBpm(), 60060);
+}
+
+TEST(TempoMap, ALaterTrackTempoBeforeTheLastEntryReplacesThatEntry) {
+  TMidiFile f;
+  f.LoadFromBytes(WithTempos(96, {{1000000, 96}, {250000, 288}}));
+  f.AddTempo(2000000, 192);  // before tick 288: replaces the last entry
+  ASSERT_EQ(f.TempoMap().size(), 3u);
+  EXPECT_EQ(f.TempoMap()[2].Tick, 192);
+  EXPECT_EQ(f.TempoMap()[2].Ms, 1500);
+  f.AddTempo(500000, 50);  // out of order: lookups still take the last entry below the tick
+  EXPECT_EQ(f.TempoMap()[2].Tick, 50);
+  EXPECT_EQ(&f.TempoAtTick(60), &f.TempoMap()[2]);
+  EXPECT_EQ(&f.TempoAtTick(97), &f.TempoMap()[2]);
+  EXPECT_EQ(&f.TempoAtTick(50), &f.TempoMap()[0]);
+  // 260 ms at tick 50, then 46 ticks at 500 ms per quarter.
+  EXPECT_EQ(f.TicksToMs(96), 260 + 239);
+}
+
+TEST(TempoMap, LookupIsTheLastEntryStrictlyBeforeTheTick) {
+  TMidiFile f;
+  f.LoadFromBytes(WithTempos(96, {{1000000, 96}}));
+  EXPECT_EQ(f.TempoAtTick(96).Tempo, 500000);
+  EXPECT_EQ(f.TempoAtTick(97).Tempo, 1000000);
+  EXPECT_EQ(f.TempoAtMs(500).Tempo, 500000);
+  EXPECT_EQ(f.TempoAtMs(501).Tempo, 1000000);
+}
+
+TEST(BeatTicks, FollowsTheTimeSignature) {
+  struct {
+    uint8_t numerator, power;
+    int32_t beat;
+  } table[] = {{4, 2, 480}, {3, 4 - 2, 720}, {2, 2, 480}, {2, 1, 960}, {6, 3, 720}, {9, 3, 1080},
+               {12, 3, 1440}, {5, 2, 600}, {7, 3, 420}, {0, 2, 1}, {1, 200, 1}};
+  for (auto row : table) {
+    TMidiFile f;
+    f.LoadFromBytes(MidiBytes().Header(0, 1, 480).Track({0x00, 0xFF, 0x58, 0x04, row.numerator, row.power, 0x18,
+                                                         0x08}));
+    EXPECT_EQ(f.BeatTicks(), row.beat) << int(row.numerator) << "/" << int(row.power);
+  }
+}
+
+TEST(FormatTicks, BarsOfFourQuartersBeatAndTick) {
+  TMidiFile f;
+  f.LoadFromBytes(WithTempos(480, {}));
+  EXPECT_EQ(f.FormatTicks(0), "0:00.000");
+  EXPECT_EQ(f.FormatTicks(1000), "0:02.040");
+  EXPECT_EQ(f.FormatTicks(5000), "2:02.200");
+  EXPECT_EQ(f.FormatTicks(-481), "0:-1.0-1");  // only the width is filled
+  f.LoadFromBytes(WithTempos(1920, {}));
+  EXPECT_EQ(f.FormatTicks(1919), "0:00.1919");
+  EXPECT_EQ(f.FormatTicks(1920 * 4 * 12 + 5), "12:00.005");
+}
+
+TEST(FormatTime, HoursMinutesSecondsMilliseconds) {
+  EXPECT_EQ(FormatTime(83456), "0:01:23.456");
+  EXPECT_EQ(FormatTime(0), "0:00:00.000");
+  EXPECT_EQ(FormatTime(3600000 * 25 + 61001), "25:01:01.001");
+}
+
+}  // namespace
