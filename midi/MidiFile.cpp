@@ -1,6 +1,7 @@
 #include "midi/MidiFile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -123,8 +124,17 @@ void TMidiFile::ResetForLoad() {
 }
 
 int32_t TMidiFile::LoadFile() {
+  // The new bytes are read while the old song still stands, so that its memory is reused for
+  // the new one instead of going back to the system and being faulted in again.
+  std::string bytes;
+  try {
+    bytes = ReadFileBytes(filename_);
+  } catch (...) {
+    ResetForLoad();
+    throw;
+  }
   ResetForLoad();
-  bytes_ = ReadFileBytes(filename_);
+  bytes_ = std::move(bytes);
   ParseBytes();
   return NumberOfTracks();
 }
@@ -269,23 +279,38 @@ void TMidiFile::AddTempo(int32_t tempo, int32_t tick) {
 }
 
 // The entry for a key: the last entry after the first whose key is below it, else the first.
+// In order, the entry found last time (or the one after it) is tried first, since a song is
+// mostly walked forward; then the map is bisected.
 template <typename Key>
-static const TempoEntry& FindTempo(const std::vector<TempoEntry>& map, bool sorted, int32_t value, Key key) {
+static const TempoEntry& FindTempo(const std::vector<TempoEntry>& map, bool sorted, std::atomic<std::size_t>& hint,
+                                   int32_t value, Key key) {
+  const std::size_t n = map.size();
   if (sorted) {
+    auto fits = [&](std::size_t i) { return key(map[i]) < value && (i + 1 == n || !(key(map[i + 1]) < value)); };
+    std::size_t h = hint.load(std::memory_order_relaxed);
+    if (h >= 1 && h < n) {
+      if (fits(h)) return map[h];
+      if (h + 1 < n && fits(h + 1)) {
+        hint.store(h + 1, std::memory_order_relaxed);
+        return map[h + 1];
+      }
+    }
     auto it = std::partition_point(map.begin() + 1, map.end(), [&](const TempoEntry& e) { return key(e) < value; });
-    return it == map.begin() + 1 ? map.front() : *(it - 1);
+    if (it == map.begin() + 1) return map.front();
+    hint.store(static_cast<std::size_t>(it - 1 - map.begin()), std::memory_order_relaxed);
+    return *(it - 1);
   }
-  for (std::size_t i = map.size() - 1; i >= 1; --i)
+  for (std::size_t i = n - 1; i >= 1; --i)
     if (key(map[i]) < value) return map[i];
   return map.front();
 }
 
 const TempoEntry& TMidiFile::TempoAtTick(int32_t tick) const {
-  return FindTempo(tempoMap_, tempoTicksSorted_, tick, [](const TempoEntry& e) { return e.Tick; });
+  return FindTempo(tempoMap_, tempoTicksSorted_, tickHint_, tick, [](const TempoEntry& e) { return e.Tick; });
 }
 
 const TempoEntry& TMidiFile::TempoAtMs(int32_t ms) const {
-  return FindTempo(tempoMap_, tempoMsSorted_, ms, [](const TempoEntry& e) { return e.Ms; });
+  return FindTempo(tempoMap_, tempoMsSorted_, msHint_, ms, [](const TempoEntry& e) { return e.Ms; });
 }
 
 int32_t TMidiFile::TicksToMs(int32_t tick) const {

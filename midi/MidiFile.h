@@ -5,6 +5,7 @@
 // dispatch serves as a silent scanner: Seek with dispatch passes every event on the way
 // synchronously.
 
+#include <atomic>
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
@@ -211,6 +212,8 @@ class TMidiFile {
   std::vector<TempoEntry> tempoMap_;
   bool tempoTicksSorted_ = true;  // lets lookups bisect instead of scanning
   bool tempoMsSorted_ = true;
+  mutable std::atomic<std::size_t> tickHint_{0};  // last entry found, tried first
+  mutable std::atomic<std::size_t> msHint_{0};
   int32_t ticksPerQuarter_ = 0;
   int32_t headerTracks_ = 0;
   TFileFormat fileFormat_ = TFileFormat::single;

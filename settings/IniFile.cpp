@@ -75,6 +75,11 @@ void TIniFile::Classify(Line& line) {
 
 void TIniFile::Parse(std::string_view bytes) {
   lines_.clear();
+  bom_.clear();
+  if (bytes.starts_with("\xEF\xBB\xBF")) {
+    bom_ = bytes.substr(0, 3);
+    bytes.remove_prefix(3);
+  }
   std::size_t pos = 0;
   while (pos < bytes.size()) {
     std::size_t nl = bytes.find('\n', pos);
@@ -99,7 +104,7 @@ void TIniFile::Parse(std::string_view bytes) {
 }
 
 std::string TIniFile::Text() const {
-  std::string out;
+  std::string out = bom_;
   for (const Line& l : lines_) {
     out += l.body;
     out += l.eol;
@@ -148,22 +153,6 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view key,
   std::string_view v = *raw;
   if (IsQuoted(v)) v = v.substr(1, v.size() - 2);
   return CutUtf8(v, MaxValueLength);
-}
-
-std::vector<std::pair<std::string, std::string>> TIniFile::ReadSection(
-    std::string_view section) const {
-  std::vector<std::pair<std::string, std::string>> out;
-  bool inside = false;
-  for (const Line& l : lines_) {
-    if (l.kind == Kind::Section) {
-      inside = SameIniName(l.name, section);
-    } else if (inside && l.kind == Kind::Key) {
-      bool seen = false;
-      for (const auto& kv : out) seen = seen || SameIniName(kv.first, l.name);
-      if (!seen) out.emplace_back(l.name, ReadString(section, l.name, ""));
-    }
-  }
-  return out;
 }
 
 std::string TIniFile::LineEnd() const {

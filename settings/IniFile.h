@@ -7,7 +7,8 @@
 //   removed from a value when it is read;
 // - a value is read up to MaxValueLength bytes (never cutting a UTF-8 character in two);
 // - every line the program does not write (unknown sections and keys, comments, blank lines,
-//   garbage, line ends CR LF or LF, a missing final line end) is kept byte for byte;
+//   garbage, line ends CR LF or LF, a missing final line end, a UTF-8 byte order mark at the
+//   start) is kept byte for byte;
 // - with duplicate sections or keys the first occurrence in the file wins: reading returns it
 //   and writing updates it, so what is written is what is read back.
 //
@@ -18,7 +19,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 class TIniFile {
@@ -43,9 +43,6 @@ class TIniFile {
   // The value as it stands in the file, only surrounding whitespace removed and not cut;
   // nothing when the key is missing.
   std::optional<std::string> ReadRawValue(std::string_view section, std::string_view key) const;
-  // Every key of the section (of all its occurrences, first occurrence of a key only) with its
-  // value as ReadString gives it, in file order.
-  std::vector<std::pair<std::string, std::string>> ReadSection(std::string_view section) const;
 
   // Sets the value so that ReadString gives it back exactly: a value that would otherwise lose
   // surrounding whitespace or enclosing quotes on reading is written in double quotes. Line
@@ -85,6 +82,7 @@ class TIniFile {
   std::string LineEnd() const;
   void SetValue(std::string_view section, std::string_view key, std::string value);
 
+  std::string bom_;  // a UTF-8 byte order mark before the first line (editors on Windows add it)
   std::vector<Line> lines_;
 };
 

@@ -99,6 +99,9 @@ TFileWriteResult WriteFileAtomically(const std::string& path, std::string_view b
   struct stat old {};
   bool hadOld = stat(target.c_str(), &old) == 0;
   if (hadOld && S_ISDIR(old.st_mode)) return Failure(EISDIR);
+  // The rename would replace a file the user made read-only; respect that as writing in place
+  // would.
+  if (hadOld && access(target.c_str(), W_OK) != 0) return Failure(errno);
 
   int fd = mkostemp(tmp.data(), O_CLOEXEC);
   if (fd < 0) return Failure(errno);

@@ -31,7 +31,8 @@ constexpr std::size_t MaxSettingsFileSize = 16u << 20;
 TFileReadResult ReadWholeFile(const std::string& path);
 
 // Replaces the file with the bytes. A symbolic link is followed, so the file it points to is
-// replaced and the link stays; an existing file keeps its permissions. On failure the old file
+// replaced and the link stays; an existing file keeps its permissions, and a read-only one is
+// not replaced. On failure the old file
 // is untouched and no temporary file is left behind.
 TFileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes);
 

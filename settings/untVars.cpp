@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 #include "base/untMesConst.h"
@@ -130,6 +131,19 @@ std::string FoldCase(const std::string& s) {
   return out;
 }
 
+// The piano colours of section "Keys", in the order in which they are read and written.
+struct TColourKey {
+  const char* key;
+  TColor* colour;
+};
+std::array<TColourKey, 5> ColourKeys() {
+  return {{{"WhiteKey", &WhiteKey},
+           {"BlackKey", &BlackKey},
+           {"Border", &Border},
+           {"SelectedKey", &SelectedKey},
+           {"MarkedKey", &MarkedKey}}};
+}
+
 TIniFile ReadForLoading() {
   TFileReadResult r = ReadWholeFile(SettingsFile());
   if (r.status == TFileReadResult::Status::Missing && UsingConfigHome) {
@@ -251,11 +265,7 @@ void LoadSettings(TWindowPos& window) {
     MRUList.push_back(path);
   }
 
-  WhiteKey = ini.ReadInteger(kKeys, "WhiteKey", WhiteKey);
-  BlackKey = ini.ReadInteger(kKeys, "BlackKey", BlackKey);
-  Border = ini.ReadInteger(kKeys, "Border", Border);
-  SelectedKey = ini.ReadInteger(kKeys, "SelectedKey", SelectedKey);
-  MarkedKey = ini.ReadInteger(kKeys, "MarkedKey", MarkedKey);
+  for (const TColourKey& c : ColourKeys()) *c.colour = ini.ReadInteger(kKeys, c.key, *c.colour);
 
   auto readRest = [&ini] {
     // A timer interval of 0 would spin and a negative one is meaningless.
@@ -308,11 +318,7 @@ TSettingsSaveResult SaveSettings(const TWindowPos& window) {
   // list only shrinks when the user edits the file.
   for (std::size_t i = 0; i < MRUList.size() && i < MRUMaxCount; ++i)
     ini.WriteString(kMain, "MRU" + std::to_string(i + 1), MRUList[i]);
-  ini.WriteInteger(kKeys, "WhiteKey", WhiteKey);
-  ini.WriteInteger(kKeys, "BlackKey", BlackKey);
-  ini.WriteInteger(kKeys, "Border", Border);
-  ini.WriteInteger(kKeys, "SelectedKey", SelectedKey);
-  ini.WriteInteger(kKeys, "MarkedKey", MarkedKey);
+  for (const TColourKey& c : ColourKeys()) ini.WriteInteger(kKeys, c.key, *c.colour);
   ini.WriteInteger(kMain, "TimerResol", TimerResol);
   ini.WriteInteger(kMain, "TextCodepage", TextCodepage);
 
@@ -322,7 +328,9 @@ TSettingsSaveResult SaveSettings(const TWindowPos& window) {
 
 bool SameFileName(const std::string& a, const std::string& b) { return FoldCase(a) == FoldCase(b); }
 
-void AddToMRU(const std::string& path) {
+void AddToMRU(const std::string& newPath) {
+  // A copy: the caller may pass an entry of the list itself, which the erase below removes.
+  const std::string path = newPath;
   if (!path.empty()) {
     std::erase_if(MRUList, [&path](const std::string& e) { return SameFileName(e, path); });
     MRUList.insert(MRUList.begin(), path);

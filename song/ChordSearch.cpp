@@ -112,6 +112,12 @@ size_t TChordSearch::PendingStarts(int note, int channel) const {
   return n;
 }
 
+size_t TChordSearch::WorkingBytes() const {
+  size_t bytes = sizeof(*this);
+  for (const auto& runs : pending_) bytes += runs.capacity() * sizeof(TPendingRun);
+  return bytes;
+}
+
 void TChordSearch::AnalyseBeat(TVariants& v, const TKeysenseChooser* keysense, int keyTonic) const {
   v.notes.clear();
   v.chords.clear();

@@ -49,6 +49,8 @@ class TChordSearch {
   int32_t Duration(int note, int channel) const { return durations_[Index(note, channel)]; }
   int32_t MinimumDuration() const { return minimum_; }
   size_t PendingStarts(int note, int channel) const;
+  // Bytes the tables hold: the fixed tables plus the pending starts' storage.
+  size_t WorkingBytes() const;
 
  private:
   struct TPendingRun {

@@ -16,6 +16,7 @@ void TSongSession::FillKeyList() {
     cbRootOrigItems_.push_back(PitchClassName(static_cast<int8_t>(i), AccidentalSpelling::Both) +
                                Mes(MesId::SSongKeyOr) +
                                PitchClassName(static_cast<int8_t>((i + 9) % 12), AccidentalSpelling::Both) + "m");
+  ShowCurrentKey();
 }
 
 void TSongSession::cbRootOrigSelect(int index) {

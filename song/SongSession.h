@@ -59,7 +59,8 @@ class TSongSession {
   // ---- Key -----------------------------------------------------------------------
   void actFindRootExecute();
   bool DetectKey();
-  // The key list's entries in the current note notation, keeping the selection.
+  // The key list's entries in the current note notation, keeping the selection (and the
+  // current-key display in step with it).
   void FillKeyList();
   // Selects a key by hand (-1 = unknown).
   void cbRootOrigSelect(int index);
@@ -112,6 +113,8 @@ class TSongSession {
   int32_t transposition() const { return transposition_; }
   bool karaoke() const { return karaoke_; }
   const TVariants& CurrentBeat() const { return CurrentBeat_; }
+  // The search's working tables (their size does not grow with the song).
+  const TChordSearch& SearchTables() const { return search_; }
   int32_t fragmentStart() const { return fragmentStart_; }
   // The chord name a beat shows, empty when it has none.
   std::string BeatChordName(int beat) const;

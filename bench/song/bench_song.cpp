@@ -1,0 +1,101 @@
+// The whole analysis of a song through the session: load, chord search with and without the
+// key-aware table, key detection; on the shared benchmark songs.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "chords/untChords.h"
+#include "chords/untKeysense.h"
+#include "settings/IniFile.h"
+#include "settings/IniFileIO.h"
+#include "settings/untVars.h"
+#include "song/SongSession.h"
+
+namespace {
+
+std::string SharedSong(const char* name) { return std::string(CANTARO_SHARED_DIR) + "/bench/" + name; }
+
+// The chord table the program ships.
+void LoadShippedKeysense() {
+  static bool loaded = [] {
+    TFileReadResult r = ReadWholeFile(std::string(CANTARO_SOURCE_DIR) + "/INI/cantaro.ini");
+    TIniFile ini(r.bytes);
+    LoadKeysenseTable(ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
+    return true;
+  }();
+  (void)loaded;
+}
+
+// Answers Yes to every question (repeat the search) and shows nothing.
+class YesPrompter final : public Prompter {
+ public:
+  TPromptAnswer Question(const std::string&, const std::string&, TPromptButtons, TPromptIcon) override {
+    return TPromptAnswer::Yes;
+  }
+  void Information(const std::string&, const std::string&) override {}
+  void Warning(const std::string&, const std::string&) override {}
+  void Error(const std::string&, const std::string&) override {}
+  void Message(const std::string&) override {}
+};
+
+struct Session {
+  YesPrompter prompter;
+  NullStatusSink status;
+  TSongSession song{prompter, status};
+  explicit Session(const char* file, bool keysense) {
+    LoadShippedKeysense();
+    Keysense = keysense;
+    song.LoadSong(SharedSong(file));
+  }
+};
+
+void Counters(benchmark::State& state, const TSongSession& s) {
+  state.counters["beats"] = static_cast<double>(s.beats().size());
+  state.counters["search_bytes"] = static_cast<double>(s.SearchTables().WorkingBytes());
+}
+
+void BM_Load(benchmark::State& state, const char* file) {
+  Session s(file, false);
+  for (auto _ : state) benchmark::DoNotOptimize(s.song.LoadSong(SharedSong(file)));
+}
+
+void BM_Search(benchmark::State& state, const char* file, bool keysense) {
+  Session s(file, keysense);
+  s.song.cbRootOrigSelect(keysense ? 0 : -1);
+  for (auto _ : state) s.song.actSearchSongChordsExecute();
+  Counters(state, s.song);
+}
+
+void BM_DetectKey(benchmark::State& state, const char* file) {
+  Session s(file, false);
+  for (auto _ : state) benchmark::DoNotOptimize(s.song.DetectKey());
+}
+
+// Open, find the key, search the chords with the key-aware table (which needs the key) and
+// without it: what a user of a new song does first.
+void BM_WholeAnalysis(benchmark::State& state, const char* file, bool keysense) {
+  Session s(file, keysense);
+  for (auto _ : state) {
+    s.song.LoadSong(SharedSong(file));
+    s.song.DetectKey();
+    s.song.actSearchSongChordsExecute();
+  }
+  Counters(state, s.song);
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(BM_Load, typical, "typical.mid")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Load, large, "large.mid")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, typical_plain, "typical.mid", false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, typical_keysense, "typical.mid", true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, large_plain, "large.mid", false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, large_keysense, "large.mid", true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DetectKey, typical, "typical.mid")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DetectKey, large, "large.mid")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WholeAnalysis, typical_plain, "typical.mid", false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WholeAnalysis, typical_keysense, "typical.mid", true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WholeAnalysis, large_plain, "large.mid", false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WholeAnalysis, large_keysense, "large.mid", true)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "chords/untChords.h"
+#include "chords/untKeysense.h"
+#include "settings/untVars.h"
+#include "tests/settings/ScratchDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A program folder and a configuration folder of its own for every test: no test reads or
+// writes the settings of the build folder or of the user running the tests.
+class Settings : public ScratchDir {
+ protected:
+  void SetUp() override {
+    ScratchDir::SetUp();
+    fs::create_directories(root_ / "prog" / "INI");
+    savedProgramFolder_ = ProgramFolder;
+    SetConfigHome((root_ / "config").string());
+    SetProgramFolder((root_ / "prog").string());
+    ResetSettings();
+    SetNoteNotation(NoteNotation::English);
+    KeysenseTable.clear();
+    OnMRUChanged = nullptr;
+  }
+  void TearDown() override {
+    SetNoteNotation(NoteNotation::English);
+    SetProgramFolder(savedProgramFolder_);
+    ResetSettings();
+    ScratchDir::TearDown();
+  }
+  std::string Prog() const { return (root_ / "prog").string() + "/"; }
+  TWindowPos Load() {
+    TWindowPos pos{-1, -1};
+    LoadSettings(pos);
+    return pos;
+  }
+  std::string savedProgramFolder_;
+};
+
+}  // namespace
+
+TEST_F(Settings, FirstRunUsesTheInitialValuesAndWritesEveryKey) {
+  EXPECT_EQ(SettingsFile(), Prog() + "INI/cantaro.ini");
+  EXPECT_EQ(LogoFile, Prog() + "logocto.bmp");
+  TWindowPos pos = Load();
+  EXPECT_EQ(pos.Left, 0);
+  EXPECT_EQ(pos.Top, 0);
+  EXPECT_EQ(LoadDir, Prog() + "examples/");
+  EXPECT_TRUE(MRUMenuItems().empty());
+
+  ASSERT_TRUE(SaveSettings(TWindowPos{}));
+  EXPECT_EQ(Read(SettingsFile()),
+            "[Main]\nPathTabulist=\"\"\nFormOpened=0\nShowHints=1\nNoteSet=0\nMidiOutNo=0\n"
+            "MidiOutNoTranspose=1\nOctaveCnt=4\nPlayKeys=1\nCommExport=1\nKeysense=1\n"
+            "LoadDir=" + Prog() + "examples/\nLeft=0\nTop=0\nTimerResol=10\nTextCodepage=1251\n\n"
+            "[Keys]\nWhiteKey=15793151\nBlackKey=8388608\nBorder=16711680\nSelectedKey=16744576\n"
+            "MarkedKey=16711935\n");
+}
+
+TEST_F(Settings, EverySettingSurvivesASaveAndTheUsersOtherKeysToo) {
+  Write(SettingsFile(), "; my notes\r\n[Main]\r\nMine=keep me\r\n[Keysense]\r\nMain=C0 G0\r\n[Other]\r\nX=1");
+  PathTabulist = "/opt/tab \"x\"/";
+  FormOpened = true;
+  ShowHints = false;
+  SetNoteNotation(NoteNotation::Italian);
+  MidiOutNo = 3;
+  MidiOutNoTranspose = false;
+  OctaveCnt = 6;
+  PlayKeys = CommExport = Keysense = false;
+  LoadDir = " /music/ with blanks ";
+  AddToMRU("/b.kar");
+  AddToMRU("/a.mid");
+  WhiteKey = -2147483643;  // a system colour
+  TimerResol = 25;
+  TextCodepage = 866;
+  ASSERT_TRUE(SaveSettings(TWindowPos{120, -5}));
+  ASSERT_TRUE(SaveSettings(TWindowPos{120, -5}));  // a second save changes nothing
+
+  ResetSettings();
+  SetNoteNotation(NoteNotation::English);
+  TWindowPos pos = Load();
+  EXPECT_EQ(PathTabulist, "/opt/tab \"x\"/");
+  EXPECT_TRUE(FormOpened);
+  EXPECT_FALSE(ShowHints);
+  EXPECT_EQ(CurrentNoteNotation(), NoteNotation::Italian);
+  EXPECT_EQ(MidiOutNo, 3);
+  EXPECT_FALSE(MidiOutNoTranspose);
+  EXPECT_EQ(OctaveCnt, 6);
+  EXPECT_FALSE(PlayKeys || CommExport || Keysense);
+  EXPECT_EQ(LoadDir, " /music/ with blanks ");
+  EXPECT_EQ(MRUList, (std::vector<std::string>{"/a.mid", "/b.kar"}));
+  EXPECT_EQ(WhiteKey, -2147483643);
+  EXPECT_EQ(TimerResol, 25);
+  EXPECT_EQ(TextCodepage, 866);
+  EXPECT_EQ(pos.Left, 120);
+  EXPECT_EQ(pos.Top, -5);
+  EXPECT_EQ(KeysenseTable.size(), 2u);
+
+  std::string text = Read(SettingsFile());
+  EXPECT_EQ(text.rfind("; my notes\r\n[Main]\r\nMine=keep me\r\nPathTabulist=\"/opt/tab \"\"x\"\"/\"\r\n", 0), 0u);
+  EXPECT_NE(text.find("[Keysense]\r\nMain=C0 G0\r\n[Other]\r\nX=1\r\n"), std::string::npos);
+  EXPECT_EQ(text.find('\n', text.find("X=1")), text.find("X=1") + 4);  // CR LF kept throughout
+}
+
+TEST_F(Settings, HandWrittenValuesAreReadByTheRules) {
+  Write(SettingsFile(),
+        "[Main]\nPathTabulist=\"C:\\Tools\\\"\nMidiOutNo=0x10\nNoteSet=7\nOctaveCnt=0\n"
+        "TimerResol=abc\nTextCodepage=windows-1252\n[Keys]\nWhiteKey=$10\nBorder=abc\n");
+  Load();
+  EXPECT_EQ(PathTabulist, "C:\\Tools\\");
+  EXPECT_EQ(MidiOutNo, 16);
+  EXPECT_EQ(WhiteKey, 16);
+  EXPECT_EQ(Border, 16711680);
+  EXPECT_EQ(TimerResol, 10);
+  EXPECT_EQ(TextCodepage, 1252);
+  EXPECT_EQ(OctaveCnt, 2);
+  // An unknown notation is ignored and not written back.
+  EXPECT_EQ(CurrentNoteNotation(), NoteNotation::English);
+  EXPECT_EQ(NoteNotationValue(), 0);
+  ASSERT_TRUE(SaveSettings(TWindowPos{}));
+  EXPECT_NE(Read(SettingsFile()).find("NoteSet=0\n"), std::string::npos);
+
+  struct Case {
+    const char* octaves;
+    const char* timer;
+    const char* codepage;
+    int8_t octaveCnt;
+    int32_t timerResol;
+    int32_t textCodepage;
+  } cases[] = {{"9", "0", "cp866", 6, 1, 866}, {"-3", "100000", "0", 2, 1000, 1251}, {"5", "$14", "x", 5, 20, 1251}};
+  for (const Case& c : cases) {
+    ResetSettings();
+    Write(SettingsFile(), std::string("[Main]\nOctaveCnt=") + c.octaves + "\nTimerResol=" + c.timer +
+                              "\nTextCodepage=" + c.codepage + "\n");
+    Load();
+    EXPECT_EQ(OctaveCnt, c.octaveCnt) << c.octaves;
+    EXPECT_EQ(TimerResol, c.timerResol) << c.timer;
+    EXPECT_EQ(TextCodepage, c.textCodepage) << c.codepage;
+  }
+}
+
+TEST_F(Settings, ABadChordTableStopsLoadingButNotTheKeysAfterIt) {
+  SetNoteNotation(NoteNotation::German);
+  Write(SettingsFile(), "[Main]\nNoteSet=1\nTimerResol=30\nTextCodepage=866\n[Keysense]\nMain=C0 H0\n");
+  TWindowPos pos;
+  try {
+    LoadSettings(pos);
+    FAIL() << "no error";
+  } catch (const EKeysenseError& e) {
+    EXPECT_STREQ(e.what(), "Keysense initialization error.");
+  }
+  EXPECT_EQ(KeysenseTable.size(), 1u);
+  EXPECT_EQ(CurrentNoteNotation(), NoteNotation::German);
+  // Saving after the error must not turn the user's timer setting into the default.
+  EXPECT_EQ(TimerResol, 30);
+  EXPECT_EQ(TextCodepage, 866);
+}
+
+TEST_F(Settings, RecentFilesAreUniqueWithoutRegardToCaseAndAtMostTen) {
+  int changes = 0;
+  OnMRUChanged = [&changes] { ++changes; };
+  for (int i = 1; i <= 11; ++i) AddToMRU("/songs/" + std::to_string(i) + ".kar");
+  EXPECT_EQ(MRUList.size(), 10u);
+  EXPECT_EQ(MRUList.front(), "/songs/11.kar");
+  EXPECT_EQ(MRUList.back(), "/songs/2.kar");  // the oldest was dropped
+
+  AddToMRU(MRUList[4]);  // position 5 moves to the top (passing the entry itself is safe)
+  EXPECT_EQ(MRUList[0], "/songs/7.kar");
+  EXPECT_EQ(MRUList[1], "/songs/11.kar");
+  EXPECT_EQ(MRUList[5], "/songs/6.kar");
+
+  AddToMRU("/Песни/Вечер.KAR");
+  AddToMRU("/песни/вечер.kar");
+  EXPECT_EQ(MRUList.front(), "/песни/вечер.kar");
+  EXPECT_EQ(MRUList.size(), 10u);
+  EXPECT_FALSE(SameFileName("/песни/вечер.kar", "/песни/вечёр.kar"));
+
+  AddToMRU("");  // only rebuilds the menu
+  EXPECT_EQ(changes, 15);
+  std::vector<TMRUMenuItem> items = MRUMenuItems();
+  ASSERT_EQ(items.size(), 10u);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    EXPECT_EQ(items[i].Tag, 100 + static_cast<int32_t>(i));
+    EXPECT_EQ(items[i].Caption, MRUList[i]);
+    EXPECT_EQ(MRUFileForTag(items[i].Tag), MRUList[i]);
+  }
+  EXPECT_FALSE(MRUFileForTag(99));
+  EXPECT_FALSE(MRUFileForTag(110));
+
+  ASSERT_TRUE(SaveSettings(TWindowPos{}));
+  EXPECT_EQ(Read(SettingsFile()).find("MRU11"), std::string::npos);
+}
+
+TEST_F(Settings, AGapEndsTheRecentFilesAndKeysBeyondTheListStay) {
+  Write(SettingsFile(), "[Main]\nMRU1=/a\nMRU2=/b\nMRU3=\nMRU4=/d\n");
+  Load();
+  EXPECT_EQ(MRUList, (std::vector<std::string>{"/a", "/b"}));
+  MRUList = {"/x"};
+  ASSERT_TRUE(SaveSettings(TWindowPos{}));
+  EXPECT_EQ(Read(SettingsFile()).rfind("[Main]\nMRU1=/x\nMRU2=/b\nMRU3=\nMRU4=/d\n", 0), 0u);
+}
+
+TEST_F(Settings, WithoutAnIniFolderTheUsersConfigurationIsSeededFromTheShippedFile) {
+  fs::remove_all(root_ / "prog");
+  fs::create_directories(root_ / "inst" / "bin");
+  SetProgramFolder((root_ / "inst" / "bin").string());
+  std::string config = (root_ / "config" / "cantaro").string() + "/";
+  EXPECT_EQ(SettingsFolder, config);
+  Write((root_ / "inst/lib/cantaro/INI/cantaro.ini").string(), "; shipped\n[Keysense]\nMain=A1 E2\n");
+
+  Load();  // before the first save the shipped table is in force
+  EXPECT_EQ(KeysenseTable.size(), 2u);
+  EXPECT_FALSE(fs::exists(config));  // reading creates nothing
+
+  Keysense = false;
+  ASSERT_TRUE(SaveSettings(TWindowPos{}));
+  std::string text = Read(config + "cantaro.ini");
+  EXPECT_EQ(text.rfind("; shipped\n[Keysense]\nMain=A1 E2\n\n[Main]\n", 0), 0u);
+  EXPECT_NE(text.find("Keysense=0\n"), std::string::npos);
+}
+
+TEST_F(Settings, AFailedSaveNamesTheFileAndKeepsTheOldOne) {
+  Write(SettingsFile(), "[Main]\nShowHints=0\n");
+  Load();
+  fs::remove_all(root_ / "prog" / "INI");  // the folder disappeared while the program ran
+  TSettingsSaveResult r = SaveSettings(TWindowPos{});
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.message, "Не удалось сохранить настройки в файл\r" + SettingsFile() + ":\r" +
+                           std::generic_category().message(ENOENT));
+
+  // A settings file that cannot be read is not replaced by one without the user's keys.
+  fs::create_directories(SettingsFile());
+  r = SaveSettings(TWindowPos{});
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.message.find(SettingsFile()), std::string::npos);
+  EXPECT_TRUE(fs::is_directory(SettingsFile()));
+}
+
+TEST_F(Settings, GarbageInTheFileIsKeptAndNeverCrashesLoading) {
+  const char raw[] = "\0\xff\xfe\r\r\n[Main\n[Main]\nShowHints=0\n=\n\x80\x81=\x82\n";
+  std::string garbage(raw, sizeof raw - 1);
+  garbage += std::string(200000, 'z');  // a very long line without a final line end
+  Write(SettingsFile(), garbage);
+  Load();
+  EXPECT_FALSE(ShowHints);
+  ASSERT_TRUE(SaveSettings(TWindowPos{}));
+  std::string text = Read(SettingsFile());
+  EXPECT_EQ(text.rfind(garbage.substr(0, 24), 0), 0u);
+  // New lines follow the first line end of the file, here CR LF.
+  EXPECT_NE(text.find(std::string(200000, 'z') + "\r\nPathTabulist"), std::string::npos);
+}
+
+TEST_F(Settings, TheShippedChordTableLoadsAndChoosesTheChordsOfTheKey) {
+  SetProgramFolder(CANTARO_SOURCE_DIR);
+  ASSERT_EQ(ShippedSettingsFile(), std::string(CANTARO_SOURCE_DIR) + "/INI/cantaro.ini");
+  SetProgramFolder((root_ / "prog").string());
+  fs::copy_file(std::string(CANTARO_SOURCE_DIR) + "/INI/cantaro.ini", SettingsFile());
+  Load();
+  ASSERT_GE(KeysenseTable.size(), 20u);
+
+  // Weights by pitch class in the key of C, and what a musician calls the beat.
+  struct Case {
+    std::array<int32_t, 12> w;
+    int32_t tonic;
+    const char* name;
+  } cases[] = {
+      {{90, 0, 30, 0, 60, 0, 0, 60, 0, 0, 0, 0}, 0, "C"},    // C E G with a passing D
+      {{60, 0, 0, 0, 60, 0, 0, 0, 0, 90, 0, 0}, 0, "Am"},    // A C E
+      {{0, 0, 60, 0, 0, 60, 0, 90, 0, 0, 0, 60}, 0, "G7"},   // G B D F
+      {{0, 0, 0, 0, 90, 0, 0, 0, 60, 0, 0, 60}, 0, "E"},     // E G# B: dominant of A minor
+      {{60, 0, 0, 0, 0, 90, 0, 0, 60, 0, 0, 0}, 0, "Fm"},    // F Ab C: borrowed from C minor
+      {{60, 0, 0, 0, 0, 60, 0, 0, 0, 90, 0, 0}, 0, "F"},     // F A C
+      {{0, 60, 0, 0, 60, 0, 0, 0, 0, 90, 0, 0}, 7, "A"},     // A C# E in G major: V of V
+  };
+  for (const Case& c : cases) {
+    std::optional<TChord> chord = KeysenseChoose(c.w, c.tonic);
+    ASSERT_TRUE(chord) << c.name;
+    EXPECT_EQ(ChordName(*chord), c.name);
+  }
+}

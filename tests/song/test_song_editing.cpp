@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include "tests/song/SessionFixture.h"
+
+using songfiles::TTrackBuilder;
+using Kind = ScriptedPrompter::TKind;
+
+TEST_F(SessionTest, MarkedNotesListTheirVariantsWhileAutoSearchIsDown) {
+  ASSERT_TRUE(session.btnAutoSearchMarked());
+  for (int n : {60, 64, 67}) session.MidiPiano.SetMarked(n, true);
+  const TStringGrid& g = session.grdVariants();
+  EXPECT_EQ(g.RowCount(), 6);
+  EXPECT_EQ(g.Cell(0, 1), "1");
+  EXPECT_EQ(g.Cell(1, 1), "C");
+  EXPECT_EQ(g.Cell(2, 1), "C4 E4 G4 ");
+  EXPECT_EQ(g.Cell(1, 2), "Em/5+/C");
+  EXPECT_EQ(g.Row, 1);
+  EXPECT_EQ(session.stVariants(), "Всего найдено 5 вариантов аккорда:");
+  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"60 - C4", "64 - E4", "67 - G4"}));
+
+  session.MidiPiano.SetMarked(64, false);
+  EXPECT_EQ(g.RowCount(), 2);
+  EXPECT_EQ(g.Cell(1, 1), "C5");
+  EXPECT_EQ(session.stVariants(), "Всего найдено 1 вариантов аккорда:");
+
+  session.MidiPiano.SetMarked(67, false);  // a single note: nothing fits
+  EXPECT_EQ(g.Cell(1, 1), "");
+  EXPECT_EQ(session.stVariants(), "Всего найдено 0 вариантов аккорда:");
+}
+
+TEST_F(SessionTest, TheMarkedListIsSortedAsTextAndAutoSearchUpLeavesTheVariantsAlone) {
+  session.SetAutoSearchMarked(false);
+  session.MidiPiano.SetMarked(60, true);
+  session.MidiPiano.SetMarked(100, true);
+  session.MidiPiano.SetMarked(6, true);
+  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"100 - E7", "6 - F#-1", "60 - C4"}));
+  EXPECT_EQ(session.stVariants(), "");
+  // Pressing the button while it is up searches at once.
+  session.btnAutoSearchMarkedMouseDown();
+  EXPECT_TRUE(session.btnAutoSearchMarked());
+  size_t n = RecognizeChords({6, 60, 100}, RecognitionMode::AllVariants).size();
+  ASSERT_GT(n, 0u);
+  EXPECT_EQ(session.stVariants(), "Всего найдено " + std::to_string(n) + " вариантов аккорда:");
+  session.btnAutoSearchMarkedMouseDown();
+  EXPECT_FALSE(session.btnAutoSearchMarked());
+}
+
+TEST_F(SessionTest, RemovingTheSelectedMarkedNoteSelectsItsSuccessorOrTheNewLast) {
+  for (int n : {60, 64, 67}) session.MidiPiano.SetMarked(n, true);
+  session.SetAutoSearchMarked(false);
+  session.SelectMarked(2);
+  session.RemoveSelectedMarked();
+  EXPECT_TRUE(session.btnAutoSearchMarked());
+  EXPECT_FALSE(session.MidiPiano.IsMarked(67));
+  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"60 - C4", "64 - E4"}));
+  EXPECT_EQ(session.mmMarkedIndex(), 1);
+  EXPECT_EQ(session.grdVariants().Cell(1, 1), "E5/5+/C");  // searched again for C4 E4
+  session.SelectMarked(0);
+  session.RemoveSelectedMarked();
+  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"64 - E4"}));
+  EXPECT_EQ(session.mmMarkedIndex(), 0);
+  session.RemoveSelectedMarked();
+  session.RemoveSelectedMarked();  // an empty list: nothing happens
+  EXPECT_TRUE(session.mmMarked().empty());
+  EXPECT_EQ(session.MidiPiano.MarkedCount(), 0);
+}
+
+TEST_F(SessionTest, PlayingAVariantMarksJustItsTonesWithAutoSearchUp) {
+  int played = 0;
+  session.Playback.PlayMarkedNotes = [&] { ++played; };
+  for (int n : {60, 64, 67}) session.MidiPiano.SetMarked(n, true);
+  session.MidiPiano.SetMarked(30, true);  // leaves no variants; mark again without it
+  session.MidiPiano.SetMarked(30, false);
+  session.SelectVariantRow(2);  // Em/5+/C
+  session.grdVariantsClick();
+  EXPECT_EQ(played, 1);
+  EXPECT_FALSE(session.btnAutoSearchMarked());
+  EXPECT_EQ(session.grdVariants().RowCount(), 6);  // not searched again
+  std::vector<int> marked;
+  for (int n = 0; n < 128; ++n)
+    if (session.MidiPiano.IsMarked(n)) marked.push_back(n);
+  // Em with a raised fifth over C, voiced around E4: tones listed in the grid
+  EXPECT_EQ(session.grdVariants().Cell(2, 2), "E4 G4 C5 C4 ");
+  EXPECT_EQ(marked, (std::vector<int>{60, 64, 67, 72}));
+  EXPECT_EQ(session.mmMarked().size(), 4u);
+
+  session.SelectVariantRow(40);  // beyond the list: the last row
+  session.SelectVariantRow(0);
+  EXPECT_EQ(session.grdVariants().Row, 1);
+}
+
+namespace {
+
+std::vector<songfiles::TTrackBuilder> FiveChordSong() {
+  // Am9, C/E, G7/5-, F, Dm: one per beat. The Am9 is spread over three channels so that no
+  // channel alone holds a chord and the union of all is ranked.
+  TTrackBuilder t;
+  auto chord = [&](int beat, std::initializer_list<int> notes, int channel = 0) {
+    for (int n : notes) t.Note(channel, n, beat * 480, beat * 480 + 480);
+  };
+  chord(0, {57, 60}, 0);
+  chord(0, {64, 67}, 1);
+  chord(0, {71}, 2);
+  chord(1, {52, 60, 67});
+  chord(2, {55, 59, 61, 65});
+  chord(3, {53, 57, 60});
+  chord(4, {50, 53, 57});
+  return {t};
+}
+
+}  // namespace
+
+TEST_F(SessionTest, ApplyingAVariantReplacesTheBeatsChordAfterAskingWhichWithWhich) {
+  LoadAndSearch("apply.mid", FiveChordSong());
+  ASSERT_EQ(Cells(), (std::vector<std::string>{"Am9", "C/E", "G7/5-", "F", "Dm", ""}));
+  for (int n : {60, 64, 67}) session.MidiPiano.SetMarked(n, true);
+  session.SelectVariantRow(2);
+  session.SetSongCell(4, 1);  // beat 3: F
+  prompter.Answer(TPromptAnswer::No);
+  session.actSetSelectedChordExecute();
+  EXPECT_EQ(prompter.Last().Text, "Заменить аккорд F\rаккордом Em/5+/C?");
+  EXPECT_EQ(Cells()[3], "F");
+
+  prompter.Answer(TPromptAnswer::Yes);
+  session.actSetSelectedChordExecute();
+  EXPECT_EQ(Cells()[3], "Em/5+/C");
+  EXPECT_EQ(session.beats()[3].chosen, 1);
+  EXPECT_EQ(session.beats()[3].chords.size(), 5u);
+  EXPECT_EQ(session.BeatChordName(3), "Em/5+/C");
+
+  // A beat without a chord, or a cursor on no beat: nothing is asked.
+  prompter.Clear();
+  session.SetSongCell(2, 2);  // beat 5: silence
+  session.actSetSelectedChordExecute();
+  session.SetSongCell(3, 2);  // beat 6 does not exist
+  session.actSetSelectedChordExecute();
+  EXPECT_TRUE(prompter.Calls().empty());
+}
+
+TEST_F(SessionTest, SimplifyingKeepsTheChordTypeDropsAdditionsAndEveryOtherBeat) {
+  LoadAndSearch("simple.mid", FiveChordSong());
+  prompter.Answer(TPromptAnswer::Cancel);
+  session.btnSimplifyClick();
+  EXPECT_EQ(prompter.Last().Caption, "Внимание");
+  EXPECT_EQ(prompter.Last().Text, "Все аккорды будут максимально упрощены,\rс потерей точности соответствия мелодии!");
+  EXPECT_EQ(prompter.Last().Icon, TPromptIcon::Question);
+  EXPECT_EQ(Cells()[0], "Am9");
+
+  prompter.Answer(TPromptAnswer::Yes);
+  session.btnSimplifyClick();
+  EXPECT_EQ(Cells(), (std::vector<std::string>{"Am", "", "G7", "", "Dm", ""}));
+  EXPECT_TRUE(session.beats()[1].chords.empty());
+  EXPECT_FALSE(session.beats()[1].notes.empty());  // no "?" once simplified
+}
+
+TEST_F(SessionTest, ABeatCopiedIntoTheVariantsGridShowsItsChosenVariant) {
+  LoadAndSearch("show.mid", FiveChordSong());
+  session.ShowBeatVariants(1);
+  EXPECT_EQ(session.CurrentBeat().notes, (TNotes{52, 60, 67}));
+  EXPECT_EQ(session.grdVariants().Cell(1, 1), "C/E");
+  EXPECT_EQ(session.grdVariants().Cell(2, 1), "C4 E4 G4 E3 ");  // the slash bass last
+  EXPECT_EQ(session.grdVariants().Row, 1);
+  session.ShowBeatVariants(99);  // no such beat: unchanged
+  EXPECT_EQ(session.grdVariants().Cell(1, 1), "C/E");
+}
