@@ -18,6 +18,8 @@
 #include "export/CodePage.h"
 #include "export/EventText.h"
 #include "midi/MidiFile.h"
+#include "platform/SongRenderer.h"
+#include "platform/SystemMidiOut.h"
 #include "settings/untVars.h"
 #include "song/SongSession.h"
 
@@ -185,6 +187,20 @@ int RunRecognize(const TCliOptions& options, std::ostream& out, std::ostream& er
   return WriteOutput(options, text.str(), out, err) ? kExitOk : kExitFailure;
 }
 
+int RunRender(const TCliOptions& options, std::ostream& err) {
+  TSongRenderOptions render;
+  render.Transpose = options.transpose;
+  // Asking for a transposed rendering means hearing it transposed, whatever the window's
+  // option for live playback says.
+  render.MidiOutNoTranspose = false;
+  const TSongRenderResult result = RenderSongToWav(options.file, options.output, render);
+  if (!result.Ok) {
+    err << TerminalText(result.Error) << '\n';
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
 }  // namespace
 
 TCliParse ParseCommandLine(const std::vector<std::string>& args) {
@@ -291,6 +307,8 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
                            o.command == TCliCommand::Render;
     if (needsFile && o.file.empty()) fail(Mes(MesId::SCliNoFile));
     if (o.command == TCliCommand::Recognize && o.notes.empty()) fail(Mes(MesId::SCliNoNotes));
+    if (o.command == TCliCommand::Render && (o.output.empty() || o.output == "-"))
+      fail(MesFormat(MesId::SCliMissingValue, "-o"));
   }
   return result;
 }
@@ -345,14 +363,14 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out << TerminalText(Mes(MesId::SCliHelp)) << '\n';
         return kExitOk;
       case TCliCommand::Devices:
-      case TCliCommand::Render:
-        err << Mes(MesId::SCliNoMidiOutput) << '\n';
-        return kExitFailure;
+        out << FormatMidiOutDeviceList(ListMidiOutDevices());
+        return kExitOk;
       default:
         break;
     }
     ApplySettingsOverrides(options, err);
     switch (options.command) {
+      case TCliCommand::Render: return RunRender(options, err);
       case TCliCommand::Export: return RunExport(options, out, err);
       case TCliCommand::Events: return RunEvents(options, out, err);
       case TCliCommand::Recognize: return RunRecognize(options, out, err);

@@ -139,6 +139,8 @@
     "  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни\r"                   \
     "  cantaro --events ФАЙЛ               трэки файла и события каждого трэка\r"       \
     "  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)\r" \
+    "  cantaro --devices                   устройства вывода MIDI\r"                   \
+    "  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV\r" \
     "  cantaro --help                      эта справка\r"                               \
     "\r"                                                                               \
     "Параметры:\r"                                                                     \
@@ -166,8 +168,7 @@
   X(SCliWriteError, "Не удалось записать файл %s: %s")                                 \
   X(SCliTrackList, "№\tИмя трэка\tИнструмент")                                        \
   X(SCliTrackTitle, "Трэк %d: %s")                                                     \
-  X(SCliSettingsWarning, "Настройки прочитаны не полностью: %s")                       \
-  X(SCliNoMidiOutput, "Вывод MIDI в этой сборке программы недоступен")
+  X(SCliSettingsWarning, "Настройки прочитаны не полностью: %s")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_UI(X)

@@ -280,10 +280,34 @@ TEST_F(CommandLine, OutputFileIsWrittenOrTheFailureReported) {
   EXPECT_NE(bad.err.find("no/such/folder/out.txt"), std::string::npos);
 }
 
+TEST_F(CommandLine, RendersTheSongToAWaveFile) {
+  const std::string target = Scratch("mary.wav");
+  const CliRun run = Cli({"--render", kExamples + "mary-had-a-little-lamb.mid", "-o", target, "--transpose", "-3"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  std::ifstream in(target, std::ios::binary);
+  char header[12] = {};
+  in.read(header, sizeof header);
+  EXPECT_EQ(std::string(header, 4), "RIFF");
+  EXPECT_EQ(std::string(header + 8, 4), "WAVE");
+  EXPECT_GT(fs::file_size(target), 44100u * 4);
+
+  EXPECT_EQ(Cli({"--render", kExamples + "mary-had-a-little-lamb.mid"}).code, kExitUsage);
+  const CliRun missing = Cli({"--render", Scratch("none.mid"), "-o", target + "2"});
+  EXPECT_EQ(missing.code, kExitFailure);
+  EXPECT_FALSE(missing.err.empty());
+}
+
+TEST_F(CommandLine, DevicesListsTheBuiltInSynthesizerFirst) {
+  const CliRun run = Cli({"--devices"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  ASSERT_FALSE(run.Lines().empty());
+  EXPECT_EQ(run.Lines()[0].rfind("0: ", 0), 0u);
+}
+
 TEST_F(CommandLine, HelpListsEveryCommandAndOption) {
   const CliRun run = Cli({"--help"});
   EXPECT_EQ(run.code, 0);
-  for (const char* word : {"--export", "--events", "--recognize", "-o", "--key", "--transpose", "--beat",
+  for (const char* word : {"--export", "--events", "--recognize", "--devices", "--render", "-o", "--key", "--transpose", "--beat",
                            "--notation", "--keysense", "--comments", "--format", "--codepage"})
     EXPECT_NE(run.out.find(word), std::string::npos) << word;
   EXPECT_EQ(run.out.find('\r'), std::string::npos);
