@@ -17,6 +17,7 @@
 #include "export/ChordTextForms.h"
 #include "export/CodePage.h"
 #include "export/EventText.h"
+#include "export/WriteText.h"
 #include "midi/MidiFile.h"
 #include "platform/SongRenderer.h"
 #include "platform/SystemMidiOut.h"
@@ -107,15 +108,7 @@ int RunExport(const TCliOptions& options, std::ostream& out, std::ostream& err) 
   session.actSearchSongChordsExecute();
   if (options.transpose != 0) session.SetTransposition(options.transpose);
 
-  TChordTextInput input;
-  const int beats = static_cast<int>(session.beats().size());
-  for (int b = 0; b < beats; ++b) input.cells.push_back(session.grdSong().Cell(b % 4 + 1, b / 4 + 1));
-  input.beatLength = session.beatLength();
-  input.transposition = session.transposition();
-  input.key = session.cbRootOrigIndex();
-  input.karaoke = session.karaoke();
-  input.commExport = CommExport;
-  input.codePage = CodePageFromNumber(TextCodepage);
+  const TChordTextInput input = ChordTextInputOf(session);
 
   std::string content;
   if (options.format == TCliFormat::Grid) {

@@ -5,26 +5,9 @@
 
 #include "chords/untChords.h"
 #include "midi/MidiFile.h"
+#include "song/EngineScan.h"
 
 namespace {
-
-// Gives the engine its own handlers back when the run ends, however it ends.
-class THandlerLoan {
- public:
-  explicit THandlerLoan(TMidiFile& engine)
-      : engine_(engine), midiEvent_(engine.OnMidiEvent()), updateEvent_(engine.OnUpdateEvent()) {}
-  ~THandlerLoan() {
-    engine_.SetOnMidiEvent(std::move(midiEvent_));
-    engine_.SetOnUpdateEvent(std::move(updateEvent_));
-  }
-  THandlerLoan(const THandlerLoan&) = delete;
-  THandlerLoan& operator=(const THandlerLoan&) = delete;
-
- private:
-  TMidiFile& engine_;
-  TOnMidiEvent midiEvent_;
-  TNotifyEvent updateEvent_;
-};
 
 int32_t BeatEnd(size_t beat, int32_t beatLength) {
   const int64_t end = static_cast<int64_t>(beat + 1) * beatLength;
@@ -58,12 +41,10 @@ TChordText BuildChordText(TMidiFile& engine, const TChordTextInput& input) {
   options.textsAreUtf8 = MidiTextsAreUtf8(engine);
   TChordTextBuilder builder(options);
 
-  THandlerLoan loan(engine);
   engine.Rewind();
-  engine.SetOnMidiEvent([&builder](PMidiEventEx event, int32_t trackNo) {
+  TEngineHandlersGuard handlers(engine, [&builder](PMidiEventEx event, int32_t trackNo) {
     builder.CollectText(event->Status, event->Data1, event->Text(), event->Time, trackNo);
   });
-  engine.SetOnUpdateEvent(nullptr);
 
   if (input.beatLength > 0) {
     for (size_t b = 0; b < input.cells.size(); ++b) {
