@@ -117,31 +117,47 @@ void TChordTextBuilder::EndBeat(std::string_view cellText) {
   else if (!cell.empty()) previousChord_ = cell;
 
   if (cell.empty()) {
-    lyricLine_ += fragment_;
+    AppendLyric(fragment_);
   } else {
     // An instrumental passage keeps its chords at least five columns apart.
-    if (IsBlank(lyricLine_) && fragment_.empty()) PadTo(cell, 5);
-    const std::size_t width = std::max(Utf8Length(chordLine_), Utf8Length(lyricLine_));
-    PadTo(chordLine_, width);
-    PadTo(lyricLine_, width);
-    chordLine_ += cell;
-    lyricLine_ += fragment_;
+    if (lyricBlank_ && fragment_.empty()) PadTo(cell, 5);
+    const std::size_t width = std::max(chordChars_, lyricChars_);
+    AppendChord(std::string(width - chordChars_, ' '));
+    AppendLyric(std::string(width - lyricChars_, ' '));
+    AppendChord(cell);
+    AppendLyric(fragment_);
   }
   fragment_.clear();
+}
+
+// The lines can grow to a whole song without a line break, so their widths are counted as
+// they grow instead of from the start at every beat.
+void TChordTextBuilder::AppendChord(const std::string& text) {
+  chordLine_ += text;
+  chordChars_ += Utf8Length(text);
+}
+
+void TChordTextBuilder::AppendLyric(const std::string& text) {
+  lyricLine_ += text;
+  lyricChars_ += Utf8Length(text);
+  lyricBlank_ = lyricBlank_ && IsBlank(text);
 }
 
 void TChordTextBuilder::FlushTextLines() {
   while (!chordLine_.empty() && static_cast<unsigned char>(chordLine_.back()) <= ' ') chordLine_.pop_back();
   ReplaceNul(chordLine_);
-  lyricLine_ += fragment_;
+  AppendLyric(fragment_);
   ReplaceNul(lyricLine_);
   // Padding under an instrumental chord line is not a lyric line.
-  if (IsBlank(lyricLine_)) lyricLine_.clear();
+  if (lyricBlank_) lyricLine_.clear();
   if (!chordLine_.empty()) body_.push_back({TTextLineKind::Chords, chordLine_, !lyricLine_.empty()});
   if (!lyricLine_.empty()) body_.push_back({TTextLineKind::Lyrics, lyricLine_});
   chordLine_.clear();
   lyricLine_.clear();
   fragment_.clear();
+  chordChars_ = 0;
+  lyricChars_ = 0;
+  lyricBlank_ = true;
 }
 
 std::string TChordTextBuilder::HeaderLine(int32_t tempo, int32_t transposition, std::string_view keyFromName,

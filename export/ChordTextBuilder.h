@@ -82,12 +82,17 @@ class TChordTextBuilder {
   std::string Decode(std::string_view bytes) const;
   void LyricHandling(std::string text, int32_t time);
   void HeaderHandling(std::string text);
+  void AppendChord(const std::string& text);
+  void AppendLyric(const std::string& text);
 
   TChordTextOptions options_;
   std::vector<TTextLine> body_;
   std::string chordLine_;
   std::string lyricLine_;
   std::string fragment_;
+  std::size_t chordChars_ = 0;  // width of chordLine_ in characters
+  std::size_t lyricChars_ = 0;  // width of lyricLine_ in characters
+  bool lyricBlank_ = true;      // lyricLine_ holds nothing but spaces
   std::string previousChord_;
   std::string title1_;
   std::string title2_;

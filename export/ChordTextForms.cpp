@@ -32,14 +32,14 @@ std::vector<TPlacedChord> ChordsOfLine(const std::string& chordLine) {
   return chords;
 }
 
-// Byte offset of a character column in a UTF-8 text (its size when the column is beyond).
-size_t ByteOffset(const std::string& text, size_t column) {
-  size_t offset = 0;
-  for (size_t c = 0; c < column && offset < text.size(); ++c) {
+// Advances a byte offset in a UTF-8 text by whole characters until it stands at the column
+// (or at the end of the text).
+void AdvanceToColumn(const std::string& text, size_t& offset, size_t& column, size_t target) {
+  while (column < target && offset < text.size()) {
     ++offset;
     while (offset < text.size() && (static_cast<unsigned char>(text[offset]) & 0xC0) == 0x80) ++offset;
+    ++column;
   }
-  return offset;
 }
 
 void RightTrim(std::string& s) {
@@ -59,11 +59,12 @@ std::string ChordTextString(const TChordText& text, const std::string& eol) {
 
 std::string MergeChordsIntoLyrics(const std::string& chordLine, const std::string& lyricLine) {
   std::string out;
-  size_t done = 0;  // bytes of the lyric line already copied
+  size_t done = 0;    // bytes of the lyric line already copied
+  size_t column = 0;  // the column they end at
   for (const TPlacedChord& chord : ChordsOfLine(chordLine)) {
-    const size_t at = ByteOffset(lyricLine, chord.column);
-    out.append(lyricLine, done, at - done);
-    done = at;
+    const size_t from = done;
+    AdvanceToColumn(lyricLine, done, column, chord.column);
+    out.append(lyricLine, from, done - from);
     out += '[' + chord.name + ']';
   }
   out.append(lyricLine, done, std::string::npos);

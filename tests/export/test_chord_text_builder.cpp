@@ -123,6 +123,17 @@ TEST(ChordTextBuilder, InstrumentalPassageSpacesChordsFiveColumnsApart) {
   EXPECT_FALSE(text.lines[3].overLyrics);
 }
 
+TEST(ChordTextBuilder, ALongInstrumentalLineKeepsItsSpacingToTheEnd) {
+  std::vector<Beat> beats;
+  std::string expected;
+  for (int b = 0; b < 300; ++b) {
+    beats.push_back({{}, b % 2 ? "G" : "C"});
+    expected += b % 2 ? "G    " : "C    ";
+  }
+  expected.resize(expected.size() - 4);
+  EXPECT_EQ(Body(Build(beats)), (std::vector<std::string>{expected}));
+}
+
 TEST(ChordTextBuilder, DenseChordsKeepOneSpaceAfterEachName) {
   const TChordText text = Build({{{{5, "/a", 5}}, "Cmaj"}, {{{5, "b", 9}}, "Dm"}, {{{5, "c", 13}}, "E7"}});
   EXPECT_EQ(Body(text), (std::vector<std::string>{"Cmaj Dm E7", "a    b  c"}));
