@@ -5,7 +5,7 @@ TEST_DIR ?= build/test
 REL_DIR ?= build/release
 FUZZ_DIR ?= build/fuzz
 FUZZ_SECONDS ?= 60
-EXAMPLE ?= examples/vecherniy-zvon.kar
+EXAMPLE ?= examples/korobeiniki.kar
 
 .PHONY: all deps test release run bench fuzz clean
 

@@ -12,6 +12,9 @@
 
 int32_t MidiTimerResol = 10;
 
+// A song of a million events is walked at every scan; keep the event small.
+static_assert(sizeof(TMidiEventEx) <= 24);
+
 namespace {
 
 int32_t Narrow(int64_t v) {
@@ -61,6 +64,8 @@ PMidiEventEx TMidiTrack::EventAt(int32_t index) {
   if (index < 0 || static_cast<std::size_t>(index) >= events_.size()) return nullptr;
   return &events_[static_cast<std::size_t>(index)];
 }
+
+const TMidiEventEx* TMidiTrack::EventAt(int32_t index) const { return const_cast<TMidiTrack*>(this)->EventAt(index); }
 
 void TMidiTrack::NoteNameOrInstrument(const TMidiEventEx& event) {
   if (event.Status != 0xFF || event.textLength_ == 0) return;
@@ -523,15 +528,21 @@ void TMidiFile::TimerStep() {
   if (!pendingError_.empty()) {
     const std::string message = std::move(pendingError_);
     pendingError_.clear();
-    if (errorReport_)
-      errorReport_(message);
-    else
-      std::fprintf(stderr, "%s\n", message.c_str());
+    try {
+      if (errorReport_)
+        errorReport_(message);
+      else
+        std::fprintf(stderr, "%s\n", message.c_str());
+    } catch (...) {
+      // The report runs inside the timer's event; nothing may escape into the event loop.
+    }
   }
 }
 
 void TMidiFile::PlayUntil(int32_t tick) {
-  if (tick <= 0) return;
+  // Nothing lies between the position and an end at or before it; playing there would clamp
+  // the first step back to the end and pass every event from the start again.
+  if (tick <= 0 || tick <= positionTicks_) return;
   const int32_t length = SongLength();
   // Past the end: one tick beyond the last event, so the events at the last tick sound.
   stopTick_ = length < tick ? (length == std::numeric_limits<int32_t>::max() ? length : length + 1) : tick;

@@ -32,6 +32,8 @@ struct TMidiEventEx {
   int32_t Time = 0;  // absolute tick: sum of the track's delta times up to this event
 
   // The data bytes of a meta or SysEx event as stored after the length; empty otherwise.
+  // Valid until the next load of the file (in copies of the event too); std::string(Text())
+  // keeps them longer.
   std::string_view Text() const { return {textData_, textLength_}; }
 
  private:
@@ -59,6 +61,7 @@ class TMidiTrack {
   // Null when the index is outside 0..EventCount-1. Pointers stay valid until the next
   // LoadFile of the owning file (or the next AddEvent of this track).
   PMidiEventEx EventAt(int32_t index);
+  const TMidiEventEx* EventAt(int32_t index) const;
   std::span<TMidiEventEx> Events() { return events_; }
   std::span<const TMidiEventEx> Events() const { return events_; }
 
@@ -168,7 +171,8 @@ class TMidiFile {
   // OnMidiEvent handler (through the mute filter). A handler's exception propagates.
   void Seek(int32_t tick, bool dispatch);
   // Plays from the position up to tick (past the song's end: to its end), handling messages
-  // while it waits, then stops. Returns at once for tick <= 0 or when playback cannot start.
+  // while it waits, then stops. Returns at once for an end at or before the position, or
+  // when playback cannot start; gives up after twice the stretch's playing time plus 10 s.
   void PlayUntil(int32_t tick);
   // Speed ratio numerator:denominator; numerator (or denominator) 0 resets to 1:1.
   void SetSpeed(uint8_t numerator, uint8_t denominator);

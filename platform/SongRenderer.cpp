@@ -7,15 +7,11 @@
 #include "base/untMesConst.h"
 #include "midi/MidiFile.h"
 #include "midi/MidiOut.h"
+#include "midi/PlayedEvent.h"
 #include "platform/FluidSynthOut.h"
 #include "platform/WavFile.h"
 
 namespace {
-
-bool IsTransposable(uint8_t status) {
-  const uint8_t kind = status & 0xF0;
-  return status != 0xFF && (status & 0x0F) != 9 && (kind == 0x80 || kind == 0x90 || kind == 0xA0);
-}
 
 // Shifts the notes of every track as the song's transposition does (wrapping in 8 bits, so
 // that shifting back restores every byte).
@@ -23,39 +19,8 @@ void ShiftNotes(TMidiFile& file, int delta) {
   if (delta == 0) return;
   for (int32_t t = 0; t < file.NumberOfTracks(); ++t)
     for (TMidiEventEx& e : file.TrackAt(t).Events())
-      if (IsTransposable(e.Status)) e.Data1 = static_cast<uint8_t>(e.Data1 + delta);
+      if (IsTransposableNote(e.Status)) e.Data1 = static_cast<uint8_t>(e.Data1 + delta);
 }
-
-// What the window's playback does with a dispatched event, minus the screen: meta events
-// stay silent, everything else goes to the output, with the transposition undone for the
-// sound when the setting asks for it. A system-exclusive event goes out as the block it is.
-class TRenderSender {
- public:
-  TRenderSender(TMidiOutput& output, int transposition, bool noTranspose)
-      : output_(output), transposition_(transposition), noTranspose_(noTranspose) {}
-
-  void operator()(PMidiEventEx e, int32_t) {
-    if (e->Status == 0xFF) return;
-    TMidiEvent event(e->Status, e->Data1, e->Data2);
-    if (e->Status == 0xF0 || e->Status == 0xF7) {
-      const std::string_view text = e->Text();
-      block_.clear();
-      if (e->Status == 0xF0) block_.push_back(0xF0);
-      block_.insert(block_.end(), text.begin(), text.end());
-      if (block_.empty() || block_.size() > 0xFFFF) return;
-      event.SetSysex(block_.data(), static_cast<uint16_t>(block_.size()));
-    } else if (noTranspose_ && transposition_ != 0 && IsTransposable(e->Status)) {
-      event.Data1 = static_cast<uint8_t>(event.Data1 - transposition_);
-    }
-    output_.SendEvent(event);
-  }
-
- private:
-  TMidiOutput& output_;
-  int transposition_;
-  bool noTranspose_;
-  std::vector<uint8_t> block_;
-};
 
 // Restores what the render borrowed from the file, also when a send fails.
 struct TFileRestore {
@@ -98,7 +63,11 @@ TSongRenderResult PlaySongOffline(TMidiFile& file, TMidiOutput& output,
   file.SetOnUpdateEvent(nullptr);
   file.Seek(0, false);
   ShiftNotes(file, options.Transpose);
-  file.SetOnMidiEvent(TRenderSender(output, options.Transpose, options.MidiOutNoTranspose));
+  const int transposition = options.Transpose;
+  const bool keepPitch = options.MidiOutNoTranspose;
+  file.SetOnMidiEvent([&output, transposition, keepPitch](PMidiEventEx e, int32_t) {
+    if (auto event = PlayedMidiEvent(*e, transposition, keepPitch)) output.SendEvent(*event);
+  });
 
   bool songDone = false;
   int64_t frames = 0;

@@ -37,7 +37,9 @@ bool TKeyResult::SecondIsClose() const {
 void CountKeyNote(TKeyHistogram& counts, uint8_t status, uint8_t data1, uint8_t data2,
                   int transposition) {
   if (status == 0xFF || (status & 0x0F) == 9 || (status & 0xF0) != 0x90 || data2 == 0) return;
-  int pc = ((data1 + 12 - transposition) % 12 + 12) % 12;
+  // The byte is the untransposed note moved by the transposition modulo 256; undoing it in
+  // the same arithmetic also gives the right pitch class for notes that wrapped below 0.
+  int pc = static_cast<uint8_t>(data1 - transposition) % 12;
   if (counts[static_cast<size_t>(pc)] < std::numeric_limits<int32_t>::max()) ++counts[static_cast<size_t>(pc)];
 }
 

@@ -10,6 +10,15 @@
 // Settings read here, when a command runs: Keysense (chord search), LoadDir and the recent
 // files (written by LoadSong), the note notation (every name). The command line sets them
 // like the options dialog does.
+//
+// Headless, a song goes: LoadSong; the beat-length commands and actFindRootExecute or
+// cbRootOrigSelect as wanted (a Prompter that answers Yes confirms them);
+// actSearchSongChordsExecute; SetTransposition; then grdSong() (one chord name per beat
+// cell), beats(), karaoke(), transposition(), cbRootOrigIndex() and the engine MidiFile
+// for the text builder, which scans it with TEngineHandlersGuard (song/EngineScan.h).
+//
+// The piano model's OnMarkKey belongs to the session (it keeps the marked-notes list); a
+// piano widget listens to OnKeyChanged, OnRepaint and OnShiftOctaves.
 
 #include <cstdint>
 #include <functional>
@@ -83,6 +92,8 @@ class TSongSession {
   void VariantsForNotes(const TNotes& notes);
   void VariantsForMarked();
   void MidiPianoMarkKey(int key, bool marked);
+  // A press of the "Автопоиск" toggle: toggles it, and searches the marked notes at once when
+  // it goes down.
   void btnAutoSearchMarkedMouseDown();
   void SetAutoSearchMarked(bool down) { btnAutoSearchMarked_ = down; }
   void RemoveSelectedMarked();  // mmMarkedKeyDown with Delete, mmMarkedDblClick

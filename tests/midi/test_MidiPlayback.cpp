@@ -185,7 +185,11 @@ TEST_F(Playback, PlayUntilStopsExactlyAtItsEnd) {
 TEST_F(Playback, PlayUntilReturnsAtOnceWhenItCannotPlay) {
   file.PlayUntil(0);
   file.PlayUntil(-5);
+  file.Seek(960, false);
+  file.PlayUntil(480);
+  file.PlayUntil(960);
   EXPECT_EQ(clock.TimersStarted(), 0);
+  EXPECT_EQ(file.PositionTicks(), 960);
   clock.FailTimers = true;
   file.PlayUntil(960);
   EXPECT_EQ(clock.PumpCalls(), 0);

@@ -387,3 +387,42 @@ TEST(MidiLoadFile, BenchmarkSongsLoadWithAllTheirEvents) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MidiTrackBuilding, AddEventCopiesTheTextAndAccumulatesTime) {
+  TMidiTrack track(3);
+  TMidiEventEx name;
+  name.Status = 0xFF;
+  name.Data1 = 0x03;
+  name.DeltaTicks = 10;
+  {
+    std::string text = "Voice";
+    track.AddEvent(name, text);
+    text.assign("XXXXX");
+  }
+  TMidiEventEx note;
+  note.Status = 0x90;
+  note.Data1 = 60;
+  note.DeltaTicks = 5;
+  track.AddEvent(note);
+  track.AddEvent(*track.EventAt(0));  // a copy keeps its own text
+  ASSERT_EQ(track.EventCount(), 3);
+  EXPECT_EQ(track.Name(), "Voice");
+  EXPECT_EQ(track.EventAt(0)->Text(), "Voice");
+  EXPECT_EQ(track.EventAt(1)->Time, 15);
+  EXPECT_EQ(track.EventAt(2)->Time, 25);
+  EXPECT_EQ(track.EventAt(2)->Text(), "Voice");
+  EXPECT_NE(track.EventAt(2)->Text().data(), track.EventAt(0)->Text().data());
+  EXPECT_EQ(track.TrackNo(), 3);
+}
+
+TEST(MidiTrackBuilding, EventsStayWritableForTransposition) {
+  TMidiFile f;
+  f.LoadFromBytes(MidiBytes().Header(0, 1, 96).Track({0x00, 0x90, 60, 100, 0x10, 60, 0}));
+  for (TMidiEventEx& ev : f.TrackAt(0).Events()) ev.Data1 += 2;
+  EXPECT_EQ(f.TrackAt(0).EventAt(0)->Data1, 62);
+  EXPECT_EQ(f.TrackAt(0).EventAt(1)->Data1, 62);
+}
+
+}  // namespace

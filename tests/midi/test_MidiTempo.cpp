@@ -25,23 +25,28 @@ std::string WithTempos(uint16_t division, const std::vector<std::pair<int32_t, i
   return MidiBytes().Header(0, 1, division).Track(track);
 }
 
-TEST(TempoMap, StartsAtOneHundredTwentyBeatsPerMinute) {
-  TMidiFile f;
-  f.LoadFromBytes(WithTempos(96, {}));
-  ASSERT_EQ(f.TempoMap().size(), 1u);
-  EXPECT_EQ(f.TempoMap()[0].Tempo, 500000);
-  EXPECT_EQ(f.TicksToMs(96), 500);
-  EXPECT_EQ(f.TicksToMs(48), 250);
-  EXPECT_EQ(f.MsToTicks(500), 96);
-  EXPECT_EQ(f.CurrentBpm(), 120);
-}
-
-TEST(TempoMap, ASecondTempoAtTheSameTickReplacesTheFirst) {
-  TMidiFile f;
-  f.LoadFromBytes(WithTempos(96, {{400000, 0}, {600000, 0}}));
-  ASSERT_EQ(f.TempoMap().size(), 1u);
-  EXPECT_EQ(f.TempoMap()[0].Tempo, 600000);
-  EXPECT_EQ(f.TicksToMs(96), 600);
+TEST(TempoMap, OneTempoForTheWholeSong) {
+  struct {
+    const char* what;
+    uint16_t division;
+    std::vector<std::pair<int32_t, int32_t>> tempos;
+    int32_t tempo, tick, ms, bpm;
+  } table[] = {
+      {"no tempo event: 120 per minute", 96, {}, 500000, 96, 500, 120},
+      {"half a quarter", 96, {}, 500000, 48, 250, 120},
+      {"a second tempo at the same tick replaces the first", 96, {{400000, 0}, {600000, 0}}, 600000, 96, 600, 100},
+      {"whole milliseconds per quarter (468750 us is 468 ms)", 480, {{468750, 0}}, 468750, 960, 936, 128},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.what);
+    TMidiFile f;
+    f.LoadFromBytes(WithTempos(row.division, row.tempos));
+    ASSERT_EQ(f.TempoMap().size(), 1u);
+    EXPECT_EQ(f.TempoMap()[0].Tempo, row.tempo);
+    EXPECT_EQ(f.TicksToMs(row.tick), row.ms);
+    EXPECT_EQ(f.MsToTicks(row.ms), row.tick);
+    EXPECT_EQ(f.CurrentBpm(), row.bpm);
+  }
 }
 
 TEST(TempoMap, EntriesCarryTheTimeOfTheirTick) {
@@ -60,15 +65,6 @@ TEST(TempoMap, EntriesCarryTheTimeOfTheirTick) {
   }
 }
 
-TEST(TempoMap, TempoIsTakenInWholeMillisecondsPerQuarter) {
-  TMidiFile f;
-  f.LoadFromBytes(WithTempos(480, {{468750, 0}}));
-  EXPECT_EQ(f.TicksToMs(480), 468);
-  EXPECT_EQ(f.TicksToMs(960), 936);
-  EXPECT_EQ(f.MsToTicks(468), 480);
-  EXPECT_EQ(f.CurrentBpm(), 128);
-}
-
 TEST(TempoMap, LongSongsConvertWithoutOverflow) {
   TMidiFile f;
   f.LoadFromBytes(WithTempos(96, {{16777215, 0}}));
@@ -84,6 +80,15 @@ TEST(TempoMap, TempoBelowAMillisecondGivesZeroTicks) {
   EXPECT_EQ(f.MsToTicks(1000), 0);
   EXPECT_EQ(f.TicksToMs(960), 0);
   EXPECT_EQ(f.CurrentBpm(), 60060);
+}
+
+TEST(TempoMap, ATempoOfZeroStopsTimeButNotTheProgram) {
+  TMidiFile f;
+  f.LoadFromBytes(WithTempos(96, {{0, 96}}));
+  EXPECT_EQ(f.TicksToMs(960), 500);
+  EXPECT_EQ(f.MsToTicks(600), 0);
+  f.Seek(200, false);
+  EXPECT_EQ(f.CurrentBpm(), 120);
 }
 
 TEST(TempoMap, ALaterTrackTempoBeforeTheLastEntryReplacesThatEntry) {

@@ -78,15 +78,21 @@ inline std::string SongBytes(const std::vector<TTrackBuilder>& tracks, int divis
   return s;
 }
 
-// A scratch folder of this test program, emptied at first use.
+// A scratch folder of this test program, created at first use and removed at exit.
 inline std::filesystem::path ScratchDir() {
-  static std::filesystem::path dir = [] {
-    auto d = std::filesystem::temp_directory_path() / ("cantaro_song_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(d);
-    std::filesystem::create_directories(d);
-    return d;
-  }();
-  return dir;
+  struct TScratch {
+    std::filesystem::path dir;
+    TScratch() : dir(std::filesystem::temp_directory_path() / ("cantaro_song_" + std::to_string(::getpid()))) {
+      std::filesystem::remove_all(dir);
+      std::filesystem::create_directories(dir);
+    }
+    ~TScratch() {
+      std::error_code ec;
+      std::filesystem::remove_all(dir, ec);
+    }
+  };
+  static TScratch scratch;
+  return scratch.dir;
 }
 
 inline std::string WriteFile(const std::string& name, const std::string& bytes) {

@@ -58,12 +58,14 @@ TEST(KeyDetect, OnlyNoteOnsWithVelocityOutsidePercussionAreCountedUntransposed) 
   CountKeyNote(h, 0x80, 60, 100, 0);   // note-off
   CountKeyNote(h, 0xFF, 0x90, 60, 0);  // meta event
   CountKeyNote(h, 0x93, 1, 100, -11);  // C# moved down 11 was a C
-  CountKeyNote(h, 0x90, 255, 1, 0);    // a wrapped byte still has a pitch class
+  CountKeyNote(h, 0x90, 255, 1, -3);   // D2 (note 2) moved down 3 wrapped to byte 255
+  CountKeyNote(h, 0x90, 133, 1, 9);    // E9 (note 124) moved up 9 beyond 127
   EXPECT_EQ(h[0], 2);
-  EXPECT_EQ(h[255 % 12], 1);
+  EXPECT_EQ(h[2], 1);
+  EXPECT_EQ(h[4], 1);
   int total = 0;
   for (int n : h) total += n;
-  EXPECT_EQ(total, 3);
+  EXPECT_EQ(total, 4);
 }
 
 TEST(KeyDetect, TheReportNamesTheRunnerUpOnlyWhenItIsClose) {

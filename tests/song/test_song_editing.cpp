@@ -163,3 +163,15 @@ TEST_F(SessionTest, ABeatCopiedIntoTheVariantsGridShowsItsChosenVariant) {
   session.ShowBeatVariants(99);  // no such beat: unchanged
   EXPECT_EQ(session.grdVariants().Cell(1, 1), "C/E");
 }
+
+TEST_F(SessionTest, AVariantOfThePreviousSongCannotBeAppliedToTheNextOne) {
+  LoadAndSearch("prev.mid", FiveChordSong());
+  session.ShowBeatVariants(0);
+  LoadAndSearch("next.mid", FiveChordSong());
+  EXPECT_TRUE(session.CurrentBeat().chords.empty());
+  EXPECT_EQ(session.grdVariants().Cell(1, 1), "");
+  session.SetSongCell(1, 1);
+  session.actSetSelectedChordExecute();
+  EXPECT_TRUE(prompter.Calls().empty());
+  EXPECT_EQ(Cells()[0], "Am9");
+}

@@ -179,7 +179,7 @@ TEST_F(SessionTest, KeysenseWithoutAKeyAsksAndNoSwitchesItOffForThisSearch) {
   EXPECT_TRUE(KeysenseActive);
   EXPECT_EQ(asked, 2);
   EXPECT_EQ(tonic, 0);
-  EXPECT_EQ(Cells(), (std::vector<std::string>{"G", "G"}));  // the table may name a chord for silence
+  EXPECT_EQ(Cells(), (std::vector<std::string>{"G", "G"}));  // this stand-in answers even for silence
 }
 
 TEST_F(SessionTest, KeysenseUsesTheCurrentKeyAfterATransposition) {

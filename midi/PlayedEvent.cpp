@@ -1,0 +1,28 @@
+#include "midi/PlayedEvent.h"
+
+#include <vector>
+
+bool IsTransposableNote(uint8_t status) {
+  const uint8_t kind = status & 0xF0;
+  return (kind == 0x80 || kind == 0x90 || kind == 0xA0) && (status & 0x0F) != 9;
+}
+
+std::optional<TMidiEvent> PlayedMidiEvent(const TMidiEventEx& event, int transposition,
+                                          bool keepOriginalPitch) {
+  if (event.Status == 0xFF) return std::nullopt;
+  TMidiEvent out(event.Status, event.Data1, event.Data2);
+  if (event.Status == 0xF0 || event.Status == 0xF7) {
+    // The file stores a block without its leading F0; an F7 event carries raw bytes.
+    const std::string_view text = event.Text();
+    std::vector<uint8_t> block;
+    block.reserve(text.size() + 1);
+    if (event.Status == 0xF0) block.push_back(0xF0);
+    block.insert(block.end(), text.begin(), text.end());
+    if (block.empty() || block.size() > 0xFFFF) return std::nullopt;
+    out.SetSysex(block.data(), static_cast<uint16_t>(block.size()));
+    return out;
+  }
+  if (keepOriginalPitch && transposition != 0 && IsTransposableNote(event.Status))
+    out.Data1 = static_cast<uint8_t>(out.Data1 - transposition);
+  return out;
+}

@@ -1,0 +1,43 @@
+// Damaged and unusual files from the shared corpus go the whole road without harm: either
+// loading reports them, or every analysis step runs on what was read.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "midi/InOutError.h"
+#include "tests/song/SessionFixture.h"
+
+TEST_F(SessionTest, DamagedFilesAreReportedOrAnalysedWithoutHarm) {
+  std::filesystem::path dir = std::filesystem::path(CANTARO_SHARED_DIR) / "corpus" / "fixtures";
+  if (!std::filesystem::exists(dir)) GTEST_SKIP() << "no fixtures";
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    if (entry.path().extension() != ".mid") continue;
+    ++files;
+    SCOPED_TRACE(entry.path().filename().string());
+    prompter.Clear();
+    bool loaded = false;
+    try {
+      loaded = session.LoadSong(entry.path().string());
+    } catch (const EInOutError&) {
+      EXPECT_TRUE(session.lvTracks().empty());
+      EXPECT_EQ(session.beatLength(), 0);
+    }
+    EXPECT_FALSE(session.Loading());
+    if (!loaded) {
+      EXPECT_TRUE(session.lvTracks().empty());
+      continue;
+    }
+    prompter.Answer({TPromptAnswer::Yes, TPromptAnswer::Yes, TPromptAnswer::Yes, TPromptAnswer::Yes});
+    session.actSearchSongChordsExecute();
+    session.actFindRootExecute();
+    session.SetTransposition(11);
+    session.SetTransposition(-11);
+    session.actDecBeatExecute();
+    session.SimplifyChords();
+    session.SetTransposition(0);
+    EXPECT_EQ(session.transposition(), 0);
+    EXPECT_EQ(session.grdSong().RowCount(), static_cast<int>(session.beats().size() / 4) + 2);
+  }
+  EXPECT_GE(files, 10);
+}
