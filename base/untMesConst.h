@@ -107,10 +107,68 @@
   X(SSongSpeedD3, "/ 3")
 
 // ----------------------------------------------------------------------------------
-#define CANTARO_MESSAGES_EXPORT(X)
+#define CANTARO_MESSAGES_EXPORT(X)                                                    \
+  X(SNoChordsAsk, "Аккорды не определены!\rОпределить сейчас?")                        \
+  X(SBuildingText, "Формирование текста с аккордами. Ждите...")                       \
+  X(SNoTabulist, "Не удалось обнаружить Табулиста на диске.\rТабулист - это редактор текстов с аккордами.\rВы можете его свободно загрузить из Интернет\r(нажмите F1 в главном окне, чтобы узнать адрес).\r\rВозможно также, Вы не указали расположение\rТабулиста в настройках программы") \
+  X(STabulistStartFailed, "Не удалось запустить Табулист.\rПопробуйте запустить его вручную, и затем\rповторить передачу текста с аккордами.") \
+  X(STabulistNoWindow, "Табулист не появился в течение %d с после запуска.\rПопробуйте запустить его вручную, и затем\rповторить передачу текста с аккордами.") \
+  X(STabulistNoAnswer, "Табулист не принял текст с аккордами в течение %d с.\rПопробуйте повторить передачу текста с аккордами.") \
+  X(SHandoffWriteError, "Не удалось записать файл %s")                                \
+  X(SHandoffDeleteError, "Не удалось удалить файл %s")
 
 // ----------------------------------------------------------------------------------
-#define CANTARO_MESSAGES_APP(X)
+#define CANTARO_MESSAGES_APP(X)                                                       \
+  X(STabCaption, "Табулист")                                                          \
+  X(STabUntitled, "Без имени")                                                        \
+  X(STabMenuFile, "&Файл")                                                            \
+  X(STabActOpen, "&Открыть...")                                                       \
+  X(STabActSave, "&Сохранить")                                                        \
+  X(STabActSaveAs, "Сохранить &как...")                                               \
+  X(STabActCloseTab, "&Закрыть текст")                                                \
+  X(STabActExit, "В&ыход")                                                            \
+  X(STabFilter, "Тексты с аккордами (*.txt);;Все файлы (*)")                          \
+  X(STabSaveChanges, "Текст \"%s\" изменён.\rСохранить изменения?")                   \
+  X(STabSaveError, "Не удалось сохранить файл %s:\r%s")                               \
+  X(STabOpenError, "Не удалось открыть файл %s:\r%s")                                 \
+  X(STabReceived, "Получен текст с аккордами")                                        \
+  X(STabNotListening, "Табулист не может принимать тексты: %s")                       \
+  X(SCliHelp,                                                                          \
+    "Использование:\r"                                                                 \
+    "  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)\r"    \
+    "  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни\r"                   \
+    "  cantaro --events ФАЙЛ               трэки файла и события каждого трэка\r"       \
+    "  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)\r" \
+    "  cantaro --devices                   устройства вывода MIDI\r"                   \
+    "  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV\r" \
+    "  cantaro --help                      эта справка\r"                               \
+    "\r"                                                                               \
+    "Параметры:\r"                                                                     \
+    "  -o, --output ФАЙЛ                   записать результат в файл\r"                 \
+    "  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)\r" \
+    "  --transpose N                       транспозиция на N полутонов (-11..11)\r"     \
+    "  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше\r" \
+    "  --notation english|german|italian   способ записи нот\r"                         \
+    "  --keysense on|off                   технология Keysense\r"                       \
+    "  --comments on|off                   комментарии MIDI-файла в тексте\r"           \
+    "  --format text|chordpro|grid         текст с аккордами, ChordPro или сетка битов\r" \
+    "  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8\r" \
+    "\r"                                                                               \
+    "Без параметров --key, --notation, --keysense, --comments и --codepage действуют\r" \
+    "настройки программы.")                                                            \
+  X(SCliHint, "Справка: cantaro --help")                                               \
+  X(SCliUnknownOption, "Неизвестный параметр: %s")                                     \
+  X(SCliMissingValue, "Для параметра %s не указано значение")                          \
+  X(SCliBadValue, "Недопустимое значение параметра %s: %s")                            \
+  X(SCliNoFile, "Не указан файл песни")                                                \
+  X(SCliExtraArgument, "Лишний аргумент: %s")                                          \
+  X(SCliBadNote, "Не удалось распознать ноту: %s")                                     \
+  X(SCliNoNotes, "Не указаны ноты")                                                    \
+  X(SCliNoVariants, "Аккордов из этих нот не найдено")                                 \
+  X(SCliWriteError, "Не удалось записать файл %s: %s")                                 \
+  X(SCliTrackList, "№\tИмя трэка\tИнструмент")                                        \
+  X(SCliTrackTitle, "Трэк %d: %s")                                                     \
+  X(SCliSettingsWarning, "Настройки прочитаны не полностью: %s")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_UI(X)

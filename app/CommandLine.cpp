@@ -1,0 +1,377 @@
+#include "app/CommandLine.h"
+
+#include <QSaveFile>
+#include <QString>
+
+#include <algorithm>
+#include <cctype>
+#include <exception>
+#include <map>
+#include <ostream>
+#include <sstream>
+
+#include "app/CliPrompter.h"
+#include "base/untMesConst.h"
+#include "chords/untChords.h"
+#include "export/ChordText.h"
+#include "export/ChordTextForms.h"
+#include "export/CodePage.h"
+#include "export/EventText.h"
+#include "export/WriteText.h"
+#include "midi/MidiFile.h"
+#include "platform/SongRenderer.h"
+#include "platform/SystemMidiOut.h"
+#include "settings/untVars.h"
+#include "song/SongSession.h"
+
+namespace {
+
+bool IsInteger(const std::string& s) {
+  size_t i = (!s.empty() && (s[0] == '-' || s[0] == '+')) ? 1 : 0;
+  if (i >= s.size() || s.size() - i > 9) return false;
+  return std::all_of(s.begin() + static_cast<long>(i), s.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+  return s;
+}
+
+std::optional<bool> OnOff(const std::string& value) {
+  const std::string v = Lower(value);
+  if (v == "on" || v == "yes" || v == "1") return true;
+  if (v == "off" || v == "no" || v == "0") return false;
+  return std::nullopt;
+}
+
+// A table cell of the tab-separated output must not break its row.
+std::string Cell(std::string text) {
+  for (char& c : text) {
+    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+  }
+  return text;
+}
+
+void RightTrim(std::string& s) {
+  while (!s.empty() && s.back() == ' ') s.pop_back();
+}
+
+bool WriteOutput(const TCliOptions& options, const std::string& content, std::ostream& out, std::ostream& err) {
+  if (options.output.empty() || options.output == "-") {
+    out << content;
+    out.flush();
+    return static_cast<bool>(out);
+  }
+  // The file appears whole or not at all: an interrupted run leaves an older file untouched.
+  QSaveFile file(QString::fromStdString(options.output));
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(content.data(), static_cast<qint64>(content.size())) != static_cast<qint64>(content.size()) ||
+      !file.commit()) {
+    err << MesFormat(MesId::SCliWriteError, options.output, file.errorString().toStdString()) << '\n';
+    return false;
+  }
+  return true;
+}
+
+void ApplySettingsOverrides(const TCliOptions& options, std::ostream& err) {
+  TWindowPos ignored;
+  try {
+    LoadSettings(ignored);
+  } catch (const std::exception& e) {
+    err << MesFormat(MesId::SCliSettingsWarning, TerminalText(e.what())) << '\n';
+  }
+  if (options.notation) SetNoteNotation(static_cast<uint8_t>(*options.notation));
+  if (options.keysense) Keysense = *options.keysense;
+  if (options.comments) CommExport = *options.comments;
+  if (options.codePage) TextCodepage = *options.codePage;
+}
+
+int RunExport(const TCliOptions& options, std::ostream& out, std::ostream& err) {
+  int key = -1;
+  if (!options.key.empty() && Lower(options.key) != "auto") {
+    key = ParseCliKey(options.key);
+    if (key < 0) {
+      err << MesFormat(MesId::SCliBadValue, "--key", options.key) << '\n';
+      return kExitUsage;
+    }
+  }
+
+  TCliPrompter prompter(err);
+  NullStatusSink status;
+  TSongSession session(prompter, status);
+  if (!session.LoadSong(options.file)) return kExitFailure;
+
+  if (options.beat == TCliBeat::Double) session.actIncBeatExecute();
+  else if (options.beat == TCliBeat::Half) session.actDecBeatExecute();
+  if (key >= 0) session.cbRootOrigSelect(key);
+  else if (!options.key.empty()) session.actFindRootExecute();
+  session.actSearchSongChordsExecute();
+  if (options.transpose != 0) session.SetTransposition(options.transpose);
+
+  const TChordTextInput input = ChordTextInputOf(session);
+
+  std::string content;
+  if (options.format == TCliFormat::Grid) {
+    content = BeatGridString(input.cells);
+  } else {
+    const TChordText text = BuildChordText(session.MidiFile, input);
+    content = options.format == TCliFormat::ChordPro ? ChordProString(text) : ChordTextString(text);
+  }
+  if (!WriteOutput(options, content, out, err)) return kExitFailure;
+  return prompter.Errors() == 0 ? kExitOk : kExitFailure;
+}
+
+int RunEvents(const TCliOptions& options, std::ostream& out, std::ostream& err) {
+  TCliPrompter prompter(err);
+  NullStatusSink status;
+  TSongSession session(prompter, status);
+  if (!session.LoadSong(options.file)) return kExitFailure;
+  const TCodePage codePage = CodePageFromNumber(TextCodepage);
+
+  std::ostringstream text;
+  text << Mes(MesId::SCliTrackList) << '\n';
+  for (const TTrackRow& row : session.lvTracks())
+    text << row.Caption << '\t' << Cell(DecodeMidiText(row.Name, codePage)) << '\t'
+         << Cell(DecodeMidiText(row.Instrument, codePage)) << '\n';
+  TMidiFile& file = session.MidiFile;
+  for (int32_t t = 0; t < file.NumberOfTracks(); ++t) {
+    const TMidiTrack& track = file.TrackAt(t);
+    text << '\n' << MesFormat(MesId::SCliTrackTitle, t + 1, Cell(DecodeMidiText(track.Name(), codePage))) << '\n';
+    // The event view's column headers are the same English words in every language.
+    text << "#\tTime\tEvent\tData\tInfo\n";
+    int32_t index = 0;
+    for (const TMidiEventEx& e : track.Events()) {
+      const TEventRow row = EventRow(file, index++, e, codePage);
+      text << row.index << '\t' << row.time << '\t' << row.event << '\t' << row.data << '\t' << Cell(row.info) << '\n';
+    }
+  }
+  return WriteOutput(options, text.str(), out, err) ? kExitOk : kExitFailure;
+}
+
+int RunRecognize(const TCliOptions& options, std::ostream& out, std::ostream& err) {
+  TNotes notes;
+  for (const std::string& name : options.notes) {
+    const std::optional<int> note = ParseCliNote(name);
+    if (!note) {
+      err << MesFormat(MesId::SCliBadNote, name) << '\n';
+      return kExitUsage;
+    }
+    notes.push_back(*note);
+  }
+  std::sort(notes.begin(), notes.end());
+  notes.erase(std::unique(notes.begin(), notes.end()), notes.end());
+
+  TCliPrompter prompter(err);
+  NullStatusSink status;
+  TSongSession session(prompter, status);
+  session.VariantsForNotes(notes);
+  if (session.CurrentBeat().chords.empty()) {
+    err << Mes(MesId::SCliNoVariants) << '\n';
+    return kExitFailure;
+  }
+  std::ostringstream text;
+  const TStringGrid& grid = session.grdVariants();
+  for (int row = 1; row < grid.RowCount(); ++row) {
+    if (grid.Cell(0, row).empty()) continue;
+    std::string tones = grid.Cell(2, row);
+    RightTrim(tones);
+    text << grid.Cell(0, row) << '\t' << grid.Cell(1, row) << '\t' << tones << '\n';
+  }
+  return WriteOutput(options, text.str(), out, err) ? kExitOk : kExitFailure;
+}
+
+int RunRender(const TCliOptions& options, std::ostream& err) {
+  TSongRenderOptions render;
+  render.Transpose = options.transpose;
+  // Asking for a transposed rendering means hearing it transposed, whatever the window's
+  // option for live playback says.
+  render.MidiOutNoTranspose = false;
+  const TSongRenderResult result = RenderSongToWav(options.file, options.output, render);
+  if (!result.Ok) {
+    err << TerminalText(result.Error) << '\n';
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+TCliParse ParseCommandLine(const std::vector<std::string>& args) {
+  TCliParse result;
+  TCliOptions& o = result.options;
+  bool commandGiven = false;
+  auto fail = [&result](std::string text) {
+    if (result.error.empty()) result.error = std::move(text);
+  };
+
+  for (size_t i = 0; i < args.size() && result.error.empty(); ++i) {
+    std::string arg = args[i];
+    std::optional<std::string> inlineValue;
+    if (arg.rfind("--", 0) == 0) {
+      const size_t eq = arg.find('=');
+      if (eq != std::string::npos) {
+        inlineValue = arg.substr(eq + 1);
+        arg.resize(eq);
+      }
+    }
+    auto value = [&]() -> std::optional<std::string> {
+      if (inlineValue) return inlineValue;
+      if (i + 1 < args.size()) return args[++i];
+      fail(MesFormat(MesId::SCliMissingValue, arg));
+      return std::nullopt;
+    };
+    auto command = [&](TCliCommand c) {
+      if (commandGiven && o.command != c) fail(MesFormat(MesId::SCliExtraArgument, arg));
+      commandGiven = true;
+      o.command = c;
+    };
+
+    if (arg == "--help" || arg == "-h") {
+      command(TCliCommand::Help);
+    } else if (arg == "--export" || arg == "--events" || arg == "--render") {
+      command(arg == "--export" ? TCliCommand::Export : arg == "--events" ? TCliCommand::Events : TCliCommand::Render);
+      if (auto v = value()) o.file = *v;
+    } else if (arg == "--recognize") {
+      command(TCliCommand::Recognize);
+      if (inlineValue) o.notes.push_back(*inlineValue);
+      while (i + 1 < args.size() && args[i + 1].rfind("-", 0) != 0) o.notes.push_back(args[++i]);
+      // Negative numbers are not notes, so a following option is never eaten.
+    } else if (arg == "--devices") {
+      command(TCliCommand::Devices);
+    } else if (arg == "-o" || arg == "--output") {
+      if (auto v = value()) o.output = *v;
+    } else if (arg == "--key") {
+      if (auto v = value()) o.key = *v;
+    } else if (arg == "--transpose") {
+      if (auto v = value()) {
+        if (!IsInteger(*v) || std::stoi(*v) < -11 || std::stoi(*v) > 11) fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.transpose = std::stoi(*v);
+      }
+    } else if (arg == "--beat") {
+      if (auto v = value()) {
+        static const std::map<std::string, TCliBeat> beats{
+            {"default", TCliBeat::Default}, {"double", TCliBeat::Double}, {"half", TCliBeat::Half}};
+        auto it = beats.find(Lower(*v));
+        if (it == beats.end()) fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.beat = it->second;
+      }
+    } else if (arg == "--notation") {
+      if (auto v = value()) {
+        static const std::map<std::string, int> notations{{"english", 0}, {"german", 1}, {"italian", 2}};
+        auto it = notations.find(Lower(*v));
+        if (it == notations.end()) fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.notation = it->second;
+      }
+    } else if (arg == "--keysense" || arg == "--comments") {
+      if (auto v = value()) {
+        const std::optional<bool> flag = OnOff(*v);
+        if (!flag) fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else if (arg == "--keysense") o.keysense = flag;
+        else o.comments = flag;
+      }
+    } else if (arg == "--format") {
+      if (auto v = value()) {
+        static const std::map<std::string, TCliFormat> formats{
+            {"text", TCliFormat::Text}, {"chordpro", TCliFormat::ChordPro}, {"grid", TCliFormat::Grid}};
+        auto it = formats.find(Lower(*v));
+        if (it == formats.end()) fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.format = it->second;
+      }
+    } else if (arg == "--codepage") {
+      if (auto v = value()) {
+        const std::optional<TCodePage> cp = CodePageFromName(*v);
+        if (!cp) fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.codePage = *cp == TCodePage::Cp1252 ? 1252 : *cp == TCodePage::Koi8r ? 20866 : 1251;
+      }
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      fail(MesFormat(MesId::SCliUnknownOption, arg));
+    } else if (o.file.empty() && (!commandGiven || o.command == TCliCommand::Help)) {
+      // A song named without a command: the window would open it; without one its text is
+      // what the user gets.
+      if (!commandGiven) o.command = TCliCommand::Export;
+      commandGiven = true;
+      o.file = arg;
+    } else {
+      fail(MesFormat(MesId::SCliExtraArgument, arg));
+    }
+  }
+  if (result.error.empty()) {
+    const bool needsFile = o.command == TCliCommand::Export || o.command == TCliCommand::Events ||
+                           o.command == TCliCommand::Render;
+    if (needsFile && o.file.empty()) fail(Mes(MesId::SCliNoFile));
+    if (o.command == TCliCommand::Recognize && o.notes.empty()) fail(Mes(MesId::SCliNoNotes));
+    if (o.command == TCliCommand::Render && (o.output.empty() || o.output == "-"))
+      fail(MesFormat(MesId::SCliMissingValue, "-o"));
+  }
+  return result;
+}
+
+std::optional<int> ParseCliNote(const std::string& text) {
+  if (IsInteger(text)) {
+    const int n = std::stoi(text);
+    if (n >= 0 && n <= 127) return n;
+    return std::nullopt;
+  }
+  int32_t position = 1;
+  bool flat = false;
+  const int32_t pc = ParseNoteName(text, position, flat);
+  if (position == 1) return std::nullopt;
+  const std::string octave = text.substr(static_cast<size_t>(position - 1));
+  if (!IsInteger(octave) || octave[0] == '+') return std::nullopt;
+  const int pitch = (std::stoi(octave) + 1) * 12 + pc;
+  if (pitch < 0 || pitch > 127) return std::nullopt;
+  return pitch;
+}
+
+int ParseCliKey(const std::string& text) {
+  if (IsInteger(text)) {
+    const int n = std::stoi(text);
+    return n >= 0 && n < 12 ? n : -1;
+  }
+  std::string entry = text;
+  const std::string& orWord = Mes(MesId::SSongKeyOr);
+  const size_t cut = entry.find(orWord);
+  if (cut != std::string::npos) entry.resize(cut);
+  int32_t position = 1;
+  bool flat = false;
+  const int32_t pc = ParseNoteName(entry, position, flat);
+  if (position == 1) return -1;
+  const std::string rest = entry.substr(static_cast<size_t>(position - 1));
+  const int tonic = ((pc % 12) + 12) % 12;
+  if (rest.empty()) return tonic;
+  if (rest == "m") return (tonic + 3) % 12;  // the list names a key by its major tonic
+  return -1;
+}
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const TCliParse parse = ParseCommandLine(args);
+  if (!parse.error.empty()) {
+    err << parse.error << '\n' << Mes(MesId::SCliHint) << '\n';
+    return kExitUsage;
+  }
+  const TCliOptions& options = parse.options;
+  try {
+    switch (options.command) {
+      case TCliCommand::Help:
+        out << TerminalText(Mes(MesId::SCliHelp)) << '\n';
+        return kExitOk;
+      case TCliCommand::Devices:
+        out << FormatMidiOutDeviceList(ListMidiOutDevices());
+        return kExitOk;
+      default:
+        break;
+    }
+    ApplySettingsOverrides(options, err);
+    switch (options.command) {
+      case TCliCommand::Render: return RunRender(options, err);
+      case TCliCommand::Export: return RunExport(options, out, err);
+      case TCliCommand::Events: return RunEvents(options, out, err);
+      case TCliCommand::Recognize: return RunRecognize(options, out, err);
+      default: return kExitOk;
+    }
+  } catch (const std::exception& e) {
+    // A read error of the file ("Read beyond end of file", ...) or any other failure.
+    err << Mes(MesId::SCaptionError) << ": " << TerminalText(e.what()) << '\n';
+    return kExitFailure;
+  }
+}

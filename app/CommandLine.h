@@ -1,0 +1,52 @@
+#pragma once
+// The headless command line: the road from a song file to its chord text without a window,
+// the event view of a file, and chord recognition of given notes. Its results go to the
+// given output stream (or a file), its errors to the error stream, and the exit code tells
+// whether it worked.
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class TCliCommand { Help, Export, Events, Recognize, Devices, Render };
+enum class TCliFormat { Text, ChordPro, Grid };
+enum class TCliBeat { Default, Double, Half };
+
+struct TCliOptions {
+  TCliCommand command = TCliCommand::Help;
+  std::string file;                  // the song (Export, Events, Render)
+  std::vector<std::string> notes;    // Recognize
+  std::string output;                // -o: empty = standard output
+  std::string key;                   // "", "auto" or a key entry
+  int transpose = 0;
+  TCliBeat beat = TCliBeat::Default;
+  std::optional<int> notation;       // 0 English, 1 German, 2 Italian; unset: the settings'
+  std::optional<bool> keysense;      // unset: the settings'
+  std::optional<bool> comments;      // unset: the settings'
+  std::optional<int> codePage;       // Windows code page number; unset: the settings'
+  TCliFormat format = TCliFormat::Text;
+};
+
+// Exit codes.
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;  // the file could not be read or written
+constexpr int kExitUsage = 2;    // unknown option or value
+
+struct TCliParse {
+  TCliOptions options;
+  std::string error;  // not empty: a usage error, with its text
+};
+
+TCliParse ParseCommandLine(const std::vector<std::string>& args);
+
+// Runs the command; the exit code is returned. args excludes the program name.
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// A note given on the command line: a MIDI number 0..127 or a pitch name with its octave in
+// the current notation (C4, F#3, Bb2, H3, DO#4, C-1); nothing when it is neither.
+std::optional<int> ParseCliNote(const std::string& text);
+
+// A key given on the command line: 0..11, a major tonic ("C", "F#", "Bb"), a minor one with
+// "m" ("Am" stands for its relative major, C), or a key list entry ("C или Am"); -1 when none.
+int ParseCliKey(const std::string& text);

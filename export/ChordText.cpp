@@ -1,0 +1,69 @@
+#include "export/ChordText.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "chords/untChords.h"
+#include "midi/MidiFile.h"
+#include "song/EngineScan.h"
+
+namespace {
+
+int32_t BeatEnd(size_t beat, int32_t beatLength) {
+  const int64_t end = static_cast<int64_t>(beat + 1) * beatLength;
+  return static_cast<int32_t>(std::min<int64_t>(end, std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
+
+bool MidiTextsAreUtf8(const TMidiFile& engine) {
+  for (int32_t t = 0; t < engine.NumberOfTracks(); ++t) {
+    for (const TMidiEventEx& e : engine.TrackAt(t).Events()) {
+      if (e.Status == 0xFF && e.Data1 >= 1 && e.Data1 <= 7 && !IsValidUtf8(e.Text())) return false;
+    }
+  }
+  return true;
+}
+
+TCodePage CodePageFromNumber(int32_t number) {
+  switch (number) {
+    case 1252: return TCodePage::Cp1252;
+    case 20866: return TCodePage::Koi8r;
+    default: return TCodePage::Cp1251;
+  }
+}
+
+TChordText BuildChordText(TMidiFile& engine, const TChordTextInput& input) {
+  TChordTextOptions options;
+  options.karaoke = input.karaoke;
+  options.commExport = input.commExport;
+  options.codePage = input.codePage;
+  options.textsAreUtf8 = MidiTextsAreUtf8(engine);
+  TChordTextBuilder builder(options);
+
+  engine.Rewind();
+  TEngineHandlersGuard handlers(engine, [&builder](PMidiEventEx event, int32_t trackNo) {
+    builder.CollectText(event->Status, event->Data1, event->Text(), event->Time, trackNo);
+  });
+
+  if (input.beatLength > 0) {
+    for (size_t b = 0; b < input.cells.size(); ++b) {
+      builder.BeginBeat();
+      engine.Seek(BeatEnd(b, input.beatLength), true);
+      builder.EndBeat(input.cells[b]);
+    }
+  }
+
+  // The tempo in force where the scan ended, the speed ratio applied.
+  const int32_t tempo = engine.CurrentBpm();
+  std::string keyFrom, keyTo;
+  if (input.key >= 0 && input.key < 12) {
+    keyFrom = PitchClassName(static_cast<int8_t>(input.key), AccidentalSpelling::Both);
+    keyTo = PitchClassName(static_cast<int8_t>(((input.key + input.transposition) % 12 + 24) % 12),
+                           AccidentalSpelling::Both);
+  }
+  TChordText text = builder.Finish(tempo, input.transposition, input.key, keyFrom, keyTo,
+                                   input.dateTime.empty() ? SignatureDateTime() : input.dateTime);
+  engine.Seek(0, false);
+  return text;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// BuildChordText: the whole lyrics-with-chords text of the loaded song. It replays the song
+// silently through the engine beat by beat with its own event handler, places the chord
+// names the beat grid shows above the syllables, and adds the title lines, the header line
+// with tempo, transposition and key, and the signature. The engine's handlers are borrowed
+// for the run and given back also when the run fails.
+//
+// Everything it needs is handed in as plain data, so the window, the command line and the
+// tests share it without a session object.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "export/ChordTextBuilder.h"
+#include "export/CodePage.h"
+
+class TMidiFile;
+
+struct TChordTextInput {
+  // The text of each beat's cell in the beat grid (beat b: column b mod 4 + 1, row
+  // b div 4 + 1), in the names the window shows; empty for a beat without chord.
+  std::vector<std::string> cells;
+  int32_t beatLength = 0;
+  int32_t transposition = 0;  // semitones the song stands shifted, -11..+11
+  int32_t key = -1;           // original key (selected entry of the key list), -1 unknown
+  bool karaoke = false;
+  bool commExport = true;
+  TCodePage codePage = TCodePage::Cp1251;
+  std::string dateTime;  // for the signature; empty: now
+};
+
+TChordText BuildChordText(TMidiFile& engine, const TChordTextInput& input);
+
+// True when every text event of the file (meta types 1 to 7) is valid UTF-8.
+bool MidiTextsAreUtf8(const TMidiFile& engine);
+
+// The code page for a Windows code page number (the settings store 1251, 1252 or 20866);
+// Windows-1251 for any other number.
+TCodePage CodePageFromNumber(int32_t number);

@@ -1,0 +1,363 @@
+// The headless command line on the bundled example songs, in process and as a program.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QProcess>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <unistd.h>
+
+#include "app/CommandLine.h"
+#include "chords/untChords.h"
+#include "settings/untVars.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kExamples = std::string(CANTARO_SOURCE_DIR) + "/examples/";
+const std::string kFixtures = std::string(CANTARO_SHARED_DIR) + "/corpus/fixtures/";
+const std::string kCantaro = std::string(CANTARO_BINARY_DIR) + "/bin/cantaro";
+
+struct CliRun {
+  int code;
+  std::string out, err;
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+};
+
+class CommandLine : public testing::Test {
+ protected:
+  // Every run reads the settings file and may change the notation; the next test starts clean.
+  void TearDown() override {
+    ResetSettings();
+    SetNoteNotation(NoteNotation::English);
+  }
+  static CliRun Cli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int code = RunCommandLine(args, out, err);
+    return {code, out.str(), err.str()};
+  }
+  static std::string Scratch(const std::string& name) {
+    const fs::path dir = fs::path(testing::TempDir()) / ("cantaro-cli-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    return (dir / name).string();
+  }
+};
+
+std::vector<std::string> Split(const std::string& line, char sep = '\t') {
+  std::vector<std::string> parts;
+  std::string part;
+  std::istringstream in(line);
+  while (std::getline(in, part, sep)) parts.push_back(part);
+  if (!line.empty() && line.back() == sep) parts.push_back("");
+  return parts;
+}
+
+TEST_F(CommandLine, ExportsTheChordTextOfASong) {
+  const CliRun run = Cli({"--export", kExamples + "mary-had-a-little-lamb.mid", "--key", "C"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  const std::vector<std::string> lines = run.Lines();
+  ASSERT_GT(lines.size(), 8u);
+  EXPECT_EQ(lines[1], " Mary Had a Little Lamb");
+  EXPECT_EQ(lines[2].rfind("TEMPO=", 0), 0u);
+  EXPECT_NE(lines[2].find("C-->C"), std::string::npos);
+  EXPECT_EQ(lines[lines.size() - 2], "//Created with Cantaro by Tabulist Software");
+  // The first sung line starts with its chord above the first syllable.
+  auto lyric = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("Ma-ry", 0) == 0; });
+  ASSERT_NE(lyric, lines.end());
+  EXPECT_EQ((lyric - 1)->substr(0, 2), "C ");
+}
+
+TEST_F(CommandLine, SongNamedAloneIsExportedToo) {
+  const CliRun alone = Cli({kExamples + "mary-had-a-little-lamb.mid", "--comments", "off"});
+  const CliRun explicitExport = Cli({"--export", kExamples + "mary-had-a-little-lamb.mid", "--comments", "off"});
+  ASSERT_EQ(alone.code, 0) << alone.err;
+  // Only the date line may differ.
+  std::vector<std::string> a = alone.Lines(), b = explicitExport.Lines();
+  a.pop_back();
+  b.pop_back();
+  EXPECT_EQ(a, b);
+  for (size_t i = 3; i + 3 < a.size(); ++i) EXPECT_NE(a[i].rfind("//", 0), 0u) << a[i];
+}
+
+TEST_F(CommandLine, KaraokeLyricsComeOutAsUtf8WithTheirChords) {
+  const CliRun run = Cli({kExamples + "korobeiniki.kar", "--key", "Am", "--notation", "german"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.Lines()[1], " Коробейники");
+  EXPECT_NE(run.Lines()[2].find("C-->C"), std::string::npos);
+  EXPECT_NE(run.out.find("Ой, полным-полна коробушка"), std::string::npos);
+}
+
+TEST_F(CommandLine, TranspositionShowsInTheHeaderAndTheChords) {
+  const CliRun plain = Cli({kExamples + "mary-had-a-little-lamb.mid", "--key", "C"});
+  const CliRun up = Cli({kExamples + "mary-had-a-little-lamb.mid", "--key", "C", "--transpose", "2"});
+  ASSERT_EQ(up.code, 0) << up.err;
+  EXPECT_EQ(up.Lines()[2].find("TRANSPOS=-2 C-->D"), up.Lines()[2].find("TRANSPOS"));
+  EXPECT_NE(up.Lines()[2].find("C-->D"), std::string::npos);
+  EXPECT_NE(plain.out, up.out);
+}
+
+// The ChordPro form read back gives the lyrics of the text form with the chords in front of
+// the same syllables.
+TEST_F(CommandLine, ChordProParsesBackToTheTextForm) {
+  const std::string song = kExamples + "korobeiniki.kar";
+  const CliRun text = Cli({song, "--key", "Am", "--comments", "off"});
+  const CliRun pro = Cli({song, "--key", "Am", "--comments", "off", "--format", "chordpro"});
+  ASSERT_EQ(pro.code, 0) << pro.err;
+  std::map<std::string, std::string> directives;
+  std::vector<std::string> proLyrics;
+  size_t markers = 0;
+  for (const std::string& line : pro.Lines()) {
+    if (line.rfind("{", 0) == 0) {
+      ASSERT_EQ(line.back(), '}') << line;
+      const size_t colon = line.find(": ");
+      ASSERT_NE(colon, std::string::npos) << line;
+      directives[line.substr(1, colon - 1)] = line.substr(colon + 2, line.size() - colon - 3);
+      continue;
+    }
+    if (line.empty() || line[0] == '#') continue;
+    std::string lyric;
+    for (size_t i = 0; i < line.size(); ++i) {
+      if (line[i] == '[') {
+        const size_t close = line.find(']', i);
+        ASSERT_NE(close, std::string::npos) << line;
+        ++markers;
+        i = close;
+      } else {
+        lyric += line[i];
+      }
+    }
+    while (!lyric.empty() && lyric.back() == ' ') lyric.pop_back();
+    if (!lyric.empty()) proLyrics.push_back(lyric);
+  }
+  EXPECT_EQ(directives["title"], "Коробейники");
+  EXPECT_EQ(directives["key"], "C");
+  EXPECT_EQ(directives.count("tempo"), 1u);
+
+  // The lyric lines of the text form, right-trimmed, in order.
+  std::vector<std::string> textLyrics;
+  size_t chordNames = 0;
+  const std::vector<std::string> lines = text.Lines();
+  for (size_t i = 3; i + 3 < lines.size(); ++i) {
+    std::string l = lines[i];
+    while (!l.empty() && l.back() == ' ') l.pop_back();
+    if (l.empty()) continue;
+    const bool chordLine = i + 1 < lines.size() && lines[i].find_first_not_of(' ') != std::string::npos &&
+                           (l.find_first_of("абвгдеёжзийклмнопрстуфхцчшщъыьэюяАБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ,!.") ==
+                            std::string::npos);
+    if (chordLine) {
+      std::istringstream names(l);
+      for (std::string n; names >> n;) ++chordNames;
+    } else {
+      textLyrics.push_back(l);
+    }
+  }
+  EXPECT_EQ(proLyrics, textLyrics);
+  EXPECT_EQ(markers, chordNames);
+}
+
+TEST_F(CommandLine, GridFormHasFourBeatsPerRow) {
+  const CliRun run = Cli({kExamples + "minuet-in-g.mid", "--format", "grid"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  const std::vector<std::string> lines = run.Lines();
+  ASSERT_FALSE(lines.empty());
+  for (size_t row = 0; row < lines.size(); ++row) {
+    const std::vector<std::string> cells = Split(lines[row]);
+    ASSERT_EQ(cells.size(), 5u) << lines[row];
+    EXPECT_EQ(cells[0], std::to_string(row));
+  }
+  EXPECT_NE(run.out.find("G"), std::string::npos);
+}
+
+TEST_F(CommandLine, HalfBeatsGiveTwiceTheRows) {
+  const CliRun normal = Cli({kExamples + "minuet-in-g.mid", "--format", "grid"});
+  const CliRun half = Cli({kExamples + "minuet-in-g.mid", "--format", "grid", "--beat", "half"});
+  const CliRun twice = Cli({kExamples + "minuet-in-g.mid", "--format", "grid", "--beat", "double"});
+  ASSERT_EQ(half.code, 0) << half.err;
+  EXPECT_NEAR(double(half.Lines().size()), 2.0 * double(normal.Lines().size()), 1.0);
+  EXPECT_NEAR(double(twice.Lines().size()), double(normal.Lines().size()) / 2.0, 1.0);
+}
+
+TEST_F(CommandLine, EventsListTracksAndDecodedEvents) {
+  const CliRun run = Cli({"--events", kFixtures + "MIDIOkFormat1-lyrics.mid"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  const std::vector<std::string> lines = run.Lines();
+  EXPECT_EQ(lines[0], "№\tИмя трэка\tИнструмент");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "#\tTime\tEvent\tData\tInfo"), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "2\t0:00.000\t$FF\t$05\tHe"), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "3\t0:00.000\t$91\tD6\t121"), lines.end());
+  for (const std::string& line : lines)
+    if (!line.empty() && std::isdigit(static_cast<unsigned char>(line[0])) && line.find('$') != std::string::npos)
+      EXPECT_EQ(Split(line).size(), 5u) << line;
+}
+
+TEST_F(CommandLine, RecognizeListsRankedVariantsInTheChosenNotation) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string first;
+  } cases[] = {
+      {{"--recognize", "C4", "E4", "G4"}, "1\tC\tC4 E4 G4"},
+      {{"--recognize", "60", "64", "67"}, "1\tC\tC4 E4 G4"},
+      {{"--recognize", "G4", "E4", "C4", "E4"}, "1\tC\tC4 E4 G4"},
+      {{"--recognize", "Bb3", "D4", "F4"}, "1\tA#\tA#3 D4 F4"},
+      {{"--recognize", "B3", "D4", "F4", "--notation", "german"}, "1\tB\tB3 D4 F4"},
+      {{"--notation", "italian", "--recognize", "LA3", "DO4", "MI4"}, "1\tLAm\tLA3 DO4 MI4"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = Cli(c.args);
+    ASSERT_EQ(run.code, 0) << run.err;
+    ASSERT_FALSE(run.Lines().empty());
+    EXPECT_EQ(run.Lines()[0], c.first) << c.args[1];
+    TearDown();
+  }
+}
+
+TEST_F(CommandLine, UsageErrorsExitWithTwo) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"--bogus"},
+      {"--export"},
+      {"--export", "a.mid", "--transpose", "12"},
+      {"--export", "a.mid", "--beat", "triple"},
+      {"--export", "a.mid", "--format", "pdf"},
+      {"--export", "a.mid", "--notation", "french"},
+      {"--export", "a.mid", "--keysense", "maybe"},
+      {"--recognize"},
+      {"--recognize", "X9"},
+      {"--recognize", "C4", "200"},
+      {"a.mid", "b.mid"},
+      {"--export", kExamples + "mary-had-a-little-lamb.mid", "--key", "Q"},
+  };
+  for (const auto& args : cases) {
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.code, kExitUsage) << args[0] << " " << (args.size() > 1 ? args.back() : "");
+    EXPECT_FALSE(run.err.empty());
+    EXPECT_TRUE(run.out.empty());
+  }
+}
+
+TEST_F(CommandLine, FileErrorsExitWithOne) {
+  const std::string empty = Scratch("empty.mid");
+  std::ofstream(empty).close();
+  struct Case {
+    std::string file, message;
+  } cases[] = {
+      {Scratch("missing.mid"), "Файл " + Scratch("missing.mid") + " не найден"},
+      {empty, "Файл \"" + empty + "\" пуст или испорчен."},
+      {kFixtures + "MIDIBadHeaderChunk.mid", "пуст или испорчен"},
+      {kFixtures + "MIDIBadTrackLength.mid", "Read beyond end of file"},
+  };
+  for (const Case& c : cases) {
+    for (const char* command : {"--export", "--events"}) {
+      const CliRun run = Cli({command, c.file});
+      EXPECT_EQ(run.code, kExitFailure) << c.file;
+      EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+      EXPECT_TRUE(run.out.empty());
+    }
+  }
+}
+
+TEST_F(CommandLine, OutputFileIsWrittenOrTheFailureReported) {
+  const std::string target = Scratch("out.txt");
+  const CliRun run = Cli({kExamples + "mary-had-a-little-lamb.mid", "-o", target});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_TRUE(run.out.empty());
+  std::ifstream in(target);
+  std::string first, second;
+  std::getline(in, first);
+  std::getline(in, second);
+  EXPECT_EQ(second, " Mary Had a Little Lamb");
+
+  const CliRun bad = Cli({kExamples + "mary-had-a-little-lamb.mid", "-o", Scratch("no/such/folder/out.txt")});
+  EXPECT_EQ(bad.code, kExitFailure);
+  EXPECT_NE(bad.err.find("no/such/folder/out.txt"), std::string::npos);
+}
+
+TEST_F(CommandLine, RendersTheSongToAWaveFile) {
+  const std::string target = Scratch("mary.wav");
+  const CliRun run = Cli({"--render", kExamples + "mary-had-a-little-lamb.mid", "-o", target, "--transpose", "-3"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  std::ifstream in(target, std::ios::binary);
+  char header[12] = {};
+  in.read(header, sizeof header);
+  EXPECT_EQ(std::string(header, 4), "RIFF");
+  EXPECT_EQ(std::string(header + 8, 4), "WAVE");
+  EXPECT_GT(fs::file_size(target), 44100u * 4);
+
+  EXPECT_EQ(Cli({"--render", kExamples + "mary-had-a-little-lamb.mid"}).code, kExitUsage);
+  const CliRun missing = Cli({"--render", Scratch("none.mid"), "-o", target + "2"});
+  EXPECT_EQ(missing.code, kExitFailure);
+  EXPECT_FALSE(missing.err.empty());
+}
+
+TEST_F(CommandLine, DevicesListsTheBuiltInSynthesizerFirst) {
+  const CliRun run = Cli({"--devices"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  ASSERT_FALSE(run.Lines().empty());
+  EXPECT_EQ(run.Lines()[0].rfind("0: ", 0), 0u);
+}
+
+TEST_F(CommandLine, HelpListsEveryCommandAndOption) {
+  const CliRun run = Cli({"--help"});
+  EXPECT_EQ(run.code, 0);
+  for (const char* word : {"--export", "--events", "--recognize", "--devices", "--render", "-o", "--key", "--transpose", "--beat",
+                           "--notation", "--keysense", "--comments", "--format", "--codepage"})
+    EXPECT_NE(run.out.find(word), std::string::npos) << word;
+  EXPECT_EQ(run.out.find('\r'), std::string::npos);
+}
+
+TEST(CliParsing, KeysAndNotes) {
+  SetNoteNotation(NoteNotation::English);
+  EXPECT_EQ(ParseCliKey("C"), 0);
+  EXPECT_EQ(ParseCliKey("Am"), 0);
+  EXPECT_EQ(ParseCliKey("F#"), 6);
+  EXPECT_EQ(ParseCliKey("Bb"), 10);
+  EXPECT_EQ(ParseCliKey("Em"), 7);
+  EXPECT_EQ(ParseCliKey("11"), 11);
+  EXPECT_EQ(ParseCliKey("G или Em"), 7);
+  EXPECT_EQ(ParseCliKey("12"), -1);
+  EXPECT_EQ(ParseCliKey("Cmaj"), -1);
+  EXPECT_EQ(ParseCliKey(""), -1);
+  EXPECT_EQ(ParseCliNote("C4"), 60);
+  EXPECT_EQ(ParseCliNote("C-1"), 0);
+  EXPECT_EQ(ParseCliNote("G9"), 127);
+  EXPECT_EQ(ParseCliNote("G#9"), std::nullopt);
+  EXPECT_EQ(ParseCliNote("B#3"), 60);
+  EXPECT_EQ(ParseCliNote("C"), std::nullopt);
+  EXPECT_EQ(ParseCliNote("C+4"), std::nullopt);
+  EXPECT_EQ(ParseCliNote("-3"), std::nullopt);
+}
+
+// The installed program as a user runs it.
+TEST(CantaroProgram, ExitCodesAndStreams) {
+  struct Case {
+    QStringList args;
+    int code;
+    const char* inOut;
+    const char* inErr;
+  } cases[] = {
+      {{}, 0, "--export", ""},
+      {{"--bogus"}, 2, "", "--bogus"},
+      {{QString::fromStdString(kExamples + "korobeiniki.kar")}, 0, "Коробейники", ""},
+      {{"--export", "/nonexistent/song.kar"}, 1, "", "не найден"},
+  };
+  for (const Case& c : cases) {
+    QProcess process;
+    process.start(QString::fromStdString(kCantaro), c.args);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const std::string out = process.readAllStandardOutput().toStdString();
+    const std::string err = process.readAllStandardError().toStdString();
+    EXPECT_EQ(process.exitCode(), c.code) << err;
+    EXPECT_NE(out.find(c.inOut), std::string::npos) << out;
+    EXPECT_NE(err.find(c.inErr), std::string::npos) << err;
+  }
+}
+
+}  // namespace

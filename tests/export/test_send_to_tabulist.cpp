@@ -1,0 +1,168 @@
+// The hand-off to the chord-text editor with a scripted editor.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <stdexcept>
+#include <unistd.h>
+
+#include "base/untMesConst.h"
+#include "export/SendToTabulist.h"
+#include "ScriptedEditor.h"
+#include "song/ScriptedPrompter.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SendToTabulistTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::path(testing::TempDir()) / ("handoff-" + std::to_string(::getpid()) + "-" +
+                                          testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir / "prog");
+    fs::create_directories(dir / "editor");
+    programFolder = (dir / "prog").string() + "/";
+    editorFolder = (dir / "editor").string() + "/";
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  static void Touch(const fs::path& file) { std::ofstream(file) << "#!/bin/sh\n"; }
+
+  fs::path dir;
+  std::string programFolder, editorFolder;
+  std::vector<std::string> lines{" Singer", " Song", "TEMPO=120 ", "Am   Dm    E", "Mary had a lit-"};
+  ScriptedEditor editor;
+  ScriptedPrompter prompter;
+};
+
+TEST_F(SendToTabulistTest, RunningEditorTakesTheFileWhichIsThenDeleted) {
+  editor.running = true;
+  editor.answers = {1};
+  editor.folder = editorFolder;
+  std::string path = editorFolder;
+  EXPECT_EQ(SendToTabulist(lines, path, programFolder, editor, prompter), TSendResult::Sent);
+  EXPECT_TRUE(editor.started.empty());
+  ASSERT_EQ(editor.seenFiles.size(), 1u);
+  EXPECT_EQ(editor.seenFiles[0], " Singer\r\n Song\r\nTEMPO=120 \r\nAm   Dm    E\r\nMary had a lit-\r\n");
+  EXPECT_FALSE(fs::exists(editorFolder + "TEMP.$$$"));
+  EXPECT_EQ(editor.raised, 1);
+  EXPECT_TRUE(prompter.Calls().empty());
+}
+
+TEST_F(SendToTabulistTest, RunningEditorNeedsNoProgramFile) {
+  editor.running = true;
+  editor.answers = {1};
+  editor.folder = editorFolder;
+  std::string path = editorFolder;  // no tabulist there
+  EXPECT_EQ(SendToTabulist(lines, path, programFolder, editor, prompter), TSendResult::Sent);
+}
+
+TEST_F(SendToTabulistTest, AnswerZeroIsAskedAgainWhileTheFileStays) {
+  editor.running = true;
+  editor.answers = {0, 0, 1};
+  editor.folder = editorFolder;
+  std::string path = editorFolder;
+  EXPECT_EQ(SendToTabulist(lines, path, programFolder, editor, prompter), TSendResult::Sent);
+  EXPECT_EQ(editor.requests, 3);
+  for (const std::string& seen : editor.seenFiles) EXPECT_NE(seen, "<missing>");
+  EXPECT_FALSE(fs::exists(editorFolder + "TEMP.$$$"));
+}
+
+TEST_F(SendToTabulistTest, EmptySettingFindsTheEditorBesideTheProgramAndKeepsThatFolder) {
+  Touch(dir / "prog" / "tabulist");
+  editor.answers = {1};
+  editor.appearsAfterMs = 300;
+  editor.folder = programFolder;
+  std::string path;
+  EXPECT_EQ(SendToTabulist(lines, path, programFolder, editor, prompter), TSendResult::Sent);
+  EXPECT_EQ(path, programFolder);
+  EXPECT_EQ(editor.started, (std::vector<std::string>{programFolder + "tabulist"}));
+  EXPECT_EQ(editor.raised, 1);
+}
+
+TEST_F(SendToTabulistTest, MissingProgramWarnsAndWritesNothing) {
+  std::string path = editorFolder;
+  EXPECT_EQ(SendToTabulist(lines, path, programFolder, editor, prompter), TSendResult::NoEditorProgram);
+  ASSERT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Warning);
+  EXPECT_EQ(prompter.Last().Caption, "Внимание");
+  EXPECT_EQ(prompter.Last().Text,
+            "Не удалось обнаружить Табулиста на диске.\rТабулист - это редактор текстов с аккордами.\r"
+            "Вы можете его свободно загрузить из Интернет\r(нажмите F1 в главном окне, чтобы узнать адрес).\r\r"
+            "Возможно также, Вы не указали расположение\rТабулиста в настройках программы");
+  EXPECT_TRUE(editor.started.empty());
+  EXPECT_TRUE(fs::is_empty(dir / "editor"));
+}
+
+TEST_F(SendToTabulistTest, FailedStartShowsTheErrorBoxAndWritesNothing) {
+  Touch(dir / "editor" / "tabulist");
+  editor.startSucceeds = false;
+  std::string path = editorFolder;
+  EXPECT_EQ(SendToTabulist(lines, path, programFolder, editor, prompter), TSendResult::StartFailed);
+  ASSERT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Error);
+  EXPECT_EQ(prompter.Last().Caption, "Ошибка");
+  EXPECT_EQ(prompter.Last().Text,
+            "Не удалось запустить Табулист.\rПопробуйте запустить его вручную, и затем\r"
+            "повторить передачу текста с аккордами.");
+  EXPECT_FALSE(fs::exists(editorFolder + "TEMP.$$$"));
+}
+
+TEST_F(SendToTabulistTest, EditorThatNeverAppearsEndsInAnErrorAfterTheLimit) {
+  Touch(dir / "editor" / "tabulist");
+  editor.appearsAfterMs = 1000000;
+  std::string path = editorFolder;
+  EXPECT_EQ(SendToTabulist(lines, path, programFolder, editor, prompter, {.windowWaitMs = 10000}),
+            TSendResult::NoEditorWindow);
+  EXPECT_GE(editor.now, 10000);
+  EXPECT_LT(editor.now, 10500);
+  ASSERT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Error);
+  EXPECT_EQ(prompter.Last().Text, MesFormat(MesId::STabulistNoWindow, 10));
+  EXPECT_FALSE(fs::exists(editorFolder + "TEMP.$$$"));
+}
+
+TEST_F(SendToTabulistTest, EditorThatNeverConfirmsEndsInAnErrorAfterTheLimit) {
+  editor.running = true;
+  editor.answers = {0};
+  editor.folder = editorFolder;
+  std::string path = editorFolder;
+  EXPECT_EQ(SendToTabulist(lines, path, programFolder, editor, prompter, {.answerWaitMs = 3000, .pollMs = 100}),
+            TSendResult::NoAnswer);
+  EXPECT_GE(editor.requests, 30);
+  EXPECT_LE(editor.requests, 32);
+  EXPECT_EQ(prompter.Last().Text, MesFormat(MesId::STabulistNoAnswer, 3));
+  EXPECT_EQ(editor.raised, 0);
+  EXPECT_FALSE(fs::exists(editorFolder + "TEMP.$$$"));
+}
+
+TEST_F(SendToTabulistTest, RunningEditorWithEmptySettingGetsTheFileBesideTheProgram) {
+  editor.running = true;
+  editor.answers = {1};
+  editor.folder = programFolder;
+  std::string path;
+  EXPECT_EQ(SendToTabulist(lines, path, programFolder, editor, prompter), TSendResult::Sent);
+  EXPECT_NE(editor.seenFiles.at(0), "<missing>");
+  EXPECT_EQ(path, "");  // the setting is not touched when nothing had to be started
+}
+
+TEST_F(SendToTabulistTest, UnwritableFolderIsAFileError) {
+  editor.running = true;
+  editor.answers = {1};
+  std::string path = (dir / "no-such-folder").string() + "/";
+  EXPECT_THROW(SendToTabulist(lines, path, programFolder, editor, prompter), std::runtime_error);
+  EXPECT_EQ(editor.requests, 0);
+}
+
+TEST(HandoffFile, EveryLineEndsWithCrLf) {
+  EXPECT_EQ(HandoffFileContent({}), "");
+  EXPECT_EQ(HandoffFileContent({"", "a"}), "\r\na\r\n");
+  EXPECT_EQ(TabulistProgramFile("/opt/tab"), "/opt/tab/tabulist");
+  EXPECT_EQ(TabulistHandoffFile("/opt/tab/"), "/opt/tab/TEMP.$$$");
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+// The command that builds the open song's chord text and hands it to the editor.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ScriptedEditor.h"
+#include "base/untMesConst.h"
+#include "export/WriteText.h"
+#include "settings/untVars.h"
+#include "song/ScriptedPrompter.h"
+#include "song/SongSession.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class WriteText : public testing::Test {
+ protected:
+  void SetUp() override {
+    Keysense = false;  // no key question in the search
+    folder = (fs::path(testing::TempDir()) / ("write-text-" + std::to_string(::getpid()))).string() + "/";
+    fs::create_directories(folder);
+    PathTabulist = folder;
+    editor.running = true;
+    editor.answers = {0, 1};
+    editor.folder = folder;
+  }
+  void TearDown() override {
+    ResetSettings();
+    fs::remove_all(folder);
+  }
+
+  std::string folder;
+  ScriptedEditor editor;
+  ScriptedPrompter prompter;
+  RecordingStatusSink status;
+  TSongSession session{prompter, status};
+  const std::string song = std::string(CANTARO_SOURCE_DIR) + "/examples/mary-had-a-little-lamb.mid";
+};
+
+TEST_F(WriteText, DecliningTheChordSearchHandsNothingOver) {
+  ASSERT_TRUE(session.LoadSong(song));
+  prompter.Answer(TPromptAnswer::No);
+  EXPECT_FALSE(actWriteTextExecute(session, prompter, status, editor).has_value());
+  ASSERT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_EQ(prompter.Last().Caption, "Внимание");
+  EXPECT_EQ(prompter.Last().Text, "Аккорды не определены!\rОпределить сейчас?");
+  EXPECT_EQ(prompter.Last().Buttons, TPromptButtons::YesNoCancel);
+  EXPECT_EQ(editor.requests, 0);
+}
+
+TEST_F(WriteText, SearchesOnRequestAndHandsTheSongOver) {
+  ASSERT_TRUE(session.LoadSong(song));
+  prompter.Answer(TPromptAnswer::Yes);
+  status.texts.clear();
+  const auto result = actWriteTextExecute(session, prompter, status, editor);
+  ASSERT_TRUE(result.has_value());
+  EXPECT_EQ(*result, TSendResult::Sent);
+  EXPECT_FALSE(session.beats().empty());
+  ASSERT_EQ(editor.seenFiles.size(), 2u);  // asked again after the first 0
+  const std::string& handed = editor.seenFiles[1];
+  EXPECT_EQ(handed.rfind(" \r\n Mary Had a Little Lamb\r\nTEMPO=", 0), 0u) << handed;
+  EXPECT_NE(handed.find("\r\nMa-ry had a lit-tle lamb,"), std::string::npos);
+  EXPECT_NE(handed.find("\r\n\r\n//Created with Cantaro by Tabulist Software\r\n//"), std::string::npos);
+  EXPECT_FALSE(fs::exists(folder + "TEMP.$$$"));
+  EXPECT_EQ(editor.raised, 1);
+  EXPECT_EQ(status.texts.back(), "");
+  EXPECT_NE(std::find(status.texts.begin(), status.texts.end(), Mes(MesId::SBuildingText)), status.texts.end());
+  EXPECT_EQ(session.grdSong().Col, 1);
+  EXPECT_EQ(session.grdSong().Row, 1);
+}
+
+TEST_F(WriteText, TextFollowsTheSessionsTranspositionAndKey) {
+  ASSERT_TRUE(session.LoadSong(song));
+  session.cbRootOrigSelect(0);
+  session.actSearchSongChordsExecute();
+  session.SetTransposition(-1);
+  const TChordTextInput input = ChordTextInputOf(session);
+  EXPECT_EQ(input.transposition, -1);
+  EXPECT_EQ(input.key, 0);
+  ASSERT_EQ(input.cells.size(), session.beats().size());
+  const auto result = actWriteTextExecute(session, prompter, status, editor);
+  ASSERT_EQ(result, TSendResult::Sent);
+  EXPECT_NE(editor.seenFiles.back().find("TRANSPOS=1 C-->B\r\n"), std::string::npos);
+  EXPECT_TRUE(prompter.Calls().empty());
+}
+
+TEST_F(WriteText, MissingEditorIsReportedAndTheSettingTakesTheProgramFolder) {
+  ASSERT_TRUE(session.LoadSong(song));
+  session.actSearchSongChordsExecute();
+  editor.running = false;
+  PathTabulist.clear();
+  const std::string savedProgramFolder = ProgramFolder;
+  SetProgramFolder(folder + "prog");
+  const auto result = actWriteTextExecute(session, prompter, status, editor);
+  SetProgramFolder(savedProgramFolder);
+  ASSERT_EQ(result, TSendResult::NoEditorProgram);
+  EXPECT_EQ(PathTabulist, folder + "prog/");
+  EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Warning);
+}
+
+}  // namespace
