@@ -3,6 +3,7 @@
 // picture beside the program, and the home page and mail links that the Help menu also offers.
 
 #include <QDialog>
+#include <functional>
 #include <string>
 
 class QLabel;
@@ -18,6 +19,10 @@ TVersionInfo ProgramVersionInfo();
 // The addresses the links open (message texts, so translations can carry other ones).
 std::string HomePageUrl();
 std::string EmailUrl();  // "mailto:" + address + "?subject=About%20Cantaro%20program"
+
+// How an address is opened: the desktop's default browser or mail client
+// (QDesktopServices::openUrl); tests put a recorder here.
+extern std::function<void(const std::string& url)> OpenUrl;
 
 // The commands of the Help menu; both ask the desktop to open the address and report nothing.
 void actHomePageExecute();
