@@ -289,9 +289,11 @@ TOptionsValues TfrmOptions::ControlValues() const {
   v.MidiOutNo = cbMidiOut->currentIndex();
   v.MidiOutName = v.MidiOutNo >= 0 ? cbMidiOut->currentText().toStdString() : std::string();
   v.MidiOutNoTranspose = cbMidiOutNoTranspose->isChecked();
-  // A number still being typed counts as it stands, kept within the box's range.
-  v.OctaveCnt = udOctaveCnt->valueFromText(udOctaveCnt->cleanText());
-  if (!udOctaveCnt->hasAcceptableInput()) v.OctaveCnt = udOctaveCnt->value();
+  // A number still being typed counts when it is acceptable; otherwise the last value the box
+  // held (the boxes only take numbers within their ranges).
+  udOctaveCnt->interpretText();
+  udTimerResol->interpretText();
+  v.OctaveCnt = udOctaveCnt->value();
   v.PlayKeys = cbPlayKeys->isChecked();
   v.CommExport = cbCommExport->isChecked();
   v.Keysense = cbKeysense->isChecked();
@@ -300,8 +302,7 @@ TOptionsValues TfrmOptions::ControlValues() const {
   v.Border = cbBorder->Selected();
   v.SelectedKey = cbSelectedKey->Selected();
   v.MarkedKey = cbMarkedKey->Selected();
-  v.TimerResol = udTimerResol->valueFromText(udTimerResol->cleanText());
-  if (!udTimerResol->hasAcceptableInput()) v.TimerResol = udTimerResol->value();
+  v.TimerResol = udTimerResol->value();
   return v;
 }
 

@@ -36,6 +36,17 @@ std::map<QString, TTsEntry> ReadTsEntries(const QString& tsText, QString* langua
   return entries;
 }
 
+namespace {
+
+// A line break "\r" must reach the file as a character reference: XML readers turn a raw one
+// into "\n", and the text would no longer match the message table. The writer does not
+// escape it, so it goes through a private-use stand-in.
+constexpr QChar CrStandIn(0xE00D);
+
+QString Protect(QString text) { return text.replace(QLatin1Char('\r'), CrStandIn); }
+
+}  // namespace
+
 QString BuildTs(const QString& language, const std::map<QString, TTsEntry>& entries) {
   QString out;
   QXmlStreamWriter xml(&out);
@@ -55,20 +66,21 @@ QString BuildTs(const QString& language, const std::map<QString, TTsEntry>& entr
     QString source =
         QString::fromUtf8(MesBuiltin(id).data(), static_cast<qsizetype>(MesBuiltin(id).size()));
     xml.writeStartElement("message");
-    xml.writeTextElement("source", source);
+    xml.writeTextElement("source", Protect(source));
     xml.writeTextElement("comment", name);
     xml.writeStartElement("translation");
     auto it = entries.find(name);
     bool finished = it != entries.end() && it->second.Finished && !it->second.Translation.isEmpty();
     if (!finished) xml.writeAttribute("type", "unfinished");
-    if (it != entries.end()) xml.writeCharacters(it->second.Translation);
+    if (it != entries.end() && !it->second.Translation.isEmpty())
+      xml.writeCharacters(Protect(it->second.Translation));
     xml.writeEndElement();  // translation
     xml.writeEndElement();  // message
   }
   xml.writeEndElement();  // context
   xml.writeEndElement();  // TS
   xml.writeEndDocument();
-  return out;
+  return out.replace(CrStandIn, QLatin1String("&#13;"));
 }
 
 QString SyncedTs(const QString& tsText, const QString& defaultLanguage) {
