@@ -67,6 +67,9 @@ int PianoKeyAt(const TPianoGeometry& g, int x, int y) {
   if (!g.Valid() || x < 0 || x >= g.Width || y < 0 || y >= g.Height) return -1;
   int wkc = g.WhiteKeyCount();
   int w = static_cast<int>(int64_t(wkc) * x / g.Width);
+  // The quotient can fall one key short of where the keys are drawn (x = 22 on a 617 pixel
+  // keyboard of 28 keys is drawn as the second key): hit what is drawn.
+  if (w + 1 < wkc && g.WhiteLeft(w + 1) <= x) ++w;
   int note = (w / 7) * 12 + WhiteSemitone[w % 7];
   if (y <= g.UpperHeight()) {
     int wm = w % 7;
