@@ -223,3 +223,24 @@ TEST(TranslationSources, EnglishCoversTheDialogs) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TranslationSources, ATranslationOfAChangedTextIsKeptButNoLongerUsed) {
+  QString ts = BuildTs("en_US", {{"SCaptionError", {"Ошибка", "Error", true}},
+                                 {"SCaptionWarning", {"Старый текст", "Old text", true}},
+                                 {"SGone", {"Нет такого", "No such", true}}});
+  auto entries = ReadTsEntries(ts);
+  EXPECT_TRUE(entries["SCaptionError"].Finished);
+  EXPECT_EQ(entries["SCaptionWarning"].Source, "Внимание");
+  EXPECT_EQ(entries["SCaptionWarning"].Translation, "Old text");
+  EXPECT_FALSE(entries["SCaptionWarning"].Finished);
+  EXPECT_FALSE(entries["SCaptionInfo"].Finished);
+  EXPECT_EQ(entries.count("SGone"), 0u);
+  EXPECT_EQ(entries.size(), static_cast<std::size_t>(MesId::Count));
+  // Line breaks reach the file as character references and come back as they were.
+  EXPECT_TRUE(ts.contains("&#13;"));
+  EXPECT_EQ(entries["SSettingsSaveError"].Source.toStdString(), MesBuiltin(MesId::SSettingsSaveError));
+}
+
+}  // namespace
