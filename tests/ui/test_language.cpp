@@ -169,6 +169,22 @@ TEST_F(LanguageTest, AnInstalledTranslationReplacesTheMessageTexts) {
   EXPECT_EQ(Mes(MesId::SCaptionError), "Ошибка");
 }
 
+TEST_F(LanguageTest, AtStartTheStoredLanguageBesideTheProgramIsInstalled) {
+  // The test program lies in the build's bin folder, beside the compiled translations.
+  ASSERT_TRUE(WriteLanguageCode(ProgramFilePath(), "BEL"));
+  EXPECT_EQ(fs::path(InstallStartupLanguage()).filename(), "cantaro.BEL");
+  EXPECT_EQ(Mes(MesId::SCaptionError), "Памылка");
+  // A code without a file falls back to the system's language, or the built-in texts.
+  ASSERT_TRUE(WriteLanguageCode(ProgramFilePath(), "XYZ"));
+  std::string file = InstallStartupLanguage();
+  if (file.empty()) {
+    RemoveTranslation();
+    EXPECT_EQ(Mes(MesId::SCaptionError), "Ошибка");
+  } else {
+    EXPECT_NE(fs::path(file).filename(), "cantaro.BEL");
+  }
+}
+
 TEST_F(LanguageTest, AFileThatIsNoTranslationChangesNothing) {
   Write(root / "cantaro.XYZ", "not a translation file");
   EXPECT_FALSE(InstallTranslation((root / "cantaro.XYZ").string()));
