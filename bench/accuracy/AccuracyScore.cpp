@@ -139,10 +139,11 @@ std::string FormatAccuracyReport(const std::vector<TSongAccuracy>& songs,
     out += Format("worst %zu songs:     root   maj/min   full   no chord   beats   key\n", worst);
     for (size_t i = 0; i < worst; ++i) {
       const TSongAccuracy& s = *measured[i];
-      out += Format("  %-16s %6.2f   %6.2f   %6.2f   %6.2f   %6lld   %s\n", s.Name.c_str(),
+      out += Format("  %-16s %6.2f   %6.2f   %6.2f   %6.2f   %6lld   %-3s%s\n", s.Name.c_str(),
                     s.Counts.RootPercent(), s.Counts.MajMinPercent(), s.Counts.FullPercent(),
                     s.Counts.NoChordPercent(), static_cast<long long>(s.Counts.Beats),
-                    s.KeyEntry < 0 ? "-" : PitchClassName(static_cast<int8_t>(s.KeyEntry), AccidentalSpelling::Sharps).c_str());
+                    s.KeyEntry < 0 ? "-" : PitchClassName(static_cast<int8_t>(s.KeyEntry), AccidentalSpelling::Sharps).c_str(),
+                    s.OnBeatGrid ? "" : "   chords change inside the beats");
     }
   }
   if (!failed.empty()) {

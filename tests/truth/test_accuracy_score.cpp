@@ -162,6 +162,11 @@ TEST(AccuracyScore, ReportSeparatesSongsWhoseChordsChangeInsideTheBeats) {
   const size_t inside = split.find("inside the program's beats (1):\n  root  50.00 %");
   EXPECT_NE(on, std::string::npos) << split;
   EXPECT_NE(inside, std::string::npos) << split;
+  const std::string listed = FormatAccuracyReport(songs, {"", 2});
+  const size_t shifted = listed.find("  shifted ");
+  ASSERT_NE(shifted, std::string::npos) << listed;
+  EXPECT_NE(listed.find("chords change inside the beats", shifted), std::string::npos)
+      << "the worst list marks the shifted song";
 }
 
 TEST(AccuracyScore, ReportListsTheWorstSongsFirstAndTheFailures) {
