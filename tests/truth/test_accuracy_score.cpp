@@ -31,6 +31,13 @@ TBeatChord Chosen(std::initializer_list<int> tones, int root, int bass) {
   return c;
 }
 
+TSongAccuracy Measured(const char* name, TAccuracyCounts counts) {
+  TSongAccuracy s;
+  s.Name = name;
+  s.Counts = counts;
+  return s;
+}
+
 TEST(AccuracyScore, CountsEachKindOfAgreement) {
   struct {
     const char* what;
@@ -147,11 +154,8 @@ TEST(AccuracyScore, JudgesByTheLabelOfMostOfTheBeatWhenAsked) {
 }
 
 TEST(AccuracyScore, ReportSeparatesSongsWhoseChordsChangeInsideTheBeats) {
-  std::vector<TSongAccuracy> songs(2);
-  songs[0].Name = "straight";
-  songs[0].Counts = {10, 9, 10, 9, 8, 0};
-  songs[1].Name = "shifted";
-  songs[1].Counts = {10, 5, 10, 5, 4, 0};
+  std::vector<TSongAccuracy> songs = {Measured("straight", {10, 9, 10, 9, 8, 0}),
+                                      Measured("shifted", {10, 5, 10, 5, 4, 0})};
   const std::string together = FormatAccuracyReport(songs, {"", 0});
   EXPECT_EQ(together.find("inside the program's beats"), std::string::npos)
       << "no split while every song changes its chords on the beats";
@@ -170,14 +174,8 @@ TEST(AccuracyScore, ReportSeparatesSongsWhoseChordsChangeInsideTheBeats) {
 }
 
 TEST(AccuracyScore, ReportListsTheWorstSongsFirstAndTheFailures) {
-  std::vector<TSongAccuracy> songs(4);
-  songs[0].Name = "good";
-  songs[0].Counts = {10, 9, 10, 9, 8, 0};
-  songs[1].Name = "bad";
-  songs[1].Counts = {10, 3, 10, 3, 1, 2};
-  songs[2].Name = "middle";
-  songs[2].Counts = {10, 6, 10, 6, 5, 0};
-  songs[3].Name = "broken";
+  std::vector<TSongAccuracy> songs = {Measured("good", {10, 9, 10, 9, 8, 0}), Measured("bad", {10, 3, 10, 3, 1, 2}),
+                                      Measured("middle", {10, 6, 10, 6, 5, 0}), Measured("broken", {})};
   songs[3].Error = "no chord labels";
   const std::string report = FormatAccuracyReport(songs, {"pop", 2});
   EXPECT_EQ(report.rfind("pop\n", 0), 0u);
