@@ -21,42 +21,36 @@ QApplication& App() {
   return app;
 }
 
-void BM_KeyOnOffRepaintsOneKey(benchmark::State& state) {
+// Every note of the shown octaves in turn switched on and off, each change painted at once:
+// only the key's rectangle, or the whole keyboard.
+void KeyOnOff(benchmark::State& state, bool wholeKeyboard) {
   App();
   TMidiPianoModel model;
   TMidiPiano piano(model);
   piano.resize(617, 105);
   piano.show();
   QApplication::processEvents();
+  auto paint = [&](int note) {
+    if (wholeKeyboard)
+      piano.repaint();
+    else
+      piano.repaint(piano.KeyRect(note));  // what the pending update paints, at once
+  };
   int note = 48;
   for (auto _ : state) {
     model.HandleMidiMessage(0x90, static_cast<uint8_t>(note), 100);
-    piano.repaint(piano.KeyRect(note));  // what the pending update paints, at once
+    paint(note);
     model.HandleMidiMessage(0x80, static_cast<uint8_t>(note), 0);
-    piano.repaint(piano.KeyRect(note));
+    paint(note);
     note = note == 95 ? 48 : note + 1;
   }
   state.SetItemsProcessed(state.iterations() * 2);
 }
+
+void BM_KeyOnOffRepaintsOneKey(benchmark::State& state) { KeyOnOff(state, false); }
 BENCHMARK(BM_KeyOnOffRepaintsOneKey);
 
-void BM_KeyOnOffRepaintsWholeKeyboard(benchmark::State& state) {
-  App();
-  TMidiPianoModel model;
-  TMidiPiano piano(model);
-  piano.resize(617, 105);
-  piano.show();
-  QApplication::processEvents();
-  int note = 48;
-  for (auto _ : state) {
-    model.HandleMidiMessage(0x90, static_cast<uint8_t>(note), 100);
-    piano.repaint();
-    model.HandleMidiMessage(0x80, static_cast<uint8_t>(note), 0);
-    piano.repaint();
-    note = note == 95 ? 48 : note + 1;
-  }
-  state.SetItemsProcessed(state.iterations() * 2);
-}
+void BM_KeyOnOffRepaintsWholeKeyboard(benchmark::State& state) { KeyOnOff(state, true); }
 BENCHMARK(BM_KeyOnOffRepaintsWholeKeyboard);
 
 void BM_KeyAtPoint(benchmark::State& state) {
