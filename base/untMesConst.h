@@ -274,7 +274,123 @@
   X(SPortWarning, "Не удалось открыть MIDI порт для вывода звука. \rВозможно, он занят другой программой!")
 
 // ----------------------------------------------------------------------------------
-#define CANTARO_MESSAGES_DIALOGS(X)
+#define CANTARO_MESSAGES_DIALOGS(X) \
+  X(SOptCaption, "Настройки программы") \
+  X(SOptOK, "Готово") \
+  X(SOptOKHint, "Принять данную конфигурацию") \
+  X(SOptCancel, "Отмена") \
+  X(SOptCancelHint, "Закрыть окно, не сохраняя текущую конфигурацию") \
+  X(SOptApply, "Применить") \
+  X(SOptApplyHint, "Принять данную конфигурацию без закрытия окна опций") \
+  X(SOptPageView, "Вид") \
+  X(SOptFormOpened, "Распахнуть главное окно программы") \
+  X(SOptFormOpenedHint, "В главном окне можно будет просматривать\rсодержимое midi или караоке-файла,\rа также текст песни по мере проигрывания") \
+  X(SOptShowHints, "Показывать подсказки") \
+  X(SOptShowHintsHint, "Если эту установку снять,\rбольше Вы этой подсказки не увидите :)") \
+  X(SOptPianoView, "Вид клавиатуры пиано") \
+  X(SOptWhiteKey, "Цвет белых клавиш:") \
+  X(SOptBlackKey, "Цвет черных клавиш:") \
+  X(SOptBorder, "Цвет рамок:") \
+  X(SOptSelectedKey, "Цвет выбранной клавиши:") \
+  X(SOptMarkedKey, "Цвет помеченной клавиши:") \
+  X(SOptOctaveCnt, "Количество видимых октав:") \
+  X(SOptOctaveCntHint, "Количество видимых октав на клавиатуре фортепиано") \
+  X(SOptPageChords, "Аккорды") \
+  X(SOptNoteSet, "Способ записи нот:") \
+  X(SOptNoteSetEnglish, "\"Английская\" нотация (C-D-E-F-G-A-B)") \
+  X(SOptNoteSetGerman, "\"Немецкая\" нотация (C-D-E-F-G-A-H)") \
+  X(SOptNoteSetItalian, "\"Итальянская\" нотация (DO-RE-MI-FA-SOL-LA-SI)") \
+  X(SOptKeysense, "Продвинутое распознавание аккордов (технология Keysense)") \
+  X(SOptKeysenseHint, "Включает \"продвинутое\" распознавание аккордов,\rосновывающееся на информации о тональности композиции.") \
+  X(SOptKeysenseInfo, "Технология Keysense может применяться, только если тональность композиции определена. Используйте ее, если Вас не устраивает качество распознавания аккордов обычным методом.") \
+  X(SOptPageMidi, "Звуки и MIDI") \
+  X(SOptMidiOut, "Устройство вывода MIDI:") \
+  X(SOptMidiOutNoTranspose, "Подвергать транспозиции только запись нот") \
+  X(SOptMidiOutNoTransposeHint, "При транспозиции будет сохраняться\rоригинальное звучание мелодии") \
+  X(SOptPlayKeys, "Разрешить играть музыку на клавиатуре компьютера") \
+  X(SOptPlayKeysHint, "Позволяет пользователю играть мелодию на клавиатуре компьютера.\rИспользуются 2 верхних ряда клавиш клавиатуры") \
+  X(SOptTimerResol, "Интервал срабатывания MIDI-таймера (по-умолчанию 10 мсек):") \
+  X(SOptTimerResolHint, "Увеличьте это число, если наблюдаются \"глюки\" при\rпроигрывании фрагмента композиции с произвольного бита") \
+  X(SOptPageExport, "Экспорт") \
+  X(SOptPathTabulist, "Путь к Табулисту:") \
+  X(SOptPathTabulistHint, "Каталог расположения Табулиста.\rПо-умолчанию - в одном каталоге с этой программой.") \
+  X(SOptTabulistInfo, "Табулист - это текстовый редактор для обработки текстов песен с аккордами.\rБесплатную неограниченную по времени версию этой программы Вы можете загрузить с нашего сайта!") \
+  X(SOptCommExport, "Включить в текст композиции комментарии из MIDI-файла") \
+  X(SOptCommExportHint, "Все комментарии экспортировать в текстовый файл\rвместе с текстом композиции") \
+  X(SOptTabulistFile, "tabulist") \
+  X(SOptTabulistFilter, "tabulist (tabulist)") \
+  X(SOptTabulistBrowseHint, "Выбрать программу Табулист") \
+  X(SOptNoteSetQuestion, "Вы изменили способ записи нот.\rЧтобы изменения вступили в силу, необходимо\rперезапустить определитель аккордов.\rСделать это сейчас?") \
+  X(SOptDeviceNotSelected, "Не удалось выбрать устройство вывода MIDI \"%s\":\r%s\rБудет использовано первое устройство.") \
+  X(SColorBlack, "Черный") \
+  X(SColorMaroon, "Темно-красный") \
+  X(SColorGreen, "Зеленый") \
+  X(SColorOlive, "Оливковый") \
+  X(SColorNavy, "Темно-синий") \
+  X(SColorPurple, "Пурпурный") \
+  X(SColorTeal, "Сине-зеленый") \
+  X(SColorGray, "Серый") \
+  X(SColorSilver, "Серебристый") \
+  X(SColorRed, "Красный") \
+  X(SColorLime, "Ярко-зеленый") \
+  X(SColorYellow, "Желтый") \
+  X(SColorBlue, "Синий") \
+  X(SColorFuchsia, "Фуксия") \
+  X(SColorAqua, "Голубой") \
+  X(SColorWhite, "Белый") \
+  X(SColorMoneyGreen, "Серо-зеленый") \
+  X(SColorSkyBlue, "Небесно-голубой") \
+  X(SColorCream, "Кремовый") \
+  X(SColorMedGray, "Светло-серый") \
+  X(SColorScrollBar, "Полоса прокрутки") \
+  X(SColorBackground, "Рабочий стол") \
+  X(SColorActiveCaption, "Заголовок активного окна") \
+  X(SColorInactiveCaption, "Заголовок неактивного окна") \
+  X(SColorMenu, "Меню") \
+  X(SColorWindow, "Окно") \
+  X(SColorWindowFrame, "Рамка окна") \
+  X(SColorMenuText, "Текст меню") \
+  X(SColorWindowText, "Текст окна") \
+  X(SColorCaptionText, "Текст заголовка") \
+  X(SColorActiveBorder, "Граница активного окна") \
+  X(SColorInactiveBorder, "Граница неактивного окна") \
+  X(SColorAppWorkSpace, "Рабочая область приложения") \
+  X(SColorHighlight, "Выделение") \
+  X(SColorHighlightText, "Выделенный текст") \
+  X(SColorBtnFace, "Поверхность кнопки") \
+  X(SColorBtnShadow, "Тень кнопки") \
+  X(SColorGrayText, "Недоступный текст") \
+  X(SColorBtnText, "Текст кнопки") \
+  X(SColorInactiveCaptionText, "Текст неактивного заголовка") \
+  X(SColorBtnHighlight, "Блик кнопки") \
+  X(SColor3DDkShadow, "Темная тень") \
+  X(SColor3DLight, "Светлая грань") \
+  X(SColorInfoText, "Текст подсказки") \
+  X(SColorInfoBk, "Фон подсказки") \
+  X(SColorHotLight, "Гиперссылка") \
+  X(SColorGradientActiveCaption, "Градиент активного заголовка") \
+  X(SColorGradientInactiveCaption, "Градиент неактивного заголовка") \
+  X(SColorMenuHighlight, "Выделение меню") \
+  X(SColorMenuBar, "Строка меню") \
+  X(SColorDefault, "По умолчанию") \
+  X(SColorCustom, "Другой...") \
+  X(SLangBel, "Беларуская мова") \
+  X(SLangBelHint, "Пераключыцца на беларускую мову") \
+  X(SLangEng, "English language") \
+  X(SLangEngHint, "Switch to English language") \
+  X(SLangIta, "Lingua italiana") \
+  X(SLangItaHint, "Seleziona lingua italiana") \
+  X(SLangRus, "Русский язык") \
+  X(SLangRusHint, "Переключиться на русский язык") \
+  X(SLangRestart, "Чтобы изменения вступили в силу, \rВы должны перезапустить программу.\rВыйти из программы сейчас?") \
+  X(SAboutCaption, "О программе") \
+  X(SAboutVersion, "Версия ") \
+  X(SAboutMailPrefix, "E-mail: ") \
+  X(SAboutWWWPrefix, "WWW: ") \
+  X(SAboutOK, "&OK") \
+  X(SAboutHomePage, "https://cantaro.example.org/") \
+  X(SAboutEmail, "cantaro@example.org") \
+  X(SPianoNote, "Нота")
 
 #define CANTARO_MESSAGES(X)                                                           \
   CANTARO_MESSAGES_COMMON(X)                                                          \

@@ -1,0 +1,255 @@
+// The options dialog: its controls over the settings, OK, "Применить" and Cancel, the page it
+// opens on, and the device list.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+#include "chords/untChords.h"
+#include "settings/untVars.h"
+#include "song/ScriptedPrompter.h"
+#include "tests/ui/RecordingTarget.h"
+#include "ui/ColorBox.h"
+#include "ui/untColors.h"
+#include "ui/untOptions.h"
+
+namespace {
+
+TOptionsValues Changed() {
+  TOptionsValues v;
+  v.PathTabulist = "/opt/tabulist/";
+  v.FormOpened = true;
+  v.ShowHints = false;
+  v.NoteSet = 2;
+  v.MidiOutNo = 1;
+  v.MidiOutName = "Port B";
+  v.MidiOutNoTranspose = false;
+  v.OctaveCnt = 6;
+  v.PlayKeys = false;
+  v.CommExport = false;
+  v.Keysense = false;
+  v.WhiteKey = 0xFFFFFF;
+  v.BlackKey = 0x000000;
+  v.Border = static_cast<TColor>(0x8000000F);  // button face
+  v.SelectedKey = 0x123456;                      // not in the list
+  v.MarkedKey = clDefault;
+  v.TimerResol = 35;
+  return v;
+}
+
+TEST(OptionsValues, WrittenValuesAreReadBack) {
+  WriteOptions(Changed());
+  EXPECT_EQ(ReadOptions(), Changed());
+  EXPECT_EQ(CurrentNoteNotation(), NoteNotation::Italian);
+  EXPECT_TRUE(NoteSetChanged);
+}
+
+TEST(OptionsValues, NumbersAreKeptWithinTheDialogsRanges) {
+  TOptionsValues v = ReadOptions();
+  v.OctaveCnt = 0;
+  v.TimerResol = 500;
+  WriteOptions(v);
+  EXPECT_EQ(OctaveCnt, 2);
+  EXPECT_EQ(TimerResol, 50);
+}
+
+TEST(OptionsValues, NoteSetChangedOnlyWhenTheNamingDiffers) {
+  TOptionsValues v = ReadOptions();
+  WriteOptions(v);
+  EXPECT_FALSE(NoteSetChanged);
+  v.NoteSet = 1;
+  WriteOptions(v);
+  EXPECT_TRUE(NoteSetChanged);
+  EXPECT_EQ(CurrentNoteNotation(), NoteNotation::German);
+  // No choice in the dialog keeps the naming and the flag as they are.
+  v.NoteSet = -1;
+  WriteOptions(v);
+  EXPECT_TRUE(NoteSetChanged);
+  EXPECT_EQ(CurrentNoteNotation(), NoteNotation::German);
+}
+
+TEST(OptionsValues, NoDeviceSelectedStoresNoName) {
+  TOptionsValues v = ReadOptions();
+  v.MidiOutNo = -1;
+  v.MidiOutName = "stale";
+  WriteOptions(v);
+  EXPECT_EQ(MidiOutNo, -1);
+  EXPECT_EQ(MidiOutName, "");
+}
+
+const std::vector<std::string> Devices = {"Synth A", "Port B", "Port C"};
+
+TEST(OptionsDialog, ControlsShowAndReturnTheValues) {
+  TfrmOptions dlg(Devices);
+  dlg.LoadControls(Changed());
+  EXPECT_TRUE(dlg.rbNoteSet[2]->isChecked());
+  EXPECT_EQ(dlg.cbMidiOut->currentText(), "Port B");
+  EXPECT_EQ(dlg.udTimerResol->value(), 35);
+  EXPECT_EQ(dlg.ControlValues(), Changed());
+
+  TOptionsValues initial = ReadOptions();
+  initial.MidiOutName = "Synth A";  // position 0 is selected, and its name stored
+  dlg.LoadControls(initial);
+  EXPECT_EQ(dlg.ControlValues(), initial);
+}
+
+TEST(OptionsDialog, ADevicePositionBeyondTheListSelectsNothing) {
+  TfrmOptions dlg(Devices);
+  TOptionsValues v = ReadOptions();
+  v.MidiOutNo = 5;
+  dlg.LoadControls(v);
+  EXPECT_EQ(dlg.cbMidiOut->currentIndex(), -1);
+  TOptionsValues back = dlg.ControlValues();
+  EXPECT_EQ(back.MidiOutNo, -1);
+  EXPECT_EQ(back.MidiOutName, "");
+}
+
+TEST(OptionsDialog, HasTheDesignedTexts) {
+  TfrmOptions dlg(Devices);
+  EXPECT_EQ(dlg.windowTitle(), "Настройки программы");
+  ASSERT_EQ(dlg.Opts->count(), 4);
+  EXPECT_EQ(dlg.Opts->tabText(0), "Вид");
+  EXPECT_EQ(dlg.Opts->tabText(1), "Аккорды");
+  EXPECT_EQ(dlg.Opts->tabText(2), "Звуки и MIDI");
+  EXPECT_EQ(dlg.Opts->tabText(3), "Экспорт");
+  EXPECT_EQ(dlg.OK->text(), "Готово");
+  EXPECT_EQ(dlg.Cancel->text(), "Отмена");
+  EXPECT_EQ(dlg.Apply->text(), "Применить");
+  EXPECT_EQ(dlg.rbNoteSet[1]->text(), "\"Немецкая\" нотация (C-D-E-F-G-A-H)");
+  // Hints keep their line breaks.
+  EXPECT_EQ(dlg.cbShowHints->toolTip(), "Если эту установку снять,\nбольше Вы этой подсказки не увидите :)");
+  EXPECT_EQ(dlg.udOctaveCnt->minimum(), 2);
+  EXPECT_EQ(dlg.udOctaveCnt->maximum(), 6);
+  EXPECT_EQ(dlg.udTimerResol->minimum(), 5);
+  EXPECT_EQ(dlg.udTimerResol->maximum(), 50);
+  EXPECT_EQ(dlg.udTimerResol->singleStep(), 5);
+  EXPECT_GE(dlg.width(), 417);
+  EXPECT_GE(dlg.height(), 308);
+}
+
+TEST(OptionsDialog, TheBrowseButtonTakesTheFolderOfThePickedFile) {
+  EXPECT_EQ(TfrmOptions::TabulistFolderOf("/opt/tab/tabulist"), "/opt/tab/");
+  SetProgramFolder("/usr/lib/cantaro");
+  EXPECT_EQ(TfrmOptions::TabulistStartFolder(""), "/usr/lib/cantaro/");
+  EXPECT_EQ(TfrmOptions::TabulistStartFolder("/home/me/"), "/home/me/");
+}
+
+TEST(ColorBox, ListedColoursAreSelectedAndOthersGoIntoTheCustomEntry) {
+  TColorBox box;
+  box.SetSelected(0x0000FF);
+  EXPECT_EQ(box.currentText(), "Красный");
+  EXPECT_EQ(box.Selected(), 0x0000FF);
+  box.SetSelected(static_cast<TColor>(0x80000005));
+  EXPECT_EQ(box.currentText(), "Окно");
+  box.SetSelected(0x123456);
+  EXPECT_EQ(box.currentText(), "Другой...");
+  EXPECT_EQ(box.Selected(), 0x123456);
+  EXPECT_EQ(box.count(), static_cast<int>(ColorBoxEntries().size()) + 1);
+  // The settings' initial piano colours: cream, navy, blue and fuchsia are listed.
+  for (TColor c : {WhiteKey, BlackKey, Border, MarkedKey}) EXPECT_GE(ColorBoxIndexOf(c), 0) << c;
+  EXPECT_EQ(ColorBoxIndexOf(SelectedKey), -1);
+  EXPECT_EQ(ColorToQColor(0x00FF8040), QColor(0x40, 0x80, 0xFF));
+}
+
+// Runs the steps one after another, each on the next modal options dialog shown.
+class DialogScript : public QObject {
+ public:
+  explicit DialogScript(std::deque<std::function<void(TfrmOptions&)>> steps) : steps_(std::move(steps)) {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+    timer_.start();
+  }
+  bool Done() const { return steps_.empty(); }
+
+ private:
+  void Poll() {
+    auto* dlg = qobject_cast<TfrmOptions*>(QApplication::activeModalWidget());
+    if (!dlg || !dlg->isVisible() || dlg == last_ || steps_.empty()) return;
+    last_ = dlg;
+    auto step = std::move(steps_.front());
+    steps_.pop_front();
+    step(*dlg);
+    // The same dialog is shown again after "Применить": allow it once it closed.
+    QTimer::singleShot(0, this, [this] { last_ = nullptr; });
+  }
+  std::deque<std::function<void(TfrmOptions&)>> steps_;
+  QTimer timer_;
+  TfrmOptions* last_ = nullptr;
+};
+
+TEST(ShowOptions, OkStoresAndAppliesCancelDoesNot) {
+  RecordingTarget target;
+  ScriptedPrompter prompter;
+  DialogScript script({[](TfrmOptions& d) {
+                         d.udOctaveCnt->setValue(5);
+                         d.cbKeysense->setChecked(false);
+                         d.Cancel->click();
+                       },
+                       [](TfrmOptions& d) {
+                         EXPECT_EQ(d.udOctaveCnt->value(), 4);  // the cancelled change is gone
+                         d.udOctaveCnt->setValue(5);
+                         d.cbMidiOut->setCurrentIndex(2);
+                         d.OK->click();
+                       }});
+  EXPECT_EQ(ShowOptions(nullptr, target, prompter), QDialog::Rejected);
+  EXPECT_EQ(OctaveCnt, 4);
+  EXPECT_TRUE(Keysense);
+  // Listing the devices closed and reopened the output; nothing was applied.
+  EXPECT_EQ(target.calls, (std::vector<std::string>{"close", "open Synth A"}));
+
+  target.calls.clear();
+  EXPECT_EQ(ShowOptions(nullptr, target, prompter), QDialog::Accepted);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(OctaveCnt, 5);
+  EXPECT_EQ(MidiOutNo, 2);
+  EXPECT_EQ(MidiOutName, "Port C");
+  EXPECT_EQ(target.calls.back(), "key list");
+  EXPECT_NE(std::find(target.calls.begin(), target.calls.end(), "octaves 5"), target.calls.end());
+  EXPECT_EQ(target.out.DeviceID(), 2u);
+}
+
+TEST(ShowOptions, ApplyTwiceThenCancelKeepsBothApplications) {
+  RecordingTarget target;
+  ScriptedPrompter prompter;
+  DialogScript script({[](TfrmOptions& d) {
+                         d.Opts->setCurrentIndex(2);
+                         d.udOctaveCnt->setValue(5);
+                         d.Apply->click();
+                       },
+                       [](TfrmOptions& d) {
+                         // Shown again as the user left it.
+                         EXPECT_EQ(d.Opts->currentIndex(), 2);
+                         EXPECT_EQ(d.udOctaveCnt->value(), 5);
+                         d.udOctaveCnt->setValue(3);
+                         d.Apply->click();
+                       },
+                       [](TfrmOptions& d) {
+                         d.udOctaveCnt->setValue(6);
+                         QTest::keyClick(&d, Qt::Key_Escape);
+                       },
+                       [](TfrmOptions& d) {
+                         EXPECT_EQ(d.Opts->currentIndex(), 2);  // the page of the last closing
+                         EXPECT_EQ(d.udOctaveCnt->value(), 3);  // the last applied state
+                         d.Cancel->click();
+                       }});
+  EXPECT_EQ(ShowOptions(nullptr, target, prompter), QDialog::Rejected);
+  EXPECT_EQ(OctaveCnt, 3);
+  EXPECT_EQ(OptionsPage, 2);
+  int applied = static_cast<int>(std::count(target.calls.begin(), target.calls.end(), "key list"));
+  EXPECT_EQ(applied, 2);
+  ShowOptions(nullptr, target, prompter);
+  EXPECT_TRUE(script.Done());
+}
+
+}  // namespace

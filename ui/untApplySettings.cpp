@@ -1,0 +1,78 @@
+#include "ui/untApplySettings.h"
+
+#include "base/untMesConst.h"
+#include "midi/MidiFile.h"
+#include "settings/untVars.h"
+
+namespace {
+
+// Selects the device of the settings. False when the named device cannot be selected; device
+// 0 is then selected instead, so that playback still sounds.
+void SelectOutputDevice(TMidiOutput& out, Prompter& prompter) {
+  if (!MidiOutName.empty()) {
+    try {
+      out.SetProductName(MidiOutName);
+      return;
+    } catch (const EmidioutputError& e) {
+      prompter.Warning(Mes(MesId::SCaptionWarning),
+                       MesFormat(MesId::SOptDeviceNotSelected, MidiOutName, e.what()));
+    }
+  }
+  // Without any device there is nothing to select; opening then fails with the window's
+  // warning and playback stays silent.
+  if (out.DeviceCount() == 0) return;
+  try {
+    out.SetDeviceID(0);
+  } catch (const EmidioutputError& e) {
+    prompter.Error(Mes(MesId::SCaptionError), e.what());
+  }
+}
+
+}  // namespace
+
+void ApplySettings(TApplySettingsTarget& target, Prompter& prompter) {
+  target.CloseOutput();
+  SelectOutputDevice(target.MidiOut(), prompter);
+  target.OpenOutput();
+  target.SetFormOpened(FormOpened);
+  target.SetShowHints(ShowHints);
+  target.SetPianoOctaves(OctaveCnt);
+  target.FillKeyList();
+  MidiTimerResol = TimerResol;
+  if (NoteSetChanged && target.ChordsSearched()) {
+    TPromptAnswer a = prompter.Question(Mes(MesId::SCaptionConfirm), Mes(MesId::SOptNoteSetQuestion),
+                                        TPromptButtons::YesNoCancel, TPromptIcon::Question);
+    if (a == TPromptAnswer::Yes) {
+      NoteSetChanged = false;
+      target.SearchSongChords();
+    }
+  }
+}
+
+std::vector<std::string> ListOutputDevices(TApplySettingsTarget& target) {
+  std::vector<std::string> names;
+  TMidiOutput& out = target.MidiOut();
+  target.CloseOutput();
+  uint32_t selected = out.DeviceID();
+  for (uint32_t i = 0; i < out.DeviceCount(); ++i) {
+    try {
+      out.SetDeviceID(i);
+      names.push_back(out.ProductName());
+    } catch (const EmidioutputError&) {
+      // A device that went away between counting and reading keeps its position.
+      names.emplace_back();
+    }
+  }
+  try {
+    if (out.DeviceCount() > 0) out.SetDeviceID(selected < out.DeviceCount() ? selected : 0);
+  } catch (const EmidioutputError&) {
+  }
+  target.OpenOutput();
+  return names;
+}
+
+TFormLayout FormLayoutFor(bool formOpened, int formHeightAtCreate, int songGridHeightAtCreate,
+                          int trackGridHeight, int variantsGridHeight) {
+  if (formOpened) return {formHeightAtCreate, songGridHeightAtCreate, true};
+  return {formHeightAtCreate - trackGridHeight - 5, variantsGridHeight, false};
+}

@@ -1,0 +1,340 @@
+#include "ui/untOptions.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "base/untMesConst.h"
+#include "chords/untChords.h"
+#include "ui/ColorBox.h"
+
+namespace {
+
+// Message texts break their lines with "\r"; the widgets want "\n".
+QString Text(MesId id) {
+  return QString::fromStdString(Mes(id)).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+QCheckBox* CheckBox(MesId text, MesId hint, QWidget* parent) {
+  auto* c = new QCheckBox(Text(text), parent);
+  c->setToolTip(Text(hint));
+  return c;
+}
+
+QLabel* WrappedLabel(MesId text, QWidget* parent) {
+  auto* l = new QLabel(Text(text), parent);
+  l->setWordWrap(true);
+  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return l;
+}
+
+std::string WithSlash(std::string folder) {
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  return folder;
+}
+
+}  // namespace
+
+TOptionsValues ReadOptions() {
+  TOptionsValues v;
+  v.PathTabulist = PathTabulist;
+  v.FormOpened = FormOpened;
+  v.ShowHints = ShowHints;
+  v.NoteSet = NoteNotationValue();
+  v.MidiOutNo = MidiOutNo;
+  v.MidiOutName = MidiOutName;
+  v.MidiOutNoTranspose = MidiOutNoTranspose;
+  v.OctaveCnt = OctaveCnt;
+  v.PlayKeys = PlayKeys;
+  v.CommExport = CommExport;
+  v.Keysense = Keysense;
+  v.WhiteKey = WhiteKey;
+  v.BlackKey = BlackKey;
+  v.Border = Border;
+  v.SelectedKey = SelectedKey;
+  v.MarkedKey = MarkedKey;
+  v.TimerResol = TimerResol;
+  return v;
+}
+
+void WriteOptions(const TOptionsValues& v) {
+  PathTabulist = v.PathTabulist;
+  FormOpened = v.FormOpened;
+  ShowHints = v.ShowHints;
+  // No choice made (a stored naming the dialog does not offer) keeps the naming as it is.
+  if (v.NoteSet >= 0) {
+    NoteSetChanged = v.NoteSet != NoteNotationValue();
+    SetNoteNotation(static_cast<uint8_t>(v.NoteSet));
+  }
+  MidiOutNo = v.MidiOutNo;
+  MidiOutName = v.MidiOutNo < 0 ? std::string() : v.MidiOutName;
+  MidiOutNoTranspose = v.MidiOutNoTranspose;
+  OctaveCnt = static_cast<int8_t>(std::clamp(v.OctaveCnt, OctaveCntMin, OctaveCntMax));
+  PlayKeys = v.PlayKeys;
+  CommExport = v.CommExport;
+  Keysense = v.Keysense;
+  WhiteKey = v.WhiteKey;
+  BlackKey = v.BlackKey;
+  Border = v.Border;
+  SelectedKey = v.SelectedKey;
+  MarkedKey = v.MarkedKey;
+  TimerResol = std::clamp(v.TimerResol, TimerResolMin, TimerResolMax);
+}
+
+TfrmOptions::TfrmOptions(const std::vector<std::string>& devices, QWidget* parent)
+    : QDialog(parent), devices_(devices) {
+  setObjectName("frmOptions");
+  setWindowTitle(Text(MesId::SOptCaption));
+
+  Opts = new QTabWidget(this);
+
+  // ---- Вид
+  tsView = new QWidget;
+  {
+    auto* lay = new QVBoxLayout(tsView);
+    cbFormOpened = CheckBox(MesId::SOptFormOpened, MesId::SOptFormOpenedHint, tsView);
+    cbShowHints = CheckBox(MesId::SOptShowHints, MesId::SOptShowHintsHint, tsView);
+    lay->addWidget(cbFormOpened);
+    lay->addWidget(cbShowHints);
+    gbPianoView = new QGroupBox(Text(MesId::SOptPianoView), tsView);
+    auto* grid = new QGridLayout(gbPianoView);
+    TColorBox** boxes[] = {&cbWhiteKey, &cbBlackKey, &cbBorder, &cbSelectedKey, &cbMarkedKey};
+    MesId labels[] = {MesId::SOptWhiteKey, MesId::SOptBlackKey, MesId::SOptBorder,
+                      MesId::SOptSelectedKey, MesId::SOptMarkedKey};
+    for (int i = 0; i < 5; ++i) {
+      *boxes[i] = new TColorBox(gbPianoView);
+      auto* label = new QLabel(Text(labels[i]), gbPianoView);
+      label->setBuddy(*boxes[i]);
+      grid->addWidget(label, i, 0);
+      grid->addWidget(*boxes[i], i, 1);
+    }
+    cbWhiteKey->setObjectName("cbWhiteKey");
+    cbBlackKey->setObjectName("cbBlackKey");
+    cbBorder->setObjectName("cbBorder");
+    cbSelectedKey->setObjectName("cbSelectedKey");
+    cbMarkedKey->setObjectName("cbMarkedKey");
+    grid->setColumnStretch(1, 1);
+    lay->addWidget(gbPianoView);
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(Text(MesId::SOptOctaveCnt), tsView);
+    udOctaveCnt = new QSpinBox(tsView);
+    udOctaveCnt->setRange(OctaveCntMin, OctaveCntMax);
+    udOctaveCnt->setSingleStep(1);
+    udOctaveCnt->setToolTip(Text(MesId::SOptOctaveCntHint));
+    label->setToolTip(udOctaveCnt->toolTip());
+    label->setBuddy(udOctaveCnt);
+    row->addWidget(label);
+    row->addWidget(udOctaveCnt);
+    row->addStretch(1);
+    lay->addLayout(row);
+    lay->addStretch(1);
+  }
+  Opts->addTab(tsView, Text(MesId::SOptPageView));
+
+  // ---- Аккорды
+  tsChords = new QWidget;
+  {
+    auto* lay = new QVBoxLayout(tsChords);
+    rgNoteSet = new QGroupBox(Text(MesId::SOptNoteSet), tsChords);
+    auto* group = new QButtonGroup(rgNoteSet);
+    auto* v = new QVBoxLayout(rgNoteSet);
+    MesId items[] = {MesId::SOptNoteSetEnglish, MesId::SOptNoteSetGerman, MesId::SOptNoteSetItalian};
+    for (int i = 0; i < 3; ++i) {
+      rbNoteSet[i] = new QRadioButton(Text(items[i]), rgNoteSet);
+      group->addButton(rbNoteSet[i], i);
+      v->addWidget(rbNoteSet[i]);
+    }
+    lay->addWidget(rgNoteSet);
+    gbKeysense = new QGroupBox(tsChords);
+    auto* k = new QVBoxLayout(gbKeysense);
+    cbKeysense = CheckBox(MesId::SOptKeysense, MesId::SOptKeysenseHint, gbKeysense);
+    stKeysenseInfo = WrappedLabel(MesId::SOptKeysenseInfo, gbKeysense);
+    k->addWidget(cbKeysense);
+    k->addWidget(stKeysenseInfo);
+    lay->addWidget(gbKeysense);
+    lay->addStretch(1);
+  }
+  Opts->addTab(tsChords, Text(MesId::SOptPageChords));
+
+  // ---- Звуки и MIDI
+  tsMidi = new QWidget;
+  {
+    auto* lay = new QVBoxLayout(tsMidi);
+    auto* label = new QLabel(Text(MesId::SOptMidiOut), tsMidi);
+    cbMidiOut = new QComboBox(tsMidi);
+    for (const auto& name : devices_) cbMidiOut->addItem(QString::fromStdString(name));
+    label->setBuddy(cbMidiOut);
+    lay->addWidget(label);
+    lay->addWidget(cbMidiOut);
+    cbMidiOutNoTranspose =
+        CheckBox(MesId::SOptMidiOutNoTranspose, MesId::SOptMidiOutNoTransposeHint, tsMidi);
+    cbPlayKeys = CheckBox(MesId::SOptPlayKeys, MesId::SOptPlayKeysHint, tsMidi);
+    lay->addWidget(cbMidiOutNoTranspose);
+    lay->addWidget(cbPlayKeys);
+    auto* timerLabel = WrappedLabel(MesId::SOptTimerResol, tsMidi);
+    udTimerResol = new QSpinBox(tsMidi);
+    udTimerResol->setRange(TimerResolMin, TimerResolMax);
+    udTimerResol->setSingleStep(TimerResolStep);
+    udTimerResol->setToolTip(Text(MesId::SOptTimerResolHint));
+    timerLabel->setToolTip(udTimerResol->toolTip());
+    timerLabel->setBuddy(udTimerResol);
+    auto* row = new QHBoxLayout;
+    row->addWidget(timerLabel, 1);
+    row->addWidget(udTimerResol);
+    lay->addLayout(row);
+    lay->addStretch(1);
+  }
+  Opts->addTab(tsMidi, Text(MesId::SOptPageMidi));
+
+  // ---- Экспорт
+  tsExport = new QWidget;
+  {
+    auto* lay = new QVBoxLayout(tsExport);
+    auto* label = new QLabel(Text(MesId::SOptPathTabulist), tsExport);
+    edtPathTabulist = new QLineEdit(tsExport);
+    edtPathTabulist->setToolTip(Text(MesId::SOptPathTabulistHint));
+    label->setBuddy(edtPathTabulist);
+    sbTabulist = new QToolButton(tsExport);
+    sbTabulist->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    sbTabulist->setToolTip(Text(MesId::SOptTabulistBrowseHint));
+    connect(sbTabulist, &QToolButton::clicked, this, &TfrmOptions::sbTabulistClick);
+    auto* row = new QHBoxLayout;
+    row->addWidget(edtPathTabulist, 1);
+    row->addWidget(sbTabulist);
+    lay->addWidget(label);
+    lay->addLayout(row);
+    stInfo = WrappedLabel(MesId::SOptTabulistInfo, tsExport);
+    lay->addWidget(stInfo);
+    cbCommExport = CheckBox(MesId::SOptCommExport, MesId::SOptCommExportHint, tsExport);
+    lay->addWidget(cbCommExport);
+    lay->addStretch(1);
+  }
+  Opts->addTab(tsExport, Text(MesId::SOptPageExport));
+
+  OK = new QPushButton(Text(MesId::SOptOK), this);
+  OK->setToolTip(Text(MesId::SOptOKHint));
+  OK->setDefault(true);
+  Cancel = new QPushButton(Text(MesId::SOptCancel), this);
+  Cancel->setToolTip(Text(MesId::SOptCancelHint));
+  Apply = new QPushButton(Text(MesId::SOptApply), this);
+  Apply->setToolTip(Text(MesId::SOptApplyHint));
+  connect(OK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(Apply, &QPushButton::clicked, this, [this] { done(OptionsApplyResult); });
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(OK);
+  buttons->addWidget(Cancel);
+  buttons->addWidget(Apply);
+  auto* main = new QVBoxLayout(this);
+  main->addWidget(Opts, 1);
+  main->addLayout(buttons);
+
+  // A fixed frame, at least as large as the dialog was designed, larger when the texts need it.
+  QSize size = sizeHint().expandedTo(QSize(417, 308));
+  setFixedSize(size);
+}
+
+void TfrmOptions::LoadControls(const TOptionsValues& v) {
+  edtPathTabulist->setText(QString::fromStdString(v.PathTabulist));
+  cbFormOpened->setChecked(v.FormOpened);
+  cbShowHints->setChecked(v.ShowHints);
+  for (int i = 0; i < 3; ++i) rbNoteSet[i]->setChecked(i == v.NoteSet);
+  if (v.NoteSet < 0 || v.NoteSet > 2) {
+    // An exclusive group cannot uncheck its last button directly.
+    auto* group = rbNoteSet[0]->group();
+    group->setExclusive(false);
+    for (auto* b : rbNoteSet) b->setChecked(false);
+    group->setExclusive(true);
+  }
+  // A position beyond the list selects nothing.
+  cbMidiOut->setCurrentIndex(v.MidiOutNo >= 0 && v.MidiOutNo < cbMidiOut->count() ? v.MidiOutNo : -1);
+  cbMidiOutNoTranspose->setChecked(v.MidiOutNoTranspose);
+  udOctaveCnt->setValue(v.OctaveCnt);
+  cbPlayKeys->setChecked(v.PlayKeys);
+  cbCommExport->setChecked(v.CommExport);
+  cbKeysense->setChecked(v.Keysense);
+  cbWhiteKey->SetSelected(v.WhiteKey);
+  cbBlackKey->SetSelected(v.BlackKey);
+  cbBorder->SetSelected(v.Border);
+  cbSelectedKey->SetSelected(v.SelectedKey);
+  cbMarkedKey->SetSelected(v.MarkedKey);
+  udTimerResol->setValue(v.TimerResol);
+}
+
+TOptionsValues TfrmOptions::ControlValues() const {
+  TOptionsValues v;
+  v.PathTabulist = edtPathTabulist->text().toStdString();
+  v.FormOpened = cbFormOpened->isChecked();
+  v.ShowHints = cbShowHints->isChecked();
+  v.NoteSet = -1;
+  for (int i = 0; i < 3; ++i)
+    if (rbNoteSet[i]->isChecked()) v.NoteSet = i;
+  v.MidiOutNo = cbMidiOut->currentIndex();
+  v.MidiOutName = v.MidiOutNo >= 0 ? cbMidiOut->currentText().toStdString() : std::string();
+  v.MidiOutNoTranspose = cbMidiOutNoTranspose->isChecked();
+  // A number still being typed counts when it is acceptable; otherwise the last value the box
+  // held (the boxes only take numbers within their ranges).
+  udOctaveCnt->interpretText();
+  udTimerResol->interpretText();
+  v.OctaveCnt = udOctaveCnt->value();
+  v.PlayKeys = cbPlayKeys->isChecked();
+  v.CommExport = cbCommExport->isChecked();
+  v.Keysense = cbKeysense->isChecked();
+  v.WhiteKey = cbWhiteKey->Selected();
+  v.BlackKey = cbBlackKey->Selected();
+  v.Border = cbBorder->Selected();
+  v.SelectedKey = cbSelectedKey->Selected();
+  v.MarkedKey = cbMarkedKey->Selected();
+  v.TimerResol = udTimerResol->value();
+  return v;
+}
+
+std::string TfrmOptions::TabulistFolderOf(const std::string& pickedFile) {
+  return WithSlash(QFileInfo(QString::fromStdString(pickedFile)).absolutePath().toStdString());
+}
+
+std::string TfrmOptions::TabulistStartFolder(const std::string& typed) {
+  return typed.empty() ? ProgramFolder : typed;
+}
+
+void TfrmOptions::sbTabulistClick() {
+  QString start = QString::fromStdString(TabulistStartFolder(edtPathTabulist->text().toStdString()));
+  QString file = QFileDialog::getOpenFileName(this, QString(),
+                                              start + QString::fromStdString(Mes(MesId::SOptTabulistFile)),
+                                              QString::fromStdString(Mes(MesId::SOptTabulistFilter)));
+  if (!file.isEmpty()) edtPathTabulist->setText(QString::fromStdString(TabulistFolderOf(file.toStdString())));
+}
+
+int ShowOptions(QWidget* parent, TApplySettingsTarget& target, Prompter& prompter) {
+  TfrmOptions dlg(ListOutputDevices(target), parent);
+  dlg.LoadControls(ReadOptions());
+  dlg.Opts->setCurrentIndex(std::clamp(OptionsPage, 0, dlg.Opts->count() - 1));
+  int result = QDialog::Rejected;
+  for (;;) {
+    result = dlg.exec();
+    if (result != QDialog::Accepted && result != OptionsApplyResult) break;
+    WriteOptions(dlg.ControlValues());
+    ApplySettings(target, prompter);
+    if (result == QDialog::Accepted) break;
+    // "Применить": shown again as the user left it, on the same page.
+  }
+  OptionsPage = dlg.Opts->currentIndex();
+  return result;
+}

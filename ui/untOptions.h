@@ -1,0 +1,106 @@
+#pragma once
+// The options dialog "Настройки программы": four pages of controls over the settings
+// variables. OK stores them and applies them; "Применить" does the same and shows the dialog
+// again as the user left it; Cancel (Esc, the close box) leaves the settings alone. Settings
+// stored by an earlier "Применить" stay in force when the dialog is finally cancelled.
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "settings/untVars.h"
+#include "ui/untApplySettings.h"
+
+class QCheckBox;
+class QComboBox;
+class QDialogButtonBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTabWidget;
+class QToolButton;
+class TColorBox;
+
+// Everything the dialog edits, as plain values.
+struct TOptionsValues {
+  std::string PathTabulist;
+  bool FormOpened = false;
+  bool ShowHints = true;
+  int NoteSet = 0;
+  int MidiOutNo = 0;          // -1: none selected
+  std::string MidiOutName;    // empty when none selected
+  bool MidiOutNoTranspose = true;
+  int OctaveCnt = 4;          // 2..6
+  bool PlayKeys = true;
+  bool CommExport = true;
+  bool Keysense = true;
+  TColor WhiteKey = 0, BlackKey = 0, Border = 0, SelectedKey = 0, MarkedKey = 0;
+  int TimerResol = 10;        // 5..50
+  friend bool operator==(const TOptionsValues&, const TOptionsValues&) = default;
+};
+
+constexpr int OctaveCntMin = 2, OctaveCntMax = 6;
+constexpr int TimerResolMin = 5, TimerResolMax = 50, TimerResolStep = 5;
+
+// The values of the settings variables (and the current note notation).
+TOptionsValues ReadOptions();
+// Writes the values into the settings variables, sets NoteSetChanged when the note naming
+// differs from the current one and applies the naming. Octaves and timer interval are kept
+// within the dialog's ranges. Does not apply the settings to the window.
+void WriteOptions(const TOptionsValues& values);
+
+// Dialog results besides QDialog::Accepted (OK) and QDialog::Rejected (cancel).
+constexpr int OptionsApplyResult = 4;
+
+class TfrmOptions : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `devices`: the output devices' names, the position being the device number.
+  TfrmOptions(const std::vector<std::string>& devices, QWidget* parent = nullptr);
+
+  void LoadControls(const TOptionsValues& values);
+  TOptionsValues ControlValues() const;
+
+  // The pages, in order: tsView, tsChords, tsMidi, tsExport.
+  QTabWidget* Opts = nullptr;
+  QWidget *tsView = nullptr, *tsChords = nullptr, *tsMidi = nullptr, *tsExport = nullptr;
+  QCheckBox* cbFormOpened = nullptr;
+  QCheckBox* cbShowHints = nullptr;
+  QGroupBox* gbPianoView = nullptr;
+  TColorBox *cbWhiteKey = nullptr, *cbBlackKey = nullptr, *cbBorder = nullptr,
+            *cbSelectedKey = nullptr, *cbMarkedKey = nullptr;
+  QSpinBox* udOctaveCnt = nullptr;
+  QGroupBox* rgNoteSet = nullptr;
+  QRadioButton* rbNoteSet[3] = {};
+  QGroupBox* gbKeysense = nullptr;
+  QCheckBox* cbKeysense = nullptr;
+  QLabel* stKeysenseInfo = nullptr;
+  QComboBox* cbMidiOut = nullptr;
+  QCheckBox* cbMidiOutNoTranspose = nullptr;
+  QCheckBox* cbPlayKeys = nullptr;
+  QSpinBox* udTimerResol = nullptr;
+  QLineEdit* edtPathTabulist = nullptr;
+  QToolButton* sbTabulist = nullptr;
+  QLabel* stInfo = nullptr;
+  QCheckBox* cbCommExport = nullptr;
+  QPushButton *OK = nullptr, *Cancel = nullptr, *Apply = nullptr;
+
+  // The browse button: picks the editor's program file and puts its folder into the text box.
+  void sbTabulistClick();
+  // The folder, ending in "/", of a file the user picked; the start folder of the file dialog
+  // for the text typed (ProgramFolder when empty).
+  static std::string TabulistFolderOf(const std::string& pickedFile);
+  static std::string TabulistStartFolder(const std::string& typed);
+
+ private:
+  std::vector<std::string> devices_;
+};
+
+// The command "Настройки...": lists the output devices, shows the dialog on the page that was
+// active last time (OptionsPage) until it is confirmed or cancelled, storing and applying the
+// settings on OK and on every "Применить". Returns the last result.
+int ShowOptions(QWidget* parent, TApplySettingsTarget& target, Prompter& prompter);
