@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "ui/untLanguage.h"
 #include "ui/untMain.h"
 
 namespace {
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("cantaro"));
+  InstallStartupLanguage();
   TfrmMain window(args);
   window.show();
   return QApplication::exec();

@@ -271,6 +271,10 @@
   X(SEventColData, "Data")                                                            \
   X(SEventColInfo, "Info")                                                            \
   X(SPlayingHint, "Проигрывание мелодии...")                                          \
+  X(SButtonYes, "&Да")                                                                \
+  X(SButtonNo, "&Нет")                                                                \
+  X(SButtonCancel, "Отмена")                                                          \
+  X(SButtonOk, "OK")                                                                  \
   X(SPortWarning, "Не удалось открыть MIDI порт для вывода звука. \rВозможно, он занят другой программой!")
 
 // ----------------------------------------------------------------------------------

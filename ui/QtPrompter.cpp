@@ -1,8 +1,11 @@
 #include "ui/QtPrompter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
+
+#include <utility>
 
 #include "base/untMesConst.h"
 
@@ -22,6 +25,14 @@ QMessageBox::Icon BoxIcon(TPromptIcon icon) {
 QMessageBox::StandardButton Show(QWidget* parent, const std::string& caption, const std::string& text,
                                  QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
   QMessageBox box(icon, QString::fromStdString(caption), MessageBoxText(text), buttons, parent);
+  // The buttons speak the program's language, not the toolkit's.
+  const std::pair<QMessageBox::StandardButton, MesId> captions[] = {
+      {QMessageBox::Yes, MesId::SButtonYes},
+      {QMessageBox::No, MesId::SButtonNo},
+      {QMessageBox::Cancel, MesId::SButtonCancel},
+      {QMessageBox::Ok, MesId::SButtonOk}};
+  for (const auto& [button, id] : captions)
+    if (QAbstractButton* b = box.button(button)) b->setText(QString::fromStdString(Mes(id)));
   // The first button is the default one, as in the program's other boxes: Enter confirms.
   if (buttons & QMessageBox::Yes) box.setDefaultButton(QMessageBox::Yes);
   return static_cast<QMessageBox::StandardButton>(box.exec());

@@ -84,6 +84,7 @@ TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, 
   ConnectSongControls();
   ConnectTrackControls();
   ConnectPlayback();
+  ConnectDialogs();
   OnMRUChanged = [this] { BuildMRUMenu(); };
   // The window sees every key before its controls do (the computer keyboard plays notes),
   // decides whether tooltips show, and watches the beat grid's mouse and keys.
@@ -103,6 +104,7 @@ TfrmMain::~TfrmMain() {
   session_->MidiPiano.OnKeyChanged = nullptr;
   session_->MidiPiano.OnRepaint = nullptr;
   session_->MidiPiano.OnShiftOctaves = nullptr;
+  session_->MidiPiano.OnMarkKey = nullptr;
   try {
     CloseOutput();
   } catch (const std::exception&) {
@@ -179,6 +181,18 @@ void TfrmMain::ShowStatusHint(const std::string& text) {
 QString TfrmMain::StatusText() const { return SB->currentMessage(); }
 
 void TfrmMain::ShowError(const std::string& text) { prompter_->Error(Mes(MesId::SCaptionError), text); }
+
+void TfrmMain::RequestRefresh() {
+  if (refreshRequested_) return;
+  refreshRequested_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        refreshRequested_ = false;
+        RefreshFromSession();
+      },
+      Qt::QueuedConnection);
+}
 
 void TfrmMain::LoadSong(const std::string& fileName) {
   try {
@@ -264,7 +278,7 @@ void TfrmMain::ShowLyrics() {
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::ToolTip:
-      if (!ShowHints) return true;
+      if (!hintsShown_) return true;
       break;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {

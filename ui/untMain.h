@@ -20,6 +20,7 @@
 #include "song/Prompter.h"
 #include "song/SongSession.h"
 #include "ui/KeyboardPlayer.h"
+#include "ui/untApplySettings.h"
 
 class QAction;
 class QActionGroup;
@@ -37,6 +38,7 @@ class QToolBar;
 class QTreeView;
 class TDropDownCombo;
 class TEventGridModel;
+class TMidiPiano;
 class TMainThreadPoster;
 class TMidiOutService;
 class TMidiOutput;
@@ -57,7 +59,7 @@ struct TMainWindowServices {
   TTabulistPeer* tabulist = nullptr;
 };
 
-class TfrmMain : public QMainWindow {
+class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   Q_OBJECT
 
  public:
@@ -67,7 +69,7 @@ class TfrmMain : public QMainWindow {
   ~TfrmMain() override;
 
   TSongSession& Session() { return *session_; }
-  TMidiOutput& MidiOut() { return *MidiOut_; }
+  TMidiOutput& MidiOut() override { return *MidiOut_; }
   TMidiFile& MidiFile() { return session_->MidiFile; }
   TMidiPianoModel& MidiPiano() { return session_->MidiPiano; }
 
@@ -83,7 +85,7 @@ class TfrmMain : public QMainWindow {
   QTreeView* lvTracks = nullptr;
   QPushButton* btnScrollPianoLeft = nullptr;
   QPushButton* btnScrollPianoRight = nullptr;
-  QWidget* MidiPianoView = nullptr;  // the keyboard's place (see untMainLayout.cpp)
+  TMidiPiano* MidiPianoView = nullptr;  // the piano keyboard (MidiPiano)
   QLabel* stNote = nullptr;
   QPushButton* btnMarkedPlay = nullptr;
   QListView* mmMarked = nullptr;
@@ -116,8 +118,15 @@ class TfrmMain : public QMainWindow {
   void LoadSong(const std::string& fileName);
   void ApplySettings();
   void SilenceOutput();
-  void OpenOutput();
-  void CloseOutput();
+  void OpenOutput() override;
+  void CloseOutput() override;
+  // What putting the settings into effect does to the window.
+  void SetFormOpened(bool opened) override;
+  void SetShowHints(bool show) override;
+  void SetPianoOctaves(int count) override;
+  void FillKeyList() override;
+  bool ChordsSearched() override;
+  void SearchSongChords() override;
   void PlayNote(int note, int velocity);
   void PlayMarkedNotes();
   void PlayFromKey(int keyCode, int velocity);
@@ -147,13 +156,15 @@ class TfrmMain : public QMainWindow {
   void FormShow();
   void ShowStatusHint(const std::string& text);
   void ShowError(const std::string& text);
+  // Shows the session's state once the current event is handled (many changes, one refresh).
+  void RequestRefresh();
   // untMainLayout.cpp
   void CreateControls();
   void CreateToolBar();
-  void SetLayoutExpanded(bool expanded);
   // untMainActions.cpp
   void CreateActions();
   void CreateMenus();
+  void ConnectDialogs();
   void BuildMRUMenu();
   void SetPlayActionPlaying(bool playing);
   // untMainSong.cpp
@@ -211,5 +222,7 @@ class TfrmMain : public QMainWindow {
   bool playingBit_ = false;
   bool portWarned_ = false;
   bool refreshing_ = false;
+  bool refreshRequested_ = false;
+  bool hintsShown_ = true;
   std::string shownLyrics_;
 };

@@ -16,10 +16,13 @@
 #include <QToolBar>
 #include <QTreeView>
 
+#include <algorithm>
+
 #include "base/untMesConst.h"
 #include "settings/untVars.h"
 #include "ui/Controls.h"
 #include "ui/GridModels.h"
+#include "ui/MidiPiano.h"
 #include "ui/untMain.h"
 
 namespace {
@@ -126,8 +129,7 @@ void TfrmMain::CreateControls() {
   Place(btnScrollPianoLeft, 136, 32, 17, 105);
   Place(btnScrollPianoRight, 768, 32, 17, 105);
 
-  // PLACEHOLDER: the piano keyboard widget takes this place once it is built.
-  MidiPianoView = new QWidget(client);
+  MidiPianoView = new TMidiPiano(MidiPiano(), client);
   MidiPianoView->setObjectName(QStringLiteral("MidiPiano"));
   Place(MidiPianoView, 152, 32, 617, 105);
 
@@ -169,7 +171,9 @@ void TfrmMain::CreateControls() {
   Label1 = MakeLabel(client, M(MesId::SSongGridLabel), 544, 142);
   btnSimplify = new QPushButton(M(MesId::SSimplify), client);
   MakeBold(btnSimplify);
-  Place(btnSimplify, 672, 142, 113, 19);
+  // The button keeps its right edge and yields what the caption of the grid needs.
+  const int simplifyLeft = std::max(672, Label1->x() + Label1->width() + 4);
+  Place(btnSimplify, simplifyLeft, 142, 785 - simplifyLeft, 19);
 
   grdSong = MakeGrid(client, false);
   grdSong->setObjectName(QStringLiteral("grdSong"));
@@ -278,21 +282,16 @@ void TfrmMain::CreateToolBar() {
   ToolBar->addWidget(stRootNew);
 }
 
-void TfrmMain::SetLayoutExpanded(bool expanded) {
-  grdTrack->setVisible(expanded);
-  mmText->setVisible(expanded);
-  QWidget* client = centralWidget();
-  int full = kClientBottom - kToolBarHeight;
-  if (expanded) {
-    grdSong->resize(grdSong->width(), createdSongHeight_);
-    client->setFixedHeight(full);
-  } else {
-    grdSong->resize(grdSong->width(), grdVariants->height());
-    client->setFixedHeight(full - kTrackGridHeight - 5);
-  }
+void TfrmMain::SetFormOpened(bool opened) {
+  const TFormLayout layout =
+      FormLayoutFor(opened, createdHeight_, createdSongHeight_, kTrackGridHeight, grdVariants->height());
+  grdTrack->setVisible(layout.TrackGridVisible);
+  mmText->setVisible(layout.TrackGridVisible);
+  grdSong->resize(grdSong->width(), layout.SongGridHeight);
+  centralWidget()->setFixedHeight(kClientBottom - kToolBarHeight - (createdHeight_ - layout.FormHeight));
   adjustSize();
-  // The beat grid's four beat columns share its width.
-  int beatWidth = (grdSong->viewport()->width() - 22) / 4;
+  // The four beat columns share the grid's width beside the row labels and a scroll bar.
+  const int beatWidth = (grdSong->width() - 2 * grdSong->frameWidth() - 22 - 20) / 4;
   grdSong->setColumnWidth(0, 22);
   for (int c = 1; c <= 4; ++c) grdSong->setColumnWidth(c, beatWidth);
 }

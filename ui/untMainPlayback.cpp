@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QComboBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -21,6 +22,7 @@
 #include "settings/untVars.h"
 #include "song/EngineScan.h"
 #include "song/LyricsView.h"
+#include "ui/MidiPiano.h"
 #include "ui/untMain.h"
 
 namespace {
@@ -55,7 +57,22 @@ void TfrmMain::ConnectPlayback() {
     const TMidiPianoModel& piano = MidiPiano();
     return (piano.StartOctave() + (piano.OctaveCount() - 1) / 2) * 12;
   };
-  MidiPiano().OnShiftOctaves = [this](int8_t startOctave) { MidiPianoShiftOctaves(startOctave); };
+  // The piano: notes from the mouse, the note under it, marks by mouse (which press the
+  // auto-search button down), octave shifts (which end the notes held from the keyboard).
+  connect(MidiPianoView, &TMidiPiano::OnPlayNote, this, [this](int note, int velocity) { PlayNote(note, velocity); });
+  connect(MidiPianoView, &TMidiPiano::OnHoverNote, this, [this](int, const QString& name) { stNote->setText(name); });
+  connect(MidiPianoView, &TMidiPiano::OnMarkByMouse, this, [this](int) {
+    session_->SetAutoSearchMarked(true);
+    RequestRefresh();
+  });
+  connect(MidiPianoView, &TMidiPiano::OnShiftOctaves, this,
+          [this](int startOctave) { MidiPianoShiftOctaves(static_cast<int8_t>(startOctave)); });
+  // Marks change the marked-notes list and the variants the session keeps.
+  auto sessionMarkKey = MidiPiano().OnMarkKey;
+  MidiPiano().OnMarkKey = [this, sessionMarkKey](int key, bool marked) {
+    sessionMarkKey(key, marked);
+    RequestRefresh();
+  };
 
   connect(actPlay, &QAction::triggered, this, [this] { actPlayExecute(); });
   connect(actRewind, &QAction::triggered, this, [this] { actRewindExecute(); });

@@ -23,15 +23,8 @@
 
 namespace uitest {
 
-inline QApplication& App() {
-  static int argc = 1;
-  static char name[] = "test_ui";
-  static char* argv[] = {name, nullptr};
-  if (!QApplication::instance()) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Never destroyed: Qt's own statics go at exit, and the application must not outlive them.
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+// The test program's one application object (tests/ui/QtTestApp.cpp).
+inline QApplication& App() { return *qobject_cast<QApplication*>(QCoreApplication::instance()); }
 
 inline std::string Example(const char* name) { return std::string(CANTARO_SOURCE_DIR) + "/examples/" + name; }
 
