@@ -38,6 +38,7 @@
 #include "song/LyricsView.h"
 #include "ui/Controls.h"
 #include "ui/GridModels.h"
+#include "ui/HintTimes.h"
 #include "ui/QtPrompter.h"
 
 namespace {
@@ -146,6 +147,7 @@ void TfrmMain::FormShow() {
     if (screen->availableGeometry().adjusted(-20, -20, -60, -60).contains(at)) onScreen = true;
   if (onScreen || QGuiApplication::screens().isEmpty()) move(at);
   ApplySettings();
+  InstallHintTimes(this);
 
   grdTrack->setColumnWidth(0, 30);
   grdTrack->setColumnWidth(1, 64);

@@ -156,11 +156,18 @@ void TfrmMain::CreateControls() {
   Place(btnAutoSearchMarked, 136, 312, 81, 17);
 
   stVariants = MakeLabel(client, M(MesId::SVariantsLabel), 224, 142);
-  stVariants->setFixedWidth(206);
+  {
+    // The count of variants must fit beside the button; the system's sans serif runs wider
+    // than the design's font, so this label is a little smaller.
+    QFont f = stVariants->font();
+    f.setPointSizeF(f.pointSizeF() - 0.5);
+    stVariants->setFont(f);
+    stVariants->setFixedWidth(214);
+  }
 
   btnSetSelectedChord = new QPushButton(client);
   MakeBold(btnSetSelectedChord);
-  Place(btnSetSelectedChord, 432, 142, 107, 19);
+  Place(btnSetSelectedChord, 440, 142, 97, 19);
 
   grdVariants = MakeGrid(client, true);
   grdVariants->setObjectName(QStringLiteral("grdVariants"));
