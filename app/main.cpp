@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "ui/untApplication.h"
 #include "ui/untLanguage.h"
 #include "ui/untMain.h"
 
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (!WantsWindow(args)) return RunCommandLine(args, std::cout, std::cerr);
 
-  QApplication app(argc, argv);
+  TCantaroApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("cantaro"));
   InstallStartupLanguage();
   TfrmMain window(args);

@@ -89,7 +89,7 @@ void TKeyboardPlayer::PlayFromKey(int keyCode, int velocity) {
   if (PlayNote) PlayNote(note, velocity);
 }
 
-void TKeyboardPlayer::PianoShifted() {
+void TKeyboardPlayer::EndHeldNotes() {
   std::set<int> held;
   held.swap(held_);
   for (int note : held)

@@ -33,7 +33,9 @@ class TKeyboardPlayer {
   void PlayFromKey(int keyCode, int velocity);
   // The piano moved: every note held from the keyboard ends now, since its key would play
   // another note after the move.
-  void PianoShifted();
+  void PianoShifted() { EndHeldNotes(); }
+  // Ends every note a key holds (ascending), as when the keys' releases cannot arrive.
+  void EndHeldNotes();
 
   const std::set<int>& HeldKeyNotes() const { return held_; }
 

@@ -3,6 +3,7 @@
 // boxes over the main window, progress texts in its status bar.
 
 #include <QPointer>
+#include <QWidget>
 #include <QString>
 
 #include <functional>

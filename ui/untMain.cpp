@@ -11,6 +11,10 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -39,6 +43,7 @@
 #include "ui/Controls.h"
 #include "ui/GridModels.h"
 #include "ui/HintTimes.h"
+#include "ui/MidiPiano.h"
 #include "ui/QtPrompter.h"
 
 namespace {
@@ -48,6 +53,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, QWidget* parent)
     : QMainWindow(parent), args_(std::move(args)), services_(std::move(services)) {
   setObjectName(QStringLiteral("frmMain"));
+  setAcceptDrops(true);
   if (services_.prompter) {
     prompter_ = services_.prompter;
   } else {
@@ -171,6 +177,35 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void TfrmMain::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // Keys and the mouse button released in another window never reach this one: the notes
+  // they hold end when the window loses the focus.
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+    keyboard_.EndHeldNotes();
+    MidiPianoView->ReleaseHeldNote();
+  }
+}
+
+// A song file dropped on the window opens as if chosen in the open dialog.
+void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedSong(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void TfrmMain::dropEvent(QDropEvent* event) {
+  const std::string file = DroppedSong(event->mimeData());
+  if (file.empty()) return;
+  event->acceptProposedAction();
+  LoadSong(file);
+}
+
+std::string TfrmMain::DroppedSong(const QMimeData* data) {
+  if (!data || !data->hasUrls()) return {};
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) return url.toLocalFile().toStdString();
+  return {};
+}
+
 void TfrmMain::ShowStatusHint(const std::string& text) {
   if (text.empty())
     SB->clearMessage();
@@ -203,7 +238,6 @@ void TfrmMain::LoadSong(const std::string& fileName) {
     ShowError(e.what());
   }
   setWindowTitle(Q(session_->Caption()));
-  QApplication::setApplicationDisplayName(QString());
   tracksModel_->Refresh();
   int selected = session_->lvTracksSelected();
   if (selected >= 0) lvTracks->setCurrentIndex(tracksModel_->index(selected, 0));

@@ -29,6 +29,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QMenu;
+class QMimeData;
 class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
@@ -149,10 +150,14 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // untMain.cpp
   void FormCreate();
+  static std::string DroppedSong(const QMimeData* data);
   void FormShow();
   void ShowStatusHint(const std::string& text);
   void ShowError(const std::string& text);

@@ -1,4 +1,8 @@
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -494,4 +498,34 @@ TEST_F(MainWindowTest, TheCompactLayoutHidesTheEventsAndLyricsAndTheExpandedOneS
   EXPECT_TRUE(w().mmText->isVisible());
   EXPECT_EQ(w().grdSong->height(), 361);
   EXPECT_EQ(w().height(), compact + 185 + 5);
+}
+
+TEST_F(MainWindowTest, ASongFileDroppedOnTheWindowOpens) {
+  Open();
+  const std::string file = Example("minuet-in-g.mid");
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&w(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&w(), &drop);
+  EXPECT_EQ(w().MidiFile().Filename(), file);
+  EXPECT_GT(w().lvTracks->model()->rowCount(), 0);
+}
+
+TEST_F(MainWindowTest, NotesHeldFromTheKeyboardEndWhenTheWindowLosesTheFocus) {
+  Open();
+  w().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+  w().grdSong->setFocus();
+  QTest::keyPress(w().grdSong, Qt::Key_E);
+  ASSERT_TRUE(w().MidiPiano().IsSounding(60));
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 0)), 1);
+  EXPECT_FALSE(w().MidiPiano().IsSounding(60));
+  EXPECT_TRUE(w().KeyboardPlayer().HeldKeyNotes().empty());
 }
