@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -174,6 +175,8 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void SetPlayActionPlaying(bool playing);
   // untMainSong.cpp
   void ConnectSongControls();
+  // Runs a command of the session, shows an error it raises, then the session's state.
+  void RunSongCommand(const std::function<void()>& command);
   void actLoadExecute();
   void actSearchSongChordsExecute();
   void actWriteTextExecute();

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 
 #include "base/untMesConst.h"
 #include "export/WriteText.h"
@@ -157,32 +158,25 @@ void TfrmMain::actLoadExecute() {
   if (!file.isEmpty()) LoadSong(file.toStdString());
 }
 
-void TfrmMain::actSearchSongChordsExecute() {
+void TfrmMain::RunSongCommand(const std::function<void()>& command) {
   try {
-    session_->actSearchSongChordsExecute();
+    command();
   } catch (const std::exception& e) {
     ShowError(e.what());
   }
   RefreshFromSession();
+}
+
+void TfrmMain::actSearchSongChordsExecute() {
+  RunSongCommand([this] { session_->actSearchSongChordsExecute(); });
 }
 
 void TfrmMain::actFindRootExecute() {
-  if (session_->MidiFile.Playing()) actPlayExecute();
-  try {
-    session_->actFindRootExecute();
-  } catch (const std::exception& e) {
-    ShowError(e.what());
-  }
-  RefreshFromSession();
+  RunSongCommand([this] { session_->actFindRootExecute(); });
 }
 
 void TfrmMain::actWriteTextExecute() {
-  try {
-    ::actWriteTextExecute(*session_, *prompter_, *status_, *services_.tabulist);
-  } catch (const std::exception& e) {
-    ShowError(e.what());
-  }
-  RefreshFromSession();
+  RunSongCommand([this] { ::actWriteTextExecute(*session_, *prompter_, *status_, *services_.tabulist); });
 }
 
 // The event view follows the beat grid: it shows the first event of the selected beat, or
