@@ -59,6 +59,8 @@ void RightTrim(std::string& s) {
 bool WriteOutput(const TCliOptions& options, const std::string& content, std::ostream& out, std::ostream& err) {
   if (options.output.empty() || options.output == "-") {
     out << content;
+    // A text whose last line has no line end would run into the shell's prompt.
+    if (!content.empty() && content.back() != '\n') out << '\n';
     out.flush();
     return static_cast<bool>(out);
   }

@@ -147,3 +147,13 @@ void TMidiPiano::mouseMoveEvent(QMouseEvent* event) {
 void TMidiPiano::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) ReleaseHeldNote();
 }
+
+void TMidiPiano::hideEvent(QHideEvent* event) {
+  ReleaseHeldNote();
+  QWidget::hideEvent(event);
+}
+
+void TMidiPiano::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) ReleaseHeldNote();
+  QWidget::changeEvent(event);
+}

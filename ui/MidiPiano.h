@@ -56,6 +56,10 @@ class TMidiPiano : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // A held note ends when the keyboard is hidden or its window loses the focus (a dialog
+  // opening takes the mouse, and the release would never come).
+  void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void PlayHeld(int note);

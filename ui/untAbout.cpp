@@ -11,13 +11,10 @@
 
 #include "CantaroVersion.h"
 #include "base/untMesConst.h"
+#include "ui/MesText.h"
 #include "settings/untVars.h"
 
 namespace {
-
-QString Text(MesId id) {
-  return QString::fromStdString(Mes(id)).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
 
 QLabel* Centred(const QString& text, QWidget* parent) {
   auto* l = new QLabel(text, parent);
@@ -59,7 +56,7 @@ void actEmailExecute() {
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
   setObjectName("frmAbout");
-  setWindowTitle(Text(MesId::SAboutCaption));
+  setWindowTitle(MesText(MesId::SAboutCaption));
 
   auto* pnlTop = new QWidget(this);
   pnlTop->setObjectName("pnlTop");
@@ -78,14 +75,14 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
   big.setPixelSize(25);
   ProductName->setFont(big);
   imgLogo = Centred(QString(), pnlTop);
-  Version = Centred(Text(MesId::SAboutVersion), pnlTop);
+  Version = Centred(MesText(MesId::SAboutVersion), pnlTop);
   QFont mid = serif;
   mid.setPixelSize(16);
   Version->setFont(mid);
   Copyright = Centred(QString(), pnlTop);
   Copyright->setWordWrap(true);
-  lblWWW = Centred(Text(MesId::SAboutWWWPrefix), pnlTop);
-  lblMail = Centred(Text(MesId::SAboutMailPrefix), pnlTop);
+  lblWWW = Centred(MesText(MesId::SAboutWWWPrefix), pnlTop);
+  lblMail = Centred(MesText(MesId::SAboutMailPrefix), pnlTop);
   for (QLabel* link : {lblWWW, lblMail}) {
     QFont f = link->font();
     f.setUnderline(true);
@@ -106,7 +103,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
   top->addWidget(lblWWW);
   top->addWidget(lblMail);
 
-  auto* ok = new QPushButton(Text(MesId::SAboutOK), this);
+  auto* ok = new QPushButton(MesText(MesId::SAboutOK), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -123,7 +120,7 @@ void TfrmAbout::FormShow() {
   TVersionInfo v = ProgramVersionInfo();
   if (!v.ProductName.empty()) ProductName->setText(QString::fromStdString(v.ProductName));
   if (!v.FileVersion.empty())
-    Version->setText(Text(MesId::SAboutVersion) + QString::fromStdString(v.FileVersion));
+    Version->setText(MesText(MesId::SAboutVersion) + QString::fromStdString(v.FileVersion));
   if (!v.LegalCopyright.empty()) Copyright->setText(QString::fromStdString(v.LegalCopyright));
 
   // White is the picture's transparent colour; a missing or unreadable file leaves no picture.
@@ -137,7 +134,7 @@ void TfrmAbout::FormShow() {
     imgLogo->setVisible(false);
   }
 
-  lblMail->setText(Text(MesId::SAboutMailPrefix) + QString::fromStdString(Mes(MesId::SAboutEmail)));
+  lblMail->setText(MesText(MesId::SAboutMailPrefix) + QString::fromStdString(Mes(MesId::SAboutEmail)));
   lblWWW->setText(QString::fromStdString(HomePageUrl()));
 }
 

@@ -292,6 +292,14 @@ bool InstallTranslation(const std::string& file) {
   return true;
 }
 
+void RemoveTranslation() {
+  if (QTranslator* old = Installed()) {
+    QCoreApplication::removeTranslator(old);
+    delete old;
+  }
+  ResetAllMes();
+}
+
 std::string InstallStartupLanguage() {
   std::string folder = std::filesystem::path(ProgramFilePath()).parent_path().string();
   std::string stored = ReadLanguageCode(ProgramFilePath());

@@ -59,6 +59,8 @@ std::string ChooseTranslationFile(const std::string& programFolder, const std::s
 // message table (every message whose translation is present replaces the built-in text).
 // False when the file cannot be read as a translation (the built-in texts stay).
 bool InstallTranslation(const std::string& file);
+// Removes the installed translation; the message table returns to the built-in texts.
+void RemoveTranslation();
 // The start-up step: chooses and installs the translation for the running program.
 // Returns the file installed, empty when the built-in texts are used.
 std::string InstallStartupLanguage();

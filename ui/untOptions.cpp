@@ -20,24 +20,20 @@
 #include <algorithm>
 
 #include "base/untMesConst.h"
+#include "ui/MesText.h"
 #include "chords/untChords.h"
 #include "ui/ColorBox.h"
 
 namespace {
 
-// Message texts break their lines with "\r"; the widgets want "\n".
-QString Text(MesId id) {
-  return QString::fromStdString(Mes(id)).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
-
 QCheckBox* CheckBox(MesId text, MesId hint, QWidget* parent) {
-  auto* c = new QCheckBox(Text(text), parent);
-  c->setToolTip(Text(hint));
+  auto* c = new QCheckBox(MesText(text), parent);
+  c->setToolTip(MesText(hint));
   return c;
 }
 
 QLabel* WrappedLabel(MesId text, QWidget* parent) {
-  auto* l = new QLabel(Text(text), parent);
+  auto* l = new QLabel(MesText(text), parent);
   l->setWordWrap(true);
   l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return l;
@@ -99,7 +95,7 @@ void WriteOptions(const TOptionsValues& v) {
 TfrmOptions::TfrmOptions(const std::vector<std::string>& devices, QWidget* parent)
     : QDialog(parent), devices_(devices) {
   setObjectName("frmOptions");
-  setWindowTitle(Text(MesId::SOptCaption));
+  setWindowTitle(MesText(MesId::SOptCaption));
 
   Opts = new QTabWidget(this);
 
@@ -111,14 +107,14 @@ TfrmOptions::TfrmOptions(const std::vector<std::string>& devices, QWidget* paren
     cbShowHints = CheckBox(MesId::SOptShowHints, MesId::SOptShowHintsHint, tsView);
     lay->addWidget(cbFormOpened);
     lay->addWidget(cbShowHints);
-    gbPianoView = new QGroupBox(Text(MesId::SOptPianoView), tsView);
+    gbPianoView = new QGroupBox(MesText(MesId::SOptPianoView), tsView);
     auto* grid = new QGridLayout(gbPianoView);
     TColorBox** boxes[] = {&cbWhiteKey, &cbBlackKey, &cbBorder, &cbSelectedKey, &cbMarkedKey};
     MesId labels[] = {MesId::SOptWhiteKey, MesId::SOptBlackKey, MesId::SOptBorder,
                       MesId::SOptSelectedKey, MesId::SOptMarkedKey};
     for (int i = 0; i < 5; ++i) {
       *boxes[i] = new TColorBox(gbPianoView);
-      auto* label = new QLabel(Text(labels[i]), gbPianoView);
+      auto* label = new QLabel(MesText(labels[i]), gbPianoView);
       label->setBuddy(*boxes[i]);
       grid->addWidget(label, i, 0);
       grid->addWidget(*boxes[i], i, 1);
@@ -131,11 +127,11 @@ TfrmOptions::TfrmOptions(const std::vector<std::string>& devices, QWidget* paren
     grid->setColumnStretch(1, 1);
     lay->addWidget(gbPianoView);
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(Text(MesId::SOptOctaveCnt), tsView);
+    auto* label = new QLabel(MesText(MesId::SOptOctaveCnt), tsView);
     udOctaveCnt = new QSpinBox(tsView);
     udOctaveCnt->setRange(OctaveCntMin, OctaveCntMax);
     udOctaveCnt->setSingleStep(1);
-    udOctaveCnt->setToolTip(Text(MesId::SOptOctaveCntHint));
+    udOctaveCnt->setToolTip(MesText(MesId::SOptOctaveCntHint));
     label->setToolTip(udOctaveCnt->toolTip());
     label->setBuddy(udOctaveCnt);
     row->addWidget(label);
@@ -144,18 +140,18 @@ TfrmOptions::TfrmOptions(const std::vector<std::string>& devices, QWidget* paren
     lay->addLayout(row);
     lay->addStretch(1);
   }
-  Opts->addTab(tsView, Text(MesId::SOptPageView));
+  Opts->addTab(tsView, MesText(MesId::SOptPageView));
 
   // ---- Аккорды
   tsChords = new QWidget;
   {
     auto* lay = new QVBoxLayout(tsChords);
-    rgNoteSet = new QGroupBox(Text(MesId::SOptNoteSet), tsChords);
+    rgNoteSet = new QGroupBox(MesText(MesId::SOptNoteSet), tsChords);
     auto* group = new QButtonGroup(rgNoteSet);
     auto* v = new QVBoxLayout(rgNoteSet);
     MesId items[] = {MesId::SOptNoteSetEnglish, MesId::SOptNoteSetGerman, MesId::SOptNoteSetItalian};
     for (int i = 0; i < 3; ++i) {
-      rbNoteSet[i] = new QRadioButton(Text(items[i]), rgNoteSet);
+      rbNoteSet[i] = new QRadioButton(MesText(items[i]), rgNoteSet);
       group->addButton(rbNoteSet[i], i);
       v->addWidget(rbNoteSet[i]);
     }
@@ -169,13 +165,13 @@ TfrmOptions::TfrmOptions(const std::vector<std::string>& devices, QWidget* paren
     lay->addWidget(gbKeysense);
     lay->addStretch(1);
   }
-  Opts->addTab(tsChords, Text(MesId::SOptPageChords));
+  Opts->addTab(tsChords, MesText(MesId::SOptPageChords));
 
   // ---- Звуки и MIDI
   tsMidi = new QWidget;
   {
     auto* lay = new QVBoxLayout(tsMidi);
-    auto* label = new QLabel(Text(MesId::SOptMidiOut), tsMidi);
+    auto* label = new QLabel(MesText(MesId::SOptMidiOut), tsMidi);
     cbMidiOut = new QComboBox(tsMidi);
     for (const auto& name : devices_) cbMidiOut->addItem(QString::fromStdString(name));
     label->setBuddy(cbMidiOut);
@@ -190,7 +186,7 @@ TfrmOptions::TfrmOptions(const std::vector<std::string>& devices, QWidget* paren
     udTimerResol = new QSpinBox(tsMidi);
     udTimerResol->setRange(TimerResolMin, TimerResolMax);
     udTimerResol->setSingleStep(TimerResolStep);
-    udTimerResol->setToolTip(Text(MesId::SOptTimerResolHint));
+    udTimerResol->setToolTip(MesText(MesId::SOptTimerResolHint));
     timerLabel->setToolTip(udTimerResol->toolTip());
     timerLabel->setBuddy(udTimerResol);
     auto* row = new QHBoxLayout;
@@ -199,19 +195,19 @@ TfrmOptions::TfrmOptions(const std::vector<std::string>& devices, QWidget* paren
     lay->addLayout(row);
     lay->addStretch(1);
   }
-  Opts->addTab(tsMidi, Text(MesId::SOptPageMidi));
+  Opts->addTab(tsMidi, MesText(MesId::SOptPageMidi));
 
   // ---- Экспорт
   tsExport = new QWidget;
   {
     auto* lay = new QVBoxLayout(tsExport);
-    auto* label = new QLabel(Text(MesId::SOptPathTabulist), tsExport);
+    auto* label = new QLabel(MesText(MesId::SOptPathTabulist), tsExport);
     edtPathTabulist = new QLineEdit(tsExport);
-    edtPathTabulist->setToolTip(Text(MesId::SOptPathTabulistHint));
+    edtPathTabulist->setToolTip(MesText(MesId::SOptPathTabulistHint));
     label->setBuddy(edtPathTabulist);
     sbTabulist = new QToolButton(tsExport);
     sbTabulist->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    sbTabulist->setToolTip(Text(MesId::SOptTabulistBrowseHint));
+    sbTabulist->setToolTip(MesText(MesId::SOptTabulistBrowseHint));
     connect(sbTabulist, &QToolButton::clicked, this, &TfrmOptions::sbTabulistClick);
     auto* row = new QHBoxLayout;
     row->addWidget(edtPathTabulist, 1);
@@ -224,15 +220,15 @@ TfrmOptions::TfrmOptions(const std::vector<std::string>& devices, QWidget* paren
     lay->addWidget(cbCommExport);
     lay->addStretch(1);
   }
-  Opts->addTab(tsExport, Text(MesId::SOptPageExport));
+  Opts->addTab(tsExport, MesText(MesId::SOptPageExport));
 
-  OK = new QPushButton(Text(MesId::SOptOK), this);
-  OK->setToolTip(Text(MesId::SOptOKHint));
+  OK = new QPushButton(MesText(MesId::SOptOK), this);
+  OK->setToolTip(MesText(MesId::SOptOKHint));
   OK->setDefault(true);
-  Cancel = new QPushButton(Text(MesId::SOptCancel), this);
-  Cancel->setToolTip(Text(MesId::SOptCancelHint));
-  Apply = new QPushButton(Text(MesId::SOptApply), this);
-  Apply->setToolTip(Text(MesId::SOptApplyHint));
+  Cancel = new QPushButton(MesText(MesId::SOptCancel), this);
+  Cancel->setToolTip(MesText(MesId::SOptCancelHint));
+  Apply = new QPushButton(MesText(MesId::SOptApply), this);
+  Apply->setToolTip(MesText(MesId::SOptApplyHint));
   connect(OK, &QPushButton::clicked, this, &QDialog::accept);
   connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(Apply, &QPushButton::clicked, this, [this] { done(OptionsApplyResult); });

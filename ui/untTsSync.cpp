@@ -21,6 +21,8 @@ std::map<QString, TTsEntry> ReadTsEntries(const QString& tsText, QString* langua
         inMessage = true;
         comment.clear();
         entry = {};
+      } else if (inMessage && name == QLatin1String("source")) {
+        entry.Source = xml.readElementText();
       } else if (inMessage && name == QLatin1String("comment")) {
         comment = xml.readElementText();
       } else if (inMessage && name == QLatin1String("translation")) {
@@ -70,7 +72,8 @@ QString BuildTs(const QString& language, const std::map<QString, TTsEntry>& entr
     xml.writeTextElement("comment", name);
     xml.writeStartElement("translation");
     auto it = entries.find(name);
-    bool finished = it != entries.end() && it->second.Finished && !it->second.Translation.isEmpty();
+    bool finished = it != entries.end() && it->second.Finished &&
+                    !it->second.Translation.isEmpty() && it->second.Source == source;
     if (!finished) xml.writeAttribute("type", "unfinished");
     if (it != entries.end() && !it->second.Translation.isEmpty())
       xml.writeCharacters(Protect(it->second.Translation));

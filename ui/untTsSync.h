@@ -2,12 +2,15 @@
 // Keeps the translation sources (translations/cantaro.<code>.ts) in step with the message
 // table: one message per table entry, in table order, in the context "untMesConst" with the
 // entry's name as its disambiguation; translations already made are kept, new entries are
-// left unfinished, entries gone from the table are dropped.
+// left unfinished, entries gone from the table are dropped, and a translation whose source
+// text changed in the table is kept but marked unfinished, so that it is not used until a
+// translator has looked at it again.
 
 #include <QString>
 #include <map>
 
 struct TTsEntry {
+  QString Source;
   QString Translation;
   bool Finished = false;
 };

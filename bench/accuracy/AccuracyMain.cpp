@@ -2,7 +2,7 @@
 //
 //   cantaro_accuracy [--corpus pop|folk|FOLDER] [--keysense on|off] [--key detect|none|C..B]
 //                    [--ini FILE] [--main TOKENS] [--added TOKENS] [--worst N] [--song NAME]
-//                    [--label-track N] [--trace FILE]
+//                    [--label-track N] [--trace FILE] [--judge start|most]
 //
 // Runs the song session on every song of the corpus and prints the agreement over all beats
 // with a label (root, major/minor, full chord, beats without a chord) and the worst songs.
@@ -41,7 +41,8 @@ struct TArgs {
   std::cerr << "usage: cantaro_accuracy [--corpus pop|folk|FOLDER] [--keysense on|off]\n"
                "                        [--key detect|none|C..B] [--ini FILE]\n"
                "                        [--main TOKENS] [--added TOKENS] [--worst N]\n"
-               "                        [--song NAME] [--label-track N] [--trace FILE]\n";
+               "                        [--song NAME] [--label-track N] [--trace FILE]\n"
+               "                        [--judge start|most]\n";
   std::exit(2);
 }
 
@@ -67,6 +68,9 @@ TArgs ParseArgs(int argc, char** argv) {
     } else if (opt == "--keysense") {
       if (v != "on" && v != "off") Usage("--keysense takes on or off");
       a.Options.Keysense = v == "on";
+    } else if (opt == "--judge") {
+      if (v != "start" && v != "most") Usage("--judge takes start or most");
+      a.Options.Judging = v == "start" ? TBeatJudging::Start : TBeatJudging::Most;
     } else if (opt == "--key") {
       if (v == "detect") {
         a.Options.Key = TKeyMode::Detect;
@@ -128,7 +132,8 @@ std::string Describe(const TArgs& a, const std::string& table) {
                     : a.Options.Key == TKeyMode::None ? "unknown"
                     : "fixed " + PitchClassName(static_cast<int8_t>(a.Options.FixedKey), AccidentalSpelling::Sharps);
   return "corpus " + a.Corpus + ", Keysense " + (a.Options.Keysense ? "on" : "off") + ", key " + key +
-         (a.Options.Keysense ? ", table " + table : "");
+         (a.Options.Keysense ? ", table " + table : "") +
+         (a.Options.Judging == TBeatJudging::Most ? ", judged by the label of most of the beat" : "");
 }
 
 // One line per beat with a label, for studying a table without running the search again:

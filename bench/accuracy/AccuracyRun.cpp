@@ -133,6 +133,7 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
   }
 
   m.BeatLength = session.beatLength();
+  m.Accuracy.OnBeatGrid = ShareOnBeatGrid(m.Labels, m.BeatLength) > 0.5;
   m.Accuracy.KeyEntry = session.cbRootOrigIndex();
   m.Accuracy.Keysense = options.Keysense && m.Accuracy.KeyEntry >= 0;
   if (m.Accuracy.Keysense)
@@ -154,7 +155,7 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
       if (auto k = KeysenseChoose(traces[b].Weights, m.KeyTonic)) chosen[b] = BeatChordOf(*k);
   }
   if (!trace) traces.clear();
-  m.Verdicts = JudgeBeats(m.Labels, chosen, m.BeatLength);
+  m.Verdicts = JudgeBeats(m.Labels, chosen, m.BeatLength, options.Judging);
   m.Accuracy.Counts = CountVerdicts(m.Verdicts);
   return m;
 }

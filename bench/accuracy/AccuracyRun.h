@@ -34,6 +34,7 @@ struct TAccuracyOptions {
   TKeyMode Key = TKeyMode::Detect;
   int FixedKey = 0;     // key-list entry (major tonic) for TKeyMode::Fixed
   int LabelTrack = 2;   // track index of the label blocks, for songs without a table
+  TBeatJudging Judging = TBeatJudging::Start;
 };
 
 // What the search saw and chose for one beat, for studying the table without running the

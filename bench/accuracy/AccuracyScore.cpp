@@ -1,6 +1,7 @@
 #include "bench/accuracy/AccuracyScore.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -71,14 +72,17 @@ double TAccuracyCounts::FullPercent() const { return Percent(FullHits, Beats); }
 double TAccuracyCounts::NoChordPercent() const { return Percent(NoChord, Beats); }
 
 std::vector<TBeatVerdict> JudgeBeats(const TTruthLabels& labels,
-                                     const std::vector<TBeatChord>& beats, int32_t beatLength) {
+                                     const std::vector<TBeatChord>& beats, int32_t beatLength,
+                                     TBeatJudging judging) {
   std::vector<TBeatVerdict> verdicts;
   verdicts.reserve(beats.size());
   for (size_t b = 0; b < beats.size(); ++b) {
     TBeatVerdict v;
     v.Beat = static_cast<int32_t>(b);
     v.Tick = static_cast<int32_t>(static_cast<int64_t>(b) * beatLength);
-    v.Label = LabelAt(labels, v.Tick);
+    const int64_t end = std::min<int64_t>(int64_t{v.Tick} + beatLength, INT32_MAX);
+    v.Label = judging == TBeatJudging::Start ? LabelAt(labels, v.Tick)
+                                             : LabelCovering(labels, v.Tick, static_cast<int32_t>(end));
     v.Chosen = beats[b];
     if (v.Label && v.Chosen.Present) {
       v.RootHit = v.Chosen.Root == v.Label->Root;
@@ -98,7 +102,8 @@ TAccuracyCounts CountVerdicts(const std::vector<TBeatVerdict>& verdicts) {
 
 std::string FormatAccuracyReport(const std::vector<TSongAccuracy>& songs,
                                  const TAccuracyReportOptions& options) {
-  TAccuracyCounts total;
+  TAccuracyCounts total, onGrid, offGrid;
+  int offGridSongs = 0;
   std::vector<const TSongAccuracy*> measured, failed;
   int keysense = 0, keyless = 0;
   for (const TSongAccuracy& s : songs) {
@@ -107,6 +112,8 @@ std::string FormatAccuracyReport(const std::vector<TSongAccuracy>& songs,
       continue;
     }
     total += s.Counts;
+    (s.OnBeatGrid ? onGrid : offGrid) += s.Counts;
+    offGridSongs += !s.OnBeatGrid;
     if (s.Counts.Beats > 0) measured.push_back(&s);
     keysense += s.Keysense;
     keyless += s.KeyEntry < 0;
@@ -116,6 +123,12 @@ std::string FormatAccuracyReport(const std::vector<TSongAccuracy>& songs,
   out += Format("songs measured %zu of %zu; Keysense active in %d, no key in %d\n",
                 measured.size(), songs.size(), keysense, keyless);
   out += FiguresLine(total) + "\n";
+  if (offGridSongs > 0) {
+    out += Format("songs whose chords change on the program's beats (%zu):\n  ", songs.size() - failed.size() - static_cast<size_t>(offGridSongs)) +
+           FiguresLine(onGrid) + "\n";
+    out += Format("songs whose chords change inside the program's beats (%d):\n  ", offGridSongs) +
+           FiguresLine(offGrid) + "\n";
+  }
   std::stable_sort(measured.begin(), measured.end(), [](const TSongAccuracy* a, const TSongAccuracy* b) {
     if (a->Counts.RootPercent() != b->Counts.RootPercent())
       return a->Counts.RootPercent() < b->Counts.RootPercent();
@@ -126,10 +139,11 @@ std::string FormatAccuracyReport(const std::vector<TSongAccuracy>& songs,
     out += Format("worst %zu songs:     root   maj/min   full   no chord   beats   key\n", worst);
     for (size_t i = 0; i < worst; ++i) {
       const TSongAccuracy& s = *measured[i];
-      out += Format("  %-16s %6.2f   %6.2f   %6.2f   %6.2f   %6lld   %s\n", s.Name.c_str(),
+      out += Format("  %-16s %6.2f   %6.2f   %6.2f   %6.2f   %6lld   %-3s%s\n", s.Name.c_str(),
                     s.Counts.RootPercent(), s.Counts.MajMinPercent(), s.Counts.FullPercent(),
                     s.Counts.NoChordPercent(), static_cast<long long>(s.Counts.Beats),
-                    s.KeyEntry < 0 ? "-" : PitchClassName(static_cast<int8_t>(s.KeyEntry), AccidentalSpelling::Sharps).c_str());
+                    s.KeyEntry < 0 ? "-" : PitchClassName(static_cast<int8_t>(s.KeyEntry), AccidentalSpelling::Sharps).c_str(),
+                    s.OnBeatGrid ? "" : "   chords change inside the beats");
     }
   }
   if (!failed.empty()) {

@@ -50,9 +50,16 @@ struct TBeatVerdict {
   bool FullHit = false;
 };
 
-// Judges every beat (beat b starts at b x beatLength) against the labels.
+// Which label a beat is judged against: the one sounding at its first tick, or the one
+// sounding for most of the beat. They differ where the chords change inside the program's
+// beats, as in a song whose music is shifted against tick 0 by part of a beat.
+enum class TBeatJudging { Start, Most };
+
+// Judges every beat (beat b covers b x beatLength up to (b + 1) x beatLength) against the
+// labels.
 std::vector<TBeatVerdict> JudgeBeats(const TTruthLabels& labels,
-                                     const std::vector<TBeatChord>& beats, int32_t beatLength);
+                                     const std::vector<TBeatChord>& beats, int32_t beatLength,
+                                     TBeatJudging judging = TBeatJudging::Start);
 
 TAccuracyCounts CountVerdicts(const std::vector<TBeatVerdict>& verdicts);
 
@@ -61,6 +68,7 @@ struct TSongAccuracy {
   TAccuracyCounts Counts;
   int KeyEntry = -1;       // key-list entry used (major tonic), -1 = no key
   bool Keysense = false;   // the table was active for the search
+  bool OnBeatGrid = true;  // most of its chord changes fall on the program's beat starts
   std::string Error;       // the song could not be measured: why
 };
 
@@ -69,7 +77,8 @@ struct TAccuracyReportOptions {
   int WorstSongs = 10; // how many of the worst songs to list
 };
 
-// Overall figures, then the worst songs (lowest root agreement first; ties by full-chord
+// Overall figures (and, when some songs change their chords between the program's beats,
+// the figures of those songs and of the others apart), then the worst songs (lowest root agreement first; ties by full-chord
 // agreement), then the songs that could not be measured.
 std::string FormatAccuracyReport(const std::vector<TSongAccuracy>& songs,
                                  const TAccuracyReportOptions& options);

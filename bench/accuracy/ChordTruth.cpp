@@ -230,3 +230,28 @@ const TTruthLabel* LabelAt(const TTruthLabels& labels, int32_t tick) {
   const TTruthLabel& l = *(after - 1);
   return tick < l.End ? &l : nullptr;
 }
+
+const TTruthLabel* LabelCovering(const TTruthLabels& labels, int32_t start, int32_t end) {
+  // The first label that may reach into the span: the one sounding at its start, or the
+  // first one starting after it.
+  auto it = std::upper_bound(labels.begin(), labels.end(), start,
+                             [](int32_t t, const TTruthLabel& l) { return t < l.Start; });
+  if (it != labels.begin()) --it;
+  const TTruthLabel* best = nullptr;
+  int32_t bestTicks = 0;
+  for (; it != labels.end() && it->Start < end; ++it) {
+    const int32_t ticks = std::min(end, it->End) - std::max(start, it->Start);
+    if (ticks > bestTicks) {
+      bestTicks = ticks;
+      best = &*it;
+    }
+  }
+  return best;
+}
+
+double ShareOnBeatGrid(const TTruthLabels& labels, int32_t beatLength) {
+  if (labels.empty() || beatLength <= 0) return 1.0;
+  size_t on = 0;
+  for (const TTruthLabel& l : labels) on += l.Start % beatLength == 0;
+  return static_cast<double>(on) / static_cast<double>(labels.size());
+}

@@ -65,3 +65,12 @@ TTruthLabels ReadTruthTable(std::string_view text);
 // The label sounding at the tick (the last one starting at or before it that has not ended),
 // or none. Labels must be ordered by Start.
 const TTruthLabel* LabelAt(const TTruthLabels& labels, int32_t tick);
+
+// The share (0..1) of the labels that start on a beat start (a multiple of beatLength); 1
+// when there are no labels. A song whose music is shifted against tick 0 by part of a beat
+// changes its chords inside the program's beats, which no choice of chord can follow.
+double ShareOnBeatGrid(const TTruthLabels& labels, int32_t beatLength);
+
+// The label sounding for the most ticks of [start, end) (the earlier one of equal shares),
+// or none when no label sounds there. Labels must be ordered by Start and not overlap.
+const TTruthLabel* LabelCovering(const TTruthLabels& labels, int32_t start, int32_t end);

@@ -31,6 +31,13 @@ TBeatChord Chosen(std::initializer_list<int> tones, int root, int bass) {
   return c;
 }
 
+TSongAccuracy Measured(const char* name, TAccuracyCounts counts) {
+  TSongAccuracy s;
+  s.Name = name;
+  s.Counts = counts;
+  return s;
+}
+
 TEST(AccuracyScore, CountsEachKindOfAgreement) {
   struct {
     const char* what;
@@ -123,15 +130,52 @@ TEST(AccuracyScore, JudgesEachBeatByTheLabelAtItsStart) {
   EXPECT_NE(listing.find("none"), std::string::npos);
 }
 
+TEST(AccuracyScore, JudgesByTheLabelOfMostOfTheBeatWhenAsked) {
+  // The chords change a third of a beat after the program's beats start: C until 640, G
+  // until 1120, then Am.
+  const TTruthLabels labels = LabelsFromNoteBlocks({
+      {160, 640, 60}, {160, 640, 64}, {160, 640, 67},
+      {640, 1120, 55}, {640, 1120, 59}, {640, 1120, 62},
+      {1120, 1600, 57}, {1120, 1600, 60}, {1120, 1600, 64},
+  });
+  const TBeatChord c = Chosen({0, 4, 7}, 0, 0), g = Chosen({7, 11, 2}, 7, 7), am = Chosen({9, 0, 4}, 9, 9);
+  const std::vector<TBeatChord> beats = {c, g, am, am};
+  const auto atStart = JudgeBeats(labels, beats, 480);
+  const auto most = JudgeBeats(labels, beats, 480, TBeatJudging::Most);
+  ASSERT_EQ(most.size(), 4u);
+  EXPECT_EQ(atStart[0].Label, nullptr) << "nothing sounds at tick 0";
+  EXPECT_TRUE(most[0].FullHit) << "C sounds for two thirds of beat 0";
+  EXPECT_FALSE(atStart[1].RootHit) << "C still sounds at tick 480";
+  EXPECT_TRUE(most[1].FullHit);
+  EXPECT_TRUE(most[2].FullHit);
+  EXPECT_EQ(most[3].Label, &labels[2]) << "the last third of Am reaches into beat 3";
+  EXPECT_EQ(CountVerdicts(most).FullHits, 4);
+  EXPECT_EQ(CountVerdicts(atStart).FullHits, 1);
+}
+
+TEST(AccuracyScore, ReportSeparatesSongsWhoseChordsChangeInsideTheBeats) {
+  std::vector<TSongAccuracy> songs = {Measured("straight", {10, 9, 10, 9, 8, 0}),
+                                      Measured("shifted", {10, 5, 10, 5, 4, 0})};
+  const std::string together = FormatAccuracyReport(songs, {"", 0});
+  EXPECT_EQ(together.find("inside the program's beats"), std::string::npos)
+      << "no split while every song changes its chords on the beats";
+  songs[1].OnBeatGrid = false;
+  const std::string split = FormatAccuracyReport(songs, {"", 0});
+  EXPECT_NE(split.find("root  70.00 %"), std::string::npos) << split;
+  const size_t on = split.find("on the program's beats (1):\n  root  90.00 %");
+  const size_t inside = split.find("inside the program's beats (1):\n  root  50.00 %");
+  EXPECT_NE(on, std::string::npos) << split;
+  EXPECT_NE(inside, std::string::npos) << split;
+  const std::string listed = FormatAccuracyReport(songs, {"", 2});
+  const size_t shifted = listed.find("  shifted ");
+  ASSERT_NE(shifted, std::string::npos) << listed;
+  EXPECT_NE(listed.find("chords change inside the beats", shifted), std::string::npos)
+      << "the worst list marks the shifted song";
+}
+
 TEST(AccuracyScore, ReportListsTheWorstSongsFirstAndTheFailures) {
-  std::vector<TSongAccuracy> songs(4);
-  songs[0].Name = "good";
-  songs[0].Counts = {10, 9, 10, 9, 8, 0};
-  songs[1].Name = "bad";
-  songs[1].Counts = {10, 3, 10, 3, 1, 2};
-  songs[2].Name = "middle";
-  songs[2].Counts = {10, 6, 10, 6, 5, 0};
-  songs[3].Name = "broken";
+  std::vector<TSongAccuracy> songs = {Measured("good", {10, 9, 10, 9, 8, 0}), Measured("bad", {10, 3, 10, 3, 1, 2}),
+                                      Measured("middle", {10, 6, 10, 6, 5, 0}), Measured("broken", {})};
   songs[3].Error = "no chord labels";
   const std::string report = FormatAccuracyReport(songs, {"pop", 2});
   EXPECT_EQ(report.rfind("pop\n", 0), 0u);

@@ -106,6 +106,43 @@ TEST(ChordTruth, NoteBlocksBecomeLabelsThatNeverOverlap) {
   EXPECT_EQ(LabelAt({}, 0), nullptr);
 }
 
+TEST(ChordTruth, TheLabelCoveringMostOfASpan) {
+  // C 0..480, G 480..800, Am 800..1200, a gap, Dm 1440..1920.
+  const TTruthLabels labels = LabelsFromNoteBlocks({
+      {0, 480, 60}, {0, 480, 64}, {0, 480, 67},
+      {480, 800, 55}, {480, 800, 59}, {480, 800, 62},
+      {800, 1200, 57}, {800, 1200, 60}, {800, 1200, 64},
+      {1440, 1920, 62}, {1440, 1920, 65}, {1440, 1920, 69},
+  });
+  ASSERT_EQ(labels.size(), 4u);
+  struct {
+    int32_t start, end;
+    const TTruthLabel* expected;
+    const char* what;
+  } const cases[] = {
+      {0, 480, &labels[0], "one label fills the span"},
+      {320, 800, &labels[1], "G sounds 320 ticks, C 160"},
+      {640, 960, &labels[1], "G and Am 160 ticks each: the earlier"},
+      {700, 1100, &labels[2], "Am sounds 300 of 400 ticks"},
+      {1100, 1500, &labels[2], "Am 100 ticks, the gap 240, Dm 60: the gap does not count"},
+      {1200, 1440, nullptr, "only the gap"},
+      {1900, 2400, &labels[3], "the end of the last label"},
+      {-480, 0, nullptr, "before the first label"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(LabelCovering(labels, c.start, c.end), c.expected) << c.what;
+  EXPECT_EQ(LabelCovering({}, 0, 480), nullptr);
+}
+
+TEST(ChordTruth, ShareOfLabelsOnTheBeatGrid) {
+  const TTruthLabels onBeats = LabelsFromNoteBlocks({{0, 960, 60}, {960, 1440, 62}, {1440, 1600, 64}});
+  EXPECT_DOUBLE_EQ(ShareOnBeatGrid(onBeats, 480), 1.0);
+  EXPECT_DOUBLE_EQ(ShareOnBeatGrid(onBeats, 960), 2.0 / 3.0);
+  // A song played a third of a beat late against tick 0.
+  const TTruthLabels late = LabelsFromNoteBlocks({{160, 1120, 60}, {1120, 1600, 62}, {1600, 2080, 64}});
+  EXPECT_DOUBLE_EQ(ShareOnBeatGrid(late, 480), 0.0);
+  EXPECT_DOUBLE_EQ(ShareOnBeatGrid({}, 480), 1.0);
+}
+
 TEST(ChordTruth, ZeroLengthBlocksAreDropped) {
   const TTruthLabels labels = LabelsFromNoteBlocks({{100, 100, 60}, {100, 100, 64}, {200, 300, 62}});
   ASSERT_EQ(labels.size(), 1u);

@@ -123,6 +123,14 @@ TEST_F(MidiPianoTest, ReleasingOtherButtonsKeepsTheHeldNote) {
   EXPECT_EQ(events, (std::vector<std::string>{"play 67 127", "play 67 0"}));
 }
 
+TEST_F(MidiPianoTest, AHeldNoteEndsWhenTheKeyboardIsHidden) {
+  piano->show();
+  Mouse(piano.get(), QEvent::MouseButtonPress, Centre(65, false), Qt::LeftButton, Qt::LeftButton);
+  piano->hide();
+  EXPECT_EQ(piano->HeldNote(), -1);
+  EXPECT_EQ(events, (std::vector<std::string>{"play 65 127", "play 65 0"}));
+}
+
 TEST_F(MidiPianoTest, OnlyTheChangedKeyIsRepainted) {
   piano->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(piano.get()));

@@ -104,6 +104,18 @@ TEST(OptionsDialog, ControlsShowAndReturnTheValues) {
   EXPECT_EQ(dlg.ControlValues(), initial);
 }
 
+TEST(OptionsDialog, ANumberStillBeingTypedCounts) {
+  TfrmOptions dlg(Devices);
+  dlg.LoadControls(ReadOptions());
+  dlg.udTimerResol->selectAll();
+  QTest::keyClicks(dlg.udTimerResol, "45");
+  dlg.udOctaveCnt->selectAll();
+  QTest::keyClicks(dlg.udOctaveCnt, "9");  // not taken: the box offers 2..6
+  TOptionsValues v = dlg.ControlValues();
+  EXPECT_EQ(v.TimerResol, 45);
+  EXPECT_EQ(v.OctaveCnt, 4);
+}
+
 TEST(OptionsDialog, ADevicePositionBeyondTheListSelectsNothing) {
   TfrmOptions dlg(Devices);
   TOptionsValues v = ReadOptions();

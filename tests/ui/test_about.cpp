@@ -1,0 +1,105 @@
+// The about box: the build's name, version and legal notice, the logo beside the program, and
+// the two links.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <filesystem>
+
+#include "base/untMesConst.h"
+#include "settings/untVars.h"
+#include "ui/untAbout.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class AboutTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string tmpl = (fs::temp_directory_path() / "cantaro-about-XXXXXX").string();
+    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
+    root = tmpl;
+    SetProgramFolder(root.string());
+    saved = OpenUrl;
+    OpenUrl = [this](const std::string& url) { opened.push_back(url); };
+  }
+  void TearDown() override {
+    OpenUrl = saved;
+    fs::remove_all(root);
+  }
+  fs::path root;
+  std::function<void(const std::string&)> saved;
+  std::vector<std::string> opened;
+};
+
+TEST_F(AboutTest, ShowsTheBuildsNameVersionAndNotice) {
+  TVersionInfo v = ProgramVersionInfo();
+  EXPECT_EQ(v.ProductName, "Cantaro");
+  EXPECT_TRUE(QRegularExpression("^\\d+\\.\\d+\\.\\d+$").match(QString::fromStdString(v.FileVersion)).hasMatch());
+  EXPECT_FALSE(v.LegalCopyright.empty());
+
+  TfrmAbout about;
+  EXPECT_EQ(about.windowTitle(), "О программе");
+  EXPECT_EQ(about.ProductName->text().toStdString(), "Cantaro");
+  EXPECT_EQ(about.Version->text().toStdString(), "Версия " + v.FileVersion);
+  EXPECT_EQ(about.Copyright->text().toStdString(), v.LegalCopyright);
+  EXPECT_EQ(about.lblMail->text().toStdString(), "E-mail: " + Mes(MesId::SAboutEmail));
+  EXPECT_EQ(about.lblWWW->text().toStdString(), HomePageUrl());
+  EXPECT_GE(about.width(), 392);
+  EXPECT_GE(about.height(), 288);
+}
+
+TEST_F(AboutTest, TheMailCommandHandsOverOneAddressWithTheSubject) {
+  EXPECT_EQ(EmailUrl(), "mailto:" + Mes(MesId::SAboutEmail) + "?subject=About%20Cantaro%20program");
+  actEmailExecute();
+  actHomePageExecute();
+  EXPECT_EQ(opened, (std::vector<std::string>{EmailUrl(), HomePageUrl()}));
+}
+
+TEST_F(AboutTest, LinksTurnBoldUnderThePointerAndOpenOnClick) {
+  TfrmAbout about;
+  QLabel* mail = about.lblMail;
+  EXPECT_TRUE(mail->font().underline());
+  EXPECT_FALSE(mail->font().bold());
+  QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+  QApplication::sendEvent(mail, &enter);
+  EXPECT_TRUE(mail->font().bold());
+  EXPECT_TRUE(mail->font().underline());
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(mail, &leave);
+  EXPECT_FALSE(mail->font().bold());
+  EXPECT_TRUE(mail->font().underline());
+
+  for (QLabel* link : {about.lblWWW, about.lblMail}) {
+    QMouseEvent up(QEvent::MouseButtonRelease, QPointF(2, 2), link->mapToGlobal(QPointF(2, 2)),
+                   Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(link, &up);
+  }
+  EXPECT_EQ(opened, (std::vector<std::string>{HomePageUrl(), EmailUrl()}));
+}
+
+TEST_F(AboutTest, TheLogoIsShownWithWhiteTransparent) {
+  {
+    TfrmAbout about;
+    EXPECT_TRUE(about.imgLogo->isHidden());  // no logo beside the program
+  }
+  QImage logo(40, 20, QImage::Format_RGB32);
+  logo.fill(Qt::white);
+  for (int x = 10; x < 30; ++x)
+    for (int y = 5; y < 15; ++y) logo.setPixelColor(x, y, QColor(200, 0, 0));
+  ASSERT_TRUE(logo.save(QString::fromStdString(LogoFile), "BMP"));
+  TfrmAbout about;
+  EXPECT_FALSE(about.imgLogo->isHidden());
+  QImage shown = about.imgLogo->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(shown.size(), QSize(40, 20));
+  EXPECT_EQ(qAlpha(shown.pixel(1, 1)), 0);
+  EXPECT_EQ(shown.pixelColor(20, 10), QColor(200, 0, 0));
+}
+
+}  // namespace

@@ -1,0 +1,262 @@
+// The interface language: the stored choice, the order in which translation files are
+// looked for, installing a translation into the message table, the translation sources, and
+// the language menu.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+#include <filesystem>
+#include <fstream>
+
+#include "base/untMesConst.h"
+#include "song/ScriptedPrompter.h"
+#include "ui/untLanguage.h"
+#include "ui/untOptions.h"
+#include "ui/untTsSync.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class LanguageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string tmpl = (fs::temp_directory_path() / "cantaro-lang-XXXXXX").string();
+    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
+    root = tmpl;
+    SetLanguageStoreFolders((root / "user").string(), {(root / "machine").string()});
+  }
+  void TearDown() override {
+    RemoveTranslation();
+    fs::remove_all(root);
+  }
+  static void Write(const fs::path& p, const std::string& text) {
+    fs::create_directories(p.parent_path());
+    std::ofstream(p, std::ios::binary) << text;
+  }
+  static std::string Read(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+  }
+
+  fs::path root;
+  const std::string program = "/opt/cantaro/bin/cantaro";
+};
+
+TEST_F(LanguageTest, TheChoiceIsStoredUnderTheProgramsPath) {
+  EXPECT_EQ(ReadLanguageCode(program), "");
+  ASSERT_TRUE(WriteLanguageCode(program, "ENU"));
+  EXPECT_EQ(ReadLanguageCode(program), "ENU");
+  EXPECT_EQ(ReadLanguageCode("/elsewhere/cantaro"), "");  // a moved program loses the choice
+  std::string text = Read(root / "user" / "locales.ini");
+  EXPECT_NE(text.find("[Software\\Borland\\Locales]"), std::string::npos);
+  EXPECT_NE(text.find("/opt/cantaro/bin/cantaro=ENU"), std::string::npos);
+}
+
+TEST_F(LanguageTest, RussianIsStoredAsAnEmptyValueNotADeletion) {
+  ASSERT_TRUE(WriteLanguageCode(program, "ITA"));
+  ASSERT_TRUE(WriteLanguageCode(program, ""));
+  EXPECT_EQ(ReadLanguageCode(program), "");
+  EXPECT_NE(Read(root / "user" / "locales.ini").find("/opt/cantaro/bin/cantaro=\n"), std::string::npos);
+}
+
+TEST_F(LanguageTest, ReadingFallsBackToTheDefaultValueAndTheMachineStore) {
+  Write(root / "machine" / "locales.ini", "[Software\\Borland\\Locales]\n" + program + "=ITA\n");
+  EXPECT_EQ(ReadLanguageCode(program), "ITA");
+  // A per-user key wins even without a value for this program: then its default value counts.
+  Write(root / "user" / "locales.ini", "[Software\\Borland\\Locales]\n@=BELARUS\n");
+  EXPECT_EQ(ReadLanguageCode(program), "BELA");  // at most four characters
+  Write(root / "user" / "locales.ini", "[Other]\nx=1\n");
+  EXPECT_EQ(ReadLanguageCode(program), "ITA");
+}
+
+TEST_F(LanguageTest, AStoreThatCannotBeWrittenIsNotReportedButTheQuestionIsAsked) {
+  Write(root / "blocked", "a file where the folder should be");
+  SetLanguageStoreFolders((root / "blocked").string(), {});
+  EXPECT_FALSE(WriteLanguageCode(program, "ENU"));
+  ScriptedPrompter prompter{TPromptAnswer::No};
+  EXPECT_FALSE(SwitchLanguage("ENU", prompter, program));
+  ASSERT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_EQ(prompter.Calls()[0].Kind, ScriptedPrompter::TKind::Question);
+}
+
+TEST_F(LanguageTest, SwitchingStoresTheCodeAndAsksToQuit) {
+  ScriptedPrompter prompter{TPromptAnswer::Yes, TPromptAnswer::No};
+  EXPECT_TRUE(SwitchLanguage("ENU", prompter, program));
+  EXPECT_EQ(ReadLanguageCode(program), "ENU");
+  const auto& q = prompter.Calls()[0];
+  EXPECT_EQ(q.Caption, "Подтверждение");
+  EXPECT_EQ(q.Text, "Чтобы изменения вступили в силу, \rВы должны перезапустить программу.\rВыйти из программы сейчас?");
+  EXPECT_EQ(q.Buttons, TPromptButtons::YesNo);
+  EXPECT_EQ(q.Icon, TPromptIcon::Warning);
+  // No: the choice is kept for the next start all the same.
+  EXPECT_FALSE(SwitchLanguage("ITA", prompter, program));
+  EXPECT_EQ(ReadLanguageCode(program), "ITA");
+}
+
+TEST_F(LanguageTest, TheMenuChecksTheStoredLanguage) {
+  auto menu = LanguageMenu(program);
+  ASSERT_EQ(menu.size(), 4u);
+  EXPECT_EQ(menu[0].Name, "actLangBel");
+  EXPECT_EQ(menu[0].Caption, "Беларуская мова");
+  EXPECT_EQ(menu[1].Caption, "English language");
+  EXPECT_EQ(menu[1].Hint, "Switch to English language");
+  EXPECT_EQ(menu[2].Code, "ITA");
+  EXPECT_EQ(menu[3].Code, "");
+  EXPECT_TRUE(menu[3].Checked);
+  WriteLanguageCode(program, "ENU");
+  menu = LanguageMenu(program);
+  EXPECT_TRUE(menu[1].Checked);
+  EXPECT_FALSE(menu[3].Checked);
+}
+
+TEST(LanguageCodes, SystemLocalesGiveTheirThreeLetterCodes) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"en_US", "ENU"}, {"en_GB", "ENG"}, {"en", "ENU"},   {"ru_RU", "RUS"},  {"be_BY", "BEL"},
+      {"it_IT", "ITA"}, {"it_CH", "ITS"}, {"de_DE.UTF-8", "DEU"}, {"pt_BR", "PTB"},
+      {"uk_UA@euro", "UKR"}, {"C", ""},   {"", ""},        {"xx_YY", ""}};
+  for (const auto& [locale, code] : cases) EXPECT_EQ(LocaleLanguageCode(locale), code) << locale;
+}
+
+TEST(LanguageCodes, CandidatesComeInTheStartUpOrder) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(LanguageCandidates("ITA", "en_GB"), (V{"ITA", "ENG", "EN"}));
+  EXPECT_EQ(LanguageCandidates("", "ru_RU"), (V{"RUS", "RU"}));
+  EXPECT_EQ(LanguageCandidates("enu", "en_US"), (V{"ENU", "EN"}));
+  EXPECT_EQ(LanguageCandidates("ENUS", "C"), (V{"ENUS"}));
+  // A stored code never names a file outside the program's folder.
+  EXPECT_EQ(LanguageCandidates("../x", "C"), V{});
+}
+
+TEST_F(LanguageTest, TheFirstExistingFileIsChosen) {
+  std::string folder = (root / "bin").string();
+  Write(root / "bin" / "cantaro.ENU", "x");
+  Write(root / "bin" / "cantaro.BEL", "x");
+  auto chosen = [&](const std::string& code, const std::string& locale) {
+    std::string f = ChooseTranslationFile(folder, code, locale);
+    return f.empty() ? f : fs::path(f).filename().string();
+  };
+  EXPECT_EQ(chosen("BEL", "en_US"), "cantaro.BEL");
+  EXPECT_EQ(chosen("ITA", "be_BY"), "cantaro.BEL");  // no ITA file: the system's language
+  EXPECT_EQ(chosen("ITA", "ru_RU"), "");             // no file at all: built-in Russian
+  EXPECT_EQ(chosen("", "en_US"), "cantaro.ENU");
+  EXPECT_EQ(chosen("", "en_GB"), "cantaro.ENU");     // English of another country
+  EXPECT_EQ(chosen("", "de_DE"), "");
+}
+
+std::string BuiltTranslation(const char* code) {
+  return std::string(CANTARO_BINARY_DIR) + "/bin/cantaro." + code;
+}
+
+TEST_F(LanguageTest, AnInstalledTranslationReplacesTheMessageTexts) {
+  ASSERT_TRUE(InstallTranslation(BuiltTranslation("ENU")));
+  EXPECT_EQ(Mes(MesId::SCaptionError), "Error");
+  EXPECT_EQ(Mes(MesId::SOptCaption), "Program settings");
+  // Line breaks and placeholders survive the translation.
+  EXPECT_EQ(Mes(MesId::SSettingsSaveError), "Could not save the settings to the file\r%s:\r%s");
+  // Texts without a translation keep the built-in text.
+  EXPECT_EQ(Mes(MesId::SLangBel), "Беларуская мова");
+  // Widgets built afterwards show the translation.
+  TfrmOptions dlg({});
+  EXPECT_EQ(dlg.windowTitle(), "Program settings");
+
+  // Another language replaces the first one entirely; its missing texts are Russian again.
+  ASSERT_TRUE(InstallTranslation(BuiltTranslation("ITA")));
+  EXPECT_EQ(Mes(MesId::SCaptionError), "Errore");
+  EXPECT_EQ(Mes(MesId::SSettingsSaveError), MesBuiltin(MesId::SSettingsSaveError));
+  RemoveTranslation();
+  EXPECT_EQ(Mes(MesId::SCaptionError), "Ошибка");
+}
+
+TEST_F(LanguageTest, AtStartTheStoredLanguageBesideTheProgramIsInstalled) {
+  // The test program lies in the build's bin folder, beside the compiled translations.
+  ASSERT_TRUE(WriteLanguageCode(ProgramFilePath(), "BEL"));
+  EXPECT_EQ(fs::path(InstallStartupLanguage()).filename(), "cantaro.BEL");
+  EXPECT_EQ(Mes(MesId::SCaptionError), "Памылка");
+  // A code without a file falls back to the system's language, or the built-in texts.
+  ASSERT_TRUE(WriteLanguageCode(ProgramFilePath(), "XYZ"));
+  std::string file = InstallStartupLanguage();
+  if (file.empty()) {
+    RemoveTranslation();
+    EXPECT_EQ(Mes(MesId::SCaptionError), "Ошибка");
+  } else {
+    EXPECT_NE(fs::path(file).filename(), "cantaro.BEL");
+  }
+}
+
+TEST_F(LanguageTest, AFileThatIsNoTranslationChangesNothing) {
+  Write(root / "cantaro.XYZ", "not a translation file");
+  EXPECT_FALSE(InstallTranslation((root / "cantaro.XYZ").string()));
+  EXPECT_FALSE(InstallTranslation((root / "missing").string()));
+  EXPECT_EQ(Mes(MesId::SCaptionError), "Ошибка");
+}
+
+QString ReadTs(const char* code) {
+  QFile f(QString(CANTARO_SOURCE_DIR) + "/translations/cantaro." + code + ".ts");
+  EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << code;
+  return QString::fromUtf8(f.readAll());
+}
+
+TEST(TranslationSources, AreInStepWithTheMessageTable) {
+  for (const char* code : {"ENU", "BEL", "ITA"}) {
+    QString ts = ReadTs(code);
+    EXPECT_TRUE(SyncedTs(ts, "en_US") == ts)
+        << "translations/cantaro." << code
+        << ".ts is out of step with base/untMesConst.h: run cmake --build <build folder> "
+           "--target update_translations";
+  }
+}
+
+TEST(TranslationSources, TranslationsKeepThePlaceholdersOfTheirSource) {
+  static const QRegularExpression placeholder("%[sdux]");
+  auto placeholders = [](const QString& text) {
+    QStringList list;
+    for (auto it = placeholder.globalMatch(text); it.hasNext();) list << it.next().captured();
+    return list;
+  };
+  for (const char* code : {"ENU", "BEL", "ITA"}) {
+    auto entries = ReadTsEntries(ReadTs(code));
+    for (int i = 0; i < static_cast<int>(MesId::Count); ++i) {
+      auto id = static_cast<MesId>(i);
+      auto it = entries.find(QString::fromUtf8(MesName(id).data(), MesName(id).size()));
+      if (it == entries.end() || it->second.Translation.isEmpty()) continue;
+      QString source = QString::fromUtf8(MesBuiltin(id).data(), MesBuiltin(id).size());
+      EXPECT_EQ(placeholders(it->second.Translation), placeholders(source)) << code << " " << MesName(id);
+    }
+  }
+}
+
+TEST(TranslationSources, EnglishCoversTheDialogs) {
+  auto entries = ReadTsEntries(ReadTs("ENU"));
+  for (int i = 0; i < static_cast<int>(MesId::Count); ++i) {
+    std::string name(MesName(static_cast<MesId>(i)));
+    if (name.rfind("SOpt", 0) != 0 && name.rfind("SColor", 0) != 0) continue;
+    if (name == "SOptTabulistFile" || name == "SOptTabulistFilter") continue;  // file names
+    auto it = entries.find(QString::fromStdString(name));
+    EXPECT_TRUE(it != entries.end() && it->second.Finished) << name;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TranslationSources, ATranslationOfAChangedTextIsKeptButNoLongerUsed) {
+  QString ts = BuildTs("en_US", {{"SCaptionError", {"Ошибка", "Error", true}},
+                                 {"SCaptionWarning", {"Старый текст", "Old text", true}},
+                                 {"SGone", {"Нет такого", "No such", true}}});
+  auto entries = ReadTsEntries(ts);
+  EXPECT_TRUE(entries["SCaptionError"].Finished);
+  EXPECT_EQ(entries["SCaptionWarning"].Source, "Внимание");
+  EXPECT_EQ(entries["SCaptionWarning"].Translation, "Old text");
+  EXPECT_FALSE(entries["SCaptionWarning"].Finished);
+  EXPECT_FALSE(entries["SCaptionInfo"].Finished);
+  EXPECT_EQ(entries.count("SGone"), 0u);
+  EXPECT_EQ(entries.size(), static_cast<std::size_t>(MesId::Count));
+  // Line breaks reach the file as character references and come back as they were.
+  EXPECT_TRUE(ts.contains("&#13;"));
+  EXPECT_EQ(entries["SSettingsSaveError"].Source.toStdString(), MesBuiltin(MesId::SSettingsSaveError));
+}
+
+}  // namespace
