@@ -324,17 +324,18 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
       // parents must not play the note again.
       QObject* first = focus ? static_cast<QObject*>(focus) : static_cast<QObject*>(this);
       auto* widget = qobject_cast<QWidget*>(watched);
-      if (watched != first || !widget || widget->window() != this) break;
-      if (event->type() == QEvent::KeyPress) {
-        FormKeyDown(key);
-        if (watched == grdSong && grdSongKeyDown(key->key())) return true;
-        if (watched == mmMarked && key->key() == Qt::Key_Delete) {
-          session_->RemoveSelectedMarked();
-          RefreshFromSession();
-          return true;
-        }
-      } else {
-        FormKeyUp(key);
+      if (watched == first && widget && widget->window() == this) {
+        if (event->type() == QEvent::KeyPress)
+          FormKeyDown(key);
+        else
+          FormKeyUp(key);
+      }
+      if (event->type() != QEvent::KeyPress) break;
+      if (watched == grdSong && grdSongKeyDown(key->key())) return true;
+      if (watched == mmMarked && key->key() == Qt::Key_Delete) {
+        session_->RemoveSelectedMarked();
+        RefreshFromSession();
+        return true;
       }
       break;
     }

@@ -7,6 +7,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QTableView>
+#include <QTest>
 
 #include <filesystem>
 #include <memory>
@@ -80,6 +81,14 @@ class MainWindowTest : public ::testing::Test {
   // The text of a beat's cell as the beat grid shows it.
   static QString BeatCell(QTableView* grid, int beat) {
     return grid->model()->index(beat / 4, beat % 4 + 1).data().toString();
+  }
+
+  // A double click as the platform delivers it: press, release, press with double click.
+  static void DoubleClick(QAbstractItemView* view, const QModelIndex& index) {
+    const QPoint at = view->visualRect(index).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
   }
 
   int CountWord(uint32_t word) const {

@@ -22,6 +22,7 @@
 #include "midi/MidiOut.h"
 #include "song/LyricsView.h"
 #include "ui/Controls.h"
+#include "ui/MidiPiano.h"
 #include "tests/ui/MainWindowFixture.h"
 
 using uitest::Example;
@@ -84,10 +85,7 @@ TEST_F(MainWindowTest, ChordSearchFillsTheBeatGridAndADoubleClickShowsTheBeatsVa
   // A double click plays the beat, marks its notes and lists its variants.
   const int b = 4;
   QModelIndex cell = w().grdSong->model()->index(b / 4, b % 4 + 1);
-  const QPoint at = w().grdSong->visualRect(cell).center();
-  QTest::mouseClick(w().grdSong->viewport(), Qt::LeftButton, {}, at);
-  QTest::mousePress(w().grdSong->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseDClick(w().grdSong->viewport(), Qt::LeftButton, {}, at);
+  DoubleClick(w().grdSong, cell);
   EXPECT_EQ(w().Session().fragmentStart(), b * w().Session().beatLength());
   const TVariants& beat = w().Session().beats()[static_cast<size_t>(b)];
   ASSERT_FALSE(beat.chords.empty());
@@ -528,4 +526,63 @@ TEST_F(MainWindowTest, NotesHeldFromTheKeyboardEndWhenTheWindowLosesTheFocus) {
   EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 0)), 1);
   EXPECT_FALSE(w().MidiPiano().IsSounding(60));
   EXPECT_TRUE(w().KeyboardPlayer().HeldKeyNotes().empty());
+}
+
+TEST_F(MainWindowTest, MarkedKeysAreListedAndTheirChordsFoundWhileAutoSearchIsDown) {
+  Open();
+  ASSERT_TRUE(w().btnAutoSearchMarked->isChecked());
+  for (int note : {60, 64, 67}) w().MidiPiano().SetMarked(note, true);
+  QCoreApplication::processEvents();
+  QAbstractItemModel* marked = w().mmMarked->model();
+  ASSERT_EQ(marked->rowCount(), 3);
+  EXPECT_EQ(marked->index(0, 0).data().toString(), "60 - C4");
+  EXPECT_EQ(w().grdVariants->model()->rowCount(), 5);
+  EXPECT_EQ(w().grdVariants->model()->index(0, 1).data().toString(), "C");
+  EXPECT_EQ(w().grdVariants->model()->index(0, 2).data().toString(), "C4 E4 G4 ");
+  EXPECT_EQ(w().stVariants->text(), QString::fromUtf8("Всего найдено 5 вариантов аккорда:"));
+
+  // Delete removes the selected note; the variants follow.
+  w().mmMarked->setCurrentIndex(marked->index(1, 0));  // 64 - E4
+  QTest::keyClick(w().mmMarked, Qt::Key_Delete);
+  EXPECT_FALSE(w().MidiPiano().IsMarked(64));
+  ASSERT_EQ(marked->rowCount(), 2);
+  EXPECT_EQ(w().grdVariants->model()->index(0, 1).data().toString(), "C5");
+  // A double click on the last line removes it and selects the new last line.
+  DoubleClick(w().mmMarked, marked->index(1, 0));
+  EXPECT_EQ(marked->rowCount(), 1);
+  EXPECT_EQ(w().mmMarked->currentIndex().row(), 0);
+}
+
+TEST_F(MainWindowTest, ThePianoPlaysUnderTheLeftButtonAndMarksWithTheRightOne) {
+  Open();
+  TMidiPiano* piano = w().MidiPianoView;
+  w().btnAutoSearchMarked->click();  // up
+  ASSERT_FALSE(w().btnAutoSearchMarked->isChecked());
+  const QPoint c4 = piano->KeyRect(60).center() + QPoint(0, piano->height() / 3);
+  QTest::mousePress(piano, Qt::LeftButton, {}, c4);
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 127)), 1);
+  EXPECT_TRUE(w().MidiPiano().IsSounding(60));
+  QTest::mouseRelease(piano, Qt::LeftButton, {}, c4);
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 0)), 1);
+
+  QTest::mouseClick(piano, Qt::RightButton, {}, c4);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(w().MidiPiano().IsMarked(60));
+  EXPECT_TRUE(w().btnAutoSearchMarked->isChecked());  // marking by mouse puts it down
+  EXPECT_EQ(w().mmMarked->model()->rowCount(), 1);
+
+  // "Прослушать" sounds the marked keys while held.
+  recorder->ClearMessages();
+  QTest::mousePress(w().btnMarkedPlay, Qt::LeftButton);
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 127)), 1);
+  QTest::mouseRelease(w().btnMarkedPlay, Qt::LeftButton);
+  EXPECT_EQ(CountWord(uitest::Word(0xB0, 120, 0)), 1);
+  EXPECT_FALSE(w().MidiPiano().IsSounding(60));
+
+  // The scroll buttons move the keyboard by an octave.
+  w().btnScrollPianoRight->click();
+  EXPECT_EQ(w().MidiPiano().StartOctave(), 5);
+  w().btnScrollPianoLeft->click();
+  w().btnScrollPianoLeft->click();
+  EXPECT_EQ(w().MidiPiano().StartOctave(), 3);
 }
