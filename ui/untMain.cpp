@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMimeData>
 #include <QUrl>
 #include <QDragEnterEvent>
@@ -117,9 +118,14 @@ TfrmMain::~TfrmMain() {
   } catch (const std::exception&) {
     // The device is going away with the window; nothing to tell anyone.
   }
-  // The views and their models read the session: they go before it does.
+  // The widgets and models read the session: they go before it does, and nothing they say
+  // while they go reaches the window's handlers.
+  cbTranspos->OnDropDown = nullptr;
+  cbTranspos->OnCloseUp = nullptr;
+  for (QObject* child : findChildren<QObject*>()) child->blockSignals(true);
   const QObjectList children = this->children();
-  for (QObject* child : children) delete child;
+  for (QObject* child : children)
+    if (child != static_cast<QObject*>(layout())) delete child;
 }
 
 void TfrmMain::FormCreate() {
