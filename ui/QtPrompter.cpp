@@ -35,7 +35,10 @@ QMessageBox::StandardButton Show(QWidget* parent, const std::string& caption, co
     if (QAbstractButton* b = box.button(button)) b->setText(QString::fromStdString(Mes(id)));
   // The first button is the default one, as in the program's other boxes: Enter confirms.
   if (buttons & QMessageBox::Yes) box.setDefaultButton(QMessageBox::Yes);
-  return static_cast<QMessageBox::StandardButton>(box.exec());
+  const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+  // The keys go back to the window the box stood over.
+  if (parent) parent->activateWindow();
+  return answer;
 }
 
 }  // namespace
