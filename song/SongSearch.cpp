@@ -31,7 +31,9 @@ void TSongSession::actSearchSongChordsExecute() {
     int32_t length = std::max(0, MidiFile.SongLength());
     beats_.assign(static_cast<size_t>(length / beatLength_) + 1, TVariants{});
   } else {
+    // No beats to search: the grid must not go on showing the chords of the old ones.
     beats_.clear();
+    FillSongGrid(std::string());
   }
   SearchSongChords();
 }

@@ -56,8 +56,11 @@ void TSongSession::cbTransposSelect(int entry) {
   cbTransposIndex_ = entry;
   StopPlaying();
   int t = 11 - entry;
-  TransposeSong(t - transposition_);
+  int delta = t - transposition_;
+  // Stored before the search runs: a key detection it may start counts the shifted notes
+  // back by this amount.
   transposition_ = t;
+  TransposeSong(delta);
   ShowCurrentKey();
 }
 

@@ -194,3 +194,19 @@ TEST_F(SessionTest, BeatLengthCommandsDeriveFromTheDefaultAndAskOnlyWhenTheyChan
   EXPECT_EQ(prompter.Last().Text, "Вы действительно хотите вернуть исходную длительность бита?");
   EXPECT_EQ(prompter.Unexpected(), 0u);
 }
+
+TEST_F(SessionTest, HalvingABeatOfTwoTicksLeavesNoChordsInTheGrid) {
+  TTrackBuilder t;
+  t.Note(0, 60, 0, 2).Note(0, 64, 0, 2).Note(0, 67, 0, 2);
+  Load("two.mid", {t}, 2);  // 4/4 at two ticks a quarter
+  ASSERT_EQ(session.beatLength(), 2);
+  session.actSearchSongChordsExecute();
+  ASSERT_EQ(Cells()[0], "C");
+  prompter.Answer(TPromptAnswer::Yes);
+  session.actDecBeatExecute();
+  EXPECT_EQ(session.beatLength(), 1);
+  EXPECT_TRUE(session.beats().empty());
+  EXPECT_EQ(session.grdSong().RowCount(), 2);
+  EXPECT_EQ(session.grdSong().Cell(1, 1), "");
+  EXPECT_EQ(session.grdSong().Cell(0, 1), "");
+}

@@ -200,3 +200,22 @@ TEST_F(SessionTest, KeysenseUsesTheCurrentKeyAfterATransposition) {
   EXPECT_EQ(Cells()[0], "A");
   EXPECT_TRUE(prompter.Calls().empty());
 }
+
+TEST_F(SessionTest, AKeyDetectedDuringATranspositionsSearchIsTheSongsOwnKey) {
+  TTrackBuilder t;
+  for (int b = 0; b < 4; ++b) Triad(t, b, 60, 64, 67);
+  LoadAndSearch("ks3.mid", {t});
+  Keysense = true;
+  int tonic = -1;
+  session.KeysenseChooser = [&](const TKeysenseWeights&, int k) -> std::optional<TChord> {
+    tonic = k;
+    return std::nullopt;
+  };
+  prompter.Answer(TPromptAnswer::Yes);  // determine the key now
+  session.SetTransposition(2);
+  ASSERT_EQ(prompter.Calls().size(), 2u);
+  EXPECT_EQ(prompter.Calls()[1].Caption, "Тональность определена");
+  EXPECT_EQ(session.cbRootOrigIndex(), 0);  // C, not the D the shifted notes sound in
+  EXPECT_EQ(session.stRootNew(), "D или Bm");
+  EXPECT_EQ(tonic, 2);
+}
