@@ -586,3 +586,65 @@ TEST_F(MainWindowTest, ThePianoPlaysUnderTheLeftButtonAndMarksWithTheRightOne) {
   w().btnScrollPianoLeft->click();
   EXPECT_EQ(w().MidiPiano().StartOctave(), 3);
 }
+
+TEST_F(MainWindowTest, TheBeatLengthCommandsAskAndOnlyYesChangesTheCheckedOne) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actSearchSongChords->trigger();
+  const int32_t standard = w().MidiFile().BeatTicks();
+  const int beats = static_cast<int>(w().Session().beats().size());
+
+  prompter.Answer(TPromptAnswer::No);
+  w().actIncBeat->trigger();
+  EXPECT_TRUE(w().actDefBeat->isChecked());
+  EXPECT_FALSE(w().actIncBeat->isChecked());
+  EXPECT_EQ(w().Session().beatLength(), standard);
+
+  prompter.Answer(TPromptAnswer::Yes);
+  w().actIncBeat->trigger();
+  EXPECT_TRUE(w().actIncBeat->isChecked());
+  EXPECT_EQ(w().Session().beatLength(), 2 * standard);
+  EXPECT_LT(static_cast<int>(w().Session().beats().size()), beats);
+  EXPECT_EQ(BeatCell(w().grdSong, 0), "C");
+  EXPECT_EQ(prompter.Unexpected(), 0u);
+}
+
+TEST_F(MainWindowTest, WithKeysenseTheSearchOffersToFindTheKeyFirst) {
+  Open({Example("mary-had-a-little-lamb.mid")}, /*keysense=*/true);
+  prompter.Answer(TPromptAnswer::Yes);
+  w().actSearchSongChords->trigger();
+  ASSERT_GE(prompter.Calls().size(), 2u);
+  EXPECT_EQ(prompter.Calls()[0].Kind, ScriptedPrompter::TKind::Question);
+  EXPECT_EQ(prompter.Calls()[1].Kind, ScriptedPrompter::TKind::Information);
+  EXPECT_EQ(w().cbRootOrig->currentIndex(), 0);  // C major
+  EXPECT_EQ(w().stRootNew->text(), QString::fromUtf8("C или Am"));
+  EXPECT_EQ(BeatCell(w().grdSong, 0), "C");
+}
+
+TEST_F(MainWindowTest, ARecentFileOpensFromItsMenuEntryAndMovesToTheTop) {
+  const std::string first = Example("mary-had-a-little-lamb.mid");
+  const std::string second = Example("minuet-in-g.mid");
+  Open({first});
+  w().LoadSong(second);
+  ASSERT_EQ(w().MRUMenu->actions().size(), 2);
+  QAction* older = w().MRUMenu->actions()[1];
+  EXPECT_EQ(older->text(), QString::fromStdString(first));
+  EXPECT_EQ(older->data().toInt(), 101);
+  older->trigger();
+  EXPECT_EQ(w().MidiFile().Filename(), first);
+  QCoreApplication::processEvents();  // the old entries go when the loop gets to them
+  ASSERT_EQ(w().MRUMenu->actions().size(), 2);
+  EXPECT_EQ(w().MRUMenu->actions()[0]->text(), QString::fromStdString(first));
+  EXPECT_EQ(w().MRUMenu->actions()[0]->data().toInt(), 100);
+}
+
+TEST_F(MainWindowTest, ASpeedFromTheTempoListScalesPlayback) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  emit w().cbBpm->activated(1);  // "* 2"
+  EXPECT_EQ(w().MidiFile().SpeedNumerator(), 2);
+  EXPECT_EQ(w().MidiFile().SpeedDenominator(), 1);
+  EXPECT_EQ(w().cbBpm->currentText(), "* 2");
+  w().actPlay->trigger();
+  clock.Advance(1000);
+  EXPECT_EQ(w().cbBpm->currentText(), QString::number(w().MidiFile().CurrentBpm()));
+  EXPECT_EQ(w().MidiFile().CurrentBpm(), 224);
+}
