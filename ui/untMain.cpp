@@ -354,7 +354,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
       if (watched == grdSong->viewport()) {
         QModelIndex at = grdSong->indexAt(p);
         grdSongMouseDown(Qt::RightButton, grdSong->columnAt(p.x()), at.isValid() ? at.row() + 1 : -1);
-      } else if (watched == grdSong->horizontalHeader()) {
+      } else if (watched == grdSong->horizontalHeader()->viewport()) {
         grdSongMouseDown(Qt::RightButton, grdSong->horizontalHeader()->logicalIndexAt(p), 0);
       }
       break;

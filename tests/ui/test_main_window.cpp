@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QMimeData>
 #include <QUrl>
 #include <QComboBox>
@@ -647,4 +648,19 @@ TEST_F(MainWindowTest, ASpeedFromTheTempoListScalesPlayback) {
   clock.Advance(1000);
   EXPECT_EQ(w().cbBpm->currentText(), QString::number(w().MidiFile().CurrentBpm()));
   EXPECT_EQ(w().MidiFile().CurrentBpm(), 224);
+}
+
+TEST_F(MainWindowTest, ARightClickOnABeatColumnsHeaderMovesOnlyTheColumn) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actSearchSongChords->trigger();
+  QAbstractItemModel* m = w().grdSong->model();
+  w().grdSong->setCurrentIndex(m->index(2, 1));
+  QHeaderView* header = w().grdSong->horizontalHeader();
+  const QPoint at(header->sectionViewportPosition(3) + header->sectionSize(3) / 2, header->height() / 2);
+  QTest::mouseClick(header->viewport(), Qt::RightButton, {}, at);
+  EXPECT_EQ(w().grdSong->currentIndex(), m->index(2, 3));
+  // The row labels stand in the fixed column: a right click there moves only the row.
+  const QRect label = w().grdSong->visualRect(m->index(4, 0));
+  QTest::mouseClick(w().grdSong->viewport(), Qt::RightButton, {}, label.center());
+  EXPECT_EQ(w().grdSong->currentIndex(), m->index(4, 3));
 }
