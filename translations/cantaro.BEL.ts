@@ -31,227 +31,231 @@
     <message>
       <source>File not found</source>
       <comment>SFileNotFound</comment>
-      <translation type="unfinished"/>
+      <translation>File not found</translation>
     </message>
     <message>
       <source>Invalid filename</source>
       <comment>SInvalidFilename</comment>
-      <translation type="unfinished"/>
+      <translation>Invalid filename</translation>
     </message>
     <message>
       <source>Too many open files</source>
       <comment>STooManyOpenFiles</comment>
-      <translation type="unfinished"/>
+      <translation>Too many open files</translation>
     </message>
     <message>
       <source>File access denied</source>
       <comment>SFileAccessDenied</comment>
-      <translation type="unfinished"/>
+      <translation>File access denied</translation>
     </message>
     <message>
       <source>Read beyond end of file</source>
       <comment>SReadBeyondEnd</comment>
-      <translation type="unfinished"/>
+      <translation>Read beyond end of file</translation>
     </message>
     <message>
       <source>I/O error %d</source>
       <comment>SInOutError</comment>
-      <translation type="unfinished"/>
+      <translation>I/O error %d</translation>
     </message>
     <message>
       <source>List index out of bounds (%d)</source>
       <comment>SListIndexError</comment>
-      <translation type="unfinished"/>
+      <translation>List index out of bounds (%d)</translation>
     </message>
     <message>
       <source>Внешнее исключение</source>
       <comment>SExternalException</comment>
-      <translation type="unfinished"/>
+      <translation>Знешняе выключэнне</translation>
     </message>
     <message>
       <source>Change to DeviceID while device was open</source>
       <comment>SMidiOutChangeDeviceID</comment>
-      <translation type="unfinished"/>
+      <translation>Change to DeviceID while device was open</translation>
     </message>
     <message>
       <source>Invalid device ID</source>
       <comment>SMidiOutInvalidDeviceID</comment>
-      <translation type="unfinished"/>
+      <translation>Invalid device ID</translation>
     </message>
     <message>
       <source>Change to ProductName while device was open</source>
       <comment>SMidiOutChangeProductName</comment>
-      <translation type="unfinished"/>
+      <translation>Change to ProductName while device was open</translation>
     </message>
     <message>
       <source>MIDI output Device %s not installed</source>
       <comment>SMidiOutNotInstalled</comment>
-      <translation type="unfinished"/>
+      <translation>MIDI output Device %s not installed</translation>
     </message>
     <message>
       <source>MIDI Output device not open</source>
       <comment>SMidiOutNotOpen</comment>
-      <translation type="unfinished"/>
+      <translation>MIDI Output device not open</translation>
     </message>
     <message>
       <source>Specified error number is out of range</source>
       <comment>SMidiOutErrorOutOfRange</comment>
-      <translation type="unfinished"/>
+      <translation>Specified error number is out of range</translation>
     </message>
     <message>
       <source>Unspecified error in the MIDI output</source>
       <comment>SMidiOutErrUnspecified</comment>
-      <translation type="unfinished"/>
+      <translation>Unspecified error in the MIDI output</translation>
     </message>
     <message>
       <source>There is no MIDI output device with this number</source>
       <comment>SMidiOutErrBadDeviceId</comment>
-      <translation type="unfinished"/>
+      <translation>There is no MIDI output device with this number</translation>
     </message>
     <message>
       <source>The MIDI output device is already in use</source>
       <comment>SMidiOutErrAllocated</comment>
-      <translation type="unfinished"/>
+      <translation>The MIDI output device is already in use</translation>
     </message>
     <message>
       <source>The MIDI output device handle is not valid</source>
       <comment>SMidiOutErrInvalidHandle</comment>
-      <translation type="unfinished"/>
+      <translation>The MIDI output device handle is not valid</translation>
     </message>
     <message>
       <source>No MIDI output device is available</source>
       <comment>SMidiOutErrNoDevice</comment>
-      <translation type="unfinished"/>
+      <translation>No MIDI output device is available</translation>
     </message>
     <message>
       <source>Not enough memory for the MIDI output</source>
       <comment>SMidiOutErrNoMemory</comment>
-      <translation type="unfinished"/>
+      <translation>Not enough memory for the MIDI output</translation>
     </message>
     <message>
       <source>Invalid parameter for the MIDI output</source>
       <comment>SMidiOutErrInvalidParam</comment>
-      <translation type="unfinished"/>
+      <translation>Invalid parameter for the MIDI output</translation>
     </message>
     <message>
       <source>The ALSA sequencer is not available</source>
       <comment>SMidiOutErrNoSequencer</comment>
-      <translation type="unfinished"/>
+      <translation>The ALSA sequencer is not available</translation>
     </message>
     <message>
       <source>The MIDI message could not be delivered to the device</source>
       <comment>SMidiOutErrSendFailed</comment>
-      <translation type="unfinished"/>
+      <translation>The MIDI message could not be delivered to the device</translation>
     </message>
     <message>
       <source>The MIDI output device has been disconnected</source>
       <comment>SMidiOutErrDeviceGone</comment>
-      <translation type="unfinished"/>
+      <translation>The MIDI output device has been disconnected</translation>
     </message>
     <message>
       <source>The built-in synthesizer found no General MIDI SoundFont (install the package timgm6mb-soundfont or fluid-soundfont-gm)</source>
       <comment>SMidiOutErrNoSoundFont</comment>
-      <translation type="unfinished"/>
+      <translation>The built-in synthesizer found no General MIDI SoundFont (install the package timgm6mb-soundfont or fluid-soundfont-gm)</translation>
     </message>
     <message>
       <source>The built-in synthesizer could not load its SoundFont</source>
       <comment>SMidiOutErrSoundFontLoad</comment>
-      <translation type="unfinished"/>
+      <translation>The built-in synthesizer could not load its SoundFont</translation>
     </message>
     <message>
       <source>The built-in synthesizer found no audio output (PipeWire, PulseAudio or ALSA)</source>
       <comment>SMidiOutErrNoAudio</comment>
-      <translation type="unfinished"/>
+      <translation>The built-in synthesizer found no audio output (PipeWire, PulseAudio or ALSA)</translation>
     </message>
     <message>
       <source>Первое доступное устройство</source>
       <comment>SMidiMapperName</comment>
-      <translation type="unfinished"/>
+      <translation>Першая даступная прылада</translation>
     </message>
     <message>
       <source>Встроенный синтезатор (FluidSynth)</source>
       <comment>SBuiltinSynthName</comment>
-      <translation type="unfinished"/>
+      <translation>Убудаваны сінтэзатар (FluidSynth)</translation>
     </message>
     <message>
       <source>Файл &quot;%s&quot; пуст или испорчен.</source>
       <comment>SRenderEmptySong</comment>
-      <translation type="unfinished"/>
+      <translation>Файл &quot;%s&quot; пусты або пашкоджаны.</translation>
     </message>
     <message>
       <source>Не удалось прочитать файл &quot;%s&quot;: %s</source>
       <comment>SRenderReadError</comment>
-      <translation type="unfinished"/>
+      <translation>Не ўдалося прачытаць файл &quot;%s&quot;: %s</translation>
     </message>
     <message>
       <source>Не удалось записать файл &quot;%s&quot;: %s</source>
       <comment>SRenderWriteError</comment>
-      <translation type="unfinished"/>
+      <translation>Не ўдалося запісаць файл &quot;%s&quot;: %s</translation>
     </message>
     <message>
       <source>Встроенный синтезатор недоступен: %s</source>
       <comment>SRenderSynthError</comment>
-      <translation type="unfinished"/>
+      <translation>Убудаваны сінтэзатар недаступны: %s</translation>
     </message>
     <message>
       <source>Ошибка вывода MIDI при записи звука: %s</source>
       <comment>SRenderSendError</comment>
-      <translation type="unfinished"/>
+      <translation>Памылка вываду MIDI пры запісе гуку: %s</translation>
     </message>
     <message>
       <source>Файл &quot;%s&quot; слишком длинный для записи в WAV (%s).</source>
       <comment>SRenderTooLong</comment>
-      <translation type="unfinished"/>
+      <translation>Файл &quot;%s&quot; занадта доўгі для запісу ў WAV (%s).</translation>
     </message>
     <message>
       <source>звук записан не полностью</source>
       <comment>SRenderIncomplete</comment>
-      <translation type="unfinished"/>
+      <translation>гук запісаны не цалкам</translation>
     </message>
     <message>
       <source>Keysense initialization error.</source>
       <comment>SKeysenseInitError</comment>
-      <translation type="unfinished"/>
+      <translation>Keysense initialization error.</translation>
     </message>
     <message>
       <source>'%s' is not a valid integer value</source>
       <comment>SInvalidInteger</comment>
-      <translation type="unfinished"/>
+      <translation>'%s' is not a valid integer value</translation>
     </message>
     <message>
       <source>Не удалось сохранить настройки в файл&#13;%s:&#13;%s</source>
       <comment>SSettingsSaveError</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Не ўдалося захаваць налады ў файл
+%s:
+%s</translation>
     </message>
     <message>
       <source>Файл %s не найден</source>
       <comment>SSongFileNotFound</comment>
-      <translation type="unfinished"/>
+      <translation>Файл %s не знойдзены</translation>
     </message>
     <message>
       <source>Файл &quot;%s&quot; пуст или испорчен.</source>
       <comment>SSongFileEmpty</comment>
-      <translation type="unfinished"/>
+      <translation>Файл &quot;%s&quot; пусты або пашкоджаны.</translation>
     </message>
     <message>
       <source>Все поддерживаемые форматы|*.mid;*.kar|Файлы MIDI (*.mid)|*.mid|Файлы караоке (*.kar)|*.kar|Все файлы (*.*)|*.*</source>
       <comment>SSongLoadFilter</comment>
-      <translation type="unfinished"/>
+      <translation>Усе падтрымліваемыя фарматы|*.mid;*.kar|Файлы MIDI (*.mid)|*.mid|Файлы караоке (*.kar)|*.kar|Усе файлы (*.*)|*.*</translation>
     </message>
     <message>
       <source>#</source>
       <comment>SSongGridCorner</comment>
-      <translation type="unfinished"/>
+      <translation>#</translation>
     </message>
     <message>
       <source>Бит %d</source>
       <comment>SSongGridBeat</comment>
-      <translation type="unfinished"/>
+      <translation>Біт %d</translation>
     </message>
     <message>
       <source>Пересканировать аккорды повторно?&#13;Все сделанные Вами в окошке вариантов&#13;настройки аккордов пропадут.</source>
       <comment>SSongRescanQuestion</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Шукаць акорды нанова?
+Усе змены акордаў, зробленыя Вамі ў акенцы
+варыянтаў, прападуць.</translation>
     </message>
     <message>
       <source>Определение аккордов. Ждите...</source>
@@ -261,12 +265,14 @@
     <message>
       <source>Для активизации технологии Keysense необходимо&#13;определить тональность композиции.&#13;Сделать это сейчас?</source>
       <comment>SSongKeysenseQuestion</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Каб уключыць тэхналогію Keysense, трэба
+вызначыць танальнасць кампазіцыі.
+Зрабіць гэта зараз?</translation>
     </message>
     <message>
       <source>Технология Keysense временно отключена</source>
       <comment>SSongKeysenseOff</comment>
-      <translation type="unfinished"/>
+      <translation>Тэхналогія Keysense часова адключана</translation>
     </message>
     <message>
       <source>Определение тональности композиции. Ждите...</source>
@@ -276,52 +282,57 @@
     <message>
       <source>Оригинальную тональность мелодии&#13;определить не удалось.</source>
       <comment>SSongKeyFailed</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Арыгінальную танальнасць мелодыі
+вызначыць не ўдалося.</translation>
     </message>
     <message>
       <source>Тональность определена</source>
       <comment>SSongKeyFoundCaption</comment>
-      <translation type="unfinished"/>
+      <translation>Танальнасць вызначана</translation>
     </message>
     <message>
       <source>Вероятнее всего, мелодия написана&#13;в тональности %s %s.</source>
       <comment>SSongKeyFound</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Хутчэй за ўсё, мелодыя напісана
+у танальнасці %s %s.</translation>
     </message>
     <message>
       <source>&#13;Возможно также, тональность мелодии - %s %s.</source>
       <comment>SSongKeyAlternative</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">
+Магчыма таксама, танальнасць мелодыі - %s %s.</translation>
     </message>
     <message>
       <source>major</source>
       <comment>SSongModeMajor</comment>
-      <translation type="unfinished"/>
+      <translation>мажор</translation>
     </message>
     <message>
       <source>minor</source>
       <comment>SSongModeMinor</comment>
-      <translation type="unfinished"/>
+      <translation>мінор</translation>
     </message>
     <message>
       <source> или </source>
       <comment>SSongKeyOr</comment>
-      <translation type="unfinished"/>
+      <translation> або </translation>
     </message>
     <message>
       <source>Всего найдено %d вариантов аккорда:</source>
       <comment>SSongVariantsFound</comment>
-      <translation type="unfinished"/>
+      <translation>Знойдзена варыянтаў акорда: %d</translation>
     </message>
     <message>
       <source>Заменить аккорд %s&#13;аккордом %s?</source>
       <comment>SSongReplaceChord</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Замяніць акорд %s
+акордам %s?</translation>
     </message>
     <message>
       <source>Все аккорды будут максимально упрощены,&#13;с потерей точности соответствия мелодии!</source>
       <comment>SSongSimplifyQuestion</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Усе акорды будуць максімальна спрошчаны,
+з стратай дакладнасці адпаведнасці мелодыі!</translation>
     </message>
     <message>
       <source>Транспонирование мелодии. Ждите...</source>
@@ -331,57 +342,58 @@
     <message>
       <source>Вы действительно хотите увеличить длительность бита в 2 раза?</source>
       <comment>SSongIncBeatQuestion</comment>
-      <translation type="unfinished"/>
+      <translation>Вы сапраўды хочаце павялічыць працягласць біта ў 2 разы?</translation>
     </message>
     <message>
       <source>Вы действительно хотите уменьшить длительность бита в 2 раза?</source>
       <comment>SSongDecBeatQuestion</comment>
-      <translation type="unfinished"/>
+      <translation>Вы сапраўды хочаце паменшыць працягласць біта ў 2 разы?</translation>
     </message>
     <message>
       <source>Вы действительно хотите вернуть исходную длительность бита?</source>
       <comment>SSongDefBeatQuestion</comment>
-      <translation type="unfinished"/>
+      <translation>Вы сапраўды хочаце вярнуць зыходную працягласць біта?</translation>
     </message>
     <message>
       <source>* 3</source>
       <comment>SSongSpeedX3</comment>
-      <translation type="unfinished"/>
+      <translation>* 3</translation>
     </message>
     <message>
       <source>* 2</source>
       <comment>SSongSpeedX2</comment>
-      <translation type="unfinished"/>
+      <translation>* 2</translation>
     </message>
     <message>
       <source>* 1.5</source>
       <comment>SSongSpeedX15</comment>
-      <translation type="unfinished"/>
+      <translation>* 1.5</translation>
     </message>
     <message>
       <source>1:1</source>
       <comment>SSongSpeed11</comment>
-      <translation type="unfinished"/>
+      <translation>1:1</translation>
     </message>
     <message>
       <source>/ 1.5</source>
       <comment>SSongSpeedD15</comment>
-      <translation type="unfinished"/>
+      <translation>/ 1.5</translation>
     </message>
     <message>
       <source>/ 2</source>
       <comment>SSongSpeedD2</comment>
-      <translation type="unfinished"/>
+      <translation>/ 2</translation>
     </message>
     <message>
       <source>/ 3</source>
       <comment>SSongSpeedD3</comment>
-      <translation type="unfinished"/>
+      <translation>/ 3</translation>
     </message>
     <message>
       <source>Аккорды не определены!&#13;Определить сейчас?</source>
       <comment>SNoChordsAsk</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Акорды не вызначаны!
+Вызначыць зараз?</translation>
     </message>
     <message>
       <source>Формирование текста с аккордами. Ждите...</source>
@@ -391,692 +403,728 @@
     <message>
       <source>Не удалось обнаружить Табулиста на диске.&#13;Табулист - это редактор текстов с аккордами.&#13;Вы можете его свободно загрузить из Интернет&#13;(нажмите F1 в главном окне, чтобы узнать адрес).&#13;&#13;Возможно также, Вы не указали расположение&#13;Табулиста в настройках программы</source>
       <comment>SNoTabulist</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Не ўдалося знайсці Табуліст на дыску.
+Табуліст - гэта рэдактар тэкстаў з акордамі.
+Вы можаце свабодна загрузіць яго з Інтэрнэту
+(націсніце F1 у галоўным акне, каб даведацца адрас).
+
+Магчыма таксама, Вы не пазначылі месцазнаходжанне
+Табуліста ў наладах праграмы</translation>
     </message>
     <message>
       <source>Не удалось запустить Табулист.&#13;Попробуйте запустить его вручную, и затем&#13;повторить передачу текста с аккордами.</source>
       <comment>STabulistStartFailed</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Не ўдалося запусціць Табуліст.
+Паспрабуйце запусціць яго ўручную, а потым
+паўтарыць перадачу тэксту з акордамі.</translation>
     </message>
     <message>
       <source>Табулист не появился в течение %d с после запуска.&#13;Попробуйте запустить его вручную, и затем&#13;повторить передачу текста с аккордами.</source>
       <comment>STabulistNoWindow</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Табуліст не з'явіўся на працягу %d с пасля запуску.
+Паспрабуйце запусціць яго ўручную, а потым
+паўтарыць перадачу тэксту з акордамі.</translation>
     </message>
     <message>
       <source>Табулист не принял текст с аккордами в течение %d с.&#13;Попробуйте повторить передачу текста с аккордами.</source>
       <comment>STabulistNoAnswer</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Табуліст не прыняў тэкст з акордамі на працягу %d с.
+Паспрабуйце паўтарыць перадачу тэксту з акордамі.</translation>
     </message>
     <message>
       <source>Не удалось записать файл %s</source>
       <comment>SHandoffWriteError</comment>
-      <translation type="unfinished"/>
+      <translation>Не ўдалося запісаць файл %s</translation>
     </message>
     <message>
       <source>Не удалось удалить файл %s</source>
       <comment>SHandoffDeleteError</comment>
-      <translation type="unfinished"/>
+      <translation>Не ўдалося выдаліць файл %s</translation>
     </message>
     <message>
       <source>Табулист</source>
       <comment>STabCaption</comment>
-      <translation type="unfinished"/>
+      <translation>Табуліст</translation>
     </message>
     <message>
       <source>Без имени</source>
       <comment>STabUntitled</comment>
-      <translation type="unfinished"/>
+      <translation>Без назвы</translation>
     </message>
     <message>
       <source>&amp;Файл</source>
       <comment>STabMenuFile</comment>
-      <translation type="unfinished"/>
+      <translation>&amp;Файл</translation>
     </message>
     <message>
       <source>&amp;Открыть...</source>
       <comment>STabActOpen</comment>
-      <translation type="unfinished"/>
+      <translation>&amp;Адкрыць...</translation>
     </message>
     <message>
       <source>&amp;Сохранить</source>
       <comment>STabActSave</comment>
-      <translation type="unfinished"/>
+      <translation>&amp;Захаваць</translation>
     </message>
     <message>
       <source>Сохранить &amp;как...</source>
       <comment>STabActSaveAs</comment>
-      <translation type="unfinished"/>
+      <translation>Захаваць &amp;як...</translation>
     </message>
     <message>
       <source>&amp;Закрыть текст</source>
       <comment>STabActCloseTab</comment>
-      <translation type="unfinished"/>
+      <translation>&amp;Закрыць тэкст</translation>
     </message>
     <message>
       <source>В&amp;ыход</source>
       <comment>STabActExit</comment>
-      <translation type="unfinished"/>
+      <translation>&amp;Выхад</translation>
     </message>
     <message>
       <source>Тексты с аккордами (*.txt);;Все файлы (*)</source>
       <comment>STabFilter</comment>
-      <translation type="unfinished"/>
+      <translation>Тэксты з акордамі (*.txt);;Усе файлы (*)</translation>
     </message>
     <message>
       <source>Текст &quot;%s&quot; изменён.&#13;Сохранить изменения?</source>
       <comment>STabSaveChanges</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Тэкст &quot;%s&quot; зменены.
+Захаваць змены?</translation>
     </message>
     <message>
       <source>Не удалось сохранить файл %s:&#13;%s</source>
       <comment>STabSaveError</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Не ўдалося захаваць файл %s:
+%s</translation>
     </message>
     <message>
       <source>Не удалось открыть файл %s:&#13;%s</source>
       <comment>STabOpenError</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Не ўдалося адкрыць файл %s:
+%s</translation>
     </message>
     <message>
       <source>Получен текст с аккордами</source>
       <comment>STabReceived</comment>
-      <translation type="unfinished"/>
+      <translation>Атрыманы тэкст з акордамі</translation>
     </message>
     <message>
       <source>Табулист не может принимать тексты: %s</source>
       <comment>STabNotListening</comment>
-      <translation type="unfinished"/>
+      <translation>Табуліст не можа прымаць тэксты: %s</translation>
     </message>
     <message>
       <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format text|chordpro|grid         текст с аккордами, ChordPro или сетка битов&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --comments и --codepage действуют&#13;настройки программы.</source>
       <comment>SCliHelp</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Выкарыстанне:
+  cantaro ФАЙЛ [параметры]            тэкст з акордамі песні (як --export)
+  cantaro --export ФАЙЛ [параметры]   тэкст з акордамі песні
+  cantaro --events ФАЙЛ               трэкі файла і падзеі кожнага трэка
+  cantaro --recognize НОТА...         варыянты акорда з нот (C4 E4 G4 або 60 64 67)
+  cantaro --devices                   прылады вываду MIDI
+  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  гучанне песні ў файл WAV
+  cantaro --help                      гэтая даведка
+
+Параметры:
+  -o, --output ФАЙЛ                   запісаць вынік у файл
+  --key auto|ТАНАЛЬНАСЦЬ              арыгінальная танальнасць: вызначыць або задаць (C, Am, F#)
+  --transpose N                       транспазіцыя на N паўтонаў (-11..11)
+  --beat default|double|half          працягласць біта: па змаўчанні, удвая большая, удвая меншая
+  --notation english|german|italian   спосаб запісу нот
+  --keysense on|off                   тэхналогія Keysense
+  --comments on|off                   каментарыі MIDI-файла ў тэксце
+  --format text|chordpro|grid         тэкст з акордамі, ChordPro або сетка бітаў
+  --codepage cp1251|cp1252|koi8-r     кадзіроўка тэкстаў файла, калі гэта не UTF-8
+
+Без параметраў --key, --notation, --keysense, --comments і --codepage дзейнічаюць
+налады праграмы.</translation>
     </message>
     <message>
       <source>Справка: cantaro --help</source>
       <comment>SCliHint</comment>
-      <translation type="unfinished"/>
+      <translation>Даведка: cantaro --help</translation>
     </message>
     <message>
       <source>Неизвестный параметр: %s</source>
       <comment>SCliUnknownOption</comment>
-      <translation type="unfinished"/>
+      <translation>Невядомы параметр: %s</translation>
     </message>
     <message>
       <source>Для параметра %s не указано значение</source>
       <comment>SCliMissingValue</comment>
-      <translation type="unfinished"/>
+      <translation>Для параметра %s не пазначана значэнне</translation>
     </message>
     <message>
       <source>Недопустимое значение параметра %s: %s</source>
       <comment>SCliBadValue</comment>
-      <translation type="unfinished"/>
+      <translation>Недапушчальнае значэнне параметра %s: %s</translation>
     </message>
     <message>
       <source>Не указан файл песни</source>
       <comment>SCliNoFile</comment>
-      <translation type="unfinished"/>
+      <translation>Не пазначаны файл песні</translation>
     </message>
     <message>
       <source>Лишний аргумент: %s</source>
       <comment>SCliExtraArgument</comment>
-      <translation type="unfinished"/>
+      <translation>Лішні аргумент: %s</translation>
     </message>
     <message>
       <source>Не удалось распознать ноту: %s</source>
       <comment>SCliBadNote</comment>
-      <translation type="unfinished"/>
+      <translation>Не ўдалося распазнаць ноту: %s</translation>
     </message>
     <message>
       <source>Не указаны ноты</source>
       <comment>SCliNoNotes</comment>
-      <translation type="unfinished"/>
+      <translation>Не пазначаны ноты</translation>
     </message>
     <message>
       <source>Аккордов из этих нот не найдено</source>
       <comment>SCliNoVariants</comment>
-      <translation type="unfinished"/>
+      <translation>Акордаў з гэтых нот не знойдзена</translation>
     </message>
     <message>
       <source>Не удалось записать файл %s: %s</source>
       <comment>SCliWriteError</comment>
-      <translation type="unfinished"/>
+      <translation>Не ўдалося запісаць файл %s: %s</translation>
     </message>
     <message>
       <source>№	Имя трэка	Инструмент</source>
       <comment>SCliTrackList</comment>
-      <translation type="unfinished"/>
+      <translation>№	Назва трэка	Інструмент</translation>
     </message>
     <message>
       <source>Трэк %d: %s</source>
       <comment>SCliTrackTitle</comment>
-      <translation type="unfinished"/>
+      <translation>Трэк %d: %s</translation>
     </message>
     <message>
       <source>Настройки прочитаны не полностью: %s</source>
       <comment>SCliSettingsWarning</comment>
-      <translation type="unfinished"/>
+      <translation>Налады прачытаны не цалкам: %s</translation>
     </message>
     <message>
       <source>Cantaro</source>
       <comment>SMainCaption</comment>
-      <translation type="unfinished"/>
+      <translation>Cantaro</translation>
     </message>
     <message>
       <source>Файл</source>
       <comment>SMenuFile</comment>
-      <translation type="unfinished"/>
+      <translation>Файл</translation>
     </message>
     <message>
       <source>Обработка</source>
       <comment>SMenuProcess</comment>
-      <translation type="unfinished"/>
+      <translation>Апрацоўка</translation>
     </message>
     <message>
       <source>Сервис</source>
       <comment>SMenuService</comment>
-      <translation type="unfinished"/>
+      <translation>Сэрвіс</translation>
     </message>
     <message>
       <source>Язык (Language)</source>
       <comment>SMenuLanguage</comment>
-      <translation type="unfinished"/>
+      <translation>Мова (Language)</translation>
     </message>
     <message>
       <source>Справка</source>
       <comment>SMenuHelp</comment>
-      <translation type="unfinished"/>
+      <translation>Даведка</translation>
     </message>
     <message>
       <source>Последние файлы</source>
       <comment>SMenuMRU</comment>
-      <translation type="unfinished"/>
+      <translation>Апошнія файлы</translation>
     </message>
     <message>
       <source>Тексты, которые загружались последними</source>
       <comment>SMenuMRUHint</comment>
-      <translation type="unfinished"/>
+      <translation>Файлы, якія адкрываліся апошнімі</translation>
     </message>
     <message>
       <source>Длительность бита</source>
       <comment>SMenuBeatLength</comment>
-      <translation type="unfinished"/>
+      <translation>Працягласць біта</translation>
     </message>
     <message>
       <source>Открыть...</source>
       <comment>SActLoad</comment>
-      <translation type="unfinished"/>
+      <translation>Адкрыць...</translation>
     </message>
     <message>
       <source>Открыть...|Загрузка караоке или миди-файла</source>
       <comment>SActLoadHint</comment>
-      <translation type="unfinished"/>
+      <translation>Адкрыць...|Загрузка караоке або MIDI-файла</translation>
     </message>
     <message>
       <source>Искать аккорды!</source>
       <comment>SActSearchSongChords</comment>
-      <translation type="unfinished"/>
+      <translation>Шукаць акорды!</translation>
     </message>
     <message>
       <source>Искать аккорды!|Запуск определителя аккордов</source>
       <comment>SActSearchSongChordsHint</comment>
-      <translation type="unfinished"/>
+      <translation>Шукаць акорды!|Запуск вызначальніка акордаў</translation>
     </message>
     <message>
       <source>Сохранить текст</source>
       <comment>SActWriteText</comment>
-      <translation type="unfinished"/>
+      <translation>Захаваць тэкст</translation>
     </message>
     <message>
       <source>Сохранить|Сохранение текста с аккордами в Табулист для редактирования</source>
       <comment>SActWriteTextHint</comment>
-      <translation type="unfinished"/>
+      <translation>Захаваць|Перадача тэксту з акордамі ў Табуліст для рэдагавання</translation>
     </message>
     <message>
       <source>К началу</source>
       <comment>SActRewind</comment>
-      <translation type="unfinished"/>
+      <translation>Да пачатку</translation>
     </message>
     <message>
       <source>К началу|Перемотка к началу</source>
       <comment>SActRewindHint</comment>
-      <translation type="unfinished"/>
+      <translation>Да пачатку|Пераматванне да пачатку</translation>
     </message>
     <message>
       <source>Пуск</source>
       <comment>SActPlay</comment>
-      <translation type="unfinished"/>
+      <translation>Пуск</translation>
     </message>
     <message>
       <source>Пуск|Проигрывание мелодии</source>
       <comment>SActPlayHint</comment>
-      <translation type="unfinished"/>
+      <translation>Пуск|Прайграванне мелодыі</translation>
     </message>
     <message>
       <source>Стоп</source>
       <comment>SActStop</comment>
-      <translation type="unfinished"/>
+      <translation>Стоп</translation>
     </message>
     <message>
       <source>Стоп|Остановка проигрывания</source>
       <comment>SActStopHint</comment>
-      <translation type="unfinished"/>
+      <translation>Стоп|Спыненне прайгравання</translation>
     </message>
     <message>
       <source>Настройки...</source>
       <comment>SActOptions</comment>
-      <translation type="unfinished"/>
+      <translation>Налады...</translation>
     </message>
     <message>
       <source>Настройки программы...|Просмотр настроек программы</source>
       <comment>SActOptionsHint</comment>
-      <translation type="unfinished"/>
+      <translation>Налады праграмы...|Прагляд налад праграмы</translation>
     </message>
     <message>
       <source>Определить тональность</source>
       <comment>SActFindRoot</comment>
-      <translation type="unfinished"/>
+      <translation>Вызначыць танальнасць</translation>
     </message>
     <message>
       <source>Определить тональность!|Определение оригинальной тональности мелодии</source>
       <comment>SActFindRootHint</comment>
-      <translation type="unfinished"/>
+      <translation>Вызначыць танальнасць!|Вызначэнне арыгінальнай танальнасці мелодыі</translation>
     </message>
     <message>
       <source>Увеличить вдвое</source>
       <comment>SActIncBeat</comment>
-      <translation type="unfinished"/>
+      <translation>Павялічыць удвая</translation>
     </message>
     <message>
       <source>Увеличение длительности бита в 2 раза (количество аккордов в композиции сократится в 2 раза)</source>
       <comment>SActIncBeatHint</comment>
-      <translation type="unfinished"/>
+      <translation>Павелічэнне працягласці біта ў 2 разы (колькасць акордаў у кампазіцыі зменшыцца ў 2 разы)</translation>
     </message>
     <message>
       <source>По-умолчанию</source>
       <comment>SActDefBeat</comment>
-      <translation type="unfinished"/>
+      <translation>Па змаўчанні</translation>
     </message>
     <message>
       <source>Установка длительности бита по-умолчанию</source>
       <comment>SActDefBeatHint</comment>
-      <translation type="unfinished"/>
+      <translation>Усталяванне працягласці біта па змаўчанні</translation>
     </message>
     <message>
       <source>Уменьшить вдвое</source>
       <comment>SActDecBeat</comment>
-      <translation type="unfinished"/>
+      <translation>Паменшыць удвая</translation>
     </message>
     <message>
       <source>Уменьшение длительности бита в 2 раза (количество аккордов в композиции возрастет в 2 раза)</source>
       <comment>SActDecBeatHint</comment>
-      <translation type="unfinished"/>
+      <translation>Памяншэнне працягласці біта ў 2 разы (колькасць акордаў у кампазіцыі павялічыцца ў 2 разы)</translation>
     </message>
     <message>
       <source>Отметить начало фрагмента</source>
       <comment>SActSetFragmentStart</comment>
-      <translation type="unfinished"/>
+      <translation>Адзначыць пачатак фрагмента</translation>
     </message>
     <message>
       <source>Установка начала фрагмента</source>
       <comment>SActSetFragmentStartHint</comment>
-      <translation type="unfinished"/>
+      <translation>Усталяванне пачатку фрагмента</translation>
     </message>
     <message>
       <source>Повторить</source>
       <comment>SActRepeat</comment>
-      <translation type="unfinished"/>
+      <translation>Паўтарыць</translation>
     </message>
     <message>
       <source>Играть повторно с начала фрагмента</source>
       <comment>SActRepeatHint</comment>
-      <translation type="unfinished"/>
+      <translation>Іграць нанова з пачатку фрагмента</translation>
     </message>
     <message>
       <source>Редактировать бит</source>
       <comment>SActEditBit</comment>
-      <translation type="unfinished"/>
+      <translation>Рэдагаваць біт</translation>
     </message>
     <message>
       <source>|Двойной клик мышки - просмотр вариантов аккорда, установка начала фрагмента</source>
       <comment>SActEditBitHint</comment>
-      <translation type="unfinished"/>
+      <translation>|Падвойны клік мышкі - прагляд варыянтаў акорда, усталяванне пачатку фрагмента</translation>
     </message>
     <message>
       <source>Играть бит</source>
       <comment>SActPlayBit</comment>
-      <translation type="unfinished"/>
+      <translation>Іграць біт</translation>
     </message>
     <message>
       <source>|Пробел - проигрывание текущего бита</source>
       <comment>SActPlayBitHint</comment>
-      <translation type="unfinished"/>
+      <translation>|Прабел - прайграванне бягучага біта</translation>
     </message>
     <message>
       <source>|Проигрывание текущего бита и переход к следующему</source>
       <comment>SActPlayBitMenuHint</comment>
-      <translation type="unfinished"/>
+      <translation>|Прайграванне бягучага біта і пераход да наступнага</translation>
     </message>
     <message>
       <source>Применить &gt;&gt;</source>
       <comment>SActSetSelectedChord</comment>
-      <translation type="unfinished"/>
+      <translation>Ужыць &gt;&gt;</translation>
     </message>
     <message>
       <source>Помещение выбранного аккорда в композицию</source>
       <comment>SActSetSelectedChordHint</comment>
-      <translation type="unfinished"/>
+      <translation>Устаўка выбранага акорда ў кампазіцыю</translation>
     </message>
     <message>
       <source>Играть аккорд</source>
       <comment>SActPlaySelectedChord</comment>
-      <translation type="unfinished"/>
+      <translation>Іграць акорд</translation>
     </message>
     <message>
       <source>Прослушивание выбранного аккорда</source>
       <comment>SActPlaySelectedChordHint</comment>
-      <translation type="unfinished"/>
+      <translation>Праслухоўванне выбранага акорда</translation>
     </message>
     <message>
       <source>Убрать отметки</source>
       <comment>SActClearMarks</comment>
-      <translation type="unfinished"/>
+      <translation>Прыбраць адзнакі</translation>
     </message>
     <message>
       <source>Очистка клавиш пиано от отметок</source>
       <comment>SActClearMarksHint</comment>
-      <translation type="unfinished"/>
+      <translation>Ачыстка клавіш піяніна ад адзнак</translation>
     </message>
     <message>
       <source>Заглушить все треки</source>
       <comment>SActTracksMute</comment>
-      <translation type="unfinished"/>
+      <translation>Заглушыць усе трэкі</translation>
     </message>
     <message>
       <source>Исключение из обработки и заглушка всех треков композиции</source>
       <comment>SActTracksMuteHint</comment>
-      <translation type="unfinished"/>
+      <translation>Выключэнне з апрацоўкі і заглушэнне ўсіх трэкаў кампазіцыі</translation>
     </message>
     <message>
       <source>Включить все треки</source>
       <comment>SActTracksTurnOn</comment>
-      <translation type="unfinished"/>
+      <translation>Уключыць усе трэкі</translation>
     </message>
     <message>
       <source>Включение всех треков композиции</source>
       <comment>SActTracksTurnOnHint</comment>
-      <translation type="unfinished"/>
+      <translation>Уключэнне ўсіх трэкаў кампазіцыі</translation>
     </message>
     <message>
       <source>Беларуская мова</source>
       <comment>SActLangBel</comment>
-      <translation type="unfinished"/>
+      <translation>Беларуская мова</translation>
     </message>
     <message>
       <source>Пераключыцца на беларускую мову</source>
       <comment>SActLangBelHint</comment>
-      <translation type="unfinished"/>
+      <translation>Пераключыцца на беларускую мову</translation>
     </message>
     <message>
       <source>English language</source>
       <comment>SActLangEng</comment>
-      <translation type="unfinished"/>
+      <translation>English language</translation>
     </message>
     <message>
       <source>Switch to English language</source>
       <comment>SActLangEngHint</comment>
-      <translation type="unfinished"/>
+      <translation>Switch to English language</translation>
     </message>
     <message>
       <source>Lingua italiana</source>
       <comment>SActLangIta</comment>
-      <translation type="unfinished"/>
+      <translation>Lingua italiana</translation>
     </message>
     <message>
       <source>Seleziona lingua italiana</source>
       <comment>SActLangItaHint</comment>
-      <translation type="unfinished"/>
+      <translation>Seleziona lingua italiana</translation>
     </message>
     <message>
       <source>Русский язык</source>
       <comment>SActLangRus</comment>
-      <translation type="unfinished"/>
+      <translation>Русский язык</translation>
     </message>
     <message>
       <source>Переключиться на русский язык</source>
       <comment>SActLangRusHint</comment>
-      <translation type="unfinished"/>
+      <translation>Переключиться на русский язык</translation>
     </message>
     <message>
       <source>Письмо разработчикам</source>
       <comment>SActEmail</comment>
-      <translation type="unfinished"/>
+      <translation>Ліст распрацоўшчыкам</translation>
     </message>
     <message>
       <source>Письмо разработчикам|Отправление письма разработчикам программы</source>
       <comment>SActEmailHint</comment>
-      <translation type="unfinished"/>
+      <translation>Ліст распрацоўшчыкам|Адпраўка ліста распрацоўшчыкам праграмы</translation>
     </message>
     <message>
       <source>Домашняя страница</source>
       <comment>SActHomePage</comment>
-      <translation type="unfinished"/>
+      <translation>Хатняя старонка</translation>
     </message>
     <message>
       <source>Домашняя страница|Переход на домашнюю страницу программы в Интернет</source>
       <comment>SActHomePageHint</comment>
-      <translation type="unfinished"/>
+      <translation>Хатняя старонка|Пераход на хатнюю старонку праграмы ў Інтэрнэце</translation>
     </message>
     <message>
       <source>О программе...</source>
       <comment>SActAbout</comment>
-      <translation type="unfinished"/>
+      <translation>Пра праграму...</translation>
     </message>
     <message>
       <source>О программе...|Информация о программе</source>
       <comment>SActAboutHint</comment>
-      <translation type="unfinished"/>
+      <translation>Пра праграму...|Інфармацыя пра праграму</translation>
     </message>
     <message>
       <source>Выйти</source>
       <comment>SActQuit</comment>
-      <translation type="unfinished"/>
+      <translation>Выйсці</translation>
     </message>
     <message>
       <source>Выход из программы</source>
       <comment>SActQuitHint</comment>
-      <translation type="unfinished"/>
+      <translation>Выхад з праграмы</translation>
     </message>
     <message>
       <source>Сдвиг клавиатуры влево</source>
       <comment>SScrollPianoLeftHint</comment>
-      <translation type="unfinished"/>
+      <translation>Зрух клавіятуры ўлева</translation>
     </message>
     <message>
       <source>Сдвиг клавиатуры вправо</source>
       <comment>SScrollPianoRightHint</comment>
-      <translation type="unfinished"/>
+      <translation>Зрух клавіятуры ўправа</translation>
     </message>
     <message>
       <source>Нота</source>
       <comment>SNoteLabel</comment>
-      <translation type="unfinished"/>
+      <translation>Нота</translation>
     </message>
     <message>
       <source>Прослушать</source>
       <comment>SMarkedPlay</comment>
-      <translation type="unfinished"/>
+      <translation>Праслухаць</translation>
     </message>
     <message>
       <source>Прослушать выбранные ноты</source>
       <comment>SMarkedPlayHint</comment>
-      <translation type="unfinished"/>
+      <translation>Праслухаць выбраныя ноты</translation>
     </message>
     <message>
       <source>|Дважды кликните ноту, чтобы удалить ее из списка</source>
       <comment>SMarkedHint</comment>
-      <translation type="unfinished"/>
+      <translation>|Двойчы клікніце ноту, каб выдаліць яе са спісу</translation>
     </message>
     <message>
       <source>Автопоиск</source>
       <comment>SAutoSearchMarked</comment>
-      <translation type="unfinished"/>
+      <translation>Аўтапошук</translation>
     </message>
     <message>
       <source>Варианты аккорда:</source>
       <comment>SVariantsLabel</comment>
-      <translation type="unfinished"/>
+      <translation>Варыянты акорда:</translation>
     </message>
     <message>
       <source>|Варианты аккорда для выбранного бита</source>
       <comment>SVariantsHint</comment>
-      <translation type="unfinished"/>
+      <translation>|Варыянты акорда для выбранага біта</translation>
     </message>
     <message>
       <source>#</source>
       <comment>SVariantsColNumber</comment>
-      <translation type="unfinished"/>
+      <translation>#</translation>
     </message>
     <message>
       <source>Название</source>
       <comment>SVariantsColName</comment>
-      <translation type="unfinished"/>
+      <translation>Назва</translation>
     </message>
     <message>
       <source>Состав аккорда</source>
       <comment>SVariantsColTones</comment>
-      <translation type="unfinished"/>
+      <translation>Склад акорда</translation>
     </message>
     <message>
       <source>Композиция по тактам:</source>
       <comment>SSongGridLabel</comment>
-      <translation type="unfinished"/>
+      <translation>Кампазіцыя па тактах:</translation>
     </message>
     <message>
       <source>|Двойной клик - просмотреть варианты аккорда, отметить бит как начало фрагмента</source>
       <comment>SSongGridHint</comment>
-      <translation type="unfinished"/>
+      <translation>|Двойны клік - прагледзець варыянты акорда, адзначыць біт як пачатак фрагмента</translation>
     </message>
     <message>
       <source>Будь проще !!!</source>
       <comment>SSimplify</comment>
-      <translation type="unfinished"/>
+      <translation>Будзь прасцей !!!</translation>
     </message>
     <message>
       <source>Текущее время (сек.)</source>
       <comment>STimeHint</comment>
-      <translation type="unfinished"/>
+      <translation>Бягучы час (с)</translation>
     </message>
     <message>
       <source>Текущее время (тиков)</source>
       <comment>STicksHint</comment>
-      <translation type="unfinished"/>
+      <translation>Бягучы час (у тыках)</translation>
     </message>
     <message>
       <source>Продолжительность композиции (тиков)</source>
       <comment>SLengthHint</comment>
-      <translation type="unfinished"/>
+      <translation>Працягласць кампазіцыі (у тыках)</translation>
     </message>
     <message>
       <source>BPM:</source>
       <comment>SBpmLabel</comment>
-      <translation type="unfinished"/>
+      <translation>BPM:</translation>
     </message>
     <message>
       <source>Темп (битов в минуту)</source>
       <comment>SBpmHint</comment>
-      <translation type="unfinished"/>
+      <translation>Тэмп (бітаў у хвіліну)</translation>
     </message>
     <message>
       <source>Тон.:</source>
       <comment>SRootLabel</comment>
-      <translation type="unfinished"/>
+      <translation>Тан.:</translation>
     </message>
     <message>
       <source>Оригинальная тональность мелодии</source>
       <comment>SRootOrigHint</comment>
-      <translation type="unfinished"/>
+      <translation>Арыгінальная танальнасць мелодыі</translation>
     </message>
     <message>
       <source>Транспозиция</source>
       <comment>STransposHint</comment>
-      <translation type="unfinished"/>
+      <translation>Транспазіцыя</translation>
     </message>
     <message>
       <source>Текущая тональность мелодии</source>
       <comment>SRootNewHint</comment>
-      <translation type="unfinished"/>
+      <translation>Бягучая танальнасць мелодыі</translation>
     </message>
     <message>
       <source>№</source>
       <comment>STrackColNumber</comment>
-      <translation type="unfinished"/>
+      <translation>№</translation>
     </message>
     <message>
       <source>Имя трэка</source>
       <comment>STrackColName</comment>
-      <translation type="unfinished"/>
+      <translation>Назва трэка</translation>
     </message>
     <message>
       <source>Инструмент</source>
       <comment>STrackColInstrument</comment>
-      <translation type="unfinished"/>
+      <translation>Інструмент</translation>
     </message>
     <message>
       <source>#</source>
       <comment>SEventColIndex</comment>
-      <translation type="unfinished"/>
+      <translation>#</translation>
     </message>
     <message>
       <source>Time</source>
       <comment>SEventColTime</comment>
-      <translation type="unfinished"/>
+      <translation>Time</translation>
     </message>
     <message>
       <source>Event</source>
       <comment>SEventColEvent</comment>
-      <translation type="unfinished"/>
+      <translation>Event</translation>
     </message>
     <message>
       <source>Data</source>
       <comment>SEventColData</comment>
-      <translation type="unfinished"/>
+      <translation>Data</translation>
     </message>
     <message>
       <source>Info</source>
       <comment>SEventColInfo</comment>
-      <translation type="unfinished"/>
+      <translation>Info</translation>
     </message>
     <message>
       <source>Проигрывание мелодии...</source>
       <comment>SPlayingHint</comment>
-      <translation type="unfinished"/>
+      <translation>Прайграванне мелодыі...</translation>
     </message>
     <message>
       <source>&amp;Да</source>
       <comment>SButtonYes</comment>
-      <translation type="unfinished"/>
+      <translation>&amp;Так</translation>
     </message>
     <message>
       <source>&amp;Нет</source>
       <comment>SButtonNo</comment>
-      <translation type="unfinished"/>
+      <translation>&amp;Не</translation>
     </message>
     <message>
       <source>Отмена</source>
       <comment>SButtonCancel</comment>
-      <translation type="unfinished"/>
+      <translation>Адмена</translation>
     </message>
     <message>
       <source>OK</source>
       <comment>SButtonOk</comment>
-      <translation type="unfinished"/>
+      <translation>OK</translation>
     </message>
     <message>
       <source>Не удалось открыть MIDI порт для вывода звука. &#13;Возможно, он занят другой программой!</source>
       <comment>SPortWarning</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Не ўдалося адкрыць порт MIDI для вываду гуку. 
+Магчыма, ён заняты іншай праграмай!</translation>
     </message>
     <message>
       <source>Настройки программы</source>
@@ -1126,7 +1174,9 @@
     <message>
       <source>В главном окне можно будет просматривать&#13;содержимое midi или караоке-файла,&#13;а также текст песни по мере проигрывания</source>
       <comment>SOptFormOpenedHint</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">У галоўным акне можна будзе праглядаць
+змесціва MIDI або караоке-файла,
+а таксама тэкст песні падчас прайгравання</translation>
     </message>
     <message>
       <source>Показывать подсказки</source>
@@ -1136,7 +1186,8 @@
     <message>
       <source>Если эту установку снять,&#13;больше Вы этой подсказки не увидите :)</source>
       <comment>SOptShowHintsHint</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Калі зняць гэту ўстаноўку,
+больш Вы гэтай падказкі не ўбачыце :)</translation>
     </message>
     <message>
       <source>Вид клавиатуры пиано</source>
@@ -1176,7 +1227,7 @@
     <message>
       <source>Количество видимых октав на клавиатуре фортепиано</source>
       <comment>SOptOctaveCntHint</comment>
-      <translation type="unfinished"/>
+      <translation>Колькасць бачных актаў на клавіятуры фартэпіяна</translation>
     </message>
     <message>
       <source>Аккорды</source>
@@ -1211,12 +1262,13 @@
     <message>
       <source>Включает &quot;продвинутое&quot; распознавание аккордов,&#13;основывающееся на информации о тональности композиции.</source>
       <comment>SOptKeysenseHint</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Уключае &quot;прасунутае&quot; распазнаванне акордаў,
+якое грунтуецца на звестках пра танальнасць кампазіцыі.</translation>
     </message>
     <message>
       <source>Технология Keysense может применяться, только если тональность композиции определена. Используйте ее, если Вас не устраивает качество распознавания аккордов обычным методом.</source>
       <comment>SOptKeysenseInfo</comment>
-      <translation type="unfinished"/>
+      <translation>Тэхналогія Keysense можа ўжывацца, толькі калі танальнасць кампазіцыі вызначана. Карыстайцеся ёю, калі Вас не задавальняе якасць распазнавання акордаў звычайным метадам.</translation>
     </message>
     <message>
       <source>Звуки и MIDI</source>
@@ -1231,32 +1283,35 @@
     <message>
       <source>Подвергать транспозиции только запись нот</source>
       <comment>SOptMidiOutNoTranspose</comment>
-      <translation type="unfinished"/>
+      <translation>Транспанаваць толькі запіс нот</translation>
     </message>
     <message>
       <source>При транспозиции будет сохраняться&#13;оригинальное звучание мелодии</source>
       <comment>SOptMidiOutNoTransposeHint</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Пры транспазіцыі будзе захоўвацца
+арыгінальнае гучанне мелодыі</translation>
     </message>
     <message>
       <source>Разрешить играть музыку на клавиатуре компьютера</source>
       <comment>SOptPlayKeys</comment>
-      <translation type="unfinished"/>
+      <translation>Дазволіць іграць музыку на клавіятуры камп'ютара</translation>
     </message>
     <message>
       <source>Позволяет пользователю играть мелодию на клавиатуре компьютера.&#13;Используются 2 верхних ряда клавиш клавиатуры</source>
       <comment>SOptPlayKeysHint</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Дазваляе карыстальніку іграць мелодыю на клавіятуры камп'ютара.
+Выкарыстоўваюцца 2 верхнія рады клавіш клавіятуры</translation>
     </message>
     <message>
       <source>Интервал срабатывания MIDI-таймера (по-умолчанию 10 мсек):</source>
       <comment>SOptTimerResol</comment>
-      <translation type="unfinished"/>
+      <translation>Інтэрвал спрацоўвання MIDI-таймера (па змаўчанні 10 мс):</translation>
     </message>
     <message>
       <source>Увеличьте это число, если наблюдаются &quot;глюки&quot; при&#13;проигрывании фрагмента композиции с произвольного бита</source>
       <comment>SOptTimerResolHint</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Павялічце гэты лік, калі назіраюцца &quot;глюкі&quot; пры
+прайграванні фрагмента кампазіцыі з адвольнага біта</translation>
     </message>
     <message>
       <source>Экспорт</source>
@@ -1271,297 +1326,305 @@
     <message>
       <source>Каталог расположения Табулиста.&#13;По-умолчанию - в одном каталоге с этой программой.</source>
       <comment>SOptPathTabulistHint</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Каталог, дзе знаходзіцца Табуліст.
+Па змаўчанні - у адным каталогу з гэтай праграмай.</translation>
     </message>
     <message>
       <source>Табулист - это текстовый редактор для обработки текстов песен с аккордами.&#13;Бесплатную неограниченную по времени версию этой программы Вы можете загрузить с нашего сайта!</source>
       <comment>SOptTabulistInfo</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Табуліст - гэта тэкставы рэдактар для апрацоўкі тэкстаў песень з акордамі.
+Бясплатную неабмежаваную па часе версію гэтай праграмы Вы можаце загрузіць з нашага сайта!</translation>
     </message>
     <message>
       <source>Включить в текст композиции комментарии из MIDI-файла</source>
       <comment>SOptCommExport</comment>
-      <translation type="unfinished"/>
+      <translation>Уключыць у тэкст кампазіцыі каментарыі з MIDI-файла</translation>
     </message>
     <message>
       <source>Все комментарии экспортировать в текстовый файл&#13;вместе с текстом композиции</source>
       <comment>SOptCommExportHint</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Усе каментарыі экспартаваць у тэкставы файл
+разам з тэкстам кампазіцыі</translation>
     </message>
     <message>
       <source>tabulist</source>
       <comment>SOptTabulistFile</comment>
-      <translation type="unfinished"/>
+      <translation>tabulist</translation>
     </message>
     <message>
       <source>tabulist (tabulist)</source>
       <comment>SOptTabulistFilter</comment>
-      <translation type="unfinished"/>
+      <translation>tabulist (tabulist)</translation>
     </message>
     <message>
       <source>Выбрать программу Табулист</source>
       <comment>SOptTabulistBrowseHint</comment>
-      <translation type="unfinished"/>
+      <translation>Выбраць праграму Табуліст</translation>
     </message>
     <message>
       <source>Вы изменили способ записи нот.&#13;Чтобы изменения вступили в силу, необходимо&#13;перезапустить определитель аккордов.&#13;Сделать это сейчас?</source>
       <comment>SOptNoteSetQuestion</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Вы змянілі спосаб запісу нот.
+Каб змены ўступілі ў сілу, трэба
+перазапусціць вызначальнік акордаў.
+Зрабіць гэта зараз?</translation>
     </message>
     <message>
       <source>Не удалось выбрать устройство вывода MIDI &quot;%s&quot;:&#13;%s&#13;Будет использовано первое устройство.</source>
       <comment>SOptDeviceNotSelected</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Не ўдалося выбраць прыладу вываду MIDI &quot;%s&quot;:
+%s
+Будзе выкарыстана першая прылада.</translation>
     </message>
     <message>
       <source>Черный</source>
       <comment>SColorBlack</comment>
-      <translation type="unfinished"/>
+      <translation>Чорны</translation>
     </message>
     <message>
       <source>Темно-красный</source>
       <comment>SColorMaroon</comment>
-      <translation type="unfinished"/>
+      <translation>Цёмна-чырвоны</translation>
     </message>
     <message>
       <source>Зеленый</source>
       <comment>SColorGreen</comment>
-      <translation type="unfinished"/>
+      <translation>Зялёны</translation>
     </message>
     <message>
       <source>Оливковый</source>
       <comment>SColorOlive</comment>
-      <translation type="unfinished"/>
+      <translation>Аліўкавы</translation>
     </message>
     <message>
       <source>Темно-синий</source>
       <comment>SColorNavy</comment>
-      <translation type="unfinished"/>
+      <translation>Цёмна-сіні</translation>
     </message>
     <message>
       <source>Пурпурный</source>
       <comment>SColorPurple</comment>
-      <translation type="unfinished"/>
+      <translation>Пурпурны</translation>
     </message>
     <message>
       <source>Сине-зеленый</source>
       <comment>SColorTeal</comment>
-      <translation type="unfinished"/>
+      <translation>Сіне-зялёны</translation>
     </message>
     <message>
       <source>Серый</source>
       <comment>SColorGray</comment>
-      <translation type="unfinished"/>
+      <translation>Шэры</translation>
     </message>
     <message>
       <source>Серебристый</source>
       <comment>SColorSilver</comment>
-      <translation type="unfinished"/>
+      <translation>Срэбны</translation>
     </message>
     <message>
       <source>Красный</source>
       <comment>SColorRed</comment>
-      <translation type="unfinished"/>
+      <translation>Чырвоны</translation>
     </message>
     <message>
       <source>Ярко-зеленый</source>
       <comment>SColorLime</comment>
-      <translation type="unfinished"/>
+      <translation>Ярка-зялёны</translation>
     </message>
     <message>
       <source>Желтый</source>
       <comment>SColorYellow</comment>
-      <translation type="unfinished"/>
+      <translation>Жоўты</translation>
     </message>
     <message>
       <source>Синий</source>
       <comment>SColorBlue</comment>
-      <translation type="unfinished"/>
+      <translation>Сіні</translation>
     </message>
     <message>
       <source>Фуксия</source>
       <comment>SColorFuchsia</comment>
-      <translation type="unfinished"/>
+      <translation>Фуксія</translation>
     </message>
     <message>
       <source>Голубой</source>
       <comment>SColorAqua</comment>
-      <translation type="unfinished"/>
+      <translation>Блакітны</translation>
     </message>
     <message>
       <source>Белый</source>
       <comment>SColorWhite</comment>
-      <translation type="unfinished"/>
+      <translation>Белы</translation>
     </message>
     <message>
       <source>Серо-зеленый</source>
       <comment>SColorMoneyGreen</comment>
-      <translation type="unfinished"/>
+      <translation>Шэра-зялёны</translation>
     </message>
     <message>
       <source>Небесно-голубой</source>
       <comment>SColorSkyBlue</comment>
-      <translation type="unfinished"/>
+      <translation>Нябесна-блакітны</translation>
     </message>
     <message>
       <source>Кремовый</source>
       <comment>SColorCream</comment>
-      <translation type="unfinished"/>
+      <translation>Крэмавы</translation>
     </message>
     <message>
       <source>Светло-серый</source>
       <comment>SColorMedGray</comment>
-      <translation type="unfinished"/>
+      <translation>Светла-шэры</translation>
     </message>
     <message>
       <source>Полоса прокрутки</source>
       <comment>SColorScrollBar</comment>
-      <translation type="unfinished"/>
+      <translation>Паласа пракруткі</translation>
     </message>
     <message>
       <source>Рабочий стол</source>
       <comment>SColorBackground</comment>
-      <translation type="unfinished"/>
+      <translation>Працоўны стол</translation>
     </message>
     <message>
       <source>Заголовок активного окна</source>
       <comment>SColorActiveCaption</comment>
-      <translation type="unfinished"/>
+      <translation>Загаловак актыўнага акна</translation>
     </message>
     <message>
       <source>Заголовок неактивного окна</source>
       <comment>SColorInactiveCaption</comment>
-      <translation type="unfinished"/>
+      <translation>Загаловак неактыўнага акна</translation>
     </message>
     <message>
       <source>Меню</source>
       <comment>SColorMenu</comment>
-      <translation type="unfinished"/>
+      <translation>Меню</translation>
     </message>
     <message>
       <source>Окно</source>
       <comment>SColorWindow</comment>
-      <translation type="unfinished"/>
+      <translation>Акно</translation>
     </message>
     <message>
       <source>Рамка окна</source>
       <comment>SColorWindowFrame</comment>
-      <translation type="unfinished"/>
+      <translation>Рамка акна</translation>
     </message>
     <message>
       <source>Текст меню</source>
       <comment>SColorMenuText</comment>
-      <translation type="unfinished"/>
+      <translation>Тэкст меню</translation>
     </message>
     <message>
       <source>Текст окна</source>
       <comment>SColorWindowText</comment>
-      <translation type="unfinished"/>
+      <translation>Тэкст акна</translation>
     </message>
     <message>
       <source>Текст заголовка</source>
       <comment>SColorCaptionText</comment>
-      <translation type="unfinished"/>
+      <translation>Тэкст загалоўка</translation>
     </message>
     <message>
       <source>Граница активного окна</source>
       <comment>SColorActiveBorder</comment>
-      <translation type="unfinished"/>
+      <translation>Мяжа актыўнага акна</translation>
     </message>
     <message>
       <source>Граница неактивного окна</source>
       <comment>SColorInactiveBorder</comment>
-      <translation type="unfinished"/>
+      <translation>Мяжа неактыўнага акна</translation>
     </message>
     <message>
       <source>Рабочая область приложения</source>
       <comment>SColorAppWorkSpace</comment>
-      <translation type="unfinished"/>
+      <translation>Працоўная вобласць праграмы</translation>
     </message>
     <message>
       <source>Выделение</source>
       <comment>SColorHighlight</comment>
-      <translation type="unfinished"/>
+      <translation>Вылучэнне</translation>
     </message>
     <message>
       <source>Выделенный текст</source>
       <comment>SColorHighlightText</comment>
-      <translation type="unfinished"/>
+      <translation>Вылучаны тэкст</translation>
     </message>
     <message>
       <source>Поверхность кнопки</source>
       <comment>SColorBtnFace</comment>
-      <translation type="unfinished"/>
+      <translation>Паверхня кнопкі</translation>
     </message>
     <message>
       <source>Тень кнопки</source>
       <comment>SColorBtnShadow</comment>
-      <translation type="unfinished"/>
+      <translation>Цень кнопкі</translation>
     </message>
     <message>
       <source>Недоступный текст</source>
       <comment>SColorGrayText</comment>
-      <translation type="unfinished"/>
+      <translation>Недаступны тэкст</translation>
     </message>
     <message>
       <source>Текст кнопки</source>
       <comment>SColorBtnText</comment>
-      <translation type="unfinished"/>
+      <translation>Тэкст кнопкі</translation>
     </message>
     <message>
       <source>Текст неактивного заголовка</source>
       <comment>SColorInactiveCaptionText</comment>
-      <translation type="unfinished"/>
+      <translation>Тэкст неактыўнага загалоўка</translation>
     </message>
     <message>
       <source>Блик кнопки</source>
       <comment>SColorBtnHighlight</comment>
-      <translation type="unfinished"/>
+      <translation>Блік кнопкі</translation>
     </message>
     <message>
       <source>Темная тень</source>
       <comment>SColor3DDkShadow</comment>
-      <translation type="unfinished"/>
+      <translation>Цёмны цень</translation>
     </message>
     <message>
       <source>Светлая грань</source>
       <comment>SColor3DLight</comment>
-      <translation type="unfinished"/>
+      <translation>Светлая грань</translation>
     </message>
     <message>
       <source>Текст подсказки</source>
       <comment>SColorInfoText</comment>
-      <translation type="unfinished"/>
+      <translation>Тэкст падказкі</translation>
     </message>
     <message>
       <source>Фон подсказки</source>
       <comment>SColorInfoBk</comment>
-      <translation type="unfinished"/>
+      <translation>Фон падказкі</translation>
     </message>
     <message>
       <source>Гиперссылка</source>
       <comment>SColorHotLight</comment>
-      <translation type="unfinished"/>
+      <translation>Гіперспасылка</translation>
     </message>
     <message>
       <source>Градиент активного заголовка</source>
       <comment>SColorGradientActiveCaption</comment>
-      <translation type="unfinished"/>
+      <translation>Градыент актыўнага загалоўка</translation>
     </message>
     <message>
       <source>Градиент неактивного заголовка</source>
       <comment>SColorGradientInactiveCaption</comment>
-      <translation type="unfinished"/>
+      <translation>Градыент неактыўнага загалоўка</translation>
     </message>
     <message>
       <source>Выделение меню</source>
       <comment>SColorMenuHighlight</comment>
-      <translation type="unfinished"/>
+      <translation>Вылучэнне меню</translation>
     </message>
     <message>
       <source>Строка меню</source>
       <comment>SColorMenuBar</comment>
-      <translation type="unfinished"/>
+      <translation>Радок меню</translation>
     </message>
     <message>
       <source>По умолчанию</source>
@@ -1576,47 +1639,49 @@
     <message>
       <source>Беларуская мова</source>
       <comment>SLangBel</comment>
-      <translation type="unfinished"/>
+      <translation>Беларуская мова</translation>
     </message>
     <message>
       <source>Пераключыцца на беларускую мову</source>
       <comment>SLangBelHint</comment>
-      <translation type="unfinished"/>
+      <translation>Пераключыцца на беларускую мову</translation>
     </message>
     <message>
       <source>English language</source>
       <comment>SLangEng</comment>
-      <translation type="unfinished"/>
+      <translation>English language</translation>
     </message>
     <message>
       <source>Switch to English language</source>
       <comment>SLangEngHint</comment>
-      <translation type="unfinished"/>
+      <translation>Switch to English language</translation>
     </message>
     <message>
       <source>Lingua italiana</source>
       <comment>SLangIta</comment>
-      <translation type="unfinished"/>
+      <translation>Lingua italiana</translation>
     </message>
     <message>
       <source>Seleziona lingua italiana</source>
       <comment>SLangItaHint</comment>
-      <translation type="unfinished"/>
+      <translation>Seleziona lingua italiana</translation>
     </message>
     <message>
       <source>Русский язык</source>
       <comment>SLangRus</comment>
-      <translation type="unfinished"/>
+      <translation>Русский язык</translation>
     </message>
     <message>
       <source>Переключиться на русский язык</source>
       <comment>SLangRusHint</comment>
-      <translation type="unfinished"/>
+      <translation>Переключиться на русский язык</translation>
     </message>
     <message>
       <source>Чтобы изменения вступили в силу, &#13;Вы должны перезапустить программу.&#13;Выйти из программы сейчас?</source>
       <comment>SLangRestart</comment>
-      <translation>Каб змены ўступілі ў сілу, &#13;трэба перазапусціць праграму.&#13;Выйсці з праграмы зараз?</translation>
+      <translation type="unfinished">Каб змены ўступілі ў сілу, 
+трэба перазапусціць праграму.
+Выйсці з праграмы зараз?</translation>
     </message>
     <message>
       <source>О программе</source>
@@ -1631,27 +1696,27 @@
     <message>
       <source>E-mail: </source>
       <comment>SAboutMailPrefix</comment>
-      <translation type="unfinished"/>
+      <translation>E-mail: </translation>
     </message>
     <message>
       <source>WWW: </source>
       <comment>SAboutWWWPrefix</comment>
-      <translation type="unfinished"/>
+      <translation>WWW: </translation>
     </message>
     <message>
       <source>&amp;OK</source>
       <comment>SAboutOK</comment>
-      <translation type="unfinished"/>
+      <translation>&amp;OK</translation>
     </message>
     <message>
       <source>https://cantaro.example.org/</source>
       <comment>SAboutHomePage</comment>
-      <translation type="unfinished"/>
+      <translation>https://cantaro.example.org/</translation>
     </message>
     <message>
       <source>cantaro@example.org</source>
       <comment>SAboutEmail</comment>
-      <translation type="unfinished"/>
+      <translation>cantaro@example.org</translation>
     </message>
     <message>
       <source>Нота</source>

@@ -31,37 +31,37 @@
     <message>
       <source>File not found</source>
       <comment>SFileNotFound</comment>
-      <translation type="unfinished"/>
+      <translation>File not found</translation>
     </message>
     <message>
       <source>Invalid filename</source>
       <comment>SInvalidFilename</comment>
-      <translation type="unfinished"/>
+      <translation>Invalid filename</translation>
     </message>
     <message>
       <source>Too many open files</source>
       <comment>STooManyOpenFiles</comment>
-      <translation type="unfinished"/>
+      <translation>Too many open files</translation>
     </message>
     <message>
       <source>File access denied</source>
       <comment>SFileAccessDenied</comment>
-      <translation type="unfinished"/>
+      <translation>File access denied</translation>
     </message>
     <message>
       <source>Read beyond end of file</source>
       <comment>SReadBeyondEnd</comment>
-      <translation type="unfinished"/>
+      <translation>Read beyond end of file</translation>
     </message>
     <message>
       <source>I/O error %d</source>
       <comment>SInOutError</comment>
-      <translation type="unfinished"/>
+      <translation>I/O error %d</translation>
     </message>
     <message>
       <source>List index out of bounds (%d)</source>
       <comment>SListIndexError</comment>
-      <translation type="unfinished"/>
+      <translation>List index out of bounds (%d)</translation>
     </message>
     <message>
       <source>Внешнее исключение</source>
@@ -71,97 +71,97 @@
     <message>
       <source>Change to DeviceID while device was open</source>
       <comment>SMidiOutChangeDeviceID</comment>
-      <translation type="unfinished"/>
+      <translation>Change to DeviceID while device was open</translation>
     </message>
     <message>
       <source>Invalid device ID</source>
       <comment>SMidiOutInvalidDeviceID</comment>
-      <translation type="unfinished"/>
+      <translation>Invalid device ID</translation>
     </message>
     <message>
       <source>Change to ProductName while device was open</source>
       <comment>SMidiOutChangeProductName</comment>
-      <translation type="unfinished"/>
+      <translation>Change to ProductName while device was open</translation>
     </message>
     <message>
       <source>MIDI output Device %s not installed</source>
       <comment>SMidiOutNotInstalled</comment>
-      <translation type="unfinished"/>
+      <translation>MIDI output Device %s not installed</translation>
     </message>
     <message>
       <source>MIDI Output device not open</source>
       <comment>SMidiOutNotOpen</comment>
-      <translation type="unfinished"/>
+      <translation>MIDI Output device not open</translation>
     </message>
     <message>
       <source>Specified error number is out of range</source>
       <comment>SMidiOutErrorOutOfRange</comment>
-      <translation type="unfinished"/>
+      <translation>Specified error number is out of range</translation>
     </message>
     <message>
       <source>Unspecified error in the MIDI output</source>
       <comment>SMidiOutErrUnspecified</comment>
-      <translation type="unfinished"/>
+      <translation>Unspecified error in the MIDI output</translation>
     </message>
     <message>
       <source>There is no MIDI output device with this number</source>
       <comment>SMidiOutErrBadDeviceId</comment>
-      <translation type="unfinished"/>
+      <translation>There is no MIDI output device with this number</translation>
     </message>
     <message>
       <source>The MIDI output device is already in use</source>
       <comment>SMidiOutErrAllocated</comment>
-      <translation type="unfinished"/>
+      <translation>The MIDI output device is already in use</translation>
     </message>
     <message>
       <source>The MIDI output device handle is not valid</source>
       <comment>SMidiOutErrInvalidHandle</comment>
-      <translation type="unfinished"/>
+      <translation>The MIDI output device handle is not valid</translation>
     </message>
     <message>
       <source>No MIDI output device is available</source>
       <comment>SMidiOutErrNoDevice</comment>
-      <translation type="unfinished"/>
+      <translation>No MIDI output device is available</translation>
     </message>
     <message>
       <source>Not enough memory for the MIDI output</source>
       <comment>SMidiOutErrNoMemory</comment>
-      <translation type="unfinished"/>
+      <translation>Not enough memory for the MIDI output</translation>
     </message>
     <message>
       <source>Invalid parameter for the MIDI output</source>
       <comment>SMidiOutErrInvalidParam</comment>
-      <translation type="unfinished"/>
+      <translation>Invalid parameter for the MIDI output</translation>
     </message>
     <message>
       <source>The ALSA sequencer is not available</source>
       <comment>SMidiOutErrNoSequencer</comment>
-      <translation type="unfinished"/>
+      <translation>The ALSA sequencer is not available</translation>
     </message>
     <message>
       <source>The MIDI message could not be delivered to the device</source>
       <comment>SMidiOutErrSendFailed</comment>
-      <translation type="unfinished"/>
+      <translation>The MIDI message could not be delivered to the device</translation>
     </message>
     <message>
       <source>The MIDI output device has been disconnected</source>
       <comment>SMidiOutErrDeviceGone</comment>
-      <translation type="unfinished"/>
+      <translation>The MIDI output device has been disconnected</translation>
     </message>
     <message>
       <source>The built-in synthesizer found no General MIDI SoundFont (install the package timgm6mb-soundfont or fluid-soundfont-gm)</source>
       <comment>SMidiOutErrNoSoundFont</comment>
-      <translation type="unfinished"/>
+      <translation>The built-in synthesizer found no General MIDI SoundFont (install the package timgm6mb-soundfont or fluid-soundfont-gm)</translation>
     </message>
     <message>
       <source>The built-in synthesizer could not load its SoundFont</source>
       <comment>SMidiOutErrSoundFontLoad</comment>
-      <translation type="unfinished"/>
+      <translation>The built-in synthesizer could not load its SoundFont</translation>
     </message>
     <message>
       <source>The built-in synthesizer found no audio output (PipeWire, PulseAudio or ALSA)</source>
       <comment>SMidiOutErrNoAudio</comment>
-      <translation type="unfinished"/>
+      <translation>The built-in synthesizer found no audio output (PipeWire, PulseAudio or ALSA)</translation>
     </message>
     <message>
       <source>Первое доступное устройство</source>
@@ -211,17 +211,19 @@
     <message>
       <source>Keysense initialization error.</source>
       <comment>SKeysenseInitError</comment>
-      <translation type="unfinished"/>
+      <translation>Keysense initialization error.</translation>
     </message>
     <message>
       <source>'%s' is not a valid integer value</source>
       <comment>SInvalidInteger</comment>
-      <translation type="unfinished"/>
+      <translation>'%s' is not a valid integer value</translation>
     </message>
     <message>
       <source>Не удалось сохранить настройки в файл&#13;%s:&#13;%s</source>
       <comment>SSettingsSaveError</comment>
-      <translation>Could not save the settings to the file&#13;%s:&#13;%s</translation>
+      <translation type="unfinished">Could not save the settings to the file
+%s:
+%s</translation>
     </message>
     <message>
       <source>Файл %s не найден</source>
@@ -241,7 +243,7 @@
     <message>
       <source>#</source>
       <comment>SSongGridCorner</comment>
-      <translation type="unfinished"/>
+      <translation>#</translation>
     </message>
     <message>
       <source>Бит %d</source>
@@ -251,7 +253,9 @@
     <message>
       <source>Пересканировать аккорды повторно?&#13;Все сделанные Вами в окошке вариантов&#13;настройки аккордов пропадут.</source>
       <comment>SSongRescanQuestion</comment>
-      <translation>Scan the chords again?&#13;All chord changes you made in the variants&#13;window will be lost.</translation>
+      <translation type="unfinished">Scan the chords again?
+All chord changes you made in the variants
+window will be lost.</translation>
     </message>
     <message>
       <source>Определение аккордов. Ждите...</source>
@@ -261,7 +265,9 @@
     <message>
       <source>Для активизации технологии Keysense необходимо&#13;определить тональность композиции.&#13;Сделать это сейчас?</source>
       <comment>SSongKeysenseQuestion</comment>
-      <translation>To use the Keysense technology the key&#13;of the song must be known.&#13;Detect it now?</translation>
+      <translation type="unfinished">To use the Keysense technology the key
+of the song must be known.
+Detect it now?</translation>
     </message>
     <message>
       <source>Технология Keysense временно отключена</source>
@@ -276,7 +282,8 @@
     <message>
       <source>Оригинальную тональность мелодии&#13;определить не удалось.</source>
       <comment>SSongKeyFailed</comment>
-      <translation>The original key of the melody&#13;could not be detected.</translation>
+      <translation type="unfinished">The original key of the melody
+could not be detected.</translation>
     </message>
     <message>
       <source>Тональность определена</source>
@@ -286,22 +293,24 @@
     <message>
       <source>Вероятнее всего, мелодия написана&#13;в тональности %s %s.</source>
       <comment>SSongKeyFound</comment>
-      <translation>Most probably the melody is written&#13;in %s %s.</translation>
+      <translation type="unfinished">Most probably the melody is written
+in %s %s.</translation>
     </message>
     <message>
       <source>&#13;Возможно также, тональность мелодии - %s %s.</source>
       <comment>SSongKeyAlternative</comment>
-      <translation>&#13;The key of the melody may also be %s %s.</translation>
+      <translation type="unfinished">
+The key of the melody may also be %s %s.</translation>
     </message>
     <message>
       <source>major</source>
       <comment>SSongModeMajor</comment>
-      <translation type="unfinished"/>
+      <translation>major</translation>
     </message>
     <message>
       <source>minor</source>
       <comment>SSongModeMinor</comment>
-      <translation type="unfinished"/>
+      <translation>minor</translation>
     </message>
     <message>
       <source> или </source>
@@ -316,12 +325,14 @@
     <message>
       <source>Заменить аккорд %s&#13;аккордом %s?</source>
       <comment>SSongReplaceChord</comment>
-      <translation>Replace the chord %s&#13;with the chord %s?</translation>
+      <translation type="unfinished">Replace the chord %s
+with the chord %s?</translation>
     </message>
     <message>
       <source>Все аккорды будут максимально упрощены,&#13;с потерей точности соответствия мелодии!</source>
       <comment>SSongSimplifyQuestion</comment>
-      <translation>All chords will be simplified as far as possible,&#13;at the cost of matching the melody less closely!</translation>
+      <translation type="unfinished">All chords will be simplified as far as possible,
+at the cost of matching the melody less closely!</translation>
     </message>
     <message>
       <source>Транспонирование мелодии. Ждите...</source>
@@ -346,42 +357,43 @@
     <message>
       <source>* 3</source>
       <comment>SSongSpeedX3</comment>
-      <translation type="unfinished"/>
+      <translation>* 3</translation>
     </message>
     <message>
       <source>* 2</source>
       <comment>SSongSpeedX2</comment>
-      <translation type="unfinished"/>
+      <translation>* 2</translation>
     </message>
     <message>
       <source>* 1.5</source>
       <comment>SSongSpeedX15</comment>
-      <translation type="unfinished"/>
+      <translation>* 1.5</translation>
     </message>
     <message>
       <source>1:1</source>
       <comment>SSongSpeed11</comment>
-      <translation type="unfinished"/>
+      <translation>1:1</translation>
     </message>
     <message>
       <source>/ 1.5</source>
       <comment>SSongSpeedD15</comment>
-      <translation type="unfinished"/>
+      <translation>/ 1.5</translation>
     </message>
     <message>
       <source>/ 2</source>
       <comment>SSongSpeedD2</comment>
-      <translation type="unfinished"/>
+      <translation>/ 2</translation>
     </message>
     <message>
       <source>/ 3</source>
       <comment>SSongSpeedD3</comment>
-      <translation type="unfinished"/>
+      <translation>/ 3</translation>
     </message>
     <message>
       <source>Аккорды не определены!&#13;Определить сейчас?</source>
       <comment>SNoChordsAsk</comment>
-      <translation>The chords have not been found!&#13;Find them now?</translation>
+      <translation type="unfinished">The chords have not been found!
+Find them now?</translation>
     </message>
     <message>
       <source>Формирование текста с аккордами. Ждите...</source>
@@ -391,22 +403,33 @@
     <message>
       <source>Не удалось обнаружить Табулиста на диске.&#13;Табулист - это редактор текстов с аккордами.&#13;Вы можете его свободно загрузить из Интернет&#13;(нажмите F1 в главном окне, чтобы узнать адрес).&#13;&#13;Возможно также, Вы не указали расположение&#13;Табулиста в настройках программы</source>
       <comment>SNoTabulist</comment>
-      <translation>Tabulist was not found on the disk.&#13;Tabulist is an editor of texts with chords.&#13;You can download it freely from the Internet&#13;(press F1 in the main window to see the address).&#13;&#13;Perhaps you have also not given the location&#13;of Tabulist in the program settings</translation>
+      <translation type="unfinished">Tabulist was not found on the disk.
+Tabulist is an editor of texts with chords.
+You can download it freely from the Internet
+(press F1 in the main window to see the address).
+
+Perhaps you have also not given the location
+of Tabulist in the program settings</translation>
     </message>
     <message>
       <source>Не удалось запустить Табулист.&#13;Попробуйте запустить его вручную, и затем&#13;повторить передачу текста с аккордами.</source>
       <comment>STabulistStartFailed</comment>
-      <translation>Could not start Tabulist.&#13;Try to start it by hand and then&#13;send the text with chords again.</translation>
+      <translation type="unfinished">Could not start Tabulist.
+Try to start it by hand and then
+send the text with chords again.</translation>
     </message>
     <message>
       <source>Табулист не появился в течение %d с после запуска.&#13;Попробуйте запустить его вручную, и затем&#13;повторить передачу текста с аккордами.</source>
       <comment>STabulistNoWindow</comment>
-      <translation>Tabulist did not appear within %d s after its start.&#13;Try to start it by hand and then&#13;send the text with chords again.</translation>
+      <translation type="unfinished">Tabulist did not appear within %d s after its start.
+Try to start it by hand and then
+send the text with chords again.</translation>
     </message>
     <message>
       <source>Табулист не принял текст с аккордами в течение %d с.&#13;Попробуйте повторить передачу текста с аккордами.</source>
       <comment>STabulistNoAnswer</comment>
-      <translation>Tabulist did not take the text with chords within %d s.&#13;Try to send the text with chords again.</translation>
+      <translation type="unfinished">Tabulist did not take the text with chords within %d s.
+Try to send the text with chords again.</translation>
     </message>
     <message>
       <source>Не удалось записать файл %s</source>
@@ -466,17 +489,20 @@
     <message>
       <source>Текст &quot;%s&quot; изменён.&#13;Сохранить изменения?</source>
       <comment>STabSaveChanges</comment>
-      <translation>The text &quot;%s&quot; has changed.&#13;Save the changes?</translation>
+      <translation type="unfinished">The text &quot;%s&quot; has changed.
+Save the changes?</translation>
     </message>
     <message>
       <source>Не удалось сохранить файл %s:&#13;%s</source>
       <comment>STabSaveError</comment>
-      <translation>Could not save the file %s:&#13;%s</translation>
+      <translation type="unfinished">Could not save the file %s:
+%s</translation>
     </message>
     <message>
       <source>Не удалось открыть файл %s:&#13;%s</source>
       <comment>STabOpenError</comment>
-      <translation>Could not open the file %s:&#13;%s</translation>
+      <translation type="unfinished">Could not open the file %s:
+%s</translation>
     </message>
     <message>
       <source>Получен текст с аккордами</source>
@@ -491,7 +517,28 @@
     <message>
       <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format text|chordpro|grid         текст с аккордами, ChordPro или сетка битов&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --comments и --codepage действуют&#13;настройки программы.</source>
       <comment>SCliHelp</comment>
-      <translation type="unfinished"/>
+      <translation type="unfinished">Usage:
+  cantaro FILE [options]              the song's text with chords (as --export)
+  cantaro --export FILE [options]     the song's text with chords
+  cantaro --events FILE               the file's tracks and the events of each track
+  cantaro --recognize NOTE...         chord variants from notes (C4 E4 G4 or 60 64 67)
+  cantaro --devices                   MIDI output devices
+  cantaro --render FILE -o FILE.wav [--transpose N]  the song's sound into a WAV file
+  cantaro --help                      this help
+
+Options:
+  -o, --output FILE                   write the result to a file
+  --key auto|KEY                      original key: detect or give it (C, Am, F#)
+  --transpose N                       transpose by N semitones (-11..11)
+  --beat default|double|half          beat length: default, doubled, halved
+  --notation english|german|italian   note naming
+  --keysense on|off                   Keysense technology
+  --comments on|off                   the MIDI file's comments in the text
+  --format text|chordpro|grid         text with chords, ChordPro or beat grid
+  --codepage cp1251|cp1252|koi8-r     encoding of the file's texts if not UTF-8
+
+Without --key, --notation, --keysense, --comments and --codepage the program's
+settings apply.</translation>
     </message>
     <message>
       <source>Справка: cantaro --help</source>
@@ -1076,7 +1123,8 @@
     <message>
       <source>Не удалось открыть MIDI порт для вывода звука. &#13;Возможно, он занят другой программой!</source>
       <comment>SPortWarning</comment>
-      <translation>Could not open the MIDI port for sound output. &#13;Perhaps another program is using it!</translation>
+      <translation type="unfinished">Could not open the MIDI port for sound output. 
+Perhaps another program is using it!</translation>
     </message>
     <message>
       <source>Настройки программы</source>
@@ -1126,7 +1174,9 @@
     <message>
       <source>В главном окне можно будет просматривать&#13;содержимое midi или караоке-файла,&#13;а также текст песни по мере проигрывания</source>
       <comment>SOptFormOpenedHint</comment>
-      <translation>The main window will show the contents&#13;of the MIDI or karaoke file,&#13;and the lyrics while the song plays</translation>
+      <translation type="unfinished">The main window will show the contents
+of the MIDI or karaoke file,
+and the lyrics while the song plays</translation>
     </message>
     <message>
       <source>Показывать подсказки</source>
@@ -1136,7 +1186,8 @@
     <message>
       <source>Если эту установку снять,&#13;больше Вы этой подсказки не увидите :)</source>
       <comment>SOptShowHintsHint</comment>
-      <translation>If you clear this option,&#13;you will not see this hint any more :)</translation>
+      <translation type="unfinished">If you clear this option,
+you will not see this hint any more :)</translation>
     </message>
     <message>
       <source>Вид клавиатуры пиано</source>
@@ -1211,7 +1262,8 @@
     <message>
       <source>Включает &quot;продвинутое&quot; распознавание аккордов,&#13;основывающееся на информации о тональности композиции.</source>
       <comment>SOptKeysenseHint</comment>
-      <translation>Switches on &quot;advanced&quot; chord recognition,&#13;based on the key of the song.</translation>
+      <translation type="unfinished">Switches on &quot;advanced&quot; chord recognition,
+based on the key of the song.</translation>
     </message>
     <message>
       <source>Технология Keysense может применяться, только если тональность композиции определена. Используйте ее, если Вас не устраивает качество распознавания аккордов обычным методом.</source>
@@ -1236,7 +1288,8 @@
     <message>
       <source>При транспозиции будет сохраняться&#13;оригинальное звучание мелодии</source>
       <comment>SOptMidiOutNoTransposeHint</comment>
-      <translation>When transposing, the melody keeps&#13;its original sound</translation>
+      <translation type="unfinished">When transposing, the melody keeps
+its original sound</translation>
     </message>
     <message>
       <source>Разрешить играть музыку на клавиатуре компьютера</source>
@@ -1246,7 +1299,8 @@
     <message>
       <source>Позволяет пользователю играть мелодию на клавиатуре компьютера.&#13;Используются 2 верхних ряда клавиш клавиатуры</source>
       <comment>SOptPlayKeysHint</comment>
-      <translation>Lets the user play a melody on the computer keyboard.&#13;The 2 upper rows of keys are used</translation>
+      <translation type="unfinished">Lets the user play a melody on the computer keyboard.
+The 2 upper rows of keys are used</translation>
     </message>
     <message>
       <source>Интервал срабатывания MIDI-таймера (по-умолчанию 10 мсек):</source>
@@ -1256,7 +1310,8 @@
     <message>
       <source>Увеличьте это число, если наблюдаются &quot;глюки&quot; при&#13;проигрывании фрагмента композиции с произвольного бита</source>
       <comment>SOptTimerResolHint</comment>
-      <translation>Increase this number if you notice &quot;glitches&quot; when&#13;playing a fragment of the song from an arbitrary beat</translation>
+      <translation type="unfinished">Increase this number if you notice &quot;glitches&quot; when
+playing a fragment of the song from an arbitrary beat</translation>
     </message>
     <message>
       <source>Экспорт</source>
@@ -1271,12 +1326,14 @@
     <message>
       <source>Каталог расположения Табулиста.&#13;По-умолчанию - в одном каталоге с этой программой.</source>
       <comment>SOptPathTabulistHint</comment>
-      <translation>Folder where Tabulist is.&#13;By default the folder of this program.</translation>
+      <translation type="unfinished">Folder where Tabulist is.
+By default the folder of this program.</translation>
     </message>
     <message>
       <source>Табулист - это текстовый редактор для обработки текстов песен с аккордами.&#13;Бесплатную неограниченную по времени версию этой программы Вы можете загрузить с нашего сайта!</source>
       <comment>SOptTabulistInfo</comment>
-      <translation>Tabulist is a text editor for song texts with chords.&#13;You can download a free version of this program, unlimited in time, from our site!</translation>
+      <translation type="unfinished">Tabulist is a text editor for song texts with chords.
+You can download a free version of this program, unlimited in time, from our site!</translation>
     </message>
     <message>
       <source>Включить в текст композиции комментарии из MIDI-файла</source>
@@ -1286,17 +1343,18 @@
     <message>
       <source>Все комментарии экспортировать в текстовый файл&#13;вместе с текстом композиции</source>
       <comment>SOptCommExportHint</comment>
-      <translation>Export all comments to the text file&#13;together with the song text</translation>
+      <translation type="unfinished">Export all comments to the text file
+together with the song text</translation>
     </message>
     <message>
       <source>tabulist</source>
       <comment>SOptTabulistFile</comment>
-      <translation type="unfinished"/>
+      <translation>tabulist</translation>
     </message>
     <message>
       <source>tabulist (tabulist)</source>
       <comment>SOptTabulistFilter</comment>
-      <translation type="unfinished"/>
+      <translation>tabulist (tabulist)</translation>
     </message>
     <message>
       <source>Выбрать программу Табулист</source>
@@ -1306,12 +1364,17 @@
     <message>
       <source>Вы изменили способ записи нот.&#13;Чтобы изменения вступили в силу, необходимо&#13;перезапустить определитель аккордов.&#13;Сделать это сейчас?</source>
       <comment>SOptNoteSetQuestion</comment>
-      <translation>You have changed the note naming.&#13;For the change to take effect, the chord&#13;search must be run again.&#13;Do it now?</translation>
+      <translation type="unfinished">You have changed the note naming.
+For the change to take effect, the chord
+search must be run again.
+Do it now?</translation>
     </message>
     <message>
       <source>Не удалось выбрать устройство вывода MIDI &quot;%s&quot;:&#13;%s&#13;Будет использовано первое устройство.</source>
       <comment>SOptDeviceNotSelected</comment>
-      <translation>Could not select the MIDI output device &quot;%s&quot;:&#13;%s&#13;The first device will be used.</translation>
+      <translation type="unfinished">Could not select the MIDI output device &quot;%s&quot;:
+%s
+The first device will be used.</translation>
     </message>
     <message>
       <source>Черный</source>
@@ -1576,47 +1639,49 @@
     <message>
       <source>Беларуская мова</source>
       <comment>SLangBel</comment>
-      <translation type="unfinished"/>
+      <translation>Беларуская мова</translation>
     </message>
     <message>
       <source>Пераключыцца на беларускую мову</source>
       <comment>SLangBelHint</comment>
-      <translation type="unfinished"/>
+      <translation>Пераключыцца на беларускую мову</translation>
     </message>
     <message>
       <source>English language</source>
       <comment>SLangEng</comment>
-      <translation type="unfinished"/>
+      <translation>English language</translation>
     </message>
     <message>
       <source>Switch to English language</source>
       <comment>SLangEngHint</comment>
-      <translation type="unfinished"/>
+      <translation>Switch to English language</translation>
     </message>
     <message>
       <source>Lingua italiana</source>
       <comment>SLangIta</comment>
-      <translation type="unfinished"/>
+      <translation>Lingua italiana</translation>
     </message>
     <message>
       <source>Seleziona lingua italiana</source>
       <comment>SLangItaHint</comment>
-      <translation type="unfinished"/>
+      <translation>Seleziona lingua italiana</translation>
     </message>
     <message>
       <source>Русский язык</source>
       <comment>SLangRus</comment>
-      <translation type="unfinished"/>
+      <translation>Русский язык</translation>
     </message>
     <message>
       <source>Переключиться на русский язык</source>
       <comment>SLangRusHint</comment>
-      <translation>Switch to Russian language</translation>
+      <translation>Переключиться на русский язык</translation>
     </message>
     <message>
       <source>Чтобы изменения вступили в силу, &#13;Вы должны перезапустить программу.&#13;Выйти из программы сейчас?</source>
       <comment>SLangRestart</comment>
-      <translation>For the changes to take effect, &#13;you must restart the program.&#13;Quit the program now?</translation>
+      <translation type="unfinished">For the changes to take effect, 
+you must restart the program.
+Quit the program now?</translation>
     </message>
     <message>
       <source>О программе</source>
@@ -1631,27 +1696,27 @@
     <message>
       <source>E-mail: </source>
       <comment>SAboutMailPrefix</comment>
-      <translation type="unfinished"/>
+      <translation>E-mail: </translation>
     </message>
     <message>
       <source>WWW: </source>
       <comment>SAboutWWWPrefix</comment>
-      <translation type="unfinished"/>
+      <translation>WWW: </translation>
     </message>
     <message>
       <source>&amp;OK</source>
       <comment>SAboutOK</comment>
-      <translation type="unfinished"/>
+      <translation>&amp;OK</translation>
     </message>
     <message>
       <source>https://cantaro.example.org/</source>
       <comment>SAboutHomePage</comment>
-      <translation type="unfinished"/>
+      <translation>https://cantaro.example.org/</translation>
     </message>
     <message>
       <source>cantaro@example.org</source>
       <comment>SAboutEmail</comment>
-      <translation type="unfinished"/>
+      <translation>cantaro@example.org</translation>
     </message>
     <message>
       <source>Нота</source>
