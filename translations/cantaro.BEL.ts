@@ -221,9 +221,7 @@
     <message>
       <source>Не удалось сохранить настройки в файл&#13;%s:&#13;%s</source>
       <comment>SSettingsSaveError</comment>
-      <translation type="unfinished">Не ўдалося захаваць налады ў файл
-%s:
-%s</translation>
+      <translation>Не ўдалося захаваць налады ў файл&#13;%s:&#13;%s</translation>
     </message>
     <message>
       <source>Файл %s не найден</source>
@@ -253,9 +251,7 @@
     <message>
       <source>Пересканировать аккорды повторно?&#13;Все сделанные Вами в окошке вариантов&#13;настройки аккордов пропадут.</source>
       <comment>SSongRescanQuestion</comment>
-      <translation type="unfinished">Шукаць акорды нанова?
-Усе змены акордаў, зробленыя Вамі ў акенцы
-варыянтаў, прападуць.</translation>
+      <translation>Шукаць акорды нанова?&#13;Усе змены акордаў, зробленыя Вамі ў акенцы&#13;варыянтаў, прападуць.</translation>
     </message>
     <message>
       <source>Определение аккордов. Ждите...</source>
@@ -265,9 +261,7 @@
     <message>
       <source>Для активизации технологии Keysense необходимо&#13;определить тональность композиции.&#13;Сделать это сейчас?</source>
       <comment>SSongKeysenseQuestion</comment>
-      <translation type="unfinished">Каб уключыць тэхналогію Keysense, трэба
-вызначыць танальнасць кампазіцыі.
-Зрабіць гэта зараз?</translation>
+      <translation>Каб уключыць тэхналогію Keysense, трэба&#13;вызначыць танальнасць кампазіцыі.&#13;Зрабіць гэта зараз?</translation>
     </message>
     <message>
       <source>Технология Keysense временно отключена</source>
@@ -282,8 +276,7 @@
     <message>
       <source>Оригинальную тональность мелодии&#13;определить не удалось.</source>
       <comment>SSongKeyFailed</comment>
-      <translation type="unfinished">Арыгінальную танальнасць мелодыі
-вызначыць не ўдалося.</translation>
+      <translation>Арыгінальную танальнасць мелодыі&#13;вызначыць не ўдалося.</translation>
     </message>
     <message>
       <source>Тональность определена</source>
@@ -293,14 +286,12 @@
     <message>
       <source>Вероятнее всего, мелодия написана&#13;в тональности %s %s.</source>
       <comment>SSongKeyFound</comment>
-      <translation type="unfinished">Хутчэй за ўсё, мелодыя напісана
-у танальнасці %s %s.</translation>
+      <translation>Хутчэй за ўсё, мелодыя напісана&#13;у танальнасці %s %s.</translation>
     </message>
     <message>
       <source>&#13;Возможно также, тональность мелодии - %s %s.</source>
       <comment>SSongKeyAlternative</comment>
-      <translation type="unfinished">
-Магчыма таксама, танальнасць мелодыі - %s %s.</translation>
+      <translation>&#13;Магчыма таксама, танальнасць мелодыі - %s %s.</translation>
     </message>
     <message>
       <source>major</source>
@@ -325,14 +316,12 @@
     <message>
       <source>Заменить аккорд %s&#13;аккордом %s?</source>
       <comment>SSongReplaceChord</comment>
-      <translation type="unfinished">Замяніць акорд %s
-акордам %s?</translation>
+      <translation>Замяніць акорд %s&#13;акордам %s?</translation>
     </message>
     <message>
       <source>Все аккорды будут максимально упрощены,&#13;с потерей точности соответствия мелодии!</source>
       <comment>SSongSimplifyQuestion</comment>
-      <translation type="unfinished">Усе акорды будуць максімальна спрошчаны,
-з стратай дакладнасці адпаведнасці мелодыі!</translation>
+      <translation>Усе акорды будуць максімальна спрошчаны,&#13;з стратай дакладнасці адпаведнасці мелодыі!</translation>
     </message>
     <message>
       <source>Транспонирование мелодии. Ждите...</source>
@@ -392,8 +381,7 @@
     <message>
       <source>Аккорды не определены!&#13;Определить сейчас?</source>
       <comment>SNoChordsAsk</comment>
-      <translation type="unfinished">Акорды не вызначаны!
-Вызначыць зараз?</translation>
+      <translation>Акорды не вызначаны!&#13;Вызначыць зараз?</translation>
     </message>
     <message>
       <source>Формирование текста с аккордами. Ждите...</source>
@@ -403,33 +391,22 @@
     <message>
       <source>Не удалось обнаружить Табулиста на диске.&#13;Табулист - это редактор текстов с аккордами.&#13;Вы можете его свободно загрузить из Интернет&#13;(нажмите F1 в главном окне, чтобы узнать адрес).&#13;&#13;Возможно также, Вы не указали расположение&#13;Табулиста в настройках программы</source>
       <comment>SNoTabulist</comment>
-      <translation type="unfinished">Не ўдалося знайсці Табуліст на дыску.
-Табуліст - гэта рэдактар тэкстаў з акордамі.
-Вы можаце свабодна загрузіць яго з Інтэрнэту
-(націсніце F1 у галоўным акне, каб даведацца адрас).
-
-Магчыма таксама, Вы не пазначылі месцазнаходжанне
-Табуліста ў наладах праграмы</translation>
+      <translation>Не ўдалося знайсці Табуліст на дыску.&#13;Табуліст - гэта рэдактар тэкстаў з акордамі.&#13;Вы можаце свабодна загрузіць яго з Інтэрнэту&#13;(націсніце F1 у галоўным акне, каб даведацца адрас).&#13;&#13;Магчыма таксама, Вы не пазначылі месцазнаходжанне&#13;Табуліста ў наладах праграмы</translation>
     </message>
     <message>
       <source>Не удалось запустить Табулист.&#13;Попробуйте запустить его вручную, и затем&#13;повторить передачу текста с аккордами.</source>
       <comment>STabulistStartFailed</comment>
-      <translation type="unfinished">Не ўдалося запусціць Табуліст.
-Паспрабуйце запусціць яго ўручную, а потым
-паўтарыць перадачу тэксту з акордамі.</translation>
+      <translation>Не ўдалося запусціць Табуліст.&#13;Паспрабуйце запусціць яго ўручную, а потым&#13;паўтарыць перадачу тэксту з акордамі.</translation>
     </message>
     <message>
       <source>Табулист не появился в течение %d с после запуска.&#13;Попробуйте запустить его вручную, и затем&#13;повторить передачу текста с аккордами.</source>
       <comment>STabulistNoWindow</comment>
-      <translation type="unfinished">Табуліст не з'явіўся на працягу %d с пасля запуску.
-Паспрабуйце запусціць яго ўручную, а потым
-паўтарыць перадачу тэксту з акордамі.</translation>
+      <translation>Табуліст не з'явіўся на працягу %d с пасля запуску.&#13;Паспрабуйце запусціць яго ўручную, а потым&#13;паўтарыць перадачу тэксту з акордамі.</translation>
     </message>
     <message>
       <source>Табулист не принял текст с аккордами в течение %d с.&#13;Попробуйте повторить передачу текста с аккордами.</source>
       <comment>STabulistNoAnswer</comment>
-      <translation type="unfinished">Табуліст не прыняў тэкст з акордамі на працягу %d с.
-Паспрабуйце паўтарыць перадачу тэксту з акордамі.</translation>
+      <translation>Табуліст не прыняў тэкст з акордамі на працягу %d с.&#13;Паспрабуйце паўтарыць перадачу тэксту з акордамі.</translation>
     </message>
     <message>
       <source>Не удалось записать файл %s</source>
@@ -489,20 +466,17 @@
     <message>
       <source>Текст &quot;%s&quot; изменён.&#13;Сохранить изменения?</source>
       <comment>STabSaveChanges</comment>
-      <translation type="unfinished">Тэкст &quot;%s&quot; зменены.
-Захаваць змены?</translation>
+      <translation>Тэкст &quot;%s&quot; зменены.&#13;Захаваць змены?</translation>
     </message>
     <message>
       <source>Не удалось сохранить файл %s:&#13;%s</source>
       <comment>STabSaveError</comment>
-      <translation type="unfinished">Не ўдалося захаваць файл %s:
-%s</translation>
+      <translation>Не ўдалося захаваць файл %s:&#13;%s</translation>
     </message>
     <message>
       <source>Не удалось открыть файл %s:&#13;%s</source>
       <comment>STabOpenError</comment>
-      <translation type="unfinished">Не ўдалося адкрыць файл %s:
-%s</translation>
+      <translation>Не ўдалося адкрыць файл %s:&#13;%s</translation>
     </message>
     <message>
       <source>Получен текст с аккордами</source>
@@ -517,28 +491,7 @@
     <message>
       <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format text|chordpro|grid         текст с аккордами, ChordPro или сетка битов&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --comments и --codepage действуют&#13;настройки программы.</source>
       <comment>SCliHelp</comment>
-      <translation type="unfinished">Выкарыстанне:
-  cantaro ФАЙЛ [параметры]            тэкст з акордамі песні (як --export)
-  cantaro --export ФАЙЛ [параметры]   тэкст з акордамі песні
-  cantaro --events ФАЙЛ               трэкі файла і падзеі кожнага трэка
-  cantaro --recognize НОТА...         варыянты акорда з нот (C4 E4 G4 або 60 64 67)
-  cantaro --devices                   прылады вываду MIDI
-  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  гучанне песні ў файл WAV
-  cantaro --help                      гэтая даведка
-
-Параметры:
-  -o, --output ФАЙЛ                   запісаць вынік у файл
-  --key auto|ТАНАЛЬНАСЦЬ              арыгінальная танальнасць: вызначыць або задаць (C, Am, F#)
-  --transpose N                       транспазіцыя на N паўтонаў (-11..11)
-  --beat default|double|half          працягласць біта: па змаўчанні, удвая большая, удвая меншая
-  --notation english|german|italian   спосаб запісу нот
-  --keysense on|off                   тэхналогія Keysense
-  --comments on|off                   каментарыі MIDI-файла ў тэксце
-  --format text|chordpro|grid         тэкст з акордамі, ChordPro або сетка бітаў
-  --codepage cp1251|cp1252|koi8-r     кадзіроўка тэкстаў файла, калі гэта не UTF-8
-
-Без параметраў --key, --notation, --keysense, --comments і --codepage дзейнічаюць
-налады праграмы.</translation>
+      <translation>Выкарыстанне:&#13;  cantaro ФАЙЛ [параметры]            тэкст з акордамі песні (як --export)&#13;  cantaro --export ФАЙЛ [параметры]   тэкст з акордамі песні&#13;  cantaro --events ФАЙЛ               трэкі файла і падзеі кожнага трэка&#13;  cantaro --recognize НОТА...         варыянты акорда з нот (C4 E4 G4 або 60 64 67)&#13;  cantaro --devices                   прылады вываду MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  гучанне песні ў файл WAV&#13;  cantaro --help                      гэтая даведка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   запісаць вынік у файл&#13;  --key auto|ТАНАЛЬНАСЦЬ              арыгінальная танальнасць: вызначыць або задаць (C, Am, F#)&#13;  --transpose N                       транспазіцыя на N паўтонаў (-11..11)&#13;  --beat default|double|half          працягласць біта: па змаўчанні, удвая большая, удвая меншая&#13;  --notation english|german|italian   спосаб запісу нот&#13;  --keysense on|off                   тэхналогія Keysense&#13;  --comments on|off                   каментарыі MIDI-файла ў тэксце&#13;  --format text|chordpro|grid         тэкст з акордамі, ChordPro або сетка бітаў&#13;  --codepage cp1251|cp1252|koi8-r     кадзіроўка тэкстаў файла, калі гэта не UTF-8&#13;&#13;Без параметраў --key, --notation, --keysense, --comments і --codepage дзейнічаюць&#13;налады праграмы.</translation>
     </message>
     <message>
       <source>Справка: cantaro --help</source>
@@ -1123,8 +1076,7 @@
     <message>
       <source>Не удалось открыть MIDI порт для вывода звука. &#13;Возможно, он занят другой программой!</source>
       <comment>SPortWarning</comment>
-      <translation type="unfinished">Не ўдалося адкрыць порт MIDI для вываду гуку. 
-Магчыма, ён заняты іншай праграмай!</translation>
+      <translation>Не ўдалося адкрыць порт MIDI для вываду гуку. &#13;Магчыма, ён заняты іншай праграмай!</translation>
     </message>
     <message>
       <source>Настройки программы</source>
@@ -1174,9 +1126,7 @@
     <message>
       <source>В главном окне можно будет просматривать&#13;содержимое midi или караоке-файла,&#13;а также текст песни по мере проигрывания</source>
       <comment>SOptFormOpenedHint</comment>
-      <translation type="unfinished">У галоўным акне можна будзе праглядаць
-змесціва MIDI або караоке-файла,
-а таксама тэкст песні падчас прайгравання</translation>
+      <translation>У галоўным акне можна будзе праглядаць&#13;змесціва MIDI або караоке-файла,&#13;а таксама тэкст песні падчас прайгравання</translation>
     </message>
     <message>
       <source>Показывать подсказки</source>
@@ -1186,8 +1136,7 @@
     <message>
       <source>Если эту установку снять,&#13;больше Вы этой подсказки не увидите :)</source>
       <comment>SOptShowHintsHint</comment>
-      <translation type="unfinished">Калі зняць гэту ўстаноўку,
-больш Вы гэтай падказкі не ўбачыце :)</translation>
+      <translation>Калі зняць гэту ўстаноўку,&#13;больш Вы гэтай падказкі не ўбачыце :)</translation>
     </message>
     <message>
       <source>Вид клавиатуры пиано</source>
@@ -1262,8 +1211,7 @@
     <message>
       <source>Включает &quot;продвинутое&quot; распознавание аккордов,&#13;основывающееся на информации о тональности композиции.</source>
       <comment>SOptKeysenseHint</comment>
-      <translation type="unfinished">Уключае &quot;прасунутае&quot; распазнаванне акордаў,
-якое грунтуецца на звестках пра танальнасць кампазіцыі.</translation>
+      <translation>Уключае &quot;прасунутае&quot; распазнаванне акордаў,&#13;якое грунтуецца на звестках пра танальнасць кампазіцыі.</translation>
     </message>
     <message>
       <source>Технология Keysense может применяться, только если тональность композиции определена. Используйте ее, если Вас не устраивает качество распознавания аккордов обычным методом.</source>
@@ -1288,8 +1236,7 @@
     <message>
       <source>При транспозиции будет сохраняться&#13;оригинальное звучание мелодии</source>
       <comment>SOptMidiOutNoTransposeHint</comment>
-      <translation type="unfinished">Пры транспазіцыі будзе захоўвацца
-арыгінальнае гучанне мелодыі</translation>
+      <translation>Пры транспазіцыі будзе захоўвацца&#13;арыгінальнае гучанне мелодыі</translation>
     </message>
     <message>
       <source>Разрешить играть музыку на клавиатуре компьютера</source>
@@ -1299,8 +1246,7 @@
     <message>
       <source>Позволяет пользователю играть мелодию на клавиатуре компьютера.&#13;Используются 2 верхних ряда клавиш клавиатуры</source>
       <comment>SOptPlayKeysHint</comment>
-      <translation type="unfinished">Дазваляе карыстальніку іграць мелодыю на клавіятуры камп'ютара.
-Выкарыстоўваюцца 2 верхнія рады клавіш клавіятуры</translation>
+      <translation>Дазваляе карыстальніку іграць мелодыю на клавіятуры камп'ютара.&#13;Выкарыстоўваюцца 2 верхнія рады клавіш клавіятуры</translation>
     </message>
     <message>
       <source>Интервал срабатывания MIDI-таймера (по-умолчанию 10 мсек):</source>
@@ -1310,8 +1256,7 @@
     <message>
       <source>Увеличьте это число, если наблюдаются &quot;глюки&quot; при&#13;проигрывании фрагмента композиции с произвольного бита</source>
       <comment>SOptTimerResolHint</comment>
-      <translation type="unfinished">Павялічце гэты лік, калі назіраюцца &quot;глюкі&quot; пры
-прайграванні фрагмента кампазіцыі з адвольнага біта</translation>
+      <translation>Павялічце гэты лік, калі назіраюцца &quot;глюкі&quot; пры&#13;прайграванні фрагмента кампазіцыі з адвольнага біта</translation>
     </message>
     <message>
       <source>Экспорт</source>
@@ -1326,14 +1271,12 @@
     <message>
       <source>Каталог расположения Табулиста.&#13;По-умолчанию - в одном каталоге с этой программой.</source>
       <comment>SOptPathTabulistHint</comment>
-      <translation type="unfinished">Каталог, дзе знаходзіцца Табуліст.
-Па змаўчанні - у адным каталогу з гэтай праграмай.</translation>
+      <translation>Каталог, дзе знаходзіцца Табуліст.&#13;Па змаўчанні - у адным каталогу з гэтай праграмай.</translation>
     </message>
     <message>
       <source>Табулист - это текстовый редактор для обработки текстов песен с аккордами.&#13;Бесплатную неограниченную по времени версию этой программы Вы можете загрузить с нашего сайта!</source>
       <comment>SOptTabulistInfo</comment>
-      <translation type="unfinished">Табуліст - гэта тэкставы рэдактар для апрацоўкі тэкстаў песень з акордамі.
-Бясплатную неабмежаваную па часе версію гэтай праграмы Вы можаце загрузіць з нашага сайта!</translation>
+      <translation>Табуліст - гэта тэкставы рэдактар для апрацоўкі тэкстаў песень з акордамі.&#13;Бясплатную неабмежаваную па часе версію гэтай праграмы Вы можаце загрузіць з нашага сайта!</translation>
     </message>
     <message>
       <source>Включить в текст композиции комментарии из MIDI-файла</source>
@@ -1343,8 +1286,7 @@
     <message>
       <source>Все комментарии экспортировать в текстовый файл&#13;вместе с текстом композиции</source>
       <comment>SOptCommExportHint</comment>
-      <translation type="unfinished">Усе каментарыі экспартаваць у тэкставы файл
-разам з тэкстам кампазіцыі</translation>
+      <translation>Усе каментарыі экспартаваць у тэкставы файл&#13;разам з тэкстам кампазіцыі</translation>
     </message>
     <message>
       <source>tabulist</source>
@@ -1364,17 +1306,12 @@
     <message>
       <source>Вы изменили способ записи нот.&#13;Чтобы изменения вступили в силу, необходимо&#13;перезапустить определитель аккордов.&#13;Сделать это сейчас?</source>
       <comment>SOptNoteSetQuestion</comment>
-      <translation type="unfinished">Вы змянілі спосаб запісу нот.
-Каб змены ўступілі ў сілу, трэба
-перазапусціць вызначальнік акордаў.
-Зрабіць гэта зараз?</translation>
+      <translation>Вы змянілі спосаб запісу нот.&#13;Каб змены ўступілі ў сілу, трэба&#13;перазапусціць вызначальнік акордаў.&#13;Зрабіць гэта зараз?</translation>
     </message>
     <message>
       <source>Не удалось выбрать устройство вывода MIDI &quot;%s&quot;:&#13;%s&#13;Будет использовано первое устройство.</source>
       <comment>SOptDeviceNotSelected</comment>
-      <translation type="unfinished">Не ўдалося выбраць прыладу вываду MIDI &quot;%s&quot;:
-%s
-Будзе выкарыстана першая прылада.</translation>
+      <translation>Не ўдалося выбраць прыладу вываду MIDI &quot;%s&quot;:&#13;%s&#13;Будзе выкарыстана першая прылада.</translation>
     </message>
     <message>
       <source>Черный</source>
@@ -1679,9 +1616,7 @@
     <message>
       <source>Чтобы изменения вступили в силу, &#13;Вы должны перезапустить программу.&#13;Выйти из программы сейчас?</source>
       <comment>SLangRestart</comment>
-      <translation type="unfinished">Каб змены ўступілі ў сілу, 
-трэба перазапусціць праграму.
-Выйсці з праграмы зараз?</translation>
+      <translation>Каб змены ўступілі ў сілу, &#13;трэба перазапусціць праграму.&#13;Выйсці з праграмы зараз?</translation>
     </message>
     <message>
       <source>О программе</source>

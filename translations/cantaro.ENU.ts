@@ -221,9 +221,7 @@
     <message>
       <source>Не удалось сохранить настройки в файл&#13;%s:&#13;%s</source>
       <comment>SSettingsSaveError</comment>
-      <translation type="unfinished">Could not save the settings to the file
-%s:
-%s</translation>
+      <translation>Could not save the settings to the file&#13;%s:&#13;%s</translation>
     </message>
     <message>
       <source>Файл %s не найден</source>
@@ -253,9 +251,7 @@
     <message>
       <source>Пересканировать аккорды повторно?&#13;Все сделанные Вами в окошке вариантов&#13;настройки аккордов пропадут.</source>
       <comment>SSongRescanQuestion</comment>
-      <translation type="unfinished">Scan the chords again?
-All chord changes you made in the variants
-window will be lost.</translation>
+      <translation>Scan the chords again?&#13;All chord changes you made in the variants&#13;window will be lost.</translation>
     </message>
     <message>
       <source>Определение аккордов. Ждите...</source>
@@ -265,9 +261,7 @@ window will be lost.</translation>
     <message>
       <source>Для активизации технологии Keysense необходимо&#13;определить тональность композиции.&#13;Сделать это сейчас?</source>
       <comment>SSongKeysenseQuestion</comment>
-      <translation type="unfinished">To use the Keysense technology the key
-of the song must be known.
-Detect it now?</translation>
+      <translation>To use the Keysense technology the key&#13;of the song must be known.&#13;Detect it now?</translation>
     </message>
     <message>
       <source>Технология Keysense временно отключена</source>
@@ -282,8 +276,7 @@ Detect it now?</translation>
     <message>
       <source>Оригинальную тональность мелодии&#13;определить не удалось.</source>
       <comment>SSongKeyFailed</comment>
-      <translation type="unfinished">The original key of the melody
-could not be detected.</translation>
+      <translation>The original key of the melody&#13;could not be detected.</translation>
     </message>
     <message>
       <source>Тональность определена</source>
@@ -293,14 +286,12 @@ could not be detected.</translation>
     <message>
       <source>Вероятнее всего, мелодия написана&#13;в тональности %s %s.</source>
       <comment>SSongKeyFound</comment>
-      <translation type="unfinished">Most probably the melody is written
-in %s %s.</translation>
+      <translation>Most probably the melody is written&#13;in %s %s.</translation>
     </message>
     <message>
       <source>&#13;Возможно также, тональность мелодии - %s %s.</source>
       <comment>SSongKeyAlternative</comment>
-      <translation type="unfinished">
-The key of the melody may also be %s %s.</translation>
+      <translation>&#13;The key of the melody may also be %s %s.</translation>
     </message>
     <message>
       <source>major</source>
@@ -325,14 +316,12 @@ The key of the melody may also be %s %s.</translation>
     <message>
       <source>Заменить аккорд %s&#13;аккордом %s?</source>
       <comment>SSongReplaceChord</comment>
-      <translation type="unfinished">Replace the chord %s
-with the chord %s?</translation>
+      <translation>Replace the chord %s&#13;with the chord %s?</translation>
     </message>
     <message>
       <source>Все аккорды будут максимально упрощены,&#13;с потерей точности соответствия мелодии!</source>
       <comment>SSongSimplifyQuestion</comment>
-      <translation type="unfinished">All chords will be simplified as far as possible,
-at the cost of matching the melody less closely!</translation>
+      <translation>All chords will be simplified as far as possible,&#13;at the cost of matching the melody less closely!</translation>
     </message>
     <message>
       <source>Транспонирование мелодии. Ждите...</source>
@@ -392,8 +381,7 @@ at the cost of matching the melody less closely!</translation>
     <message>
       <source>Аккорды не определены!&#13;Определить сейчас?</source>
       <comment>SNoChordsAsk</comment>
-      <translation type="unfinished">The chords have not been found!
-Find them now?</translation>
+      <translation>The chords have not been found!&#13;Find them now?</translation>
     </message>
     <message>
       <source>Формирование текста с аккордами. Ждите...</source>
@@ -403,33 +391,22 @@ Find them now?</translation>
     <message>
       <source>Не удалось обнаружить Табулиста на диске.&#13;Табулист - это редактор текстов с аккордами.&#13;Вы можете его свободно загрузить из Интернет&#13;(нажмите F1 в главном окне, чтобы узнать адрес).&#13;&#13;Возможно также, Вы не указали расположение&#13;Табулиста в настройках программы</source>
       <comment>SNoTabulist</comment>
-      <translation type="unfinished">Tabulist was not found on the disk.
-Tabulist is an editor of texts with chords.
-You can download it freely from the Internet
-(press F1 in the main window to see the address).
-
-Perhaps you have also not given the location
-of Tabulist in the program settings</translation>
+      <translation>Tabulist was not found on the disk.&#13;Tabulist is an editor of texts with chords.&#13;You can download it freely from the Internet&#13;(press F1 in the main window to see the address).&#13;&#13;Perhaps you have also not given the location&#13;of Tabulist in the program settings</translation>
     </message>
     <message>
       <source>Не удалось запустить Табулист.&#13;Попробуйте запустить его вручную, и затем&#13;повторить передачу текста с аккордами.</source>
       <comment>STabulistStartFailed</comment>
-      <translation type="unfinished">Could not start Tabulist.
-Try to start it by hand and then
-send the text with chords again.</translation>
+      <translation>Could not start Tabulist.&#13;Try to start it by hand and then&#13;send the text with chords again.</translation>
     </message>
     <message>
       <source>Табулист не появился в течение %d с после запуска.&#13;Попробуйте запустить его вручную, и затем&#13;повторить передачу текста с аккордами.</source>
       <comment>STabulistNoWindow</comment>
-      <translation type="unfinished">Tabulist did not appear within %d s after its start.
-Try to start it by hand and then
-send the text with chords again.</translation>
+      <translation>Tabulist did not appear within %d s after its start.&#13;Try to start it by hand and then&#13;send the text with chords again.</translation>
     </message>
     <message>
       <source>Табулист не принял текст с аккордами в течение %d с.&#13;Попробуйте повторить передачу текста с аккордами.</source>
       <comment>STabulistNoAnswer</comment>
-      <translation type="unfinished">Tabulist did not take the text with chords within %d s.
-Try to send the text with chords again.</translation>
+      <translation>Tabulist did not take the text with chords within %d s.&#13;Try to send the text with chords again.</translation>
     </message>
     <message>
       <source>Не удалось записать файл %s</source>
@@ -489,20 +466,17 @@ Try to send the text with chords again.</translation>
     <message>
       <source>Текст &quot;%s&quot; изменён.&#13;Сохранить изменения?</source>
       <comment>STabSaveChanges</comment>
-      <translation type="unfinished">The text &quot;%s&quot; has changed.
-Save the changes?</translation>
+      <translation>The text &quot;%s&quot; has changed.&#13;Save the changes?</translation>
     </message>
     <message>
       <source>Не удалось сохранить файл %s:&#13;%s</source>
       <comment>STabSaveError</comment>
-      <translation type="unfinished">Could not save the file %s:
-%s</translation>
+      <translation>Could not save the file %s:&#13;%s</translation>
     </message>
     <message>
       <source>Не удалось открыть файл %s:&#13;%s</source>
       <comment>STabOpenError</comment>
-      <translation type="unfinished">Could not open the file %s:
-%s</translation>
+      <translation>Could not open the file %s:&#13;%s</translation>
     </message>
     <message>
       <source>Получен текст с аккордами</source>
@@ -517,28 +491,7 @@ Save the changes?</translation>
     <message>
       <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format text|chordpro|grid         текст с аккордами, ChordPro или сетка битов&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --comments и --codepage действуют&#13;настройки программы.</source>
       <comment>SCliHelp</comment>
-      <translation type="unfinished">Usage:
-  cantaro FILE [options]              the song's text with chords (as --export)
-  cantaro --export FILE [options]     the song's text with chords
-  cantaro --events FILE               the file's tracks and the events of each track
-  cantaro --recognize NOTE...         chord variants from notes (C4 E4 G4 or 60 64 67)
-  cantaro --devices                   MIDI output devices
-  cantaro --render FILE -o FILE.wav [--transpose N]  the song's sound into a WAV file
-  cantaro --help                      this help
-
-Options:
-  -o, --output FILE                   write the result to a file
-  --key auto|KEY                      original key: detect or give it (C, Am, F#)
-  --transpose N                       transpose by N semitones (-11..11)
-  --beat default|double|half          beat length: default, doubled, halved
-  --notation english|german|italian   note naming
-  --keysense on|off                   Keysense technology
-  --comments on|off                   the MIDI file's comments in the text
-  --format text|chordpro|grid         text with chords, ChordPro or beat grid
-  --codepage cp1251|cp1252|koi8-r     encoding of the file's texts if not UTF-8
-
-Without --key, --notation, --keysense, --comments and --codepage the program's
-settings apply.</translation>
+      <translation>Usage:&#13;  cantaro FILE [options]              the song's text with chords (as --export)&#13;  cantaro --export FILE [options]     the song's text with chords&#13;  cantaro --events FILE               the file's tracks and the events of each track&#13;  cantaro --recognize NOTE...         chord variants from notes (C4 E4 G4 or 60 64 67)&#13;  cantaro --devices                   MIDI output devices&#13;  cantaro --render FILE -o FILE.wav [--transpose N]  the song's sound into a WAV file&#13;  cantaro --help                      this help&#13;&#13;Options:&#13;  -o, --output FILE                   write the result to a file&#13;  --key auto|KEY                      original key: detect or give it (C, Am, F#)&#13;  --transpose N                       transpose by N semitones (-11..11)&#13;  --beat default|double|half          beat length: default, doubled, halved&#13;  --notation english|german|italian   note naming&#13;  --keysense on|off                   Keysense technology&#13;  --comments on|off                   the MIDI file's comments in the text&#13;  --format text|chordpro|grid         text with chords, ChordPro or beat grid&#13;  --codepage cp1251|cp1252|koi8-r     encoding of the file's texts if not UTF-8&#13;&#13;Without --key, --notation, --keysense, --comments and --codepage the program's&#13;settings apply.</translation>
     </message>
     <message>
       <source>Справка: cantaro --help</source>
@@ -1123,8 +1076,7 @@ settings apply.</translation>
     <message>
       <source>Не удалось открыть MIDI порт для вывода звука. &#13;Возможно, он занят другой программой!</source>
       <comment>SPortWarning</comment>
-      <translation type="unfinished">Could not open the MIDI port for sound output. 
-Perhaps another program is using it!</translation>
+      <translation>Could not open the MIDI port for sound output. &#13;Perhaps another program is using it!</translation>
     </message>
     <message>
       <source>Настройки программы</source>
@@ -1174,9 +1126,7 @@ Perhaps another program is using it!</translation>
     <message>
       <source>В главном окне можно будет просматривать&#13;содержимое midi или караоке-файла,&#13;а также текст песни по мере проигрывания</source>
       <comment>SOptFormOpenedHint</comment>
-      <translation type="unfinished">The main window will show the contents
-of the MIDI or karaoke file,
-and the lyrics while the song plays</translation>
+      <translation>The main window will show the contents&#13;of the MIDI or karaoke file,&#13;and the lyrics while the song plays</translation>
     </message>
     <message>
       <source>Показывать подсказки</source>
@@ -1186,8 +1136,7 @@ and the lyrics while the song plays</translation>
     <message>
       <source>Если эту установку снять,&#13;больше Вы этой подсказки не увидите :)</source>
       <comment>SOptShowHintsHint</comment>
-      <translation type="unfinished">If you clear this option,
-you will not see this hint any more :)</translation>
+      <translation>If you clear this option,&#13;you will not see this hint any more :)</translation>
     </message>
     <message>
       <source>Вид клавиатуры пиано</source>
@@ -1262,8 +1211,7 @@ you will not see this hint any more :)</translation>
     <message>
       <source>Включает &quot;продвинутое&quot; распознавание аккордов,&#13;основывающееся на информации о тональности композиции.</source>
       <comment>SOptKeysenseHint</comment>
-      <translation type="unfinished">Switches on &quot;advanced&quot; chord recognition,
-based on the key of the song.</translation>
+      <translation>Switches on &quot;advanced&quot; chord recognition,&#13;based on the key of the song.</translation>
     </message>
     <message>
       <source>Технология Keysense может применяться, только если тональность композиции определена. Используйте ее, если Вас не устраивает качество распознавания аккордов обычным методом.</source>
@@ -1288,8 +1236,7 @@ based on the key of the song.</translation>
     <message>
       <source>При транспозиции будет сохраняться&#13;оригинальное звучание мелодии</source>
       <comment>SOptMidiOutNoTransposeHint</comment>
-      <translation type="unfinished">When transposing, the melody keeps
-its original sound</translation>
+      <translation>When transposing, the melody keeps&#13;its original sound</translation>
     </message>
     <message>
       <source>Разрешить играть музыку на клавиатуре компьютера</source>
@@ -1299,8 +1246,7 @@ its original sound</translation>
     <message>
       <source>Позволяет пользователю играть мелодию на клавиатуре компьютера.&#13;Используются 2 верхних ряда клавиш клавиатуры</source>
       <comment>SOptPlayKeysHint</comment>
-      <translation type="unfinished">Lets the user play a melody on the computer keyboard.
-The 2 upper rows of keys are used</translation>
+      <translation>Lets the user play a melody on the computer keyboard.&#13;The 2 upper rows of keys are used</translation>
     </message>
     <message>
       <source>Интервал срабатывания MIDI-таймера (по-умолчанию 10 мсек):</source>
@@ -1310,8 +1256,7 @@ The 2 upper rows of keys are used</translation>
     <message>
       <source>Увеличьте это число, если наблюдаются &quot;глюки&quot; при&#13;проигрывании фрагмента композиции с произвольного бита</source>
       <comment>SOptTimerResolHint</comment>
-      <translation type="unfinished">Increase this number if you notice &quot;glitches&quot; when
-playing a fragment of the song from an arbitrary beat</translation>
+      <translation>Increase this number if you notice &quot;glitches&quot; when&#13;playing a fragment of the song from an arbitrary beat</translation>
     </message>
     <message>
       <source>Экспорт</source>
@@ -1326,14 +1271,12 @@ playing a fragment of the song from an arbitrary beat</translation>
     <message>
       <source>Каталог расположения Табулиста.&#13;По-умолчанию - в одном каталоге с этой программой.</source>
       <comment>SOptPathTabulistHint</comment>
-      <translation type="unfinished">Folder where Tabulist is.
-By default the folder of this program.</translation>
+      <translation>Folder where Tabulist is.&#13;By default the folder of this program.</translation>
     </message>
     <message>
       <source>Табулист - это текстовый редактор для обработки текстов песен с аккордами.&#13;Бесплатную неограниченную по времени версию этой программы Вы можете загрузить с нашего сайта!</source>
       <comment>SOptTabulistInfo</comment>
-      <translation type="unfinished">Tabulist is a text editor for song texts with chords.
-You can download a free version of this program, unlimited in time, from our site!</translation>
+      <translation>Tabulist is a text editor for song texts with chords.&#13;You can download a free version of this program, unlimited in time, from our site!</translation>
     </message>
     <message>
       <source>Включить в текст композиции комментарии из MIDI-файла</source>
@@ -1343,8 +1286,7 @@ You can download a free version of this program, unlimited in time, from our sit
     <message>
       <source>Все комментарии экспортировать в текстовый файл&#13;вместе с текстом композиции</source>
       <comment>SOptCommExportHint</comment>
-      <translation type="unfinished">Export all comments to the text file
-together with the song text</translation>
+      <translation>Export all comments to the text file&#13;together with the song text</translation>
     </message>
     <message>
       <source>tabulist</source>
@@ -1364,17 +1306,12 @@ together with the song text</translation>
     <message>
       <source>Вы изменили способ записи нот.&#13;Чтобы изменения вступили в силу, необходимо&#13;перезапустить определитель аккордов.&#13;Сделать это сейчас?</source>
       <comment>SOptNoteSetQuestion</comment>
-      <translation type="unfinished">You have changed the note naming.
-For the change to take effect, the chord
-search must be run again.
-Do it now?</translation>
+      <translation>You have changed the note naming.&#13;For the change to take effect, the chord&#13;search must be run again.&#13;Do it now?</translation>
     </message>
     <message>
       <source>Не удалось выбрать устройство вывода MIDI &quot;%s&quot;:&#13;%s&#13;Будет использовано первое устройство.</source>
       <comment>SOptDeviceNotSelected</comment>
-      <translation type="unfinished">Could not select the MIDI output device &quot;%s&quot;:
-%s
-The first device will be used.</translation>
+      <translation>Could not select the MIDI output device &quot;%s&quot;:&#13;%s&#13;The first device will be used.</translation>
     </message>
     <message>
       <source>Черный</source>
@@ -1679,9 +1616,7 @@ The first device will be used.</translation>
     <message>
       <source>Чтобы изменения вступили в силу, &#13;Вы должны перезапустить программу.&#13;Выйти из программы сейчас?</source>
       <comment>SLangRestart</comment>
-      <translation type="unfinished">For the changes to take effect, 
-you must restart the program.
-Quit the program now?</translation>
+      <translation>For the changes to take effect, &#13;you must restart the program.&#13;Quit the program now?</translation>
     </message>
     <message>
       <source>О программе</source>

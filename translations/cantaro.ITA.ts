@@ -221,9 +221,7 @@
     <message>
       <source>Не удалось сохранить настройки в файл&#13;%s:&#13;%s</source>
       <comment>SSettingsSaveError</comment>
-      <translation type="unfinished">Impossibile salvare le impostazioni nel file
-%s:
-%s</translation>
+      <translation>Impossibile salvare le impostazioni nel file&#13;%s:&#13;%s</translation>
     </message>
     <message>
       <source>Файл %s не найден</source>
@@ -253,9 +251,7 @@
     <message>
       <source>Пересканировать аккорды повторно?&#13;Все сделанные Вами в окошке вариантов&#13;настройки аккордов пропадут.</source>
       <comment>SSongRescanQuestion</comment>
-      <translation type="unfinished">Cercare di nuovo gli accordi?
-Tutte le modifiche agli accordi fatte
-nella finestra delle varianti andranno perse.</translation>
+      <translation>Cercare di nuovo gli accordi?&#13;Tutte le modifiche agli accordi fatte&#13;nella finestra delle varianti andranno perse.</translation>
     </message>
     <message>
       <source>Определение аккордов. Ждите...</source>
@@ -265,9 +261,7 @@ nella finestra delle varianti andranno perse.</translation>
     <message>
       <source>Для активизации технологии Keysense необходимо&#13;определить тональность композиции.&#13;Сделать это сейчас?</source>
       <comment>SSongKeysenseQuestion</comment>
-      <translation type="unfinished">Per attivare la tecnologia Keysense occorre
-determinare la tonalità del brano.
-Farlo adesso?</translation>
+      <translation>Per attivare la tecnologia Keysense occorre&#13;determinare la tonalità del brano.&#13;Farlo adesso?</translation>
     </message>
     <message>
       <source>Технология Keysense временно отключена</source>
@@ -282,8 +276,7 @@ Farlo adesso?</translation>
     <message>
       <source>Оригинальную тональность мелодии&#13;определить не удалось.</source>
       <comment>SSongKeyFailed</comment>
-      <translation type="unfinished">Non è stato possibile determinare
-la tonalità originale della melodia.</translation>
+      <translation>Non è stato possibile determinare&#13;la tonalità originale della melodia.</translation>
     </message>
     <message>
       <source>Тональность определена</source>
@@ -293,14 +286,12 @@ la tonalità originale della melodia.</translation>
     <message>
       <source>Вероятнее всего, мелодия написана&#13;в тональности %s %s.</source>
       <comment>SSongKeyFound</comment>
-      <translation type="unfinished">Molto probabilmente la melodia è scritta
-in %s %s.</translation>
+      <translation>Molto probabilmente la melodia è scritta&#13;in %s %s.</translation>
     </message>
     <message>
       <source>&#13;Возможно также, тональность мелодии - %s %s.</source>
       <comment>SSongKeyAlternative</comment>
-      <translation type="unfinished">
-È possibile anche che la tonalità sia %s %s.</translation>
+      <translation>&#13;È possibile anche che la tonalità sia %s %s.</translation>
     </message>
     <message>
       <source>major</source>
@@ -325,14 +316,12 @@ in %s %s.</translation>
     <message>
       <source>Заменить аккорд %s&#13;аккордом %s?</source>
       <comment>SSongReplaceChord</comment>
-      <translation type="unfinished">Sostituire l'accordo %s
-con l'accordo %s?</translation>
+      <translation>Sostituire l'accordo %s&#13;con l'accordo %s?</translation>
     </message>
     <message>
       <source>Все аккорды будут максимально упрощены,&#13;с потерей точности соответствия мелодии!</source>
       <comment>SSongSimplifyQuestion</comment>
-      <translation type="unfinished">Tutti gli accordi saranno semplificati al massimo,
-a scapito della fedeltà alla melodia!</translation>
+      <translation>Tutti gli accordi saranno semplificati al massimo,&#13;a scapito della fedeltà alla melodia!</translation>
     </message>
     <message>
       <source>Транспонирование мелодии. Ждите...</source>
@@ -392,8 +381,7 @@ a scapito della fedeltà alla melodia!</translation>
     <message>
       <source>Аккорды не определены!&#13;Определить сейчас?</source>
       <comment>SNoChordsAsk</comment>
-      <translation type="unfinished">Gli accordi non sono stati determinati!
-Determinarli adesso?</translation>
+      <translation>Gli accordi non sono stati determinati!&#13;Determinarli adesso?</translation>
     </message>
     <message>
       <source>Формирование текста с аккордами. Ждите...</source>
@@ -403,33 +391,22 @@ Determinarli adesso?</translation>
     <message>
       <source>Не удалось обнаружить Табулиста на диске.&#13;Табулист - это редактор текстов с аккордами.&#13;Вы можете его свободно загрузить из Интернет&#13;(нажмите F1 в главном окне, чтобы узнать адрес).&#13;&#13;Возможно также, Вы не указали расположение&#13;Табулиста в настройках программы</source>
       <comment>SNoTabulist</comment>
-      <translation type="unfinished">Tabulist non è stato trovato sul disco.
-Tabulist è un editor di testi con accordi.
-Puoi scaricarlo gratuitamente da Internet
-(premi F1 nella finestra principale per conoscere l'indirizzo).
-
-Forse non hai indicato la posizione
-di Tabulist nelle impostazioni del programma</translation>
+      <translation>Tabulist non è stato trovato sul disco.&#13;Tabulist è un editor di testi con accordi.&#13;Puoi scaricarlo gratuitamente da Internet&#13;(premi F1 nella finestra principale per conoscere l'indirizzo).&#13;&#13;Forse non hai indicato la posizione&#13;di Tabulist nelle impostazioni del programma</translation>
     </message>
     <message>
       <source>Не удалось запустить Табулист.&#13;Попробуйте запустить его вручную, и затем&#13;повторить передачу текста с аккордами.</source>
       <comment>STabulistStartFailed</comment>
-      <translation type="unfinished">Impossibile avviare Tabulist.
-Prova ad avviarlo manualmente e poi
-invia di nuovo il testo con accordi.</translation>
+      <translation>Impossibile avviare Tabulist.&#13;Prova ad avviarlo manualmente e poi&#13;invia di nuovo il testo con accordi.</translation>
     </message>
     <message>
       <source>Табулист не появился в течение %d с после запуска.&#13;Попробуйте запустить его вручную, и затем&#13;повторить передачу текста с аккордами.</source>
       <comment>STabulistNoWindow</comment>
-      <translation type="unfinished">Tabulist non è comparso entro %d s dall'avvio.
-Prova ad avviarlo manualmente e poi
-invia di nuovo il testo con accordi.</translation>
+      <translation>Tabulist non è comparso entro %d s dall'avvio.&#13;Prova ad avviarlo manualmente e poi&#13;invia di nuovo il testo con accordi.</translation>
     </message>
     <message>
       <source>Табулист не принял текст с аккордами в течение %d с.&#13;Попробуйте повторить передачу текста с аккордами.</source>
       <comment>STabulistNoAnswer</comment>
-      <translation type="unfinished">Tabulist non ha accettato il testo con accordi entro %d s.
-Prova a inviare di nuovo il testo con accordi.</translation>
+      <translation>Tabulist non ha accettato il testo con accordi entro %d s.&#13;Prova a inviare di nuovo il testo con accordi.</translation>
     </message>
     <message>
       <source>Не удалось записать файл %s</source>
@@ -489,20 +466,17 @@ Prova a inviare di nuovo il testo con accordi.</translation>
     <message>
       <source>Текст &quot;%s&quot; изменён.&#13;Сохранить изменения?</source>
       <comment>STabSaveChanges</comment>
-      <translation type="unfinished">Il testo &quot;%s&quot; è stato modificato.
-Salvare le modifiche?</translation>
+      <translation>Il testo &quot;%s&quot; è stato modificato.&#13;Salvare le modifiche?</translation>
     </message>
     <message>
       <source>Не удалось сохранить файл %s:&#13;%s</source>
       <comment>STabSaveError</comment>
-      <translation type="unfinished">Impossibile salvare il file %s:
-%s</translation>
+      <translation>Impossibile salvare il file %s:&#13;%s</translation>
     </message>
     <message>
       <source>Не удалось открыть файл %s:&#13;%s</source>
       <comment>STabOpenError</comment>
-      <translation type="unfinished">Impossibile aprire il file %s:
-%s</translation>
+      <translation>Impossibile aprire il file %s:&#13;%s</translation>
     </message>
     <message>
       <source>Получен текст с аккордами</source>
@@ -517,28 +491,7 @@ Salvare le modifiche?</translation>
     <message>
       <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format text|chordpro|grid         текст с аккордами, ChordPro или сетка битов&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --comments и --codepage действуют&#13;настройки программы.</source>
       <comment>SCliHelp</comment>
-      <translation type="unfinished">Uso:
-  cantaro FILE [opzioni]              testo del brano con accordi (come --export)
-  cantaro --export FILE [opzioni]     testo del brano con accordi
-  cantaro --events FILE               tracce del file ed eventi di ogni traccia
-  cantaro --recognize NOTA...         varianti di accordo dalle note (C4 E4 G4 o 60 64 67)
-  cantaro --devices                   dispositivi di uscita MIDI
-  cantaro --render FILE -o FILE.wav [--transpose N]  suono del brano in un file WAV
-  cantaro --help                      questa guida
-
-Opzioni:
-  -o, --output FILE                   scrive il risultato in un file
-  --key auto|TONALITÀ                 tonalità originale: determinarla o indicarla (C, Am, F#)
-  --transpose N                       trasposizione di N semitoni (-11..11)
-  --beat default|double|half          durata del battito: predefinita, doppia, dimezzata
-  --notation english|german|italian   nomi delle note
-  --keysense on|off                   tecnologia Keysense
-  --comments on|off                   commenti del file MIDI nel testo
-  --format text|chordpro|grid         testo con accordi, ChordPro o griglia dei battiti
-  --codepage cp1251|cp1252|koi8-r     codifica dei testi del file, se non è UTF-8
-
-Senza --key, --notation, --keysense, --comments e --codepage valgono
-le impostazioni del programma.</translation>
+      <translation>Uso:&#13;  cantaro FILE [opzioni]              testo del brano con accordi (come --export)&#13;  cantaro --export FILE [opzioni]     testo del brano con accordi&#13;  cantaro --events FILE               tracce del file ed eventi di ogni traccia&#13;  cantaro --recognize NOTA...         varianti di accordo dalle note (C4 E4 G4 o 60 64 67)&#13;  cantaro --devices                   dispositivi di uscita MIDI&#13;  cantaro --render FILE -o FILE.wav [--transpose N]  suono del brano in un file WAV&#13;  cantaro --help                      questa guida&#13;&#13;Opzioni:&#13;  -o, --output FILE                   scrive il risultato in un file&#13;  --key auto|TONALITÀ                 tonalità originale: determinarla o indicarla (C, Am, F#)&#13;  --transpose N                       trasposizione di N semitoni (-11..11)&#13;  --beat default|double|half          durata del battito: predefinita, doppia, dimezzata&#13;  --notation english|german|italian   nomi delle note&#13;  --keysense on|off                   tecnologia Keysense&#13;  --comments on|off                   commenti del file MIDI nel testo&#13;  --format text|chordpro|grid         testo con accordi, ChordPro o griglia dei battiti&#13;  --codepage cp1251|cp1252|koi8-r     codifica dei testi del file, se non è UTF-8&#13;&#13;Senza --key, --notation, --keysense, --comments e --codepage valgono&#13;le impostazioni del programma.</translation>
     </message>
     <message>
       <source>Справка: cantaro --help</source>
@@ -693,12 +646,12 @@ le impostazioni del programma.</translation>
     <message>
       <source>Пуск</source>
       <comment>SActPlay</comment>
-      <translation>Play</translation>
+      <translation>Riproduci</translation>
     </message>
     <message>
       <source>Пуск|Проигрывание мелодии</source>
       <comment>SActPlayHint</comment>
-      <translation>Play|Riproduce il brano</translation>
+      <translation>Riproduci|Riproduce il brano</translation>
     </message>
     <message>
       <source>Стоп</source>
@@ -968,7 +921,7 @@ le impostazioni del programma.</translation>
     <message>
       <source>Автопоиск</source>
       <comment>SAutoSearchMarked</comment>
-      <translation>Ricerca auto</translation>
+      <translation>Autoricerca</translation>
     </message>
     <message>
       <source>Варианты аккорда:</source>
@@ -1013,12 +966,12 @@ le impostazioni del programma.</translation>
     <message>
       <source>Текущее время (сек.)</source>
       <comment>STimeHint</comment>
-      <translation>Tempo attuale (s)</translation>
+      <translation>Posizione attuale (sec.)</translation>
     </message>
     <message>
       <source>Текущее время (тиков)</source>
       <comment>STicksHint</comment>
-      <translation>Tempo attuale (tick)</translation>
+      <translation>Posizione attuale (tick)</translation>
     </message>
     <message>
       <source>Продолжительность композиции (тиков)</source>
@@ -1123,8 +1076,7 @@ le impostazioni del programma.</translation>
     <message>
       <source>Не удалось открыть MIDI порт для вывода звука. &#13;Возможно, он занят другой программой!</source>
       <comment>SPortWarning</comment>
-      <translation type="unfinished">Impossibile aprire la porta MIDI per l'uscita audio. 
-Forse è usata da un altro programma!</translation>
+      <translation>Impossibile aprire la porta MIDI per l'uscita audio. &#13;Forse è usata da un altro programma!</translation>
     </message>
     <message>
       <source>Настройки программы</source>
@@ -1174,9 +1126,7 @@ Forse è usata da un altro programma!</translation>
     <message>
       <source>В главном окне можно будет просматривать&#13;содержимое midi или караоке-файла,&#13;а также текст песни по мере проигрывания</source>
       <comment>SOptFormOpenedHint</comment>
-      <translation type="unfinished">La finestra principale mostrerà
-il contenuto del file MIDI o karaoke
-e il testo della canzone durante la riproduzione</translation>
+      <translation>La finestra principale mostrerà&#13;il contenuto del file MIDI o karaoke&#13;e il testo della canzone durante la riproduzione</translation>
     </message>
     <message>
       <source>Показывать подсказки</source>
@@ -1186,8 +1136,7 @@ e il testo della canzone durante la riproduzione</translation>
     <message>
       <source>Если эту установку снять,&#13;больше Вы этой подсказки не увидите :)</source>
       <comment>SOptShowHintsHint</comment>
-      <translation type="unfinished">Se togli questa opzione,
-non vedrai più questo suggerimento :)</translation>
+      <translation>Se togli questa opzione,&#13;non vedrai più questo suggerimento :)</translation>
     </message>
     <message>
       <source>Вид клавиатуры пиано</source>
@@ -1262,8 +1211,7 @@ non vedrai più questo suggerimento :)</translation>
     <message>
       <source>Включает &quot;продвинутое&quot; распознавание аккордов,&#13;основывающееся на информации о тональности композиции.</source>
       <comment>SOptKeysenseHint</comment>
-      <translation type="unfinished">Attiva il riconoscimento &quot;avanzato&quot; degli accordi,
-basato sulla tonalità del brano.</translation>
+      <translation>Attiva il riconoscimento &quot;avanzato&quot; degli accordi,&#13;basato sulla tonalità del brano.</translation>
     </message>
     <message>
       <source>Технология Keysense может применяться, только если тональность композиции определена. Используйте ее, если Вас не устраивает качество распознавания аккордов обычным методом.</source>
@@ -1283,13 +1231,12 @@ basato sulla tonalità del brano.</translation>
     <message>
       <source>Подвергать транспозиции только запись нот</source>
       <comment>SOptMidiOutNoTranspose</comment>
-      <translation>Trasporre solo la scrittura delle note</translation>
+      <translation>Trasponi solo la notazione</translation>
     </message>
     <message>
       <source>При транспозиции будет сохраняться&#13;оригинальное звучание мелодии</source>
       <comment>SOptMidiOutNoTransposeHint</comment>
-      <translation type="unfinished">Con la trasposizione la melodia
-mantiene il suono originale</translation>
+      <translation>Con la trasposizione la melodia&#13;mantiene il suono originale</translation>
     </message>
     <message>
       <source>Разрешить играть музыку на клавиатуре компьютера</source>
@@ -1299,8 +1246,7 @@ mantiene il suono originale</translation>
     <message>
       <source>Позволяет пользователю играть мелодию на клавиатуре компьютера.&#13;Используются 2 верхних ряда клавиш клавиатуры</source>
       <comment>SOptPlayKeysHint</comment>
-      <translation type="unfinished">Permette di suonare una melodia con la tastiera del computer.
-Si usano le 2 file superiori di tasti</translation>
+      <translation>Permette di suonare una melodia con la tastiera del computer.&#13;Si usano le 2 file superiori di tasti</translation>
     </message>
     <message>
       <source>Интервал срабатывания MIDI-таймера (по-умолчанию 10 мсек):</source>
@@ -1310,8 +1256,7 @@ Si usano le 2 file superiori di tasti</translation>
     <message>
       <source>Увеличьте это число, если наблюдаются &quot;глюки&quot; при&#13;проигрывании фрагмента композиции с произвольного бита</source>
       <comment>SOptTimerResolHint</comment>
-      <translation type="unfinished">Aumenta questo numero se noti &quot;disturbi&quot; nel
-suonare un frammento del brano da un battito qualsiasi</translation>
+      <translation>Aumenta questo numero se noti &quot;disturbi&quot; nel&#13;suonare un frammento del brano da un battito qualsiasi</translation>
     </message>
     <message>
       <source>Экспорт</source>
@@ -1326,14 +1271,12 @@ suonare un frammento del brano da un battito qualsiasi</translation>
     <message>
       <source>Каталог расположения Табулиста.&#13;По-умолчанию - в одном каталоге с этой программой.</source>
       <comment>SOptPathTabulistHint</comment>
-      <translation type="unfinished">Cartella in cui si trova Tabulist.
-Per impostazione predefinita, la cartella di questo programma.</translation>
+      <translation>Cartella in cui si trova Tabulist.&#13;Per impostazione predefinita, la cartella di questo programma.</translation>
     </message>
     <message>
       <source>Табулист - это текстовый редактор для обработки текстов песен с аккордами.&#13;Бесплатную неограниченную по времени версию этой программы Вы можете загрузить с нашего сайта!</source>
       <comment>SOptTabulistInfo</comment>
-      <translation type="unfinished">Tabulist è un editor di testo per i testi delle canzoni con accordi.
-Puoi scaricarne gratuitamente dal nostro sito una versione senza limiti di tempo!</translation>
+      <translation>Tabulist è un editor di testo per i testi delle canzoni con accordi.&#13;Puoi scaricarne gratuitamente dal nostro sito una versione senza limiti di tempo!</translation>
     </message>
     <message>
       <source>Включить в текст композиции комментарии из MIDI-файла</source>
@@ -1343,8 +1286,7 @@ Puoi scaricarne gratuitamente dal nostro sito una versione senza limiti di tempo
     <message>
       <source>Все комментарии экспортировать в текстовый файл&#13;вместе с текстом композиции</source>
       <comment>SOptCommExportHint</comment>
-      <translation type="unfinished">Esporta tutti i commenti nel file di testo
-insieme al testo del brano</translation>
+      <translation>Esporta tutti i commenti nel file di testo&#13;insieme al testo del brano</translation>
     </message>
     <message>
       <source>tabulist</source>
@@ -1364,17 +1306,12 @@ insieme al testo del brano</translation>
     <message>
       <source>Вы изменили способ записи нот.&#13;Чтобы изменения вступили в силу, необходимо&#13;перезапустить определитель аккордов.&#13;Сделать это сейчас?</source>
       <comment>SOptNoteSetQuestion</comment>
-      <translation type="unfinished">Hai cambiato i nomi delle note.
-Perché la modifica abbia effetto occorre
-ripetere la ricerca degli accordi.
-Farlo adesso?</translation>
+      <translation>Hai cambiato i nomi delle note.&#13;Perché la modifica abbia effetto occorre&#13;ripetere la ricerca degli accordi.&#13;Farlo adesso?</translation>
     </message>
     <message>
       <source>Не удалось выбрать устройство вывода MIDI &quot;%s&quot;:&#13;%s&#13;Будет использовано первое устройство.</source>
       <comment>SOptDeviceNotSelected</comment>
-      <translation type="unfinished">Impossibile scegliere il dispositivo di uscita MIDI &quot;%s&quot;:
-%s
-Verrà usato il primo dispositivo.</translation>
+      <translation>Impossibile scegliere il dispositivo di uscita MIDI &quot;%s&quot;:&#13;%s&#13;Verrà usato il primo dispositivo.</translation>
     </message>
     <message>
       <source>Черный</source>
@@ -1384,7 +1321,7 @@ Verrà usato il primo dispositivo.</translation>
     <message>
       <source>Темно-красный</source>
       <comment>SColorMaroon</comment>
-      <translation>Marrone</translation>
+      <translation>Bordeaux</translation>
     </message>
     <message>
       <source>Зеленый</source>
@@ -1679,9 +1616,7 @@ Verrà usato il primo dispositivo.</translation>
     <message>
       <source>Чтобы изменения вступили в силу, &#13;Вы должны перезапустить программу.&#13;Выйти из программы сейчас?</source>
       <comment>SLangRestart</comment>
-      <translation type="unfinished">Perché le modifiche abbiano effetto, 
-occorre riavviare il programma.
-Uscire dal programma ora?</translation>
+      <translation>Perché le modifiche abbiano effetto, &#13;occorre riavviare il programma.&#13;Uscire dal programma ora?</translation>
     </message>
     <message>
       <source>О программе</source>
