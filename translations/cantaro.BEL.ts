@@ -961,7 +961,7 @@
     <message>
       <source>Будь проще !!!</source>
       <comment>SSimplify</comment>
-      <translation>Будзь прасцей !!!</translation>
+      <translation>Прасцей !!!</translation>
     </message>
     <message>
       <source>Текущее время (сек.)</source>

@@ -246,7 +246,7 @@
     <message>
       <source>Бит %d</source>
       <comment>SSongGridBeat</comment>
-      <translation>Battito %d</translation>
+      <translation>Tempo %d</translation>
     </message>
     <message>
       <source>Пересканировать аккорды повторно?&#13;Все сделанные Вами в окошке вариантов&#13;настройки аккордов пропадут.</source>
@@ -546,7 +546,7 @@
     <message>
       <source>№	Имя трэка	Инструмент</source>
       <comment>SCliTrackList</comment>
-      <translation>N.	Nome della traccia	Strumento</translation>
+      <translation>N.	Nome traccia	Strumento</translation>
     </message>
     <message>
       <source>Трэк %d: %s</source>
@@ -951,7 +951,7 @@
     <message>
       <source>Композиция по тактам:</source>
       <comment>SSongGridLabel</comment>
-      <translation>Brano per battiti:</translation>
+      <translation>Brano per battute:</translation>
     </message>
     <message>
       <source>|Двойной клик - просмотреть варианты аккорда, отметить бит как начало фрагмента</source>
@@ -1016,7 +1016,7 @@
     <message>
       <source>Имя трэка</source>
       <comment>STrackColName</comment>
-      <translation>Nome della traccia</translation>
+      <translation>Nome traccia</translation>
     </message>
     <message>
       <source>Инструмент</source>
