@@ -691,7 +691,7 @@
     <message>
       <source>Увеличение длительности бита в 2 раза (количество аккордов в композиции сократится в 2 раза)</source>
       <comment>SActIncBeatHint</comment>
-      <translation>Raddoppia la durata del battito (gli accordi del brano si dimezzano)</translation>
+      <translation>Raddoppia la durata del battito (il numero di accordi del brano si dimezza)</translation>
     </message>
     <message>
       <source>По-умолчанию</source>
@@ -711,7 +711,7 @@
     <message>
       <source>Уменьшение длительности бита в 2 раза (количество аккордов в композиции возрастет в 2 раза)</source>
       <comment>SActDecBeatHint</comment>
-      <translation>Dimezza la durata del battito (gli accordi del brano raddoppiano)</translation>
+      <translation>Dimezza la durata del battito (il numero di accordi del brano raddoppia)</translation>
     </message>
     <message>
       <source>Отметить начало фрагмента</source>
@@ -1246,7 +1246,7 @@
     <message>
       <source>Позволяет пользователю играть мелодию на клавиатуре компьютера.&#13;Используются 2 верхних ряда клавиш клавиатуры</source>
       <comment>SOptPlayKeysHint</comment>
-      <translation>Permette di suonare una melodia con la tastiera del computer.&#13;Si usano le 2 file superiori di tasti</translation>
+      <translation>Permette di suonare una melodia con la tastiera del computer.&#13;Si usano le 2 righe superiori di tasti</translation>
     </message>
     <message>
       <source>Интервал срабатывания MIDI-таймера (по-умолчанию 10 мсек):</source>
@@ -1256,7 +1256,7 @@
     <message>
       <source>Увеличьте это число, если наблюдаются &quot;глюки&quot; при&#13;проигрывании фрагмента композиции с произвольного бита</source>
       <comment>SOptTimerResolHint</comment>
-      <translation>Aumenta questo numero se noti &quot;disturbi&quot; nel&#13;suonare un frammento del brano da un battito qualsiasi</translation>
+      <translation>Aumenta questo numero se noti &quot;disturbi&quot; quando&#13;suoni un frammento del brano da un battito qualsiasi</translation>
     </message>
     <message>
       <source>Экспорт</source>
