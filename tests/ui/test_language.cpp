@@ -170,6 +170,22 @@ TEST_F(LanguageTest, AnInstalledTranslationReplacesTheMessageTexts) {
   EXPECT_EQ(Mes(MesId::SCaptionError), "Ошибка");
 }
 
+TEST_F(LanguageTest, TheLanguageMenuNamesEachLanguageInItselfInEveryTranslation) {
+  // Whoever switched to a language they cannot read must still find their own.
+  for (const char* code : {"ENU", "BEL", "ITA"}) {
+    ASSERT_TRUE(InstallTranslation(BuiltTranslation(code))) << code;
+    auto menu = LanguageMenu(program);
+    ASSERT_EQ(menu.size(), 4u);
+    EXPECT_EQ(menu[0].Caption, "Беларуская мова") << code;
+    EXPECT_EQ(menu[0].Hint, "Пераключыцца на беларускую мову") << code;
+    EXPECT_EQ(menu[1].Caption, "English language") << code;
+    EXPECT_EQ(menu[2].Caption, "Lingua italiana") << code;
+    EXPECT_EQ(menu[3].Caption, "Русский язык") << code;
+    EXPECT_EQ(menu[3].Hint, "Переключиться на русский язык") << code;
+    EXPECT_NE(Mes(MesId::SMenuLanguage).find("(Language)"), std::string::npos) << code;
+  }
+}
+
 TEST_F(LanguageTest, TextsLeftOutOfATranslationKeepTheBuiltInText) {
   // A translation made before a text was added or changed: only one text is finished.
   QString ts = BuildTs("en_US", {{"SCaptionError", {"Ошибка", "Error", true}},
