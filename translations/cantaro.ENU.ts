@@ -951,7 +951,7 @@
     <message>
       <source>Композиция по тактам:</source>
       <comment>SSongGridLabel</comment>
-      <translation>Song by beats:</translation>
+      <translation>Song by bars:</translation>
     </message>
     <message>
       <source>|Двойной клик - просмотреть варианты аккорда, отметить бит как начало фрагмента</source>
