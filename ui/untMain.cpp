@@ -254,9 +254,14 @@ void TfrmMain::LoadSong(const std::string& fileName) {
 
 void TfrmMain::FillComboItems(QComboBox* combo, const std::vector<std::string>& items, int index) {
   QSignalBlocker block(combo);
-  bool same = combo->count() == static_cast<int>(items.size());
-  for (int i = 0; same && i < combo->count(); ++i) same = combo->itemText(i) == Q(items[static_cast<size_t>(i)]);
-  if (!same) {
+  if (combo->count() == static_cast<int>(items.size())) {
+    // The same entries under other texts (the transposition list as it opens and closes):
+    // the texts change in place, so the entry the user is taking stays the one chosen.
+    for (int i = 0; i < combo->count(); ++i) {
+      const QString text = Q(items[static_cast<size_t>(i)]);
+      if (combo->itemText(i) != text) combo->setItemText(i, text);
+    }
+  } else {
     combo->clear();
     for (const std::string& item : items) combo->addItem(Q(item));
   }

@@ -158,6 +158,25 @@ TEST_F(MainWindowTest, TransposingThroughTheListShiftsTheChordsAndTheCurrentKey)
   EXPECT_EQ(w().cbTranspos->currentIndex(), 9);
 }
 
+TEST_F(MainWindowTest, ChoosingATranspositionInTheOpenListTransposes) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actSearchSongChords->trigger();
+  w().cbRootOrig->setCurrentIndex(0);
+  emit w().cbRootOrig->activated(0);
+
+  // As a user does it: open the list, go up two entries from "0" and take the entry. The
+  // list goes back to plain numbers as it closes, before the combo box hears of the choice.
+  w().cbTranspos->showPopup();
+  QAbstractItemView* list = w().cbTranspos->view();
+  QTest::keyClick(list, Qt::Key_Up);
+  QTest::keyClick(list, Qt::Key_Up);
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(w().Session().transposition(), 2);
+  EXPECT_EQ(w().cbTranspos->currentText(), "+2");
+  EXPECT_EQ(BeatCell(w().grdSong, 0), "D");
+  EXPECT_EQ(w().stRootNew->text(), QString::fromUtf8("D или Bm"));
+}
+
 TEST_F(MainWindowTest, AnUntickedTrackIsMutedAndLeftOutOfTheSearch) {
   Open({Example("mary-had-a-little-lamb.mid")});
   QAbstractItemModel* tracks = w().lvTracks->model();
