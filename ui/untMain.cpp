@@ -16,6 +16,7 @@
 #include <QUrl>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -49,6 +50,11 @@
 
 namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+std::string AbsoluteSongPath(const std::string& path) {
+  if (path.empty()) return path;
+  return QFileInfo(Q(path)).absoluteFilePath().toStdString();
+}
 }  // namespace
 
 TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, QWidget* parent)
@@ -171,7 +177,9 @@ void TfrmMain::FormShow() {
   grdVariants->horizontalHeader()->setStretchLastSection(true);
 
   AddToMRU(std::string());
-  if (!args_.empty()) LoadSong(args_.front());
+  // A path given relative to the folder the program was started in must still name the
+  // file when it is opened again from the recent-files list, from another folder.
+  if (!args_.empty()) LoadSong(AbsoluteSongPath(args_.front()));
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

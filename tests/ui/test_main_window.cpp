@@ -64,6 +64,18 @@ TEST_F(MainWindowTest, TheFileNamedAtStartOpensAfterTheSettingsAndBecomesTheFirs
   EXPECT_TRUE(w().MidiOut().IsOpen());
 }
 
+TEST_F(MainWindowTest, AFileNamedRelativelyAtStartIsRememberedWithItsWholePath) {
+  const std::filesystem::path was = std::filesystem::current_path();
+  std::filesystem::current_path(std::string(CANTARO_SOURCE_DIR) + "/examples");
+  Open({"korobeiniki.kar"});
+  std::filesystem::current_path(was);
+  EXPECT_TRUE(prompter.Calls().empty());
+  ASSERT_EQ(w().MRUMenu->actions().size(), 1);
+  const QString remembered = w().MRUMenu->actions()[0]->text();
+  EXPECT_TRUE(std::filesystem::path(remembered.toStdString()).is_absolute()) << remembered.toStdString();
+  EXPECT_TRUE(std::filesystem::exists(remembered.toStdString())) << remembered.toStdString();
+}
+
 TEST_F(MainWindowTest, AMissingFileOnTheCommandLineIsReportedAndTheWindowStays) {
   Open({"/no/such/song.mid"});
   ASSERT_EQ(prompter.Calls().size(), 1u);
