@@ -66,15 +66,18 @@ void MakeBold(QWidget* w) {
   w->setFont(f);
 }
 
-// Read-only position displays: coloured text on black, as on a device's display.
-QLineEdit* MakeDisplay(const QString& color, bool bold, int width, const std::string& hint) {
-  auto* e = new QLineEdit;
+// Read-only position displays: coloured text on black, as on a device's display. Each is
+// at least as wide as the longest reading it shows in its own font (a song of a hundred
+// bars and more must not lose its first digit).
+QLineEdit* MakeDisplay(QWidget* parent, const QString& color, bool bold, int width, const QString& longest,
+                       const std::string& hint) {
+  auto* e = new QLineEdit(parent);
   e->setReadOnly(true);
   e->setFocusPolicy(Qt::NoFocus);
-  e->setFixedWidth(width);
   e->setAlignment(Qt::AlignCenter);
   e->setStyleSheet(QStringLiteral("QLineEdit { background: black; color: %1; }").arg(color));
   if (bold) MakeBold(e);
+  e->setFixedWidth(std::max(width, e->fontMetrics().horizontalAdvance(longest) + 14));
   SetHint(e, hint);
   return e;
 }
@@ -239,10 +242,11 @@ void TfrmMain::CreateToolBar() {
   ToolBar->addSeparator();
   ToolBar->addAction(actOptions);
   ToolBar->addSeparator();
-  edtTime = MakeDisplay(QStringLiteral("yellow"), true, 58, Mes(MesId::STimeHint));
+  edtTime = MakeDisplay(ToolBar, QStringLiteral("yellow"), true, 58, QStringLiteral("0:00:00"), Mes(MesId::STimeHint));
   ToolBar->addWidget(edtTime);
   ToolBar->addSeparator();
-  edtTicks = MakeDisplay(QStringLiteral("lime"), true, 68, Mes(MesId::STicksHint));
+  const QString longestTicks = QStringLiteral("000:00.000");
+  edtTicks = MakeDisplay(ToolBar, QStringLiteral("lime"), true, 68, longestTicks, Mes(MesId::STicksHint));
   ToolBar->addWidget(edtTicks);
   auto* colon = new QLabel(QStringLiteral(" : "));
   QFont big = colon->font();
@@ -250,7 +254,7 @@ void TfrmMain::CreateToolBar() {
   big.setPointSize(big.pointSize() + 3);
   colon->setFont(big);
   ToolBar->addWidget(colon);
-  edtLength = MakeDisplay(QStringLiteral("lime"), false, 68, Mes(MesId::SLengthHint));
+  edtLength = MakeDisplay(ToolBar, QStringLiteral("lime"), false, 68, longestTicks, Mes(MesId::SLengthHint));
   ToolBar->addWidget(edtLength);
   ToolBar->addSeparator();
   ToolBar->addWidget(new QLabel(M(MesId::SBpmLabel) + QLatin1Char(' ')));

@@ -695,3 +695,15 @@ TEST_F(MainWindowTest, ARightClickOnABeatColumnsHeaderMovesOnlyTheColumn) {
   QTest::mouseClick(w().grdSong->viewport(), Qt::RightButton, {}, label.center());
   EXPECT_EQ(w().grdSong->currentIndex(), m->index(4, 3));
 }
+
+TEST_F(MainWindowTest, ThePositionDisplaysShowALongSongsReadingWhole) {
+  Open();
+  // Bars of three digits: a long song, or one with short bars.
+  for (QLineEdit* display : {w().edtTicks, w().edtLength}) {
+    display->setText(QStringLiteral("188:03.479"));
+    EXPECT_LE(display->fontMetrics().horizontalAdvance(display->text()) + 8, display->width())
+        << display->objectName().toStdString();
+  }
+  w().edtTime->setText(QStringLiteral("0:58:59"));
+  EXPECT_LE(w().edtTime->fontMetrics().horizontalAdvance(w().edtTime->text()) + 8, w().edtTime->width());
+}
