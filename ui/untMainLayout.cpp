@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -220,7 +221,19 @@ void TfrmMain::CreateControls() {
   TimerAutoStop->setInterval(1000);
 
   client->setFixedSize(kClientWidth, kClientBottom - kToolBarHeight);
-  adjustSize();
+  resize(sizeHint());
+}
+
+// The current key shows the longest key name whole, and the window is as wide as its tool
+// bar: a tool bar cut short hides its last controls behind its extension button.
+void TfrmMain::FitToolBar() {
+  const QFontMetrics metrics(stRootNew->font());
+  int widest = 0;
+  for (const std::string& key : session_->cbRootOrigItems())
+    widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(key)));
+  stRootNew->setMinimumWidth(std::max(90, widest + 6));
+  const int need = ToolBar->sizeHint().width();
+  if (width() < need) resize(need, height());
 }
 
 void TfrmMain::CreateToolBar() {
@@ -271,7 +284,9 @@ void TfrmMain::CreateToolBar() {
   cbRootOrig = new QComboBox;
   cbRootOrig->setObjectName(QStringLiteral("cbRootOrig"));
   MakeBold(cbRootOrig);
-  cbRootOrig->setFixedWidth(108);
+  // The key names run long in some namings ("F#(Gb) или D#(Eb)m"): the box shows them whole.
+  cbRootOrig->setMinimumWidth(108);
+  cbRootOrig->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   cbRootOrig->setMaxVisibleItems(12);
   SetHint(cbRootOrig, Mes(MesId::SRootOrigHint));
   ToolBar->addWidget(cbRootOrig);
@@ -300,7 +315,11 @@ void TfrmMain::SetFormOpened(bool opened) {
   mmText->setVisible(layout.TrackGridVisible);
   grdSong->resize(grdSong->width(), layout.SongGridHeight);
   centralWidget()->setFixedHeight(kClientBottom - kToolBarHeight - (createdHeight_ - layout.FormHeight));
-  adjustSize();
+  // Not adjustSize(): it keeps a window within two thirds of the screen, narrower than the
+  // tool bar on a small screen. The layout takes the new height first, so that the window
+  // may shrink below its former minimum.
+  QMainWindow::layout()->activate();
+  resize(sizeHint());
   // The four beat columns share the grid's width beside the row labels and a scroll bar.
   const int beatWidth = (grdSong->width() - 2 * grdSong->frameWidth() - 22 - 20) / 4;
   grdSong->setColumnWidth(0, 22);

@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeView>
 
 #include <fstream>
@@ -706,4 +707,19 @@ TEST_F(MainWindowTest, ThePositionDisplaysShowALongSongsReadingWhole) {
   }
   w().edtTime->setText(QStringLiteral("0:58:59"));
   EXPECT_LE(w().edtTime->fontMetrics().horizontalAdvance(w().edtTime->text()) + 8, w().edtTime->width());
+}
+
+TEST_F(MainWindowTest, TheLongestKeyNameShowsWholeInTheKeyBoxAndAsTheCurrentKey) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().cbRootOrig->setCurrentIndex(6);  // F#(Gb) или D#(Eb)m
+  emit w().cbRootOrig->activated(6);
+  QCoreApplication::processEvents();
+  const QString key = w().stRootNew->text();
+  ASSERT_EQ(key, QString::fromUtf8("F#(Gb) или D#(Eb)m"));
+  // The current key stands in the tool bar itself, not behind its extension button.
+  EXPECT_TRUE(w().stRootNew->isVisible());
+  EXPECT_LE(w().stRootNew->geometry().right(), w().ToolBar->contentsRect().right());
+  EXPECT_GE(w().stRootNew->width(), w().stRootNew->fontMetrics().horizontalAdvance(key));
+  // The closed key box: the text and the arrow.
+  EXPECT_GE(w().cbRootOrig->width(), w().cbRootOrig->fontMetrics().horizontalAdvance(key) + 20);
 }
