@@ -173,7 +173,7 @@ void TfrmMain::FormShow() {
   grdTrack->setColumnWidth(3, 36);
   grdTrack->setColumnWidth(4, 220);
   grdVariants->setColumnWidth(0, 20);
-  grdVariants->setColumnWidth(1, 90);
+  grdVariants->setColumnWidth(1, 120);
   grdVariants->horizontalHeader()->setStretchLastSection(true);
 
   AddToMRU(std::string());
