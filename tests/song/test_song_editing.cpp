@@ -170,6 +170,8 @@ TEST_F(SessionTest, AVariantOfThePreviousSongCannotBeAppliedToTheNextOne) {
   LoadAndSearch("next.mid", FiveChordSong());
   EXPECT_TRUE(session.CurrentBeat().chords.empty());
   EXPECT_EQ(session.grdVariants().Cell(1, 1), "");
+  // Nor does the count above the emptied list speak of the previous song's variants.
+  EXPECT_EQ(session.stVariants(), "");
   session.SetSongCell(1, 1);
   session.actSetSelectedChordExecute();
   EXPECT_TRUE(prompter.Calls().empty());
