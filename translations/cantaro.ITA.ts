@@ -924,6 +924,11 @@
       <translation type="unfinished"/>
     </message>
     <message>
+      <source>Автопоиск аккордов в  помеченных нотах</source>
+      <comment>SAutoSearchMarkedHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
       <source>Варианты аккорда:</source>
       <comment>SVariantsLabel</comment>
       <translation type="unfinished"/>
@@ -961,6 +966,11 @@
     <message>
       <source>Будь проще !!!</source>
       <comment>SSimplify</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Упростить аккорды|Упрощение аккордов композиции. Внимание: при упрощении теряется точность следования аккордов оригиналу!</source>
+      <comment>SSimplifyHint</comment>
       <translation type="unfinished"/>
     </message>
     <message>

@@ -157,6 +157,7 @@ void TfrmMain::CreateControls() {
   btnAutoSearchMarked = new QPushButton(M(MesId::SAutoSearchMarked), client);
   btnAutoSearchMarked->setCheckable(true);
   btnAutoSearchMarked->setChecked(true);
+  SetHint(btnAutoSearchMarked, Mes(MesId::SAutoSearchMarkedHint));
   Place(btnAutoSearchMarked, 136, 312, 81, 17);
 
   stVariants = MakeLabel(client, M(MesId::SVariantsLabel), 224, 142);
@@ -182,6 +183,7 @@ void TfrmMain::CreateControls() {
   Label1 = MakeLabel(client, M(MesId::SSongGridLabel), 544, 142);
   btnSimplify = new QPushButton(M(MesId::SSimplify), client);
   MakeBold(btnSimplify);
+  SetHint(btnSimplify, Mes(MesId::SSimplifyHint));
   // The button keeps its right edge and yields what the caption of the grid needs.
   const int simplifyLeft = std::max(672, Label1->x() + Label1->width() + 4);
   Place(btnSimplify, simplifyLeft, 142, 785 - simplifyLeft, 19);

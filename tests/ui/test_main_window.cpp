@@ -516,6 +516,25 @@ TEST_F(MainWindowTest, CommandsCarryTheirCaptionsKeysAndHints) {
   EXPECT_EQ(w().grdVariantsMenu->actions()[1], w().actPlaySelectedChord);
 }
 
+TEST_F(MainWindowTest, TheButtonsBesideTheGridsExplainThemselves) {
+  Open();
+  struct Row {
+    QWidget* control;
+    const char* tooltip;
+    const char* status;
+  } rows[] = {
+      {w().btnAutoSearchMarked, "Автопоиск аккордов в  помеченных нотах", "Автопоиск аккордов в  помеченных нотах"},
+      {w().btnSimplify, "Упростить аккорды",
+       "Упрощение аккордов композиции. Внимание: при упрощении теряется точность следования аккордов оригиналу!"},
+      {w().btnMarkedPlay, "Прослушать выбранные ноты", "Прослушать выбранные ноты"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.tooltip);
+    EXPECT_EQ(r.control->toolTip(), QString::fromUtf8(r.tooltip));
+    EXPECT_EQ(r.control->statusTip(), QString::fromUtf8(r.status));
+  }
+}
+
 TEST_F(MainWindowTest, TheCompactLayoutHidesTheEventsAndLyricsAndTheExpandedOneShowsThem) {
   FormOpened = false;
   Open();
