@@ -237,6 +237,15 @@ TEST_F(MainWindowTest, TheEventViewShowsTheSelectedTrackAndFollowsTheBeatGrid) {
   ASSERT_EQ(tick % w().Session().beatLength(), 0);
   w().grdSong->setCurrentIndex(w().grdSong->model()->index(beat / 4, beat % 4 + 1));
   EXPECT_EQ(w().grdTrack->currentIndex().row(), 3);
+  EXPECT_EQ(w().grdTrack->selectionModel()->selectedRows().size(), 1);
+
+  // Ctrl+End in the beat grid: the event view marks the one event row of the last beat.
+  w().grdSong->setFocus();
+  QTest::keyClick(w().grdSong, Qt::Key_End, Qt::ControlModifier);
+  ASSERT_GT(w().grdSong->currentIndex().row(), 0);
+  const QModelIndexList selected = w().grdTrack->selectionModel()->selectedRows();
+  ASSERT_EQ(selected.size(), 1);
+  EXPECT_EQ(selected[0].row(), w().grdTrack->currentIndex().row());
 }
 
 TEST_F(MainWindowTest, ArrowKeysWrapAtTheEndsOfTheBeatRows) {
