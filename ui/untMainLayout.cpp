@@ -223,6 +223,9 @@ void TfrmMain::CreateControls() {
   TimerAutoStop->setInterval(1000);
 
   client->setFixedSize(kClientWidth, kClientBottom - kToolBarHeight);
+  // The controls keep their places and sizes, so a larger window would only add an empty
+  // margin: the window is as large as its contents, and follows them (layout, tool bar).
+  QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
   resize(sizeHint());
 }
 
@@ -234,8 +237,10 @@ void TfrmMain::FitToolBar() {
   for (const std::string& key : session_->cbRootOrigItems())
     widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(key)));
   stRootNew->setMinimumWidth(std::max(90, widest + 6));
-  const int need = ToolBar->sizeHint().width();
-  if (width() < need) resize(need, height());
+  // The key box has new entries too: the window takes the tool bar's new width at once.
+  ToolBar->layout()->invalidate();
+  QMainWindow::layout()->invalidate();
+  QMainWindow::layout()->activate();
 }
 
 void TfrmMain::CreateToolBar() {
@@ -317,11 +322,9 @@ void TfrmMain::SetFormOpened(bool opened) {
   mmText->setVisible(layout.TrackGridVisible);
   grdSong->resize(grdSong->width(), layout.SongGridHeight);
   centralWidget()->setFixedHeight(kClientBottom - kToolBarHeight - (createdHeight_ - layout.FormHeight));
-  // Not adjustSize(): it keeps a window within two thirds of the screen, narrower than the
-  // tool bar on a small screen. The layout takes the new height first, so that the window
-  // may shrink below its former minimum.
+  // The window takes its new height at once (not adjustSize(), which would also keep it
+  // within two thirds of the screen, narrower than the tool bar on a small screen).
   QMainWindow::layout()->activate();
-  resize(sizeHint());
   // The four beat columns share the grid's width beside the row labels and a scroll bar.
   const int beatWidth = (grdSong->width() - 2 * grdSong->frameWidth() - 22 - 20) / 4;
   grdSong->setColumnWidth(0, 22);

@@ -559,6 +559,17 @@ TEST_F(MainWindowTest, TheCompactLayoutHidesTheEventsAndLyricsAndTheExpandedOneS
   EXPECT_EQ(w().height(), compact + 185 + 5);
 }
 
+TEST_F(MainWindowTest, TheWindowKeepsTheSizeOfItsContents) {
+  // The controls stand at fixed places: a larger window would only show an empty margin.
+  Open();
+  const QSize size = w().size();
+  EXPECT_EQ(w().minimumSize(), size);
+  EXPECT_EQ(w().maximumSize(), size);
+  w().resize(size + QSize(300, 200));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(w().size(), size);
+}
+
 TEST_F(MainWindowTest, ASongFileDroppedOnTheWindowOpens) {
   Open();
   const std::string file = Example("minuet-in-g.mid");
