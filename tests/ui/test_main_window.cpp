@@ -762,3 +762,18 @@ TEST_F(MainWindowTest, TheLongestKeyNameShowsWholeInTheKeyBoxAndAsTheCurrentKey)
   // The closed key box: the text and the arrow.
   EXPECT_GE(w().cbRootOrig->width(), w().cbRootOrig->fontMetrics().horizontalAdvance(key) + 20);
 }
+
+TEST_F(MainWindowTest, AChordNameCutShortInItsCellShowsWholeAsTheCellsTooltip) {
+  Open();
+  for (int n : {60, 64, 67, 69, 74}) w().MidiPiano().SetMarked(n, true);
+  QCoreApplication::processEvents();
+  auto* grid = qobject_cast<TGridView*>(w().grdVariants);
+  ASSERT_NE(grid, nullptr);
+  QAbstractItemModel* m = grid->model();
+  ASSERT_GT(m->rowCount(), 1);
+  const QModelIndex name = m->index(0, 1);
+  EXPECT_FALSE(grid->CellTextCut(name)) << name.data().toString().toStdString();
+  grid->setColumnWidth(1, 12);
+  EXPECT_TRUE(grid->CellTextCut(name));
+  EXPECT_FALSE(grid->CellTextCut(m->index(0, 0)));  // "1" fits
+}
