@@ -1,6 +1,7 @@
 // Chord editing: the variants of a beat or of the marked notes, playing and applying a
 // variant, the marked-notes list, and the simplification of all chords.
 #include <algorithm>
+#include <cstdlib>
 
 #include "base/untMesConst.h"
 #include "song/SongSession.h"
@@ -10,6 +11,9 @@ namespace {
 std::string MarkedLine(int key) {
   return std::to_string(key) + " - " + PitchName(static_cast<int8_t>(key), AccidentalSpelling::Sharps);
 }
+
+// The key a line of the marked-notes list stands for: the number before its name.
+int MarkedLineKey(const std::string& line) { return std::atoi(line.substr(0, line.find(' ')).c_str()); }
 
 // The tones of a variant as the grid lists them, slot by slot (a slash chord's bass last).
 std::string ToneList(TChord chord) {
@@ -66,7 +70,10 @@ void TSongSession::SetMarkedLines(int key, bool marked) {
     mmMarked_.insert(at, std::move(line));
     if (mmMarkedIndex_ >= index) ++mmMarkedIndex_;
   } else {
-    auto at = std::find(mmMarked_.begin(), mmMarked_.end(), line);
+    // Found by its key, not its text: the line may name the note in the notation it was
+    // marked in.
+    auto at = std::find_if(mmMarked_.begin(), mmMarked_.end(),
+                           [key](const std::string& l) { return MarkedLineKey(l) == key; });
     if (at == mmMarked_.end()) return;
     int index = static_cast<int>(at - mmMarked_.begin());
     mmMarked_.erase(at);
@@ -75,6 +82,15 @@ void TSongSession::SetMarkedLines(int key, bool marked) {
     else if (mmMarkedIndex_ > index)
       --mmMarkedIndex_;
   }
+}
+
+void TSongSession::ShowNoteNames() {
+  // Same keys, so the same order: the lines sort by their numbers first.
+  for (std::string& line : mmMarked_) line = MarkedLine(MarkedLineKey(line));
+  if (CurrentBeat_.chords.empty()) return;
+  const int row = grdVariants_.Row;
+  ShowVariants();
+  grdVariants_.Row = row;
 }
 
 void TSongSession::MidiPianoMarkKey(int key, bool marked) {
@@ -98,8 +114,7 @@ void TSongSession::RemoveSelectedMarked() {
   btnAutoSearchMarked_ = true;
   int i = mmMarkedIndex_;
   if (i < 0) return;
-  const std::string& line = mmMarked_[static_cast<size_t>(i)];
-  int key = std::atoi(line.substr(0, line.find(' ')).c_str());
+  int key = MarkedLineKey(mmMarked_[static_cast<size_t>(i)]);
   MidiPiano.SetMarked(key, false);  // removes the line and searches the rest
   int count = static_cast<int>(mmMarked_.size());
   mmMarkedIndex_ = i < count ? i : count - 1;

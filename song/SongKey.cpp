@@ -17,6 +17,7 @@ void TSongSession::FillKeyList() {
                                Mes(MesId::SSongKeyOr) +
                                PitchClassName(static_cast<int8_t>((i + 9) % 12), AccidentalSpelling::Both) + "m");
   ShowCurrentKey();
+  ShowNoteNames();
 }
 
 void TSongSession::cbRootOrigSelect(int index) {

@@ -61,6 +61,7 @@ bool TSongSession::LoadSong(const std::string& fileName) {
   // The variants grid empties, and so does the list behind it: a variant of the previous
   // song must not be applicable to a beat of this one.
   CurrentBeat_ = TVariants{};
+  stVariants_.clear();
   grdVariants_.SetRowCount(2);
   grdVariants_.ClearRow(1);
   RewindSong();

@@ -69,8 +69,10 @@ class TSongSession {
   void actFindRootExecute();
   bool DetectKey();
   // The key list's entries in the current note notation, keeping the selection (and the
-  // current-key display in step with it).
+  // current-key display in step with it); the marked notes and the variants are named anew.
   void FillKeyList();
+  // The marked notes and the chord variants named anew in the current note notation.
+  void ShowNoteNames();
   // Selects a key by hand (-1 = unknown).
   void cbRootOrigSelect(int index);
 

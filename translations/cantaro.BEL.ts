@@ -924,6 +924,11 @@
       <translation>Аўтапошук</translation>
     </message>
     <message>
+      <source>Автопоиск аккордов в  помеченных нотах</source>
+      <comment>SAutoSearchMarkedHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
       <source>Варианты аккорда:</source>
       <comment>SVariantsLabel</comment>
       <translation>Варыянты акорда:</translation>
@@ -962,6 +967,11 @@
       <source>Будь проще !!!</source>
       <comment>SSimplify</comment>
       <translation>Прасцей !!!</translation>
+    </message>
+    <message>
+      <source>Упростить аккорды|Упрощение аккордов композиции. Внимание: при упрощении теряется точность следования аккордов оригиналу!</source>
+      <comment>SSimplifyHint</comment>
+      <translation type="unfinished"/>
     </message>
     <message>
       <source>Текущее время (сек.)</source>

@@ -25,4 +25,10 @@ class TGridView final : public QTableView {
  public:
   using QTableView::QTableView;
   void keyboardSearch(const QString&) override {}
+  // Whether the cell's text is wider than the cell, so that the grid cuts it short.
+  bool CellTextCut(const QModelIndex& index) const;
+
+ protected:
+  // A cell whose text is cut short shows it whole as its tooltip.
+  bool viewportEvent(QEvent* event) override;
 };

@@ -16,6 +16,7 @@
 #include <QUrl>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -49,6 +50,11 @@
 
 namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+std::string AbsoluteSongPath(const std::string& path) {
+  if (path.empty()) return path;
+  return QFileInfo(Q(path)).absoluteFilePath().toStdString();
+}
 }  // namespace
 
 TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, QWidget* parent)
@@ -167,11 +173,13 @@ void TfrmMain::FormShow() {
   grdTrack->setColumnWidth(3, 36);
   grdTrack->setColumnWidth(4, 220);
   grdVariants->setColumnWidth(0, 20);
-  grdVariants->setColumnWidth(1, 90);
+  grdVariants->setColumnWidth(1, 120);
   grdVariants->horizontalHeader()->setStretchLastSection(true);
 
   AddToMRU(std::string());
-  if (!args_.empty()) LoadSong(args_.front());
+  // A path given relative to the folder the program was started in must still name the
+  // file when it is opened again from the recent-files list, from another folder.
+  if (!args_.empty()) LoadSong(AbsoluteSongPath(args_.front()));
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -254,9 +262,14 @@ void TfrmMain::LoadSong(const std::string& fileName) {
 
 void TfrmMain::FillComboItems(QComboBox* combo, const std::vector<std::string>& items, int index) {
   QSignalBlocker block(combo);
-  bool same = combo->count() == static_cast<int>(items.size());
-  for (int i = 0; same && i < combo->count(); ++i) same = combo->itemText(i) == Q(items[static_cast<size_t>(i)]);
-  if (!same) {
+  if (combo->count() == static_cast<int>(items.size())) {
+    // The same entries under other texts (the transposition list as it opens and closes):
+    // the texts change in place, so the entry the user is taking stays the one chosen.
+    for (int i = 0; i < combo->count(); ++i) {
+      const QString text = Q(items[static_cast<size_t>(i)]);
+      if (combo->itemText(i) != text) combo->setItemText(i, text);
+    }
+  } else {
     combo->clear();
     for (const std::string& item : items) combo->addItem(Q(item));
   }

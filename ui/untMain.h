@@ -167,6 +167,7 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   // untMainLayout.cpp
   void CreateControls();
   void CreateToolBar();
+  void FitToolBar();
   // untMainActions.cpp
   void CreateActions();
   void CreateMenus();

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -66,15 +67,18 @@ void MakeBold(QWidget* w) {
   w->setFont(f);
 }
 
-// Read-only position displays: coloured text on black, as on a device's display.
-QLineEdit* MakeDisplay(const QString& color, bool bold, int width, const std::string& hint) {
-  auto* e = new QLineEdit;
+// Read-only position displays: coloured text on black, as on a device's display. Each is
+// at least as wide as the longest reading it shows in its own font (a song of a hundred
+// bars and more must not lose its first digit).
+QLineEdit* MakeDisplay(QWidget* parent, const QString& color, bool bold, int width, const QString& longest,
+                       const std::string& hint) {
+  auto* e = new QLineEdit(parent);
   e->setReadOnly(true);
   e->setFocusPolicy(Qt::NoFocus);
-  e->setFixedWidth(width);
   e->setAlignment(Qt::AlignCenter);
   e->setStyleSheet(QStringLiteral("QLineEdit { background: black; color: %1; }").arg(color));
   if (bold) MakeBold(e);
+  e->setFixedWidth(std::max(width, e->fontMetrics().horizontalAdvance(longest) + 14));
   SetHint(e, hint);
   return e;
 }
@@ -153,6 +157,7 @@ void TfrmMain::CreateControls() {
   btnAutoSearchMarked = new QPushButton(M(MesId::SAutoSearchMarked), client);
   btnAutoSearchMarked->setCheckable(true);
   btnAutoSearchMarked->setChecked(true);
+  SetHint(btnAutoSearchMarked, Mes(MesId::SAutoSearchMarkedHint));
   Place(btnAutoSearchMarked, 136, 312, 81, 17);
 
   stVariants = MakeLabel(client, M(MesId::SVariantsLabel), 224, 142);
@@ -178,6 +183,7 @@ void TfrmMain::CreateControls() {
   Label1 = MakeLabel(client, M(MesId::SSongGridLabel), 544, 142);
   btnSimplify = new QPushButton(M(MesId::SSimplify), client);
   MakeBold(btnSimplify);
+  SetHint(btnSimplify, Mes(MesId::SSimplifyHint));
   // The button keeps its right edge and yields what the caption of the grid needs.
   const int simplifyLeft = std::max(672, Label1->x() + Label1->width() + 4);
   Place(btnSimplify, simplifyLeft, 142, 785 - simplifyLeft, 19);
@@ -217,7 +223,24 @@ void TfrmMain::CreateControls() {
   TimerAutoStop->setInterval(1000);
 
   client->setFixedSize(kClientWidth, kClientBottom - kToolBarHeight);
-  adjustSize();
+  // The controls keep their places and sizes, so a larger window would only add an empty
+  // margin: the window is as large as its contents, and follows them (layout, tool bar).
+  QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
+  resize(sizeHint());
+}
+
+// The current key shows the longest key name whole, and the window is as wide as its tool
+// bar: a tool bar cut short hides its last controls behind its extension button.
+void TfrmMain::FitToolBar() {
+  const QFontMetrics metrics(stRootNew->font());
+  int widest = 0;
+  for (const std::string& key : session_->cbRootOrigItems())
+    widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(key)));
+  stRootNew->setMinimumWidth(std::max(90, widest + 6));
+  // The key box has new entries too: the window takes the tool bar's new width at once.
+  ToolBar->layout()->invalidate();
+  QMainWindow::layout()->invalidate();
+  QMainWindow::layout()->activate();
 }
 
 void TfrmMain::CreateToolBar() {
@@ -239,10 +262,11 @@ void TfrmMain::CreateToolBar() {
   ToolBar->addSeparator();
   ToolBar->addAction(actOptions);
   ToolBar->addSeparator();
-  edtTime = MakeDisplay(QStringLiteral("yellow"), true, 58, Mes(MesId::STimeHint));
+  edtTime = MakeDisplay(ToolBar, QStringLiteral("yellow"), true, 58, QStringLiteral("0:00:00"), Mes(MesId::STimeHint));
   ToolBar->addWidget(edtTime);
   ToolBar->addSeparator();
-  edtTicks = MakeDisplay(QStringLiteral("lime"), true, 68, Mes(MesId::STicksHint));
+  const QString longestTicks = QStringLiteral("000:00.000");
+  edtTicks = MakeDisplay(ToolBar, QStringLiteral("lime"), true, 68, longestTicks, Mes(MesId::STicksHint));
   ToolBar->addWidget(edtTicks);
   auto* colon = new QLabel(QStringLiteral(" : "));
   QFont big = colon->font();
@@ -250,7 +274,7 @@ void TfrmMain::CreateToolBar() {
   big.setPointSize(big.pointSize() + 3);
   colon->setFont(big);
   ToolBar->addWidget(colon);
-  edtLength = MakeDisplay(QStringLiteral("lime"), false, 68, Mes(MesId::SLengthHint));
+  edtLength = MakeDisplay(ToolBar, QStringLiteral("lime"), false, 68, longestTicks, Mes(MesId::SLengthHint));
   ToolBar->addWidget(edtLength);
   ToolBar->addSeparator();
   ToolBar->addWidget(new QLabel(M(MesId::SBpmLabel) + QLatin1Char(' ')));
@@ -267,7 +291,9 @@ void TfrmMain::CreateToolBar() {
   cbRootOrig = new QComboBox;
   cbRootOrig->setObjectName(QStringLiteral("cbRootOrig"));
   MakeBold(cbRootOrig);
-  cbRootOrig->setFixedWidth(108);
+  // The key names run long in some namings ("F#(Gb) или D#(Eb)m"): the box shows them whole.
+  cbRootOrig->setMinimumWidth(108);
+  cbRootOrig->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   cbRootOrig->setMaxVisibleItems(12);
   SetHint(cbRootOrig, Mes(MesId::SRootOrigHint));
   ToolBar->addWidget(cbRootOrig);
@@ -296,7 +322,9 @@ void TfrmMain::SetFormOpened(bool opened) {
   mmText->setVisible(layout.TrackGridVisible);
   grdSong->resize(grdSong->width(), layout.SongGridHeight);
   centralWidget()->setFixedHeight(kClientBottom - kToolBarHeight - (createdHeight_ - layout.FormHeight));
-  adjustSize();
+  // The window takes its new height at once (not adjustSize(), which would also keep it
+  // within two thirds of the screen, narrower than the tool bar on a small screen).
+  QMainWindow::layout()->activate();
   // The four beat columns share the grid's width beside the row labels and a scroll bar.
   const int beatWidth = (grdSong->width() - 2 * grdSong->frameWidth() - 22 - 20) / 4;
   grdSong->setColumnWidth(0, 22);

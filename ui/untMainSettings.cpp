@@ -22,7 +22,11 @@ void TfrmMain::SetPianoOctaves(int count) {
   MidiPianoView->update();
 }
 
-void TfrmMain::FillKeyList() { session_->FillKeyList(); }
+void TfrmMain::FillKeyList() {
+  session_->FillKeyList();
+  FillComboItems(cbRootOrig, session_->cbRootOrigItems(), session_->cbRootOrigIndex());
+  FitToolBar();
+}
 
 bool TfrmMain::ChordsSearched() { return !session_->beats().empty(); }
 

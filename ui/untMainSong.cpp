@@ -201,7 +201,10 @@ void TfrmMain::grdSongSelectCell(int gridCol, int gridRow) {
     while (row > 0 && eventsModel_->RowTick(row - 1) == tick) --row;
   }
   QModelIndex index = eventsModel_->index(row, 0);
-  grdTrack->setCurrentIndex(index);
+  // Only this row is selected, also while Ctrl is held for a jump in the beat grid (the event
+  // grid's own selection would add the row to the ones selected before).
+  grdTrack->selectionModel()->setCurrentIndex(
+      index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   grdTrack->scrollTo(index);
 }
 

@@ -28,6 +28,24 @@ TEST_F(SessionTest, MarkedNotesListTheirVariantsWhileAutoSearchIsDown) {
   EXPECT_EQ(session.stVariants(), "Всего найдено 0 вариантов аккорда:");
 }
 
+TEST_F(SessionTest, AfterANotationChangeTheMarkedListAndTheVariantsFollowThePiano) {
+  for (int n : {60, 64, 67}) session.MidiPiano.SetMarked(n, true);
+  session.SelectVariantRow(2);
+  SetNoteNotation(NoteNotation::Italian);
+  session.FillKeyList();  // what putting the settings into effect does
+  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"60 - DO4", "64 - MI4", "67 - SOL4"}));
+  EXPECT_EQ(session.grdVariants().Cell(1, 1), "DO");
+  EXPECT_EQ(session.grdVariants().Cell(2, 1), "DO4 MI4 SOL4 ");
+  EXPECT_EQ(session.grdVariants().Row, 2);
+
+  // Unmarking every key (as playing a variant does) leaves no line behind, nor a twin.
+  session.SetAutoSearchMarked(false);
+  for (int n = 0; n < 128; ++n) session.MidiPiano.SetMarked(n, false);
+  EXPECT_TRUE(session.mmMarked().empty());
+  session.MidiPiano.SetMarked(67, true);
+  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"67 - SOL4"}));
+}
+
 TEST_F(SessionTest, TheMarkedListIsSortedAsTextAndAutoSearchUpLeavesTheVariantsAlone) {
   session.SetAutoSearchMarked(false);
   session.MidiPiano.SetMarked(60, true);
@@ -170,6 +188,8 @@ TEST_F(SessionTest, AVariantOfThePreviousSongCannotBeAppliedToTheNextOne) {
   LoadAndSearch("next.mid", FiveChordSong());
   EXPECT_TRUE(session.CurrentBeat().chords.empty());
   EXPECT_EQ(session.grdVariants().Cell(1, 1), "");
+  // Nor does the count above the emptied list speak of the previous song's variants.
+  EXPECT_EQ(session.stVariants(), "");
   session.SetSongCell(1, 1);
   session.actSetSelectedChordExecute();
   EXPECT_TRUE(prompter.Calls().empty());

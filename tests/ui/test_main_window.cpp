@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeView>
 
 #include <fstream>
@@ -62,6 +63,18 @@ TEST_F(MainWindowTest, TheFileNamedAtStartOpensAfterTheSettingsAndBecomesTheFirs
   EXPECT_EQ(w().MRUMenu->actions()[0]->data().toInt(), 100);
   // The output device was opened on the way.
   EXPECT_TRUE(w().MidiOut().IsOpen());
+}
+
+TEST_F(MainWindowTest, AFileNamedRelativelyAtStartIsRememberedWithItsWholePath) {
+  const std::filesystem::path was = std::filesystem::current_path();
+  std::filesystem::current_path(std::string(CANTARO_SOURCE_DIR) + "/examples");
+  Open({"korobeiniki.kar"});
+  std::filesystem::current_path(was);
+  EXPECT_TRUE(prompter.Calls().empty());
+  ASSERT_EQ(w().MRUMenu->actions().size(), 1);
+  const QString remembered = w().MRUMenu->actions()[0]->text();
+  EXPECT_TRUE(std::filesystem::path(remembered.toStdString()).is_absolute()) << remembered.toStdString();
+  EXPECT_TRUE(std::filesystem::exists(remembered.toStdString())) << remembered.toStdString();
 }
 
 TEST_F(MainWindowTest, AMissingFileOnTheCommandLineIsReportedAndTheWindowStays) {
@@ -158,6 +171,25 @@ TEST_F(MainWindowTest, TransposingThroughTheListShiftsTheChordsAndTheCurrentKey)
   EXPECT_EQ(w().cbTranspos->currentIndex(), 9);
 }
 
+TEST_F(MainWindowTest, ChoosingATranspositionInTheOpenListTransposes) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actSearchSongChords->trigger();
+  w().cbRootOrig->setCurrentIndex(0);
+  emit w().cbRootOrig->activated(0);
+
+  // As a user does it: open the list, go up two entries from "0" and take the entry. The
+  // list goes back to plain numbers as it closes, before the combo box hears of the choice.
+  w().cbTranspos->showPopup();
+  QAbstractItemView* list = w().cbTranspos->view();
+  QTest::keyClick(list, Qt::Key_Up);
+  QTest::keyClick(list, Qt::Key_Up);
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(w().Session().transposition(), 2);
+  EXPECT_EQ(w().cbTranspos->currentText(), "+2");
+  EXPECT_EQ(BeatCell(w().grdSong, 0), "D");
+  EXPECT_EQ(w().stRootNew->text(), QString::fromUtf8("D или Bm"));
+}
+
 TEST_F(MainWindowTest, AnUntickedTrackIsMutedAndLeftOutOfTheSearch) {
   Open({Example("mary-had-a-little-lamb.mid")});
   QAbstractItemModel* tracks = w().lvTracks->model();
@@ -205,6 +237,15 @@ TEST_F(MainWindowTest, TheEventViewShowsTheSelectedTrackAndFollowsTheBeatGrid) {
   ASSERT_EQ(tick % w().Session().beatLength(), 0);
   w().grdSong->setCurrentIndex(w().grdSong->model()->index(beat / 4, beat % 4 + 1));
   EXPECT_EQ(w().grdTrack->currentIndex().row(), 3);
+  EXPECT_EQ(w().grdTrack->selectionModel()->selectedRows().size(), 1);
+
+  // Ctrl+End in the beat grid: the event view marks the one event row of the last beat.
+  w().grdSong->setFocus();
+  QTest::keyClick(w().grdSong, Qt::Key_End, Qt::ControlModifier);
+  ASSERT_GT(w().grdSong->currentIndex().row(), 0);
+  const QModelIndexList selected = w().grdTrack->selectionModel()->selectedRows();
+  ASSERT_EQ(selected.size(), 1);
+  EXPECT_EQ(selected[0].row(), w().grdTrack->currentIndex().row());
 }
 
 TEST_F(MainWindowTest, ArrowKeysWrapAtTheEndsOfTheBeatRows) {
@@ -484,6 +525,25 @@ TEST_F(MainWindowTest, CommandsCarryTheirCaptionsKeysAndHints) {
   EXPECT_EQ(w().grdVariantsMenu->actions()[1], w().actPlaySelectedChord);
 }
 
+TEST_F(MainWindowTest, TheButtonsBesideTheGridsExplainThemselves) {
+  Open();
+  struct Row {
+    QWidget* control;
+    const char* tooltip;
+    const char* status;
+  } rows[] = {
+      {w().btnAutoSearchMarked, "Автопоиск аккордов в  помеченных нотах", "Автопоиск аккордов в  помеченных нотах"},
+      {w().btnSimplify, "Упростить аккорды",
+       "Упрощение аккордов композиции. Внимание: при упрощении теряется точность следования аккордов оригиналу!"},
+      {w().btnMarkedPlay, "Прослушать выбранные ноты", "Прослушать выбранные ноты"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.tooltip);
+    EXPECT_EQ(r.control->toolTip(), QString::fromUtf8(r.tooltip));
+    EXPECT_EQ(r.control->statusTip(), QString::fromUtf8(r.status));
+  }
+}
+
 TEST_F(MainWindowTest, TheCompactLayoutHidesTheEventsAndLyricsAndTheExpandedOneShowsThem) {
   FormOpened = false;
   Open();
@@ -497,6 +557,17 @@ TEST_F(MainWindowTest, TheCompactLayoutHidesTheEventsAndLyricsAndTheExpandedOneS
   EXPECT_TRUE(w().mmText->isVisible());
   EXPECT_EQ(w().grdSong->height(), 361);
   EXPECT_EQ(w().height(), compact + 185 + 5);
+}
+
+TEST_F(MainWindowTest, TheWindowKeepsTheSizeOfItsContents) {
+  // The controls stand at fixed places: a larger window would only show an empty margin.
+  Open();
+  const QSize size = w().size();
+  EXPECT_EQ(w().minimumSize(), size);
+  EXPECT_EQ(w().maximumSize(), size);
+  w().resize(size + QSize(300, 200));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(w().size(), size);
 }
 
 TEST_F(MainWindowTest, ASongFileDroppedOnTheWindowOpens) {
@@ -663,4 +734,46 @@ TEST_F(MainWindowTest, ARightClickOnABeatColumnsHeaderMovesOnlyTheColumn) {
   const QRect label = w().grdSong->visualRect(m->index(4, 0));
   QTest::mouseClick(w().grdSong->viewport(), Qt::RightButton, {}, label.center());
   EXPECT_EQ(w().grdSong->currentIndex(), m->index(4, 3));
+}
+
+TEST_F(MainWindowTest, ThePositionDisplaysShowALongSongsReadingWhole) {
+  Open();
+  // Bars of three digits: a long song, or one with short bars.
+  for (QLineEdit* display : {w().edtTicks, w().edtLength}) {
+    display->setText(QStringLiteral("188:03.479"));
+    EXPECT_LE(display->fontMetrics().horizontalAdvance(display->text()) + 8, display->width())
+        << display->objectName().toStdString();
+  }
+  w().edtTime->setText(QStringLiteral("0:58:59"));
+  EXPECT_LE(w().edtTime->fontMetrics().horizontalAdvance(w().edtTime->text()) + 8, w().edtTime->width());
+}
+
+TEST_F(MainWindowTest, TheLongestKeyNameShowsWholeInTheKeyBoxAndAsTheCurrentKey) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().cbRootOrig->setCurrentIndex(6);  // F#(Gb) или D#(Eb)m
+  emit w().cbRootOrig->activated(6);
+  QCoreApplication::processEvents();
+  const QString key = w().stRootNew->text();
+  ASSERT_EQ(key, QString::fromUtf8("F#(Gb) или D#(Eb)m"));
+  // The current key stands in the tool bar itself, not behind its extension button.
+  EXPECT_TRUE(w().stRootNew->isVisible());
+  EXPECT_LE(w().stRootNew->geometry().right(), w().ToolBar->contentsRect().right());
+  EXPECT_GE(w().stRootNew->width(), w().stRootNew->fontMetrics().horizontalAdvance(key));
+  // The closed key box: the text and the arrow.
+  EXPECT_GE(w().cbRootOrig->width(), w().cbRootOrig->fontMetrics().horizontalAdvance(key) + 20);
+}
+
+TEST_F(MainWindowTest, AChordNameCutShortInItsCellShowsWholeAsTheCellsTooltip) {
+  Open();
+  for (int n : {60, 64, 67, 69, 74}) w().MidiPiano().SetMarked(n, true);
+  QCoreApplication::processEvents();
+  auto* grid = qobject_cast<TGridView*>(w().grdVariants);
+  ASSERT_NE(grid, nullptr);
+  QAbstractItemModel* m = grid->model();
+  ASSERT_GT(m->rowCount(), 1);
+  const QModelIndex name = m->index(0, 1);
+  EXPECT_FALSE(grid->CellTextCut(name)) << name.data().toString().toStdString();
+  grid->setColumnWidth(1, 12);
+  EXPECT_TRUE(grid->CellTextCut(name));
+  EXPECT_FALSE(grid->CellTextCut(m->index(0, 0)));  // "1" fits
 }
