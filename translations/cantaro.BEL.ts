@@ -926,7 +926,7 @@
     <message>
       <source>Автопоиск аккордов в  помеченных нотах</source>
       <comment>SAutoSearchMarkedHint</comment>
-      <translation type="unfinished"/>
+      <translation>Аўтапошук акордаў у пазначаных нотах</translation>
     </message>
     <message>
       <source>Варианты аккорда:</source>
@@ -971,7 +971,7 @@
     <message>
       <source>Упростить аккорды|Упрощение аккордов композиции. Внимание: при упрощении теряется точность следования аккордов оригиналу!</source>
       <comment>SSimplifyHint</comment>
-      <translation type="unfinished"/>
+      <translation>Спрасціць акорды|Спрашчэнне акордаў кампазіцыі. Увага: пры спрашчэнні губляецца дакладнасць адпаведнасці акордаў арыгіналу!</translation>
     </message>
     <message>
       <source>Текущее время (сек.)</source>

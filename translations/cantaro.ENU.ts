@@ -926,7 +926,7 @@
     <message>
       <source>Автопоиск аккордов в  помеченных нотах</source>
       <comment>SAutoSearchMarkedHint</comment>
-      <translation type="unfinished"/>
+      <translation>Automatic chord search in the marked notes</translation>
     </message>
     <message>
       <source>Варианты аккорда:</source>
@@ -971,7 +971,7 @@
     <message>
       <source>Упростить аккорды|Упрощение аккордов композиции. Внимание: при упрощении теряется точность следования аккордов оригиналу!</source>
       <comment>SSimplifyHint</comment>
-      <translation type="unfinished"/>
+      <translation>Simplify chords|Simplifies the chords of the song. Note: simplified chords follow the original less exactly!</translation>
     </message>
     <message>
       <source>Текущее время (сек.)</source>

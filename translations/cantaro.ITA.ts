@@ -926,7 +926,7 @@
     <message>
       <source>Автопоиск аккордов в  помеченных нотах</source>
       <comment>SAutoSearchMarkedHint</comment>
-      <translation type="unfinished"/>
+      <translation>Ricerca automatica degli accordi nelle note marcate</translation>
     </message>
     <message>
       <source>Варианты аккорда:</source>
@@ -971,7 +971,7 @@
     <message>
       <source>Упростить аккорды|Упрощение аккордов композиции. Внимание: при упрощении теряется точность следования аккордов оригиналу!</source>
       <comment>SSimplifyHint</comment>
-      <translation type="unfinished"/>
+      <translation>Semplifica gli accordi|Semplifica gli accordi del brano. Attenzione: gli accordi semplificati seguono l'originale con meno precisione!</translation>
     </message>
     <message>
       <source>Текущее время (сек.)</source>
