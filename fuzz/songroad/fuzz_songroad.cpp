@@ -87,6 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const uint8_t b = Option(data, size, 1);
   const uint8_t c = Option(data, size, 2);
 
+  SetNoteNotation(static_cast<uint8_t>(c >> 6));
   YesPrompter prompter;
   NullStatusSink status;
   TSongSession session(prompter, status);
