@@ -1,14 +1,46 @@
 // cantaro: the chords of a song from its MIDI or karaoke file.
+#include <QApplication>
+
 #include <clocale>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "ui/untApplication.h"
+#include "ui/untLanguage.h"
+#include "ui/untMain.h"
+
+namespace {
+
+bool HasEnv(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value;
+}
+
+// The window opens for "cantaro" and "cantaro FILE" when there is a screen to show it on;
+// every option, and a session without a display, keeps to the command line.
+bool WantsWindow(const std::vector<std::string>& args) {
+  if (args.size() > 1 || (args.size() == 1 && (args[0].empty() || args[0][0] == '-'))) return false;
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  if (platform && (std::string(platform).rfind("offscreen", 0) == 0 || std::string(platform).rfind("minimal", 0) == 0))
+    return false;
+  return HasEnv("DISPLAY") || HasEnv("WAYLAND_DISPLAY");
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // Dates in the signature of an exported text follow the user's locale.
   std::setlocale(LC_TIME, "");
   std::vector<std::string> args(argv + 1, argv + argc);
-  return RunCommandLine(args, std::cout, std::cerr);
+  if (!WantsWindow(args)) return RunCommandLine(args, std::cout, std::cerr);
+
+  TCantaroApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("cantaro"));
+  InstallStartupLanguage();
+  TfrmMain window(args);
+  window.show();
+  return QApplication::exec();
 }

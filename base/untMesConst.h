@@ -172,7 +172,111 @@
   X(SCliSettingsWarning, "Настройки прочитаны не полностью: %s")
 
 // ----------------------------------------------------------------------------------
-#define CANTARO_MESSAGES_UI(X)
+#define CANTARO_MESSAGES_UI(X)                                                        \
+  X(SMainCaption, "Cantaro")                                                          \
+  X(SMenuFile, "Файл")                                                                \
+  X(SMenuProcess, "Обработка")                                                        \
+  X(SMenuService, "Сервис")                                                           \
+  X(SMenuLanguage, "Язык (Language)")                                                 \
+  X(SMenuHelp, "Справка")                                                             \
+  X(SMenuMRU, "Последние файлы")                                                      \
+  X(SMenuMRUHint, "Тексты, которые загружались последними")                           \
+  X(SMenuBeatLength, "Длительность бита")                                             \
+  X(SActLoad, "Открыть...")                                                           \
+  X(SActLoadHint, "Открыть...|Загрузка караоке или миди-файла")                       \
+  X(SActSearchSongChords, "Искать аккорды!")                                          \
+  X(SActSearchSongChordsHint, "Искать аккорды!|Запуск определителя аккордов")         \
+  X(SActWriteText, "Сохранить текст")                                                 \
+  X(SActWriteTextHint, "Сохранить|Сохранение текста с аккордами в Табулист для редактирования") \
+  X(SActRewind, "К началу")                                                           \
+  X(SActRewindHint, "К началу|Перемотка к началу")                                    \
+  X(SActPlay, "Пуск")                                                                 \
+  X(SActPlayHint, "Пуск|Проигрывание мелодии")                                        \
+  X(SActStop, "Стоп")                                                                 \
+  X(SActStopHint, "Стоп|Остановка проигрывания")                                      \
+  X(SActOptions, "Настройки...")                                                      \
+  X(SActOptionsHint, "Настройки программы...|Просмотр настроек программы")            \
+  X(SActFindRoot, "Определить тональность")                                           \
+  X(SActFindRootHint, "Определить тональность!|Определение оригинальной тональности мелодии") \
+  X(SActIncBeat, "Увеличить вдвое")                                                   \
+  X(SActIncBeatHint, "Увеличение длительности бита в 2 раза (количество аккордов в композиции сократится в 2 раза)") \
+  X(SActDefBeat, "По-умолчанию")                                                      \
+  X(SActDefBeatHint, "Установка длительности бита по-умолчанию")                      \
+  X(SActDecBeat, "Уменьшить вдвое")                                                   \
+  X(SActDecBeatHint, "Уменьшение длительности бита в 2 раза (количество аккордов в композиции возрастет в 2 раза)") \
+  X(SActSetFragmentStart, "Отметить начало фрагмента")                                \
+  X(SActSetFragmentStartHint, "Установка начала фрагмента")                           \
+  X(SActRepeat, "Повторить")                                                          \
+  X(SActRepeatHint, "Играть повторно с начала фрагмента")                             \
+  X(SActEditBit, "Редактировать бит")                                                 \
+  X(SActEditBitHint, "|Двойной клик мышки - просмотр вариантов аккорда, установка начала фрагмента") \
+  X(SActPlayBit, "Играть бит")                                                        \
+  X(SActPlayBitHint, "|Пробел - проигрывание текущего бита")                          \
+  X(SActPlayBitMenuHint, "|Проигрывание текущего бита и переход к следующему")        \
+  X(SActSetSelectedChord, "Применить >>")                                             \
+  X(SActSetSelectedChordHint, "Помещение выбранного аккорда в композицию")            \
+  X(SActPlaySelectedChord, "Играть аккорд")                                           \
+  X(SActPlaySelectedChordHint, "Прослушивание выбранного аккорда")                    \
+  X(SActClearMarks, "Убрать отметки")                                                 \
+  X(SActClearMarksHint, "Очистка клавиш пиано от отметок")                            \
+  X(SActTracksMute, "Заглушить все треки")                                            \
+  X(SActTracksMuteHint, "Исключение из обработки и заглушка всех треков композиции")  \
+  X(SActTracksTurnOn, "Включить все треки")                                           \
+  X(SActTracksTurnOnHint, "Включение всех треков композиции")                         \
+  X(SActLangBel, "Беларуская мова")                                                   \
+  X(SActLangBelHint, "Пераключыцца на беларускую мову")                               \
+  X(SActLangEng, "English language")                                                  \
+  X(SActLangEngHint, "Switch to English language")                                    \
+  X(SActLangIta, "Lingua italiana")                                                   \
+  X(SActLangItaHint, "Seleziona lingua italiana")                                     \
+  X(SActLangRus, "Русский язык")                                                      \
+  X(SActLangRusHint, "Переключиться на русский язык")                                 \
+  X(SActEmail, "Письмо разработчикам")                                                \
+  X(SActEmailHint, "Письмо разработчикам|Отправление письма разработчикам программы") \
+  X(SActHomePage, "Домашняя страница")                                                \
+  X(SActHomePageHint, "Домашняя страница|Переход на домашнюю страницу программы в Интернет") \
+  X(SActAbout, "О программе...")                                                      \
+  X(SActAboutHint, "О программе...|Информация о программе")                           \
+  X(SActQuit, "Выйти")                                                                \
+  X(SActQuitHint, "Выход из программы")                                               \
+  X(SScrollPianoLeftHint, "Сдвиг клавиатуры влево")                                   \
+  X(SScrollPianoRightHint, "Сдвиг клавиатуры вправо")                                 \
+  X(SNoteLabel, "Нота")                                                               \
+  X(SMarkedPlay, "Прослушать")                                                        \
+  X(SMarkedPlayHint, "Прослушать выбранные ноты")                                     \
+  X(SMarkedHint, "|Дважды кликните ноту, чтобы удалить ее из списка")                 \
+  X(SAutoSearchMarked, "Автопоиск")                                                   \
+  X(SVariantsLabel, "Варианты аккорда:")                                              \
+  X(SVariantsHint, "|Варианты аккорда для выбранного бита")                           \
+  X(SVariantsColNumber, "#")                                                          \
+  X(SVariantsColName, "Название")                                                     \
+  X(SVariantsColTones, "Состав аккорда")                                              \
+  X(SSongGridLabel, "Композиция по тактам:")                                          \
+  X(SSongGridHint, "|Двойной клик - просмотреть варианты аккорда, отметить бит как начало фрагмента") \
+  X(SSimplify, "Будь проще !!!")                                                      \
+  X(STimeHint, "Текущее время (сек.)")                                                \
+  X(STicksHint, "Текущее время (тиков)")                                              \
+  X(SLengthHint, "Продолжительность композиции (тиков)")                              \
+  X(SBpmLabel, "BPM:")                                                                \
+  X(SBpmHint, "Темп (битов в минуту)")                                                \
+  X(SRootLabel, "Тон.:")                                                              \
+  X(SRootOrigHint, "Оригинальная тональность мелодии")                                \
+  X(STransposHint, "Транспозиция")                                                    \
+  X(SRootNewHint, "Текущая тональность мелодии")                                      \
+  X(STrackColNumber, "№")                                                             \
+  X(STrackColName, "Имя трэка")                                                       \
+  X(STrackColInstrument, "Инструмент")                                                \
+  X(SEventColIndex, "#")                                                              \
+  X(SEventColTime, "Time")                                                            \
+  X(SEventColEvent, "Event")                                                          \
+  X(SEventColData, "Data")                                                            \
+  X(SEventColInfo, "Info")                                                            \
+  X(SPlayingHint, "Проигрывание мелодии...")                                          \
+  X(SButtonYes, "&Да")                                                                \
+  X(SButtonNo, "&Нет")                                                                \
+  X(SButtonCancel, "Отмена")                                                          \
+  X(SButtonOk, "OK")                                                                  \
+  X(SPortWarning, "Не удалось открыть MIDI порт для вывода звука. \rВозможно, он занят другой программой!")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_DIALOGS(X) \

@@ -564,6 +564,526 @@
       <translation>The settings were not read completely: %s</translation>
     </message>
     <message>
+      <source>Cantaro</source>
+      <comment>SMainCaption</comment>
+      <translation>Cantaro</translation>
+    </message>
+    <message>
+      <source>Файл</source>
+      <comment>SMenuFile</comment>
+      <translation>File</translation>
+    </message>
+    <message>
+      <source>Обработка</source>
+      <comment>SMenuProcess</comment>
+      <translation>Process</translation>
+    </message>
+    <message>
+      <source>Сервис</source>
+      <comment>SMenuService</comment>
+      <translation>Tools</translation>
+    </message>
+    <message>
+      <source>Язык (Language)</source>
+      <comment>SMenuLanguage</comment>
+      <translation>Язык (Language)</translation>
+    </message>
+    <message>
+      <source>Справка</source>
+      <comment>SMenuHelp</comment>
+      <translation>Help</translation>
+    </message>
+    <message>
+      <source>Последние файлы</source>
+      <comment>SMenuMRU</comment>
+      <translation>Recent files</translation>
+    </message>
+    <message>
+      <source>Тексты, которые загружались последними</source>
+      <comment>SMenuMRUHint</comment>
+      <translation>Files opened most recently</translation>
+    </message>
+    <message>
+      <source>Длительность бита</source>
+      <comment>SMenuBeatLength</comment>
+      <translation>Beat length</translation>
+    </message>
+    <message>
+      <source>Открыть...</source>
+      <comment>SActLoad</comment>
+      <translation>Open...</translation>
+    </message>
+    <message>
+      <source>Открыть...|Загрузка караоке или миди-файла</source>
+      <comment>SActLoadHint</comment>
+      <translation>Open...|Open a karaoke or MIDI file</translation>
+    </message>
+    <message>
+      <source>Искать аккорды!</source>
+      <comment>SActSearchSongChords</comment>
+      <translation>Find chords!</translation>
+    </message>
+    <message>
+      <source>Искать аккорды!|Запуск определителя аккордов</source>
+      <comment>SActSearchSongChordsHint</comment>
+      <translation>Find chords!|Run the chord finder</translation>
+    </message>
+    <message>
+      <source>Сохранить текст</source>
+      <comment>SActWriteText</comment>
+      <translation>Save text</translation>
+    </message>
+    <message>
+      <source>Сохранить|Сохранение текста с аккордами в Табулист для редактирования</source>
+      <comment>SActWriteTextHint</comment>
+      <translation>Save|Send the text with chords to Tabulist for editing</translation>
+    </message>
+    <message>
+      <source>К началу</source>
+      <comment>SActRewind</comment>
+      <translation>To the start</translation>
+    </message>
+    <message>
+      <source>К началу|Перемотка к началу</source>
+      <comment>SActRewindHint</comment>
+      <translation>To the start|Rewind to the start</translation>
+    </message>
+    <message>
+      <source>Пуск</source>
+      <comment>SActPlay</comment>
+      <translation>Play</translation>
+    </message>
+    <message>
+      <source>Пуск|Проигрывание мелодии</source>
+      <comment>SActPlayHint</comment>
+      <translation>Play|Play the song</translation>
+    </message>
+    <message>
+      <source>Стоп</source>
+      <comment>SActStop</comment>
+      <translation>Stop</translation>
+    </message>
+    <message>
+      <source>Стоп|Остановка проигрывания</source>
+      <comment>SActStopHint</comment>
+      <translation>Stop|Stop playing</translation>
+    </message>
+    <message>
+      <source>Настройки...</source>
+      <comment>SActOptions</comment>
+      <translation>Options...</translation>
+    </message>
+    <message>
+      <source>Настройки программы...|Просмотр настроек программы</source>
+      <comment>SActOptionsHint</comment>
+      <translation>Program options...|View the program's options</translation>
+    </message>
+    <message>
+      <source>Определить тональность</source>
+      <comment>SActFindRoot</comment>
+      <translation>Find the key</translation>
+    </message>
+    <message>
+      <source>Определить тональность!|Определение оригинальной тональности мелодии</source>
+      <comment>SActFindRootHint</comment>
+      <translation>Find the key!|Find the original key of the song</translation>
+    </message>
+    <message>
+      <source>Увеличить вдвое</source>
+      <comment>SActIncBeat</comment>
+      <translation>Double</translation>
+    </message>
+    <message>
+      <source>Увеличение длительности бита в 2 раза (количество аккордов в композиции сократится в 2 раза)</source>
+      <comment>SActIncBeatHint</comment>
+      <translation>Double the beat length (the song gets half as many chords)</translation>
+    </message>
+    <message>
+      <source>По-умолчанию</source>
+      <comment>SActDefBeat</comment>
+      <translation>Default</translation>
+    </message>
+    <message>
+      <source>Установка длительности бита по-умолчанию</source>
+      <comment>SActDefBeatHint</comment>
+      <translation>Default beat length</translation>
+    </message>
+    <message>
+      <source>Уменьшить вдвое</source>
+      <comment>SActDecBeat</comment>
+      <translation>Halve</translation>
+    </message>
+    <message>
+      <source>Уменьшение длительности бита в 2 раза (количество аккордов в композиции возрастет в 2 раза)</source>
+      <comment>SActDecBeatHint</comment>
+      <translation>Halve the beat length (the song gets twice as many chords)</translation>
+    </message>
+    <message>
+      <source>Отметить начало фрагмента</source>
+      <comment>SActSetFragmentStart</comment>
+      <translation>Mark the start of the fragment</translation>
+    </message>
+    <message>
+      <source>Установка начала фрагмента</source>
+      <comment>SActSetFragmentStartHint</comment>
+      <translation>Set the start of the fragment</translation>
+    </message>
+    <message>
+      <source>Повторить</source>
+      <comment>SActRepeat</comment>
+      <translation>Repeat</translation>
+    </message>
+    <message>
+      <source>Играть повторно с начала фрагмента</source>
+      <comment>SActRepeatHint</comment>
+      <translation>Play again from the start of the fragment</translation>
+    </message>
+    <message>
+      <source>Редактировать бит</source>
+      <comment>SActEditBit</comment>
+      <translation>Edit beat</translation>
+    </message>
+    <message>
+      <source>|Двойной клик мышки - просмотр вариантов аккорда, установка начала фрагмента</source>
+      <comment>SActEditBitHint</comment>
+      <translation>|Double click - view the chord variants, set the start of the fragment</translation>
+    </message>
+    <message>
+      <source>Играть бит</source>
+      <comment>SActPlayBit</comment>
+      <translation>Play beat</translation>
+    </message>
+    <message>
+      <source>|Пробел - проигрывание текущего бита</source>
+      <comment>SActPlayBitHint</comment>
+      <translation>|Space - play the current beat</translation>
+    </message>
+    <message>
+      <source>|Проигрывание текущего бита и переход к следующему</source>
+      <comment>SActPlayBitMenuHint</comment>
+      <translation>|Play the current beat and go to the next one</translation>
+    </message>
+    <message>
+      <source>Применить &gt;&gt;</source>
+      <comment>SActSetSelectedChord</comment>
+      <translation>Apply &gt;&gt;</translation>
+    </message>
+    <message>
+      <source>Помещение выбранного аккорда в композицию</source>
+      <comment>SActSetSelectedChordHint</comment>
+      <translation>Put the selected chord into the song</translation>
+    </message>
+    <message>
+      <source>Играть аккорд</source>
+      <comment>SActPlaySelectedChord</comment>
+      <translation>Play chord</translation>
+    </message>
+    <message>
+      <source>Прослушивание выбранного аккорда</source>
+      <comment>SActPlaySelectedChordHint</comment>
+      <translation>Listen to the selected chord</translation>
+    </message>
+    <message>
+      <source>Убрать отметки</source>
+      <comment>SActClearMarks</comment>
+      <translation>Clear marks</translation>
+    </message>
+    <message>
+      <source>Очистка клавиш пиано от отметок</source>
+      <comment>SActClearMarksHint</comment>
+      <translation>Clear the marks from the piano keys</translation>
+    </message>
+    <message>
+      <source>Заглушить все треки</source>
+      <comment>SActTracksMute</comment>
+      <translation>Mute all tracks</translation>
+    </message>
+    <message>
+      <source>Исключение из обработки и заглушка всех треков композиции</source>
+      <comment>SActTracksMuteHint</comment>
+      <translation>Leave all tracks of the song out of the analysis and mute them</translation>
+    </message>
+    <message>
+      <source>Включить все треки</source>
+      <comment>SActTracksTurnOn</comment>
+      <translation>Turn on all tracks</translation>
+    </message>
+    <message>
+      <source>Включение всех треков композиции</source>
+      <comment>SActTracksTurnOnHint</comment>
+      <translation>Turn on all tracks of the song</translation>
+    </message>
+    <message>
+      <source>Беларуская мова</source>
+      <comment>SActLangBel</comment>
+      <translation>Беларуская мова</translation>
+    </message>
+    <message>
+      <source>Пераключыцца на беларускую мову</source>
+      <comment>SActLangBelHint</comment>
+      <translation>Пераключыцца на беларускую мову</translation>
+    </message>
+    <message>
+      <source>English language</source>
+      <comment>SActLangEng</comment>
+      <translation>English language</translation>
+    </message>
+    <message>
+      <source>Switch to English language</source>
+      <comment>SActLangEngHint</comment>
+      <translation>Switch to English language</translation>
+    </message>
+    <message>
+      <source>Lingua italiana</source>
+      <comment>SActLangIta</comment>
+      <translation>Lingua italiana</translation>
+    </message>
+    <message>
+      <source>Seleziona lingua italiana</source>
+      <comment>SActLangItaHint</comment>
+      <translation>Seleziona lingua italiana</translation>
+    </message>
+    <message>
+      <source>Русский язык</source>
+      <comment>SActLangRus</comment>
+      <translation>Русский язык</translation>
+    </message>
+    <message>
+      <source>Переключиться на русский язык</source>
+      <comment>SActLangRusHint</comment>
+      <translation>Переключиться на русский язык</translation>
+    </message>
+    <message>
+      <source>Письмо разработчикам</source>
+      <comment>SActEmail</comment>
+      <translation>Write to the developers</translation>
+    </message>
+    <message>
+      <source>Письмо разработчикам|Отправление письма разработчикам программы</source>
+      <comment>SActEmailHint</comment>
+      <translation>Write to the developers|Send a letter to the program's developers</translation>
+    </message>
+    <message>
+      <source>Домашняя страница</source>
+      <comment>SActHomePage</comment>
+      <translation>Home page</translation>
+    </message>
+    <message>
+      <source>Домашняя страница|Переход на домашнюю страницу программы в Интернет</source>
+      <comment>SActHomePageHint</comment>
+      <translation>Home page|Go to the program's home page on the Internet</translation>
+    </message>
+    <message>
+      <source>О программе...</source>
+      <comment>SActAbout</comment>
+      <translation>About...</translation>
+    </message>
+    <message>
+      <source>О программе...|Информация о программе</source>
+      <comment>SActAboutHint</comment>
+      <translation>About...|Information about the program</translation>
+    </message>
+    <message>
+      <source>Выйти</source>
+      <comment>SActQuit</comment>
+      <translation>Exit</translation>
+    </message>
+    <message>
+      <source>Выход из программы</source>
+      <comment>SActQuitHint</comment>
+      <translation>Exit the program</translation>
+    </message>
+    <message>
+      <source>Сдвиг клавиатуры влево</source>
+      <comment>SScrollPianoLeftHint</comment>
+      <translation>Shift the keyboard left</translation>
+    </message>
+    <message>
+      <source>Сдвиг клавиатуры вправо</source>
+      <comment>SScrollPianoRightHint</comment>
+      <translation>Shift the keyboard right</translation>
+    </message>
+    <message>
+      <source>Нота</source>
+      <comment>SNoteLabel</comment>
+      <translation>Note</translation>
+    </message>
+    <message>
+      <source>Прослушать</source>
+      <comment>SMarkedPlay</comment>
+      <translation>Listen</translation>
+    </message>
+    <message>
+      <source>Прослушать выбранные ноты</source>
+      <comment>SMarkedPlayHint</comment>
+      <translation>Listen to the selected notes</translation>
+    </message>
+    <message>
+      <source>|Дважды кликните ноту, чтобы удалить ее из списка</source>
+      <comment>SMarkedHint</comment>
+      <translation>|Double-click a note to remove it from the list</translation>
+    </message>
+    <message>
+      <source>Автопоиск</source>
+      <comment>SAutoSearchMarked</comment>
+      <translation>Auto search</translation>
+    </message>
+    <message>
+      <source>Варианты аккорда:</source>
+      <comment>SVariantsLabel</comment>
+      <translation>Chord variants:</translation>
+    </message>
+    <message>
+      <source>|Варианты аккорда для выбранного бита</source>
+      <comment>SVariantsHint</comment>
+      <translation>|Chord variants for the selected beat</translation>
+    </message>
+    <message>
+      <source>#</source>
+      <comment>SVariantsColNumber</comment>
+      <translation>#</translation>
+    </message>
+    <message>
+      <source>Название</source>
+      <comment>SVariantsColName</comment>
+      <translation>Name</translation>
+    </message>
+    <message>
+      <source>Состав аккорда</source>
+      <comment>SVariantsColTones</comment>
+      <translation>Chord tones</translation>
+    </message>
+    <message>
+      <source>Композиция по тактам:</source>
+      <comment>SSongGridLabel</comment>
+      <translation>Song by beats:</translation>
+    </message>
+    <message>
+      <source>|Двойной клик - просмотреть варианты аккорда, отметить бит как начало фрагмента</source>
+      <comment>SSongGridHint</comment>
+      <translation>|Double click - view the chord variants, mark the beat as the start of the fragment</translation>
+    </message>
+    <message>
+      <source>Будь проще !!!</source>
+      <comment>SSimplify</comment>
+      <translation>Keep it simple !!!</translation>
+    </message>
+    <message>
+      <source>Текущее время (сек.)</source>
+      <comment>STimeHint</comment>
+      <translation>Current time (sec.)</translation>
+    </message>
+    <message>
+      <source>Текущее время (тиков)</source>
+      <comment>STicksHint</comment>
+      <translation>Current time (ticks)</translation>
+    </message>
+    <message>
+      <source>Продолжительность композиции (тиков)</source>
+      <comment>SLengthHint</comment>
+      <translation>Length of the song (ticks)</translation>
+    </message>
+    <message>
+      <source>BPM:</source>
+      <comment>SBpmLabel</comment>
+      <translation>BPM:</translation>
+    </message>
+    <message>
+      <source>Темп (битов в минуту)</source>
+      <comment>SBpmHint</comment>
+      <translation>Tempo (beats per minute)</translation>
+    </message>
+    <message>
+      <source>Тон.:</source>
+      <comment>SRootLabel</comment>
+      <translation>Key:</translation>
+    </message>
+    <message>
+      <source>Оригинальная тональность мелодии</source>
+      <comment>SRootOrigHint</comment>
+      <translation>Original key of the song</translation>
+    </message>
+    <message>
+      <source>Транспозиция</source>
+      <comment>STransposHint</comment>
+      <translation>Transposition</translation>
+    </message>
+    <message>
+      <source>Текущая тональность мелодии</source>
+      <comment>SRootNewHint</comment>
+      <translation>Current key of the song</translation>
+    </message>
+    <message>
+      <source>№</source>
+      <comment>STrackColNumber</comment>
+      <translation>No.</translation>
+    </message>
+    <message>
+      <source>Имя трэка</source>
+      <comment>STrackColName</comment>
+      <translation>Track name</translation>
+    </message>
+    <message>
+      <source>Инструмент</source>
+      <comment>STrackColInstrument</comment>
+      <translation>Instrument</translation>
+    </message>
+    <message>
+      <source>#</source>
+      <comment>SEventColIndex</comment>
+      <translation>#</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <comment>SEventColTime</comment>
+      <translation>Time</translation>
+    </message>
+    <message>
+      <source>Event</source>
+      <comment>SEventColEvent</comment>
+      <translation>Event</translation>
+    </message>
+    <message>
+      <source>Data</source>
+      <comment>SEventColData</comment>
+      <translation>Data</translation>
+    </message>
+    <message>
+      <source>Info</source>
+      <comment>SEventColInfo</comment>
+      <translation>Info</translation>
+    </message>
+    <message>
+      <source>Проигрывание мелодии...</source>
+      <comment>SPlayingHint</comment>
+      <translation>Playing the song...</translation>
+    </message>
+    <message>
+      <source>&amp;Да</source>
+      <comment>SButtonYes</comment>
+      <translation>&amp;Yes</translation>
+    </message>
+    <message>
+      <source>&amp;Нет</source>
+      <comment>SButtonNo</comment>
+      <translation>&amp;No</translation>
+    </message>
+    <message>
+      <source>Отмена</source>
+      <comment>SButtonCancel</comment>
+      <translation>Cancel</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <comment>SButtonOk</comment>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Не удалось открыть MIDI порт для вывода звука. &#13;Возможно, он занят другой программой!</source>
+      <comment>SPortWarning</comment>
+      <translation>Could not open the MIDI port for sound output. &#13;Perhaps another program is using it!</translation>
+    </message>
+    <message>
       <source>Настройки программы</source>
       <comment>SOptCaption</comment>
       <translation>Program settings</translation>

@@ -564,6 +564,526 @@
       <translation type="unfinished"/>
     </message>
     <message>
+      <source>Cantaro</source>
+      <comment>SMainCaption</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Файл</source>
+      <comment>SMenuFile</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Обработка</source>
+      <comment>SMenuProcess</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Сервис</source>
+      <comment>SMenuService</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Язык (Language)</source>
+      <comment>SMenuLanguage</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Справка</source>
+      <comment>SMenuHelp</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Последние файлы</source>
+      <comment>SMenuMRU</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Тексты, которые загружались последними</source>
+      <comment>SMenuMRUHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Длительность бита</source>
+      <comment>SMenuBeatLength</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Открыть...</source>
+      <comment>SActLoad</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Открыть...|Загрузка караоке или миди-файла</source>
+      <comment>SActLoadHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Искать аккорды!</source>
+      <comment>SActSearchSongChords</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Искать аккорды!|Запуск определителя аккордов</source>
+      <comment>SActSearchSongChordsHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Сохранить текст</source>
+      <comment>SActWriteText</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Сохранить|Сохранение текста с аккордами в Табулист для редактирования</source>
+      <comment>SActWriteTextHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>К началу</source>
+      <comment>SActRewind</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>К началу|Перемотка к началу</source>
+      <comment>SActRewindHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Пуск</source>
+      <comment>SActPlay</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Пуск|Проигрывание мелодии</source>
+      <comment>SActPlayHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Стоп</source>
+      <comment>SActStop</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Стоп|Остановка проигрывания</source>
+      <comment>SActStopHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Настройки...</source>
+      <comment>SActOptions</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Настройки программы...|Просмотр настроек программы</source>
+      <comment>SActOptionsHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Определить тональность</source>
+      <comment>SActFindRoot</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Определить тональность!|Определение оригинальной тональности мелодии</source>
+      <comment>SActFindRootHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Увеличить вдвое</source>
+      <comment>SActIncBeat</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Увеличение длительности бита в 2 раза (количество аккордов в композиции сократится в 2 раза)</source>
+      <comment>SActIncBeatHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>По-умолчанию</source>
+      <comment>SActDefBeat</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Установка длительности бита по-умолчанию</source>
+      <comment>SActDefBeatHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Уменьшить вдвое</source>
+      <comment>SActDecBeat</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Уменьшение длительности бита в 2 раза (количество аккордов в композиции возрастет в 2 раза)</source>
+      <comment>SActDecBeatHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Отметить начало фрагмента</source>
+      <comment>SActSetFragmentStart</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Установка начала фрагмента</source>
+      <comment>SActSetFragmentStartHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Повторить</source>
+      <comment>SActRepeat</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Играть повторно с начала фрагмента</source>
+      <comment>SActRepeatHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Редактировать бит</source>
+      <comment>SActEditBit</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>|Двойной клик мышки - просмотр вариантов аккорда, установка начала фрагмента</source>
+      <comment>SActEditBitHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Играть бит</source>
+      <comment>SActPlayBit</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>|Пробел - проигрывание текущего бита</source>
+      <comment>SActPlayBitHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>|Проигрывание текущего бита и переход к следующему</source>
+      <comment>SActPlayBitMenuHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Применить &gt;&gt;</source>
+      <comment>SActSetSelectedChord</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Помещение выбранного аккорда в композицию</source>
+      <comment>SActSetSelectedChordHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Играть аккорд</source>
+      <comment>SActPlaySelectedChord</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Прослушивание выбранного аккорда</source>
+      <comment>SActPlaySelectedChordHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Убрать отметки</source>
+      <comment>SActClearMarks</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Очистка клавиш пиано от отметок</source>
+      <comment>SActClearMarksHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Заглушить все треки</source>
+      <comment>SActTracksMute</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Исключение из обработки и заглушка всех треков композиции</source>
+      <comment>SActTracksMuteHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Включить все треки</source>
+      <comment>SActTracksTurnOn</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Включение всех треков композиции</source>
+      <comment>SActTracksTurnOnHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Беларуская мова</source>
+      <comment>SActLangBel</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Пераключыцца на беларускую мову</source>
+      <comment>SActLangBelHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>English language</source>
+      <comment>SActLangEng</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Switch to English language</source>
+      <comment>SActLangEngHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Lingua italiana</source>
+      <comment>SActLangIta</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Seleziona lingua italiana</source>
+      <comment>SActLangItaHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Русский язык</source>
+      <comment>SActLangRus</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Переключиться на русский язык</source>
+      <comment>SActLangRusHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Письмо разработчикам</source>
+      <comment>SActEmail</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Письмо разработчикам|Отправление письма разработчикам программы</source>
+      <comment>SActEmailHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Домашняя страница</source>
+      <comment>SActHomePage</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Домашняя страница|Переход на домашнюю страницу программы в Интернет</source>
+      <comment>SActHomePageHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>О программе...</source>
+      <comment>SActAbout</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>О программе...|Информация о программе</source>
+      <comment>SActAboutHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Выйти</source>
+      <comment>SActQuit</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Выход из программы</source>
+      <comment>SActQuitHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Сдвиг клавиатуры влево</source>
+      <comment>SScrollPianoLeftHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Сдвиг клавиатуры вправо</source>
+      <comment>SScrollPianoRightHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Нота</source>
+      <comment>SNoteLabel</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Прослушать</source>
+      <comment>SMarkedPlay</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Прослушать выбранные ноты</source>
+      <comment>SMarkedPlayHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>|Дважды кликните ноту, чтобы удалить ее из списка</source>
+      <comment>SMarkedHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Автопоиск</source>
+      <comment>SAutoSearchMarked</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Варианты аккорда:</source>
+      <comment>SVariantsLabel</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>|Варианты аккорда для выбранного бита</source>
+      <comment>SVariantsHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>#</source>
+      <comment>SVariantsColNumber</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Название</source>
+      <comment>SVariantsColName</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Состав аккорда</source>
+      <comment>SVariantsColTones</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Композиция по тактам:</source>
+      <comment>SSongGridLabel</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>|Двойной клик - просмотреть варианты аккорда, отметить бит как начало фрагмента</source>
+      <comment>SSongGridHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Будь проще !!!</source>
+      <comment>SSimplify</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Текущее время (сек.)</source>
+      <comment>STimeHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Текущее время (тиков)</source>
+      <comment>STicksHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Продолжительность композиции (тиков)</source>
+      <comment>SLengthHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>BPM:</source>
+      <comment>SBpmLabel</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Темп (битов в минуту)</source>
+      <comment>SBpmHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Тон.:</source>
+      <comment>SRootLabel</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Оригинальная тональность мелодии</source>
+      <comment>SRootOrigHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Транспозиция</source>
+      <comment>STransposHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Текущая тональность мелодии</source>
+      <comment>SRootNewHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>№</source>
+      <comment>STrackColNumber</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Имя трэка</source>
+      <comment>STrackColName</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Инструмент</source>
+      <comment>STrackColInstrument</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>#</source>
+      <comment>SEventColIndex</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Time</source>
+      <comment>SEventColTime</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Event</source>
+      <comment>SEventColEvent</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Data</source>
+      <comment>SEventColData</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Info</source>
+      <comment>SEventColInfo</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Проигрывание мелодии...</source>
+      <comment>SPlayingHint</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>&amp;Да</source>
+      <comment>SButtonYes</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>&amp;Нет</source>
+      <comment>SButtonNo</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Отмена</source>
+      <comment>SButtonCancel</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>OK</source>
+      <comment>SButtonOk</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
+      <source>Не удалось открыть MIDI порт для вывода звука. &#13;Возможно, он занят другой программой!</source>
+      <comment>SPortWarning</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
       <source>Настройки программы</source>
       <comment>SOptCaption</comment>
       <translation>Impostazioni del programma</translation>

@@ -1,0 +1,106 @@
+#pragma once
+// The real main window on Qt's offscreen platform, with a scripted Prompter, a recording MIDI
+// output and a manual clock, its settings in a scratch folder of its own.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QTableView>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chords/untChords.h"
+#include "midi/MainThreadPoster.h"
+#include "midi/ManualClock.h"
+#include "midi/MidiOutRecorder.h"
+#include "settings/untVars.h"
+#include "song/ScriptedPrompter.h"
+#include "ui/untMain.h"
+
+namespace uitest {
+
+// The test program's one application object (tests/ui/QtTestApp.cpp).
+inline QApplication& App() { return *qobject_cast<QApplication*>(QCoreApplication::instance()); }
+
+inline std::string Example(const char* name) { return std::string(CANTARO_SOURCE_DIR) + "/examples/" + name; }
+
+inline uint32_t Word(uint8_t status, uint8_t d1, uint8_t d2) {
+  return status | (uint32_t(d1) << 8) | (uint32_t(d2) << 16);
+}
+
+}  // namespace uitest
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() {
+    uitest::App();
+    namespace fs = std::filesystem;
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    scratch = fs::path(::testing::TempDir()) /
+              ("cantaro-ui-" + std::to_string(::getpid()) + "-" + info->name());
+    fs::remove_all(scratch);
+    fs::create_directories(scratch / "prog");
+    fs::create_directories(scratch / "config");
+    ResetSettings();
+    SetNoteNotation(NoteNotation::English);
+    SetProgramFolder((scratch / "prog").string());
+    SetConfigHome((scratch / "config").string());
+    recorder = std::make_shared<TMidiOutRecorder>();
+    poster = std::make_shared<TManualPoster>();
+  }
+
+  ~MainWindowTest() override {
+    window.reset();
+    ResetSettings();
+    std::filesystem::remove_all(scratch);
+  }
+
+  // Creates and shows the window; its first showing reads and applies the settings.
+  TfrmMain& Open(std::vector<std::string> args = {}, bool keysense = false) {
+    TMainWindowServices services;
+    services.prompter = &prompter;
+    services.midiOutService = recorder;
+    services.poster = poster;
+    services.playback = clock.Services();
+    window = std::make_unique<TfrmMain>(std::move(args), services);
+    // Chord searches ask no key question unless a test wants them to.
+    Keysense = keysense;
+    window->show();
+    QCoreApplication::processEvents();
+    Keysense = keysense;
+    return *window;
+  }
+
+  TfrmMain& w() { return *window; }
+
+  // The text of a beat's cell as the beat grid shows it.
+  static QString BeatCell(QTableView* grid, int beat) {
+    return grid->model()->index(beat / 4, beat % 4 + 1).data().toString();
+  }
+
+  // A double click as the platform delivers it: press, release, press with double click.
+  static void DoubleClick(QAbstractItemView* view, const QModelIndex& index) {
+    const QPoint at = view->visualRect(index).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+  }
+
+  int CountWord(uint32_t word) const {
+    int n = 0;
+    for (uint32_t x : recorder->ShortWords()) n += x == word;
+    return n;
+  }
+
+  std::filesystem::path scratch;
+  ScriptedPrompter prompter;
+  TManualClock clock;
+  std::shared_ptr<TMidiOutRecorder> recorder;
+  std::shared_ptr<TManualPoster> poster;
+  std::unique_ptr<TfrmMain> window;
+};

@@ -1,0 +1,666 @@
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QUrl>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <fstream>
+#include <sstream>
+
+#include "base/untMesConst.h"
+#include "midi/MidiOut.h"
+#include "song/LyricsView.h"
+#include "ui/Controls.h"
+#include "ui/MidiPiano.h"
+#include "tests/ui/MainWindowFixture.h"
+
+using uitest::Example;
+
+// Fontconfig keeps a cache for the life of the process, which the leak checker reports.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+
+namespace {
+
+std::string ReadFile(const std::filesystem::path& p) {
+  std::ifstream in(p);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, TheFileNamedAtStartOpensAfterTheSettingsAndBecomesTheFirstRecentFile) {
+  const std::string file = Example("korobeiniki.kar");
+  Open({file});
+  EXPECT_TRUE(prompter.Calls().empty());
+  EXPECT_EQ(w().lvTracks->model()->rowCount(), w().MidiFile().NumberOfTracks());
+  EXPECT_GT(w().lvTracks->model()->rowCount(), 2);
+  EXPECT_TRUE(w().windowTitle().endsWith(QString::fromStdString(" - " + file)));
+  EXPECT_FALSE(w().edtLength->text().isEmpty());
+  EXPECT_EQ(w().cbTranspos->currentText(), "0");
+  EXPECT_EQ(w().cbTranspos->count(), 23);
+  EXPECT_EQ(w().cbRootOrig->count(), 12);
+  EXPECT_EQ(w().cbRootOrig->itemText(0), QString::fromUtf8("C или Am"));
+  EXPECT_TRUE(w().actDefBeat->isChecked());
+
+  ASSERT_TRUE(w().MRUMenu->menuAction()->isVisible());
+  ASSERT_EQ(w().MRUMenu->actions().size(), 1);
+  EXPECT_EQ(w().MRUMenu->actions()[0]->text(), QString::fromStdString(file));
+  EXPECT_EQ(w().MRUMenu->actions()[0]->data().toInt(), 100);
+  // The output device was opened on the way.
+  EXPECT_TRUE(w().MidiOut().IsOpen());
+}
+
+TEST_F(MainWindowTest, AMissingFileOnTheCommandLineIsReportedAndTheWindowStays) {
+  Open({"/no/such/song.mid"});
+  ASSERT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Error);
+  EXPECT_EQ(prompter.Last().Text, "Файл /no/such/song.mid не найден");
+  EXPECT_TRUE(w().isVisible());
+  EXPECT_FALSE(w().MRUMenu->menuAction()->isVisible());
+}
+
+TEST_F(MainWindowTest, ChordSearchFillsTheBeatGridAndADoubleClickShowsTheBeatsVariants) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actSearchSongChords->trigger();
+  EXPECT_TRUE(prompter.Calls().empty());
+  EXPECT_EQ(BeatCell(w().grdSong, 0), "C");
+  EXPECT_EQ(BeatCell(w().grdSong, 4), "G7");
+  EXPECT_EQ(w().grdSong->model()->headerData(1, Qt::Horizontal).toString(), QString::fromUtf8("Бит 1"));
+  EXPECT_EQ(w().grdSong->model()->index(1, 0).data().toString(), "1");  // row label
+  EXPECT_TRUE(w().StatusText().isEmpty());
+
+  // A double click plays the beat, marks its notes and lists its variants.
+  const int b = 4;
+  QModelIndex cell = w().grdSong->model()->index(b / 4, b % 4 + 1);
+  DoubleClick(w().grdSong, cell);
+  EXPECT_EQ(w().Session().fragmentStart(), b * w().Session().beatLength());
+  const TVariants& beat = w().Session().beats()[static_cast<size_t>(b)];
+  ASSERT_FALSE(beat.chords.empty());
+  EXPECT_EQ(w().grdVariants->model()->rowCount(), static_cast<int>(beat.chords.size()));
+  EXPECT_EQ(w().grdVariants->model()->index(0, 1).data().toString(), BeatCell(w().grdSong, b));
+  EXPECT_EQ(w().stVariants->text(),
+            QString::fromStdString(MesFormat(MesId::SSongVariantsFound, static_cast<int>(beat.chords.size()))));
+  EXPECT_EQ(w().mmMarked->model()->rowCount(), static_cast<int>(beat.notes.size()));
+  EXPECT_FALSE(w().btnAutoSearchMarked->isChecked());
+  EXPECT_FALSE(recorder->ShortWords().empty());  // the beat sounded
+  EXPECT_FALSE(w().MidiFile().Playing());
+  // Without advancing, the cursor stays on the beat.
+  EXPECT_EQ(w().grdSong->currentIndex(), cell);
+}
+
+TEST_F(MainWindowTest, AVariantIsPlayedWhenClickedAndAppliedToTheBeatAfterConfirmation) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actSearchSongChords->trigger();
+  const int b = 4;
+  QModelIndex cell = w().grdSong->model()->index(b / 4, b % 4 + 1);
+  w().grdSong->setCurrentIndex(cell);
+  w().actEditBit->trigger();
+  // "Автопоиск" down: the variants of the beat's marked notes, all of them.
+  QTest::mouseClick(w().btnAutoSearchMarked, Qt::LeftButton);
+  EXPECT_TRUE(w().btnAutoSearchMarked->isChecked());
+  ASSERT_GT(w().grdVariants->model()->rowCount(), 1);
+  recorder->ClearMessages();
+
+  QModelIndex second = w().grdVariants->model()->index(1, 1);
+  const QString name = second.data().toString();
+  ASSERT_FALSE(name.isEmpty());
+  QTest::mouseClick(w().grdVariants->viewport(), Qt::LeftButton, {}, w().grdVariants->visualRect(second).center());
+  EXPECT_TRUE(w().TimerAutoStop->isActive());
+  EXPECT_GT(w().mmMarked->model()->rowCount(), 1);
+  int noteOns = 0;
+  for (uint32_t word : recorder->ShortWords()) noteOns += (word & 0xF0) == 0x90 && (word >> 16) == 127;
+  EXPECT_EQ(noteOns, w().mmMarked->model()->rowCount());
+  w().TimerAutoStopTimer();
+  EXPECT_FALSE(w().TimerAutoStop->isActive());
+  EXPECT_EQ(CountWord(uitest::Word(0xB0, 120, 0)), 1);  // sound off, channel 1
+
+  prompter.Answer(TPromptAnswer::Yes);
+  w().btnSetSelectedChord->click();
+  ASSERT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_EQ(prompter.Last().Caption, "Подтверждение");
+  EXPECT_EQ(BeatCell(w().grdSong, b), name);
+  EXPECT_EQ(w().Session().BeatChordName(b), name.toStdString());
+}
+
+TEST_F(MainWindowTest, TransposingThroughTheListShiftsTheChordsAndTheCurrentKey) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actSearchSongChords->trigger();
+  w().cbRootOrig->setCurrentIndex(0);
+  emit w().cbRootOrig->activated(0);
+  EXPECT_EQ(w().stRootNew->text(), QString::fromUtf8("C или Am"));
+
+  w().cbTranspos->setCurrentIndex(9);  // +2
+  emit w().cbTranspos->activated(9);
+  EXPECT_EQ(w().Session().transposition(), 2);
+  EXPECT_EQ(BeatCell(w().grdSong, 0), "D");
+  EXPECT_EQ(BeatCell(w().grdSong, 4), "A7");
+  EXPECT_EQ(w().stRootNew->text(), QString::fromUtf8("D или Bm"));
+
+  // The open list names the keys; the closed one plain numbers.
+  w().cbTranspos->showPopup();
+  EXPECT_EQ(w().cbTranspos->itemText(9), "+2  D");
+  w().cbTranspos->hidePopup();
+  EXPECT_EQ(w().cbTranspos->itemText(9), "+2");
+  EXPECT_EQ(w().cbTranspos->currentIndex(), 9);
+}
+
+TEST_F(MainWindowTest, AnUntickedTrackIsMutedAndLeftOutOfTheSearch) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  QAbstractItemModel* tracks = w().lvTracks->model();
+  for (int i = 0; i < tracks->rowCount(); ++i)
+    EXPECT_EQ(tracks->index(i, 0).data(Qt::CheckStateRole).toInt(), Qt::Checked);
+  w().actTracksMute->trigger();
+  for (int i = 0; i < tracks->rowCount(); ++i) {
+    EXPECT_EQ(tracks->index(i, 0).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_TRUE(w().MidiFile().TrackAt(i).Muted());
+  }
+  w().actSearchSongChords->trigger();
+  EXPECT_EQ(BeatCell(w().grdSong, 4), "");  // nothing sounds
+
+  w().actTracksTurnOn->trigger();
+  tracks->setData(tracks->index(2, 0), Qt::Unchecked, Qt::CheckStateRole);
+  EXPECT_TRUE(w().MidiFile().TrackAt(2).Muted());
+  EXPECT_FALSE(w().MidiFile().TrackAt(1).Muted());
+  EXPECT_FALSE(w().Session().lvTracks()[2].Checked);
+}
+
+TEST_F(MainWindowTest, TheEventViewShowsTheSelectedTrackAndFollowsTheBeatGrid) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  QAbstractItemModel* events = w().grdTrack->model();
+  EXPECT_EQ(events->rowCount(), w().MidiFile().TrackAt(0).EventCount());
+  EXPECT_EQ(events->headerData(4, Qt::Horizontal).toString(), "Info");
+  EXPECT_EQ(events->index(0, 2).data().toString(), "$FF");
+  EXPECT_EQ(events->index(0, 3).data().toString(), "$03");
+  EXPECT_EQ(events->index(0, 4).data().toString(), "Mary Had a Little Lamb");
+
+  w().lvTracks->setCurrentIndex(w().lvTracks->model()->index(1, 0));
+  EXPECT_EQ(events->rowCount(), w().MidiFile().TrackAt(1).EventCount());
+  EXPECT_EQ(events->index(4, 2).data().toString(), "$90");
+  EXPECT_EQ(events->index(4, 3).data().toString(), "E4");
+  EXPECT_EQ(events->index(4, 4).data().toString(), "105");
+
+  w().actSearchSongChords->trigger();
+  // Beat 0 starts before the melody's first note: the first event row.
+  w().grdSong->setCurrentIndex(w().grdSong->model()->index(0, 2));
+  w().grdSong->setCurrentIndex(w().grdSong->model()->index(0, 1));
+  EXPECT_EQ(w().grdTrack->currentIndex().row(), 0);
+  // The melody's first note begins a beat: the first of the events at its tick.
+  const TMidiTrack& melody = w().MidiFile().TrackAt(1);
+  const int32_t tick = melody.EventAt(3)->Time;
+  const int beat = tick / w().Session().beatLength();
+  ASSERT_EQ(tick % w().Session().beatLength(), 0);
+  w().grdSong->setCurrentIndex(w().grdSong->model()->index(beat / 4, beat % 4 + 1));
+  EXPECT_EQ(w().grdTrack->currentIndex().row(), 3);
+}
+
+TEST_F(MainWindowTest, ArrowKeysWrapAtTheEndsOfTheBeatRows) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actSearchSongChords->trigger();
+  QAbstractItemModel* m = w().grdSong->model();
+  w().grdSong->setFocus();
+  w().grdSong->setCurrentIndex(m->index(2, 4));
+  QTest::keyClick(w().grdSong, Qt::Key_Right);
+  EXPECT_EQ(w().grdSong->currentIndex(), m->index(3, 1));
+  QTest::keyClick(w().grdSong, Qt::Key_Left);
+  EXPECT_EQ(w().grdSong->currentIndex(), m->index(2, 4));
+  w().grdSong->setCurrentIndex(m->index(0, 1));
+  QTest::keyClick(w().grdSong, Qt::Key_Left);
+  EXPECT_EQ(w().grdSong->currentIndex(), m->index(0, 1));
+  const int last = m->rowCount() - 1;
+  w().grdSong->setCurrentIndex(m->index(last, 4));
+  QTest::keyClick(w().grdSong, Qt::Key_Right);
+  EXPECT_EQ(w().grdSong->currentIndex(), m->index(last, 4));
+  EXPECT_EQ(w().Session().grdSong().Row, last + 1);
+  EXPECT_EQ(w().Session().grdSong().Col, 4);
+}
+
+TEST_F(MainWindowTest, ARightClickMakesTheClickedBeatCurrentAxisByAxis) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actSearchSongChords->trigger();
+  QAbstractItemModel* m = w().grdSong->model();
+  w().grdSong->setCurrentIndex(m->index(1, 2));
+  w().grdSongMouseDown(Qt::RightButton, 4, 0);  // header of the fourth beat column
+  EXPECT_EQ(w().grdSong->currentIndex(), m->index(1, 4));
+  w().grdSongMouseDown(Qt::RightButton, 0, 3);  // row label of the third data row
+  EXPECT_EQ(w().grdSong->currentIndex(), m->index(2, 4));
+  w().grdSongMouseDown(Qt::RightButton, -1, -1);  // outside all cells
+  EXPECT_EQ(w().grdSong->currentIndex(), m->index(2, 4));
+  w().grdSongMouseDown(Qt::LeftButton, 1, 1);  // other buttons are the grid's
+  EXPECT_EQ(w().grdSong->currentIndex(), m->index(2, 4));
+  // Through the real mouse too: a right click on a cell.
+  QModelIndex cell = m->index(0, 3);
+  QTest::mouseClick(w().grdSong->viewport(), Qt::RightButton, {}, w().grdSong->visualRect(cell).center());
+  EXPECT_EQ(w().Session().grdSong().Col, 3);
+  EXPECT_EQ(w().Session().grdSong().Row, 1);
+}
+
+TEST_F(MainWindowTest, SpacePlaysTheCurrentBeatAndMovesOnWrappingAtTheRowEnd) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actSearchSongChords->trigger();
+  QAbstractItemModel* m = w().grdSong->model();
+  w().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+  w().grdSong->setFocus();
+  w().grdSong->setCurrentIndex(m->index(1, 4));  // beat 7
+  QTest::keyClick(w().grdSong, Qt::Key_Space);
+  EXPECT_EQ(w().grdSong->currentIndex(), m->index(2, 1));
+  EXPECT_FALSE(w().FollowPlayback());
+  EXPECT_FALSE(recorder->ShortWords().empty());
+  // An empty cell after the last beat plays nothing.
+  const int beats = static_cast<int>(w().Session().beats().size());
+  w().grdSong->setCurrentIndex(m->index(beats / 4, beats % 4 + 1));
+  recorder->ClearMessages();
+  w().actPlayBit->trigger();
+  EXPECT_TRUE(recorder->ShortWords().empty());
+}
+
+TEST_F(MainWindowTest, PlayingSendsTheSongFollowsItInTheGridAndStopsSilencingEverything) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actSearchSongChords->trigger();
+  w().actPlay->trigger();
+  ASSERT_TRUE(w().MidiFile().Playing());
+  EXPECT_EQ(w().actPlay->text(), QString::fromUtf8("Стоп"));
+  EXPECT_EQ(w().StatusText(), QString::fromUtf8("Проигрывание мелодии..."));
+  clock.Advance(5000);
+  EXPECT_GT(w().MidiFile().PositionTicks(), 0);
+  int noteOns = 0;
+  for (uint32_t word : recorder->ShortWords()) noteOns += (word & 0xF0) == 0x90 && (word >> 16) > 0;
+  EXPECT_GT(noteOns, 3);
+  int sounding = 0;
+  for (int n = 0; n < 128; ++n) sounding += w().MidiPiano().IsSounding(n);
+  EXPECT_GT(sounding, 0);
+  EXPECT_EQ(w().edtTicks->text(),
+            QString::fromStdString(w().MidiFile().FormatTicks(w().MidiFile().PositionTicks())));
+  std::string time = FormatTime(w().MidiFile().PositionMs());
+  EXPECT_EQ(w().edtTime->text().toStdString(), time.substr(0, time.size() - 4));
+  const int beat = w().MidiFile().PositionTicks() / w().Session().beatLength();
+  EXPECT_EQ(w().grdSong->currentIndex(), w().grdSong->model()->index(beat / 4, beat % 4 + 1));
+  EXPECT_FALSE(w().mmText->toPlainText().isEmpty());  // the melody's lyric events
+
+  recorder->ClearMessages();
+  w().actPlay->trigger();
+  EXPECT_FALSE(w().MidiFile().Playing());
+  EXPECT_EQ(w().actPlay->text(), QString::fromUtf8("Пуск"));
+  EXPECT_TRUE(w().StatusText().isEmpty());
+  for (int ch = 0; ch < 16; ++ch) EXPECT_EQ(CountWord(uitest::Word(0xB0 | ch, 120, 0)), 1);
+  for (int n = 0; n < 128; ++n) EXPECT_FALSE(w().MidiPiano().IsSounding(n));
+
+  // Play goes on from where it stopped; Rewind goes back and reopens the device.
+  const int32_t at = w().MidiFile().PositionTicks();
+  w().actPlay->trigger();
+  EXPECT_GE(w().MidiFile().PositionTicks(), at);
+  const int opens = recorder->OpenCount();
+  w().actRewind->trigger();
+  EXPECT_FALSE(w().MidiFile().Playing());
+  EXPECT_EQ(w().MidiFile().PositionTicks(), 0);
+  EXPECT_EQ(recorder->OpenCount(), opens + 1);
+}
+
+TEST_F(MainWindowTest, TheSongRunsToItsEndAndTheNextPlayStartsFromTheBeginning) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actPlay->trigger();
+  clock.Advance(120000);
+  EXPECT_FALSE(w().MidiFile().Playing());
+  EXPECT_EQ(w().actPlay->text(), QString::fromUtf8("Пуск"));
+  w().actPlay->trigger();
+  EXPECT_TRUE(w().MidiFile().Playing());
+  EXPECT_LT(w().MidiFile().PositionTicks(), w().Session().beatLength());
+}
+
+TEST_F(MainWindowTest, KaraokeTextEventsBuildTheLyricsLineByLine) {
+  Open({Example("korobeiniki.kar")});
+  ASSERT_TRUE(w().Session().karaoke());
+  w().actPlay->trigger();
+  clock.Advance(20000);
+  const QString lyrics = w().mmText->toPlainText();
+  EXPECT_GT(lyrics.count(QLatin1Char('\n')), 1) << lyrics.toStdString();
+  EXPECT_FALSE(lyrics.contains(QLatin1Char('/')));
+  EXPECT_EQ(lyrics.toStdString(), LyricsDisplayText(w().Session().mmText()));
+}
+
+TEST_F(MainWindowTest, RepeatStartsAtTheFragmentStartAndRewindResetsIt) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actSearchSongChords->trigger();
+  w().grdSong->setCurrentIndex(w().grdSong->model()->index(2, 1));  // beat 8
+  w().actSetFragmentStart->trigger();
+  const int32_t start = 8 * w().Session().beatLength();
+  EXPECT_EQ(w().Session().fragmentStart(), start);
+  w().actRepeat->trigger();
+  EXPECT_TRUE(w().MidiFile().Playing());
+  EXPECT_EQ(w().MidiFile().PositionTicks(), start);
+  w().actRewind->trigger();
+  EXPECT_EQ(w().Session().fragmentStart(), 0);
+}
+
+TEST_F(MainWindowTest, TheComputerKeyboardPlaysNotesAroundTheMiddleC) {
+  Open();
+  QWidget* focus = w().grdSong;
+  w().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+  focus->setFocus();
+  QTest::keyPress(focus, Qt::Key_E);
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 127)), 1);
+  EXPECT_TRUE(w().MidiPiano().IsSounding(60));
+  QTest::keyPress(focus, Qt::Key_E, Qt::NoModifier);  // the key repeats while held
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 127)), 1);
+  QTest::keyRelease(focus, Qt::Key_E);
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 0)), 1);
+  EXPECT_FALSE(w().MidiPiano().IsSounding(60));
+
+  recorder->ClearMessages();
+  QTest::keyClick(focus, Qt::Key_E, Qt::ControlModifier);
+  QTest::keyClick(focus, Qt::Key_E, Qt::ShiftModifier);
+  EXPECT_TRUE(recorder->ShortWords().empty());
+
+  // Holding E across an octave shift ends it at the shift; its release then does nothing.
+  QTest::keyPress(focus, Qt::Key_E);
+  QTest::keyClick(focus, Qt::Key_Backslash);
+  EXPECT_EQ(w().MidiPiano().StartOctave(), 5);
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 0)), 1);
+  QTest::keyRelease(focus, Qt::Key_E);
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 0)), 1);
+  QTest::keyClick(focus, Qt::Key_E);
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 72, 127)), 1);
+  QTest::keyClick(focus, Qt::Key_QuoteLeft);
+  EXPECT_EQ(w().MidiPiano().StartOctave(), 4);
+
+  PlayKeys = false;
+  recorder->ClearMessages();
+  QTest::keyClick(focus, Qt::Key_E);
+  QTest::keyClick(focus, Qt::Key_Backslash);
+  EXPECT_TRUE(recorder->ShortWords().empty());
+  EXPECT_EQ(w().MidiPiano().StartOctave(), 4);
+}
+
+TEST_F(MainWindowTest, WithOriginalPitchKeptTheOutputUndoesTheTranspositionAndThePianoShowsIt) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().Session().SetTransposition(2);
+  MidiOutNoTranspose = true;
+  recorder->ClearMessages();
+  w().PlayNote(62, 127);
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 127)), 1);
+  EXPECT_TRUE(w().MidiPiano().IsSounding(62));
+
+  TMidiEventEx drum;
+  drum.Status = 0x99;
+  drum.Data1 = 38;
+  drum.Data2 = 100;
+  w().MidiFileMidiEvent(&drum, 1);
+  EXPECT_EQ(CountWord(uitest::Word(0x99, 38, 100)), 1);  // drums are never shifted
+  EXPECT_FALSE(w().MidiPiano().IsSounding(38));          // nor shown
+  TMidiEventEx note;
+  note.Status = 0x90;
+  note.Data1 = 62;
+  note.Data2 = 90;
+  w().MidiFileMidiEvent(&note, 1);
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 90)), 1);
+  EXPECT_EQ(w().MidiPiano().KeyLevel(62), 2);
+}
+
+TEST_F(MainWindowTest, AnOutputDeviceThatWillNotOpenIsReportedOnce) {
+  recorder->FailOpen(0, MIDIOUT_ALLOCATED);
+  Open({Example("mary-had-a-little-lamb.mid")});
+  ASSERT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Warning);
+  EXPECT_EQ(prompter.Last().Caption, "Внимание");
+  EXPECT_EQ(prompter.Last().Text, Mes(MesId::SPortWarning));
+  w().actRewind->trigger();
+  // Playing without a device shows the notes and reports nothing.
+  w().actPlay->trigger();
+  clock.Advance(5000);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_TRUE(recorder->ShortWords().empty());
+}
+
+TEST_F(MainWindowTest, ClosingWritesTheSettingsWithTheRecentFiles) {
+  const std::string file = Example("minuet-in-g.mid");
+  Open({file});
+  OctaveCnt = 5;
+  EXPECT_TRUE(w().close());
+  const std::string ini = ReadFile(SettingsFile());
+  EXPECT_NE(ini.find("MRU1=" + file), std::string::npos) << ini;
+  EXPECT_NE(ini.find("OctaveCnt=5"), std::string::npos);
+  EXPECT_TRUE(prompter.Calls().empty());
+}
+
+TEST_F(MainWindowTest, ASettingsFileThatCannotBeWrittenIsReportedOnceAndTheWindowStillCloses) {
+  Open();
+  // The settings folder's place is taken by a file: nothing can be saved there.
+  std::filesystem::path blocked = scratch / "blocked";
+  std::ofstream(blocked) << "x";
+  SetConfigHome(blocked.string());
+  EXPECT_TRUE(w().close());
+  ASSERT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Error);
+  EXPECT_FALSE(w().isVisible());
+}
+
+TEST_F(MainWindowTest, CommandsCarryTheirCaptionsKeysAndHints) {
+  Open();
+  struct Row {
+    QAction* action;
+    const char* caption;
+    QKeySequence key;
+    const char* tooltip;
+    const char* status;
+  } rows[] = {
+      {w().actLoad, "Открыть...", QKeySequence(Qt::Key_F3), "Открыть...", "Загрузка караоке или миди-файла"},
+      {w().actSearchSongChords, "Искать аккорды!", QKeySequence(Qt::Key_F8), "Искать аккорды!",
+       "Запуск определителя аккордов"},
+      {w().actRewind, "К началу", QKeySequence(Qt::CTRL | Qt::Key_F2), "К началу", "Перемотка к началу"},
+      {w().actRepeat, "Повторить", QKeySequence(Qt::ALT | Qt::Key_F2), "Играть повторно с начала фрагмента",
+       "Играть повторно с начала фрагмента"},
+      {w().actTracksMute, "Заглушить все треки", QKeySequence(Qt::CTRL | Qt::Key_F12), nullptr,
+       "Исключение из обработки и заглушка всех треков композиции"},
+      {w().actQuit, "Выйти", QKeySequence(Qt::Key_F10), nullptr, "Выход из программы"},
+      {w().actPlayBitMenuItem, "Играть бит", QKeySequence(Qt::Key_Space), nullptr,
+       "Проигрывание текущего бита и переход к следующему"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.caption);
+    EXPECT_EQ(r.action->text(), QString::fromUtf8(r.caption));
+    EXPECT_EQ(r.action->shortcut(), r.key);
+    if (r.tooltip) EXPECT_EQ(r.action->toolTip(), QString::fromUtf8(r.tooltip));
+    EXPECT_EQ(r.action->statusTip(), QString::fromUtf8(r.status));
+  }
+  EXPECT_EQ(w().ActionList().size(), 27u);
+  EXPECT_EQ(w().grdSongMenu->actions().size(), 5);
+  EXPECT_EQ(w().lvTracksMenu->actions()[0], w().actTracksTurnOn);
+  EXPECT_EQ(w().grdVariantsMenu->actions()[1], w().actPlaySelectedChord);
+}
+
+TEST_F(MainWindowTest, TheCompactLayoutHidesTheEventsAndLyricsAndTheExpandedOneShowsThem) {
+  FormOpened = false;
+  Open();
+  EXPECT_FALSE(w().grdTrack->isVisible());
+  EXPECT_FALSE(w().mmText->isVisible());
+  EXPECT_EQ(w().grdSong->height(), w().grdVariants->height());
+  const int compact = w().height();
+  FormOpened = true;
+  w().ApplySettings();
+  EXPECT_TRUE(w().grdTrack->isVisible());
+  EXPECT_TRUE(w().mmText->isVisible());
+  EXPECT_EQ(w().grdSong->height(), 361);
+  EXPECT_EQ(w().height(), compact + 185 + 5);
+}
+
+TEST_F(MainWindowTest, ASongFileDroppedOnTheWindowOpens) {
+  Open();
+  const std::string file = Example("minuet-in-g.mid");
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&w(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&w(), &drop);
+  EXPECT_EQ(w().MidiFile().Filename(), file);
+  EXPECT_GT(w().lvTracks->model()->rowCount(), 0);
+}
+
+TEST_F(MainWindowTest, NotesHeldFromTheKeyboardEndWhenTheWindowLosesTheFocus) {
+  Open();
+  w().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+  w().grdSong->setFocus();
+  QTest::keyPress(w().grdSong, Qt::Key_E);
+  ASSERT_TRUE(w().MidiPiano().IsSounding(60));
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 0)), 1);
+  EXPECT_FALSE(w().MidiPiano().IsSounding(60));
+  EXPECT_TRUE(w().KeyboardPlayer().HeldKeyNotes().empty());
+}
+
+TEST_F(MainWindowTest, MarkedKeysAreListedAndTheirChordsFoundWhileAutoSearchIsDown) {
+  Open();
+  ASSERT_TRUE(w().btnAutoSearchMarked->isChecked());
+  for (int note : {60, 64, 67}) w().MidiPiano().SetMarked(note, true);
+  QCoreApplication::processEvents();
+  QAbstractItemModel* marked = w().mmMarked->model();
+  ASSERT_EQ(marked->rowCount(), 3);
+  EXPECT_EQ(marked->index(0, 0).data().toString(), "60 - C4");
+  EXPECT_EQ(w().grdVariants->model()->rowCount(), 5);
+  EXPECT_EQ(w().grdVariants->model()->index(0, 1).data().toString(), "C");
+  EXPECT_EQ(w().grdVariants->model()->index(0, 2).data().toString(), "C4 E4 G4 ");
+  EXPECT_EQ(w().stVariants->text(), QString::fromUtf8("Всего найдено 5 вариантов аккорда:"));
+
+  // Delete removes the selected note; the variants follow.
+  w().mmMarked->setCurrentIndex(marked->index(1, 0));  // 64 - E4
+  QTest::keyClick(w().mmMarked, Qt::Key_Delete);
+  EXPECT_FALSE(w().MidiPiano().IsMarked(64));
+  ASSERT_EQ(marked->rowCount(), 2);
+  EXPECT_EQ(w().grdVariants->model()->index(0, 1).data().toString(), "C5");
+  // A double click on the last line removes it and selects the new last line.
+  DoubleClick(w().mmMarked, marked->index(1, 0));
+  EXPECT_EQ(marked->rowCount(), 1);
+  EXPECT_EQ(w().mmMarked->currentIndex().row(), 0);
+}
+
+TEST_F(MainWindowTest, ThePianoPlaysUnderTheLeftButtonAndMarksWithTheRightOne) {
+  Open();
+  TMidiPiano* piano = w().MidiPianoView;
+  w().btnAutoSearchMarked->click();  // up
+  ASSERT_FALSE(w().btnAutoSearchMarked->isChecked());
+  const QPoint c4 = piano->KeyRect(60).center() + QPoint(0, piano->height() / 3);
+  QTest::mousePress(piano, Qt::LeftButton, {}, c4);
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 127)), 1);
+  EXPECT_TRUE(w().MidiPiano().IsSounding(60));
+  QTest::mouseRelease(piano, Qt::LeftButton, {}, c4);
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 0)), 1);
+
+  QTest::mouseClick(piano, Qt::RightButton, {}, c4);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(w().MidiPiano().IsMarked(60));
+  EXPECT_TRUE(w().btnAutoSearchMarked->isChecked());  // marking by mouse puts it down
+  EXPECT_EQ(w().mmMarked->model()->rowCount(), 1);
+
+  // "Прослушать" sounds the marked keys while held.
+  recorder->ClearMessages();
+  QTest::mousePress(w().btnMarkedPlay, Qt::LeftButton);
+  EXPECT_EQ(CountWord(uitest::Word(0x90, 60, 127)), 1);
+  QTest::mouseRelease(w().btnMarkedPlay, Qt::LeftButton);
+  EXPECT_EQ(CountWord(uitest::Word(0xB0, 120, 0)), 1);
+  EXPECT_FALSE(w().MidiPiano().IsSounding(60));
+
+  // The scroll buttons move the keyboard by an octave.
+  w().btnScrollPianoRight->click();
+  EXPECT_EQ(w().MidiPiano().StartOctave(), 5);
+  w().btnScrollPianoLeft->click();
+  w().btnScrollPianoLeft->click();
+  EXPECT_EQ(w().MidiPiano().StartOctave(), 3);
+}
+
+TEST_F(MainWindowTest, TheBeatLengthCommandsAskAndOnlyYesChangesTheCheckedOne) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actSearchSongChords->trigger();
+  const int32_t standard = w().MidiFile().BeatTicks();
+  const int beats = static_cast<int>(w().Session().beats().size());
+
+  prompter.Answer(TPromptAnswer::No);
+  w().actIncBeat->trigger();
+  EXPECT_TRUE(w().actDefBeat->isChecked());
+  EXPECT_FALSE(w().actIncBeat->isChecked());
+  EXPECT_EQ(w().Session().beatLength(), standard);
+
+  prompter.Answer(TPromptAnswer::Yes);
+  w().actIncBeat->trigger();
+  EXPECT_TRUE(w().actIncBeat->isChecked());
+  EXPECT_EQ(w().Session().beatLength(), 2 * standard);
+  EXPECT_LT(static_cast<int>(w().Session().beats().size()), beats);
+  EXPECT_EQ(BeatCell(w().grdSong, 0), "C");
+  EXPECT_EQ(prompter.Unexpected(), 0u);
+}
+
+TEST_F(MainWindowTest, WithKeysenseTheSearchOffersToFindTheKeyFirst) {
+  Open({Example("mary-had-a-little-lamb.mid")}, /*keysense=*/true);
+  prompter.Answer(TPromptAnswer::Yes);
+  w().actSearchSongChords->trigger();
+  ASSERT_GE(prompter.Calls().size(), 2u);
+  EXPECT_EQ(prompter.Calls()[0].Kind, ScriptedPrompter::TKind::Question);
+  EXPECT_EQ(prompter.Calls()[1].Kind, ScriptedPrompter::TKind::Information);
+  EXPECT_EQ(w().cbRootOrig->currentIndex(), 0);  // C major
+  EXPECT_EQ(w().stRootNew->text(), QString::fromUtf8("C или Am"));
+  EXPECT_EQ(BeatCell(w().grdSong, 0), "C");
+}
+
+TEST_F(MainWindowTest, ARecentFileOpensFromItsMenuEntryAndMovesToTheTop) {
+  const std::string first = Example("mary-had-a-little-lamb.mid");
+  const std::string second = Example("minuet-in-g.mid");
+  Open({first});
+  w().LoadSong(second);
+  ASSERT_EQ(w().MRUMenu->actions().size(), 2);
+  QAction* older = w().MRUMenu->actions()[1];
+  EXPECT_EQ(older->text(), QString::fromStdString(first));
+  EXPECT_EQ(older->data().toInt(), 101);
+  older->trigger();
+  EXPECT_EQ(w().MidiFile().Filename(), first);
+  QCoreApplication::processEvents();  // the old entries go when the loop gets to them
+  ASSERT_EQ(w().MRUMenu->actions().size(), 2);
+  EXPECT_EQ(w().MRUMenu->actions()[0]->text(), QString::fromStdString(first));
+  EXPECT_EQ(w().MRUMenu->actions()[0]->data().toInt(), 100);
+}
+
+TEST_F(MainWindowTest, ASpeedFromTheTempoListScalesPlayback) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  emit w().cbBpm->activated(1);  // "* 2"
+  EXPECT_EQ(w().MidiFile().SpeedNumerator(), 2);
+  EXPECT_EQ(w().MidiFile().SpeedDenominator(), 1);
+  EXPECT_EQ(w().cbBpm->currentText(), "* 2");
+  w().actPlay->trigger();
+  clock.Advance(1000);
+  EXPECT_EQ(w().cbBpm->currentText(), QString::number(w().MidiFile().CurrentBpm()));
+  EXPECT_EQ(w().MidiFile().CurrentBpm(), 224);
+}
+
+TEST_F(MainWindowTest, ARightClickOnABeatColumnsHeaderMovesOnlyTheColumn) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actSearchSongChords->trigger();
+  QAbstractItemModel* m = w().grdSong->model();
+  w().grdSong->setCurrentIndex(m->index(2, 1));
+  QHeaderView* header = w().grdSong->horizontalHeader();
+  const QPoint at(header->sectionViewportPosition(3) + header->sectionSize(3) / 2, header->height() / 2);
+  QTest::mouseClick(header->viewport(), Qt::RightButton, {}, at);
+  EXPECT_EQ(w().grdSong->currentIndex(), m->index(2, 3));
+  // The row labels stand in the fixed column: a right click there moves only the row.
+  const QRect label = w().grdSong->visualRect(m->index(4, 0));
+  QTest::mouseClick(w().grdSong->viewport(), Qt::RightButton, {}, label.center());
+  EXPECT_EQ(w().grdSong->currentIndex(), m->index(4, 3));
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Small variations of Qt's controls that the main window needs.
+
+#include <QComboBox>
+#include <QTableView>
+
+#include <functional>
+
+// A drop-down list that says when its list opens and closes (the transposition list shows
+// the keys only while it is open).
+class TDropDownCombo final : public QComboBox {
+  Q_OBJECT
+ public:
+  using QComboBox::QComboBox;
+  std::function<void()> OnDropDown;
+  std::function<void()> OnCloseUp;
+  void showPopup() override;
+  void hidePopup() override;
+};
+
+// A text grid without type-to-find: letters typed while it has the focus play notes (the
+// computer keyboard as a piano) and must not move its cursor.
+class TGridView final : public QTableView {
+  Q_OBJECT
+ public:
+  using QTableView::QTableView;
+  void keyboardSearch(const QString&) override {}
+};

@@ -1,0 +1,82 @@
+#include "ui/QtPrompter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+#include <utility>
+
+#include "base/untMesConst.h"
+
+namespace {
+
+QMessageBox::Icon BoxIcon(TPromptIcon icon) {
+  switch (icon) {
+    case TPromptIcon::Error: return QMessageBox::Critical;
+    case TPromptIcon::Warning: return QMessageBox::Warning;
+    case TPromptIcon::Question: return QMessageBox::Question;
+    case TPromptIcon::Information: return QMessageBox::Information;
+    case TPromptIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton Show(QWidget* parent, const std::string& caption, const std::string& text,
+                                 QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
+  QMessageBox box(icon, QString::fromStdString(caption), MessageBoxText(text), buttons, parent);
+  // The buttons speak the program's language, not the toolkit's.
+  const std::pair<QMessageBox::StandardButton, MesId> captions[] = {
+      {QMessageBox::Yes, MesId::SButtonYes},
+      {QMessageBox::No, MesId::SButtonNo},
+      {QMessageBox::Cancel, MesId::SButtonCancel},
+      {QMessageBox::Ok, MesId::SButtonOk}};
+  for (const auto& [button, id] : captions)
+    if (QAbstractButton* b = box.button(button)) b->setText(QString::fromStdString(Mes(id)));
+  // The first button is the default one, as in the program's other boxes: Enter confirms.
+  if (buttons & QMessageBox::Yes) box.setDefaultButton(QMessageBox::Yes);
+  const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+  // The keys go back to the window the box stood over.
+  if (parent) parent->activateWindow();
+  return answer;
+}
+
+}  // namespace
+
+QString MessageBoxText(const std::string& text) {
+  QString s = QString::fromStdString(text);
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return s;
+}
+
+TPromptAnswer TQtPrompter::Question(const std::string& caption, const std::string& text, TPromptButtons buttons,
+                                    TPromptIcon icon) {
+  QMessageBox::StandardButtons set = QMessageBox::Ok;
+  if (buttons == TPromptButtons::YesNo) set = QMessageBox::Yes | QMessageBox::No;
+  if (buttons == TPromptButtons::YesNoCancel) set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+  switch (Show(parent_, caption, text, BoxIcon(icon), set)) {
+    case QMessageBox::Yes: return TPromptAnswer::Yes;
+    case QMessageBox::No: return TPromptAnswer::No;
+    case QMessageBox::Ok: return TPromptAnswer::Ok;
+    default: return TPromptAnswer::Cancel;
+  }
+}
+
+void TQtPrompter::Information(const std::string& caption, const std::string& text) {
+  Show(parent_, caption, text, QMessageBox::Information, QMessageBox::Ok);
+}
+
+void TQtPrompter::Warning(const std::string& caption, const std::string& text) {
+  Show(parent_, caption, text, QMessageBox::Warning, QMessageBox::Ok);
+}
+
+void TQtPrompter::Error(const std::string& caption, const std::string& text) {
+  Show(parent_, caption, text, QMessageBox::Critical, QMessageBox::Ok);
+}
+
+void TQtPrompter::Message(const std::string& text) {
+  std::string title = QApplication::applicationDisplayName().toStdString();
+  if (title.empty()) title = Mes(MesId::SMainCaption);
+  Show(parent_, title, text, QMessageBox::NoIcon, QMessageBox::Ok);
+}

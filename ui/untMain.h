@@ -1,0 +1,236 @@
+#pragma once
+// TfrmMain: the program's one main window. It owns the song session (which owns the MIDI
+// file engine and the piano's model), the MIDI output device, the piano keyboard and the
+// views over the session's data, and it forwards every command and gesture to the session
+// or to its own playback routines. Its parts live in several files: untMain.cpp (start-up,
+// shut-down, refreshing the views, the status bar), untMainLayout.cpp (the controls),
+// untMainActions.cpp (the command table and menus), untMainSong.cpp (beat grid, variants,
+// marked notes, key, transposition, speed), untMainTracks.cpp (track list and event view),
+// untMainPlayback.cpp (playing, the output device) and untMainKeys.cpp (the computer
+// keyboard as a piano).
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "midi/MidiClock.h"
+#include "midi/MidiFile.h"
+#include "song/Prompter.h"
+#include "song/SongSession.h"
+#include "ui/KeyboardPlayer.h"
+#include "ui/untApplySettings.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QMimeData;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTableView;
+class QTimer;
+class QToolBar;
+class QTreeView;
+class TDropDownCombo;
+class TEventGridModel;
+class TMidiPiano;
+class TMainThreadPoster;
+class TMidiOutService;
+class TMidiOutput;
+class TQtPlayback;
+class TStringGridModel;
+class TTabulistClient;
+class TTabulistPeer;
+class TTextListModel;
+class TTrackListModel;
+
+// What the window uses from its surroundings; left empty, the real ones: message boxes, the
+// system's MIDI output, Qt's event loop, Qt's timers, the editor reached by its socket.
+struct TMainWindowServices {
+  Prompter* prompter = nullptr;
+  std::shared_ptr<TMidiOutService> midiOutService;
+  std::shared_ptr<TMainThreadPoster> poster;
+  TPlaybackServices playback;
+  TTabulistPeer* tabulist = nullptr;
+};
+
+class TfrmMain : public QMainWindow, public TApplySettingsTarget {
+  Q_OBJECT
+
+ public:
+  // args: the program's arguments without its name; the first one is opened at start.
+  explicit TfrmMain(std::vector<std::string> args = {}, TMainWindowServices services = {},
+                    QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  TSongSession& Session() { return *session_; }
+  TMidiOutput& MidiOut() override { return *MidiOut_; }
+  TMidiFile& MidiFile() { return session_->MidiFile; }
+  TMidiPianoModel& MidiPiano() { return session_->MidiPiano; }
+
+  // ---- Controls (named as the commands and gestures name them) ---------------------
+  QToolBar* ToolBar = nullptr;
+  QLineEdit* edtTime = nullptr;
+  QLineEdit* edtTicks = nullptr;
+  QLineEdit* edtLength = nullptr;
+  QComboBox* cbBpm = nullptr;
+  QComboBox* cbRootOrig = nullptr;
+  TDropDownCombo* cbTranspos = nullptr;
+  QLabel* stRootNew = nullptr;
+  QTreeView* lvTracks = nullptr;
+  QPushButton* btnScrollPianoLeft = nullptr;
+  QPushButton* btnScrollPianoRight = nullptr;
+  TMidiPiano* MidiPianoView = nullptr;  // the piano keyboard (MidiPiano)
+  QLabel* stNote = nullptr;
+  QPushButton* btnMarkedPlay = nullptr;
+  QListView* mmMarked = nullptr;
+  QPushButton* btnAutoSearchMarked = nullptr;
+  QLabel* stVariants = nullptr;
+  QPushButton* btnSetSelectedChord = nullptr;
+  QTableView* grdVariants = nullptr;
+  QLabel* Label1 = nullptr;
+  QPushButton* btnSimplify = nullptr;
+  QTableView* grdSong = nullptr;
+  QTableView* grdTrack = nullptr;
+  QPlainTextEdit* mmText = nullptr;
+  QStatusBar* SB = nullptr;
+  QMenu* MRUMenu = nullptr;
+  QMenu* grdSongMenu = nullptr;
+  QMenu* lvTracksMenu = nullptr;
+  QMenu* grdVariantsMenu = nullptr;
+  QTimer* TimerAutoStop = nullptr;
+
+  // ---- Commands (ActionList) -------------------------------------------------------
+  QAction *actLoad, *actSearchSongChords, *actWriteText, *actRewind, *actPlay, *actOptions, *actFindRoot,
+      *actIncBeat, *actDefBeat, *actDecBeat, *actSetFragmentStart, *actRepeat, *actEditBit, *actPlayBit,
+      *actSetSelectedChord, *actPlaySelectedChord, *actClearMarks, *actTracksMute, *actTracksTurnOn,
+      *actLangBel, *actLangEng, *actLangIta, *actLangRus, *actEmail, *actHomePage, *actAbout, *actQuit;
+  // The grid's own entry for actPlayBit, with the Space key while the grid has the focus.
+  QAction* actPlayBitMenuItem = nullptr;
+  std::vector<QAction*> ActionList() const;
+
+  // ---- Operations other parts call --------------------------------------------------
+  void LoadSong(const std::string& fileName);
+  void ApplySettings();
+  void SilenceOutput();
+  void OpenOutput() override;
+  void CloseOutput() override;
+  // What putting the settings into effect does to the window.
+  void SetFormOpened(bool opened) override;
+  void SetShowHints(bool show) override;
+  void SetPianoOctaves(int count) override;
+  void FillKeyList() override;
+  bool ChordsSearched() override;
+  void SearchSongChords() override;
+  void PlayNote(int note, int velocity);
+  void PlayMarkedNotes();
+  void PlayFromKey(int keyCode, int velocity);
+  void ShowTrackEvents(int track);
+  // Shows the session's state in every view.
+  void RefreshFromSession();
+  // The text the status bar shows (a control's long hint or a progress text).
+  QString StatusText() const;
+  bool FollowPlayback() const { return followPlayback_; }
+  const TKeyboardPlayer& KeyboardPlayer() const { return keyboard_; }
+
+  // Handlers that tests and timers reach directly.
+  void MidiFileMidiEvent(PMidiEventEx event, int32_t TrackNo);
+  void MidiFileUpdateEvent();
+  void TimerAutoStopTimer();
+  void MidiPianoShiftOctaves(int8_t startOctave);
+  void grdSongMouseDown(Qt::MouseButton button, int gridCol, int gridRow);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  // untMain.cpp
+  void FormCreate();
+  static std::string DroppedSong(const QMimeData* data);
+  void FormShow();
+  void ShowStatusHint(const std::string& text);
+  void ShowError(const std::string& text);
+  // Shows the session's state once the current event is handled (many changes, one refresh).
+  void RequestRefresh();
+  // untMainLayout.cpp
+  void CreateControls();
+  void CreateToolBar();
+  // untMainActions.cpp
+  void CreateActions();
+  void CreateMenus();
+  void ConnectDialogs();
+  void BuildMRUMenu();
+  void SetPlayActionPlaying(bool playing);
+  // untMainSong.cpp
+  void ConnectSongControls();
+  // Runs a command of the session, shows an error it raises, then the session's state.
+  void RunSongCommand(const std::function<void()>& command);
+  void actLoadExecute();
+  void actSearchSongChordsExecute();
+  void actWriteTextExecute();
+  void actFindRootExecute();
+  void grdSongSelectCell(int gridCol, int gridRow);
+  bool grdSongKeyDown(int key);
+  void SyncSongCursor();
+  void FillComboItems(QComboBox* combo, const std::vector<std::string>& items, int index);
+  // untMainTracks.cpp
+  void ConnectTrackControls();
+  void lvTracksChange(int row, bool checked);
+  void actTracksMuteExecute();
+  void actTracksTurnOnExecute();
+  // untMainPlayback.cpp
+  void ConnectPlayback();
+  void actPlayExecute();
+  void actRewindExecute();
+  void actRepeatExecute();
+  void actSetFragmentStartExecute();
+  void PlayBit(bool advance);
+  void ShowLyrics();
+  // untMainKeys.cpp
+  bool FormKeyDown(QKeyEvent* event);
+  bool FormKeyUp(QKeyEvent* event);
+
+  std::vector<std::string> args_;
+  TMainWindowServices services_;
+  std::unique_ptr<Prompter> ownPrompter_;
+  Prompter* prompter_ = nullptr;
+  std::unique_ptr<StatusSink> status_;
+  std::unique_ptr<TQtPlayback> qtPlayback_;
+  std::unique_ptr<TTabulistClient> tabulistClient_;
+  std::unique_ptr<TTabulistPeer> ownTabulist_;
+  std::unique_ptr<TSongSession> session_;
+  std::unique_ptr<TMidiOutput> MidiOut_;
+  TKeyboardPlayer keyboard_;
+
+  TStringGridModel* songModel_ = nullptr;
+  TStringGridModel* variantsModel_ = nullptr;
+  TTextListModel* markedModel_ = nullptr;
+  TTrackListModel* tracksModel_ = nullptr;
+  TEventGridModel* eventsModel_ = nullptr;
+  QActionGroup* beatGroup_ = nullptr;
+
+  // FormCreate: the heights the expanded layout restores.
+  int createdHeight_ = 0;
+  int createdSongHeight_ = 0;
+  int8_t HeldNote = -1;  // the piano key held by the mouse
+  bool shown_ = false;
+  bool followPlayback_ = false;
+  bool playingBit_ = false;
+  bool portWarned_ = false;
+  bool refreshing_ = false;
+  bool refreshRequested_ = false;
+  bool hintsShown_ = true;
+  std::string shownLyrics_;
+};

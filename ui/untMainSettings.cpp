@@ -1,0 +1,54 @@
+// The window's side of the settings: putting them into effect, the options dialog, the
+// language menu and the help commands.
+#include <QAction>
+#include <QActionGroup>
+
+#include "settings/untVars.h"
+#include "ui/MidiPiano.h"
+#include "ui/untAbout.h"
+#include "ui/untLanguage.h"
+#include "ui/untMain.h"
+#include "ui/untOptions.h"
+
+void TfrmMain::ApplySettings() {
+  ::ApplySettings(*this, *prompter_);
+  RefreshFromSession();
+}
+
+void TfrmMain::SetShowHints(bool show) { hintsShown_ = show; }
+
+void TfrmMain::SetPianoOctaves(int count) {
+  MidiPiano().SetOctaveCount(count);
+  MidiPianoView->update();
+}
+
+void TfrmMain::FillKeyList() { session_->FillKeyList(); }
+
+bool TfrmMain::ChordsSearched() { return !session_->beats().empty(); }
+
+void TfrmMain::SearchSongChords() { actSearchSongChordsExecute(); }
+
+void TfrmMain::ConnectDialogs() {
+  connect(actOptions, &QAction::triggered, this, [this] {
+    ShowOptions(this, *this, *prompter_);
+    RefreshFromSession();
+  });
+  connect(actAbout, &QAction::triggered, this, [this] { actAboutExecute(this); });
+  connect(actHomePage, &QAction::triggered, this, [] { actHomePageExecute(); });
+  connect(actEmail, &QAction::triggered, this, [] { actEmailExecute(); });
+
+  // The language stored for the next start is shown checked.
+  auto* group = new QActionGroup(this);
+  const std::vector<TLanguageMenuItem> items = LanguageMenu(ProgramFilePath());
+  for (const TLanguageMenuItem& item : items) {
+    QAction* action = findChild<QAction*>(QString::fromStdString(item.Name));
+    if (!action) continue;
+    action->setCheckable(true);
+    action->setChecked(item.Checked);
+    group->addAction(action);
+    const std::string code = item.Code;
+    connect(action, &QAction::triggered, this, [this, code] {
+      if (SwitchLanguage(code, *prompter_)) close();
+    });
+  }
+}

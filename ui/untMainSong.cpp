@@ -1,0 +1,235 @@
+// The song's commands and controls: opening, chord search, key, transposition, speed, beat
+// length, the beat grid with its cursor, the chord variants and the marked notes. Each
+// handler makes its call into the session and shows the result.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QTableView>
+
+#include <algorithm>
+#include <exception>
+#include <functional>
+
+#include "base/untMesConst.h"
+#include "export/WriteText.h"
+#include "settings/untVars.h"
+#include "ui/Controls.h"
+#include "ui/GridModels.h"
+#include "ui/untMain.h"
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// "Описание|*.a;*.b|..." as a file dialog's filter list "Описание (*.a *.b);;...".
+QString DialogFilter(const std::string& filter) {
+  QStringList parts = Q(filter).split(QLatin1Char('|'));
+  QStringList out;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts[i + 1];
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    QString name = parts[i].trimmed();
+    out << (name.endsWith(QLatin1Char(')')) ? name : name + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+  }
+  return out.join(QStringLiteral(";;"));
+}
+
+}  // namespace
+
+void TfrmMain::ConnectSongControls() {
+  TSongSession& s = *session_;
+  songModel_ = new TStringGridModel([&s]() -> const TStringGrid& { return s.grdSong(); }, {}, this);
+  grdSong->setModel(songModel_);
+  variantsModel_ = new TStringGridModel(
+      [&s]() -> const TStringGrid& { return s.grdVariants(); },
+      {Q(Mes(MesId::SVariantsColNumber)), Q(Mes(MesId::SVariantsColName)), Q(Mes(MesId::SVariantsColTones))},
+      this);
+  grdVariants->setModel(variantsModel_);
+  markedModel_ = new TTextListModel([&s]() -> const std::vector<std::string>& { return s.mmMarked(); }, this);
+  mmMarked->setModel(markedModel_);
+
+  connect(actLoad, &QAction::triggered, this, [this] { actLoadExecute(); });
+  connect(actSearchSongChords, &QAction::triggered, this, [this] { actSearchSongChordsExecute(); });
+  connect(actWriteText, &QAction::triggered, this, [this] { actWriteTextExecute(); });
+  connect(actFindRoot, &QAction::triggered, this, [this] { actFindRootExecute(); });
+  auto command = [this](QAction* action, void (TSongSession::*op)()) {
+    connect(action, &QAction::triggered, this, [this, op] {
+      ((*session_).*op)();
+      RefreshFromSession();
+    });
+  };
+  command(actIncBeat, &TSongSession::actIncBeatExecute);
+  command(actDefBeat, &TSongSession::actDefBeatExecute);
+  command(actDecBeat, &TSongSession::actDecBeatExecute);
+  command(actSetSelectedChord, &TSongSession::actSetSelectedChordExecute);
+  command(actPlaySelectedChord, &TSongSession::actPlaySelectedChordExecute);
+  connect(btnSimplify, &QPushButton::clicked, this, [this] {
+    session_->btnSimplifyClick();
+    RefreshFromSession();
+  });
+  btnSetSelectedChord->setText(actSetSelectedChord->text());
+  btnSetSelectedChord->setToolTip(actSetSelectedChord->toolTip());
+  btnSetSelectedChord->setStatusTip(actSetSelectedChord->statusTip());
+  connect(btnSetSelectedChord, &QPushButton::clicked, actSetSelectedChord, &QAction::trigger);
+  connect(actClearMarks, &QAction::triggered, this, [this] {
+    MidiPiano().ClearMarks();
+    RefreshFromSession();
+  });
+
+  // The beat grid.
+  connect(grdSong->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) {
+            if (!current.isValid() || current.column() < 1) return;
+            session_->SetSongCell(current.column(), current.row() + 1);
+            grdSongSelectCell(current.column(), current.row() + 1);
+          });
+  connect(grdSong, &QAbstractItemView::doubleClicked, actEditBit, &QAction::trigger);
+
+  // The variants: a click plays the variant, moving through them with the keys too.
+  connect(grdVariants->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) {
+            if (refreshing_ || !current.isValid()) return;
+            session_->SelectVariantRow(current.row() + 1);
+            if (QApplication::mouseButtons() == Qt::NoButton) {
+              session_->grdVariantsClick();
+              RefreshFromSession();
+            }
+          });
+  connect(grdVariants, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+    session_->SelectVariantRow(index.row() + 1);
+    session_->grdVariantsClick();
+    RefreshFromSession();
+  });
+
+  // The marked notes.
+  connect(mmMarked->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) {
+            if (!refreshing_) session_->SelectMarked(current.isValid() ? current.row() : -1);
+          });
+  connect(mmMarked, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+    session_->SelectMarked(index.row());
+    session_->RemoveSelectedMarked();
+    RefreshFromSession();
+  });
+  connect(btnAutoSearchMarked, &QPushButton::pressed, this, [this] {
+    session_->btnAutoSearchMarkedMouseDown();
+    RefreshFromSession();
+  });
+  // The button shows the session's state, not its own toggling.
+  connect(btnAutoSearchMarked, &QPushButton::clicked, this,
+          [this] { btnAutoSearchMarked->setChecked(session_->btnAutoSearchMarked()); });
+
+  // Key, transposition, speed.
+  connect(cbRootOrig, &QComboBox::activated, this, [this](int index) {
+    session_->cbRootOrigSelect(index);
+    RefreshFromSession();
+  });
+  cbTranspos->OnDropDown = [this] {
+    session_->FillTransposeList(true);
+    FillComboItems(cbTranspos, session_->cbTransposItems(), session_->cbTransposIndex());
+  };
+  cbTranspos->OnCloseUp = [this] {
+    session_->FillTransposeList(false);
+    FillComboItems(cbTranspos, session_->cbTransposItems(), cbTranspos->currentIndex());
+  };
+  connect(cbTranspos, &QComboBox::activated, this, [this](int entry) {
+    session_->cbTransposSelect(entry);
+    RefreshFromSession();
+  });
+  {
+    QSignalBlocker block(cbBpm);
+    for (const std::string& item : TSongSession::cbBpmItems()) cbBpm->addItem(Q(item));
+    cbBpm->setCurrentIndex(-1);
+  }
+  connect(cbBpm, &QComboBox::activated, this, [this](int entry) {
+    session_->edtBpmSelect(entry);
+    cbBpm->setEditText(Q(session_->cbBpmText()));
+  });
+}
+
+void TfrmMain::actLoadExecute() {
+  QString file = QFileDialog::getOpenFileName(this, QString(), Q(LoadDir), DialogFilter(Mes(MesId::SSongLoadFilter)));
+  if (!file.isEmpty()) LoadSong(file.toStdString());
+}
+
+void TfrmMain::RunSongCommand(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const std::exception& e) {
+    ShowError(e.what());
+  }
+  RefreshFromSession();
+}
+
+void TfrmMain::actSearchSongChordsExecute() {
+  RunSongCommand([this] { session_->actSearchSongChordsExecute(); });
+}
+
+void TfrmMain::actFindRootExecute() {
+  RunSongCommand([this] { session_->actFindRootExecute(); });
+}
+
+void TfrmMain::actWriteTextExecute() {
+  RunSongCommand([this] { ::actWriteTextExecute(*session_, *prompter_, *status_, *services_.tabulist); });
+}
+
+// The event view follows the beat grid: it shows the first event of the selected beat, or
+// the last one before it.
+void TfrmMain::grdSongSelectCell(int gridCol, int gridRow) {
+  if (session_->beats().empty() || eventsModel_->rowCount() == 0) return;
+  const int64_t start = (static_cast<int64_t>(gridRow - 1) * 4 + gridCol - 1) * session_->beatLength();
+  // The events of a track are in time order: find the last one at or before the start, then
+  // the first of the events at that same tick.
+  int lo = 0, hi = eventsModel_->rowCount();
+  while (lo < hi) {
+    int mid = (lo + hi) / 2;
+    if (eventsModel_->RowTick(mid) <= start)
+      lo = mid + 1;
+    else
+      hi = mid;
+  }
+  int row = 0;
+  if (lo > 0) {
+    row = lo - 1;
+    const int32_t tick = eventsModel_->RowTick(row);
+    while (row > 0 && eventsModel_->RowTick(row - 1) == tick) --row;
+  }
+  QModelIndex index = eventsModel_->index(row, 0);
+  grdTrack->setCurrentIndex(index);
+  grdTrack->scrollTo(index);
+}
+
+// Arrows wrap at the row ends: right from the fourth beat goes to the first of the next row,
+// left from the first goes to the fourth of the row above.
+bool TfrmMain::grdSongKeyDown(int key) {
+  QModelIndex at = grdSong->currentIndex();
+  if (!at.isValid()) return false;
+  if (key == Qt::Key_Right && at.column() == 4 && at.row() < songModel_->rowCount() - 1) {
+    grdSong->setCurrentIndex(songModel_->index(at.row() + 1, 1));
+    return true;
+  }
+  if (key == Qt::Key_Left && at.column() == 1 && at.row() > 0) {
+    grdSong->setCurrentIndex(songModel_->index(at.row() - 1, 4));
+    return true;
+  }
+  return false;
+}
+
+// A right click makes the clicked beat current, so the grid's menu acts on it: the column
+// when it is a beat column, the row when it is a data row, each on its own.
+void TfrmMain::grdSongMouseDown(Qt::MouseButton button, int gridCol, int gridRow) {
+  if (button != Qt::RightButton) return;
+  const TStringGrid& g = session_->grdSong();
+  int col = g.Col, row = g.Row;
+  if (gridCol >= 1 && gridCol < g.ColCount()) col = gridCol;
+  if (gridRow >= 1 && gridRow < g.RowCount()) row = gridRow;
+  if (col == g.Col && row == g.Row) return;
+  session_->SetSongCell(col, row);
+  SyncSongCursor();
+}
