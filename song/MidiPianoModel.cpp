@@ -1,6 +1,7 @@
 #include "song/MidiPianoModel.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 void TMidiPianoModel::HandleMidiMessage(uint8_t status, uint8_t data1, uint8_t data2) {
@@ -58,6 +59,9 @@ void TMidiPianoModel::SetMarked(int note, bool mark) {
 }
 
 void TMidiPianoModel::ClearMarks() {
+  // The chord search clears after every beat, and mostly finds nothing marked: a song of
+  // many empty beats must not pay a walk over the whole keyboard for each.
+  if (std::memchr(keyMarked_.data(), true, keyMarked_.size()) == nullptr) return;
   for (int n = 0; n < NoteCount; ++n) SetMarked(n, false);
 }
 

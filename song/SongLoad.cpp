@@ -56,7 +56,20 @@ bool TSongSession::LoadSong(const std::string& fileName) {
     prompter_.Error(Mes(MesId::SCaptionError), MesFormat(MesId::SSongFileNotFound, fileName));
     return false;
   }
+  AddToMRU(fileName);
+  MidiFile.SetFilename(fileName);
+  return OpenSong(fileName, [this] { MidiFile.LoadFile(); });
+}
 
+bool TSongSession::LoadSongFromBytes(const std::string& name, std::string bytes) {
+  if (loading_) return false;
+  loading_ = true;
+  TFinally done([this] { loading_ = false; });
+  MidiFile.SetFilename(name);
+  return OpenSong(name, [this, &bytes] { MidiFile.LoadFromBytes(std::move(bytes)); });
+}
+
+bool TSongSession::OpenSong(const std::string& fileName, const std::function<void()>& read) {
   MidiPiano.ClearMarks();
   // The variants grid empties, and so does the list behind it: a variant of the previous
   // song must not be applicable to a beat of this one.
@@ -66,7 +79,6 @@ bool TSongSession::LoadSong(const std::string& fileName) {
   grdVariants_.ClearRow(1);
   RewindSong();
   caption_ = CaptionWithFile(caption_, fileName);
-  AddToMRU(fileName);
 
   cbTransposIndex_ = 11;
   transposition_ = 0;
@@ -74,9 +86,8 @@ bool TSongSession::LoadSong(const std::string& fileName) {
   ShowCurrentKey();
   mmText_.clear();
 
-  MidiFile.SetFilename(fileName);
   try {
-    MidiFile.LoadFile();
+    read();
   } catch (...) {
     // Whatever the engine read before the error is no song to analyse: nothing may go on
     // describing the previous file either.

@@ -27,9 +27,19 @@ void TSongSession::actSearchSongChordsExecute() {
         prompter_.Question(Mes(MesId::SCaptionConfirm), Mes(MesId::SSongRescanQuestion),
                            TPromptButtons::YesNoCancel, TPromptIcon::Question) != TPromptAnswer::Yes)
       return;
-    StopPlaying();
     int32_t length = std::max(0, MidiFile.SongLength());
-    beats_.assign(static_cast<size_t>(length / beatLength_) + 1, TVariants{});
+    int64_t count = int64_t{length} / beatLength_ + 1;
+    if (count > MaxSongBeats) {
+      // A damaged file claiming a song of hours at a beat of a few ticks: its beats would
+      // not fit in memory, and no one reads chords of millions of beats.
+      beats_.clear();
+      FillSongGrid(std::string());
+      prompter_.Error(Mes(MesId::SCaptionError),
+                      MesFormat(MesId::SSongTooLong, MidiFile.Filename(), count, int64_t{MaxSongBeats}));
+      return;
+    }
+    StopPlaying();
+    beats_.assign(static_cast<size_t>(count), TVariants{});
   } else {
     // No beats to search: the grid must not go on showing the chords of the old ones.
     beats_.clear();

@@ -58,9 +58,18 @@ class TSongSession {
   // Opens a MIDI or karaoke file. True when it was read with at least one track. A read
   // error inside the engine propagates after the song has been cleared.
   bool LoadSong(const std::string& fileName);
+  // The same for a file's contents already in memory; the name stands in the caption and the
+  // messages, and neither the load folder nor the recent files change.
+  bool LoadSongFromBytes(const std::string& name, std::string bytes);
   bool Loading() const { return loading_; }
 
   // ---- Chord search --------------------------------------------------------------
+  // The most beats a song may have for the chord search; a longer one is refused with an
+  // error naming the file. Long real songs have some fifteen thousand beats, halved beats
+  // double that; but each beat keeps its notes and chords, and a file holding every key down
+  // costs about a kilobyte and a pass over every held key per beat, so two million beats of
+  // such a file would take gigabytes and minutes.
+  static constexpr int32_t MaxSongBeats = 200000;
   void actSearchSongChordsExecute();
   void SearchSongChords();
   void FillSongGrid(const std::string& marker);
@@ -156,6 +165,8 @@ class TSongSession {
   void SetCaption(std::string caption) { caption_ = std::move(caption); }
 
  private:
+  // Everything of opening a song after the file was found: read() fills the engine.
+  bool OpenSong(const std::string& fileName, const std::function<void()>& read);
   void StopPlaying();
   void RewindSong();
   void ClearSongState();

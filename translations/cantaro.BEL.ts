@@ -259,6 +259,11 @@
       <translation>Вызначэнне акордаў. Пачакайце...</translation>
     </message>
     <message>
+      <source>Композиция &quot;%s&quot; слишком длинная для поиска аккордов:&#13;%d битов, а допустимо не более %d.</source>
+      <comment>SSongTooLong</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
       <source>Для активизации технологии Keysense необходимо&#13;определить тональность композиции.&#13;Сделать это сейчас?</source>
       <comment>SSongKeysenseQuestion</comment>
       <translation>Каб уключыць тэхналогію Keysense, трэба&#13;вызначыць танальнасць кампазіцыі.&#13;Зрабіць гэта зараз?</translation>

@@ -259,6 +259,11 @@
       <translation>Searching for chords. Please wait...</translation>
     </message>
     <message>
+      <source>Композиция &quot;%s&quot; слишком длинная для поиска аккордов:&#13;%d битов, а допустимо не более %d.</source>
+      <comment>SSongTooLong</comment>
+      <translation>The song &quot;%s&quot; is too long to search for chords:&#13;%d beats, while at most %d are allowed.</translation>
+    </message>
+    <message>
       <source>Для активизации технологии Keysense необходимо&#13;определить тональность композиции.&#13;Сделать это сейчас?</source>
       <comment>SSongKeysenseQuestion</comment>
       <translation>To use the Keysense technology the key&#13;of the song must be known.&#13;Detect it now?</translation>

@@ -259,6 +259,11 @@
       <translation>Ricerca degli accordi. Attendere...</translation>
     </message>
     <message>
+      <source>Композиция &quot;%s&quot; слишком длинная для поиска аккордов:&#13;%d битов, а допустимо не более %d.</source>
+      <comment>SSongTooLong</comment>
+      <translation type="unfinished"/>
+    </message>
+    <message>
       <source>Для активизации технологии Keysense необходимо&#13;определить тональность композиции.&#13;Сделать это сейчас?</source>
       <comment>SSongKeysenseQuestion</comment>
       <translation>Per attivare la tecnologia Keysense occorre&#13;determinare la tonalità del brano.&#13;Farlo adesso?</translation>

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "ScriptedEditor.h"
+#include "SmfWriter.h"
 #include "base/untMesConst.h"
 #include "export/WriteText.h"
 #include "settings/untVars.h"
@@ -100,3 +101,28 @@ TEST_F(WriteText, MissingEditorIsReportedAndTheSettingTakesTheProgramFolder) {
 }
 
 }  // namespace
+
+// A damaged file claiming a song to the end of the tick range with a beat of two ticks: the
+// search refuses it, and the text is its frame alone instead of a scan of a billion beats.
+TEST_F(WriteText, ASongTooLongToSearchIsHandedOverWithoutChords) {
+  smf::Track t;
+  t.Meta(0, 3, "Endless").On(0, 0, 60);
+  for (int i = 0; i < 8; ++i) t.Meta((1u << 28) - 1, 1, "la");
+  t.Meta(7, 1, "end");  // 8 * (2^28 - 1) + 7 = 2^31 - 1
+  ASSERT_TRUE(session.LoadSongFromBytes("endless.mid", smf::File({t}, 2)));
+  ASSERT_EQ(session.MidiFile.SongLength(), 2147483647);
+  ASSERT_EQ(session.beatLength(), 2);
+
+  prompter.Answer(TPromptAnswer::Yes);
+  const auto result = actWriteTextExecute(session, prompter, status, editor);
+  ASSERT_TRUE(result.has_value());
+  EXPECT_EQ(*result, TSendResult::Sent);
+  EXPECT_TRUE(session.beats().empty());
+  ASSERT_EQ(prompter.Calls().size(), 2u);
+  EXPECT_EQ(prompter.Calls()[1].Kind, ScriptedPrompter::TKind::Error);
+  EXPECT_EQ(prompter.Calls()[1].Text.rfind("Композиция \"endless.mid\" слишком длинная", 0), 0u);
+  ASSERT_EQ(editor.seenFiles.size(), 2u);
+  const std::string& handed = editor.seenFiles[1];
+  // No beat was replayed: the frame without title, lyrics or comments.
+  EXPECT_EQ(handed.rfind(" \r\n \r\nTEMPO=120 \r\n\r\n//Created with", 0), 0u) << handed;
+}

@@ -1,0 +1,166 @@
+// Any bytes as a song, driven through the whole analysis the way a user who answers Yes to
+// every question would: load, beat length, key, chord search with and without the key-aware
+// table, transposition, the variants of a beat, simplification, and every written form of
+// the chords. Nothing may crash, hang or run out of memory, and what comes out must hold
+// together: one beat per grid cell, valid UTF-8 in every text.
+//
+// The options come from the last bytes of the input, which stay part of the file: a MIDI
+// file ends in an end-of-track event whose bytes the mutations may change freely.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "chords/untChords.h"
+#include "chords/untKeysense.h"
+#include "export/ChordText.h"
+#include "export/ChordTextForms.h"
+#include "export/CodePage.h"
+#include "export/WriteText.h"
+#include "settings/IniFile.h"
+#include "settings/IniFileIO.h"
+#include "settings/untVars.h"
+#include "song/SongSession.h"
+
+namespace {
+
+class YesPrompter final : public Prompter {
+ public:
+  TPromptAnswer Question(const std::string&, const std::string&, TPromptButtons, TPromptIcon) override {
+    return TPromptAnswer::Yes;
+  }
+  void Information(const std::string&, const std::string& text) override { Check(text); }
+  void Warning(const std::string&, const std::string& text) override { Check(text); }
+  void Error(const std::string&, const std::string& text) override { Check(text); }
+  void Message(const std::string& text) override { Check(text); }
+
+ private:
+  static void Check(const std::string& text) {
+    if (!IsValidUtf8(text)) std::abort();
+  }
+};
+
+void LoadShippedKeysense() {
+  static const bool loaded = [] {
+    TFileReadResult r = ReadWholeFile(std::string(CANTARO_SOURCE_DIR) + "/INI/cantaro.ini");
+    TIniFile ini(r.bytes);
+    LoadKeysenseTable(ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
+    return true;
+  }();
+  (void)loaded;
+}
+
+uint8_t Option(const uint8_t* data, size_t size, size_t fromEnd) {
+  return fromEnd < size ? data[size - 1 - fromEnd] : 0;
+}
+
+// A search costs per beat a few microseconds in this instrumented build plus a pass over
+// every key held across it, and the road searches up to five times (one of them at half
+// the beat). A song over this budget takes only the cheap steps, so that one input stays
+// well within the fuzzer's time limit; longer songs are the tests' business.
+constexpr int64_t kSearchBudget = 4'000'000;
+
+bool WithinSearchBudget(TMidiFile& file) {
+  int64_t noteOns = 0;
+  for (int32_t t = 0; t < file.NumberOfTracks(); ++t)
+    for (const TMidiEventEx& e : file.TrackAt(t).Events())
+      noteOns += (e.Status & 0xF0) == 0x90 && (e.Status & 0x0F) != 9 && e.Data2 > 0;
+  const int64_t heldAtMost = std::min<int64_t>(noteOns, 128 * 15);
+  const int64_t shortest = std::max<int32_t>(file.BeatTicks() / 2, 1);
+  const int64_t beats = std::max<int32_t>(file.SongLength(), 0) / shortest + 1;
+  return beats * (50 + heldAtMost) <= kSearchBudget;
+}
+
+// The grid shows one cell per beat, four to a row, and nothing more.
+void CheckGrid(const TSongSession& s) {
+  const size_t beats = s.beats().size();
+  if (beats > static_cast<size_t>(TSongSession::MaxSongBeats)) std::abort();
+  if (static_cast<size_t>(s.grdSong().RowCount()) != beats / 4 + 2) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  LoadShippedKeysense();
+  const uint8_t a = Option(data, size, 0);
+  const uint8_t b = Option(data, size, 1);
+  const uint8_t c = Option(data, size, 2);
+
+  SetNoteNotation(static_cast<uint8_t>(c >> 6));
+  YesPrompter prompter;
+  NullStatusSink status;
+  TSongSession session(prompter, status);
+  session.FillKeyList();
+  session.FillTransposeList(true);
+  Keysense = a & 0x01;
+  CommExport = a & 0x02;
+  TextCodepage = (a & 0x0C) == 0x04 ? 1252 : (a & 0x0C) == 0x08 ? 20866 : 1251;
+
+  try {
+    session.LoadSongFromBytes("fuzz.mid", std::string(reinterpret_cast<const char*>(data), size));
+  } catch (const EInOutError&) {
+    // A chunk longer than the input: the session is cleared and the rest must still hold.
+  }
+
+  if (!WithinSearchBudget(session.MidiFile)) {
+    // Only a song beyond the most beats is cheap to search: the search refuses it at once.
+    const int32_t beat = std::max<int32_t>(session.beatLength(), 2);
+    if (std::max<int32_t>(session.MidiFile.SongLength(), 0) / beat + 1 > TSongSession::MaxSongBeats) {
+      session.actSearchSongChordsExecute();
+      if (!session.beats().empty()) std::abort();
+    }
+    session.actFindRootExecute();
+    CheckGrid(session);
+    return 0;
+  }
+
+  // The beat length before the search (three commands; the default is checked already).
+  switch ((a >> 4) & 0x03) {
+    case 1: session.actIncBeatExecute(); break;
+    case 2: session.actDecBeatExecute(); break;
+    default: break;
+  }
+  // The key: detected, picked by hand, or left unknown (Keysense then asks to detect it).
+  switch ((a >> 6) & 0x03) {
+    case 1: session.actFindRootExecute(); break;
+    case 2: session.cbRootOrigSelect(b % 13 - 1); break;
+    default: break;
+  }
+
+  session.actSearchSongChordsExecute();
+  CheckGrid(session);
+
+  session.SetTransposition(static_cast<int>(b % 23) - 11);
+  CheckGrid(session);
+  if (c & 0x01) {
+    // A second search without the table, over the shifted notes.
+    Keysense = !Keysense;
+    session.actSearchSongChordsExecute();
+  }
+  if (c & 0x02) session.actDecBeatExecute();
+  else if (c & 0x04) session.actIncBeatExecute();
+  CheckGrid(session);
+
+  const int beats = static_cast<int>(session.beats().size());
+  if (beats > 0) {
+    const int beat = static_cast<int>((static_cast<unsigned>(b) << 8 | c) % static_cast<unsigned>(beats));
+    session.SetSongCell(beat % 4 + 1, beat / 4 + 1);
+    session.ShowBeatVariants(beat);
+    session.SelectVariantRow(1 + (c >> 4));
+    session.actPlaySelectedChordExecute();
+    session.actSetSelectedChordExecute();
+  }
+  if (c & 0x08) session.SimplifyChords();
+  CheckGrid(session);
+
+  TChordTextInput input = ChordTextInputOf(session);
+  input.dateTime = "01.01.2026 12:00:00";
+  const TChordText text = BuildChordText(session.MidiFile, input);
+  for (const std::string& line : text.Lines())
+    if (!IsValidUtf8(line)) std::abort();
+  if (!IsValidUtf8(ChordTextString(text))) std::abort();
+  if (!IsValidUtf8(ChordProString(text))) std::abort();
+  if (!IsValidUtf8(BeatGridString(input.cells))) std::abort();
+  return 0;
+}
