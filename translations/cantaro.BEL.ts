@@ -261,7 +261,7 @@
     <message>
       <source>Композиция &quot;%s&quot; слишком длинная для поиска аккордов:&#13;%d битов, а допустимо не более %d.</source>
       <comment>SSongTooLong</comment>
-      <translation type="unfinished"/>
+      <translation>Кампазіцыя &quot;%s&quot; занадта доўгая для пошуку акордаў:&#13;%d бітоў, а дапушчальна не больш за %d.</translation>
     </message>
     <message>
       <source>Для активизации технологии Keysense необходимо&#13;определить тональность композиции.&#13;Сделать это сейчас?</source>

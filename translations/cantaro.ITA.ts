@@ -261,7 +261,7 @@
     <message>
       <source>Композиция &quot;%s&quot; слишком длинная для поиска аккордов:&#13;%d битов, а допустимо не более %d.</source>
       <comment>SSongTooLong</comment>
-      <translation type="unfinished"/>
+      <translation>Il brano &quot;%s&quot; è troppo lungo per la ricerca degli accordi:&#13;%d battiti, ma il massimo consentito è %d.</translation>
     </message>
     <message>
       <source>Для активизации технологии Keysense необходимо&#13;определить тональность композиции.&#13;Сделать это сейчас?</source>
