@@ -2,12 +2,7 @@
 
 #include <ostream>
 
-std::string TerminalText(std::string text) {
-  for (char& c : text) {
-    if (c == '\r') c = '\n';
-  }
-  return text;
-}
+#include "base/untMesConst.h"
 
 TPromptAnswer TCliPrompter::Question(const std::string&, const std::string&, TPromptButtons buttons, TPromptIcon) {
   return buttons == TPromptButtons::Ok ? TPromptAnswer::Ok : TPromptAnswer::Yes;
@@ -15,7 +10,7 @@ TPromptAnswer TCliPrompter::Question(const std::string&, const std::string&, TPr
 
 void TCliPrompter::Print(const std::string& caption, const std::string& text) {
   if (!caption.empty()) err_ << caption << ": ";
-  err_ << TerminalText(text) << '\n';
+  err_ << MesLines(text) << '\n';
 }
 
 void TCliPrompter::Information(const std::string& caption, const std::string& text) { Print(caption, text); }

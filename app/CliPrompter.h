@@ -27,5 +27,3 @@ class TCliPrompter final : public Prompter {
   int errors_ = 0;
 };
 
-// A message text for a terminal: its "\r" line breaks become "\n".
-std::string TerminalText(std::string text);

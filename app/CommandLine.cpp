@@ -80,7 +80,7 @@ void ApplySettingsOverrides(const TCliOptions& options, std::ostream& err) {
   try {
     LoadSettings(ignored);
   } catch (const std::exception& e) {
-    err << MesFormat(MesId::SCliSettingsWarning, TerminalText(e.what())) << '\n';
+    err << MesFormat(MesId::SCliSettingsWarning, MesLines(e.what())) << '\n';
   }
   if (options.notation) SetNoteNotation(static_cast<uint8_t>(*options.notation));
   if (options.keysense) Keysense = *options.keysense;
@@ -190,7 +190,7 @@ int RunRender(const TCliOptions& options, std::ostream& err) {
   render.MidiOutNoTranspose = false;
   const TSongRenderResult result = RenderSongToWav(options.file, options.output, render);
   if (!result.Ok) {
-    err << TerminalText(result.Error) << '\n';
+    err << MesLines(result.Error) << '\n';
     return kExitFailure;
   }
   return kExitOk;
@@ -355,7 +355,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   try {
     switch (options.command) {
       case TCliCommand::Help:
-        out << TerminalText(Mes(MesId::SCliHelp)) << '\n';
+        out << MesLines(Mes(MesId::SCliHelp)) << '\n';
         return kExitOk;
       case TCliCommand::Devices:
         out << FormatMidiOutDeviceList(ListMidiOutDevices());
@@ -373,7 +373,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
   } catch (const std::exception& e) {
     // A read error of the file ("Read beyond end of file", ...) or any other failure.
-    err << Mes(MesId::SCaptionError) << ": " << TerminalText(e.what()) << '\n';
+    err << Mes(MesId::SCaptionError) << ": " << MesLines(e.what()) << '\n';
     return kExitFailure;
   }
 }

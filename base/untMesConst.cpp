@@ -46,6 +46,20 @@ void ResetAllMes() {
   for (std::size_t i = 0; i < kBuiltin.size(); ++i) Current()[i] = std::string(kBuiltin[i].text);
 }
 
+std::string MesLines(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') {
+      out += text[i];
+      continue;
+    }
+    out += '\n';
+    if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+  }
+  return out;
+}
+
 std::string MesFormatArgs(std::string_view fmt, const MesArg* args, std::size_t count) {
   std::string out;
   out.reserve(fmt.size() + 16);

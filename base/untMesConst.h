@@ -453,6 +453,10 @@ class MesArg {
   bool isNumber_ = false;
 };
 
+// A message text with its "\r" line breaks (and "\r\n" pairs) as "\n", for a terminal or a
+// message box.
+std::string MesLines(std::string_view text);
+
 std::string MesFormatArgs(std::string_view fmt, const MesArg* args, std::size_t count);
 
 template <typename... Args>

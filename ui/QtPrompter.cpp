@@ -44,10 +44,7 @@ QMessageBox::StandardButton Show(QWidget* parent, const std::string& caption, co
 }  // namespace
 
 QString MessageBoxText(const std::string& text) {
-  QString s = QString::fromStdString(text);
-  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return s;
+  return QString::fromStdString(MesLines(text));
 }
 
 TPromptAnswer TQtPrompter::Question(const std::string& caption, const std::string& text, TPromptButtons buttons,

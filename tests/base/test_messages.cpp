@@ -25,6 +25,12 @@ TEST(MessageFormat, FillsPlaceholdersInOrder) {
   EXPECT_EQ(MesFormat("%x", 255), "FF");
 }
 
+TEST(MessageLines, CarriageReturnsBecomeLineFeedsOnce) {
+  EXPECT_EQ(MesLines("one\rtwo"), "one\ntwo");
+  EXPECT_EQ(MesLines("one\r\ntwo\r"), "one\ntwo\n");
+  EXPECT_EQ(MesLines("one\ntwo"), "one\ntwo");
+}
+
 TEST(MessageFormat, MissingArgumentsLeaveThePlaceholder) {
   EXPECT_EQ(MesFormat("%s and %s", "one"), "one and %s");
   EXPECT_EQ(MesFormat("trailing %"), "trailing %");

@@ -26,7 +26,7 @@ QString Q(MesId id) { return QString::fromStdString(Mes(id)); }
 
 // Message texts keep "\r" as their line break.
 QString BoxText(const std::string& text) {
-  return QString::fromStdString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return QString::fromStdString(MesLines(text));
 }
 
 const char kFileNameProperty[] = "tabulistFileName";
