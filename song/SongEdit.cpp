@@ -60,6 +60,14 @@ void TSongSession::ShowBeatVariants(int beat) {
   ShowVariants();
 }
 
+void TSongSession::MarkBeatForPlay(int beat) {
+  if (beat < 0 || beat >= static_cast<int>(beats_.size())) return;
+  SetAutoSearchMarked(false);
+  MidiPiano.ClearMarks();
+  for (int note : beats_[static_cast<size_t>(beat)].notes) MidiPiano.SetMarked(note, true);
+  ShowBeatVariants(beat);
+}
+
 // The list keeps its lines sorted as text ("100 - E7" before "60 - C4"); the selection
 // follows its line when lines are added or removed above it.
 void TSongSession::SetMarkedLines(int key, bool marked) {

@@ -44,6 +44,19 @@ void TSongSession::SetSongCell(int col, int row) {
   grdSong_.Row = std::clamp(row, 1, std::max(1, grdSong_.RowCount() - 1));
 }
 
+void TSongSession::AdvanceSongCell() {
+  if (grdSong_.Col < 4)
+    SetSongCell(grdSong_.Col + 1, grdSong_.Row);
+  else
+    SetSongCell(1, grdSong_.Row + 1);
+}
+
+void TSongSession::FollowPlayback(int32_t tick) {
+  if (beatLength_ <= 0 || tick < 0) return;
+  const int32_t b = tick / beatLength_;
+  if (b / 4 + 1 < grdSong_.RowCount()) SetSongCell(b % 4 + 1, b / 4 + 1);
+}
+
 int TSongSession::CurrentGridBeat() const {
   if (grdSong_.Row < 1 || grdSong_.Col < 1) return -1;
   int b = (grdSong_.Row - 1) * 4 + (grdSong_.Col - 1);

@@ -117,6 +117,9 @@ class TSongSession {
   void btnSimplifyClick() { SimplifyChords(); }
   // Copies a beat into the variants grid (the single-beat play of the window does this).
   void ShowBeatVariants(int beat);
+  // Before a beat is played alone: its notes marked on the piano, without a search of the
+  // marked notes, and its variants shown.
+  void MarkBeatForPlay(int beat);
 
   // ---- Tracks --------------------------------------------------------------------
   // Ticks or unticks a track; an unticked track is muted in the engine.
@@ -127,6 +130,11 @@ class TSongSession {
   void SetSongCell(int col, int row);
   // The beat under the grid's cursor, or -1 when the cursor is on no beat.
   int CurrentGridBeat() const;
+  // The cursor moves on to the next beat: after the fourth, to the first of the next row.
+  void AdvanceSongCell();
+  // While the song plays the cursor follows the beat at the position, as long as that beat
+  // has a row in the grid.
+  void FollowPlayback(int32_t tick);
   void SetFragmentStart(int32_t tick) { fragmentStart_ = tick; }
 
   // ---- State ---------------------------------------------------------------------

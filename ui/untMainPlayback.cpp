@@ -120,12 +120,9 @@ void TfrmMain::MidiFileUpdateEvent() {
     cbBpm->repaint();
   }
   SetTextNow(edtTicks, Q(file.FormatTicks(file.PositionTicks())));
-  if (followPlayback_ && session_->beatLength() > 0) {
-    int32_t b = file.PositionTicks() / session_->beatLength();
-    if (b / 4 + 1 < session_->grdSong().RowCount()) {
-      session_->SetSongCell(b % 4 + 1, b / 4 + 1);
-      SyncSongCursor();
-    }
+  if (followPlayback_) {
+    session_->FollowPlayback(file.PositionTicks());
+    SyncSongCursor();
   }
   if (file.AllTracksDone() && file.Playing()) actPlayExecute();
 }
@@ -141,7 +138,6 @@ void TfrmMain::actPlayExecute() {
     followPlayback_ = true;
     session_->SetText(std::string());
     MidiPiano().ClearMarks();
-    MidiTimerResol = TimerResol;
     bool started = file.PositionTicks() < file.SongLength() ? file.Play() : file.PlayFromStart();
     if (started) {
       ShowStatusHint(Mes(MesId::SPlayingHint));
@@ -172,7 +168,6 @@ void TfrmMain::actRepeatExecute() {
   session_->SetText(std::string());
   ShowLyrics();
   file.Seek(session_->fragmentStart(), false);
-  MidiTimerResol = TimerResol;
   if (file.Play()) {
     ShowStatusHint(Mes(MesId::SPlayingHint));
     SetPlayActionPlaying(true);
@@ -194,25 +189,16 @@ void TfrmMain::PlayBit(bool advance) {
   const int b = session_->CurrentGridBeat();
   if (b < 0) return;
 
-  // The beat's notes are marked without starting a search of the marked notes.
-  session_->SetAutoSearchMarked(false);
-  MidiPiano().ClearMarks();
-  for (int note : session_->beats()[static_cast<size_t>(b)].notes) MidiPiano().SetMarked(note, true);
-  session_->ShowBeatVariants(b);
+  session_->MarkBeatForPlay(b);
   RefreshFromSession();
 
   const int32_t start = b * session_->beatLength();
   file.Seek(start, false);
-  MidiTimerResol = TimerResol;
   file.PlayUntil(start + session_->beatLength());
   SilenceOutput();
 
   if (advance) {
-    const TStringGrid& g = session_->grdSong();
-    if (g.Col < 4)
-      session_->SetSongCell(g.Col + 1, g.Row);
-    else
-      session_->SetSongCell(1, g.Row + 1);
+    session_->AdvanceSongCell();
     SyncSongCursor();
   }
   RefreshFromSession();

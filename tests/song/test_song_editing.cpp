@@ -182,6 +182,33 @@ TEST_F(SessionTest, ABeatCopiedIntoTheVariantsGridShowsItsChosenVariant) {
   EXPECT_EQ(session.grdVariants().Cell(1, 1), "C/E");
 }
 
+TEST_F(SessionTest, ABeatPlayedAloneIsMarkedWithoutASearchAndTheCursorMovesOnAcrossRows) {
+  LoadAndSearch("alone.mid", FiveChordSong());
+  session.MidiPiano.SetMarked(90, true);
+  session.MarkBeatForPlay(1);
+  EXPECT_FALSE(session.btnAutoSearchMarked());
+  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"52 - E3", "60 - C4", "67 - G4"}));
+  EXPECT_EQ(session.grdVariants().Cell(1, 1), "C/E");
+
+  session.SetSongCell(4, 1);
+  session.AdvanceSongCell();
+  EXPECT_EQ(session.CurrentGridBeat(), 4);
+  session.AdvanceSongCell();
+  EXPECT_EQ(session.CurrentGridBeat(), 5);
+}
+
+TEST_F(SessionTest, TheCursorFollowsPlaybackOnlyToBeatsThatHaveARow) {
+  LoadAndSearch("follow.mid", FiveChordSong());
+  const int32_t beat = session.beatLength();
+  session.FollowPlayback(4 * beat + beat / 2);
+  EXPECT_EQ(session.CurrentGridBeat(), 4);
+  EXPECT_EQ(session.grdSong().Row, 2);
+  session.FollowPlayback(100 * beat);  // past the grid: the cursor stays
+  EXPECT_EQ(session.CurrentGridBeat(), 4);
+  session.FollowPlayback(0);
+  EXPECT_EQ(session.CurrentGridBeat(), 0);
+}
+
 TEST_F(SessionTest, AVariantOfThePreviousSongCannotBeAppliedToTheNextOne) {
   LoadAndSearch("prev.mid", FiveChordSong());
   session.ShowBeatVariants(0);
