@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chords/untKeysense.h"
+#include "song/LyricsView.h"
 
 TSongSession::TSongSession(Prompter& prompter, StatusSink& status)
     : prompter_(prompter), status_(status) {
@@ -43,6 +44,8 @@ void TSongSession::SetSongCell(int col, int row) {
   grdSong_.Col = std::clamp(col, 1, grdSong_.ColCount() - 1);
   grdSong_.Row = std::clamp(row, 1, std::max(1, grdSong_.RowCount() - 1));
 }
+
+void TSongSession::AppendLyricText(std::string_view lyric) { AppendLyric(mmText_, lyric); }
 
 void TSongSession::AdvanceSongCell() {
   if (grdSong_.Col < 4)

@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "midi/MidiFile.h"
@@ -169,6 +170,8 @@ class TSongSession {
   bool btnAutoSearchMarked() const { return btnAutoSearchMarked_; }
   const std::string& mmText() const { return mmText_; }
   void SetText(std::string text) { mmText_ = std::move(text); }
+  // A lyric event's text added where it belongs in the lyrics view ("/" and "\\" start lines).
+  void AppendLyricText(std::string_view lyric);
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption) { caption_ = std::move(caption); }
 

@@ -93,9 +93,7 @@ void TfrmMain::ConnectPlayback() {
 void TfrmMain::MidiFileMidiEvent(PMidiEventEx event, int32_t TrackNo) {
   if (event->Status == 0xFF) {
     if (!IsLyricEvent(*event, session_->karaoke(), TrackNo)) return;
-    std::string view = session_->mmText();
-    AppendLyric(view, DecodeMidiText(event->Text(), CodePageFromNumber(TextCodepage)));
-    session_->SetText(std::move(view));
+    session_->AppendLyricText(DecodeMidiText(event->Text(), CodePageFromNumber(TextCodepage)));
     ShowLyrics();
     return;
   }
