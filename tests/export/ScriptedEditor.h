@@ -2,6 +2,7 @@
 // An editor that follows a script, for the hand-off tests.
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ class ScriptedEditor final : public TTabulistPeer {
   int appearsAfterMs = 0;     // the window shows up this long after the start
   std::vector<int> answers;   // answers to 2024, the last one repeats; empty: none
   std::string folder;         // where the editor reads TEMP.$$$
+  std::function<void()> onRequest;  // called at each request before the file is read
 
   std::vector<std::string> started;
   int requests = 0;
@@ -38,6 +40,7 @@ class ScriptedEditor final : public TTabulistPeer {
   }
   int Request2024() override {
     ++requests;
+    if (onRequest) onRequest();
     std::ifstream in(folder + "/TEMP.$$$", std::ios::binary);
     std::stringstream content;
     content << in.rdbuf();
