@@ -20,7 +20,7 @@ class WriteText : public testing::Test {
   void SetUp() override {
     Keysense = false;  // no key question in the search
     folder = (fs::path(testing::TempDir()) / ("write-text-" + std::to_string(::getpid()))).string() + "/";
-    fs::create_directories(folder);
+    fs::create_directories(folder + "INI");  // a portable editor: the text goes into its folder
     PathTabulist = folder;
     editor.running = true;
     editor.answers = {0, 1};

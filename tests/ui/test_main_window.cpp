@@ -509,6 +509,8 @@ TEST_F(MainWindowTest, CommandsCarryTheirCaptionsKeysAndHints) {
       {w().actTracksMute, "Заглушить все треки", QKeySequence(Qt::CTRL | Qt::Key_F12), nullptr,
        "Исключение из обработки и заглушка всех треков композиции"},
       {w().actQuit, "Выйти", QKeySequence(Qt::Key_F10), nullptr, "Выход из программы"},
+      {w().actManual, "Руководство пользователя", QKeySequence(Qt::SHIFT | Qt::Key_F1), nullptr,
+       "Открыть руководство пользователя программы"},
       {w().actPlayBitMenuItem, "Играть бит", QKeySequence(Qt::Key_Space), nullptr,
        "Проигрывание текущего бита и переход к следующему"},
   };
@@ -519,7 +521,7 @@ TEST_F(MainWindowTest, CommandsCarryTheirCaptionsKeysAndHints) {
     if (r.tooltip) EXPECT_EQ(r.action->toolTip(), QString::fromUtf8(r.tooltip));
     EXPECT_EQ(r.action->statusTip(), QString::fromUtf8(r.status));
   }
-  EXPECT_EQ(w().ActionList().size(), 27u);
+  EXPECT_EQ(w().ActionList().size(), 28u);
   EXPECT_EQ(w().grdSongMenu->actions().size(), 5);
   EXPECT_EQ(w().lvTracksMenu->actions()[0], w().actTracksTurnOn);
   EXPECT_EQ(w().grdVariantsMenu->actions()[1], w().actPlaySelectedChord);
