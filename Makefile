@@ -38,7 +38,7 @@ package: deps
 	cmake -S . -B $(REL_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCANTARO_TESTS=OFF -DCANTARO_BENCH=ON -DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build $(REL_DIR) -j $(JOBS)
 	cd $(REL_DIR) && cpack -G DEB
-	lintian --fail-on error --suppress-tags bad-distribution-in-changes-file $(REL_DIR)/cantaro_*.deb
+	lintian --fail-on error $(REL_DIR)/cantaro_*.deb
 
 bench: release
 	@set -e; for b in $(REL_DIR)/bin/bench_*; do echo "== $$b"; "$$b"; done

@@ -131,8 +131,9 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "cantaro")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "chords and key of a song from its MIDI or karaoke file")
+# The synopsis comes from the summary; CPack indents these lines and marks the empty one.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "chords and key of a song from its MIDI or karaoke file\n Cantaro reads a standard MIDI file or a karaoke file, plays it with an\n on-screen piano, cuts it into beats, finds the chord of every beat and the\n key of the song, transposes it and scales its tempo. The chords can be\n reviewed and corrected, and the lyrics are written with the chord names\n above the syllables, for a chord-sheet editor or as ChordPro.\n .\n The same analysis runs from the command line without a window.")
+    "Cantaro reads a standard MIDI file or a karaoke file, plays it with an\non-screen piano, cuts it into beats, finds the chord of every beat and the\nkey of the song, transposes it and scales its tempo. The chords can be\nreviewed and corrected, and the lyrics are written with the chord names\nabove the syllables, for a chord-sheet editor or as ChordPro.\n\nThe same analysis runs from the command line without a window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "sound")

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -25,6 +26,7 @@
 #include "song/LyricsView.h"
 #include "ui/Controls.h"
 #include "ui/MidiPiano.h"
+#include "ui/untAbout.h"
 #include "tests/ui/MainWindowFixture.h"
 
 using uitest::Example;
@@ -778,4 +780,22 @@ TEST_F(MainWindowTest, AChordNameCutShortInItsCellShowsWholeAsTheCellsTooltip) {
   grid->setColumnWidth(1, 12);
   EXPECT_TRUE(grid->CellTextCut(name));
   EXPECT_FALSE(grid->CellTextCut(m->index(0, 0)));  // "1" fits
+}
+
+TEST_F(MainWindowTest, TheHelpMenuOffersTheManualAndOnlyTheConfiguredAddresses) {
+  QMenu* help = nullptr;
+  for (QAction* a : w().menuBar()->actions())
+    if (a->menu() && a->text() == QString::fromStdString(Mes(MesId::SMenuHelp))) help = a->menu();
+  ASSERT_NE(help, nullptr);
+  const QList<QAction*> items = help->actions();
+  ASSERT_EQ(items.size(), 5);
+  EXPECT_EQ(items[0], w().actManual);
+  EXPECT_EQ(items[1], w().actEmail);
+  EXPECT_EQ(items[2], w().actHomePage);
+  EXPECT_TRUE(items[3]->isSeparator());
+  EXPECT_EQ(items[4], w().actAbout);
+  // This build names no web or mail address: those two commands are not offered.
+  EXPECT_EQ(w().actEmail->isVisible(), !ProjectAddresses().Email.empty());
+  EXPECT_EQ(w().actHomePage->isVisible(), !ProjectAddresses().HomePage.empty());
+  EXPECT_TRUE(w().actManual->isVisible());
 }
