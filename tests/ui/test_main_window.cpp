@@ -783,6 +783,7 @@ TEST_F(MainWindowTest, AChordNameCutShortInItsCellShowsWholeAsTheCellsTooltip) {
 }
 
 TEST_F(MainWindowTest, TheHelpMenuOffersTheManualAndOnlyTheConfiguredAddresses) {
+  Open();
   QMenu* help = nullptr;
   for (QAction* a : w().menuBar()->actions())
     if (a->menu() && a->text() == QString::fromStdString(Mes(MesId::SMenuHelp))) help = a->menu();
