@@ -83,6 +83,30 @@ TEST_F(SessionTest, RemovingTheSelectedMarkedNoteSelectsItsSuccessorOrTheNewLast
   EXPECT_EQ(session.MidiPiano.MarkedCount(), 0);
 }
 
+TEST_F(SessionTest, MarkingAnotherNoteKeepsTheSelectionOnTheSelectedNote) {
+  presenter.SetAutoSearchMarked(false);
+  for (int n : {60, 64}) session.MidiPiano.SetMarked(n, true);
+  presenter.SelectMarked(1);  // 64 - E4
+  auto selected = [this]() -> std::string {
+    const int i = presenter.mmMarkedIndex();
+    return i >= 0 && i < static_cast<int>(presenter.mmMarked().size()) ? presenter.mmMarked()[static_cast<size_t>(i)]
+                                                                      : "(none)";
+  };
+  // Sorted in front of the selected line, at its very place, and behind it.
+  session.MidiPiano.SetMarked(62, true);
+  EXPECT_EQ(presenter.mmMarked(), (std::vector<std::string>{"60 - C4", "62 - D4", "64 - E4"}));
+  EXPECT_EQ(selected(), "64 - E4");
+  session.MidiPiano.SetMarked(48, true);  // "48 - C3" sorts first
+  EXPECT_EQ(selected(), "64 - E4");
+  session.MidiPiano.SetMarked(67, true);
+  EXPECT_EQ(selected(), "64 - E4");
+  // Unmarking a note in front of it keeps it selected too; unmarking it selects nothing.
+  session.MidiPiano.SetMarked(48, false);
+  EXPECT_EQ(selected(), "64 - E4");
+  session.MidiPiano.SetMarked(64, false);
+  EXPECT_EQ(presenter.mmMarkedIndex(), -1);
+}
+
 TEST_F(SessionTest, PlayingAVariantMarksJustItsTonesWithAutoSearchUp) {
   int played = 0;
   session.Playback.PlayMarkedNotes = [&] { ++played; };
