@@ -1,6 +1,6 @@
 #pragma once
-// The program's settings: process-wide variables named after their keys in the settings file,
-// the folders the program works with, the settings file itself (read once when the main window
+// The program's settings: one typed object whose members are named after their keys in the
+// settings file, the folders the program works with, the settings file itself (read once when the main window
 // is first shown, written once when it closes) and the list of recently opened files.
 //
 // The shipped files are found by the layout around the program (settings/DataFolders.h:

@@ -324,3 +324,38 @@ TEST_F(Settings, TheShippedChordTableLoadsAndChoosesTheChordsOfTheKey) {
     EXPECT_EQ(ChordName(*chord), c.name);
   }
 }
+
+// A settings object of one's own (the command line's, a batch run's) is read and written
+// like the program's, and the program's object is left as it was.
+TEST_F(Settings, AnObjectOfOnesOwnIsReadAndWrittenWithoutTouchingTheProgramsOne) {
+  {
+    std::ofstream out(SettingsFile());
+    out << "[Main]\nKeysense=0\nCommExport=0\nTextCodepage=cp1252\nOctaveCnt=9\nLeft=12\n";
+  }
+  TSettings own;
+  TWindowPos pos;
+  LoadSettings(own, pos);
+  EXPECT_FALSE(own.Keysense);
+  EXPECT_FALSE(own.CommExport);
+  EXPECT_EQ(own.TextCodepage, 1252);
+  EXPECT_EQ(own.OctaveCnt, 6);  // kept to the octaves the dialog offers
+  EXPECT_EQ(pos.Left, 12);
+  EXPECT_TRUE(Keysense);  // the program's object is untouched
+  EXPECT_TRUE(::Settings.CommExport);
+  EXPECT_EQ(TextCodepage, 1251);
+
+  own.PlayKeys = false;
+  ASSERT_TRUE(SaveSettings(own, pos));
+  EXPECT_NE(Read(SettingsFile()).find("PlayKeys=0\n"), std::string::npos);
+  EXPECT_NE(Read(SettingsFile()).find("Left=12\n"), std::string::npos);
+  EXPECT_TRUE(PlayKeys);
+
+  // Putting the program's object back gives the member initialisers, the load folder beside
+  // the program.
+  Keysense = false;
+  OctaveCnt = 3;
+  ResetSettings();
+  EXPECT_TRUE(Keysense);
+  EXPECT_EQ(OctaveCnt, 4);
+  EXPECT_EQ(LoadDir, Prog() + "examples/");
+}

@@ -28,6 +28,7 @@
 #include "ui/MidiPiano.h"
 #include "ui/untAbout.h"
 #include "tests/ui/MainWindowFixture.h"
+#include "tests/export/ScriptedEditor.h"
 
 using uitest::Example;
 
@@ -799,4 +800,25 @@ TEST_F(MainWindowTest, TheHelpMenuOffersTheManualAndOnlyTheConfiguredAddresses) 
   EXPECT_EQ(w().actEmail->isVisible(), !ProjectAddresses().Email.empty());
   EXPECT_EQ(w().actHomePage->isVisible(), !ProjectAddresses().HomePage.empty());
   EXPECT_TRUE(w().actManual->isVisible());
+}
+
+// F2 hands the chord text over and puts the beat grid's cursor back on the first beat.
+TEST_F(MainWindowTest, HandingTheTextOverPutsTheGridCursorBackOnTheFirstBeat) {
+  ScriptedEditor editor;
+  editor.running = true;
+  editor.answers = {1};
+  editor.folder = (scratch / "prog").string() + "/";
+  tabulist = &editor;
+  Open({Example("mary-had-a-little-lamb.mid")});
+  PathTabulist = editor.folder;
+  w().actSearchSongChords->trigger();
+  w().grdSong->setCurrentIndex(w().grdSong->model()->index(1, 3));
+  ASSERT_EQ(w().Presenter().grdSong().Row, 2);
+  w().actWriteText->trigger();
+  EXPECT_EQ(editor.requests, 1);
+  ASSERT_EQ(editor.seenFiles.size(), 1u);
+  EXPECT_NE(editor.seenFiles[0].find("Mary Had a Little Lamb"), std::string::npos);
+  EXPECT_EQ(w().Presenter().grdSong().Col, 1);
+  EXPECT_EQ(w().Presenter().grdSong().Row, 1);
+  EXPECT_EQ(PathTabulist, editor.folder);
 }
