@@ -808,6 +808,7 @@ TEST_F(MainWindowTest, HandingTheTextOverPutsTheGridCursorBackOnTheFirstBeat) {
   editor.running = true;
   editor.answers = {1};
   editor.folder = (scratch / "prog").string() + "/";
+  std::filesystem::create_directories(scratch / "prog" / "INI");  // a portable copy: the text goes beside the editor
   tabulist = &editor;
   Open({Example("mary-had-a-little-lamb.mid")});
   PathTabulist = editor.folder;
