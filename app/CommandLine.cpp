@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "app/CliPrompter.h"
+#include "app/PlayCommand.h"
 #include "base/untMesConst.h"
 #include "chords/untChords.h"
 #include "export/ChordText.h"
@@ -88,6 +89,12 @@ void ApplySettingsOverrides(const TCliOptions& options, std::ostream& err) {
   if (options.codePage) TextCodepage = *options.codePage;
 }
 
+// A damaged file still gives what it holds; the user hears that it is not all.
+void ReportDamage(const TSongSession& session, std::ostream& err) {
+  const std::string notice = DamagedFileNotice(session.MidiFile.Completeness());
+  if (!notice.empty()) err << notice << '\n';
+}
+
 int RunExport(const TCliOptions& options, std::ostream& out, std::ostream& err) {
   int key = -1;
   if (!options.key.empty() && Lower(options.key) != "auto") {
@@ -102,6 +109,7 @@ int RunExport(const TCliOptions& options, std::ostream& out, std::ostream& err) 
   NullStatusSink status;
   TSongSession session(prompter, status);
   if (!session.LoadSong(options.file)) return kExitFailure;
+  ReportDamage(session, err);
 
   if (options.beat == TCliBeat::Double) session.actIncBeatExecute();
   else if (options.beat == TCliBeat::Half) session.actDecBeatExecute();
@@ -128,6 +136,7 @@ int RunEvents(const TCliOptions& options, std::ostream& out, std::ostream& err) 
   NullStatusSink status;
   TSongSession session(prompter, status);
   if (!session.LoadSong(options.file)) return kExitFailure;
+  ReportDamage(session, err);
   const TCodePage codePage = CodePageFromNumber(TextCodepage);
 
   std::ostringstream text;
@@ -240,6 +249,16 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
       // Negative numbers are not notes, so a following option is never eaten.
     } else if (arg == "--devices") {
       command(TCliCommand::Devices);
+    } else if (arg == "--play") {
+      command(TCliCommand::Play);
+      if (auto v = value()) o.file = *v;
+    } else if (arg == "--device") {
+      if (auto v = value()) o.device = *v;
+    } else if (arg == "--speed") {
+      if (auto v = value()) {
+        if (!ParseSpeedEntry(*v)) fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.speed = *v;
+      }
     } else if (arg == "-o" || arg == "--output") {
       if (auto v = value()) o.output = *v;
     } else if (arg == "--key") {
@@ -299,7 +318,7 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
   }
   if (result.error.empty()) {
     const bool needsFile = o.command == TCliCommand::Export || o.command == TCliCommand::Events ||
-                           o.command == TCliCommand::Render;
+                           o.command == TCliCommand::Render || o.command == TCliCommand::Play;
     if (needsFile && o.file.empty()) fail(Mes(MesId::SCliNoFile));
     if (o.command == TCliCommand::Recognize && o.notes.empty()) fail(Mes(MesId::SCliNoNotes));
     if (o.command == TCliCommand::Render && (o.output.empty() || o.output == "-"))
@@ -355,7 +374,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   try {
     switch (options.command) {
       case TCliCommand::Help:
-        out << MesLines(Mes(MesId::SCliHelp)) << '\n';
+        out << MesLines(Mes(MesId::SCliHelp)) << '\n' << MesLines(Mes(MesId::SCliHelpPlay)) << '\n';
         return kExitOk;
       case TCliCommand::Devices:
         out << FormatMidiOutDeviceList(ListMidiOutDevices());
@@ -369,6 +388,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
       case TCliCommand::Export: return RunExport(options, out, err);
       case TCliCommand::Events: return RunEvents(options, out, err);
       case TCliCommand::Recognize: return RunRecognize(options, out, err);
+      case TCliCommand::Play:
+        return RunPlay(TPlayOptions{options.file, options.device, options.transpose, options.speed, {}}, out, err);
       default: return kExitOk;
     }
   } catch (const std::exception& e) {

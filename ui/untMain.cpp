@@ -251,6 +251,7 @@ void TfrmMain::LoadSong(const std::string& fileName) {
   } catch (const std::exception& e) {
     ShowError(e.what());
   }
+  ShowStatusHint(DamagedFileNotice(session_->MidiFile.Completeness()));
   setWindowTitle(Q(session_->Caption()));
   tracksModel_->Refresh();
   int selected = session_->lvTracksSelected();

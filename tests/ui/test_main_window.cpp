@@ -453,7 +453,7 @@ TEST_F(MainWindowTest, WithOriginalPitchKeptTheOutputUndoesTheTranspositionAndTh
 }
 
 TEST_F(MainWindowTest, AnOutputDeviceThatWillNotOpenIsReportedOnce) {
-  recorder->FailOpen(0, MIDIOUT_ALLOCATED);
+  recorder->FailOpen(0, TMidiOutErrc::Allocated);
   Open({Example("mary-had-a-little-lamb.mid")});
   ASSERT_EQ(prompter.Calls().size(), 1u);
   EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Warning);
@@ -776,4 +776,22 @@ TEST_F(MainWindowTest, AChordNameCutShortInItsCellShowsWholeAsTheCellsTooltip) {
   grid->setColumnWidth(1, 12);
   EXPECT_TRUE(grid->CellTextCut(name));
   EXPECT_FALSE(grid->CellTextCut(m->index(0, 0)));  // "1" fits
+}
+
+TEST_F(MainWindowTest, ADamagedFileLoadsWhatItHoldsAndSaysSoInTheStatusBar) {
+  const std::string cut = testing::TempDir() + "/cantaro-window-cut.mid";
+  {
+    std::ofstream f(cut, std::ios::binary);
+    const unsigned char bytes[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 0, 96,
+                                   'M', 'T', 'r', 'k', 0, 0, 0, 4, 0, 0x90, 60, 64,
+                                   'M', 'T', 'r', 'k', 0, 0, 0, 7, 0, 0x90, 62, 64, 0, 0x90, 64};
+    f.write(reinterpret_cast<const char*>(bytes), sizeof bytes);
+  }
+  Open({cut});
+  EXPECT_EQ(w().StatusText(), QString::fromStdString(MesFormat(MesId::SDamagedFile, 1)));
+  EXPECT_EQ(w().MidiFile().NumberOfTracks(), 2);
+  EXPECT_EQ(w().MidiFile().TrackAt(1).EventCount(), 1);
+  // The next whole file clears the notice.
+  w().LoadSong(Example("mary-had-a-little-lamb.mid"));
+  EXPECT_TRUE(w().StatusText().isEmpty());
 }
