@@ -1,7 +1,9 @@
 #pragma once
 // A JACK server of the test's own (dummy backend, its own name, so a user's server is never
 // touched), started and waited for, and stopped when the object goes, also when the test
-// fails; and test clients that receive MIDI or capture audio through it.
+// fails; and test clients that receive MIDI or capture audio through it. The server runs
+// synchronously: on a loaded machine a late client then delays its period instead of having
+// its output dropped, so the tests can count every message.
 
 #include <jack/jack.h>
 #include <jack/midiport.h>
@@ -62,7 +64,7 @@ class TestJackServer {
       const int null = ::open("/dev/null", O_RDWR);
       ::dup2(null, 1);
       ::dup2(null, 2);
-      ::execlp("jackd", "jackd", "--no-realtime", "-n", name_.c_str(), "-d", "dummy", "-r", "48000", "-p", "128",
+      ::execlp("jackd", "jackd", "--no-realtime", "--sync", "-n", name_.c_str(), "-d", "dummy", "-r", "48000", "-p", "128",
                static_cast<char*>(nullptr));
       ::_exit(127);
     }

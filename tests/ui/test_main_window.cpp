@@ -795,3 +795,19 @@ TEST_F(MainWindowTest, ADamagedFileLoadsWhatItHoldsAndSaysSoInTheStatusBar) {
   w().LoadSong(Example("mary-had-a-little-lamb.mid"));
   EXPECT_TRUE(w().StatusText().isEmpty());
 }
+
+TEST_F(MainWindowTest, ADeviceThatGoesAwayDuringPlaybackIsReportedOnceAndPlaybackStops) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actPlay->trigger();
+  clock.Advance(1000);
+  ASSERT_TRUE(w().MidiFile().Playing());
+  recorder->Disconnect(0);
+  clock.Advance(1000);
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(w().MidiFile().Playing());
+  EXPECT_EQ(w().actPlay->text(), QString::fromUtf8("Пуск"));
+  ASSERT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Error);
+  EXPECT_NE(prompter.Last().Text.find(Mes(MesId::SMidiOutErrDeviceGone)), std::string::npos) << prompter.Last().Text;
+}
