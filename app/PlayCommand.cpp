@@ -77,7 +77,7 @@ std::optional<TSpeedRatio> ParseSpeedEntry(const std::string& text) {
   return std::nullopt;
 }
 
-int RunPlay(const TPlayOptions& options, std::ostream& out, std::ostream& err) {
+int RunPlay(const TPlayOptions& options, const TSongOptions& song, std::ostream& out, std::ostream& err) {
   const std::optional<TSpeedRatio> speed = ParseSpeedEntry(options.speed);
   if (!speed) {
     err << MesFormat(MesId::SCliBadValue, "--speed", options.speed) << '\n';
@@ -94,11 +94,11 @@ int RunPlay(const TPlayOptions& options, std::ostream& out, std::ostream& err) {
 
   TCliPrompter prompter(err);
   NullStatusSink status;
-  TSongSession session(prompter, status);
+  TSongSession session(prompter, status, song);
   if (!session.LoadSong(options.file)) return 1;
   const std::string damage = DamagedFileNotice(session.MidiFile.Completeness());
   if (!damage.empty()) err << damage << '\n';
-  if (options.transpose != 0) session.SetTransposition(options.transpose);
+  if (options.transpose != 0) session.Transpose(options.transpose);
   TMidiFile& file = session.MidiFile;
   file.SetSpeed(static_cast<uint8_t>(speed->numerator), static_cast<uint8_t>(speed->denominator));
 
@@ -130,7 +130,7 @@ int RunPlay(const TPlayOptions& options, std::ostream& out, std::ostream& err) {
   // The window's road: every played event goes out as the song holds it (transposed: the
   // user asked to hear it so), meta events stay home.
   file.SetOnMidiEvent([&](PMidiEventEx event, int32_t) {
-    if (state.failed || event->Status == midi::kMeta) return;
+    if (state.failed || event->Status == MidiStatus::Meta) return;
     if (auto played = PlayedMidiEvent(*event, session.transposition(), false)) {
       try {
         output.SendEvent(*played);
@@ -178,9 +178,9 @@ int RunPlay(const TPlayOptions& options, std::ostream& out, std::ostream& err) {
   try {
     // All notes off as the window's Stop does, and the sustain pedal up.
     output.AllSoundOff();
-    for (int ch = 0; ch < midi::kChannelCount; ++ch) {
-      output.SendShort(midi::StatusOf(midi::kControlChange, ch), midi::kCtrlSustain, 0);
-      output.SendShort(midi::StatusOf(midi::kControlChange, ch), midi::kCtrlAllNotesOff, 0);
+    for (int ch = 0; ch < MidiChannelCount; ++ch) {
+      output.SendShort(MidiStatusOf(MidiStatus::ControlChange, ch), MidiController::Sustain, 0);
+      output.SendShort(MidiStatusOf(MidiStatus::ControlChange, ch), MidiController::AllNotesOff, 0);
     }
   } catch (const EmidioutputError&) {
     // A device that has gone away sounds nothing any more.

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "song/SongModel.h"
+
 struct TPlayOptions {
   std::string file;
   std::string device;  // a number as --devices prints it, or a part of a name; empty: device 0
@@ -23,4 +25,5 @@ std::optional<TSpeedRatio> ParseSpeedEntry(const std::string& text);
 
 // Plays the song and returns the exit code: 0 when it played to its end or was stopped by
 // Ctrl+C, 1 when the song or the device could not be opened or the device went away.
-int RunPlay(const TPlayOptions& options, std::ostream& out, std::ostream& err);
+// song: the analysis options the song is loaded with.
+int RunPlay(const TPlayOptions& options, const TSongOptions& song, std::ostream& out, std::ostream& err);

@@ -69,9 +69,9 @@ PMidiEventEx TMidiTrack::EventAt(int32_t index) {
 const TMidiEventEx* TMidiTrack::EventAt(int32_t index) const { return const_cast<TMidiTrack*>(this)->EventAt(index); }
 
 void TMidiTrack::NoteNameOrInstrument(const TMidiEventEx& event) {
-  if (event.Status != midi::kMeta || event.textLength_ == 0) return;
-  if (event.Data1 == midi::kMetaTrackName && name_.empty()) name_.assign(event.textData_, event.textLength_);
-  if (event.Data1 == midi::kMetaInstrumentName && instrument_.empty()) instrument_.assign(event.textData_, event.textLength_);
+  if (event.Status != MidiStatus::Meta || event.textLength_ == 0) return;
+  if (event.Data1 == MidiMeta::TrackName && name_.empty()) name_.assign(event.textData_, event.textLength_);
+  if (event.Data1 == MidiMeta::Instrument && instrument_.empty()) instrument_.assign(event.textData_, event.textLength_);
 }
 
 void TMidiTrack::AddEvent(const TMidiEventEx& event) { AddEvent(event, event.Text()); }
@@ -119,6 +119,8 @@ void TMidiFile::ResetForLoad() {
   tempoMap_.assign(1, TempoEntry{});
   tempoTicksSorted_ = true;
   tempoMsSorted_ = true;
+  tickIndex_.Clear();
+  msIndex_.Clear();
   tracks_.clear();
   bytes_.clear();
   bytes_.shrink_to_fit();
@@ -218,12 +220,12 @@ std::size_t TMidiFile::ParseTrack(const uint8_t* p, std::size_t length) {
   while (p < last) {
     const Vlq delta = ReadVlq(p, end);
     if (!delta.complete || p == end) break;
-    if (*p & midi::kStatusBit) status = *p++;
+    if (*p & MidiStatus::StatusBit) status = *p++;
 
     TMidiEventEx ev;
     ev.Status = status;
     ev.DeltaTicks = static_cast<int32_t>(delta.value);
-    if (status == midi::kMeta) {
+    if (status == MidiStatus::Meta) {
       if (p == end) break;
       ev.Data1 = *p++;
       const Vlq len = ReadVlq(p, end);
@@ -231,16 +233,16 @@ std::size_t TMidiFile::ParseTrack(const uint8_t* p, std::size_t length) {
       ev.textData_ = reinterpret_cast<const char*>(p);
       ev.textLength_ = len.value;
       p += len.value;
-    } else if (midi::IsChannelMessage(status) && midi::Kind(status) != midi::kProgramChange &&
-               midi::Kind(status) != midi::kChannelPressure) {
+    } else if (IsMidiChannelMessage(status) && MidiKind(status) != MidiStatus::ProgramChange &&
+               MidiKind(status) != MidiStatus::ChannelPressure) {
       if (end - p < 2) break;
       ev.Data1 = p[0];
       ev.Data2 = p[1];
       p += 2;
-    } else if (midi::IsChannelMessage(status)) {
+    } else if (IsMidiChannelMessage(status)) {
       if (p == end) break;
       ev.Data1 = *p++;
-    } else if (status == midi::kSysEx || status == midi::kSysExEnd) {
+    } else if (status == MidiStatus::SysEx || status == MidiStatus::SysExContinued) {
       const Vlq len = ReadVlq(p, end);
       if (!len.complete || len.value > static_cast<std::size_t>(end - p)) break;
       ev.textData_ = reinterpret_cast<const char*>(p);
@@ -253,16 +255,16 @@ std::size_t TMidiFile::ParseTrack(const uint8_t* p, std::size_t length) {
     ev.Time = static_cast<int32_t>(ticks);
     track.events_.push_back(ev);
     stop = p;
-    if (status == midi::kMeta) {
+    if (status == MidiStatus::Meta) {
       const auto* t = reinterpret_cast<const uint8_t*>(ev.textData_);
       switch (ev.Data1) {
-        case midi::kMetaTrackName:
-        case midi::kMetaInstrumentName: track.NoteNameOrInstrument(ev); break;
-        case midi::kMetaTempo:
+        case MidiMeta::TrackName:
+        case MidiMeta::Instrument: track.NoteNameOrInstrument(ev); break;
+        case MidiMeta::Tempo:
           // A tempo needs its three bytes; a shorter one is kept as an event only.
           if (ev.textLength_ >= 3) AddTempo((int32_t{t[0]} << 16) | (int32_t{t[1]} << 8) | t[2], ev.Time);
           break;
-        case midi::kMetaTimeSignature:
+        case MidiMeta::TimeSignature:
           if (ev.textLength_ >= 2) {
             timeSigNumerator_ = t[0];
             timeSigDenominator_ = t[1];
@@ -273,6 +275,9 @@ std::size_t TMidiFile::ParseTrack(const uint8_t* p, std::size_t length) {
     }
   }
   track.tickAccumulator_ = ticks;
+  // The reservation counted on notes; a track of long texts or SysEx holds far fewer events,
+  // and the song should not keep eight bytes for every byte of its texts.
+  if (track.events_.capacity() / 2 > track.events_.size()) track.events_.shrink_to_fit();
   return static_cast<std::size_t>(stop - begin);
 }
 
@@ -306,6 +311,16 @@ void TMidiFile::AddTempo(int32_t tempo, int32_t tick) {
     if (prev.Tick > entry.Tick) tempoTicksSorted_ = false;
     if (prev.Ms > entry.Ms) tempoMsSorted_ = false;
   }
+  // Out of order, lookups use an index of the map (built once, then kept up to date), so
+  // that each stays logarithmic however the file orders its tempo changes. The first entry
+  // is the fallback and never found below a value.
+  auto keep = [&](bool sorted, TTempoIndex& index, int32_t TempoEntry::*key) {
+    if (sorted) return;
+    for (std::size_t i = index.Size(); i + 1 < n; ++i) index.Set(i, i == 0 ? INT32_MAX : tempoMap_[i].*key);
+    index.Set(n - 1, n == 1 ? INT32_MAX : tempoMap_[n - 1].*key);
+  };
+  keep(tempoTicksSorted_, tickIndex_, &TempoEntry::Tick);
+  keep(tempoMsSorted_, msIndex_, &TempoEntry::Ms);
 }
 
 // The entry for a key: the last entry after the first whose key is below it, else the first.
@@ -313,7 +328,7 @@ void TMidiFile::AddTempo(int32_t tempo, int32_t tick) {
 // mostly walked forward; then the map is bisected.
 template <typename Key>
 static const TempoEntry& FindTempo(const std::vector<TempoEntry>& map, bool sorted, std::atomic<std::size_t>& hint,
-                                   int32_t value, Key key) {
+                                   const TTempoIndex& index, int32_t value, Key key) {
   const std::size_t n = map.size();
   if (sorted) {
     auto fits = [&](std::size_t i) { return key(map[i]) < value && (i + 1 == n || !(key(map[i + 1]) < value)); };
@@ -330,17 +345,21 @@ static const TempoEntry& FindTempo(const std::vector<TempoEntry>& map, bool sort
     hint.store(static_cast<std::size_t>(it - 1 - map.begin()), std::memory_order_relaxed);
     return *(it - 1);
   }
+  if (index.Size() == n) {
+    const std::size_t i = index.LastBelow(value);
+    return i == TTempoIndex::npos ? map.front() : map[i];
+  }
   for (std::size_t i = n - 1; i >= 1; --i)
     if (key(map[i]) < value) return map[i];
   return map.front();
 }
 
 const TempoEntry& TMidiFile::TempoAtTick(int32_t tick) const {
-  return FindTempo(tempoMap_, tempoTicksSorted_, tickHint_, tick, [](const TempoEntry& e) { return e.Tick; });
+  return FindTempo(tempoMap_, tempoTicksSorted_, tickHint_, tickIndex_, tick, [](const TempoEntry& e) { return e.Tick; });
 }
 
 const TempoEntry& TMidiFile::TempoAtMs(int32_t ms) const {
-  return FindTempo(tempoMap_, tempoMsSorted_, msHint_, ms, [](const TempoEntry& e) { return e.Ms; });
+  return FindTempo(tempoMap_, tempoMsSorted_, msHint_, msIndex_, ms, [](const TempoEntry& e) { return e.Ms; });
 }
 
 int32_t TMidiFile::TicksToMs(int32_t tick) const {
@@ -459,13 +478,13 @@ namespace {
 // Whether a muted track lets the event through: its note-ons are swallowed, and so are the
 // note-offs of the keys it swallowed; notes that were already sounding still end.
 inline bool PassesMute(std::bitset<256>& mutedKeys, const TMidiEventEx& ev) {
-  const uint8_t kind = midi::Kind(ev.Status);
-  const bool noteOn = kind == midi::kNoteOn || kind == midi::kPolyPressure;
+  const uint8_t kind = MidiKind(ev.Status);
+  const bool noteOn = kind == MidiStatus::NoteOn || kind == MidiStatus::PolyPressure;
   if (noteOn && ev.Data2 > 0) {
     mutedKeys.set(ev.Data1);
     return false;
   }
-  if (kind == midi::kNoteOff || noteOn) return !mutedKeys.test(ev.Data1);
+  if (kind == MidiStatus::NoteOff || noteOn) return !mutedKeys.test(ev.Data1);
   return true;
 }
 

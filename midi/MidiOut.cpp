@@ -161,9 +161,9 @@ void TMidiOutput::SendShort(uint8_t status, uint8_t data1, uint8_t data2) {
   const TShortMessage m = ShortMessage(status, data1, data2);
   // A message that cannot travel goes nowhere: a data byte above 127 (a transposed note that
   // wrapped past the keyboard) would reach the device as a status byte of its own.
-  if (!(status & midi::kStatusBit) || status == midi::kSysEx || status == midi::kSysExEnd) return;
+  if (!(status & MidiStatus::StatusBit) || status == MidiStatus::SysEx || status == MidiStatus::SysExContinued) return;
   for (int i = 1; i < m.Length; ++i)
-    if (m.Bytes[i] & midi::kStatusBit) return;
+    if (m.Bytes[i] & MidiStatus::StatusBit) return;
   Check(service_->Send(handle_, m.Span()));
 }
 
@@ -201,9 +201,9 @@ void TMidiOutput::LongMessageDone(uint8_t* data) {
 void TMidiOutput::AllSoundOff() {
   if (!open_) return;
   TMidiEvent event;
-  for (int channel = 0; channel < midi::kChannelCount; ++channel) {
-    event.Status = midi::StatusOf(midi::kControlChange, channel);
-    event.Data1 = midi::kCtrlAllSoundOff;
+  for (int channel = 0; channel < MidiChannelCount; ++channel) {
+    event.Status = MidiStatusOf(MidiStatus::ControlChange, channel);
+    event.Data1 = MidiController::AllSoundOff;
     event.Data2 = 0;
     SendEvent(event);
   }

@@ -13,17 +13,17 @@ TMidiOutHandle NewMidiOutHandle() {
 }
 
 int DataBytesAfter(uint8_t status) {
-  if (midi::IsChannelMessage(status)) {
-    switch (midi::Kind(status)) {
-      case midi::kProgramChange:
-      case midi::kChannelPressure: return 1;
+  if (IsMidiChannelMessage(status)) {
+    switch (MidiKind(status)) {
+      case MidiStatus::ProgramChange:
+      case MidiStatus::ChannelPressure: return 1;
       default: return 2;
     }
   }
   switch (status) {
-    case midi::kTimeCodeQuarter:
-    case midi::kSongSelect: return 1;
-    case midi::kSongPosition: return 2;
+    case MidiStatus::TimeCodeQuarter:
+    case MidiStatus::SongSelect: return 1;
+    case MidiStatus::SongPosition: return 2;
     default: return 0;
   }
 }
@@ -43,15 +43,15 @@ void ForEachMidiMessage(std::span<const uint8_t> bytes,
   std::size_t i = 0;
   while (i < length) {
     const uint8_t b = bytes[i];
-    if (b == midi::kSysEx) {
+    if (b == MidiStatus::SysEx) {
       std::size_t end = i + 1;
-      while (end < length && bytes[end] != midi::kSysExEnd) ++end;
+      while (end < length && bytes[end] != MidiStatus::SysExContinued) ++end;
       if (end >= length) return;  // unterminated: nothing of it goes out
       message(bytes.subspan(i, end - i + 1));
       i = end + 1;
       continue;
     }
-    if (!(b & midi::kStatusBit) || b == midi::kSysExEnd) {
+    if (!(b & MidiStatus::StatusBit) || b == MidiStatus::SysExContinued) {
       ++i;
       continue;
     }
@@ -61,7 +61,7 @@ void ForEachMidiMessage(std::span<const uint8_t> bytes,
     // A byte above 127 cannot travel as data (a transposed note that wrapped past the
     // keyboard, for one); the receiver would take it for a status byte.
     for (std::size_t k = 1; k <= n; ++k)
-      if (bytes[i + k] & midi::kStatusBit) complete = false;
+      if (bytes[i + k] & MidiStatus::StatusBit) complete = false;
     if (!complete) {
       ++i;
       continue;

@@ -4,19 +4,19 @@
 #include <vector>
 
 bool IsTransposableNote(uint8_t status) {
-  return midi::IsKeyMessage(status) && midi::Channel(status) != midi::kPercussionChannel;
+  return IsMidiKeyMessage(status) && MidiChannel(status) != MidiPercussionChannel;
 }
 
 std::optional<TMidiEvent> PlayedMidiEvent(const TMidiEventEx& event, int transposition,
                                           bool keepOriginalPitch) {
-  if (event.Status == midi::kMeta) return std::nullopt;
+  if (event.Status == MidiStatus::Meta) return std::nullopt;
   TMidiEvent out(event.Status, event.Data1, event.Data2);
-  if (event.Status == midi::kSysEx || event.Status == midi::kSysExEnd) {
+  if (event.Status == MidiStatus::SysEx || event.Status == MidiStatus::SysExContinued) {
     // The file stores a block without its leading F0; an F7 event carries raw bytes.
     const std::string_view text = event.Text();
     std::vector<uint8_t> block;
     block.reserve(text.size() + 1);
-    if (event.Status == midi::kSysEx) block.push_back(midi::kSysEx);
+    if (event.Status == MidiStatus::SysEx) block.push_back(MidiStatus::SysEx);
     block.insert(block.end(), text.begin(), text.end());
     if (block.empty() || block.size() > 0xFFFF) return std::nullopt;
     out.SetSysex(block.data(), static_cast<uint16_t>(block.size()));

@@ -127,7 +127,7 @@ void TFluidSynthEngine::StopAudio() {
 
 void TFluidSynthEngine::Play(std::span<const uint8_t> bytes) {
   ForEachMidiMessage(bytes, [this](std::span<const uint8_t> m) {
-    if (m[0] == midi::kSysEx) {
+    if (m[0] == MidiStatus::SysEx) {
       if (m.size() > 2)
         fluid_synth_sysex(synth_.get(), reinterpret_cast<const char*>(m.data() + 1),
                           static_cast<int>(m.size() - 2), nullptr, nullptr, nullptr, 0);
@@ -139,25 +139,25 @@ void TFluidSynthEngine::Play(std::span<const uint8_t> bytes) {
 
 void TFluidSynthEngine::PlayShort(uint8_t status, int d1, int d2) {
   fluid_synth_t* s = synth_.get();
-  const int channel = midi::Channel(status);
+  const int channel = MidiChannel(status);
   // FluidSynth answers FLUID_FAILED also for harmless cases (a note-off for a note that no
   // longer sounds); there is nothing the sender could do about any of them.
-  switch (midi::Kind(status)) {
-    case midi::kNoteOff: fluid_synth_noteoff(s, channel, d1); return;
-    case midi::kNoteOn:
+  switch (MidiKind(status)) {
+    case MidiStatus::NoteOff: fluid_synth_noteoff(s, channel, d1); return;
+    case MidiStatus::NoteOn:
       if (d2 == 0)
         fluid_synth_noteoff(s, channel, d1);
       else
         fluid_synth_noteon(s, channel, d1, d2);
       return;
-    case midi::kPolyPressure: fluid_synth_key_pressure(s, channel, d1, d2); return;
-    case midi::kControlChange: fluid_synth_cc(s, channel, d1, d2); return;
-    case midi::kProgramChange: fluid_synth_program_change(s, channel, d1); return;
-    case midi::kChannelPressure: fluid_synth_channel_pressure(s, channel, d1); return;
-    case midi::kPitchBend: fluid_synth_pitch_bend(s, channel, d1 | (d2 << 7)); return;
+    case MidiStatus::PolyPressure: fluid_synth_key_pressure(s, channel, d1, d2); return;
+    case MidiStatus::ControlChange: fluid_synth_cc(s, channel, d1, d2); return;
+    case MidiStatus::ProgramChange: fluid_synth_program_change(s, channel, d1); return;
+    case MidiStatus::ChannelPressure: fluid_synth_channel_pressure(s, channel, d1); return;
+    case MidiStatus::PitchBend: fluid_synth_pitch_bend(s, channel, d1 | (d2 << 7)); return;
     default: break;
   }
-  if (status == midi::kSystemReset) fluid_synth_system_reset(s);
+  if (status == MidiStatus::SystemReset) fluid_synth_system_reset(s);
 }
 
 void TFluidSynthEngine::SystemReset() { fluid_synth_system_reset(synth_.get()); }

@@ -85,9 +85,9 @@ TSongRenderResult PlaySongOffline(TMidiFile& file, TMidiOutput& output,
         if (tick >= afterSong) {
           songDone = true;
           // Notes the song left on are released, not cut: they ring out in the tail.
-          for (int ch = 0; ch < midi::kChannelCount; ++ch) {
-            output.SendShort(midi::StatusOf(midi::kControlChange, ch), midi::kCtrlSustain, 0);
-            output.SendShort(midi::StatusOf(midi::kControlChange, ch), midi::kCtrlAllNotesOff, 0);
+          for (int ch = 0; ch < MidiChannelCount; ++ch) {
+            output.SendShort(MidiStatusOf(MidiStatus::ControlChange, ch), MidiController::Sustain, 0);
+            output.SendShort(MidiStatusOf(MidiStatus::ControlChange, ch), MidiController::AllNotesOff, 0);
           }
         }
       }

@@ -59,7 +59,7 @@ class Stamps {
       if (jack_midi_event_get(&ev, buffer, i) != 0 || ev.size != 3) continue;
       // The dummy backend's frame count drifts from real time on a busy machine; JACK's own
       // mapping of frames to its microsecond clock does not.
-      if (midi::Kind(ev.buffer[0]) == midi::kNoteOn && ev.buffer[2] > 0)
+      if (MidiKind(ev.buffer[0]) == MidiStatus::NoteOn && ev.buffer[2] > 0)
         self->frames_.push_back(jack_frames_to_time(self->client_.get(), start + ev.time));
     }
     return 0;
@@ -119,9 +119,9 @@ void BM_JackNoteOnLateness(benchmark::State& state) {
   for (auto _ : state) {
     std::vector<int32_t> dueMs;  // tempo-map time of each note-on sent, in order
     file.SetOnMidiEvent([&](PMidiEventEx e, int32_t) {
-      if (!midi::IsChannelMessage(e->Status)) return;
+      if (!IsMidiChannelMessage(e->Status)) return;
       out.SendShort(e->Status, e->Data1, e->Data2);
-      if (midi::Kind(e->Status) == midi::kNoteOn && e->Data2 > 0) dueMs.push_back(file.TicksToMs(e->Time));
+      if (MidiKind(e->Status) == MidiStatus::NoteOn && e->Data2 > 0) dueMs.push_back(file.TicksToMs(e->Time));
     });
     stamps.Take();
     const jack_time_t start = jack_get_time();

@@ -31,10 +31,10 @@ std::map<int, std::vector<Note>> SongNotes(const std::string& path, int transpos
   std::map<int, std::vector<Note>> notes;
   for (int32_t t = 0; t < file.NumberOfTracks(); ++t) {
     for (const TMidiEventEx& e : file.TrackAt(t).Events()) {
-      const uint8_t kind = midi::Kind(e.Status);
-      if (!midi::IsChannelMessage(e.Status) || (kind != midi::kNoteOn && kind != midi::kNoteOff)) continue;
-      const int shift = midi::Channel(e.Status) == midi::kPercussionChannel ? 0 : transpose;
-      notes[midi::Channel(e.Status)].push_back({e.Status, static_cast<uint8_t>(e.Data1 + shift), e.Data2});
+      const uint8_t kind = MidiKind(e.Status);
+      if (!IsMidiChannelMessage(e.Status) || (kind != MidiStatus::NoteOn && kind != MidiStatus::NoteOff)) continue;
+      const int shift = MidiChannel(e.Status) == MidiPercussionChannel ? 0 : transpose;
+      notes[MidiChannel(e.Status)].push_back({e.Status, static_cast<uint8_t>(e.Data1 + shift), e.Data2});
     }
   }
   return notes;
@@ -44,8 +44,8 @@ std::map<int, std::vector<Note>> ReceivedNotes(const std::vector<std::vector<uin
   std::map<int, std::vector<Note>> notes;
   for (const auto& m : messages) {
     if (m.size() != 3) continue;
-    const uint8_t kind = midi::Kind(m[0]);
-    if (kind == midi::kNoteOn || kind == midi::kNoteOff) notes[midi::Channel(m[0])].push_back(m);
+    const uint8_t kind = MidiKind(m[0]);
+    if (kind == MidiStatus::NoteOn || kind == MidiStatus::NoteOff) notes[MidiChannel(m[0])].push_back(m);
   }
   return notes;
 }
@@ -100,7 +100,7 @@ TEST_F(PlayTest, EveryNoteOfTheSongArrivesInOrderTransposedWhenAsked) {
   }
   // Stopping silences every channel.
   int allSoundOff = 0;
-  for (const auto& m : keys.Messages()) allSoundOff += m.size() == 3 && midi::Kind(m[0]) == midi::kControlChange && m[1] == midi::kCtrlAllSoundOff;
+  for (const auto& m : keys.Messages()) allSoundOff += m.size() == 3 && MidiKind(m[0]) == MidiStatus::ControlChange && m[1] == MidiController::AllSoundOff;
   EXPECT_EQ(allSoundOff, 16);
 }
 
