@@ -113,11 +113,22 @@ class TestJackServer {
   bool exited_ = false;
 };
 
+// A client of the test's server. A server just started on a busy machine may turn the first
+// clients away; they try again for a while.
+inline TJackClientPtr OpenTestClient(const std::string& clientName, const std::string& server) {
+  TJackClientPtr client;
+  WaitFor([&] {
+    client = OpenJackClient(clientName, server);
+    return client != nullptr;
+  });
+  return client;
+}
+
 // A client with one MIDI input port that keeps every message it receives, in order.
 class TestMidiReceiver {
  public:
   TestMidiReceiver(const std::string& server, const std::string& clientName) {
-    client_ = OpenJackClient(clientName, server);
+    client_ = OpenTestClient(clientName, server);
     if (!client_) return;
     port_ = jack_port_register(client_.get(), "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
     jack_set_process_callback(client_.get(), Process, this);
@@ -168,7 +179,7 @@ class TestMidiReceiver {
 class TestAudioCapture {
  public:
   TestAudioCapture(const std::string& server, const std::string& clientName) {
-    client_ = OpenJackClient(clientName, server);
+    client_ = OpenTestClient(clientName, server);
     if (!client_) return;
     port_ = jack_port_register(client_.get(), "in", JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0);
     jack_set_process_callback(client_.get(), Process, this);

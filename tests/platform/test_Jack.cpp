@@ -36,6 +36,14 @@ class JackTest : public testing::Test {
   std::unique_ptr<TestJackServer> server_;
 };
 
+// A service of the test's server that sees the receiver's port: on a busy machine the server
+// may take a moment to let a new client in.
+std::shared_ptr<TJackMidiOutService> ServiceSeeingPorts(const std::string& server) {
+  auto service = std::make_shared<TJackMidiOutService>("Cantaro", server);
+  WaitFor([&] { return !service->Devices().empty(); }, std::chrono::seconds(30));
+  return service;
+}
+
 std::string ErrorOf(const std::function<void()>& f) {
   try {
     f();
@@ -50,7 +58,7 @@ std::string ErrorOf(const std::function<void()>& f) {
 TEST_F(JackTest, InputPortsAreDevicesNamedByTheirPortsAndMessagesArriveInOrder) {
   TestMidiReceiver keys(Server(), "keys");
   ASSERT_TRUE(keys.Ok());
-  auto service = std::make_shared<TJackMidiOutService>("Cantaro", Server());
+  auto service = ServiceSeeingPorts(Server());
   const auto devices = service->Devices();
   ASSERT_EQ(devices.size(), 1u) << "only the receiver's port takes MIDI";
   EXPECT_EQ(devices[0].Name, "keys:in");
@@ -68,7 +76,7 @@ TEST_F(JackTest, InputPortsAreDevicesNamedByTheirPortsAndMessagesArriveInOrder) 
   out.SendShort(0x90, 200, 100);  // wrapped past the keyboard: cannot travel, skipped
   out.SendShort(0x80, 60, 0);
   EXPECT_EQ(completed, 1);
-  ASSERT_TRUE(WaitFor([&] { return keys.Count() >= 4; }));
+  ASSERT_TRUE(WaitFor([&] { return keys.Count() >= 4; }, std::chrono::seconds(30))) << keys.Count() << " messages arrived";
   EXPECT_EQ(keys.Messages(), (std::vector<Bytes>{{0x90, 60, 100}, {0xC1, 5}, reset, {0x80, 60, 0}}));
 
   // A second component cannot take the same port.
@@ -82,7 +90,7 @@ TEST_F(JackTest, InputPortsAreDevicesNamedByTheirPortsAndMessagesArriveInOrder) 
 TEST_F(JackTest, AFullRingIsAnErrorNeverAWait) {
   TestMidiReceiver keys(Server(), "keys");
   ASSERT_TRUE(keys.Ok());
-  auto service = std::make_shared<TJackMidiOutService>("Cantaro", Server());
+  auto service = ServiceSeeingPorts(Server());
   TMidiOutput out(service, std::make_shared<TImmediatePoster>());
   out.SetProductName("keys:in");
   ASSERT_TRUE(out.Open());
@@ -100,7 +108,7 @@ TEST_F(JackTest, AFullRingIsAnErrorNeverAWait) {
 TEST_F(JackTest, APortThatVanishesIsReportedAndLaterSendsFailWithoutACrash) {
   auto keys = std::make_unique<TestMidiReceiver>(Server(), "keys");
   ASSERT_TRUE(keys->Ok());
-  auto service = std::make_shared<TJackMidiOutService>("Cantaro", Server());
+  auto service = ServiceSeeingPorts(Server());
   TMidiOutput out(service, std::make_shared<TImmediatePoster>());
   out.SetProductName("keys:in");
   ASSERT_TRUE(out.Open());
@@ -121,7 +129,7 @@ TEST_F(JackTest, APortThatVanishesIsReportedAndLaterSendsFailWithoutACrash) {
 TEST_F(JackTest, AServerThatStopsIsReportedAndTheListEmpties) {
   TestMidiReceiver keys(Server(), "keys");
   ASSERT_TRUE(keys.Ok());
-  auto service = std::make_shared<TJackMidiOutService>("Cantaro", Server());
+  auto service = ServiceSeeingPorts(Server());
   TMidiOutput out(service, std::make_shared<TImmediatePoster>());
   out.SetProductName("keys:in");
   ASSERT_TRUE(out.Open());
@@ -140,7 +148,11 @@ TEST_F(JackTest, AServerThatStopsIsReportedAndTheListEmpties) {
 TEST_F(JackTest, TheSystemListShowsJackPortsWithTheirSystem) {
   TestMidiReceiver keys(Server(), "keys");
   ASSERT_TRUE(keys.Ok());
-  const auto devices = ListMidiOutDevices(CreateSystemMidiOutService(Server()));
+  std::vector<TMidiOutDeviceInfo> devices;
+  WaitFor([&] {
+    devices = ListMidiOutDevices(CreateSystemMidiOutService(Server()));
+    return devices.size() >= 2;
+  }, std::chrono::seconds(30));
   ASSERT_GE(devices.size(), 2u);
   EXPECT_EQ(devices[0].System, "FluidSynth");
   EXPECT_EQ(devices[1].ProductName, "keys:in");
