@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "app/CliPrompter.h"
+#include "app/PlayCommand.h"
 #include "base/untMesConst.h"
 #include "chords/untChords.h"
 #include "export/ChordText.h"
@@ -99,6 +100,12 @@ TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
   return settings;
 }
 
+// A damaged file still gives what it holds; the user hears that it is not all.
+void ReportDamage(const TSongSession& session, std::ostream& err) {
+  const std::string notice = DamagedFileNotice(session.MidiFile.Completeness());
+  if (!notice.empty()) err << notice << '\n';
+}
+
 int RunExport(const TCliOptions& options, const TCliSettings& settings, std::ostream& out, std::ostream& err) {
   int key = -1;
   if (!options.key.empty() && Lower(options.key) != "auto") {
@@ -113,6 +120,7 @@ int RunExport(const TCliOptions& options, const TCliSettings& settings, std::ost
   NullStatusSink status;
   TSongSession session(prompter, status, settings.song);
   if (!session.LoadSong(options.file)) return kExitFailure;
+  ReportDamage(session, err);
 
   if (options.beat == TCliBeat::Double) session.ChangeBeatLength(TBeatLength::Double);
   else if (options.beat == TCliBeat::Half) session.ChangeBeatLength(TBeatLength::Half);
@@ -139,6 +147,7 @@ int RunEvents(const TCliOptions& options, const TCliSettings& settings, std::ost
   NullStatusSink status;
   TSongSession session(prompter, status, settings.song);
   if (!session.LoadSong(options.file)) return kExitFailure;
+  ReportDamage(session, err);
   const TCodePage codePage = CodePageFromNumber(settings.text.textCodepage);
 
   std::ostringstream text;
@@ -247,6 +256,16 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
       // Negative numbers are not notes, so a following option is never eaten.
     } else if (arg == "--devices") {
       command(TCliCommand::Devices);
+    } else if (arg == "--play") {
+      command(TCliCommand::Play);
+      if (auto v = value()) o.file = *v;
+    } else if (arg == "--device") {
+      if (auto v = value()) o.device = *v;
+    } else if (arg == "--speed") {
+      if (auto v = value()) {
+        if (!ParseSpeedEntry(*v)) fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.speed = *v;
+      }
     } else if (arg == "-o" || arg == "--output") {
       if (auto v = value()) o.output = *v;
     } else if (arg == "--key") {
@@ -306,7 +325,7 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
   }
   if (result.error.empty()) {
     const bool needsFile = o.command == TCliCommand::Export || o.command == TCliCommand::Events ||
-                           o.command == TCliCommand::Render;
+                           o.command == TCliCommand::Render || o.command == TCliCommand::Play;
     if (needsFile && o.file.empty()) fail(Mes(MesId::SCliNoFile));
     if (o.command == TCliCommand::Recognize && o.notes.empty()) fail(Mes(MesId::SCliNoNotes));
     if (o.command == TCliCommand::Render && (o.output.empty() || o.output == "-"))
@@ -366,7 +385,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   try {
     switch (options.command) {
       case TCliCommand::Help:
-        out << MesLines(Mes(MesId::SCliHelp)) << '\n';
+        out << MesLines(Mes(MesId::SCliHelp)) << '\n' << MesLines(Mes(MesId::SCliHelpPlay)) << '\n';
         return kExitOk;
       case TCliCommand::Devices:
         out << FormatMidiOutDeviceList(ListMidiOutDevices());
@@ -380,6 +399,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
       case TCliCommand::Export: return RunExport(options, settings, out, err);
       case TCliCommand::Events: return RunEvents(options, settings, out, err);
       case TCliCommand::Recognize: return RunRecognize(options, settings, out, err);
+      case TCliCommand::Play:
+        return RunPlay(TPlayOptions{options.file, options.device, options.transpose, options.speed, {}},
+                       settings.song, out, err);
       default: return kExitOk;
     }
   } catch (const std::exception& e) {

@@ -11,13 +11,13 @@
 
 #include "chords/untChords.h"
 
-enum class TCliCommand { Help, Export, Events, Recognize, Devices, Render };
+enum class TCliCommand { Help, Export, Events, Recognize, Devices, Render, Play };
 enum class TCliFormat { Text, ChordPro, Grid };
 enum class TCliBeat { Default, Double, Half };
 
 struct TCliOptions {
   TCliCommand command = TCliCommand::Help;
-  std::string file;                  // the song (Export, Events, Render)
+  std::string file;                  // the song (Export, Events, Render, Play)
   std::vector<std::string> notes;    // Recognize
   std::string output;                // -o: empty = standard output
   std::string key;                   // "", "auto" or a key entry
@@ -28,6 +28,8 @@ struct TCliOptions {
   std::optional<bool> comments;      // unset: the settings'
   std::optional<int> codePage;       // Windows code page number; unset: the settings'
   TCliFormat format = TCliFormat::Text;
+  std::string device;                // Play: --device, a number or a part of a name
+  std::string speed;                 // Play: --speed, a tempo list entry
 };
 
 // Exit codes.

@@ -27,7 +27,8 @@
   X(SReadBeyondEnd, "Read beyond end of file")                                        \
   X(SInOutError, "I/O error %d")                                                      \
   X(SListIndexError, "List index out of bounds (%d)")                                 \
-  X(SExternalException, "Внешнее исключение")
+  X(SExternalException, "Внешнее исключение")                                         \
+  X(SDamagedFile, "Файл повреждён, обрезано дорожек: %d")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_MIDIOUT(X)                                                   \
@@ -61,7 +62,9 @@
   X(SRenderSynthError, "Встроенный синтезатор недоступен: %s")                        \
   X(SRenderSendError, "Ошибка вывода MIDI при записи звука: %s")                     \
   X(SRenderTooLong, "Файл \"%s\" слишком длинный для записи в WAV (%s).")           \
-  X(SRenderIncomplete, "звук записан не полностью")
+  X(SRenderIncomplete, "звук записан не полностью")                                  \
+  X(SMidiOutErrBufferFull, "The MIDI output device cannot take more messages now")   \
+  X(SMidiOutErrServerGone, "The JACK server has stopped")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_CHORDS(X)
@@ -184,7 +187,11 @@
     "Папка INI рядом с программой заменяет её в переносной копии.\r"                    \
     "%s: таблица аккордов Keysense, переводы и примеры песен.\r"                        \
     "%s: руководство пользователя.")                                                   \
-  X(SManSections, "ИМЯ|ОБЗОР|ОПИСАНИЕ|ПАРАМЕТРЫ|ФАЙЛЫ")
+  X(SManSections, "ИМЯ|ОБЗОР|ОПИСАНИЕ|ПАРАМЕТРЫ|ФАЙЛЫ") \
+  X(SCliNoDevice, "Устройство вывода MIDI \"%s\" не найдено (список: cantaro --devices)") \
+  X(SCliDeviceFailed, "Не удалось открыть устройство вывода MIDI %s: %s")              \
+  X(SCliPlayFailed, "Не удалось начать воспроизведение")                               \
+  X(SCliHelpPlay, "  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]\r    проиграть песню на устройстве вывода MIDI (Ctrl+C: остановить)")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_UI(X)                                                        \

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "base/untMesConst.h"
+#include "midi/MidiConstants.h"
 
 int32_t MidiTimerResol = 10;
 
@@ -68,9 +69,9 @@ PMidiEventEx TMidiTrack::EventAt(int32_t index) {
 const TMidiEventEx* TMidiTrack::EventAt(int32_t index) const { return const_cast<TMidiTrack*>(this)->EventAt(index); }
 
 void TMidiTrack::NoteNameOrInstrument(const TMidiEventEx& event) {
-  if (event.Status != 0xFF || event.textLength_ == 0) return;
-  if (event.Data1 == 3 && name_.empty()) name_.assign(event.textData_, event.textLength_);
-  if (event.Data1 == 4 && instrument_.empty()) instrument_.assign(event.textData_, event.textLength_);
+  if (event.Status != MidiStatus::Meta || event.textLength_ == 0) return;
+  if (event.Data1 == MidiMeta::TrackName && name_.empty()) name_.assign(event.textData_, event.textLength_);
+  if (event.Data1 == MidiMeta::Instrument && instrument_.empty()) instrument_.assign(event.textData_, event.textLength_);
 }
 
 void TMidiTrack::AddEvent(const TMidiEventEx& event) { AddEvent(event, event.Text()); }
@@ -124,6 +125,7 @@ void TMidiFile::ResetForLoad() {
   bytes_.clear();
   bytes_.shrink_to_fit();
   headerTracks_ = 0;
+  completeness_ = TReadCompleteness{};
   // The new tracks start at their first event, so the position starts there too.
   positionTicks_ = 0;
   positionMs_ = 0;
@@ -172,13 +174,25 @@ void TMidiFile::ParseBytes() {
     pos += 8;
     // A length of 0 or with its top bit set (negative as a signed count) has no data.
     if (length == 0 || (length & 0x80000000u)) continue;
-    if (length > size - pos) throw EInOutError(EInOutError::ReadBeyondEnd);
-    if (header)
+    if (length > size - pos) {
+      // The tracks before it stay loaded; the caller hears of the rest by the exception.
+      if (track) completeness_.CutTracks.push_back(TCutTrack{NumberOfTracks(), pos - 8, 0});
+      completeness_.MissingTracks = std::max(0, headerTracks_ - NumberOfTracks() - (track ? 1 : 0));
+      throw EInOutError(EInOutError::ReadBeyondEnd);
+    }
+    if (header) {
       ParseHeader(data + pos, length);
-    else
-      ParseTrack(data + pos, length);
+    } else {
+      const std::size_t stop = ParseTrack(data + pos, length);
+      if (stop < length) {
+        const TMidiTrack& track = *tracks_.back();
+        const int32_t tick = track.events_.empty() ? 0 : track.events_.back().Time;
+        completeness_.CutTracks.push_back(TCutTrack{track.TrackNo(), pos + stop, tick});
+      }
+    }
     pos += length;
   }
+  completeness_.MissingTracks = std::max(0, headerTracks_ - NumberOfTracks());
 }
 
 void TMidiFile::ParseHeader(const uint8_t* data, std::size_t length) {
@@ -189,7 +203,8 @@ void TMidiFile::ParseHeader(const uint8_t* data, std::size_t length) {
   if (length >= 6) ticksPerQuarter_ = (int32_t{data[4]} << 8) | data[5];
 }
 
-void TMidiFile::ParseTrack(const uint8_t* p, std::size_t length) {
+std::size_t TMidiFile::ParseTrack(const uint8_t* p, std::size_t length) {
+  const uint8_t* const begin = p;
   tracks_.push_back(std::make_unique<TMidiTrack>(NumberOfTracks()));
   TMidiTrack& track = *tracks_.back();
   // With running status a note takes three bytes; more events than that grow the vector.
@@ -200,15 +215,17 @@ void TMidiFile::ParseTrack(const uint8_t* p, std::size_t length) {
   uint8_t status = 0;
   uint32_t ticks = 0;
   // An event that would need bytes beyond the chunk is dropped, and the track ends there.
+  // `stop` is where the last whole event ended: reading stopped there.
+  const uint8_t* stop = p;
   while (p < last) {
     const Vlq delta = ReadVlq(p, end);
     if (!delta.complete || p == end) break;
-    if (*p >= 0x80) status = *p++;
+    if (*p & MidiStatus::StatusBit) status = *p++;
 
     TMidiEventEx ev;
     ev.Status = status;
     ev.DeltaTicks = static_cast<int32_t>(delta.value);
-    if (status == 0xFF) {
+    if (status == MidiStatus::Meta) {
       if (p == end) break;
       ev.Data1 = *p++;
       const Vlq len = ReadVlq(p, end);
@@ -216,15 +233,16 @@ void TMidiFile::ParseTrack(const uint8_t* p, std::size_t length) {
       ev.textData_ = reinterpret_cast<const char*>(p);
       ev.textLength_ = len.value;
       p += len.value;
-    } else if (status >= 0x80 && (status <= 0xBF || (status >= 0xE0 && status <= 0xEF))) {
+    } else if (IsMidiChannelMessage(status) && MidiKind(status) != MidiStatus::ProgramChange &&
+               MidiKind(status) != MidiStatus::ChannelPressure) {
       if (end - p < 2) break;
       ev.Data1 = p[0];
       ev.Data2 = p[1];
       p += 2;
-    } else if (status >= 0xC0 && status <= 0xDF) {
+    } else if (IsMidiChannelMessage(status)) {
       if (p == end) break;
       ev.Data1 = *p++;
-    } else if (status == 0xF0 || status == 0xF7) {
+    } else if (status == MidiStatus::SysEx || status == MidiStatus::SysExContinued) {
       const Vlq len = ReadVlq(p, end);
       if (!len.complete || len.value > static_cast<std::size_t>(end - p)) break;
       ev.textData_ = reinterpret_cast<const char*>(p);
@@ -236,16 +254,17 @@ void TMidiFile::ParseTrack(const uint8_t* p, std::size_t length) {
     ticks += delta.value;
     ev.Time = static_cast<int32_t>(ticks);
     track.events_.push_back(ev);
-    if (status == 0xFF) {
+    stop = p;
+    if (status == MidiStatus::Meta) {
       const auto* t = reinterpret_cast<const uint8_t*>(ev.textData_);
       switch (ev.Data1) {
-        case 0x03:
-        case 0x04: track.NoteNameOrInstrument(ev); break;
-        case 0x51:
+        case MidiMeta::TrackName:
+        case MidiMeta::Instrument: track.NoteNameOrInstrument(ev); break;
+        case MidiMeta::Tempo:
           // A tempo needs its three bytes; a shorter one is kept as an event only.
           if (ev.textLength_ >= 3) AddTempo((int32_t{t[0]} << 16) | (int32_t{t[1]} << 8) | t[2], ev.Time);
           break;
-        case 0x58:
+        case MidiMeta::TimeSignature:
           if (ev.textLength_ >= 2) {
             timeSigNumerator_ = t[0];
             timeSigDenominator_ = t[1];
@@ -259,6 +278,12 @@ void TMidiFile::ParseTrack(const uint8_t* p, std::size_t length) {
   // The reservation counted on notes; a track of long texts or SysEx holds far fewer events,
   // and the song should not keep eight bytes for every byte of its texts.
   if (track.events_.capacity() / 2 > track.events_.size()) track.events_.shrink_to_fit();
+  return static_cast<std::size_t>(stop - begin);
+}
+
+std::string DamagedFileNotice(const TReadCompleteness& completeness) {
+  if (completeness.CutTracks.empty()) return {};
+  return MesFormat(MesId::SDamagedFile, static_cast<int>(completeness.CutTracks.size()));
 }
 
 TMidiTrack& TMidiFile::TrackAt(int32_t index) {
@@ -453,13 +478,13 @@ namespace {
 // Whether a muted track lets the event through: its note-ons are swallowed, and so are the
 // note-offs of the keys it swallowed; notes that were already sounding still end.
 inline bool PassesMute(std::bitset<256>& mutedKeys, const TMidiEventEx& ev) {
-  const uint8_t kind = ev.Status & 0xF0;
-  const bool noteOn = kind == 0x90 || kind == 0xA0;
+  const uint8_t kind = MidiKind(ev.Status);
+  const bool noteOn = kind == MidiStatus::NoteOn || kind == MidiStatus::PolyPressure;
   if (noteOn && ev.Data2 > 0) {
     mutedKeys.set(ev.Data1);
     return false;
   }
-  if (kind == 0x80 || noteOn) return !mutedKeys.test(ev.Data1);
+  if (kind == MidiStatus::NoteOff || noteOn) return !mutedKeys.test(ev.Data1);
   return true;
 }
 

@@ -103,6 +103,20 @@ struct TempoEntry {
   int32_t Ms = 0;
 };
 
+// How complete the last file read was. A track is cut short when its chunk ends inside an
+// event (or a chunk claims more bytes than the file holds): what came before is loaded, the
+// rest is lost. Reading never changes what is loaded because of this; it only tells.
+struct TCutTrack {
+  int32_t Track = 0;        // index as in TrackAt
+  std::size_t Offset = 0;   // byte offset in the file where reading stopped
+  int32_t Tick = 0;         // time of the last event read (0 without events)
+};
+struct TReadCompleteness {
+  std::vector<TCutTrack> CutTracks;
+  int32_t MissingTracks = 0;  // announced by the header, not found in the file
+  bool Complete() const { return CutTracks.empty() && MissingTracks == 0; }
+};
+
 class TMidiFile;
 using TNotifyEvent = std::function<void(TMidiFile& Sender)>;
 using TErrorReport = std::function<void(const std::string& message)>;
@@ -133,6 +147,8 @@ class TMidiFile {
   int32_t LoadFromBytes(const void* data, std::size_t size);
 
   int32_t NumberOfTracks() const { return static_cast<int32_t>(tracks_.size()); }
+  // Whether the last read found everything it was promised, and where it did not.
+  const TReadCompleteness& Completeness() const { return completeness_; }
   int32_t TicksPerQuarter() const { return ticksPerQuarter_; }
   TFileFormat FileFormat() const { return fileFormat_; }
   // Track count the header announced (informational; NumberOfTracks is what was read).
@@ -204,7 +220,8 @@ class TMidiFile {
   void ResetForLoad();
   void ParseBytes();
   void ParseHeader(const uint8_t* data, std::size_t length);
-  void ParseTrack(const uint8_t* data, std::size_t length);
+  // Returns the offset within the chunk where reading stopped (length when it was read whole).
+  std::size_t ParseTrack(const uint8_t* data, std::size_t length);
   int32_t Clock();
   template <bool Guarded>
   void SeekImpl(int32_t tick, bool dispatch);
@@ -224,6 +241,7 @@ class TMidiFile {
   TTempoIndex msIndex_;
   int32_t ticksPerQuarter_ = 0;
   int32_t headerTracks_ = 0;
+  TReadCompleteness completeness_;
   TFileFormat fileFormat_ = TFileFormat::single;
   uint8_t timeSigNumerator_ = 4;
   uint8_t timeSigDenominator_ = 2;
@@ -251,6 +269,10 @@ class TMidiFile {
   uint32_t speedBase_ = 0;
   int32_t speedOffset_ = 0;
 };
+
+// The notice for a file whose tracks were cut short ("damaged file, N tracks cut short"), or
+// an empty text when none was.
+std::string DamagedFileNotice(const TReadCompleteness& completeness);
 
 // "h:mm:ss.zzz" ("0:01:23.456").
 std::string FormatTime(int32_t ms);

@@ -4,13 +4,10 @@
 #include <cstring>
 
 #include "base/untMesConst.h"
+#include "midi/MidiConstants.h"
 
-TMyMidiHdr::TMyMidiHdr(uint32_t length) {
-  if (length > 0) {
-    data_ = std::make_unique<uint8_t[]>(length);
-    header_.Data = data_.get();
-    header_.BufferLength = length;
-  }
+TMyMidiHdr::TMyMidiHdr(uint32_t length) : length_(length) {
+  if (length > 0) data_ = std::make_unique<uint8_t[]>(length);
 }
 
 struct TMidiOutput::Window {
@@ -23,7 +20,7 @@ TMidiOutput::TMidiOutput(std::shared_ptr<TMidiOutService> service,
     : service_(std::move(service)), window_(std::make_shared<Window>()) {
   window_->poster = poster ? std::move(poster) : std::make_shared<TImmediatePoster>();
   window_->owner = this;
-  if (service_) deviceCount_ = static_cast<uint16_t>(std::min<uint32_t>(service_->GetNumDevs(), 0xFFFF));
+  if (service_) deviceCount_ = static_cast<uint16_t>(std::min<std::size_t>(service_->Devices().size(), 0xFFFF));
 }
 
 TMidiOutput::~TMidiOutput() {
@@ -38,84 +35,107 @@ TMidiOutput::~TMidiOutput() {
   // Completions still queued for the GUI thread find no owner and do nothing.
   window_->owner = nullptr;
   if (!closed) {
-    // The service may still write to these headers: leaving them is safer than freeing them.
+    // The service may still read these blocks: leaving them is safer than freeing them.
     for (auto& entry : inFlight_) entry.second.release();
   }
   inFlight_.clear();
 }
 
-void TMidiOutput::Check(uint32_t result) {
-  lastError_ = static_cast<uint16_t>(result & 0xFFFF);
-  if (result != MIDIOUT_NOERROR) throw EmidioutputError(ErrorText(lastError_));
+std::string TMidiOutput::ErrorTextOf(TMidiOutErrc code) {
+  MesId id;
+  switch (code) {
+    case TMidiOutErrc::Unspecified: id = MesId::SMidiOutErrUnspecified; break;
+    case TMidiOutErrc::BadDevice: id = MesId::SMidiOutErrBadDeviceId; break;
+    case TMidiOutErrc::Allocated: id = MesId::SMidiOutErrAllocated; break;
+    case TMidiOutErrc::NotOpen: id = MesId::SMidiOutErrInvalidHandle; break;
+    case TMidiOutErrc::NoDevice: id = MesId::SMidiOutErrNoDevice; break;
+    case TMidiOutErrc::NoMemory: id = MesId::SMidiOutErrNoMemory; break;
+    case TMidiOutErrc::BadMessage: id = MesId::SMidiOutErrInvalidParam; break;
+    case TMidiOutErrc::NoSequencer: id = MesId::SMidiOutErrNoSequencer; break;
+    case TMidiOutErrc::SendFailed: id = MesId::SMidiOutErrSendFailed; break;
+    case TMidiOutErrc::DeviceGone: id = MesId::SMidiOutErrDeviceGone; break;
+    case TMidiOutErrc::NoSoundFont: id = MesId::SMidiOutErrNoSoundFont; break;
+    case TMidiOutErrc::SoundFontLoad: id = MesId::SMidiOutErrSoundFontLoad; break;
+    case TMidiOutErrc::NoAudio: id = MesId::SMidiOutErrNoAudio; break;
+    case TMidiOutErrc::BufferFull: id = MesId::SMidiOutErrBufferFull; break;
+    case TMidiOutErrc::ServerGone: id = MesId::SMidiOutErrServerGone; break;
+    default: return Mes(MesId::SMidiOutErrorOutOfRange);
+  }
+  return Mes(id);
 }
 
-std::string TMidiOutput::ErrorText(uint16_t code) {
-  std::string text;
-  if (!service_ || service_->GetErrorText(code, text) != MIDIOUT_NOERROR)
-    return Mes(MesId::SMidiOutErrorOutOfRange);
-  return text;
+std::string TMidiOutput::ErrorText(uint16_t code) { return ErrorTextOf(static_cast<TMidiOutErrc>(code)); }
+
+void TMidiOutput::Raise(const TMidiOutError& error) {
+  lastError_ = static_cast<uint16_t>(error.Code);
+  throw EmidioutputError(ErrorTextOf(error.Code), lastError_, error.Device);
+}
+
+void TMidiOutput::Check(const TMidiOutStatus& status) {
+  if (!status) Raise(status.Error());
+  lastError_ = 0;
 }
 
 void TMidiOutput::SetDeviceID(uint32_t id) {
   if (open_) throw EmidioutputError(Mes(MesId::SMidiOutChangeDeviceID));
-  const uint32_t count = service_ ? service_->GetNumDevs() : 0;
-  if (id >= count && id != MIDI_MAPPER) throw EmidioutputError(Mes(MesId::SMidiOutInvalidDeviceID));
+  const std::vector<TMidiOutDevice> devices = service_ ? service_->Devices() : std::vector<TMidiOutDevice>{};
+  if (id >= devices.size() && id != MIDI_MAPPER) throw EmidioutputError(Mes(MesId::SMidiOutInvalidDeviceID));
   deviceId_ = id;
-  TMidiOutCaps caps;
-  Check(service_ ? service_->GetDevCaps(id, caps) : MIDIOUT_NODEVICE);
-  productName_ = caps.ProductName;
-  driverVersion_ = caps.DriverVersion;
-  technology_ = caps.Technology;
-  voices_ = caps.Voices;
-  notes_ = caps.Notes;
-  channelMask_ = caps.ChannelMask;
-  support_ = caps.Support;
+  if (id == MIDI_MAPPER) {
+    if (devices.empty()) Raise(TMidiOutError{TMidiOutErrc::NoDevice});
+    productName_ = Mes(MesId::SMidiMapperName);
+    system_.clear();
+  } else {
+    productName_ = devices[id].Name;
+    system_ = devices[id].System;
+  }
+  lastError_ = 0;
 }
 
 void TMidiOutput::SetProductName(const std::string& name) {
   if (open_) throw EmidioutputError(Mes(MesId::SMidiOutChangeProductName));
-  const uint32_t count = service_ ? service_->GetNumDevs() : 0;
-  for (uint32_t i = 0; i < count; ++i) {
-    TMidiOutCaps caps;
-    Check(service_->GetDevCaps(i, caps));
-    if (caps.ProductName == name) {
-      productName_ = name;
-      SetDeviceID(i);
+  const std::vector<TMidiOutDevice> devices = service_ ? service_->Devices() : std::vector<TMidiOutDevice>{};
+  for (const TMidiOutDevice& d : devices) {
+    if (d.Name == name) {
+      SetDeviceID(d.Id);
       return;
     }
   }
   throw EmidioutputError(MesFormat(MesId::SMidiOutNotInstalled, name));
 }
 
-TMidiOutCallback TMidiOutput::MakeCallback() {
-  std::weak_ptr<Window> weak = window_;
-  return [weak](TMidiOutHandle, uint32_t notice, TMidiOutHeader* header) {
-    if (notice != MIDIOUT_DONE || !header) return;
-    auto window = weak.lock();
-    if (!window) return;
-    window->poster->Post([weak, header] {
-      auto w = weak.lock();
-      if (w && w->owner) w->owner->LongMessageDone(header);
-    });
-  };
-}
-
 bool TMidiOutput::Open() {
   if (open_) return true;
   if (!service_) {
-    lastError_ = MIDIOUT_NODEVICE;
+    lastError_ = static_cast<uint16_t>(TMidiOutErrc::NoDevice);
     return false;
   }
-  TMidiOutHandle handle = 0;
-  uint32_t result;
-  try {
-    result = service_->Open(deviceId_, MakeCallback(), handle);
-  } catch (...) {
-    result = MIDIOUT_ERROR;
+  auto attempt = [this](uint32_t id) -> TMidiOutResult<TMidiOutHandle> {
+    try {
+      return service_->Open(id);
+    } catch (...) {
+      return TMidiOutError{TMidiOutErrc::Unspecified};
+    }
+  };
+  std::optional<TMidiOutResult<TMidiOutHandle>> result;
+  if (deviceId_ != MIDI_MAPPER) {
+    result = attempt(deviceId_);
+  } else {
+    const std::size_t count = service_->Devices().size();
+    if (count == 0) result = TMidiOutResult<TMidiOutHandle>(TMidiOutError{TMidiOutErrc::NoDevice});
+    for (std::size_t i = 0; i < count; ++i) {
+      auto r = attempt(static_cast<uint32_t>(i));
+      // When none opens, the first device's reason is the one to tell.
+      if (r || i == 0) result = std::move(r);
+      if (result->Ok()) break;
+    }
   }
-  lastError_ = static_cast<uint16_t>(result & 0xFFFF);
-  if (result != MIDIOUT_NOERROR) return false;
-  handle_ = handle;
+  if (!result->Ok()) {
+    lastError_ = static_cast<uint16_t>(result->Error().Code);
+    return false;
+  }
+  lastError_ = 0;
+  handle_ = result->Value();
   open_ = true;
   return true;
 }
@@ -137,29 +157,42 @@ void TMidiOutput::SendEvent(const TMidiEvent& event) {
 }
 
 void TMidiOutput::SendShort(uint8_t status, uint8_t data1, uint8_t data2) {
-  const uint32_t word = static_cast<uint32_t>(status) | static_cast<uint32_t>(data1) << 8 |
-                        static_cast<uint32_t>(data2) << 16;
-  Check(service_ ? service_->ShortMsg(handle_, word) : MIDIOUT_INVALHANDLE);
+  if (!service_ || !open_) Raise(TMidiOutError{TMidiOutErrc::NotOpen});
+  const TShortMessage m = ShortMessage(status, data1, data2);
+  // A message that cannot travel goes nowhere: a data byte above 127 (a transposed note that
+  // wrapped past the keyboard) would reach the device as a status byte of its own.
+  if (!(status & MidiStatus::StatusBit) || status == MidiStatus::SysEx || status == MidiStatus::SysExContinued) return;
+  for (int i = 1; i < m.Length; ++i)
+    if (m.Bytes[i] & MidiStatus::StatusBit) return;
+  Check(service_->Send(handle_, m.Span()));
 }
 
 void TMidiOutput::SendLong(const uint8_t* data, uint16_t length) {
-  if (!service_) Check(MIDIOUT_INVALHANDLE);
-  if (!data && length > 0) Check(MIDIOUT_INVALPARAM);
+  if (!service_ || !open_) Raise(TMidiOutError{TMidiOutErrc::NotOpen});
+  if (!data || length == 0) Raise(TMidiOutError{TMidiOutErrc::BadMessage});
   auto owner = std::make_unique<TMyMidiHdr>(length);
-  if (length > 0) std::memcpy(owner->Data(), data, length);
-  TMidiOutHeader* header = owner->Header();
-  header->User = owner.get();
-  // Registered before the service sees it: the completion may come back before LongMsg
-  // returns.
-  inFlight_.emplace(header, std::move(owner));
-  const uint32_t result = service_->LongMsg(handle_, header);
-  // A header the service refused never completes; it is released here rather than lost.
-  if (result != MIDIOUT_NOERROR) inFlight_.erase(header);
-  Check(result);
+  std::memcpy(owner->Data(), data, length);
+  uint8_t* block = owner->Data();
+  // Registered before the service sees it: the completion may come back before Send returns.
+  inFlight_.emplace(block, std::move(owner));
+  // The device may finish on a thread of its own: the release is posted to the GUI thread.
+  std::weak_ptr<Window> weak = window_;
+  TMidiOutDone done = [weak, block] {
+    auto window = weak.lock();
+    if (!window) return;
+    window->poster->Post([weak, block] {
+      auto w = weak.lock();
+      if (w && w->owner) w->owner->LongMessageDone(block);
+    });
+  };
+  const TMidiOutStatus status = service_->Send(handle_, {block, length}, std::move(done));
+  // A block the service refused never completes; it is released here rather than lost.
+  if (!status) inFlight_.erase(block);
+  Check(status);
 }
 
-void TMidiOutput::LongMessageDone(TMidiOutHeader* header) {
-  auto it = inFlight_.find(header);
+void TMidiOutput::LongMessageDone(uint8_t* data) {
+  auto it = inFlight_.find(data);
   if (it == inFlight_.end()) return;
   inFlight_.erase(it);
   if (Onmidioutput) Onmidioutput(this);
@@ -168,9 +201,9 @@ void TMidiOutput::LongMessageDone(TMidiOutHeader* header) {
 void TMidiOutput::AllSoundOff() {
   if (!open_) return;
   TMidiEvent event;
-  for (uint8_t channel = 0; channel < 16; ++channel) {
-    event.Status = static_cast<uint8_t>(0xB0 + channel);
-    event.Data1 = 120;
+  for (int channel = 0; channel < MidiChannelCount; ++channel) {
+    event.Status = MidiStatusOf(MidiStatus::ControlChange, channel);
+    event.Data1 = MidiController::AllSoundOff;
     event.Data2 = 0;
     SendEvent(event);
   }

@@ -1,8 +1,9 @@
 #pragma once
 // TMidiOutput: one output device of the MIDI output service. It selects the device by number
 // or by product name, opens and closes it, and sends short messages and system-exclusive
-// blocks. Every failure of the service is raised as EmidioutputError with the service's text;
-// only Open reports failure by its result, so that the caller can warn once and go on silent.
+// blocks. It is the one place where the service's typed errors become codes and texts: every
+// failure is raised as EmidioutputError with that text; only Open reports failure by its
+// result, so that the caller can warn once and go on silent.
 //
 // All calls belong on the GUI thread. The completion of a long message arrives on a thread of
 // the service and is posted to the GUI thread, where the message's memory is released and
@@ -19,27 +20,39 @@
 #include "midi/MidiOutService.h"
 #include "midi/Miditype.h"
 
+// The exception of every failure of the output: the text users see, and what it came from.
 class EmidioutputError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit EmidioutputError(const std::string& text, uint16_t code = 0, std::string device = {})
+      : std::runtime_error(text), code_(code), device_(std::move(device)) {}
+  // The reason as TMidiOutput::LastError reports it; 0 for misuse of the component itself.
+  uint16_t Code() const { return code_; }
+  // The device concerned, when the service named one.
+  const std::string& Device() const { return device_; }
+
+ private:
+  uint16_t code_;
+  std::string device_;
 };
 
-// The owner of one long message in flight: the header handed to the service and the copy of
-// the data it points to. Both stay at their addresses until the completion notice; a length
-// of 0 allocates no data.
+// The owner of one long message in flight: a copy of the data that stays at its address until
+// the service reports it done; a length of 0 allocates nothing.
 class TMyMidiHdr {
  public:
   explicit TMyMidiHdr(uint32_t length);
   TMyMidiHdr(const TMyMidiHdr&) = delete;
   TMyMidiHdr& operator=(const TMyMidiHdr&) = delete;
 
-  TMidiOutHeader* Header() { return &header_; }
   uint8_t* Data() { return data_.get(); }
+  uint32_t Length() const { return length_; }
 
  private:
-  TMidiOutHeader header_;
   std::unique_ptr<uint8_t[]> data_;
+  uint32_t length_ = 0;
 };
+
+// The id that stands for "the first device that opens".
+constexpr uint32_t MIDI_MAPPER = 0xFFFFFFFFu;
 
 class TMidiOutput {
  public:
@@ -49,8 +62,8 @@ class TMidiOutput {
   TMidiOutput(const TMidiOutput&) = delete;
   TMidiOutput& operator=(const TMidiOutput&) = delete;
 
-  // The selected device. Setting either selects a device and reads its capabilities; both
-  // raise while the device is open. ProductName is empty until a device has been selected.
+  // The selected device. Setting either selects a device from the service's list; both raise
+  // while the device is open. ProductName is empty until a device has been selected.
   const std::string& ProductName() const { return productName_; }
   void SetProductName(const std::string& name);
   uint32_t DeviceID() const { return deviceId_; }
@@ -65,29 +78,28 @@ class TMidiOutput {
   // Low 16 bits of the result of the last service call.
   uint16_t LastError() const { return lastError_; }
 
-  // Capabilities of the selected device.
-  uint32_t DriverVersion() const { return driverVersion_; }
-  uint8_t Technology() const { return technology_; }
-  uint16_t Voices() const { return voices_; }
-  uint16_t Notes() const { return notes_; }
-  uint16_t ChannelMask() const { return channelMask_; }
-  uint32_t Support() const { return support_; }
+  // The system the selected device belongs to ("JACK", "ALSA", ...; empty for the mapper).
+  const std::string& System() const { return system_; }
 
-  // Opens DeviceID; false (and LastError) when the service refuses, never an exception.
-  // Opening an open device keeps it open and returns true.
+  // Opens DeviceID (the mapper: the first device that opens, in list order, or the first
+  // device's reason when none does); false (and LastError) when the service refuses, never an
+  // exception. Opening an open device keeps it open and returns true.
   virtual bool Open();
   // Closes the device if it is open; true when a device was closed.
   virtual bool Close();
   // A long message when the event carries a Sysex block, otherwise a short message; raises
   // "MIDI Output device not open" while closed.
   virtual void SendEvent(const TMidiEvent& event);
+  // Sends the status and the data bytes it takes; a message that cannot travel (no status, a
+  // data byte above 127) is not sent.
   virtual void SendShort(uint8_t status, uint8_t data1, uint8_t data2);
   // Copies the data: the caller may release it at once.
   virtual void SendLong(const uint8_t* data, uint16_t length);
   // Controller 120 (All Sound Off) on all 16 channels; nothing while closed.
   void AllSoundOff();
-  // The service's text for a result code, or "Specified error number is out of range".
+  // The text of a result code, or "Specified error number is out of range".
   std::string ErrorText(uint16_t code);
+  static std::string ErrorTextOf(TMidiOutErrc code);
 
   // Long messages sent and not yet completed.
   int LongMessagesInFlight() const { return static_cast<int>(inFlight_.size()); }
@@ -95,9 +107,10 @@ class TMidiOutput {
  private:
   struct Window;  // what the device callback may reach: the poster and, on the GUI thread, us
 
-  void Check(uint32_t result);
-  void LongMessageDone(TMidiOutHeader* header);
-  TMidiOutCallback MakeCallback();
+  // Raises the error (and keeps its code) when the status is one.
+  void Check(const TMidiOutStatus& status);
+  [[noreturn]] void Raise(const TMidiOutError& error);
+  void LongMessageDone(uint8_t* data);
 
   std::shared_ptr<TMidiOutService> service_;
   std::shared_ptr<Window> window_;
@@ -108,13 +121,7 @@ class TMidiOutput {
   bool open_ = false;
   TMidiOutHandle handle_ = 0;
   uint16_t lastError_ = 0;
+  std::string system_;
 
-  uint32_t driverVersion_ = 0;
-  uint8_t technology_ = 0;
-  uint16_t voices_ = 0;
-  uint16_t notes_ = 0;
-  uint16_t channelMask_ = 0;
-  uint32_t support_ = 0;
-
-  std::unordered_map<TMidiOutHeader*, std::unique_ptr<TMyMidiHdr>> inFlight_;
+  std::unordered_map<uint8_t*, std::unique_ptr<TMyMidiHdr>> inFlight_;
 };

@@ -17,110 +17,73 @@ TMidiOutRecorder::~TMidiOutRecorder() { JoinThreads(); }
 void TMidiOutRecorder::SetDevices(std::vector<std::string> deviceNames) {
   names_ = std::move(deviceNames);
   disconnected_.assign(names_.size(), false);
+  unnamed_.assign(names_.size(), false);
 }
 
-void TMidiOutRecorder::FailOpen(uint32_t device, uint32_t code) {
-  if (code)
-    openFailures_[device] = code;
+void TMidiOutRecorder::FailOpen(uint32_t device, std::optional<TMidiOutErrc> reason) {
+  if (reason)
+    openFailures_[device] = *reason;
   else
     openFailures_.erase(device);
 }
 
-void TMidiOutRecorder::FailCaps(uint32_t device, uint32_t code) {
-  if (code)
-    capsFailures_[device] = code;
-  else
-    capsFailures_.erase(device);
+void TMidiOutRecorder::HideName(uint32_t device) {
+  if (device < unnamed_.size()) unnamed_[device] = true;
 }
 
 void TMidiOutRecorder::Disconnect(uint32_t device) {
   if (device < disconnected_.size()) disconnected_[device] = true;
 }
 
-uint32_t TMidiOutRecorder::GetNumDevs() { return static_cast<uint32_t>(names_.size()); }
-
-uint32_t TMidiOutRecorder::DeviceCaps(uint32_t index, TMidiOutCaps& caps) {
-  if (index >= names_.size()) return MIDIOUT_BADDEVICEID;
-  if (auto it = capsFailures_.find(index); it != capsFailures_.end()) return it->second;
-  caps = TMidiOutCaps{};
-  caps.ProductName = names_[index];
-  caps.DriverVersion = 0x0100;
-  caps.Technology = MIDIOUT_TECH_PORT;
-  caps.ChannelMask = 0xFFFF;
-  return MIDIOUT_NOERROR;
+std::vector<TMidiOutDevice> TMidiOutRecorder::Devices() {
+  std::vector<TMidiOutDevice> devices;
+  for (uint32_t i = 0; i < names_.size(); ++i)
+    devices.push_back(TMidiOutDevice{i, unnamed_[i] ? std::string() : names_[i], "Recorder"});
+  return devices;
 }
 
-uint32_t TMidiOutRecorder::OpenDevice(uint32_t index, TMidiOutCallback callback,
-                                      TMidiOutHandle& handle) {
-  if (index >= names_.size()) return MIDIOUT_BADDEVICEID;
-  if (auto it = openFailures_.find(index); it != openFailures_.end()) return it->second;
-  handle = NewMidiOutHandle();
-  open_[handle] = OpenDeviceState{index, std::move(callback)};
+TMidiOutResult<TMidiOutHandle> TMidiOutRecorder::Open(uint32_t id) {
+  if (id >= names_.size()) return TMidiOutError{TMidiOutErrc::BadDevice};
+  if (auto it = openFailures_.find(id); it != openFailures_.end())
+    return TMidiOutError{it->second, names_[id]};
+  const TMidiOutHandle handle = NewMidiOutHandle();
+  open_[handle] = id;
   ++openCount_;
-  return MIDIOUT_NOERROR;
+  return handle;
 }
 
-uint32_t TMidiOutRecorder::Check(TMidiOutHandle handle, OpenDeviceState*& state) {
+TMidiOutStatus TMidiOutRecorder::Send(TMidiOutHandle handle, std::span<const uint8_t> bytes,
+                                      TMidiOutDone done) {
   auto it = open_.find(handle);
-  if (it == open_.end()) return MIDIOUT_INVALHANDLE;
-  state = &it->second;
-  if (state->device < disconnected_.size() && disconnected_[state->device])
-    return MIDIOUT_DEVICEGONE;
-  return MIDIOUT_NOERROR;
-}
-
-uint32_t TMidiOutRecorder::ShortMsg(TMidiOutHandle handle, uint32_t message) {
-  OpenDeviceState* state = nullptr;
-  if (uint32_t r = Check(handle, state)) return r;
+  if (it == open_.end()) return TMidiOutError{TMidiOutErrc::NotOpen};
+  const uint32_t device = it->second;
+  if (device < disconnected_.size() && disconnected_[device])
+    return TMidiOutError{TMidiOutErrc::DeviceGone, names_[device]};
+  if (bytes.empty()) return TMidiOutError{TMidiOutErrc::BadMessage, names_[device]};
   TRecordedMidiMessage m;
   m.TimeUs = clock_();
-  m.Device = state->device;
-  m.Word = message;
-  std::lock_guard<std::mutex> lock(mutex_);
-  messages_.push_back(std::move(m));
-  return MIDIOUT_NOERROR;
-}
-
-uint32_t TMidiOutRecorder::LongMsg(TMidiOutHandle handle, TMidiOutHeader* header) {
-  OpenDeviceState* state = nullptr;
-  if (uint32_t r = Check(handle, state)) return r;
-  if (!header || !header->Data || header->BufferLength == 0) return MIDIOUT_INVALPARAM;
-  TRecordedMidiMessage m;
-  m.TimeUs = clock_();
-  m.Device = state->device;
-  m.Long = true;
-  m.Bytes.assign(header->Data, header->Data + header->BufferLength);
+  m.Device = device;
+  m.Long = static_cast<bool>(done);
+  m.Bytes.assign(bytes.begin(), bytes.end());
+  if (!m.Long)
+    for (std::size_t i = 0; i < bytes.size() && i < 3; ++i) m.Word |= uint32_t{bytes[i]} << (8 * i);
   {
     std::lock_guard<std::mutex> lock(mutex_);
     messages_.push_back(std::move(m));
   }
-  const Pending pending{handle, header};
+  if (!done) return {};
   switch (completion_) {
-    case Completion::Immediate: Finish(pending); break;
-    case Completion::Deferred: deferred_.push_back(pending); break;
-    case Completion::Thread: {
-      header->Flags |= MIDIOUT_HDR_DONE;
-      TMidiOutCallback callback = state->callback;
-      threads_.emplace_back([callback, pending] {
-        if (callback) callback(pending.handle, MIDIOUT_DONE, pending.header);
-      });
-      break;
-    }
+    case Completion::Immediate: done(); break;
+    case Completion::Deferred: deferred_.push_back(Pending{handle, std::move(done)}); break;
+    case Completion::Thread: threads_.emplace_back(std::move(done)); break;
   }
-  return MIDIOUT_NOERROR;
-}
-
-void TMidiOutRecorder::Finish(const Pending& pending) {
-  auto it = open_.find(pending.handle);
-  if (it == open_.end()) return;
-  pending.header->Flags |= MIDIOUT_HDR_DONE;
-  if (it->second.callback) it->second.callback(pending.handle, MIDIOUT_DONE, pending.header);
+  return {};
 }
 
 int TMidiOutRecorder::CompleteLongMessages() {
   std::vector<Pending> pending;
   pending.swap(deferred_);
-  for (const Pending& p : pending) Finish(p);
+  for (const Pending& p : pending) p.done();
   return static_cast<int>(pending.size());
 }
 
@@ -130,18 +93,18 @@ void TMidiOutRecorder::JoinThreads() {
   threads_.clear();
 }
 
-uint32_t TMidiOutRecorder::Close(TMidiOutHandle handle) {
+TMidiOutStatus TMidiOutRecorder::Close(TMidiOutHandle handle) {
   auto it = open_.find(handle);
-  if (it == open_.end()) return MIDIOUT_INVALHANDLE;
+  if (it == open_.end()) return TMidiOutError{TMidiOutErrc::NotOpen};
   // Whatever is still in flight completes before the handle goes, as the service promises.
   std::vector<Pending> mine, others;
-  for (const Pending& p : deferred_) (p.handle == handle ? mine : others).push_back(p);
+  for (Pending& p : deferred_) (p.handle == handle ? mine : others).push_back(std::move(p));
   deferred_.swap(others);
-  for (const Pending& p : mine) Finish(p);
+  for (const Pending& p : mine) p.done();
   JoinThreads();
   open_.erase(handle);
   ++closeCount_;
-  return MIDIOUT_NOERROR;
+  return {};
 }
 
 std::vector<TRecordedMidiMessage> TMidiOutRecorder::Messages() const {

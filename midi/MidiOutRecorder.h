@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -16,9 +17,9 @@
 struct TRecordedMidiMessage {
   int64_t TimeUs = 0;          // by the recorder's clock
   uint32_t Device = 0;         // device number the handle was opened on
-  bool Long = false;
-  uint32_t Word = 0;           // short message as sent
-  std::vector<uint8_t> Bytes;  // long message as sent
+  bool Long = false;           // sent with a completion (a long message)
+  uint32_t Word = 0;           // a short message packed: status | data1 << 8 | data2 << 16
+  std::vector<uint8_t> Bytes;  // the bytes as sent
 };
 
 class TMidiOutRecorder : public TMidiOutService {
@@ -38,10 +39,10 @@ class TMidiOutRecorder : public TMidiOutService {
   void SetCompletion(Completion mode) { completion_ = mode; }
   // Microseconds; by default a steady clock from the recorder's creation.
   void SetClock(std::function<int64_t()> clock) { clock_ = std::move(clock); }
-  // Open of that device fails with the code (0 lets it open again).
-  void FailOpen(uint32_t device, uint32_t code);
-  // Capabilities of that device cannot be read.
-  void FailCaps(uint32_t device, uint32_t code);
+  // Open of that device fails with the reason (nothing lets it open again).
+  void FailOpen(uint32_t device, std::optional<TMidiOutErrc> reason);
+  // That device is listed without a name, as a port whose name could not be read.
+  void HideName(uint32_t device);
   // Sends to that device fail from now on, as when its port has gone away.
   void Disconnect(uint32_t device);
   // Hands every deferred long message back through its callback; returns how many.
@@ -55,35 +56,25 @@ class TMidiOutRecorder : public TMidiOutService {
   int CloseCount() const { return closeCount_; }
   int OpenHandles() const;
 
-  uint32_t GetNumDevs() override;
-  uint32_t ShortMsg(TMidiOutHandle handle, uint32_t message) override;
-  uint32_t LongMsg(TMidiOutHandle handle, TMidiOutHeader* header) override;
-  uint32_t Close(TMidiOutHandle handle) override;
-
- protected:
-  uint32_t DeviceCaps(uint32_t index, TMidiOutCaps& caps) override;
-  uint32_t OpenDevice(uint32_t index, TMidiOutCallback callback, TMidiOutHandle& handle) override;
+  std::vector<TMidiOutDevice> Devices() override;
+  TMidiOutResult<TMidiOutHandle> Open(uint32_t id) override;
+  TMidiOutStatus Send(TMidiOutHandle handle, std::span<const uint8_t> bytes, TMidiOutDone done = {}) override;
+  TMidiOutStatus Close(TMidiOutHandle handle) override;
 
  private:
   struct Pending {
     TMidiOutHandle handle;
-    TMidiOutHeader* header;
-  };
-  struct OpenDeviceState {
-    uint32_t device;
-    TMidiOutCallback callback;
+    TMidiOutDone done;
   };
 
-  uint32_t Check(TMidiOutHandle handle, OpenDeviceState*& state);
-  void Finish(const Pending& pending);
   void JoinThreads();
 
   std::vector<std::string> names_;
   Completion completion_ = Completion::Immediate;
   std::function<int64_t()> clock_;
-  std::map<uint32_t, uint32_t> openFailures_, capsFailures_;
-  std::vector<bool> disconnected_;
-  std::map<TMidiOutHandle, OpenDeviceState> open_;
+  std::map<uint32_t, TMidiOutErrc> openFailures_;
+  std::vector<bool> disconnected_, unnamed_;
+  std::map<TMidiOutHandle, uint32_t> open_;  // handle -> device
   std::vector<Pending> deferred_;
   std::vector<std::thread> threads_;
   mutable std::mutex mutex_;  // guards messages_ against completion threads reading nothing else

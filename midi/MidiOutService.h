@@ -1,116 +1,124 @@
 #pragma once
-// The system's MIDI output service as TMidiOutput sees it: a numbered list of output devices
-// with their capabilities, open and close, short and long messages, a completion notice for
-// every long message, and a text for every result code. Backends: ALSA sequencer ports and
-// the built-in synthesizer (platform/), and TMidiOutRecorder for tests.
+// The system's MIDI output service as TMidiOutput sees it: a list of output devices (id, name,
+// the system they belong to), open and close, and sending bytes: one or more complete MIDI
+// messages, short ones or system-exclusive blocks. Backends: the built-in synthesizer, ALSA
+// sequencer ports, JACK MIDI ports (platform/), and TMidiOutRecorder for tests.
 //
-// Every operation returns a result code (MIDIOUT_NOERROR on success); operations never throw.
-// Device numbers run from 0 to GetNumDevs() - 1; MIDI_MAPPER stands for "the first device
-// that can be opened".
+// Operations never throw: each returns a result that is either its value or a TMidiOutError
+// with the reason and the device concerned. The texts users see for these reasons are made in
+// one place, TMidiOutput.
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <span>
 #include <string>
+#include <utility>
+#include <variant>
+#include <vector>
 
 using TMidiOutHandle = uint32_t;  // 0 is no handle
 
-constexpr uint32_t MIDI_MAPPER = 0xFFFFFFFFu;
-
-// Result codes of the service.
-constexpr uint32_t MIDIOUT_NOERROR = 0;
-constexpr uint32_t MIDIOUT_ERROR = 1;
-constexpr uint32_t MIDIOUT_BADDEVICEID = 2;
-constexpr uint32_t MIDIOUT_ALLOCATED = 4;
-constexpr uint32_t MIDIOUT_INVALHANDLE = 5;
-constexpr uint32_t MIDIOUT_NODEVICE = 6;
-constexpr uint32_t MIDIOUT_NOMEM = 7;
-constexpr uint32_t MIDIOUT_INVALPARAM = 11;
-constexpr uint32_t MIDIOUT_NOSEQUENCER = 64;
-constexpr uint32_t MIDIOUT_SENDFAILED = 65;
-constexpr uint32_t MIDIOUT_DEVICEGONE = 66;
-constexpr uint32_t MIDIOUT_NOSOUNDFONT = 67;
-constexpr uint32_t MIDIOUT_SOUNDFONTLOAD = 68;
-constexpr uint32_t MIDIOUT_NOAUDIO = 69;
-
-// Notice passed to the open callback when a long message has been played.
-constexpr uint32_t MIDIOUT_DONE = 969;
-
-// Technology of a device.
-constexpr uint8_t MIDIOUT_TECH_PORT = 1;      // a port to external or other software
-constexpr uint8_t MIDIOUT_TECH_SYNTH = 2;     // a synthesizer
-constexpr uint8_t MIDIOUT_TECH_MAPPER = 5;    // the mapper
-constexpr uint8_t MIDIOUT_TECH_SWSYNTH = 7;   // a software synthesizer
-
-struct TMidiOutCaps {
-  uint32_t DriverVersion = 0;
-  std::string ProductName;
-  uint8_t Technology = 0;
-  uint16_t Voices = 0;
-  uint16_t Notes = 0;
-  uint16_t ChannelMask = 0;
-  uint32_t Support = 0;
+// Why an operation of the service failed. The numbers are what TMidiOutput::LastError
+// reports, so they stay as they are once given.
+enum class TMidiOutErrc : uint16_t {
+  Unspecified = 1,
+  BadDevice = 2,       // no device with that id
+  Allocated = 4,       // the device is in use, or refused to be opened
+  NotOpen = 5,         // the handle is not one of an open device
+  NoDevice = 6,        // there is no device at all
+  NoMemory = 7,
+  BadMessage = 11,     // nothing sendable in the bytes (an empty block)
+  NoSequencer = 64,    // the ALSA sequencer cannot be reached
+  SendFailed = 65,
+  DeviceGone = 66,     // the port or its client went away
+  NoSoundFont = 67,
+  SoundFontLoad = 68,
+  NoAudio = 69,
+  BufferFull = 70,     // the device cannot take more now; nothing was waited for
+  ServerGone = 71,     // the JACK server stopped
 };
 
-// One long message handed to the service. The memory it points to belongs to the sender and
-// must stay where it is until the completion notice for this header has been delivered.
-struct TMidiOutHeader {
-  const uint8_t* Data = nullptr;
-  uint32_t BufferLength = 0;
-  void* User = nullptr;  // the sender's own
-  uint32_t Flags = 0;    // MIDIOUT_HDR_DONE once the service is finished with it
+struct TMidiOutError {
+  TMidiOutError(TMidiOutErrc code = TMidiOutErrc::Unspecified, std::string device = {}, std::string detail = {})
+      : Code(code), Device(std::move(device)), Detail(std::move(detail)) {}
+  TMidiOutErrc Code = TMidiOutErrc::Unspecified;
+  std::string Device;  // the device's name, when one was concerned
+  std::string Detail;  // what the backend said beyond the code, for logs; may be empty
 };
-constexpr uint32_t MIDIOUT_HDR_DONE = 1;
 
-// Called by the service, on any thread of its own or on the caller's, with MIDIOUT_DONE and
-// the header of a long message that has been played. The service calls it exactly once per
-// header it accepted and never touches that header afterwards. After Close has returned the
-// service calls nothing more for that handle: Close completes what is still in flight first.
-using TMidiOutCallback =
-    std::function<void(TMidiOutHandle handle, uint32_t notice, TMidiOutHeader* header)>;
+// A value or the error that kept it from being made.
+template <class T>
+class TMidiOutResult {
+ public:
+  TMidiOutResult(T value) : v_(std::move(value)) {}
+  TMidiOutResult(TMidiOutError error) : v_(std::move(error)) {}
+  bool Ok() const { return v_.index() == 0; }
+  explicit operator bool() const { return Ok(); }
+  const T& Value() const { return std::get<0>(v_); }
+  const TMidiOutError& Error() const { return std::get<1>(v_); }
+
+ private:
+  std::variant<T, TMidiOutError> v_;
+};
+
+// Success, or the error.
+class TMidiOutStatus {
+ public:
+  TMidiOutStatus() = default;
+  TMidiOutStatus(TMidiOutError error) : error_(std::move(error)) {}
+  bool Ok() const { return !error_; }
+  explicit operator bool() const { return Ok(); }
+  const TMidiOutError& Error() const { return *error_; }
+
+ private:
+  std::optional<TMidiOutError> error_;
+};
+
+// One output device as the service lists it. Ids run from 0 in list order.
+struct TMidiOutDevice {
+  uint32_t Id = 0;
+  std::string Name;    // unique within the list; how the settings remember the device
+  std::string System;  // the system it belongs to: "FluidSynth", "ALSA", "JACK"
+};
+
+// Called once when the bytes of a send have left the device, on any thread.
+using TMidiOutDone = std::function<void()>;
 
 class TMidiOutService {
  public:
   virtual ~TMidiOutService() = default;
 
-  virtual uint32_t GetNumDevs() = 0;
-  // Capabilities of one device, or of the mapper.
-  uint32_t GetDevCaps(uint32_t deviceId, TMidiOutCaps& caps);
-  // Opens one device; the mapper opens the first device that opens, in list order, and
-  // fails with the first device's result when none does.
-  uint32_t Open(uint32_t deviceId, TMidiOutCallback callback, TMidiOutHandle& handle);
-  // One short message: status in bits 0..7, data bytes in bits 8..15 and 16..23. A word that
-  // holds no sendable message (no status byte, a data byte above 127, the status of a
-  // system-exclusive block) is accepted and nothing is sent.
-  virtual uint32_t ShortMsg(TMidiOutHandle handle, uint32_t message) = 0;
-  // One long message: system-exclusive blocks (F0 ... F7) and complete short messages.
-  virtual uint32_t LongMsg(TMidiOutHandle handle, TMidiOutHeader* header) = 0;
-  virtual uint32_t Close(TMidiOutHandle handle) = 0;
-  // The text of a result code; MIDIOUT_INVALPARAM when the code is not one of the service's.
-  virtual uint32_t GetErrorText(uint32_t code, std::string& text);
-
- protected:
-  virtual uint32_t DeviceCaps(uint32_t index, TMidiOutCaps& caps) = 0;
-  virtual uint32_t OpenDevice(uint32_t index, TMidiOutCallback callback,
-                              TMidiOutHandle& handle) = 0;
+  // The devices now (ports come and go: every call looks again).
+  virtual std::vector<TMidiOutDevice> Devices() = 0;
+  virtual TMidiOutResult<TMidiOutHandle> Open(uint32_t id) = 0;
+  // Complete messages: short messages and system-exclusive blocks (F0 ... F7), one or
+  // several. What cannot travel (a stray or 8-bit data byte, an unterminated block) is
+  // skipped. Without done the service is finished with the bytes when Send returns; with
+  // done they must stay where they are until done has been called (exactly once, when Send
+  // succeeded; never when it failed). Never waits for the device.
+  virtual TMidiOutStatus Send(TMidiOutHandle handle, std::span<const uint8_t> bytes,
+                              TMidiOutDone done = {}) = 0;
+  // Completes whatever is in flight on the handle first.
+  virtual TMidiOutStatus Close(TMidiOutHandle handle) = 0;
 };
 
 // A handle no other open device of the process has.
 TMidiOutHandle NewMidiOutHandle();
 
-// The built-in text of a result code, or nullptr for a code the service does not know.
-const std::string* MidiOutResultText(uint32_t code);
-
-// The bytes a short-message word stands for on the wire; Length 0 when there is nothing to
-// send (see ShortMsg).
+// The bytes of a short message: the status and as many data bytes as it takes.
 struct TShortMessage {
   uint8_t Bytes[3] = {0, 0, 0};
   uint8_t Length = 0;
+  std::span<const uint8_t> Span() const { return {Bytes, Length}; }
 };
-TShortMessage DecodeShortMessage(uint32_t word);
+TShortMessage ShortMessage(uint8_t status, uint8_t data1, uint8_t data2);
 
-// Walks a long message and calls sysex(data, length) for each system-exclusive block (the
-// bytes between F0 and F7, both excluded) and shortMessage(word) for each complete short
-// message between them. An unterminated block is dropped; stray data bytes are skipped.
-void SplitLongMessage(const uint8_t* data, uint32_t length,
-                      const std::function<void(const uint8_t* sysex, uint32_t length)>& sysex,
-                      const std::function<void(uint32_t word)>& shortMessage);
+// Data bytes that follow a status byte on the wire (0 for system-exclusive and real time).
+int DataBytesAfter(uint8_t status);
+
+// Walks bytes as they go to a device and calls message(bytes) for each complete message that
+// can travel: a system-exclusive block with its F0 and F7, or a short message whose data
+// bytes are all 7-bit. Stray data bytes are skipped; an unterminated block is dropped.
+void ForEachMidiMessage(std::span<const uint8_t> bytes,
+                        const std::function<void(std::span<const uint8_t> message)>& message);

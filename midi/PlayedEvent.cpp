@@ -1,22 +1,22 @@
 #include "midi/PlayedEvent.h"
+#include "midi/MidiConstants.h"
 
 #include <vector>
 
 bool IsTransposableNote(uint8_t status) {
-  const uint8_t kind = status & 0xF0;
-  return (kind == 0x80 || kind == 0x90 || kind == 0xA0) && (status & 0x0F) != 9;
+  return IsMidiKeyMessage(status) && MidiChannel(status) != MidiPercussionChannel;
 }
 
 std::optional<TMidiEvent> PlayedMidiEvent(const TMidiEventEx& event, int transposition,
                                           bool keepOriginalPitch) {
-  if (event.Status == 0xFF) return std::nullopt;
+  if (event.Status == MidiStatus::Meta) return std::nullopt;
   TMidiEvent out(event.Status, event.Data1, event.Data2);
-  if (event.Status == 0xF0 || event.Status == 0xF7) {
+  if (event.Status == MidiStatus::SysEx || event.Status == MidiStatus::SysExContinued) {
     // The file stores a block without its leading F0; an F7 event carries raw bytes.
     const std::string_view text = event.Text();
     std::vector<uint8_t> block;
     block.reserve(text.size() + 1);
-    if (event.Status == 0xF0) block.push_back(0xF0);
+    if (event.Status == MidiStatus::SysEx) block.push_back(MidiStatus::SysEx);
     block.insert(block.end(), text.begin(), text.end());
     if (block.empty() || block.size() > 0xFFFF) return std::nullopt;
     out.SetSysex(block.data(), static_cast<uint16_t>(block.size()));

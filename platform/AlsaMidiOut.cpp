@@ -44,22 +44,15 @@ struct TAlsaMidiOutService::Connection {
   std::unique_ptr<RtMidiOut> out;
   ErrorSink errors;
   std::string portName;
-  TMidiOutCallback callback;
+  std::string productName;
   std::chrono::steady_clock::time_point lastCheck;
   bool gone = false;
 };
 
 TAlsaMidiOutService::TAlsaMidiOutService(std::string clientName) : clientName_(std::move(clientName)) {
-  if (!SequencerDevicePresent()) {
-    reason_ = MIDIOUT_NOSEQUENCER;
-    return;
-  }
+  if (!SequencerDevicePresent()) return;
   enumerator_ = NewClient(clientName_);
-  if (!enumerator_) {
-    reason_ = MIDIOUT_NOSEQUENCER;
-    return;
-  }
-  Refresh();
+  if (enumerator_) Refresh();
 }
 
 TAlsaMidiOutService::~TAlsaMidiOutService() = default;
@@ -106,28 +99,20 @@ bool TAlsaMidiOutService::PortExists(const std::string& portName) {
   return false;
 }
 
-uint32_t TAlsaMidiOutService::GetNumDevs() {
+std::vector<TMidiOutDevice> TAlsaMidiOutService::Devices() {
   Refresh();
-  return static_cast<uint32_t>(ports_.size());
+  std::vector<TMidiOutDevice> devices;
+  for (uint32_t i = 0; i < ports_.size(); ++i) devices.push_back(TMidiOutDevice{i, ports_[i].productName, "ALSA"});
+  return devices;
 }
 
-uint32_t TAlsaMidiOutService::DeviceCaps(uint32_t index, TMidiOutCaps& caps) {
-  if (index >= ports_.size()) return MIDIOUT_BADDEVICEID;
-  caps = TMidiOutCaps{};
-  caps.ProductName = ports_[index].productName;
-  caps.DriverVersion = 0x0500;
-  caps.Technology = MIDIOUT_TECH_PORT;
-  caps.ChannelMask = 0xFFFF;
-  return MIDIOUT_NOERROR;
-}
-
-uint32_t TAlsaMidiOutService::OpenDevice(uint32_t index, TMidiOutCallback callback,
-                                         TMidiOutHandle& handle) {
-  if (!enumerator_) return MIDIOUT_NOSEQUENCER;
-  if (index >= ports_.size()) return MIDIOUT_BADDEVICEID;
-  const std::string wanted = ports_[index].portName;
+TMidiOutResult<TMidiOutHandle> TAlsaMidiOutService::Open(uint32_t id) {
+  if (!enumerator_) return TMidiOutError{TMidiOutErrc::NoSequencer};
+  if (id >= ports_.size()) return TMidiOutError{TMidiOutErrc::BadDevice};
+  const std::string wanted = ports_[id].portName;
+  const std::string product = ports_[id].productName;
   for (const auto& entry : open_)
-    if (entry.second->portName == wanted) return MIDIOUT_ALLOCATED;
+    if (entry.second->portName == wanted) return TMidiOutError{TMidiOutErrc::Allocated, product};
 
   // The port's number may have changed since the list was read: find it by name now.
   int number = -1;
@@ -137,94 +122,71 @@ uint32_t TAlsaMidiOutService::OpenDevice(uint32_t index, TMidiOutCallback callba
       if (enumerator_->getPortName(i) == wanted) number = static_cast<int>(i);
   } catch (const std::exception&) {
   }
-  if (number < 0) return MIDIOUT_DEVICEGONE;
+  if (number < 0) return TMidiOutError{TMidiOutErrc::DeviceGone, product};
 
   auto c = std::make_unique<Connection>();
   c->out = NewClient(clientName_);
-  if (!c->out) return MIDIOUT_NOSEQUENCER;
+  if (!c->out) return TMidiOutError{TMidiOutErrc::NoSequencer, product};
   c->out->setErrorCallback(OnRtMidiError, &c->errors);
   try {
     c->out->openPort(static_cast<unsigned>(number), "Output");
-  } catch (const std::exception&) {
-    return MIDIOUT_ALLOCATED;
+  } catch (const std::exception& e) {
+    return TMidiOutError{TMidiOutErrc::Allocated, product, e.what()};
   }
-  if (c->errors.failed || !c->out->isPortOpen()) return MIDIOUT_ALLOCATED;
+  if (c->errors.failed || !c->out->isPortOpen())
+    return TMidiOutError{TMidiOutErrc::Allocated, product, c->errors.text};
   c->portName = wanted;
-  c->callback = std::move(callback);
+  c->productName = product;
   c->lastCheck = std::chrono::steady_clock::now();
-  handle = NewMidiOutHandle();
+  const TMidiOutHandle handle = NewMidiOutHandle();
   open_[handle] = std::move(c);
-  return MIDIOUT_NOERROR;
+  return handle;
 }
 
-uint32_t TAlsaMidiOutService::CheckAlive(Connection& c) {
-  if (c.gone) return MIDIOUT_DEVICEGONE;
+bool TAlsaMidiOutService::StillThere(Connection& c) {
+  if (c.gone) return false;
   // The sequencer drops a subscription silently when the receiving client ends, so a gone
   // port has to be looked for; a few times a second is enough to notice it.
   const auto now = std::chrono::steady_clock::now();
-  if (now - c.lastCheck < kAliveCheckInterval) return MIDIOUT_NOERROR;
+  if (now - c.lastCheck < kAliveCheckInterval) return true;
   c.lastCheck = now;
-  if (!PortExists(c.portName)) {
-    c.gone = true;
-    return MIDIOUT_DEVICEGONE;
-  }
-  return MIDIOUT_NOERROR;
+  if (!PortExists(c.portName)) c.gone = true;
+  return !c.gone;
 }
 
-uint32_t TAlsaMidiOutService::Send(Connection& c, const uint8_t* bytes, std::size_t length) {
+TMidiOutStatus TAlsaMidiOutService::SendOne(Connection& c, std::span<const uint8_t> message) {
   c.errors = ErrorSink{};
   try {
-    c.out->sendMessage(bytes, length);
-  } catch (const std::exception&) {
-    return MIDIOUT_SENDFAILED;
+    c.out->sendMessage(message.data(), message.size());
+  } catch (const std::exception& e) {
+    return TMidiOutError{TMidiOutErrc::SendFailed, c.productName, e.what()};
   }
-  return c.errors.failed ? MIDIOUT_SENDFAILED : MIDIOUT_NOERROR;
+  if (c.errors.failed) return TMidiOutError{TMidiOutErrc::SendFailed, c.productName, c.errors.text};
+  return {};
 }
 
-uint32_t TAlsaMidiOutService::ShortMsg(TMidiOutHandle handle, uint32_t message) {
+TMidiOutStatus TAlsaMidiOutService::Send(TMidiOutHandle handle, std::span<const uint8_t> bytes,
+                                         TMidiOutDone done) {
   auto it = open_.find(handle);
-  if (it == open_.end()) return MIDIOUT_INVALHANDLE;
+  if (it == open_.end()) return TMidiOutError{TMidiOutErrc::NotOpen};
   Connection& c = *it->second;
-  if (uint32_t r = CheckAlive(c)) return r;
-  const TShortMessage m = DecodeShortMessage(message);
-  if (m.Length == 0) return MIDIOUT_NOERROR;
-  return Send(c, m.Bytes, m.Length);
-}
-
-uint32_t TAlsaMidiOutService::LongMsg(TMidiOutHandle handle, TMidiOutHeader* header) {
-  auto it = open_.find(handle);
-  if (it == open_.end()) return MIDIOUT_INVALHANDLE;
-  if (!header || !header->Data || header->BufferLength == 0) return MIDIOUT_INVALPARAM;
-  Connection& c = *it->second;
-  if (uint32_t r = CheckAlive(c)) return r;
+  if (bytes.empty()) return TMidiOutError{TMidiOutErrc::BadMessage, c.productName};
+  if (!StillThere(c)) return TMidiOutError{TMidiOutErrc::DeviceGone, c.productName};
   // The sequencer takes one event per message: blocks and short messages go one by one.
-  uint32_t result = MIDIOUT_NOERROR;
-  std::vector<uint8_t> block;
-  SplitLongMessage(
-      header->Data, header->BufferLength,
-      [&](const uint8_t* sysex, uint32_t n) {
-        if (result) return;
-        block.assign(1, 0xF0);
-        block.insert(block.end(), sysex, sysex + n);
-        block.push_back(0xF7);
-        result = Send(c, block.data(), block.size());
-      },
-      [&](uint32_t word) {
-        if (result) return;
-        const TShortMessage m = DecodeShortMessage(word);
-        if (m.Length) result = Send(c, m.Bytes, m.Length);
-      });
-  if (result) return result;
-  // RtMidi hands the data to the sequencer before it returns: the block is played.
-  header->Flags |= MIDIOUT_HDR_DONE;
-  if (c.callback) c.callback(handle, MIDIOUT_DONE, header);
-  return MIDIOUT_NOERROR;
+  TMidiOutStatus result;
+  ForEachMidiMessage(bytes, [&](std::span<const uint8_t> message) {
+    if (result) result = SendOne(c, message);
+  });
+  if (!result) return result;
+  // RtMidi hands the data to the sequencer before it returns: the bytes are sent.
+  if (done) done();
+  return {};
 }
 
-uint32_t TAlsaMidiOutService::Close(TMidiOutHandle handle) {
+TMidiOutStatus TAlsaMidiOutService::Close(TMidiOutHandle handle) {
   auto it = open_.find(handle);
-  if (it == open_.end()) return MIDIOUT_INVALHANDLE;
+  if (it == open_.end()) return TMidiOutError{TMidiOutErrc::NotOpen};
   // Closing a port whose client has gone is fine: RtMidi only drops its own side.
   open_.erase(it);
-  return MIDIOUT_NOERROR;
+  return {};
 }

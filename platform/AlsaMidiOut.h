@@ -20,22 +20,17 @@ class TAlsaMidiOutService : public TMidiOutService {
   explicit TAlsaMidiOutService(std::string clientName = "Cantaro");
   ~TAlsaMidiOutService() override;
 
-  // Whether the sequencer could be reached; when not, Reason() says why.
+  // Whether the sequencer could be reached.
   bool Available() const { return static_cast<bool>(enumerator_); }
-  uint32_t Reason() const { return reason_; }
 
   // Enumerates the ports again.
-  uint32_t GetNumDevs() override;
-  uint32_t ShortMsg(TMidiOutHandle handle, uint32_t message) override;
-  uint32_t LongMsg(TMidiOutHandle handle, TMidiOutHeader* header) override;
-  uint32_t Close(TMidiOutHandle handle) override;
+  std::vector<TMidiOutDevice> Devices() override;
+  TMidiOutResult<TMidiOutHandle> Open(uint32_t id) override;
+  TMidiOutStatus Send(TMidiOutHandle handle, std::span<const uint8_t> bytes, TMidiOutDone done = {}) override;
+  TMidiOutStatus Close(TMidiOutHandle handle) override;
 
   // The product name for a port name as the sequencer gives it ("Client:Port 128:0").
   static std::string ProductNameOf(const std::string& portName);
-
- protected:
-  uint32_t DeviceCaps(uint32_t index, TMidiOutCaps& caps) override;
-  uint32_t OpenDevice(uint32_t index, TMidiOutCallback callback, TMidiOutHandle& handle) override;
 
  private:
   struct Port {
@@ -46,11 +41,10 @@ class TAlsaMidiOutService : public TMidiOutService {
 
   void Refresh();
   bool PortExists(const std::string& portName);
-  uint32_t Send(Connection& c, const uint8_t* bytes, std::size_t length);
-  uint32_t CheckAlive(Connection& c);
+  TMidiOutStatus SendOne(Connection& c, std::span<const uint8_t> message);
+  bool StillThere(Connection& c);
 
   std::string clientName_;
-  uint32_t reason_ = 0;
   std::unique_ptr<RtMidiOut> enumerator_;
   std::vector<Port> ports_;
   std::map<TMidiOutHandle, std::unique_ptr<Connection>> open_;

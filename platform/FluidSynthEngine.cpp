@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "midi/MidiOutService.h"
+#include "midi/MidiConstants.h"
+#include "platform/JackClient.h"
 
 void TFluidDeleter::operator()(_fluid_hashtable_t* settings) const { delete_fluid_settings(settings); }
 void TFluidDeleter::operator()(_fluid_synth_t* synth) const { delete_fluid_synth(synth); }
@@ -51,25 +53,19 @@ std::string FluidLastLogMessage() {
   return lastLog;
 }
 
-uint32_t FluidSynthVersion() {
-  int major = 0, minor = 0, micro = 0;
-  fluid_version(&major, &minor, &micro);
-  return static_cast<uint32_t>(major) << 8 | static_cast<uint32_t>(minor);
-}
-
 std::unique_ptr<TFluidSynthEngine> TFluidSynthEngine::Create(const std::string& soundFont,
-                                                             bool offline, uint32_t& error) {
+                                                             bool offline, TMidiOutErrc& error) {
   InstallLogCapture();
-  error = MIDIOUT_NOERROR;
+  error = TMidiOutErrc::Unspecified;
   if (soundFont.empty()) {
-    error = MIDIOUT_NOSOUNDFONT;
+    error = TMidiOutErrc::NoSoundFont;
     return nullptr;
   }
   std::unique_ptr<TFluidSynthEngine> engine(new TFluidSynthEngine);
   engine->soundFont_ = soundFont;
   engine->settings_.reset(new_fluid_settings());
   if (!engine->settings_) {
-    error = MIDIOUT_NOMEM;
+    error = TMidiOutErrc::NoMemory;
     return nullptr;
   }
   fluid_settings_t* s = engine->settings_.get();
@@ -79,11 +75,11 @@ std::unique_ptr<TFluidSynthEngine> TFluidSynthEngine::Create(const std::string& 
   fluid_settings_setstr(s, "audio.pulseaudio.media-role", "music");
   engine->synth_.reset(new_fluid_synth(s));
   if (!engine->synth_) {
-    error = MIDIOUT_NOMEM;
+    error = TMidiOutErrc::NoMemory;
     return nullptr;
   }
   if (fluid_synth_sfload(engine->synth_.get(), soundFont.c_str(), 1) == FLUID_FAILED) {
-    error = MIDIOUT_SOUNDFONTLOAD;
+    error = TMidiOutErrc::SoundFontLoad;
     return nullptr;
   }
   return engine;
@@ -96,11 +92,19 @@ TFluidSynthEngine::~TFluidSynthEngine() {
   settings_.reset();
 }
 
-uint32_t TFluidSynthEngine::StartAudio() {
-  if (driver_) return MIDIOUT_NOERROR;
+bool TFluidSynthEngine::StartAudio() {
+  if (driver_) return true;
   std::vector<std::string> available;
   fluid_settings_foreach_option(settings_.get(), "audio.driver", &available, CollectOption);
-  for (const char* name : {"pipewire", "pulseaudio", "alsa"}) {
+  std::vector<std::string> order = {"pipewire", "pulseaudio", "alsa"};
+  // A running JACK server is where a musician wants the sound: the synth becomes one more
+  // JACK client, connected to the system's playback ports.
+  if (!jackServer_.empty() || JackServerRunning()) order.insert(order.begin(), "jack");
+  if (!jackServer_.empty()) fluid_settings_setstr(settings_.get(), "audio.jack.server", jackServer_.c_str());
+  fluid_settings_setstr(settings_.get(), "audio.jack.id", "Cantaro synth");
+  fluid_settings_setint(settings_.get(), "audio.jack.autoconnect", 1);
+  for (const std::string& driverName : order) {
+    const char* name = driverName.c_str();
     if (std::find(available.begin(), available.end(), name) == available.end()) continue;
     // ALSA without sound devices can only reach the sound servers tried before it; asking it
     // anyway makes the ALSA library print its complaints on the terminal.
@@ -110,10 +114,10 @@ uint32_t TFluidSynthEngine::StartAudio() {
     driver_.reset(new_fluid_audio_driver(settings_.get(), synth_.get()));
     if (driver_) {
       driverName_ = name;
-      return MIDIOUT_NOERROR;
+      return true;
     }
   }
-  return MIDIOUT_NOAUDIO;
+  return false;
 }
 
 void TFluidSynthEngine::StopAudio() {
@@ -121,43 +125,39 @@ void TFluidSynthEngine::StopAudio() {
   driverName_.clear();
 }
 
-void TFluidSynthEngine::ShortMessage(uint32_t word) {
-  const TShortMessage m = DecodeShortMessage(word);
-  if (m.Length == 0) return;
+void TFluidSynthEngine::Play(std::span<const uint8_t> bytes) {
+  ForEachMidiMessage(bytes, [this](std::span<const uint8_t> m) {
+    if (m[0] == MidiStatus::SysEx) {
+      if (m.size() > 2)
+        fluid_synth_sysex(synth_.get(), reinterpret_cast<const char*>(m.data() + 1),
+                          static_cast<int>(m.size() - 2), nullptr, nullptr, nullptr, 0);
+      return;
+    }
+    PlayShort(m[0], m.size() > 1 ? m[1] : 0, m.size() > 2 ? m[2] : 0);
+  });
+}
+
+void TFluidSynthEngine::PlayShort(uint8_t status, int d1, int d2) {
   fluid_synth_t* s = synth_.get();
-  const uint8_t status = m.Bytes[0];
-  const int channel = status & 0x0F;
-  const int d1 = m.Bytes[1];
-  const int d2 = m.Bytes[2];
+  const int channel = MidiChannel(status);
   // FluidSynth answers FLUID_FAILED also for harmless cases (a note-off for a note that no
   // longer sounds); there is nothing the sender could do about any of them.
-  switch (status & 0xF0) {
-    case 0x80: fluid_synth_noteoff(s, channel, d1); return;
-    case 0x90:
+  switch (MidiKind(status)) {
+    case MidiStatus::NoteOff: fluid_synth_noteoff(s, channel, d1); return;
+    case MidiStatus::NoteOn:
       if (d2 == 0)
         fluid_synth_noteoff(s, channel, d1);
       else
         fluid_synth_noteon(s, channel, d1, d2);
       return;
-    case 0xA0: fluid_synth_key_pressure(s, channel, d1, d2); return;
-    case 0xB0: fluid_synth_cc(s, channel, d1, d2); return;
-    case 0xC0: fluid_synth_program_change(s, channel, d1); return;
-    case 0xD0: fluid_synth_channel_pressure(s, channel, d1); return;
-    case 0xE0: fluid_synth_pitch_bend(s, channel, d1 | (d2 << 7)); return;
+    case MidiStatus::PolyPressure: fluid_synth_key_pressure(s, channel, d1, d2); return;
+    case MidiStatus::ControlChange: fluid_synth_cc(s, channel, d1, d2); return;
+    case MidiStatus::ProgramChange: fluid_synth_program_change(s, channel, d1); return;
+    case MidiStatus::ChannelPressure: fluid_synth_channel_pressure(s, channel, d1); return;
+    case MidiStatus::PitchBend: fluid_synth_pitch_bend(s, channel, d1 | (d2 << 7)); return;
     default: break;
   }
-  if (status == 0xFF) fluid_synth_system_reset(s);
-}
-
-void TFluidSynthEngine::LongMessage(const uint8_t* data, uint32_t length) {
-  SplitLongMessage(
-      data, length,
-      [this](const uint8_t* sysex, uint32_t n) {
-        if (n == 0 || n > 0x7FFFFFFF) return;
-        fluid_synth_sysex(synth_.get(), reinterpret_cast<const char*>(sysex), static_cast<int>(n),
-                          nullptr, nullptr, nullptr, 0);
-      },
-      [this](uint32_t word) { ShortMessage(word); });
+  if (status == MidiStatus::SystemReset) fluid_synth_system_reset(s);
 }
 
 void TFluidSynthEngine::SystemReset() { fluid_synth_system_reset(synth_.get()); }

@@ -2,11 +2,14 @@
 // The FluidSynth synthesizer behind the built-in output device: its settings, the synth with
 // a General MIDI SoundFont loaded, and optionally a live audio driver. Every FluidSynth handle
 // lives in an owning wrapper; every call that can fail is checked here, at the boundary, and
-// turned into one of the MIDI output result codes.
+// turned into one of the MIDI output's reasons.
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
+
+#include "midi/MidiOutService.h"
 
 struct _fluid_hashtable_t;
 struct _fluid_synth_t;
@@ -25,27 +28,28 @@ class TFluidSynthEngine {
  public:
   static constexpr int kSampleRate = 44100;
 
-  // A synth with the SoundFont loaded, or null with the result code in error
-  // (MIDIOUT_NOSOUNDFONT for an empty path, MIDIOUT_SOUNDFONTLOAD, MIDIOUT_NOMEM). Offline
-  // engines are only rendered from one thread and skip FluidSynth's locking.
+  // A synth with the SoundFont loaded, or null with the reason in error (NoSoundFont for an
+  // empty path, SoundFontLoad, NoMemory). Offline engines are only rendered from one thread
+  // and skip FluidSynth's locking.
   static std::unique_ptr<TFluidSynthEngine> Create(const std::string& soundFont, bool offline,
-                                                   uint32_t& error);
+                                                   TMidiOutErrc& error);
   ~TFluidSynthEngine();
   TFluidSynthEngine(const TFluidSynthEngine&) = delete;
   TFluidSynthEngine& operator=(const TFluidSynthEngine&) = delete;
 
-  // Starts live audio through the first driver that works (PipeWire, PulseAudio, ALSA);
-  // MIDIOUT_NOAUDIO when none does.
-  uint32_t StartAudio();
+  // Starts live audio through the first driver that works (JACK when its server runs or one
+  // was named, then PipeWire, PulseAudio, ALSA); false when none does.
+  bool StartAudio();
+  // The JACK server to play through (empty: the default one, when it runs).
+  void SetJackServer(std::string name) { jackServer_ = std::move(name); }
   void StopAudio();
   bool AudioRunning() const { return static_cast<bool>(driver_); }
   // Name of the driver in use ("pulseaudio", ...), empty when not playing live.
   const std::string& AudioDriverName() const { return driverName_; }
 
-  // One short message as the word of TMidiOutService::ShortMsg (undecodable words do nothing).
-  void ShortMessage(uint32_t word);
-  // A long message: its system-exclusive blocks and short messages in order.
-  void LongMessage(const uint8_t* data, uint32_t length);
+  // Messages as they would go to a device: short ones and system-exclusive blocks, in order
+  // (what cannot travel is skipped).
+  void Play(std::span<const uint8_t> bytes);
   // Back to the state after loading: all voices off, programs and controllers reset.
   void SystemReset();
 
@@ -59,17 +63,17 @@ class TFluidSynthEngine {
 
  private:
   TFluidSynthEngine() = default;
+  void PlayShort(uint8_t status, int data1, int data2);
 
   std::string soundFont_;
   TFluidSettingsPtr settings_;
   TFluidSynthPtr synth_;
   TFluidAudioDriverPtr driver_;
   std::string driverName_;
+  std::string jackServer_;
 };
 
 // The last error FluidSynth logged (it reports its reasons only through its log), and
 // silence for its log on the terminal; installed by the first engine.
 std::string FluidLastLogMessage();
 
-// The library's version as major << 8 | minor.
-uint32_t FluidSynthVersion();

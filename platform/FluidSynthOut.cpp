@@ -10,58 +10,43 @@ TFluidSynthOutService::~TFluidSynthOutService() {
   if (handle_) Close(handle_);
 }
 
-uint32_t TFluidSynthOutService::DeviceCaps(uint32_t index, TMidiOutCaps& caps) {
-  if (index != 0) return MIDIOUT_BADDEVICEID;
-  caps = TMidiOutCaps{};
-  caps.ProductName = Mes(MesId::SBuiltinSynthName);
-  caps.DriverVersion = FluidSynthVersion();
-  caps.Technology = MIDIOUT_TECH_SWSYNTH;
-  caps.Voices = 256;
-  caps.Notes = 256;
-  caps.ChannelMask = 0xFFFF;
-  return MIDIOUT_NOERROR;
+std::vector<TMidiOutDevice> TFluidSynthOutService::Devices() {
+  return {TMidiOutDevice{0, Mes(MesId::SBuiltinSynthName), "FluidSynth"}};
 }
 
-uint32_t TFluidSynthOutService::OpenDevice(uint32_t index, TMidiOutCallback callback,
-                                           TMidiOutHandle& handle) {
-  if (index != 0) return MIDIOUT_BADDEVICEID;
-  if (handle_) return MIDIOUT_ALLOCATED;
+TMidiOutResult<TMidiOutHandle> TFluidSynthOutService::Open(uint32_t id) {
+  const std::string name = Mes(MesId::SBuiltinSynthName);
+  if (id != 0) return TMidiOutError{TMidiOutErrc::BadDevice};
+  if (handle_) return TMidiOutError{TMidiOutErrc::Allocated, name};
   if (!engine_) {
     if (soundFont_.empty()) soundFont_ = FindGeneralMidiSoundFont();
-    uint32_t error = MIDIOUT_NOERROR;
+    TMidiOutErrc error = TMidiOutErrc::Unspecified;
     engine_ = TFluidSynthEngine::Create(soundFont_, mode_ == Mode::Offline, error);
-    if (!engine_) return error;
+    if (!engine_) return TMidiOutError{error, name, FluidLastLogMessage()};
   }
   if (mode_ == Mode::Live) {
-    if (uint32_t r = engine_->StartAudio()) return r;
+    engine_->SetJackServer(jackServer_);
+    if (!engine_->StartAudio()) return TMidiOutError{TMidiOutErrc::NoAudio, name, FluidLastLogMessage()};
   }
-  handle_ = handle = NewMidiOutHandle();
-  callback_ = std::move(callback);
-  return MIDIOUT_NOERROR;
+  handle_ = NewMidiOutHandle();
+  return handle_;
 }
 
-uint32_t TFluidSynthOutService::ShortMsg(TMidiOutHandle handle, uint32_t message) {
-  if (!handle || handle != handle_) return MIDIOUT_INVALHANDLE;
-  engine_->ShortMessage(message);
-  return MIDIOUT_NOERROR;
+TMidiOutStatus TFluidSynthOutService::Send(TMidiOutHandle handle, std::span<const uint8_t> bytes,
+                                           TMidiOutDone done) {
+  if (!handle || handle != handle_) return TMidiOutError{TMidiOutErrc::NotOpen};
+  if (bytes.empty()) return TMidiOutError{TMidiOutErrc::BadMessage, Mes(MesId::SBuiltinSynthName)};
+  // The synth takes the bytes at once: they are done when the call returns.
+  engine_->Play(bytes);
+  if (done) done();
+  return {};
 }
 
-uint32_t TFluidSynthOutService::LongMsg(TMidiOutHandle handle, TMidiOutHeader* header) {
-  if (!handle || handle != handle_) return MIDIOUT_INVALHANDLE;
-  if (!header || !header->Data || header->BufferLength == 0) return MIDIOUT_INVALPARAM;
-  // The synth takes the whole block at once: it is done when the call returns.
-  engine_->LongMessage(header->Data, header->BufferLength);
-  header->Flags |= MIDIOUT_HDR_DONE;
-  if (callback_) callback_(handle, MIDIOUT_DONE, header);
-  return MIDIOUT_NOERROR;
-}
-
-uint32_t TFluidSynthOutService::Close(TMidiOutHandle handle) {
-  if (!handle || handle != handle_) return MIDIOUT_INVALHANDLE;
+TMidiOutStatus TFluidSynthOutService::Close(TMidiOutHandle handle) {
+  if (!handle || handle != handle_) return TMidiOutError{TMidiOutErrc::NotOpen};
   engine_->StopAudio();
   // The next open starts from a clean synth, as a freshly opened device would.
   engine_->SystemReset();
   handle_ = 0;
-  callback_ = nullptr;
-  return MIDIOUT_NOERROR;
+  return {};
 }

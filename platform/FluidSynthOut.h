@@ -1,8 +1,9 @@
 #pragma once
 // The built-in synthesizer as a MIDI output service with one device. Live, it plays through
-// the audio output FluidSynth finds; offline, it only renders when asked (tests, rendering a
-// song to a file). The SoundFont is loaded at the first Open and kept for later opens, so that
-// closing and opening the device again (every rewind does) costs nothing.
+// the audio output FluidSynth finds (a running JACK server first); offline, it only renders
+// when asked (tests, rendering a song to a file). The SoundFont is loaded at the first Open
+// and kept for later opens, so that closing and opening the device again (every rewind does)
+// costs nothing.
 
 #include <memory>
 #include <string>
@@ -18,22 +19,21 @@ class TFluidSynthOutService : public TMidiOutService {
   explicit TFluidSynthOutService(Mode mode, std::string soundFont = {});
   ~TFluidSynthOutService() override;
 
-  uint32_t GetNumDevs() override { return 1; }
-  uint32_t ShortMsg(TMidiOutHandle handle, uint32_t message) override;
-  uint32_t LongMsg(TMidiOutHandle handle, TMidiOutHeader* header) override;
-  uint32_t Close(TMidiOutHandle handle) override;
+  // Live audio through this JACK server (empty: the default one, when it runs).
+  void SetJackServer(std::string name) { jackServer_ = std::move(name); }
+
+  std::vector<TMidiOutDevice> Devices() override;
+  TMidiOutResult<TMidiOutHandle> Open(uint32_t id) override;
+  TMidiOutStatus Send(TMidiOutHandle handle, std::span<const uint8_t> bytes, TMidiOutDone done = {}) override;
+  TMidiOutStatus Close(TMidiOutHandle handle) override;
 
   // The synth while the device is open (offline rendering pulls its audio from here).
   TFluidSynthEngine* Engine() { return handle_ ? engine_.get() : nullptr; }
 
- protected:
-  uint32_t DeviceCaps(uint32_t index, TMidiOutCaps& caps) override;
-  uint32_t OpenDevice(uint32_t index, TMidiOutCallback callback, TMidiOutHandle& handle) override;
-
  private:
   Mode mode_;
   std::string soundFont_;
+  std::string jackServer_;
   std::unique_ptr<TFluidSynthEngine> engine_;
   TMidiOutHandle handle_ = 0;
-  TMidiOutCallback callback_;
 };

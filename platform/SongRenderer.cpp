@@ -10,6 +10,7 @@
 #include "midi/PlayedEvent.h"
 #include "platform/FluidSynthOut.h"
 #include "platform/WavFile.h"
+#include "midi/MidiConstants.h"
 
 namespace {
 
@@ -84,9 +85,9 @@ TSongRenderResult PlaySongOffline(TMidiFile& file, TMidiOutput& output,
         if (tick >= afterSong) {
           songDone = true;
           // Notes the song left on are released, not cut: they ring out in the tail.
-          for (uint8_t ch = 0; ch < 16; ++ch) {
-            output.SendShort(static_cast<uint8_t>(0xB0 + ch), 64, 0);
-            output.SendShort(static_cast<uint8_t>(0xB0 + ch), 123, 0);
+          for (int ch = 0; ch < MidiChannelCount; ++ch) {
+            output.SendShort(MidiStatusOf(MidiStatus::ControlChange, ch), MidiController::Sustain, 0);
+            output.SendShort(MidiStatusOf(MidiStatus::ControlChange, ch), MidiController::AllNotesOff, 0);
           }
         }
       }

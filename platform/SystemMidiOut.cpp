@@ -1,30 +1,38 @@
 #include "platform/SystemMidiOut.h"
 
+#include <QString>
+
 #include <algorithm>
 
 #include "midi/MidiOut.h"
 #include "platform/AlsaMidiOut.h"
 #include "platform/FluidSynthOut.h"
+#include "platform/JackMidiOut.h"
 
 TCombinedMidiOutService::TCombinedMidiOutService(std::vector<std::shared_ptr<TMidiOutService>> parts)
     : parts_(std::move(parts)) {
   parts_.erase(std::remove(parts_.begin(), parts_.end(), nullptr), parts_.end());
 }
 
-uint32_t TCombinedMidiOutService::GetNumDevs() {
-  uint32_t total = 0;
-  for (auto& part : parts_) total += part->GetNumDevs();
-  return total;
+std::vector<TMidiOutDevice> TCombinedMidiOutService::Devices() {
+  std::vector<TMidiOutDevice> all;
+  for (auto& part : parts_) {
+    for (TMidiOutDevice& d : part->Devices()) {
+      d.Id = static_cast<uint32_t>(all.size());
+      all.push_back(std::move(d));
+    }
+  }
+  return all;
 }
 
-TMidiOutService* TCombinedMidiOutService::Locate(uint32_t index, uint32_t& local) {
+TMidiOutService* TCombinedMidiOutService::Locate(uint32_t id, uint32_t& local) {
   for (auto& part : parts_) {
-    const uint32_t n = part->GetNumDevs();
-    if (index < n) {
-      local = index;
+    const auto n = static_cast<uint32_t>(part->Devices().size());
+    if (id < n) {
+      local = id;
       return part.get();
     }
-    index -= n;
+    id -= n;
   }
   return nullptr;
 }
@@ -35,49 +43,36 @@ TMidiOutService* TCombinedMidiOutService::Owner(TMidiOutHandle handle) {
   return nullptr;
 }
 
-uint32_t TCombinedMidiOutService::DeviceCaps(uint32_t index, TMidiOutCaps& caps) {
+TMidiOutResult<TMidiOutHandle> TCombinedMidiOutService::Open(uint32_t id) {
   uint32_t local = 0;
-  TMidiOutService* part = Locate(index, local);
-  return part ? part->GetDevCaps(local, caps) : MIDIOUT_BADDEVICEID;
-}
-
-uint32_t TCombinedMidiOutService::OpenDevice(uint32_t index, TMidiOutCallback callback,
-                                             TMidiOutHandle& handle) {
-  uint32_t local = 0;
-  TMidiOutService* part = Locate(index, local);
-  if (!part) return MIDIOUT_BADDEVICEID;
-  const uint32_t r = part->Open(local, std::move(callback), handle);
-  if (r == MIDIOUT_NOERROR) open_.emplace_back(handle, part);
+  TMidiOutService* part = Locate(id, local);
+  if (!part) return TMidiOutError{TMidiOutErrc::BadDevice};
+  auto r = part->Open(local);
+  if (r) open_.emplace_back(r.Value(), part);
   return r;
 }
 
-uint32_t TCombinedMidiOutService::ShortMsg(TMidiOutHandle handle, uint32_t message) {
+TMidiOutStatus TCombinedMidiOutService::Send(TMidiOutHandle handle, std::span<const uint8_t> bytes,
+                                             TMidiOutDone done) {
   TMidiOutService* part = Owner(handle);
-  return part ? part->ShortMsg(handle, message) : MIDIOUT_INVALHANDLE;
+  if (!part) return TMidiOutError{TMidiOutErrc::NotOpen};
+  return part->Send(handle, bytes, std::move(done));
 }
 
-uint32_t TCombinedMidiOutService::LongMsg(TMidiOutHandle handle, TMidiOutHeader* header) {
-  TMidiOutService* part = Owner(handle);
-  return part ? part->LongMsg(handle, header) : MIDIOUT_INVALHANDLE;
-}
-
-uint32_t TCombinedMidiOutService::Close(TMidiOutHandle handle) {
+TMidiOutStatus TCombinedMidiOutService::Close(TMidiOutHandle handle) {
   auto it = std::find_if(open_.begin(), open_.end(), [&](auto& e) { return e.first == handle; });
-  if (it == open_.end()) return MIDIOUT_INVALHANDLE;
-  const uint32_t r = it->second->Close(handle);
-  if (r == MIDIOUT_NOERROR) open_.erase(it);
+  if (it == open_.end()) return TMidiOutError{TMidiOutErrc::NotOpen};
+  TMidiOutStatus r = it->second->Close(handle);
+  if (r) open_.erase(it);
   return r;
 }
 
-uint32_t TCombinedMidiOutService::GetErrorText(uint32_t code, std::string& text) {
-  for (auto& part : parts_)
-    if (part->GetErrorText(code, text) == MIDIOUT_NOERROR) return MIDIOUT_NOERROR;
-  return TMidiOutService::GetErrorText(code, text);
-}
-
-std::shared_ptr<TMidiOutService> CreateSystemMidiOutService() {
+std::shared_ptr<TMidiOutService> CreateSystemMidiOutService(const std::string& jackServer) {
   std::vector<std::shared_ptr<TMidiOutService>> parts;
-  parts.push_back(std::make_shared<TFluidSynthOutService>(TFluidSynthOutService::Mode::Live));
+  auto synth = std::make_shared<TFluidSynthOutService>(TFluidSynthOutService::Mode::Live);
+  synth->SetJackServer(jackServer);
+  parts.push_back(synth);
+  parts.push_back(std::make_shared<TJackMidiOutService>("Cantaro", jackServer));
   parts.push_back(std::make_shared<TAlsaMidiOutService>());
   return std::make_shared<TCombinedMidiOutService>(std::move(parts));
 }
@@ -91,6 +86,7 @@ std::vector<TMidiOutDeviceInfo> ListMidiOutDevices(std::shared_ptr<TMidiOutServi
     try {
       out.SetDeviceID(i);
       info.ProductName = out.ProductName();
+      info.System = out.System();
     } catch (const EmidioutputError&) {
       // A port that went away between counting and reading keeps its number, without a name.
     }
@@ -105,6 +101,24 @@ std::vector<TMidiOutDeviceInfo> ListMidiOutDevices() {
 
 std::string FormatMidiOutDeviceList(const std::vector<TMidiOutDeviceInfo>& devices) {
   std::string text;
-  for (const auto& d : devices) text += std::to_string(d.Number) + ": " + d.ProductName + "\n";
+  for (const auto& d : devices) {
+    text += std::to_string(d.Number) + ": " + d.ProductName;
+    if (!d.System.empty()) text += " [" + d.System + "]";
+    text += "\n";
+  }
   return text;
+}
+
+std::optional<uint32_t> FindMidiOutDevice(const std::vector<TMidiOutDeviceInfo>& devices,
+                                          const std::string& text) {
+  if (!text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return c >= '0' && c <= '9'; })) {
+    const unsigned long n = text.size() > 9 ? devices.size() : std::stoul(text);
+    if (n < devices.size()) return static_cast<uint32_t>(n);
+  }
+  // Names are UTF-8 (the synthesizer's is Russian): Qt folds their case.
+  const QString wanted = QString::fromStdString(text);
+  if (wanted.isEmpty()) return std::nullopt;
+  for (const auto& d : devices)
+    if (QString::fromStdString(d.ProductName).contains(wanted, Qt::CaseInsensitive)) return d.Number;
+  return std::nullopt;
 }

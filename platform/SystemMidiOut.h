@@ -1,14 +1,19 @@
 #pragma once
 // The program's MIDI output service: the built-in synthesizer first, so that a user without
-// MIDI hardware finds sound at device 0 (the device the program starts with), then the ALSA
-// sequencer's output ports. The mapper opens the first of them that opens.
+// MIDI hardware finds sound at device 0 (the device the program starts with), then the MIDI
+// input ports of a running JACK server, then the ALSA sequencer's output ports. The mapper
+// opens the first of them that opens.
 //
 // For the command line:
-//   ListMidiOutDevices()            the devices as the options dialog lists them: number and
-//                                   product name, read through TMidiOutput (cantaro --devices)
-//   FormatMidiOutDeviceList(list)   one line per device, "0: <product name>"; empty list, empty text
+//   ListMidiOutDevices()            the devices as the options dialog lists them: number,
+//                                   product name and system (cantaro --devices)
+//   FormatMidiOutDeviceList(list)   one line per device, "0: <product name> [<system>]"; empty
+//                                   list, empty text
+//   FindMidiOutDevice(list, text)   the device a command line names: its number, or a part of
+//                                   its name without regard to case
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,34 +24,35 @@ class TCombinedMidiOutService : public TMidiOutService {
  public:
   explicit TCombinedMidiOutService(std::vector<std::shared_ptr<TMidiOutService>> parts);
 
-  uint32_t GetNumDevs() override;
-  uint32_t ShortMsg(TMidiOutHandle handle, uint32_t message) override;
-  uint32_t LongMsg(TMidiOutHandle handle, TMidiOutHeader* header) override;
-  uint32_t Close(TMidiOutHandle handle) override;
-  uint32_t GetErrorText(uint32_t code, std::string& text) override;
-
- protected:
-  uint32_t DeviceCaps(uint32_t index, TMidiOutCaps& caps) override;
-  uint32_t OpenDevice(uint32_t index, TMidiOutCallback callback, TMidiOutHandle& handle) override;
+  std::vector<TMidiOutDevice> Devices() override;
+  TMidiOutResult<TMidiOutHandle> Open(uint32_t id) override;
+  TMidiOutStatus Send(TMidiOutHandle handle, std::span<const uint8_t> bytes, TMidiOutDone done = {}) override;
+  TMidiOutStatus Close(TMidiOutHandle handle) override;
 
  private:
-  // The part holding device index, and the index within it; null past the end.
-  TMidiOutService* Locate(uint32_t index, uint32_t& local);
+  // The part holding device id, and the id within it; null past the end.
+  TMidiOutService* Locate(uint32_t id, uint32_t& local);
   TMidiOutService* Owner(TMidiOutHandle handle);
 
   std::vector<std::shared_ptr<TMidiOutService>> parts_;
   std::vector<std::pair<TMidiOutHandle, TMidiOutService*>> open_;
 };
 
-// The built-in synthesizer (live) followed by the ALSA output ports.
-std::shared_ptr<TMidiOutService> CreateSystemMidiOutService();
+// The built-in synthesizer (live), the JACK MIDI input ports, the ALSA output ports. The JACK
+// server is the one named, or the default one (JACK_DEFAULT_SERVER) when none is.
+std::shared_ptr<TMidiOutService> CreateSystemMidiOutService(const std::string& jackServer = {});
 
 struct TMidiOutDeviceInfo {
   uint32_t Number = 0;
   std::string ProductName;
+  std::string System;
 };
 // Every device of the service, read as the options dialog reads them; a device whose
 // capabilities cannot be read is listed with an empty name.
 std::vector<TMidiOutDeviceInfo> ListMidiOutDevices(std::shared_ptr<TMidiOutService> service);
 std::vector<TMidiOutDeviceInfo> ListMidiOutDevices();
 std::string FormatMidiOutDeviceList(const std::vector<TMidiOutDeviceInfo>& devices);
+// The number as --devices prints it, else the first device whose name holds the text
+// (without regard to case); nothing when no device matches.
+std::optional<uint32_t> FindMidiOutDevice(const std::vector<TMidiOutDeviceInfo>& devices,
+                                          const std::string& text);

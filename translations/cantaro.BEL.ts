@@ -69,6 +69,11 @@
       <translation>Знешняе выключэнне</translation>
     </message>
     <message>
+      <source>Файл повреждён, обрезано дорожек: %d</source>
+      <comment>SDamagedFile</comment>
+      <translation>Файл пашкоджаны, абрэзана дарожак: %d</translation>
+    </message>
+    <message>
       <source>Change to DeviceID while device was open</source>
       <comment>SMidiOutChangeDeviceID</comment>
       <translation>Change to DeviceID while device was open</translation>
@@ -207,6 +212,16 @@
       <source>звук записан не полностью</source>
       <comment>SRenderIncomplete</comment>
       <translation>гук запісаны не цалкам</translation>
+    </message>
+    <message>
+      <source>The MIDI output device cannot take more messages now</source>
+      <comment>SMidiOutErrBufferFull</comment>
+      <translation>The MIDI output device cannot take more messages now</translation>
+    </message>
+    <message>
+      <source>The JACK server has stopped</source>
+      <comment>SMidiOutErrServerGone</comment>
+      <translation>The JACK server has stopped</translation>
     </message>
     <message>
       <source>Keysense initialization error.</source>
@@ -597,6 +612,26 @@
       <source>ИМЯ|ОБЗОР|ОПИСАНИЕ|ПАРАМЕТРЫ|ФАЙЛЫ</source>
       <comment>SManSections</comment>
       <translation>НАЗВА|АГЛЯД|АПІСАННЕ|ПАРАМЕТРЫ|ФАЙЛЫ</translation>
+    </message>
+    <message>
+      <source>Устройство вывода MIDI &quot;%s&quot; не найдено (список: cantaro --devices)</source>
+      <comment>SCliNoDevice</comment>
+      <translation>Прылада вываду MIDI &quot;%s&quot; не знойдзена (спіс: cantaro --devices)</translation>
+    </message>
+    <message>
+      <source>Не удалось открыть устройство вывода MIDI %s: %s</source>
+      <comment>SCliDeviceFailed</comment>
+      <translation>Не ўдалося адкрыць прыладу вываду MIDI %s: %s</translation>
+    </message>
+    <message>
+      <source>Не удалось начать воспроизведение</source>
+      <comment>SCliPlayFailed</comment>
+      <translation>Не ўдалося пачаць прайграванне</translation>
+    </message>
+    <message>
+      <source>  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    проиграть песню на устройстве вывода MIDI (Ctrl+C: остановить)</source>
+      <comment>SCliHelpPlay</comment>
+      <translation>  cantaro --play ФАЙЛ [--device N|НАЗВА] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    прайграць песню на прыладзе вываду MIDI (Ctrl+C: спыніць)</translation>
     </message>
     <message>
       <source>Cantaro</source>

@@ -69,6 +69,11 @@
       <translation>External exception</translation>
     </message>
     <message>
+      <source>Файл повреждён, обрезано дорожек: %d</source>
+      <comment>SDamagedFile</comment>
+      <translation>damaged file, %d tracks cut short</translation>
+    </message>
+    <message>
       <source>Change to DeviceID while device was open</source>
       <comment>SMidiOutChangeDeviceID</comment>
       <translation>Change to DeviceID while device was open</translation>
@@ -207,6 +212,16 @@
       <source>звук записан не полностью</source>
       <comment>SRenderIncomplete</comment>
       <translation>the sound was not recorded completely</translation>
+    </message>
+    <message>
+      <source>The MIDI output device cannot take more messages now</source>
+      <comment>SMidiOutErrBufferFull</comment>
+      <translation>The MIDI output device cannot take more messages now</translation>
+    </message>
+    <message>
+      <source>The JACK server has stopped</source>
+      <comment>SMidiOutErrServerGone</comment>
+      <translation>The JACK server has stopped</translation>
     </message>
     <message>
       <source>Keysense initialization error.</source>
@@ -597,6 +612,26 @@
       <source>ИМЯ|ОБЗОР|ОПИСАНИЕ|ПАРАМЕТРЫ|ФАЙЛЫ</source>
       <comment>SManSections</comment>
       <translation>NAME|SYNOPSIS|DESCRIPTION|OPTIONS|FILES</translation>
+    </message>
+    <message>
+      <source>Устройство вывода MIDI &quot;%s&quot; не найдено (список: cantaro --devices)</source>
+      <comment>SCliNoDevice</comment>
+      <translation>MIDI output device &quot;%s&quot; not found (list: cantaro --devices)</translation>
+    </message>
+    <message>
+      <source>Не удалось открыть устройство вывода MIDI %s: %s</source>
+      <comment>SCliDeviceFailed</comment>
+      <translation>Could not open the MIDI output device %s: %s</translation>
+    </message>
+    <message>
+      <source>Не удалось начать воспроизведение</source>
+      <comment>SCliPlayFailed</comment>
+      <translation>Playback could not start</translation>
+    </message>
+    <message>
+      <source>  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    проиграть песню на устройстве вывода MIDI (Ctrl+C: остановить)</source>
+      <comment>SCliHelpPlay</comment>
+      <translation>  cantaro --play FILE [--device N|NAME] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    play the song on a MIDI output device (Ctrl+C: stop)</translation>
     </message>
     <message>
       <source>Cantaro</source>

@@ -252,6 +252,7 @@ void TfrmMain::LoadSong(const std::string& fileName) {
   } catch (const std::exception& e) {
     ShowError(e.what());
   }
+  ShowStatusHint(DamagedFileNotice(session_->MidiFile.Completeness()));
   setWindowTitle(Q(presenter_->Caption()));
   tracksModel_->Refresh();
   int selected = presenter_->lvTracksSelected();

@@ -99,8 +99,19 @@ void TfrmMain::MidiFileMidiEvent(PMidiEventEx event, int32_t TrackNo) {
   }
   // A closed device was reported when it failed to open; the song then plays on the piano only.
   if (MidiOut_->IsOpen()) {
-    if (auto played = PlayedMidiEvent(*event, session_->transposition(), MidiOutNoTranspose))
-      MidiOut_->SendEvent(*played);
+    if (auto played = PlayedMidiEvent(*event, session_->transposition(), MidiOutNoTranspose)) {
+      try {
+        MidiOut_->SendEvent(*played);
+      } catch (const EmidioutputError& e) {
+        // A port or server that went away takes no more of the song: playback stops once
+        // this step is over, and the engine reports the error once.
+        if (e.Code() == uint16_t(TMidiOutErrc::DeviceGone) || e.Code() == uint16_t(TMidiOutErrc::ServerGone))
+          QTimer::singleShot(0, this, [this] {
+            if (session_->MidiFile.Playing()) actPlayExecute();
+          });
+        throw;
+      }
+    }
   }
   // The piano shows the notes as the song holds them (transposed), never the drums.
   if (event->Status < 0xF0 && (event->Status & 0x0F) != 9)

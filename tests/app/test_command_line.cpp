@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "app/CommandLine.h"
+#include "base/untMesConst.h"
 #include "chords/untChords.h"
 #include "settings/untVars.h"
 #include "tests/TestFiles.h"
@@ -265,6 +266,24 @@ TEST_F(CommandLine, FileErrorsExitWithOne) {
       EXPECT_TRUE(run.out.empty());
     }
   }
+}
+
+TEST_F(CommandLine, ADamagedFileGivesWhatItHoldsAndANoticeOnStderr) {
+  // Two tracks: the second is cut inside its second note-on.
+  const std::string cut = Scratch("cut.mid");
+  {
+    std::ofstream f(cut, std::ios::binary);
+    const unsigned char bytes[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 0, 96,
+                                   'M', 'T', 'r', 'k', 0, 0, 0, 4, 0, 0x90, 60, 64,
+                                   'M', 'T', 'r', 'k', 0, 0, 0, 7, 0, 0x90, 62, 64, 0, 0x90, 64};
+    f.write(reinterpret_cast<const char*>(bytes), sizeof bytes);
+  }
+  const CliRun run = Cli({"--events", cut});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.err, MesFormat(MesId::SDamagedFile, 1) + "\n");
+  EXPECT_NE(run.out.find("D4"), std::string::npos) << "the complete note of the cut track is listed";
+  // A whole file says nothing of the kind.
+  EXPECT_EQ(Cli({"--events", kExamples + "mary-had-a-little-lamb.mid"}).err, "");
 }
 
 TEST_F(CommandLine, OutputFileIsWrittenOrTheFailureReported) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -53,17 +54,15 @@ TEST(MidiOutputSelection, DeviceIdsBelowTheCountAndTheMapperAreAcceptedOthersAre
     EXPECT_EQ(rig.out->ProductName(), c.product) << c.id;
   }
   EXPECT_EQ(rig.out->DeviceID(), MIDI_MAPPER);
-  EXPECT_EQ(rig.out->Technology(), MIDIOUT_TECH_MAPPER);
+  EXPECT_EQ(rig.out->System(), "");
 }
 
-TEST(MidiOutputSelection, ProductNameSelectsTheIndexAndFillsTheCapabilities) {
+TEST(MidiOutputSelection, ProductNameSelectsTheIndexAndItsSystem) {
   Rig rig;
   rig.out->SetProductName("Port B");
   EXPECT_EQ(rig.out->DeviceID(), 1u);
   EXPECT_EQ(rig.out->ProductName(), "Port B");
-  EXPECT_EQ(rig.out->Technology(), MIDIOUT_TECH_PORT);
-  EXPECT_EQ(rig.out->ChannelMask(), 0xFFFF);
-  EXPECT_EQ(rig.out->DriverVersion(), 0x0100u);
+  EXPECT_EQ(rig.out->System(), "Recorder");
 
   // Exact, case-sensitive names only; the selection stays as it was.
   EXPECT_EQ(ErrorOf([&] { rig.out->SetProductName("port b"); }),
@@ -87,12 +86,13 @@ TEST(MidiOutputSelection, WithoutAnyDeviceNothingCanBeSelectedOrOpenedAndNothing
             "MIDI Output device not open");
 }
 
-TEST(MidiOutputSelection, ACapabilityFailureRaisesTheServiceTextAndKeepsTheNewId) {
+TEST(MidiOutputSelection, ADeviceThatWentAwaySinceTheCountCannotBeSelected) {
   Rig rig;
-  rig.recorder->FailCaps(2, MIDIOUT_NOMEM);
-  EXPECT_EQ(ErrorOf([&] { rig.out->SetDeviceID(2); }), Mes(MesId::SMidiOutErrNoMemory));
-  EXPECT_EQ(rig.out->DeviceID(), 2u);
-  EXPECT_EQ(rig.out->LastError(), MIDIOUT_NOMEM);
+  rig.out->SetDeviceID(2);
+  rig.recorder->SetDevices({"Port A", "Port B"});
+  EXPECT_EQ(ErrorOf([&] { rig.out->SetDeviceID(2); }), "Invalid device ID");
+  EXPECT_EQ(ErrorOf([&] { rig.out->SetProductName("Port C"); }), "MIDI output Device Port C not installed");
+  EXPECT_EQ(rig.out->DeviceCount(), 3);  // counted when the component was made
 }
 
 TEST(MidiOutputSelection, TheDeviceCannotChangeWhileOpen) {
@@ -109,22 +109,22 @@ TEST(MidiOutputSelection, TheDeviceCannotChangeWhileOpen) {
 
 TEST(MidiOutputOpen, AFailedOpenReturnsFalseKeepsTheCodeAndRaisesNothing) {
   Rig rig;
-  rig.recorder->FailOpen(0, MIDIOUT_ALLOCATED);
+  rig.recorder->FailOpen(0, TMidiOutErrc::Allocated);
   rig.out->SetDeviceID(0);
   bool opened = true;
   EXPECT_NO_THROW(opened = rig.out->Open());
   EXPECT_FALSE(opened);
   EXPECT_FALSE(rig.out->IsOpen());
-  EXPECT_EQ(rig.out->LastError(), MIDIOUT_ALLOCATED);
+  EXPECT_EQ(rig.out->LastError(), uint16_t(TMidiOutErrc::Allocated));
   EXPECT_EQ(rig.out->ErrorText(rig.out->LastError()), "The MIDI output device is already in use");
   // Once the device is free the same component opens it.
-  rig.recorder->FailOpen(0, 0);
+  rig.recorder->FailOpen(0, std::nullopt);
   EXPECT_TRUE(rig.out->Open());
 }
 
 TEST(MidiOutputOpen, TheMapperOpensTheFirstDeviceThatOpens) {
   Rig rig;
-  rig.recorder->FailOpen(0, MIDIOUT_ALLOCATED);
+  rig.recorder->FailOpen(0, TMidiOutErrc::Allocated);
   rig.out->SetDeviceID(MIDI_MAPPER);
   ASSERT_TRUE(rig.out->Open());
   rig.out->SendShort(0x90, 60, 100);
@@ -132,10 +132,10 @@ TEST(MidiOutputOpen, TheMapperOpensTheFirstDeviceThatOpens) {
   EXPECT_EQ(rig.recorder->Messages()[0].Device, 1u);
 
   Rig none;
-  for (uint32_t i = 0; i < 3; ++i) none.recorder->FailOpen(i, i == 0 ? MIDIOUT_ALLOCATED : MIDIOUT_NOMEM);
+  for (uint32_t i = 0; i < 3; ++i) none.recorder->FailOpen(i, i == 0 ? TMidiOutErrc::Allocated : TMidiOutErrc::NoMemory);
   none.out->SetDeviceID(MIDI_MAPPER);
   EXPECT_FALSE(none.out->Open());
-  EXPECT_EQ(none.out->LastError(), MIDIOUT_ALLOCATED);  // the first device's reason
+  EXPECT_EQ(none.out->LastError(), uint16_t(TMidiOutErrc::Allocated));  // the first device's reason
 }
 
 TEST(MidiOutputOpen, OpeningTwiceKeepsOneHandleAndCloseReportsWhetherItClosed) {
@@ -158,13 +158,24 @@ TEST(MidiOutputOpen, DestroyingAnOpenComponentClosesTheDevice) {
   EXPECT_EQ(rig.recorder->OpenHandles(), 0);
 }
 
-TEST(MidiOutputSend, ShortMessagesGoOutAsOnePackedWord) {
+TEST(MidiOutputSend, ShortMessagesGoOutAsTheirBytesAndNoMore) {
   Rig rig;
   ASSERT_TRUE(rig.out->Open());
   rig.out->SendShort(0x90, 60, 100);
   rig.out->SendEvent(TMidiEvent(0x80, 0x3C, 0));
-  rig.out->SendEvent(TMidiEvent(0xE5, 0xFF, 0x80));  // bytes are taken unsigned
-  EXPECT_EQ(rig.recorder->ShortWords(), (std::vector<uint32_t>{0x643C90, 0x003C80, 0x80FFE5}));
+  rig.out->SendEvent(TMidiEvent(0xE5, 0x7F, 0x40));
+  rig.out->SendShort(0xC3, 5, 99);                   // a program change has one data byte
+  rig.out->SendShort(0xF8, 1, 2);                    // real time has none
+  // What cannot travel is not sent: a wrapped note would arrive as a status byte.
+  rig.out->SendShort(0x90, 200, 100);
+  rig.out->SendEvent(TMidiEvent(0xE5, 0xFF, 0x80));
+  rig.out->SendShort(0x3C, 60, 100);
+  rig.out->SendShort(0xF0, 0, 0);
+  EXPECT_EQ(rig.recorder->ShortWords(), (std::vector<uint32_t>{0x643C90, 0x003C80, 0x407FE5, 0x05C3, 0xF8}));
+  const auto messages = rig.recorder->Messages();
+  ASSERT_EQ(messages.size(), 5u);
+  EXPECT_EQ(messages[3].Bytes, (std::vector<uint8_t>{0xC3, 5}));
+  EXPECT_EQ(messages[4].Bytes, (std::vector<uint8_t>{0xF8}));
 }
 
 TEST(MidiOutputSend, AllSoundOffSendsController120OnEveryChannelOnlyWhenOpen) {
@@ -189,7 +200,13 @@ TEST(MidiOutputSend, ADisconnectedDeviceFailsEverySendWithAClearText) {
   const uint8_t reset[] = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
   EXPECT_EQ(ErrorOf([&] { rig.out->SendLong(reset, sizeof reset); }), gone);
   EXPECT_EQ(rig.out->LongMessagesInFlight(), 0);  // the refused block was released
-  EXPECT_EQ(rig.out->LastError(), MIDIOUT_DEVICEGONE);
+  EXPECT_EQ(rig.out->LastError(), uint16_t(TMidiOutErrc::DeviceGone));
+  try {
+    rig.out->SendShort(0x90, 60, 100);
+  } catch (const EmidioutputError& e) {
+    EXPECT_EQ(e.Device(), "Port B");  // the error names the device
+    EXPECT_EQ(e.Code(), uint16_t(TMidiOutErrc::DeviceGone));
+  }
   // The component can still be closed and another device opened.
   EXPECT_TRUE(rig.out->Close());
   rig.out->SetDeviceID(0);
@@ -257,7 +274,7 @@ TEST(MidiOutputLong, ACompletionQueuedForADestroyedComponentIsDropped) {
   EXPECT_EQ(fired, 0);
 }
 
-TEST(MidiOutputLong, AnEmptyBlockIsRefusedWithTheServiceText) {
+TEST(MidiOutputLong, AnEmptyBlockIsRefusedWithItsText) {
   Rig rig;
   ASSERT_TRUE(rig.out->Open());
   TMidiEvent event;
@@ -268,18 +285,23 @@ TEST(MidiOutputLong, AnEmptyBlockIsRefusedWithTheServiceText) {
 
 TEST(MidiOutputErrors, UnknownCodesHaveTheOutOfRangeText) {
   Rig rig;
-  EXPECT_EQ(rig.out->ErrorText(MIDIOUT_NOERROR), "Specified error number is out of range");
+  EXPECT_EQ(rig.out->ErrorText(0), "Specified error number is out of range");
   EXPECT_EQ(rig.out->ErrorText(3), "Specified error number is out of range");
   EXPECT_EQ(rig.out->ErrorText(0xFFFF), "Specified error number is out of range");
-  EXPECT_EQ(rig.out->ErrorText(MIDIOUT_BADDEVICEID), "There is no MIDI output device with this number");
-  // Every code the services return has a text of its own.
-  for (uint32_t code : {MIDIOUT_ERROR, MIDIOUT_BADDEVICEID, MIDIOUT_ALLOCATED, MIDIOUT_INVALHANDLE,
-                        MIDIOUT_NODEVICE, MIDIOUT_NOMEM, MIDIOUT_INVALPARAM, MIDIOUT_NOSEQUENCER,
-                        MIDIOUT_SENDFAILED, MIDIOUT_DEVICEGONE, MIDIOUT_NOSOUNDFONT,
-                        MIDIOUT_SOUNDFONTLOAD, MIDIOUT_NOAUDIO})
-    EXPECT_NE(rig.out->ErrorText(static_cast<uint16_t>(code)),
-              "Specified error number is out of range")
-        << code;
+  EXPECT_EQ(rig.out->ErrorText(2), "There is no MIDI output device with this number");
+  // Every reason the services give has a text of its own, and no two share one.
+  std::set<std::string> texts;
+  const TMidiOutErrc all[] = {TMidiOutErrc::Unspecified, TMidiOutErrc::BadDevice, TMidiOutErrc::Allocated,
+                              TMidiOutErrc::NotOpen, TMidiOutErrc::NoDevice, TMidiOutErrc::NoMemory,
+                              TMidiOutErrc::BadMessage, TMidiOutErrc::NoSequencer, TMidiOutErrc::SendFailed,
+                              TMidiOutErrc::DeviceGone, TMidiOutErrc::NoSoundFont, TMidiOutErrc::SoundFontLoad,
+                              TMidiOutErrc::NoAudio, TMidiOutErrc::BufferFull, TMidiOutErrc::ServerGone};
+  for (TMidiOutErrc code : all) {
+    const std::string text = rig.out->ErrorText(static_cast<uint16_t>(code));
+    EXPECT_NE(text, "Specified error number is out of range") << int(code);
+    texts.insert(text);
+  }
+  EXPECT_EQ(texts.size(), std::size(all));
 }
 
 TEST(MidiEventCopy, ACopyOwnsItsOwnSysexBlock) {
@@ -295,42 +317,42 @@ TEST(MidiEventCopy, ACopyOwnsItsOwnSysexBlock) {
   EXPECT_EQ(b.SysexLength, 0);
 }
 
-TEST(ShortMessageWire, OnlyCompleteMessagesWithSevenBitDataGoOnTheWire) {
+TEST(MidiWire, OnlyCompleteMessagesWithSevenBitDataGoOnTheWire) {
   struct Case {
-    uint32_t word;
-    std::vector<uint8_t> bytes;
+    std::vector<uint8_t> in;
+    std::vector<std::vector<uint8_t>> out;
   };
   const Case cases[] = {
-      {0x643C90, {0x90, 0x3C, 0x64}},  // note-on
-      {0x0005C3, {0xC3, 0x05}},        // program change carries one byte
-      {0x7F05C3, {0xC3, 0x05}},        // the unused byte is ignored
-      {0x0040D0, {0xD0, 0x40}},
-      {0x4000E0, {0xE0, 0x00, 0x40}},  // pitch bend centre
-      {0x0000F8, {0xF8}},              // real-time clock
-      {0x0003F3, {0xF3, 0x03}},
-      {0x643C10, {}},                  // no status byte
-      {0x0000F0, {}},                  // a block cannot go as a short message
-      {0x0000F7, {}},
-      {0x648290, {}},                  // note 130 after a transposition wrapped
+      {{0x90, 0x3C, 0x64}, {{0x90, 0x3C, 0x64}}},  // note-on
+      {{0xC3, 0x05}, {{0xC3, 0x05}}},              // program change carries one byte
+      {{0xD0, 0x40}, {{0xD0, 0x40}}},
+      {{0xE0, 0x00, 0x40}, {{0xE0, 0x00, 0x40}}},  // pitch bend centre
+      {{0xF8}, {{0xF8}}},                          // real-time clock
+      {{0xF3, 0x03}, {{0xF3, 0x03}}},
+      {{0x10, 0x3C, 0x64}, {}},                    // no status byte
+      {{0xF0}, {}},                                // a block's start alone
+      {{0xF7}, {}},
+      {{0x90, 0x82, 0x64}, {}},                    // note 130 after a transposition wrapped
+      {{0x90, 0x3C}, {}},                          // cut short
   };
   for (const Case& c : cases) {
-    TShortMessage m = DecodeShortMessage(c.word);
-    EXPECT_EQ(std::vector<uint8_t>(m.Bytes, m.Bytes + m.Length), c.bytes) << std::hex << c.word;
+    std::vector<std::vector<uint8_t>> seen;
+    ForEachMidiMessage(c.in, [&](std::span<const uint8_t> m) { seen.emplace_back(m.begin(), m.end()); });
+    EXPECT_EQ(seen, c.out) << std::hex << int(c.in[0]);
   }
+  const TShortMessage m = ShortMessage(0xC0, 5, 77);
+  EXPECT_EQ(std::vector<uint8_t>(m.Span().begin(), m.Span().end()), (std::vector<uint8_t>{0xC0, 5}));
 }
 
-TEST(LongMessageSplit, BlocksAndShortMessagesComeOutInOrderAndBrokenPartsAreDropped) {
+TEST(MidiWire, BlocksAndShortMessagesComeOutInOrderAndBrokenPartsAreDropped) {
   const std::vector<uint8_t> data = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7,  // GM reset
                                      0x90, 0x3C, 0x64,                    // note-on
                                      0x12,                                // stray data byte
                                      0xC0, 0x05,                          // program
                                      0xB0, 0x90, 0x01,                    // broken controller
                                      0xF0, 0x01, 0x02};                   // unterminated
-  std::vector<std::string> seen;
-  SplitLongMessage(
-      data.data(), static_cast<uint32_t>(data.size()),
-      [&](const uint8_t* p, uint32_t n) { seen.push_back("sysex " + std::to_string(n) + " " + std::to_string(p[0])); },
-      [&](uint32_t w) { seen.push_back("short " + std::to_string(w)); });
-  EXPECT_EQ(seen, (std::vector<std::string>{"sysex 4 126", "short " + std::to_string(0x643C90),
-                                            "short " + std::to_string(0x05C0)}));
+  std::vector<std::vector<uint8_t>> seen;
+  ForEachMidiMessage(data, [&](std::span<const uint8_t> m) { seen.emplace_back(m.begin(), m.end()); });
+  EXPECT_EQ(seen, (std::vector<std::vector<uint8_t>>{
+                      {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7}, {0x90, 0x3C, 0x64}, {0xC0, 0x05}}));
 }

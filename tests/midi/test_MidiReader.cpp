@@ -195,33 +195,35 @@ struct MalformedCase {
   int32_t tracks;
   std::vector<int32_t> eventsPerTrack;
   bool readBeyondEnd;
+  std::vector<int32_t> cut;    // tracks reported cut short
+  int32_t missing = 0;         // announced tracks not found
 };
 
 std::vector<MalformedCase> MalformedCases() {
   const std::vector<uint8_t> note{0x00, 0x90, 0x3C, 0x40};
   return {
-      {"truncated header", MidiBytes().ChunkHead("MThd", 6).Raw({0x00, 0x01}), 0, {}, true},
-      {"header of two bytes", MidiBytes().Chunk("MThd", {0x00, 0x01}).Track(note), 1, {1}, false},
+      {"truncated header", MidiBytes().ChunkHead("MThd", 6).Raw({0x00, 0x01}), 0, {}, true, {}},
+      {"header of two bytes", MidiBytes().Chunk("MThd", {0x00, 0x01}).Track(note), 1, {1}, false, {}},
       {"chunk length past the end", MidiBytes().Header(1, 2, 96).Track(note).ChunkHead("MTrk", 100).Raw(note), 1,
-       {1}, true},
+       {1}, true, {1}},
       {"length with its top bit set", MidiBytes().Header(1, 2, 96).ChunkHead("MTrk", 0x80000004u).Track(note), 1,
-       {1}, false},
-      {"huge length", MidiBytes().Header(1, 1, 96).ChunkHead("MTrk", 0x7FFFFFFFu).Raw(note), 0, {}, true},
+       {1}, false, {}, 1},
+      {"huge length", MidiBytes().Header(1, 1, 96).ChunkHead("MTrk", 0x7FFFFFFFu).Raw(note), 0, {}, true, {0}},
       {"running status at the start of a track", MidiBytes().Header(0, 1, 96).Track({0x00, 0x3C, 0x40, 0x00}), 1,
-       {3}, false},
+       {3}, false, {0}},
       {"delta time that never ends", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x81, 0x82, 0x83, 0x84}})),
-       1, {1}, false},
-      {"note cut short", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x00, 0x90, 0x3C}})), 1, {1}, false},
+       1, {1}, false, {0}},
+      {"note cut short", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x00, 0x90, 0x3C}})), 1, {1}, false, {0}},
       {"meta length past the chunk", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x00, 0xFF, 0x05, 0x10, 'a'}})),
-       1, {1}, false},
+       1, {1}, false, {0}},
       {"meta length that never ends", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x00, 0xFF, 0x05, 0x90}})), 1,
-       {1}, false},
+       {1}, false, {0}},
       {"SysEx length past the chunk", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x00, 0xF0, 0x7F, 0x01}})), 1,
-       {1}, false},
+       {1}, false, {0}},
       {"unknown chunk between tracks",
-       MidiBytes().Header(1, 3, 96).Track(note).Chunk("XFIH", {1, 2, 3}).Track(note), 1, {1}, false},
-      {"empty track chunk", MidiBytes().Header(1, 2, 96).Track({}).Track(note), 1, {1}, false},
-      {"track of one byte", MidiBytes().Header(1, 1, 96).Track({0x00}), 1, {0}, false},
+       MidiBytes().Header(1, 3, 96).Track(note).Chunk("XFIH", {1, 2, 3}).Track(note), 1, {1}, false, {}, 2},
+      {"empty track chunk", MidiBytes().Header(1, 2, 96).Track({}).Track(note), 1, {1}, false, {}, 1},
+      {"track of one byte", MidiBytes().Header(1, 1, 96).Track({0x00}), 1, {0}, false, {0}},
   };
 }
 
@@ -240,7 +242,30 @@ TEST(MidiReaderMalformed, EachShapeKeepsWhatWasCompleteAndNeverReadsOutside) {
     EXPECT_EQ(threw, c.readBeyondEnd);
     ASSERT_EQ(f.NumberOfTracks(), c.tracks);
     for (int32_t t = 0; t < c.tracks; ++t) EXPECT_EQ(f.TrackAt(t).EventCount(), c.eventsPerTrack[t]) << t;
+    std::vector<int32_t> cut;
+    for (const TCutTrack& t : f.Completeness().CutTracks) cut.push_back(t.Track);
+    EXPECT_EQ(cut, c.cut);
+    EXPECT_EQ(f.Completeness().MissingTracks, c.missing);
+    EXPECT_EQ(f.Completeness().Complete(), c.cut.empty() && c.missing == 0);
   }
+}
+
+TEST(MidiReaderCompleteness, ACutTrackIsReportedWithWhereItStoppedAndKeepsItsEvents) {
+  // Two notes, then a third cut after its key: the header is 14 bytes, the chunk head 8.
+  const std::vector<uint8_t> events{0x00, 0x90, 0x3C, 0x40, 0x60, 0x80, 0x3C, 0x00, 0x10, 0x90, 0x3E};
+  TMidiFile f;
+  f.LoadFromBytes(MidiBytes().Header(1, 2, 96).Track({0x00, 0xFF, 0x2F, 0x00}).Track(events));
+  ASSERT_EQ(f.Completeness().CutTracks.size(), 1u);
+  const TCutTrack& cut = f.Completeness().CutTracks[0];
+  EXPECT_EQ(cut.Track, 1);
+  EXPECT_EQ(cut.Offset, 14u + 8u + 4u + 8u + 8u);  // just after the note-off
+  EXPECT_EQ(cut.Tick, 0x60);
+  EXPECT_EQ(f.TrackAt(1).EventCount(), 2);
+  EXPECT_FALSE(f.Completeness().Complete());
+
+  // A whole file read again is complete: nothing is left from the last one.
+  f.LoadFromBytes(MidiBytes().Header(0, 1, 96).Track({0x00, 0x90, 0x3C, 0x40}));
+  EXPECT_TRUE(f.Completeness().Complete());
 }
 
 TEST(MidiReaderMalformed, ShortTempoAndTimeSignatureEventsStayEventsButChangeNothing) {

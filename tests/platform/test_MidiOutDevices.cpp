@@ -34,16 +34,14 @@ TEST(AlsaPorts, ProductNamesLeaveOutTheSequencerNumbers) {
 TEST(AlsaPorts, TheSequencerPortsAreDevicesOrThereAreNoneWithoutError) {
   TAlsaMidiOutService alsa;
   if (!alsa.Available()) {
-    EXPECT_EQ(alsa.Reason(), MIDIOUT_NOSEQUENCER);
-    EXPECT_EQ(alsa.GetNumDevs(), 0u);
-    TMidiOutCaps caps;
-    EXPECT_EQ(alsa.GetDevCaps(0, caps), MIDIOUT_BADDEVICEID);
-    TMidiOutHandle h = 0;
-    EXPECT_NE(alsa.Open(MIDI_MAPPER, nullptr, h), MIDIOUT_NOERROR);
+    EXPECT_TRUE(alsa.Devices().empty());
+    const auto opened = alsa.Open(0);
+    ASSERT_FALSE(opened.Ok());
+    EXPECT_EQ(opened.Error().Code, TMidiOutErrc::NoSequencer);
     GTEST_SKIP() << "no ALSA sequencer on this machine (/dev/snd/seq is missing): "
                     "the service lists zero ports and reports no error";
   }
-  const uint32_t n = alsa.GetNumDevs();
+  const auto n = static_cast<uint32_t>(alsa.Devices().size());
   std::printf("[ note ] %u ALSA output port(s)\n", n);
   if (n == 0) GTEST_SKIP() << "the ALSA sequencer has no output port to write to";
   auto shared = std::shared_ptr<TAlsaMidiOutService>(&alsa, [](auto*) {});
@@ -69,11 +67,13 @@ TEST(CombinedDevices, PartsFollowOneAnotherAndTheMapperTakesTheFirstThatOpens) {
   auto second = std::make_shared<TMidiOutRecorder>(std::vector<std::string>{"Port 1", "Port 2"});
   auto combined = std::make_shared<TCombinedMidiOutService>(
       std::vector<std::shared_ptr<TMidiOutService>>{first, nullptr, second});
-  EXPECT_EQ(combined->GetNumDevs(), 3u);
+  ASSERT_EQ(combined->Devices().size(), 3u);
+  EXPECT_EQ(combined->Devices()[2].Id, 2u);
 
   const auto devices = ListMidiOutDevices(combined);
   ASSERT_EQ(devices.size(), 3u);
-  EXPECT_EQ(FormatMidiOutDeviceList(devices), "0: Synth\n1: Port 1\n2: Port 2\n");
+  EXPECT_EQ(FormatMidiOutDeviceList(devices),
+            "0: Synth [Recorder]\n1: Port 1 [Recorder]\n2: Port 2 [Recorder]\n");
 
   TMidiOutput out(combined, std::make_shared<TImmediatePoster>());
   out.SetProductName("Port 2");
@@ -84,7 +84,7 @@ TEST(CombinedDevices, PartsFollowOneAnotherAndTheMapperTakesTheFirstThatOpens) {
   EXPECT_EQ(second->Messages()[0].Device, 1u);
   EXPECT_TRUE(out.Close());
 
-  first->FailOpen(0, MIDIOUT_NOAUDIO);
+  first->FailOpen(0, TMidiOutErrc::NoAudio);
   out.SetDeviceID(MIDI_MAPPER);
   ASSERT_TRUE(out.Open());
   out.SendShort(0x90, 61, 100);
@@ -101,6 +101,21 @@ TEST(CombinedDevices, WithNoPartsThereAreNoDevicesAndNothingBreaks) {
   TMidiOutput out(empty, std::make_shared<TImmediatePoster>());
   EXPECT_FALSE(out.Open());
   EXPECT_NO_THROW(out.AllSoundOff());
+}
+
+TEST(CombinedDevices, ACommandLineNamesADeviceByNumberOrByAPartOfItsName) {
+  const std::vector<TMidiOutDeviceInfo> devices = {
+      {0, "Встроенный синтезатор (FluidSynth)", "FluidSynth"},
+      {1, "keys:midi_in", "JACK"},
+      {2, "Midi Through:Midi Through Port-0", "ALSA"}};
+  struct Case {
+    std::string text;
+    std::optional<uint32_t> found;
+  };
+  const Case cases[] = {{"0", 0u}, {"2", 2u}, {"3", std::nullopt},      {"99999999999", std::nullopt},
+                        {"KEYS", 1u}, {"through", 2u}, {"СИНТЕЗАТОР", 0u}, {"midi", 1u},
+                        {"nothing", std::nullopt}, {"", std::nullopt}};
+  for (const Case& c : cases) EXPECT_EQ(FindMidiOutDevice(devices, c.text), c.found) << c.text;
 }
 
 TEST(SystemDevices, TheBuiltInSynthesizerIsDeviceZero) {

@@ -124,7 +124,7 @@ TEST_F(SynthesizerTest, TheDeviceOpensOnceAndReopensAfterClose) {
   ASSERT_TRUE(synth.out.Open());
   TMidiOutput second(synth.service, std::make_shared<TImmediatePoster>());
   EXPECT_FALSE(second.Open());
-  EXPECT_EQ(second.LastError(), MIDIOUT_ALLOCATED);
+  EXPECT_EQ(second.LastError(), uint16_t(TMidiOutErrc::Allocated));
   synth.out.SendShort(0xC0, 40, 0);
   EXPECT_TRUE(synth.out.Close());
   EXPECT_EQ(synth.service->Engine(), nullptr);
@@ -140,7 +140,7 @@ TEST(SynthesizerSetup, WithoutASoundFontOpenFailsWithAClearText) {
                                                          "/nonexistent/none.sf2");
   TMidiOutput out(service, std::make_shared<TImmediatePoster>());
   EXPECT_FALSE(out.Open());
-  EXPECT_EQ(out.LastError(), MIDIOUT_SOUNDFONTLOAD);
+  EXPECT_EQ(out.LastError(), uint16_t(TMidiOutErrc::SoundFontLoad));
   EXPECT_EQ(out.ErrorText(out.LastError()), Mes(MesId::SMidiOutErrSoundFontLoad));
 }
 
@@ -149,7 +149,7 @@ TEST(SynthesizerSetup, LiveOpenEitherPlaysOrReportsTheMissingAudioOutput) {
   TMidiOutput out(service, std::make_shared<TImmediatePoster>());
   out.SetDeviceID(0);
   EXPECT_EQ(out.ProductName(), Mes(MesId::SBuiltinSynthName));
-  EXPECT_EQ(out.Technology(), MIDIOUT_TECH_SWSYNTH);
+  EXPECT_EQ(out.System(), "FluidSynth");
   bool opened = false;
   EXPECT_NO_THROW(opened = out.Open());
   if (opened) {
@@ -158,7 +158,8 @@ TEST(SynthesizerSetup, LiveOpenEitherPlaysOrReportsTheMissingAudioOutput) {
     EXPECT_TRUE(out.Close());
   } else {
     std::printf("[ note ] no live audio output here: %s\n", out.ErrorText(out.LastError()).c_str());
-    EXPECT_TRUE(out.LastError() == MIDIOUT_NOAUDIO || out.LastError() == MIDIOUT_NOSOUNDFONT)
+    EXPECT_TRUE(out.LastError() == uint16_t(TMidiOutErrc::NoAudio) ||
+                out.LastError() == uint16_t(TMidiOutErrc::NoSoundFont))
         << out.LastError();
     try {
       out.SendEvent(TMidiEvent(0x90, 60, 100));

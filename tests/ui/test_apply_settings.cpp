@@ -103,7 +103,7 @@ TEST(ApplySettings, TheDeviceListRestoresTheSelectedDevice) {
 
 TEST(ApplySettings, ADeviceWhoseNameCannotBeReadKeepsItsPosition) {
   RecordingTarget target;
-  target.service->FailCaps(1, 2);
+  target.service->HideName(1);
   EXPECT_EQ(ListOutputDevices(target), (std::vector<std::string>{"Synth A", "", "Port C"}));
 }
 

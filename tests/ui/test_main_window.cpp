@@ -456,7 +456,7 @@ TEST_F(MainWindowTest, WithOriginalPitchKeptTheOutputUndoesTheTranspositionAndTh
 }
 
 TEST_F(MainWindowTest, AnOutputDeviceThatWillNotOpenIsReportedOnce) {
-  recorder->FailOpen(0, MIDIOUT_ALLOCATED);
+  recorder->FailOpen(0, TMidiOutErrc::Allocated);
   Open({Example("mary-had-a-little-lamb.mid")});
   ASSERT_EQ(prompter.Calls().size(), 1u);
   EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Warning);
@@ -822,4 +822,38 @@ TEST_F(MainWindowTest, HandingTheTextOverPutsTheGridCursorBackOnTheFirstBeat) {
   EXPECT_EQ(w().Presenter().grdSong().Col, 1);
   EXPECT_EQ(w().Presenter().grdSong().Row, 1);
   EXPECT_EQ(PathTabulist, editor.folder);
+}
+
+TEST_F(MainWindowTest, ADamagedFileLoadsWhatItHoldsAndSaysSoInTheStatusBar) {
+  const std::string cut = testing::TempDir() + "/cantaro-window-cut.mid";
+  {
+    std::ofstream f(cut, std::ios::binary);
+    const unsigned char bytes[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 0, 96,
+                                   'M', 'T', 'r', 'k', 0, 0, 0, 4, 0, 0x90, 60, 64,
+                                   'M', 'T', 'r', 'k', 0, 0, 0, 7, 0, 0x90, 62, 64, 0, 0x90, 64};
+    f.write(reinterpret_cast<const char*>(bytes), sizeof bytes);
+  }
+  Open({cut});
+  EXPECT_EQ(w().StatusText(), QString::fromStdString(MesFormat(MesId::SDamagedFile, 1)));
+  EXPECT_EQ(w().MidiFile().NumberOfTracks(), 2);
+  EXPECT_EQ(w().MidiFile().TrackAt(1).EventCount(), 1);
+  // The next whole file clears the notice.
+  w().LoadSong(Example("mary-had-a-little-lamb.mid"));
+  EXPECT_TRUE(w().StatusText().isEmpty());
+}
+
+TEST_F(MainWindowTest, ADeviceThatGoesAwayDuringPlaybackIsReportedOnceAndPlaybackStops) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actPlay->trigger();
+  clock.Advance(1000);
+  ASSERT_TRUE(w().MidiFile().Playing());
+  recorder->Disconnect(0);
+  clock.Advance(1000);
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(w().MidiFile().Playing());
+  EXPECT_EQ(w().actPlay->text(), QString::fromUtf8("Пуск"));
+  ASSERT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Error);
+  EXPECT_NE(prompter.Last().Text.find(Mes(MesId::SMidiOutErrDeviceGone)), std::string::npos) << prompter.Last().Text;
 }

@@ -1,0 +1,29 @@
+#pragma once
+// cantaro --play: a song played in real time on a MIDI output device, through the same road
+// as the window's playback (the engine's timer and dispatch, TMidiOutput), with the position
+// shown on a terminal, Ctrl+C stopping it with all notes off, and a lost device reported once.
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "song/SongModel.h"
+
+struct TPlayOptions {
+  std::string file;
+  std::string device;  // a number as --devices prints it, or a part of a name; empty: device 0
+  int transpose = 0;
+  std::string speed;   // an entry of the tempo list: *3 *2 *1.5 1:1 /1.5 /2 /3; empty: 1:1
+  std::string jackServer;  // empty: the default JACK server (JACK_DEFAULT_SERVER)
+};
+
+// The speed ratio of a tempo list entry (spaces are ignored); nothing for other texts.
+struct TSpeedRatio {
+  int numerator = 1, denominator = 1;
+};
+std::optional<TSpeedRatio> ParseSpeedEntry(const std::string& text);
+
+// Plays the song and returns the exit code: 0 when it played to its end or was stopped by
+// Ctrl+C, 1 when the song or the device could not be opened or the device went away.
+// song: the analysis options the song is loaded with.
+int RunPlay(const TPlayOptions& options, const TSongOptions& song, std::ostream& out, std::ostream& err);

@@ -1,0 +1,155 @@
+// Lateness of live playback through JACK: the song played by the engine's Qt timer and
+// dispatch through TMidiOutput into a JACK MIDI port of a receiving client, on a JACK server
+// the benchmark starts itself (dummy backend, 48 kHz, 128 frames). For every note-on, the
+// moment it reached the receiver (its frame on JACK's clock) is compared with its time on the
+// tempo map; the median
+// and the 99th percentile of that lateness are reported, at timer resolutions of 10 and 1 ms.
+// The one period that the output holds events back (to keep their spacing) is part of it.
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "midi/MidiConstants.h"
+#include "midi/MidiFile.h"
+#include "midi/MidiOut.h"
+#include "platform/JackMidiOut.h"
+#include "platform/QtPlayback.h"
+#include "tests/platform/JackServer.h"
+
+namespace {
+
+const std::string kSong = std::string(CANTARO_SHARED_DIR) + "/bench/typical.mid";
+constexpr double kRate = 48000.0;
+constexpr int32_t kPlayMs = 20000;  // how much of the song each run plays
+
+// A receiver that keeps the frame time of every note-on.
+class Stamps {
+ public:
+  explicit Stamps(const std::string& server) {
+    client_ = OpenJackClient("stamps", server);
+    if (!client_) return;
+    port_ = jack_port_register(client_.get(), "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
+    frames_.reserve(100000);
+    jack_set_process_callback(client_.get(), Process, this);
+    if (port_ && jack_activate(client_.get()) == 0) ok_ = true;
+  }
+  bool Ok() const { return ok_; }
+  jack_client_t* Client() { return client_.get(); }
+  std::vector<jack_time_t> Take() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return std::move(frames_);
+  }
+
+ private:
+  static int Process(jack_nframes_t n, void* arg) {
+    auto* self = static_cast<Stamps*>(arg);
+    void* buffer = jack_port_get_buffer(self->port_, n);
+    const jack_nframes_t start = jack_last_frame_time(self->client_.get());
+    std::lock_guard<std::mutex> lock(self->mutex_);
+    for (uint32_t i = 0, count = jack_midi_get_event_count(buffer); i < count; ++i) {
+      jack_midi_event_t ev;
+      if (jack_midi_event_get(&ev, buffer, i) != 0 || ev.size != 3) continue;
+      // The dummy backend's frame count drifts from real time on a busy machine; JACK's own
+      // mapping of frames to its microsecond clock does not.
+      if (MidiKind(ev.buffer[0]) == MidiStatus::NoteOn && ev.buffer[2] > 0)
+        self->frames_.push_back(jack_frames_to_time(self->client_.get(), start + ev.time));
+    }
+    return 0;
+  }
+
+  TJackClientPtr client_;
+  jack_port_t* port_ = nullptr;
+  bool ok_ = false;
+  std::mutex mutex_;
+  std::vector<jack_time_t> frames_;
+};
+
+double Percentile(std::vector<double> v, double p) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  const size_t i = std::min(v.size() - 1, static_cast<size_t>(p * static_cast<double>(v.size() - 1) + 0.5));
+  return v[i];
+}
+
+void BM_JackNoteOnLateness(benchmark::State& state) {
+  static int argc = 1;
+  static char name[] = "bench_jack";
+  static char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+
+  TestJackServer server;
+  if (!server.Running()) {
+    state.SkipWithError(server.Problem().c_str());
+    return;
+  }
+  Stamps stamps(server.Name());
+  TMidiFile file;
+  file.SetFilename(kSong);
+  try {
+    file.LoadFile();
+  } catch (const std::exception& e) {
+    state.SkipWithError((kSong + ": " + e.what()).c_str());
+    return;
+  }
+  auto service = std::make_shared<TJackMidiOutService>("Cantaro", server.Name());
+  TMidiOutput out(service, std::make_shared<TImmediatePoster>());
+  try {
+    out.SetProductName("stamps:in");
+  } catch (const std::exception& e) {
+    state.SkipWithError(e.what());
+    return;
+  }
+  if (!stamps.Ok() || !out.Open()) {
+    state.SkipWithError("the JACK clients could not be set up");
+    return;
+  }
+  TQtPlayback playback;
+  file.SetPlaybackServices(playback.Services());
+  MidiTimerResol = static_cast<int32_t>(state.range(0));
+
+  std::vector<double> lateness;
+  for (auto _ : state) {
+    std::vector<int32_t> dueMs;  // tempo-map time of each note-on sent, in order
+    file.SetOnMidiEvent([&](PMidiEventEx e, int32_t) {
+      if (!IsMidiChannelMessage(e->Status)) return;
+      out.SendShort(e->Status, e->Data1, e->Data2);
+      if (MidiKind(e->Status) == MidiStatus::NoteOn && e->Data2 > 0) dueMs.push_back(file.TicksToMs(e->Time));
+    });
+    stamps.Take();
+    const jack_time_t start = jack_get_time();
+    file.PlayFromStart();
+    QEventLoop loop;
+    QTimer::singleShot(kPlayMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    file.Stop();
+    out.AllSoundOff();
+    QTimer::singleShot(200, &loop, &QEventLoop::quit);  // the last events reach the receiver
+    loop.exec();
+    const std::vector<jack_time_t> got = stamps.Take();
+    const size_t n = std::min(got.size(), dueMs.size());
+    for (size_t i = 0; i < n; ++i) {
+      const double arrivedMs = static_cast<double>(static_cast<int64_t>(got[i] - start)) / 1000.0;
+      lateness.push_back(arrivedMs - dueMs[i]);
+    }
+    state.counters["notes"] = static_cast<double>(n);
+  }
+  file.SetOnMidiEvent(nullptr);
+  out.Close();
+  state.counters["median_ms"] = Percentile(lateness, 0.5);
+  state.counters["p99_ms"] = Percentile(lateness, 0.99);
+  state.counters["period_ms"] = 128 / kRate * 1000.0;
+}
+
+}  // namespace
+
+BENCHMARK(BM_JackNoteOnLateness)->Arg(10)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+BENCHMARK_MAIN();

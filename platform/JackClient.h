@@ -1,0 +1,26 @@
+#pragma once
+// The boundary to the JACK client library: clients are opened here (never starting a server:
+// a musician starts JACK on purpose), owned by an RAII handle, and the library's complaints
+// about a missing server are kept off the terminal. Both the MIDI ports and the built-in
+// synthesizer's audio use this.
+
+#include <memory>
+#include <string>
+
+struct _jack_client;
+
+struct TJackClientCloser {
+  void operator()(_jack_client* client) const;
+};
+using TJackClientPtr = std::unique_ptr<_jack_client, TJackClientCloser>;
+
+// A client of the named server (empty: the default server, which the environment variable
+// JACK_DEFAULT_SERVER may name), or null when no such server runs. Never starts a server.
+TJackClientPtr OpenJackClient(const std::string& clientName, const std::string& server = {});
+
+// Forgets a client whose server has stopped without closing it: closing clients of a server
+// that is gone can crash inside the library, and the client holds nothing worth freeing.
+void AbandonJackClient(TJackClientPtr& client);
+
+// Whether that server runs and accepts clients.
+bool JackServerRunning(const std::string& server = {});

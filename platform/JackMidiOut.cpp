@@ -1,0 +1,219 @@
+#include "platform/JackMidiOut.h"
+
+#include <jack/jack.h>
+#include <jack/midiport.h>
+#include <jack/ringbuffer.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <cstring>
+
+namespace {
+
+// One message in the ring: this header, then its bytes.
+struct RingEvent {
+  jack_nframes_t Frame;  // the frame time it was sent at
+  uint32_t Size;
+};
+
+struct RingDeleter {
+  void operator()(jack_ringbuffer_t* ring) const { jack_ringbuffer_free(ring); }
+};
+
+}  // namespace
+
+// Server loss seen by a client that only lists ports.
+struct TJackMidiOutService::Watch {
+  std::atomic<bool> serverGone{false};
+};
+
+struct TJackMidiOutService::Connection {
+  TJackClientPtr client;
+  jack_port_t* port = nullptr;
+  std::string target;     // the port we write to
+  std::string ownPort;    // our port's full name
+  std::unique_ptr<jack_ringbuffer_t, RingDeleter> ring;
+  std::atomic<int> lost{0};  // 0, or the TMidiOutErrc that ended the connection
+
+  // The client goes first: its process thread reads the ring until it is closed.
+  ~Connection() {
+    if (lost.load() == static_cast<int>(TMidiOutErrc::ServerGone)) AbandonJackClient(client);
+    client.reset();
+  }
+
+  static int Process(jack_nframes_t frames, void* arg);
+  static void Shutdown(void* arg);
+  static void PortConnect(jack_port_id_t a, jack_port_id_t b, int connected, void* arg);
+  static void PortRegistration(jack_port_id_t id, int registered, void* arg);
+};
+
+int TJackMidiOutService::Connection::Process(jack_nframes_t frames, void* arg) {
+  auto* c = static_cast<Connection*>(arg);
+  void* buffer = jack_port_get_buffer(c->port, frames);
+  jack_midi_clear_buffer(buffer);
+  const jack_nframes_t cycleStart = jack_last_frame_time(c->client.get());
+  jack_nframes_t lastOffset = 0;
+  int written = 0;
+  jack_ringbuffer_t* ring = c->ring.get();
+  for (;;) {
+    RingEvent ev;
+    if (jack_ringbuffer_peek(ring, reinterpret_cast<char*>(&ev), sizeof ev) < sizeof ev) break;
+    if (jack_ringbuffer_read_space(ring) < sizeof ev + ev.Size) break;
+    // Sent during the last period: played one period later at the same spacing. Anything
+    // older goes at once; the order of the ring is kept.
+    const auto late = static_cast<int64_t>(static_cast<int32_t>(ev.Frame + frames - cycleStart));
+    jack_nframes_t offset = static_cast<jack_nframes_t>(std::clamp<int64_t>(late, 0, frames - 1));
+    offset = std::max(offset, lastOffset);
+    jack_midi_data_t* slot = jack_midi_event_reserve(buffer, offset, ev.Size);
+    if (!slot) {
+      // The port's buffer is full for this period: the rest waits for the next. A message
+      // that does not fit even into an empty buffer never will, and is dropped.
+      if (written > 0) break;
+      jack_ringbuffer_read_advance(ring, sizeof ev + ev.Size);
+      continue;
+    }
+    jack_ringbuffer_read_advance(ring, sizeof ev);
+    jack_ringbuffer_read(ring, reinterpret_cast<char*>(slot), ev.Size);
+    lastOffset = offset;
+    ++written;
+  }
+  return 0;
+}
+
+void TJackMidiOutService::Connection::Shutdown(void* arg) {
+  auto* c = static_cast<Connection*>(arg);
+  c->lost.store(static_cast<int>(TMidiOutErrc::ServerGone));
+}
+
+void TJackMidiOutService::Connection::PortConnect(jack_port_id_t a, jack_port_id_t b, int connected,
+                                                  void* arg) {
+  auto* c = static_cast<Connection*>(arg);
+  if (connected || c->lost.load()) return;
+  jack_port_t* pa = jack_port_by_id(c->client.get(), a);
+  jack_port_t* pb = jack_port_by_id(c->client.get(), b);
+  if (!pa || !pb) return;
+  const std::string na = jack_port_name(pa), nb = jack_port_name(pb);
+  if ((na == c->ownPort && nb == c->target) || (nb == c->ownPort && na == c->target))
+    c->lost.store(static_cast<int>(TMidiOutErrc::DeviceGone));
+}
+
+void TJackMidiOutService::Connection::PortRegistration(jack_port_id_t id, int registered, void* arg) {
+  auto* c = static_cast<Connection*>(arg);
+  if (registered || c->lost.load()) return;
+  jack_port_t* p = jack_port_by_id(c->client.get(), id);
+  if (p && c->target == jack_port_name(p)) c->lost.store(static_cast<int>(TMidiOutErrc::DeviceGone));
+}
+
+namespace {
+void ListerShutdown(void* arg) {
+  static_cast<std::atomic<bool>*>(arg)->store(true);
+}
+}  // namespace
+
+TJackMidiOutService::TJackMidiOutService(std::string clientName, std::string server)
+    : clientName_(std::move(clientName)), server_(std::move(server)) {
+  Connect();
+}
+
+TJackMidiOutService::~TJackMidiOutService() {
+  // Each connection's client closes first: its threads stop before its ring goes.
+  open_.clear();
+  if (listerWatch_ && listerWatch_->serverGone.load()) AbandonJackClient(lister_);
+  lister_.reset();
+}
+
+bool TJackMidiOutService::Connect() {
+  if (lister_ && !listerWatch_->serverGone.load()) return true;
+  if (lister_) AbandonJackClient(lister_);
+  listerWatch_ = std::make_shared<Watch>();
+  lister_ = OpenJackClient(clientName_, server_);
+  if (!lister_) return false;
+  jack_on_shutdown(lister_.get(), ListerShutdown, &listerWatch_->serverGone);
+  return true;
+}
+
+std::vector<TMidiOutDevice> TJackMidiOutService::Devices() {
+  ports_.clear();
+  // A server that stopped (or started since) is looked for again at every listing.
+  if (!Connect()) return {};
+  const char** names = jack_get_ports(lister_.get(), nullptr, JACK_DEFAULT_MIDI_TYPE, JackPortIsInput);
+  if (names) {
+    for (const char** n = names; *n; ++n) ports_.emplace_back(*n);
+    jack_free(names);
+  }
+  std::vector<TMidiOutDevice> devices;
+  for (uint32_t i = 0; i < ports_.size(); ++i) devices.push_back(TMidiOutDevice{i, ports_[i], "JACK"});
+  return devices;
+}
+
+TMidiOutResult<TMidiOutHandle> TJackMidiOutService::Open(uint32_t id) {
+  if (id >= ports_.size()) return TMidiOutError{TMidiOutErrc::BadDevice};
+  const std::string target = ports_[id];
+  for (const auto& entry : open_)
+    if (entry.second->target == target && !entry.second->lost.load())
+      return TMidiOutError{TMidiOutErrc::Allocated, target};
+
+  auto c = std::make_unique<Connection>();
+  c->target = target;
+  c->client = OpenJackClient(clientName_, server_);
+  if (!c->client) return TMidiOutError{TMidiOutErrc::ServerGone, target};
+  jack_client_t* client = c->client.get();
+  c->port = jack_port_register(client, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
+  c->ring.reset(jack_ringbuffer_create(kRingBytes));
+  if (!c->port || !c->ring) return TMidiOutError{TMidiOutErrc::NoMemory, target};
+  c->ownPort = jack_port_name(c->port);
+  jack_set_process_callback(client, Connection::Process, c.get());
+  jack_on_shutdown(client, Connection::Shutdown, c.get());
+  jack_set_port_connect_callback(client, Connection::PortConnect, c.get());
+  jack_set_port_registration_callback(client, Connection::PortRegistration, c.get());
+  if (jack_activate(client) != 0) return TMidiOutError{TMidiOutErrc::Allocated, target, "jack_activate"};
+  const int r = jack_connect(client, c->ownPort.c_str(), target.c_str());
+  if (r != 0 && r != EEXIST) {
+    // The port went away since it was listed, or refuses the connection.
+    const bool there = jack_port_by_name(client, target.c_str()) != nullptr;
+    return TMidiOutError{there ? TMidiOutErrc::Allocated : TMidiOutErrc::DeviceGone, target};
+  }
+  const TMidiOutHandle handle = NewMidiOutHandle();
+  open_[handle] = std::move(c);
+  return handle;
+}
+
+TMidiOutStatus TJackMidiOutService::Send(TMidiOutHandle handle, std::span<const uint8_t> bytes,
+                                         TMidiOutDone done) {
+  auto it = open_.find(handle);
+  if (it == open_.end()) return TMidiOutError{TMidiOutErrc::NotOpen};
+  Connection& c = *it->second;
+  if (bytes.empty()) return TMidiOutError{TMidiOutErrc::BadMessage, c.target};
+  if (const int lost = c.lost.load()) return TMidiOutError{static_cast<TMidiOutErrc>(lost), c.target};
+
+  // All messages of one send go in, or none: first what they need.
+  std::size_t need = 0;
+  ForEachMidiMessage(bytes, [&](std::span<const uint8_t> m) { need += sizeof(RingEvent) + m.size(); });
+  if (need > jack_ringbuffer_write_space(c.ring.get()))
+    return TMidiOutError{TMidiOutErrc::BufferFull, c.target};
+  const jack_nframes_t now = jack_frame_time(c.client.get());
+  ForEachMidiMessage(bytes, [&](std::span<const uint8_t> m) {
+    const RingEvent ev{now, static_cast<uint32_t>(m.size())};
+    // One writer (this thread): the space checked above is still there.
+    jack_ringbuffer_write(c.ring.get(), reinterpret_cast<const char*>(&ev), sizeof ev);
+    jack_ringbuffer_write(c.ring.get(), reinterpret_cast<const char*>(m.data()), m.size());
+  });
+  // The bytes are copied: the caller's block is free again.
+  if (done) done();
+  return {};
+}
+
+TMidiOutStatus TJackMidiOutService::Close(TMidiOutHandle handle) {
+  auto it = open_.find(handle);
+  if (it == open_.end()) return TMidiOutError{TMidiOutErrc::NotOpen};
+  // What was sent last still gets out: a few periods at most, and not at all for a port or
+  // server that is gone.
+  Connection& c = *it->second;
+  for (int i = 0; i < 100 && !c.lost.load() && jack_ringbuffer_read_space(c.ring.get()) > 0; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  // Closing the client stops its process thread before the ring is freed.
+  open_.erase(it);
+  return {};
+}

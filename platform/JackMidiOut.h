@@ -1,0 +1,47 @@
+#pragma once
+// The MIDI input ports of a running JACK server as a MIDI output service: every port of
+// another client that takes MIDI is a device, named by its full port name ("client:port").
+// Without a server the service lists no devices and reports no error.
+//
+// Opening a device makes a client of our own with one output port connected to it. A send
+// copies the messages into a lock-free ring with the frame time they were sent at and returns;
+// the JACK process thread writes them into the port one period later at the same spacing, so
+// the timing of the sender survives. A full ring is an error, never a wait. A port that
+// vanishes (its client ends or is disconnected) and a server that stops arrive as callbacks
+// and turn every later send into DeviceGone or ServerGone.
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "midi/MidiOutService.h"
+#include "platform/JackClient.h"
+
+class TJackMidiOutService : public TMidiOutService {
+ public:
+  // server: the JACK server's name; empty for the default one.
+  explicit TJackMidiOutService(std::string clientName = "Cantaro", std::string server = {});
+  ~TJackMidiOutService() override;
+
+  std::vector<TMidiOutDevice> Devices() override;
+  TMidiOutResult<TMidiOutHandle> Open(uint32_t id) override;
+  TMidiOutStatus Send(TMidiOutHandle handle, std::span<const uint8_t> bytes, TMidiOutDone done = {}) override;
+  TMidiOutStatus Close(TMidiOutHandle handle) override;
+
+  // Bytes a device's ring holds: a send that does not fit fails with BufferFull.
+  static constexpr std::size_t kRingBytes = 64 * 1024;
+
+ private:
+  struct Connection;
+  struct Watch;
+
+  bool Connect();
+
+  std::string clientName_;
+  std::string server_;
+  TJackClientPtr lister_;
+  std::shared_ptr<Watch> listerWatch_;
+  std::vector<std::string> ports_;  // as last listed
+  std::map<TMidiOutHandle, std::unique_ptr<Connection>> open_;
+};
