@@ -66,6 +66,10 @@ class PlayTest : public testing::Test {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("JACK_DEFAULT_SERVER", QString::fromStdString(server_->Name()));
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    // The messages compared below are the built-in Russian ones.
+    env.remove("LC_MESSAGES");
+    env.remove("LANG");
+    env.insert("LC_ALL", "ru_RU.UTF-8");
     process.setProcessEnvironment(env);
     process.start(QString::fromStdString(kCantaro), args);
     ASSERT_TRUE(process.waitForStarted());
