@@ -69,23 +69,37 @@ void LoadKeysenseTable(std::string_view mainValue, std::string_view addedValue) 
   ParseValue(addedValue);
 }
 
+namespace {
+
+// What KeysenseChoose compares for one entry: the covered weight over the twelve pitch
+// classes minus the uncovered weight over the pitch classes outside the chord, the root
+// weighing a third more. k is the tonic, 0..11.
+double EntryValue(const KeysenseEntry& e, const std::array<int32_t, 12>& weights, int32_t k) {
+  // 64-bit sums: twelve large weights must not overflow.
+  int64_t in = 0, out = 0;
+  for (int i = 0; i < 12; ++i) {
+    int64_t v = weights[(i + k) % 12];
+    if (i == e.RootClass) v += v / 3;
+    if (e.Tones & (1u << i))
+      in += v;
+    else
+      out += v;
+  }
+  double value = static_cast<double>(in) / 12.0;
+  if (e.ToneCount < 12) value -= static_cast<double>(out) / (12 - e.ToneCount);
+  return value;
+}
+
+int32_t TonicClass(int32_t tonic) { return ((tonic % 12) + 12) % 12; }
+
+}  // namespace
+
 std::optional<TChord> KeysenseChoose(const std::array<int32_t, 12>& weights, int32_t tonic) {
-  int32_t k = ((tonic % 12) + 12) % 12;
+  int32_t k = TonicClass(tonic);
   double best = -1.0;
   const KeysenseEntry* chosen = nullptr;
   for (const KeysenseEntry& e : KeysenseTable) {
-    // 64-bit sums: twelve large weights must not overflow.
-    int64_t in = 0, out = 0;
-    for (int i = 0; i < 12; ++i) {
-      int64_t v = weights[(i + k) % 12];
-      if (i == e.RootClass) v += v / 3;
-      if (e.Tones & (1u << i))
-        in += v;
-      else
-        out += v;
-    }
-    double value = static_cast<double>(in) / 12.0;
-    if (e.ToneCount < 12) value -= static_cast<double>(out) / (12 - e.ToneCount);
+    double value = EntryValue(e, weights, k);
     if (value > best) {
       best = value;
       chosen = &e;
@@ -94,5 +108,26 @@ std::optional<TChord> KeysenseChoose(const std::array<int32_t, 12>& weights, int
   if (chosen == nullptr || best <= 0.0) return std::nullopt;
   TChord c = chosen->Chord;
   c.BasePitch = static_cast<int8_t>(c.BasePitch + k);
+  return c;
+}
+
+bool KeysenseValues(const std::array<int32_t, 12>& weights, int32_t tonic, std::vector<double>& values) {
+  values.assign(KeysenseTable.size(), 0.0);
+  int64_t total = 0;
+  for (int32_t w : weights) total += w;
+  if (total <= 0) return false;
+  int32_t k = TonicClass(tonic);
+  bool some = false;
+  for (std::size_t i = 0; i < KeysenseTable.size(); ++i) {
+    double value = EntryValue(KeysenseTable[i], weights, k);
+    some = some || value > 0.0;
+    values[i] = value / static_cast<double>(total);
+  }
+  return some;
+}
+
+TChord KeysenseEntryChord(std::size_t entry, int32_t tonic) {
+  TChord c = KeysenseTable.at(entry).Chord;
+  c.BasePitch = static_cast<int8_t>(c.BasePitch + TonicClass(tonic));
   return c;
 }

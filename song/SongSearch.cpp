@@ -6,6 +6,7 @@
 #include "base/untMesConst.h"
 #include "song/EngineScan.h"
 #include "chords/untKeysense.h"
+#include "song/ChordContinuity.h"
 #include "settings/untVars.h"
 #include "song/SongSession.h"
 
@@ -105,7 +106,21 @@ void TSongSession::SearchSongChords() {
 
   int tonic = KeysenseActive ? KeyTonic() : 0;
   const TKeysenseChooser* chooser = KeysenseActive ? &KeysenseChooser : nullptr;
-  for (size_t b = 0; b < beats_.size(); ++b) {
+  // With continuity every beat that gets a table chord keeps the values of all the table's
+  // entries; the chords are chosen from them once the whole song has been heard.
+  const bool continuity = KeysenseActive && ChordContinuity;
+  std::vector<TEntryValues> values;
+  size_t b = 0;
+  TKeysenseChooser keepValues = [&](const TKeysenseWeights& w, int k) {
+    std::optional<TChord> chord = KeysenseChooser(w, k);
+    if (chord) KeysenseValues(w, k, values[b]);
+    return chord;
+  };
+  if (continuity) {
+    values.resize(beats_.size());
+    chooser = &keepValues;
+  }
+  for (b = 0; b < beats_.size(); ++b) {
     search_.StartBeat();
     int32_t end = BeatEnd(b, beatLength_);
     MidiFile.Seek(end, true);
@@ -114,6 +129,19 @@ void TSongSession::SearchSongChords() {
     MidiPiano.ClearMarks();
   }
   MidiFile.Seek(0, false);
+  if (continuity) ChooseContinuousChords(values, tonic);
+}
+
+void TSongSession::ChooseContinuousChords(const std::vector<TEntryValues>& values, int tonic) {
+  const std::vector<int32_t> path = ChooseContinuousEntries(values, ContinuityGroups(KeysenseTable), ChordChangePenalty);
+  std::vector<TChord> entryChords;
+  for (size_t e = 0; e < KeysenseTable.size(); ++e) entryChords.push_back(KeysenseEntryChord(e, tonic));
+  for (size_t b = 0; b < beats_.size(); ++b) {
+    if (path[b] < 0) continue;
+    TVariants& v = beats_[b];
+    const TChords exact = RecognizeChords(v.notes, RecognitionMode::AllVariants);
+    v.chords = ContinuityVariants(values[b], entryChords, path[b], exact, v.chosen);
+  }
 }
 
 void TSongSession::FillSongGrid(const std::string& marker) {

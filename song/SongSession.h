@@ -51,6 +51,10 @@ class TSongSession {
   // The key-aware table's choice (KeysenseChoose of the settings' chord table); tests may put
   // their own table here, empty switches the key-aware choice off.
   TKeysenseChooser KeysenseChooser;
+  // With the key-aware table active, the table's chords are chosen for the whole song at once
+  // (song/ChordContinuity.h) and a beat's variants list the table's chords that cover it,
+  // best first, the chosen one marked, then the exact variants of its notes.
+  bool ChordContinuity = false;
 
   TMidiFile MidiFile;
   TMidiPianoModel MidiPiano;
@@ -184,6 +188,7 @@ class TSongSession {
   void LayOutSongGrid();
   bool ActivateKeysense();
   int KeyTonic() const;
+  void ChooseContinuousChords(const std::vector<std::vector<double>>& values, int tonic);
   void CollectBeatNote(const TMidiEventEx& event);
   void SetMarkedLines(int key, bool marked);
 
