@@ -71,20 +71,25 @@ void LoadKeysenseTable(std::string_view mainValue, std::string_view addedValue) 
 
 namespace {
 
+// The weights read relative to the tonic k (0..11), r[i] = w[(i + k) mod 12], and their sum.
+// 64-bit: twelve large weights must not overflow.
+struct TRotated {
+  std::array<int64_t, 12> r{};
+  int64_t total = 0;
+  TRotated(const std::array<int32_t, 12>& weights, int32_t k) {
+    for (int i = 0; i < 12; ++i) total += r[i] = weights[(i + k) % 12];
+  }
+};
+
 // What KeysenseChoose compares for one entry: the covered weight over the twelve pitch
 // classes minus the uncovered weight over the pitch classes outside the chord, the root
-// weighing a third more. k is the tonic, 0..11.
-double EntryValue(const KeysenseEntry& e, const std::array<int32_t, 12>& weights, int32_t k) {
-  // 64-bit sums: twelve large weights must not overflow.
-  int64_t in = 0, out = 0;
-  for (int i = 0; i < 12; ++i) {
-    int64_t v = weights[(i + k) % 12];
-    if (i == e.RootClass) v += v / 3;
-    if (e.Tones & (1u << i))
-      in += v;
-    else
-      out += v;
-  }
+// weighing a third more.
+double EntryValue(const KeysenseEntry& e, const TRotated& w) {
+  int64_t in = 0;
+  for (int i = 0; i < 12; ++i)
+    if (e.Tones & (1u << i)) in += w.r[i];
+  int64_t out = w.total - in;
+  if (e.RootClass < 12) ((e.Tones >> e.RootClass) & 1u ? in : out) += w.r[e.RootClass] / 3;
   double value = static_cast<double>(in) / 12.0;
   if (e.ToneCount < 12) value -= static_cast<double>(out) / (12 - e.ToneCount);
   return value;
@@ -96,10 +101,11 @@ int32_t TonicClass(int32_t tonic) { return ((tonic % 12) + 12) % 12; }
 
 std::optional<TChord> KeysenseChoose(const std::array<int32_t, 12>& weights, int32_t tonic) {
   int32_t k = TonicClass(tonic);
+  const TRotated r(weights, k);
   double best = -1.0;
   const KeysenseEntry* chosen = nullptr;
   for (const KeysenseEntry& e : KeysenseTable) {
-    double value = EntryValue(e, weights, k);
+    double value = EntryValue(e, r);
     if (value > best) {
       best = value;
       chosen = &e;
@@ -113,15 +119,13 @@ std::optional<TChord> KeysenseChoose(const std::array<int32_t, 12>& weights, int
 
 bool KeysenseValues(const std::array<int32_t, 12>& weights, int32_t tonic, std::vector<double>& values) {
   values.assign(KeysenseTable.size(), 0.0);
-  int64_t total = 0;
-  for (int32_t w : weights) total += w;
-  if (total <= 0) return false;
-  int32_t k = TonicClass(tonic);
+  const TRotated r(weights, TonicClass(tonic));
+  if (r.total <= 0) return false;
   bool some = false;
   for (std::size_t i = 0; i < KeysenseTable.size(); ++i) {
-    double value = EntryValue(KeysenseTable[i], weights, k);
+    double value = EntryValue(KeysenseTable[i], r);
     some = some || value > 0.0;
-    values[i] = value / static_cast<double>(total);
+    values[i] = value / static_cast<double>(r.total);
   }
   return some;
 }

@@ -50,9 +50,10 @@ void ChooseRun(const std::vector<TEntryValues>& values, const std::vector<int32_
   }
 }
 
-// Same pitch classes, root, bass and spelling: the same name.
-bool SameNamedChord(const TChord& a, const TChord& b) {
-  return SameChord(a, b) && ((a.BasePitch - b.BasePitch) % 12 == 0);
+// The chord with its base moved into the lowest octave: equal for chords of the same name.
+TChord NameKey(TChord c) {
+  c.BasePitch = static_cast<int8_t>(((c.BasePitch % 12) + 12) % 12);
+  return c;
 }
 
 }  // namespace
@@ -105,26 +106,20 @@ TChords ContinuityVariants(const TEntryValues& values, const std::vector<TChord>
     if (values[e] > 0.0 || static_cast<int32_t>(e) == chosenEntry) order.push_back(e);
   std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return values[a] > values[b]; });
 
-  TChords list;
+  TChords list, keys;
   list.reserve(order.size() + exact.size());
+  keys.reserve(order.size());
   chosen = 0;
   for (size_t e : order) {
-    const TChord& c = entryChords[e];
     // A table that lists a chord twice shows it once.
-    if (std::any_of(list.begin(), list.end(), [&](const TChord& o) { return SameNamedChord(o, c); })) {
-      if (static_cast<int32_t>(e) == chosenEntry)
-        chosen = static_cast<int32_t>(std::find_if(list.begin(), list.end(), [&](const TChord& o) {
-                                        return SameNamedChord(o, c);
-                                      }) - list.begin());
-      continue;
-    }
-    if (static_cast<int32_t>(e) == chosenEntry) chosen = static_cast<int32_t>(list.size());
-    list.push_back(c);
+    const TChord key = NameKey(entryChords[e]);
+    const size_t at = static_cast<size_t>(std::find(keys.begin(), keys.end(), key) - keys.begin());
+    if (static_cast<int32_t>(e) == chosenEntry) chosen = static_cast<int32_t>(at);
+    if (at < keys.size()) continue;
+    keys.push_back(key);
+    list.push_back(entryChords[e]);
   }
-  const size_t fromTable = list.size();
   for (const TChord& c : exact)
-    if (std::none_of(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(fromTable),
-                     [&](const TChord& o) { return SameNamedChord(o, c); }))
-      list.push_back(c);
+    if (std::find(keys.begin(), keys.end(), NameKey(c)) == keys.end()) list.push_back(c);
   return list;
 }
