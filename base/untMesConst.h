@@ -397,7 +397,10 @@
   X(SAboutOK, "&OK") \
   X(SAboutHomePage, "https://cantaro.example.org/") \
   X(SAboutEmail, "cantaro@example.org") \
-  X(SPianoNote, "Нота")
+  X(SPianoNote, "Нота") \
+  X(SOptKeysenseContinuity, "Связные аккорды: выбирать аккорды всей композиции сразу") \
+  X(SOptKeysenseContinuityHint, "Аккорд бита выбирается вместе с соседними битами:\rпроходящая нота мелодии не меняет аккорд.\rДействует вместе с технологией Keysense.") \
+  X(SOptKeysenseContinuityInfo, "Бит сохраняет аккорд соседних битов, пока другой аккорд не подходит ему заметно лучше (только с Keysense).")
 
 #define CANTARO_MESSAGES(X)                                                           \
   CANTARO_MESSAGES_COMMON(X)                                                          \

@@ -1673,5 +1673,20 @@
       <comment>SPianoNote</comment>
       <translation>Нота</translation>
     </message>
+    <message>
+      <source>Связные аккорды: выбирать аккорды всей композиции сразу</source>
+      <comment>SOptKeysenseContinuity</comment>
+      <translation>Звязныя акорды: выбіраць акорды ўсёй кампазіцыі адразу</translation>
+    </message>
+    <message>
+      <source>Аккорд бита выбирается вместе с соседними битами:&#13;проходящая нота мелодии не меняет аккорд.&#13;Действует вместе с технологией Keysense.</source>
+      <comment>SOptKeysenseContinuityHint</comment>
+      <translation>Акорд біта выбіраецца разам з суседнімі бітамі:&#13;праходная нота мелодыі не мяняе акорд.&#13;Дзейнічае разам з тэхналогіяй Keysense.</translation>
+    </message>
+    <message>
+      <source>Бит сохраняет аккорд соседних битов, пока другой аккорд не подходит ему заметно лучше (только с Keysense).</source>
+      <comment>SOptKeysenseContinuityInfo</comment>
+      <translation>Біт захоўвае акорд суседніх бітаў, пакуль іншы акорд не падыходзіць яму прыкметна лепш (толькі з Keysense).</translation>
+    </message>
   </context>
 </TS>

@@ -1673,5 +1673,20 @@
       <comment>SPianoNote</comment>
       <translation>Note</translation>
     </message>
+    <message>
+      <source>Связные аккорды: выбирать аккорды всей композиции сразу</source>
+      <comment>SOptKeysenseContinuity</comment>
+      <translation>Connected chords: choose the chords of the whole song at once</translation>
+    </message>
+    <message>
+      <source>Аккорд бита выбирается вместе с соседними битами:&#13;проходящая нота мелодии не меняет аккорд.&#13;Действует вместе с технологией Keysense.</source>
+      <comment>SOptKeysenseContinuityHint</comment>
+      <translation>A beat's chord is chosen together with the neighbouring beats:&#13;a passing melody note does not change the chord.&#13;Works together with the Keysense technology.</translation>
+    </message>
+    <message>
+      <source>Бит сохраняет аккорд соседних битов, пока другой аккорд не подходит ему заметно лучше (только с Keysense).</source>
+      <comment>SOptKeysenseContinuityInfo</comment>
+      <translation>A beat keeps its neighbours' chord unless another chord fits it clearly better (with Keysense only).</translation>
+    </message>
   </context>
 </TS>

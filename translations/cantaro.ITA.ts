@@ -1673,5 +1673,20 @@
       <comment>SPianoNote</comment>
       <translation>Nota</translation>
     </message>
+    <message>
+      <source>Связные аккорды: выбирать аккорды всей композиции сразу</source>
+      <comment>SOptKeysenseContinuity</comment>
+      <translation>Accordi collegati: scegli gli accordi di tutto il brano insieme</translation>
+    </message>
+    <message>
+      <source>Аккорд бита выбирается вместе с соседними битами:&#13;проходящая нота мелодии не меняет аккорд.&#13;Действует вместе с технологией Keysense.</source>
+      <comment>SOptKeysenseContinuityHint</comment>
+      <translation>L'accordo di un battito è scelto insieme ai battiti vicini:&#13;una nota di passaggio della melodia non cambia l'accordo.&#13;Funziona insieme alla tecnologia Keysense.</translation>
+    </message>
+    <message>
+      <source>Бит сохраняет аккорд соседних битов, пока другой аккорд не подходит ему заметно лучше (только с Keysense).</source>
+      <comment>SOptKeysenseContinuityInfo</comment>
+      <translation>Un battito mantiene l'accordo dei vicini finché un altro accordo non gli si adatta chiaramente meglio (solo con Keysense).</translation>
+    </message>
   </context>
 </TS>
