@@ -104,7 +104,14 @@ TChords ContinuityVariants(const TEntryValues& values, const std::vector<TChord>
   order.reserve(n);
   for (size_t e = 0; e < n; ++e)
     if (values[e] > 0.0 || static_cast<int32_t>(e) == chosenEntry) order.push_back(e);
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return values[a] > values[b]; });
+  // Best first, equal values in table order: an insertion sort, stable and without a buffer
+  // for the few entries of a table.
+  for (size_t i = 1; i < order.size(); ++i) {
+    const size_t e = order[i];
+    size_t j = i;
+    for (; j > 0 && values[order[j - 1]] < values[e]; --j) order[j] = order[j - 1];
+    order[j] = e;
+  }
 
   TChords list, keys;
   list.reserve(order.size() + exact.size());
