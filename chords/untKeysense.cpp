@@ -6,7 +6,6 @@
 #include "base/untMesConst.h"
 
 std::vector<KeysenseEntry> KeysenseTable;
-bool KeysenseActive = false;
 
 namespace {
 
@@ -31,7 +30,10 @@ KeysenseEntry ParseToken(std::string_view token) {
   // The note name takes two characters when the token carries a "#".
   std::size_t nameLength = token.find('#') != std::string_view::npos ? 2 : 1;
   std::string_view name = token.substr(0, nameLength);
-  int32_t pitchClass = NoteNameToPitchClass(name);
+  // The table is written in English names whatever the user's notation.
+  int32_t position = 1;
+  bool flat = false;
+  int32_t pitchClass = ParseNoteName(name, position, flat, NoteNotation::English);
   if (pitchClass < 0) throw EKeysenseError(Mes(MesId::SKeysenseInitError));
 
   std::string_view typeText = token.substr(std::min(nameLength, token.size()));
@@ -64,7 +66,6 @@ void ParseValue(std::string_view rest) {
 
 void LoadKeysenseTable(std::string_view mainValue, std::string_view addedValue) {
   KeysenseTable.clear();
-  TNoteNotationScope english(NoteNotation::English);
   ParseValue(mainValue);
   ParseValue(addedValue);
 }
@@ -100,11 +101,16 @@ int32_t TonicClass(int32_t tonic) { return ((tonic % 12) + 12) % 12; }
 }  // namespace
 
 std::optional<TChord> KeysenseChoose(const std::array<int32_t, 12>& weights, int32_t tonic) {
+  return KeysenseChoose(KeysenseTable, weights, tonic);
+}
+
+std::optional<TChord> KeysenseChoose(const std::vector<KeysenseEntry>& table, const std::array<int32_t, 12>& weights,
+                                     int32_t tonic) {
   int32_t k = TonicClass(tonic);
   const TRotated r(weights, k);
   double best = -1.0;
   const KeysenseEntry* chosen = nullptr;
-  for (const KeysenseEntry& e : KeysenseTable) {
+  for (const KeysenseEntry& e : table) {
     double value = EntryValue(e, r);
     if (value > best) {
       best = value;
@@ -117,21 +123,22 @@ std::optional<TChord> KeysenseChoose(const std::array<int32_t, 12>& weights, int
   return c;
 }
 
-bool KeysenseValues(const std::array<int32_t, 12>& weights, int32_t tonic, std::vector<double>& values) {
-  values.assign(KeysenseTable.size(), 0.0);
+bool KeysenseValues(const std::vector<KeysenseEntry>& table, const std::array<int32_t, 12>& weights, int32_t tonic,
+                    std::vector<double>& values) {
+  values.assign(table.size(), 0.0);
   const TRotated r(weights, TonicClass(tonic));
   if (r.total <= 0) return false;
   bool some = false;
-  for (std::size_t i = 0; i < KeysenseTable.size(); ++i) {
-    double value = EntryValue(KeysenseTable[i], r);
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    double value = EntryValue(table[i], r);
     some = some || value > 0.0;
     values[i] = value / static_cast<double>(r.total);
   }
   return some;
 }
 
-TChord KeysenseEntryChord(std::size_t entry, int32_t tonic) {
-  TChord c = KeysenseTable.at(entry).Chord;
+TChord KeysenseEntryChord(const KeysenseEntry& entry, int32_t tonic) {
+  TChord c = entry.Chord;
   c.BasePitch = static_cast<int8_t>(c.BasePitch + TonicClass(tonic));
   return c;
 }

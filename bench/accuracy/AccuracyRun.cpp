@@ -98,15 +98,10 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
   m.Accuracy.Name = song.Name;
   SilentPrompter prompter;  // declines the offer to detect the key when it is to stay unknown
   NullStatusSink status;
-  TSongSession session(prompter, status);
-  // The session reads the Keysense setting as the options dialog leaves it; the setting is
-  // put back afterwards, so a measurement leaves the process as it found it.
-  struct TKeysenseSetting {
-    bool saved = Keysense;
-    ~TKeysenseSetting() { Keysense = saved; }
-  } keepSetting;
-  Keysense = options.Keysense;
-  session.ChordContinuity = options.Continuity;
+  TSongOptions songOptions;
+  songOptions.keysense = options.Keysense;
+  songOptions.continuity = options.Continuity;
+  TSongSession session(prompter, status, songOptions);
   std::vector<TBeatTrace>& traces = m.Trace;
   if (trace)
     session.KeysenseChooser = [&traces](const TKeysenseWeights& w, int) -> std::optional<TChord> {
@@ -122,13 +117,13 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
   try {
     if (!session.LoadSong(song.MidiPath)) throw std::runtime_error("the file has no tracks");
     m.Labels = ReadSongLabels(song, session.MidiFile, options.LabelTrack);
-    if (song.TablePath.empty()) session.SetTrackChecked(options.LabelTrack, false);
+    if (song.TablePath.empty()) session.SetTrackEnabled(options.LabelTrack, false);
     switch (options.Key) {
       case TKeyMode::Detect: session.DetectKey(); break;
-      case TKeyMode::Fixed: session.cbRootOrigSelect(options.FixedKey); break;
+      case TKeyMode::Fixed: session.SetKey(options.FixedKey); break;
       case TKeyMode::None: break;
     }
-    session.actSearchSongChordsExecute();
+    session.FindChords();
   } catch (const std::exception& e) {
     m.Accuracy.Error = e.what();
     return m;
@@ -136,10 +131,10 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
 
   m.BeatLength = session.beatLength();
   m.Accuracy.OnBeatGrid = ShareOnBeatGrid(m.Labels, m.BeatLength) > 0.5;
-  m.Accuracy.KeyEntry = session.cbRootOrigIndex();
+  m.Accuracy.KeyEntry = session.key();
   m.Accuracy.Keysense = options.Keysense && m.Accuracy.KeyEntry >= 0;
   if (m.Accuracy.Keysense)
-    m.KeyTonic = ((m.Accuracy.KeyEntry - session.cbTransposIndex() + 23) % 12 + 12) % 12;
+    m.KeyTonic = session.Model().key.TonicAfter(session.transposition());
 
   const TBeats& beats = session.beats();
   if (trace && m.Accuracy.Keysense && traces.size() != beats.size()) {
@@ -168,12 +163,12 @@ std::vector<TBeatVerdict> JudgeContinuity(const TSongMeasure& traced, double cha
   for (size_t b = 0; b < n; ++b) {
     const TBeatTrace& t = traced.Trace[b];
     // The session keeps the values of the beats the table gives a chord, and only of them.
-    if (t.Asked && !KeysenseValues(t.Weights, traced.KeyTonic, values[b])) values[b].clear();
+    if (t.Asked && !KeysenseValues(KeysenseTable, t.Weights, traced.KeyTonic, values[b])) values[b].clear();
   }
   const std::vector<int32_t> path = ChooseContinuousEntries(values, ContinuityGroups(KeysenseTable), changePenalty);
   std::vector<TBeatChord> chosen(n);
   for (size_t b = 0; b < n; ++b)
-    chosen[b] = path[b] >= 0 ? BeatChordOf(KeysenseEntryChord(static_cast<size_t>(path[b]), traced.KeyTonic))
+    chosen[b] = path[b] >= 0 ? BeatChordOf(KeysenseEntryChord(KeysenseTable[static_cast<size_t>(path[b])], traced.KeyTonic))
                              : traced.Trace[b].Fallback;
   return JudgeBeats(traced.Labels, chosen, traced.BeatLength, judging);
 }

@@ -164,7 +164,7 @@ TEST_F(Keysense, ValuesAreWhatTheChoiceComparesPerUnitOfWeight) {
   // C D E G: the C entry scores 20 - 30/9 (see above) over a total weight of 240.
   const std::array<int32_t, 12> beat = {90, 0, 30, 0, 60, 0, 0, 60, 0, 0, 0, 0};
   std::vector<double> values;
-  ASSERT_TRUE(KeysenseValues(beat, 0, values));
+  ASSERT_TRUE(KeysenseValues(KeysenseTable, beat, 0, values));
   ASSERT_EQ(values.size(), 3u);
   EXPECT_NEAR(values[0], (20.0 - 30.0 / 9) / 240, 1e-12);
   // G B D: only G and D covered, G as the root: (80 + 30) / 12 - (90 + 60) / 9.
@@ -173,24 +173,24 @@ TEST_F(Keysense, ValuesAreWhatTheChoiceComparesPerUnitOfWeight) {
   std::array<int32_t, 12> twice = beat;
   for (int32_t& w : twice) w *= 2;
   std::vector<double> same;
-  KeysenseValues(twice, 0, same);
+  KeysenseValues(KeysenseTable, twice, 0, same);
   EXPECT_EQ(same, values);
-  KeysenseValues(Moved(beat, 7), 7, same);
+  KeysenseValues(KeysenseTable, Moved(beat, 7), 7, same);
   EXPECT_EQ(same, values);
   // The best value's entry, in the key, is the choice.
-  EXPECT_EQ(ChordName(KeysenseEntryChord(0, 7)), "G");
-  EXPECT_EQ(KeysenseEntryChord(0, 7).BasePitch, KeysenseChoose(Moved(beat, 7), 7)->BasePitch);
-  EXPECT_EQ(KeysenseEntryChord(2, -3).BasePitch, 69 + 9);  // A minor moved to A: F#m
-  EXPECT_EQ(ChordName(KeysenseEntryChord(2, -3)), "F#m");
+  EXPECT_EQ(ChordName(KeysenseEntryChord(KeysenseTable[0], 7)), "G");
+  EXPECT_EQ(KeysenseEntryChord(KeysenseTable[0], 7).BasePitch, KeysenseChoose(Moved(beat, 7), 7)->BasePitch);
+  EXPECT_EQ(KeysenseEntryChord(KeysenseTable[2], -3).BasePitch, 69 + 9);  // A minor moved to A: F#m
+  EXPECT_EQ(ChordName(KeysenseEntryChord(KeysenseTable[2], -3)), "F#m");
 
   // True exactly when the choice returns a chord.
-  EXPECT_FALSE(KeysenseValues({}, 0, values));
+  EXPECT_FALSE(KeysenseValues(KeysenseTable, {}, 0, values));
   EXPECT_EQ(values, (std::vector<double>{0, 0, 0}));
   const std::array<int32_t, 12> outside = {0, 90, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  EXPECT_FALSE(KeysenseValues(outside, 0, values));
+  EXPECT_FALSE(KeysenseValues(KeysenseTable, outside, 0, values));
   EXPECT_FALSE(KeysenseChoose(outside, 0));
   EXPECT_LT(values[0], 0.0);
   KeysenseTable.clear();
-  EXPECT_FALSE(KeysenseValues(beat, 0, values));
+  EXPECT_FALSE(KeysenseValues(KeysenseTable, beat, 0, values));
   EXPECT_TRUE(values.empty());
 }

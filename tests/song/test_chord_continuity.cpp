@@ -130,8 +130,13 @@ class ContinuitySearch : public SessionTest {
  protected:
   ContinuitySearch() {
     LoadKeysenseTable("C0 G0 F0 A1", "");
-    Keysense = true;
-    session.ChordContinuity = true;
+    SetKeysense(true);
+    SetContinuity(true);
+  }
+  void SetContinuity(bool on) {
+    TSongOptions options = session.Options();
+    options.continuity = on;
+    session.SetOptions(std::move(options));
   }
   ~ContinuitySearch() override { LoadKeysenseTable("", ""); }
 
@@ -144,20 +149,20 @@ class ContinuitySearch : public SessionTest {
   }
   void SearchInC(const std::string& name, const std::vector<TTrackBuilder>& tracks) {
     Load(name, tracks);
-    session.cbRootOrigSelect(0);
-    session.actSearchSongChordsExecute();
+    presenter.cbRootOrigSelect(0);
+    presenter.actSearchSongChordsExecute();
   }
 };
 
 TEST_F(ContinuitySearch, APassingNoteNoLongerPullsItsBeatToAnotherChord) {
-  session.ChordContinuity = false;
+  SetContinuity(false);
   SearchInC("passing-off.mid", {PassingA()});
   EXPECT_EQ(Cells(), (std::vector<std::string>{"C", "C", "Am", "C", ""}));
   EXPECT_EQ(session.beats()[2].chords.size(), 1u) << "beat by beat a table beat has one variant";
 
-  session.ChordContinuity = true;
+  SetContinuity(true);
   prompter.Answer(TPromptAnswer::Yes);
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   EXPECT_EQ(Cells(), (std::vector<std::string>{"C", "C", "C", "C", ""}));
   EXPECT_EQ(prompter.Unexpected(), 0u);
 }
@@ -181,10 +186,10 @@ TEST_F(ContinuitySearch, ABeatListsTheCoveringTableChordsThenItsExactVariants) {
   EXPECT_EQ(Names(v.chords), expected);
 
   // The variants grid shows the list with the continuity choice selected.
-  session.ShowBeatVariants(2);
-  EXPECT_EQ(session.grdVariants().Cell(1, 1), "Am");
-  EXPECT_EQ(session.grdVariants().Cell(1, 2), "C");
-  EXPECT_EQ(session.grdVariants().Row, 2);
+  session.TakeBeatVariants(2);
+  EXPECT_EQ(presenter.grdVariants().Cell(1, 1), "Am");
+  EXPECT_EQ(presenter.grdVariants().Cell(1, 2), "C");
+  EXPECT_EQ(presenter.grdVariants().Row, 2);
 }
 
 TEST_F(ContinuitySearch, SilenceEndsARunAndTheBeatAfterItChoosesAlone) {
@@ -201,30 +206,30 @@ TEST_F(ContinuitySearch, SilenceEndsARunAndTheBeatAfterItChoosesAlone) {
 }
 
 TEST_F(ContinuitySearch, WithoutKeysenseOrWithoutAKeyNothingChanges) {
-  Keysense = false;
-  session.ChordContinuity = false;
+  SetKeysense(false);
+  SetContinuity(false);
   SearchInC("plain.mid", {PassingA()});
   const std::vector<std::string> plain = Cells();
   const TChords plainChords = session.beats()[2].chords;
 
-  session.ChordContinuity = true;
+  SetContinuity(true);
   prompter.Answer(TPromptAnswer::Yes);
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   EXPECT_EQ(Cells(), plain);
   EXPECT_EQ(Names(session.beats()[2].chords), Names(plainChords));
   EXPECT_EQ(session.beats()[2].chosen, 0);
 
-  Keysense = true;
-  session.cbRootOrigSelect(-1);
+  SetKeysense(true);
+  presenter.cbRootOrigSelect(-1);
   prompter.Answer({TPromptAnswer::Yes, TPromptAnswer::No});  // search again, but find no key
-  session.actSearchSongChordsExecute();
-  EXPECT_FALSE(KeysenseActive);
+  presenter.actSearchSongChordsExecute();
+  EXPECT_FALSE(session.Model().keysenseActive);
   EXPECT_EQ(Cells(), plain);
 }
 
 TEST_F(ContinuitySearch, ATranspositionSearchesAgainWithTheChoice) {
   SearchInC("transposed.mid", {PassingA()});
-  session.SetTransposition(2);
+  presenter.SetTransposition(2);
   EXPECT_EQ(Cells(), (std::vector<std::string>{"D", "D", "D", "D", ""}));
   EXPECT_EQ(ChordName(session.beats()[2].chords[0]), "Bm");
 }
