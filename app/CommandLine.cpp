@@ -91,6 +91,7 @@ TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
   }
   TCliSettings settings;
   settings.song.keysense = options.keysense.value_or(Keysense);
+  settings.song.continuity = options.continuity.value_or(KeysenseContinuity);
   settings.text.commExport = options.comments.value_or(CommExport);
   settings.text.textCodepage = options.codePage.value_or(TextCodepage);
   settings.text.notation = options.notation ? static_cast<NoteNotation>(*options.notation) : CurrentNoteNotation();
@@ -270,11 +271,12 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
         if (it == notations.end()) fail(MesFormat(MesId::SCliBadValue, arg, *v));
         else o.notation = it->second;
       }
-    } else if (arg == "--keysense" || arg == "--comments") {
+    } else if (arg == "--keysense" || arg == "--continuity" || arg == "--comments") {
       if (auto v = value()) {
         const std::optional<bool> flag = OnOff(*v);
         if (!flag) fail(MesFormat(MesId::SCliBadValue, arg, *v));
         else if (arg == "--keysense") o.keysense = flag;
+        else if (arg == "--continuity") o.continuity = flag;
         else o.comments = flag;
       }
     } else if (arg == "--format") {
