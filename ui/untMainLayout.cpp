@@ -326,7 +326,7 @@ void TfrmMain::SetFormOpened(bool opened) {
   // within two thirds of the screen, narrower than the tool bar on a small screen).
   QMainWindow::layout()->activate();
   // The four beat columns share the grid's width beside the row labels and a scroll bar.
-  const int beatWidth = (grdSong->width() - 2 * grdSong->frameWidth() - 22 - 20) / 4;
+  const int beatWidth = (grdSong->width() - 2 * grdSong->frameWidth() - 22 - 20) / BeatsPerRow;
   grdSong->setColumnWidth(0, 22);
-  for (int c = 1; c <= 4; ++c) grdSong->setColumnWidth(c, beatWidth);
+  for (int c = 1; c <= BeatsPerRow; ++c) grdSong->setColumnWidth(c, beatWidth);
 }
