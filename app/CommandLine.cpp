@@ -93,6 +93,7 @@ TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
   }
   TCliSettings settings;
   settings.song.keysense = options.keysense.value_or(file.Keysense);
+  settings.song.continuity = options.continuity.value_or(file.KeysenseContinuity);
   settings.text.commExport = options.comments.value_or(file.CommExport);
   settings.text.textCodepage = options.codePage.value_or(file.TextCodepage);
   settings.text.notation = options.notation ? static_cast<NoteNotation>(*options.notation) : CurrentNoteNotation();
@@ -290,11 +291,12 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
         if (it == notations.end()) fail(MesFormat(MesId::SCliBadValue, arg, *v));
         else o.notation = it->second;
       }
-    } else if (arg == "--keysense" || arg == "--comments") {
+    } else if (arg == "--keysense" || arg == "--continuity" || arg == "--comments") {
       if (auto v = value()) {
         const std::optional<bool> flag = OnOff(*v);
         if (!flag) fail(MesFormat(MesId::SCliBadValue, arg, *v));
         else if (arg == "--keysense") o.keysense = flag;
+        else if (arg == "--continuity") o.continuity = flag;
         else o.comments = flag;
       }
     } else if (arg == "--format") {

@@ -155,11 +155,12 @@
     "  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше\r" \
     "  --notation english|german|italian   способ записи нот\r"                         \
     "  --keysense on|off                   технология Keysense\r"                       \
+    "  --continuity on|off                 связные аккорды (вместе с Keysense)\r"       \
     "  --comments on|off                   комментарии MIDI-файла в тексте\r"           \
     "  --format text|chordpro|grid         текст с аккордами, ChordPro или сетка битов\r" \
     "  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8\r" \
     "\r"                                                                               \
-    "Без параметров --key, --notation, --keysense, --comments и --codepage действуют\r" \
+    "Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют\r" \
     "настройки программы.")                                                            \
   X(SCliHint, "Справка: cantaro --help")                                               \
   X(SCliUnknownOption, "Неизвестный параметр: %s")                                     \
@@ -420,7 +421,10 @@
   X(SAboutWWWPrefix, "WWW: ") \
   X(SAboutOK, "&OK") \
   X(SPianoNote, "Нота") \
-  X(SManualMissing, "Руководство пользователя не найдено:\r%s")
+  X(SManualMissing, "Руководство пользователя не найдено:\r%s") \
+  X(SOptKeysenseContinuity, "Связные аккорды: выбирать аккорды всей композиции сразу") \
+  X(SOptKeysenseContinuityHint, "Аккорд бита выбирается вместе с соседними битами:\rпроходящая нота мелодии не меняет аккорд.\rДействует вместе с технологией Keysense.") \
+  X(SOptKeysenseContinuityInfo, "Бит сохраняет аккорд соседних битов, пока другой аккорд не подходит ему заметно лучше (только с Keysense).")
 
 #define CANTARO_MESSAGES(X)                                                           \
   CANTARO_MESSAGES_COMMON(X)                                                          \

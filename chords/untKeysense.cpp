@@ -70,28 +70,48 @@ void LoadKeysenseTable(std::string_view mainValue, std::string_view addedValue) 
   ParseValue(addedValue);
 }
 
+namespace {
+
+// The weights read relative to the tonic k (0..11), r[i] = w[(i + k) mod 12], and their sum.
+// 64-bit: twelve large weights must not overflow.
+struct TRotated {
+  std::array<int64_t, 12> r{};
+  int64_t total = 0;
+  TRotated(const std::array<int32_t, 12>& weights, int32_t k) {
+    for (int i = 0; i < 12; ++i) total += r[i] = weights[(i + k) % 12];
+  }
+};
+
+// What KeysenseChoose compares for one entry: the covered weight over the twelve pitch
+// classes minus the uncovered weight over the pitch classes outside the chord, the root
+// weighing a third more.
+double EntryValue(const KeysenseEntry& e, const TRotated& w) {
+  int64_t in = 0;
+  for (int i = 0; i < 12; ++i)
+    if (e.Tones & (1u << i)) in += w.r[i];
+  int64_t out = w.total - in;
+  if (e.RootClass < 12) ((e.Tones >> e.RootClass) & 1u ? in : out) += w.r[e.RootClass] / 3;
+  double value = static_cast<double>(in) / 12.0;
+  if (e.ToneCount < 12) value -= static_cast<double>(out) / (12 - e.ToneCount);
+  return value;
+}
+
+int32_t TonicClass(int32_t tonic) { return ((tonic % 12) + 12) % 12; }
+
+}  // namespace
+
 std::optional<TChord> KeysenseChoose(const std::array<int32_t, 12>& weights, int32_t tonic) {
   return KeysenseChoose(KeysenseTable, weights, tonic);
 }
 
 std::optional<TChord> KeysenseChoose(const std::vector<KeysenseEntry>& table, const std::array<int32_t, 12>& weights,
                                      int32_t tonic) {
-  int32_t k = ((tonic % 12) + 12) % 12;
+  int32_t k = TonicClass(tonic);
+  const TRotated r(weights, k);
   double best = -1.0;
   const KeysenseEntry* chosen = nullptr;
   for (const KeysenseEntry& e : table) {
-    // 64-bit sums: twelve large weights must not overflow.
-    int64_t in = 0, out = 0;
-    for (int i = 0; i < 12; ++i) {
-      int64_t v = weights[(i + k) % 12];
-      if (i == e.RootClass) v += v / 3;
-      if (e.Tones & (1u << i))
-        in += v;
-      else
-        out += v;
-    }
-    double value = static_cast<double>(in) / 12.0;
-    if (e.ToneCount < 12) value -= static_cast<double>(out) / (12 - e.ToneCount);
+    double value = EntryValue(e, r);
     if (value > best) {
       best = value;
       chosen = &e;
@@ -100,5 +120,25 @@ std::optional<TChord> KeysenseChoose(const std::vector<KeysenseEntry>& table, co
   if (chosen == nullptr || best <= 0.0) return std::nullopt;
   TChord c = chosen->Chord;
   c.BasePitch = static_cast<int8_t>(c.BasePitch + k);
+  return c;
+}
+
+bool KeysenseValues(const std::vector<KeysenseEntry>& table, const std::array<int32_t, 12>& weights, int32_t tonic,
+                    std::vector<double>& values) {
+  values.assign(table.size(), 0.0);
+  const TRotated r(weights, TonicClass(tonic));
+  if (r.total <= 0) return false;
+  bool some = false;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    double value = EntryValue(table[i], r);
+    some = some || value > 0.0;
+    values[i] = value / static_cast<double>(r.total);
+  }
+  return some;
+}
+
+TChord KeysenseEntryChord(const KeysenseEntry& entry, int32_t tonic) {
+  TChord c = entry.Chord;
+  c.BasePitch = static_cast<int8_t>(c.BasePitch + TonicClass(tonic));
   return c;
 }

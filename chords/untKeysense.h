@@ -50,3 +50,14 @@ std::optional<TChord> KeysenseChoose(const std::array<int32_t, 12>& weights, int
 // table loaded meanwhile cannot change a running search).
 std::optional<TChord> KeysenseChoose(const std::vector<KeysenseEntry>& table, const std::array<int32_t, 12>& weights,
                                      int32_t tonic);
+
+// Every entry's value for the weights, as KeysenseChoose compares them, divided by the sum of
+// the weights, in table order. The division makes beats comparable whatever their length and
+// loudness, so that values of neighbouring beats can be added up. True when some entry
+// scores above 0, that is, exactly when KeysenseChoose returns a chord; all values are 0 for
+// weights that sum to 0 or less.
+bool KeysenseValues(const std::vector<KeysenseEntry>& table, const std::array<int32_t, 12>& weights, int32_t tonic,
+                    std::vector<double>& values);
+
+// The chord of a table entry moved up by the tonic, as KeysenseChoose returns it.
+TChord KeysenseEntryChord(const KeysenseEntry& entry, int32_t tonic);

@@ -236,6 +236,7 @@ const std::vector<TSettingKey>& SettingKeys() {
          if (cp && *cp > 0 && *cp <= 65535) s.TextCodepage = *cp;
        },
        [](TIniFile& ini, const TSettings& s, const TWindowPos&) { ini.WriteInteger(kMain, "TextCodepage", s.TextCodepage); }},
+      BoolKey(kMain, "KeysenseContinuity", &TSettings::KeysenseContinuity),
   };
   return keys;
 }
@@ -282,6 +283,7 @@ TColor& SelectedKey = Settings.SelectedKey;
 TColor& MarkedKey = Settings.MarkedKey;
 int32_t& TimerResol = Settings.TimerResol;
 int32_t& TextCodepage = Settings.TextCodepage;
+bool& KeysenseContinuity = Settings.KeysenseContinuity;
 bool& NoteSetChanged = Settings.NoteSetChanged;
 int32_t& OptionsPage = Settings.OptionsPage;
 

@@ -78,6 +78,9 @@ struct TSettings {
   // decoded (Windows-1251 is that of most Russian karaoke files). Stored as the number; a
   // file edited by hand may also say "windows-1251" or "cp1251".
   int32_t TextCodepage = 1251;
+  // With Keysense active, the table's chords are chosen for the whole song at once: a beat
+  // keeps its neighbours' chord unless another fits it clearly better (song/ChordContinuity.h).
+  bool KeysenseContinuity = false;
   bool NoteSetChanged = false;      // not stored: set by the Options dialog
   int32_t OptionsPage = 0;          // not stored: last page of the Options dialog
 };
@@ -105,6 +108,7 @@ extern TColor& SelectedKey;
 extern TColor& MarkedKey;
 extern int32_t& TimerResol;
 extern int32_t& TextCodepage;
+extern bool& KeysenseContinuity;
 extern bool& NoteSetChanged;
 extern int32_t& OptionsPage;
 

@@ -40,6 +40,11 @@ struct TSongKey {
 struct TSongOptions {
   // The key-aware chord choice of the chord search (it needs a known key).
   bool keysense = true;
+  // With the key-aware choice active, the table's chords are chosen for the whole song at
+  // once (song/ChordContinuity.h): a beat keeps its neighbours' chord unless another fits it
+  // clearly better, and its variants list the table's chords that cover it, best first, the
+  // chosen one marked, then the exact variants of its notes.
+  bool continuity = false;
   // The key-aware table for the search; empty: the one loaded from the settings file.
   std::vector<KeysenseEntry> keysenseTable;
   // The names of the chords in the session's questions.

@@ -7,6 +7,7 @@
 #include "midi/MidiConstants.h"
 #include "song/EngineScan.h"
 #include "chords/untKeysense.h"
+#include "song/ChordContinuity.h"
 #include "song/SongSession.h"
 
 namespace {
@@ -106,7 +107,21 @@ void TSongSession::SearchChords() {
   const int tonic = model_.keysenseActive ? model_.key.TonicAfter(model_.transposition) : 0;
   const TKeysenseChooser* chooser = model_.keysenseActive ? &KeysenseChooser : nullptr;
   const int32_t beatLength = model_.beatLength;
-  for (size_t b = 0; b < beats.size(); ++b) {
+  // With continuity every beat that gets a table chord keeps the values of all the table's
+  // entries; the chords are chosen from them once the whole song has been heard.
+  const bool continuity = model_.keysenseActive && options_.continuity;
+  std::vector<TEntryValues> values;
+  size_t b = 0;
+  TKeysenseChooser keepValues = [&](const TKeysenseWeights& w, int k) {
+    std::optional<TChord> chord = KeysenseChooser(w, k);
+    if (chord) KeysenseValues(ActiveKeysenseTable(), w, k, values[b]);
+    return chord;
+  };
+  if (continuity) {
+    values.resize(beats.size());
+    chooser = &keepValues;
+  }
+  for (b = 0; b < beats.size(); ++b) {
     search_.StartBeat();
     int32_t end = BeatEnd(b, beatLength);
     MidiFile.Seek(end, true);
@@ -115,4 +130,20 @@ void TSongSession::SearchChords() {
     MidiPiano.ClearMarks();
   }
   MidiFile.Seek(0, false);
+  if (continuity) ChooseContinuousChords(values, tonic);
+}
+
+void TSongSession::ChooseContinuousChords(const std::vector<TEntryValues>& values, int tonic) {
+  const std::vector<KeysenseEntry>& table = ActiveKeysenseTable();
+  const std::vector<int32_t> path = ChooseContinuousEntries(values, ContinuityGroups(table), ChordChangePenalty);
+  std::vector<TChord> entryChords;
+  entryChords.reserve(table.size());
+  for (const KeysenseEntry& e : table) entryChords.push_back(KeysenseEntryChord(e, tonic));
+  TBeats& beats = model_.beats;
+  for (size_t b = 0; b < beats.size(); ++b) {
+    if (path[b] < 0) continue;
+    TVariants& v = beats[b];
+    const TChords exact = RecognizeChords(v.notes, RecognitionMode::AllVariants);
+    v.chords = ContinuityVariants(values[b], entryChords, path[b], exact, v.chosen);
+  }
 }

@@ -8,9 +8,13 @@
 TSongSession::TSongSession(Prompter& prompter, StatusSink& status, TSongOptions options)
     : prompter_(prompter), status_(status), options_(std::move(options)) {
   KeysenseChooser = [this](const TKeysenseWeights& w, int tonic) {
-    return options_.keysenseTable.empty() ? KeysenseChoose(w, tonic) : KeysenseChoose(options_.keysenseTable, w, tonic);
+    return KeysenseChoose(ActiveKeysenseTable(), w, tonic);
   };
   MidiPiano.OnMarkKey = [this](int key, bool marked) { MarkNote(key, marked); };
+}
+
+const std::vector<KeysenseEntry>& TSongSession::ActiveKeysenseTable() const {
+  return options_.keysenseTable.empty() ? KeysenseTable : options_.keysenseTable;
 }
 
 void TSongSession::StopPlaying() {

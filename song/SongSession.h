@@ -152,6 +152,11 @@ class TSongSession {
   void RewindSong();
   void ClearSongState();
   void ActivateKeysense();
+  // The key-aware table of the search: the options' own, else the one of the settings file.
+  const std::vector<KeysenseEntry>& ActiveKeysenseTable() const;
+  // With continuity: the chords of the beats that have table values chosen for the whole
+  // song, and their variants listed (song/ChordContinuity.h).
+  void ChooseContinuousChords(const std::vector<std::vector<double>>& values, int tonic);
   void CollectBeatNote(const TMidiEventEx& event);
   void Notify(TSongChange what, int index = -1) { observers_.Notify(what, index); }
 

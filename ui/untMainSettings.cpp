@@ -20,6 +20,7 @@ void TfrmMain::ApplySettings() {
 void TfrmMain::UseSongOptions() {
   TSongOptions options;
   options.keysense = Keysense;
+  options.continuity = KeysenseContinuity;
   options.notation = CurrentNoteNotation();
   session_->SetOptions(std::move(options));
 }

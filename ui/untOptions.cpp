@@ -59,6 +59,7 @@ TOptionsValues ReadOptions() {
   v.PlayKeys = PlayKeys;
   v.CommExport = CommExport;
   v.Keysense = Keysense;
+  v.KeysenseContinuity = KeysenseContinuity;
   v.WhiteKey = WhiteKey;
   v.BlackKey = BlackKey;
   v.Border = Border;
@@ -84,6 +85,7 @@ void WriteOptions(const TOptionsValues& v) {
   PlayKeys = v.PlayKeys;
   CommExport = v.CommExport;
   Keysense = v.Keysense;
+  KeysenseContinuity = v.KeysenseContinuity;
   WhiteKey = v.WhiteKey;
   BlackKey = v.BlackKey;
   Border = v.Border;
@@ -162,6 +164,11 @@ TfrmOptions::TfrmOptions(const std::vector<std::string>& devices, QWidget* paren
     stKeysenseInfo = WrappedLabel(MesId::SOptKeysenseInfo, gbKeysense);
     k->addWidget(cbKeysense);
     k->addWidget(stKeysenseInfo);
+    cbKeysenseContinuity = CheckBox(MesId::SOptKeysenseContinuity, MesId::SOptKeysenseContinuityHint, gbKeysense);
+    stKeysenseContinuityInfo = WrappedLabel(MesId::SOptKeysenseContinuityInfo, gbKeysense);
+    k->addWidget(cbKeysenseContinuity);
+    k->addWidget(stKeysenseContinuityInfo);
+    connect(cbKeysense, &QCheckBox::toggled, cbKeysenseContinuity, &QWidget::setEnabled);
     lay->addWidget(gbKeysense);
     lay->addStretch(1);
   }
@@ -266,6 +273,8 @@ void TfrmOptions::LoadControls(const TOptionsValues& v) {
   cbPlayKeys->setChecked(v.PlayKeys);
   cbCommExport->setChecked(v.CommExport);
   cbKeysense->setChecked(v.Keysense);
+  cbKeysenseContinuity->setChecked(v.KeysenseContinuity);
+  cbKeysenseContinuity->setEnabled(v.Keysense);
   cbWhiteKey->SetSelected(v.WhiteKey);
   cbBlackKey->SetSelected(v.BlackKey);
   cbBorder->SetSelected(v.Border);
@@ -293,6 +302,7 @@ TOptionsValues TfrmOptions::ControlValues() const {
   v.PlayKeys = cbPlayKeys->isChecked();
   v.CommExport = cbCommExport->isChecked();
   v.Keysense = cbKeysense->isChecked();
+  v.KeysenseContinuity = cbKeysenseContinuity->isChecked();
   v.WhiteKey = cbWhiteKey->Selected();
   v.BlackKey = cbBlackKey->Selected();
   v.Border = cbBorder->Selected();

@@ -37,6 +37,7 @@ struct TOptionsValues {
   bool PlayKeys = true;
   bool CommExport = true;
   bool Keysense = true;
+  bool KeysenseContinuity = false;
   TColor WhiteKey = 0, BlackKey = 0, Border = 0, SelectedKey = 0, MarkedKey = 0;
   int TimerResol = 10;        // 5..50
   friend bool operator==(const TOptionsValues&, const TOptionsValues&) = default;
@@ -79,6 +80,9 @@ class TfrmOptions : public QDialog {
   QGroupBox* gbKeysense = nullptr;
   QCheckBox* cbKeysense = nullptr;
   QLabel* stKeysenseInfo = nullptr;
+  // Only in effect with Keysense: enabled while cbKeysense is checked.
+  QCheckBox* cbKeysenseContinuity = nullptr;
+  QLabel* stKeysenseContinuityInfo = nullptr;
   QComboBox* cbMidiOut = nullptr;
   QCheckBox* cbMidiOutNoTranspose = nullptr;
   QCheckBox* cbPlayKeys = nullptr;

@@ -14,10 +14,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 #include "bench/accuracy/AccuracyRun.h"
 #include "chords/untKeysense.h"
+#include "song/ChordContinuity.h"
 #include "settings/IniFile.h"
 #include "settings/IniFileIO.h"
 
@@ -34,6 +36,8 @@ struct TArgs {
   int Worst = 10;
   std::string Song;
   std::string Trace;
+  enum class TContinuity { Off, On, Both } Continuity = TContinuity::Both;
+  std::vector<double> Penalties;
 };
 
 [[noreturn]] void Usage(const std::string& why) {
@@ -42,7 +46,8 @@ struct TArgs {
                "                        [--key detect|none|C..B] [--ini FILE]\n"
                "                        [--main TOKENS] [--added TOKENS] [--worst N]\n"
                "                        [--song NAME] [--label-track N] [--trace FILE]\n"
-               "                        [--judge start|most]\n";
+               "                        [--judge start|most] [--continuity off|on|both]\n"
+               "                        [--penalties P,P,...]\n";
   std::exit(2);
 }
 
@@ -54,6 +59,26 @@ int ParseCount(const std::string& text, const char* what) {
   } catch (const std::exception&) {
   }
   Usage(std::string("bad ") + what + ": " + text);
+}
+
+std::vector<double> ParsePenalties(const std::string& text) {
+  std::vector<double> list;
+  std::stringstream in(text);
+  std::string item;
+  while (std::getline(in, item, ',')) {
+    try {
+      size_t used = 0;
+      const double p = std::stod(item, &used);
+      if (used == item.size() && p >= 0) {
+        list.push_back(p);
+        continue;
+      }
+    } catch (const std::exception&) {
+    }
+    Usage("bad penalty: " + item);
+  }
+  if (list.empty()) Usage("--penalties takes a list of numbers");
+  return list;
 }
 
 TArgs ParseArgs(int argc, char** argv) {
@@ -99,6 +124,13 @@ TArgs ParseArgs(int argc, char** argv) {
       a.Options.LabelTrack = ParseCount(v, "--label-track");
     } else if (opt == "--trace") {
       a.Trace = v;
+    } else if (opt == "--continuity") {
+      if (v == "off") a.Continuity = TArgs::TContinuity::Off;
+      else if (v == "on") a.Continuity = TArgs::TContinuity::On;
+      else if (v == "both") a.Continuity = TArgs::TContinuity::Both;
+      else Usage("--continuity takes off, on or both");
+    } else if (opt == "--penalties") {
+      a.Penalties = ParsePenalties(v);
     } else {
       Usage("unknown option " + opt);
     }
@@ -203,13 +235,55 @@ int main(int argc, char** argv) {
     }
   }
 
-  std::vector<TSongAccuracy> results;
-  for (const TCorpusSong& song : songs) {
-    TSongMeasure m = MeasureSong(song, args.Options, trace.is_open());
-    if (trace.is_open() && m.Accuracy.Error.empty()) WriteTrace(trace, m);
-    if (!args.Song.empty()) std::cout << FormatBeatVerdicts(m.Verdicts);
-    results.push_back(std::move(m.Accuracy));
+  const std::string title = Describe(args, tableSource);
+
+  // Tuning: one traced search per song, every penalty judged from its weights.
+  if (!args.Penalties.empty()) {
+    std::vector<TChoiceResults> choices;
+    for (double p : args.Penalties) {
+      char name[48];
+      std::snprintf(name, sizeof name, "penalty %.4g", p);
+      choices.push_back({name, {}});
+    }
+    for (const TCorpusSong& song : songs) {
+      TSongMeasure m = MeasureSong(song, args.Options, true);
+      if (trace.is_open() && m.Accuracy.Error.empty()) WriteTrace(trace, m);
+      for (size_t i = 0; i < args.Penalties.size(); ++i) {
+        TSongAccuracy a = m.Accuracy;
+        if (a.Error.empty() && m.KeyTonic >= 0)
+          a.Counts = CountVerdicts(JudgeContinuity(m, args.Penalties[i], args.Options.Judging));
+        choices[i].Songs.push_back(std::move(a));
+      }
+    }
+    std::cout << title << "\n" << FormatChoiceComparison(choices, 0);
+    return 0;
   }
-  std::cout << FormatAccuracyReport(results, {Describe(args, tableSource), args.Worst});
+
+  std::vector<TChoiceResults> choices;
+  if (args.Continuity != TArgs::TContinuity::On) choices.push_back({"continuity off", {}});
+  if (args.Continuity != TArgs::TContinuity::Off) choices.push_back({"continuity on", {}});
+  for (const TCorpusSong& song : songs) {
+    // A trace holds the weights, which do not depend on the choice.
+    if (trace.is_open()) {
+      TSongMeasure m = MeasureSong(song, args.Options, true);
+      if (m.Accuracy.Error.empty()) WriteTrace(trace, m);
+    }
+    for (TChoiceResults& choice : choices) {
+      TAccuracyOptions options = args.Options;
+      options.Continuity = choice.Name == "continuity on";
+      TSongMeasure m = MeasureSong(song, options);
+      if (!args.Song.empty()) std::cout << choice.Name << ":\n" << FormatBeatVerdicts(m.Verdicts);
+      choice.Songs.push_back(std::move(m.Accuracy));
+    }
+  }
+  if (choices.size() == 1) {
+    std::cout << FormatAccuracyReport(choices.front().Songs,
+                                      {title + ", " + choices.front().Name, args.Worst});
+    return 0;
+  }
+  // Both: the comparison, then the full report of each.
+  std::cout << title << "\n" << FormatChoiceComparison(choices, args.Worst);
+  for (const TChoiceResults& choice : choices)
+    std::cout << "\n" << FormatAccuracyReport(choice.Songs, {choice.Name, args.Worst});
   return 0;
 }

@@ -12,6 +12,7 @@
 #include "chords/untKeysense.h"
 #include "midi/MidiFile.h"
 #include "settings/untVars.h"
+#include "song/ChordContinuity.h"
 #include "song/Prompter.h"
 #include "song/SongSession.h"
 
@@ -99,6 +100,7 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
   NullStatusSink status;
   TSongOptions songOptions;
   songOptions.keysense = options.Keysense;
+  songOptions.continuity = options.Continuity;
   TSongSession session(prompter, status, songOptions);
   std::vector<TBeatTrace>& traces = m.Trace;
   if (trace)
@@ -153,4 +155,20 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
   m.Verdicts = JudgeBeats(m.Labels, chosen, m.BeatLength, options.Judging);
   m.Accuracy.Counts = CountVerdicts(m.Verdicts);
   return m;
+}
+
+std::vector<TBeatVerdict> JudgeContinuity(const TSongMeasure& traced, double changePenalty, TBeatJudging judging) {
+  const size_t n = traced.Trace.size();
+  std::vector<TEntryValues> values(n);
+  for (size_t b = 0; b < n; ++b) {
+    const TBeatTrace& t = traced.Trace[b];
+    // The session keeps the values of the beats the table gives a chord, and only of them.
+    if (t.Asked && !KeysenseValues(KeysenseTable, t.Weights, traced.KeyTonic, values[b])) values[b].clear();
+  }
+  const std::vector<int32_t> path = ChooseContinuousEntries(values, ContinuityGroups(KeysenseTable), changePenalty);
+  std::vector<TBeatChord> chosen(n);
+  for (size_t b = 0; b < n; ++b)
+    chosen[b] = path[b] >= 0 ? BeatChordOf(KeysenseEntryChord(KeysenseTable[static_cast<size_t>(path[b])], traced.KeyTonic))
+                             : traced.Trace[b].Fallback;
+  return JudgeBeats(traced.Labels, chosen, traced.BeatLength, judging);
 }

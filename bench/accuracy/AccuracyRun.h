@@ -35,6 +35,7 @@ struct TAccuracyOptions {
   int FixedKey = 0;     // key-list entry (major tonic) for TKeyMode::Fixed
   int LabelTrack = 2;   // track index of the label blocks, for songs without a table
   TBeatJudging Judging = TBeatJudging::Start;
+  bool Continuity = false;  // the table's chords chosen for the whole song (ChordContinuity)
 };
 
 // What the search saw and chose for one beat, for studying the table without running the
@@ -64,3 +65,9 @@ TTruthLabels ReadSongLabels(const TCorpusSong& song, const TMidiFile& midi, int 
 // With `trace` the beats' weights and plain-recognition chords are recorded instead of the
 // table's choice being applied; Verdicts then judge the table's choice computed from them.
 TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& options, bool trace = false);
+
+// The verdicts on a traced measurement's beats had the chord search chosen the table's chords
+// for the whole song with the given change penalty: the session's continuity choice, computed
+// from the traced weights without running the search again (a penalty of 0 gives each beat
+// the table's own choice, as the trace's verdicts do).
+std::vector<TBeatVerdict> JudgeContinuity(const TSongMeasure& traced, double changePenalty, TBeatJudging judging);

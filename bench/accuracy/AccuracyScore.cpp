@@ -163,3 +163,88 @@ std::string FormatBeatVerdicts(const std::vector<TBeatVerdict>& verdicts) {
   }
   return out;
 }
+
+namespace {
+
+struct TGroupTotals {
+  TAccuracyCounts All, OnGrid, OffGrid;
+  int Songs = 0, OnGridSongs = 0;
+};
+
+TGroupTotals SumGroups(const std::vector<TSongAccuracy>& songs) {
+  TGroupTotals t;
+  for (const TSongAccuracy& s : songs) {
+    if (!s.Error.empty()) continue;
+    ++t.Songs;
+    t.All += s.Counts;
+    (s.OnBeatGrid ? t.OnGrid : t.OffGrid) += s.Counts;
+    t.OnGridSongs += s.OnBeatGrid;
+  }
+  return t;
+}
+
+std::string ComparisonRow(const std::string& label, const TAccuracyCounts& c) {
+  return Format("  %-28s %7.2f %8.2f %7.2f %9.2f\n", label.c_str(), c.RootPercent(), c.MajMinPercent(),
+                c.FullPercent(), c.NoChordPercent());
+}
+
+std::string DifferenceRow(const std::string& label, const TAccuracyCounts& base, const TAccuracyCounts& c) {
+  return Format("  %-28s %+7.2f %+8.2f %+7.2f %+9.2f\n", label.c_str(), c.RootPercent() - base.RootPercent(),
+                c.MajMinPercent() - base.MajMinPercent(), c.FullPercent() - base.FullPercent(),
+                c.NoChordPercent() - base.NoChordPercent());
+}
+
+}  // namespace
+
+std::string FormatChoiceComparison(const std::vector<TChoiceResults>& choices, int changedSongs) {
+  if (choices.empty()) return {};
+  std::vector<TGroupTotals> totals;
+  for (const TChoiceResults& c : choices) totals.push_back(SumGroups(c.Songs));
+  const TGroupTotals& first = totals.front();
+  std::string out;
+  struct TGroup {
+    std::string title;
+    TAccuracyCounts TGroupTotals::*counts;
+  };
+  const std::vector<TGroup> groups = {
+      {Format("all %d songs", first.Songs), &TGroupTotals::All},
+      {Format("%d songs changing chords on the beats", first.OnGridSongs), &TGroupTotals::OnGrid},
+      {Format("%d songs changing chords inside the beats", first.Songs - first.OnGridSongs), &TGroupTotals::OffGrid},
+  };
+  for (const TGroup& g : groups) {
+    if ((first.*g.counts).Beats == 0) continue;
+    out += g.title + ":\n" + std::string(34, ' ') + "root  maj/min    full  no chord\n";
+    for (size_t i = 0; i < choices.size(); ++i) out += ComparisonRow(choices[i].Name, totals[i].*g.counts);
+    for (size_t i = 1; i < choices.size(); ++i)
+      out += DifferenceRow("change, " + choices[i].Name, first.*g.counts, totals[i].*g.counts);
+  }
+
+  // The songs the last choice changed most, gains and losses of root agreement.
+  const std::vector<TSongAccuracy>& a = choices.front().Songs;
+  const std::vector<TSongAccuracy>& b = choices.back().Songs;
+  struct TChange {
+    const TSongAccuracy* before;
+    const TSongAccuracy* after;
+    double points;
+  };
+  std::vector<TChange> changes;
+  for (size_t i = 0; i < std::min(a.size(), b.size()); ++i)
+    if (a[i].Error.empty() && b[i].Error.empty() && a[i].Counts.Beats > 0)
+      changes.push_back({&a[i], &b[i], b[i].Counts.RootPercent() - a[i].Counts.RootPercent()});
+  std::stable_sort(changes.begin(), changes.end(),
+                   [](const TChange& x, const TChange& y) { return x.points < y.points; });
+  const size_t n = std::min(changes.size(), static_cast<size_t>(std::max(changedSongs, 0)));
+  if (choices.size() > 1 && n > 0) {
+    auto list = [&](const char* title, auto begin, auto end) {
+      out += Format("%s (root before -> after, full before -> after):\n", title);
+      for (auto it = begin; it != end; ++it)
+        out += Format("  %-16s %6.2f -> %6.2f   %6.2f -> %6.2f%s\n", it->before->Name.c_str(),
+                      it->before->Counts.RootPercent(), it->after->Counts.RootPercent(),
+                      it->before->Counts.FullPercent(), it->after->Counts.FullPercent(),
+                      it->before->OnBeatGrid ? "" : "   chords change inside the beats");
+    };
+    list("songs losing most", changes.begin(), changes.begin() + static_cast<std::ptrdiff_t>(n));
+    list("songs gaining most", changes.rbegin(), changes.rbegin() + static_cast<std::ptrdiff_t>(n));
+  }
+  return out;
+}

@@ -85,3 +85,13 @@ std::string FormatAccuracyReport(const std::vector<TSongAccuracy>& songs,
 
 // One line per judged beat: beat, tick, label, chosen chord and the verdict marks.
 std::string FormatBeatVerdicts(const std::vector<TBeatVerdict>& verdicts);
+
+// The figures of several ways of choosing the chords over the same songs, one row per way and
+// group of songs (all, those whose chords change on the program's beats, the others), the
+// change of each way against the first in points, then the songs whose root agreement the
+// last way changed most against the first. Every list holds the same songs in the same order.
+struct TChoiceResults {
+  std::string Name;                    // e.g. "continuity off"
+  std::vector<TSongAccuracy> Songs;
+};
+std::string FormatChoiceComparison(const std::vector<TChoiceResults>& choices, int changedSongs);

@@ -1,5 +1,5 @@
 // The whole analysis of a song through the session: load, chord search with and without the
-// key-aware table, key detection; on the shared benchmark songs.
+// key-aware table and with chord continuity, key detection; on the shared benchmark songs.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -41,9 +41,9 @@ struct Session {
   YesPrompter prompter;
   NullStatusSink status;
   TSongSession song{prompter, status};
-  explicit Session(const char* file, bool keysense) {
+  explicit Session(const char* file, bool keysense, bool continuity = false) {
     LoadShippedKeysense();
-    song.SetOptions(TSongOptions{.keysense = keysense});
+    song.SetOptions(TSongOptions{.keysense = keysense, .continuity = continuity});
     song.LoadSong(SharedSong(file));
   }
 };
@@ -58,8 +58,8 @@ void BM_Load(benchmark::State& state, const char* file) {
   for (auto _ : state) benchmark::DoNotOptimize(s.song.LoadSong(SharedSong(file)));
 }
 
-void BM_Search(benchmark::State& state, const char* file, bool keysense) {
-  Session s(file, keysense);
+void BM_Search(benchmark::State& state, const char* file, bool keysense, bool continuity = false) {
+  Session s(file, keysense, continuity);
   s.song.SetKey(keysense ? 0 : -1);
   for (auto _ : state) s.song.FindChords();
   Counters(state, s.song);
@@ -71,9 +71,9 @@ void BM_DetectKey(benchmark::State& state, const char* file) {
 }
 
 // Open, find the key, search the chords with the key-aware table (which needs the key) and
-// without it: what a user of a new song does first.
-void BM_WholeAnalysis(benchmark::State& state, const char* file, bool keysense) {
-  Session s(file, keysense);
+// without it, with or without continuity: what a user of a new song does first.
+void BM_WholeAnalysis(benchmark::State& state, const char* file, bool keysense, bool continuity = false) {
+  Session s(file, keysense, continuity);
   for (auto _ : state) {
     s.song.LoadSong(SharedSong(file));
     s.song.DetectKey();
@@ -90,11 +90,14 @@ BENCHMARK_CAPTURE(BM_Search, typical_plain, "typical.mid", false)->Unit(benchmar
 BENCHMARK_CAPTURE(BM_Search, typical_keysense, "typical.mid", true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Search, large_plain, "large.mid", false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Search, large_keysense, "large.mid", true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, large_continuity, "large.mid", true, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DetectKey, typical, "typical.mid")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DetectKey, large, "large.mid")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_WholeAnalysis, typical_plain, "typical.mid", false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_WholeAnalysis, typical_keysense, "typical.mid", true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_WholeAnalysis, large_plain, "large.mid", false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_WholeAnalysis, large_keysense, "large.mid", true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WholeAnalysis, typical_continuity, "typical.mid", true, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WholeAnalysis, large_continuity, "large.mid", true, true)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -16,6 +16,7 @@
 #include "base/untMesConst.h"
 #include "chords/untChords.h"
 #include "settings/untVars.h"
+#include "tests/song/SongFiles.h"
 #include "tests/TestFiles.h"
 
 namespace fs = std::filesystem;
@@ -224,6 +225,26 @@ TEST_F(CommandLine, RecognizeListsRankedVariantsInTheChosenNotation) {
   }
 }
 
+TEST_F(CommandLine, ContinuityKeepsAPassingNoteFromChangingItsBeatsChord) {
+  // C E G on four beats; on the third a long A over a short G, which beat by beat is A minor.
+  songfiles::TTrackBuilder t;
+  for (int32_t on : {0, 480, 1440}) t.Note(0, 60, on, on + 480).Note(0, 64, on, on + 480).Note(0, 67, on, on + 480);
+  t.Note(0, 60, 960, 1440).Note(0, 64, 960, 1440).Note(0, 67, 960, 1080).Note(1, 69, 960, 1440);
+  const std::string song = songfiles::WriteSong("cli-continuity.mid", {t});
+  auto grid = [&](std::vector<std::string> more) {
+    std::vector<std::string> args = {"--export", song, "--key", "C", "--keysense", "on", "--format", "grid"};
+    args.insert(args.end(), more.begin(), more.end());
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.code, 0) << run.err;
+    return run.Lines().empty() ? std::string() : run.Lines()[0];
+  };
+  EXPECT_EQ(grid({"--continuity", "off"}), "0\tC\tC\tAm\tC");
+  EXPECT_EQ(grid({"--continuity", "on"}), "0\tC\tC\tC\tC");
+  EXPECT_EQ(grid({}), "0\tC\tC\tAm\tC") << "off unless the settings say otherwise";
+  EXPECT_EQ(grid({"--continuity", "on", "--keysense", "off"}), grid({"--keysense", "off"}))
+      << "continuity only chooses among the table's chords";
+}
+
 TEST_F(CommandLine, UsageErrorsExitWithTwo) {
   const std::vector<std::vector<std::string>> cases = {
       {"--bogus"},
@@ -233,6 +254,7 @@ TEST_F(CommandLine, UsageErrorsExitWithTwo) {
       {"--export", "a.mid", "--format", "pdf"},
       {"--export", "a.mid", "--notation", "french"},
       {"--export", "a.mid", "--keysense", "maybe"},
+      {"--export", "a.mid", "--continuity", "2"},
       {"--recognize"},
       {"--recognize", "X9"},
       {"--recognize", "C4", "200"},
@@ -330,7 +352,7 @@ TEST_F(CommandLine, HelpListsEveryCommandAndOption) {
   const CliRun run = Cli({"--help"});
   EXPECT_EQ(run.code, 0);
   for (const char* word : {"--export", "--events", "--recognize", "--devices", "--render", "-o", "--key", "--transpose", "--beat",
-                           "--notation", "--keysense", "--comments", "--format", "--codepage"})
+                           "--notation", "--keysense", "--continuity", "--comments", "--format", "--codepage"})
     EXPECT_NE(run.out.find(word), std::string::npos) << word;
   EXPECT_EQ(run.out.find('\r'), std::string::npos);
 }

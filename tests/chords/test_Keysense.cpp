@@ -158,3 +158,39 @@ TEST_F(Keysense, LargeWeightsDoNotOverflow) {
   ASSERT_TRUE(c);
   EXPECT_EQ(c->BasePitch, 60);
 }
+
+TEST_F(Keysense, ValuesAreWhatTheChoiceComparesPerUnitOfWeight) {
+  ASSERT_EQ(LoadError("C0 G0 A1"), "");
+  // C D E G: the C entry scores 20 - 30/9 (see above) over a total weight of 240.
+  const std::array<int32_t, 12> beat = {90, 0, 30, 0, 60, 0, 0, 60, 0, 0, 0, 0};
+  std::vector<double> values;
+  ASSERT_TRUE(KeysenseValues(KeysenseTable, beat, 0, values));
+  ASSERT_EQ(values.size(), 3u);
+  EXPECT_NEAR(values[0], (20.0 - 30.0 / 9) / 240, 1e-12);
+  // G B D: only G and D covered, G as the root: (80 + 30) / 12 - (90 + 60) / 9.
+  EXPECT_NEAR(values[1], (110.0 / 12 - 150.0 / 9) / 240, 1e-12);
+  // Twice as long, the same values; a fifth higher in G, the same values too.
+  std::array<int32_t, 12> twice = beat;
+  for (int32_t& w : twice) w *= 2;
+  std::vector<double> same;
+  KeysenseValues(KeysenseTable, twice, 0, same);
+  EXPECT_EQ(same, values);
+  KeysenseValues(KeysenseTable, Moved(beat, 7), 7, same);
+  EXPECT_EQ(same, values);
+  // The best value's entry, in the key, is the choice.
+  EXPECT_EQ(ChordName(KeysenseEntryChord(KeysenseTable[0], 7)), "G");
+  EXPECT_EQ(KeysenseEntryChord(KeysenseTable[0], 7).BasePitch, KeysenseChoose(Moved(beat, 7), 7)->BasePitch);
+  EXPECT_EQ(KeysenseEntryChord(KeysenseTable[2], -3).BasePitch, 69 + 9);  // A minor moved to A: F#m
+  EXPECT_EQ(ChordName(KeysenseEntryChord(KeysenseTable[2], -3)), "F#m");
+
+  // True exactly when the choice returns a chord.
+  EXPECT_FALSE(KeysenseValues(KeysenseTable, {}, 0, values));
+  EXPECT_EQ(values, (std::vector<double>{0, 0, 0}));
+  const std::array<int32_t, 12> outside = {0, 90, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  EXPECT_FALSE(KeysenseValues(KeysenseTable, outside, 0, values));
+  EXPECT_FALSE(KeysenseChoose(outside, 0));
+  EXPECT_LT(values[0], 0.0);
+  KeysenseTable.clear();
+  EXPECT_FALSE(KeysenseValues(KeysenseTable, beat, 0, values));
+  EXPECT_TRUE(values.empty());
+}

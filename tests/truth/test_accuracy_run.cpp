@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/accuracy/AccuracyRun.h"
+#include "song/ChordContinuity.h"
 #include "chords/untKeysense.h"
 #include "midi/MidiFile.h"
 #include "settings/IniFile.h"
@@ -194,6 +195,32 @@ TEST_F(AccuracyRun, ATracedSearchJudgesExactlyAsTheSearchItself) {
     for (size_t b = 0; b < direct.Verdicts.size(); ++b)
       EXPECT_EQ(direct.Verdicts[b].Chosen.Name, traced.Verdicts[b].Chosen.Name) << s.Name << " beat " << b;
   }
+}
+
+TEST_F(AccuracyRun, ContinuityJudgedFromATraceAgreesWithTheSearchBeatForBeat) {
+  // Tuning the change penalty judges the choice from traced weights; that must be exactly the
+  // session's own choice, and a penalty of 0 exactly the beat-by-beat choice.
+  LoadKeysenseTable("C0 G0 F0 A1 D1 E1 G2 E0", "A0 D0 A#0");
+  const TCorpusSong song{"001", (Corpus / "pop" / "001.mid").string(), ""};
+  if (!fs::exists(song.MidiPath)) GTEST_SKIP() << "no pop corpus: " << song.MidiPath;
+  TAccuracyOptions options;
+  const TSongMeasure traced = MeasureSong(song, options, true);
+  const TSongMeasure off = MeasureSong(song, options);
+  options.Continuity = true;
+  const TSongMeasure on = MeasureSong(song, options);
+  ASSERT_EQ(traced.Accuracy.Error, "");
+  const auto judged = JudgeContinuity(traced, ChordChangePenalty, TBeatJudging::Start);
+  const auto zero = JudgeContinuity(traced, 0.0, TBeatJudging::Start);
+  ASSERT_EQ(judged.size(), on.Verdicts.size());
+  ASSERT_EQ(zero.size(), off.Verdicts.size());
+  size_t differ = 0;
+  for (size_t b = 0; b < judged.size(); ++b) {
+    EXPECT_EQ(judged[b].Chosen.Name, on.Verdicts[b].Chosen.Name) << "beat " << b;
+    EXPECT_EQ(zero[b].Chosen.Name, off.Verdicts[b].Chosen.Name) << "beat " << b;
+    differ += on.Verdicts[b].Chosen.Name != off.Verdicts[b].Chosen.Name;
+  }
+  EXPECT_GT(differ, 0u) << "the song has passing notes that continuity smooths over";
+  EXPECT_GE(on.Accuracy.Counts.RootHits, off.Accuracy.Counts.RootHits);
 }
 
 // The weights the table is asked with, computed by walking the file's events straight

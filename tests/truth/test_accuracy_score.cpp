@@ -189,4 +189,38 @@ TEST(AccuracyScore, ReportListsTheWorstSongsFirstAndTheFailures) {
   EXPECT_NE(report.find("broken: no chord labels"), std::string::npos);
 }
 
+TEST(AccuracyScore, ComparisonPutsTheChoicesSideBySideWithTheSongsTheyDifferOn) {
+  TChoiceResults off{"continuity off", {Measured("a", {10, 8, 10, 8, 6, 0}), Measured("b", {10, 6, 10, 6, 5, 0}),
+                                        Measured("c", {10, 9, 10, 9, 9, 0}), Measured("x", {})}};
+  TChoiceResults on{"continuity on", {Measured("a", {10, 9, 10, 9, 6, 0}), Measured("b", {10, 9, 10, 8, 5, 0}),
+                                      Measured("c", {10, 8, 10, 8, 8, 0}), Measured("x", {})}};
+  off.Songs[3].Error = on.Songs[3].Error = "no chord labels";
+  off.Songs[1].OnBeatGrid = on.Songs[1].OnBeatGrid = false;
+  const std::string report = FormatChoiceComparison({off, on}, 1);
+  // All three songs: 23 of 30 roots against 26; on the beats a and c, inside b.
+  EXPECT_NE(report.find("all 3 songs:\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("  continuity off                 76.67    76.67   66.67      0.00\n"
+                        "  continuity on                  86.67    83.33   63.33      0.00\n"
+                        "  change, continuity on         +10.00    +6.67   -3.33     +0.00\n"),
+            std::string::npos)
+      << report;
+  EXPECT_NE(report.find("2 songs changing chords on the beats:"), std::string::npos);
+  EXPECT_NE(report.find("1 songs changing chords inside the beats:"), std::string::npos);
+  const size_t losing = report.find("songs losing most");
+  const size_t gaining = report.find("songs gaining most");
+  ASSERT_NE(losing, std::string::npos);
+  ASSERT_NE(gaining, std::string::npos);
+  EXPECT_NE(report.find("  c                 90.00 ->  80.00    90.00 ->  80.00\n", losing), std::string::npos) << report;
+  EXPECT_NE(report.find("  b                 60.00 ->  90.00    50.00 ->  50.00   chords change inside the beats\n",
+                        gaining),
+            std::string::npos)
+      << report;
+  EXPECT_EQ(report.find("  x "), std::string::npos) << "a song not measured is not compared";
+  // One choice: only its figures, nothing to compare.
+  const std::string single = FormatChoiceComparison({off}, 5);
+  EXPECT_EQ(single.find("change,"), std::string::npos);
+  EXPECT_EQ(single.find("gaining"), std::string::npos);
+  EXPECT_EQ(FormatChoiceComparison({}, 5), "");
+}
+
 }  // namespace

@@ -22,6 +22,7 @@
 #include <sstream>
 
 #include "base/untMesConst.h"
+#include "chords/untKeysense.h"
 #include "midi/MidiOut.h"
 #include "song/LyricsView.h"
 #include "ui/Controls.h"
@@ -695,6 +696,25 @@ TEST_F(MainWindowTest, WithKeysenseTheSearchOffersToFindTheKeyFirst) {
   EXPECT_EQ(w().cbRootOrig->currentIndex(), 0);  // C major
   EXPECT_EQ(w().stRootNew->text(), QString::fromUtf8("C или Am"));
   EXPECT_EQ(BeatCell(w().grdSong, 0), "C");
+}
+
+TEST_F(MainWindowTest, TheContinuitySettingReachesTheSearchAndItsVariants) {
+  Open({Example("mary-had-a-little-lamb.mid")}, /*keysense=*/true);
+  LoadKeysenseTable("C0 G0 F0 A1 D1 E1", "");  // the settings file here has no table
+  EXPECT_FALSE(w().Session().Options().continuity);
+  KeysenseContinuity = true;
+  w().ApplySettings();
+  EXPECT_TRUE(w().Session().Options().continuity);
+  w().Session().SetKey(0);
+  w().actSearchSongChords->trigger();
+  EXPECT_EQ(BeatCell(w().grdSong, 0), "C");
+  // A table beat now offers the table's other chords that fit it, and its exact variants.
+  w().Session().TakeBeatVariants(0);
+  const TVariants& v = w().Session().Variants();
+  ASSERT_GT(v.chords.size(), 1u);
+  EXPECT_EQ(ChordName(v.Chord()), "C");
+  EXPECT_EQ(prompter.Unexpected(), 0u);
+  LoadKeysenseTable("", "");
 }
 
 TEST_F(MainWindowTest, ARecentFileOpensFromItsMenuEntryAndMovesToTheTop) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,6 +40,7 @@ TOptionsValues Changed() {
   v.PlayKeys = false;
   v.CommExport = false;
   v.Keysense = false;
+  v.KeysenseContinuity = true;
   v.WhiteKey = 0xFFFFFF;
   v.BlackKey = 0x000000;
   v.Border = static_cast<TColor>(0x8000000F);  // button face
@@ -148,6 +150,35 @@ TEST(OptionsDialog, HasTheDesignedTexts) {
   EXPECT_EQ(dlg.udTimerResol->singleStep(), 5);
   EXPECT_GE(dlg.width(), 417);
   EXPECT_GE(dlg.height(), 308);
+}
+
+TEST(OptionsDialog, ContinuityIsAChordsPageChoiceThatNeedsKeysense) {
+  TfrmOptions dlg(Devices);
+  ASSERT_NE(dlg.cbKeysenseContinuity, nullptr);
+  EXPECT_TRUE(dlg.tsChords->isAncestorOf(dlg.cbKeysenseContinuity));
+  EXPECT_TRUE(dlg.tsChords->isAncestorOf(dlg.stKeysenseContinuityInfo));
+  EXPECT_EQ(dlg.cbKeysenseContinuity->text(), "Связные аккорды: выбирать аккорды всей композиции сразу");
+  EXPECT_EQ(dlg.cbKeysenseContinuity->toolTip(),
+            "Аккорд бита выбирается вместе с соседними битами:\nпроходящая нота мелодии не меняет аккорд.\n"
+            "Действует вместе с технологией Keysense.");
+  EXPECT_FALSE(dlg.stKeysenseContinuityInfo->text().contains('\n'));
+  // Off by default; enabled only while Keysense is checked, and kept when Keysense goes off.
+  TOptionsValues v = ReadOptions();
+  EXPECT_FALSE(v.KeysenseContinuity);
+  v.KeysenseContinuity = true;
+  dlg.LoadControls(v);
+  EXPECT_TRUE(dlg.cbKeysenseContinuity->isEnabled());
+  dlg.cbKeysense->setChecked(false);
+  EXPECT_FALSE(dlg.cbKeysenseContinuity->isEnabled());
+  EXPECT_TRUE(dlg.ControlValues().KeysenseContinuity);
+  dlg.cbKeysense->setChecked(true);
+  EXPECT_TRUE(dlg.cbKeysenseContinuity->isEnabled());
+  v.Keysense = false;
+  dlg.LoadControls(v);
+  EXPECT_FALSE(dlg.cbKeysenseContinuity->isEnabled());
+  WriteOptions(dlg.ControlValues());
+  EXPECT_TRUE(KeysenseContinuity);
+  ResetSettings();
 }
 
 TEST(OptionsDialog, TheBrowseButtonTakesTheFolderOfThePickedFile) {
