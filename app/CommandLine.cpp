@@ -10,6 +10,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/BatchExport.h"
 #include "app/CliPrompter.h"
 #include "base/untMesConst.h"
 #include "chords/untChords.h"
@@ -232,7 +233,10 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
       command(TCliCommand::Help);
     } else if (arg == "--export" || arg == "--events" || arg == "--render") {
       command(arg == "--export" ? TCliCommand::Export : arg == "--events" ? TCliCommand::Events : TCliCommand::Render);
-      if (auto v = value()) o.file = *v;
+      if (auto v = value()) {
+        o.file = *v;
+        if (o.command == TCliCommand::Export) o.inputs.push_back(*v);
+      }
     } else if (arg == "--recognize") {
       command(TCliCommand::Recognize);
       if (inlineValue) o.notes.push_back(*inlineValue);
@@ -274,7 +278,8 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
     } else if (arg == "--format") {
       if (auto v = value()) {
         static const std::map<std::string, TCliFormat> formats{
-            {"text", TCliFormat::Text}, {"chordpro", TCliFormat::ChordPro}, {"grid", TCliFormat::Grid}};
+            {"text", TCliFormat::Text}, {"chordpro", TCliFormat::ChordPro}, {"grid", TCliFormat::Grid},
+            {"json", TCliFormat::Json}, {"jsonl", TCliFormat::JsonLines}, {"midi", TCliFormat::Midi}};
         auto it = formats.find(Lower(*v));
         if (it == formats.end()) fail(MesFormat(MesId::SCliBadValue, arg, *v));
         else o.format = it->second;
@@ -285,6 +290,13 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
         if (!cp) fail(MesFormat(MesId::SCliBadValue, arg, *v));
         else o.codePage = *cp == TCodePage::Cp1252 ? 1252 : *cp == TCodePage::Koi8r ? 20866 : 1251;
       }
+    } else if (arg == "--jobs" || arg == "-j") {
+      if (auto v = value()) {
+        if (!IsInteger(*v) || std::stoi(*v) < 1 || std::stoi(*v) > kMaxBatchJobs) fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.jobs = std::stoi(*v);
+      }
+    } else if (arg == "--quiet" || arg == "-q") {
+      o.quiet = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
       fail(MesFormat(MesId::SCliUnknownOption, arg));
     } else if (o.file.empty() && (!commandGiven || o.command == TCliCommand::Help)) {
@@ -293,6 +305,9 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
       if (!commandGiven) o.command = TCliCommand::Export;
       commandGiven = true;
       o.file = arg;
+      if (o.command == TCliCommand::Export) o.inputs.push_back(arg);
+    } else if (o.command == TCliCommand::Export && !o.file.empty()) {
+      o.inputs.push_back(arg);  // several songs and folders: a batch
     } else {
       fail(MesFormat(MesId::SCliExtraArgument, arg));
     }
@@ -355,7 +370,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   try {
     switch (options.command) {
       case TCliCommand::Help:
-        out << MesLines(Mes(MesId::SCliHelp)) << '\n';
+        out << MesLines(Mes(MesId::SCliHelp)) << '\n' << MesLines(Mes(MesId::SCliHelpBatch)) << '\n';
         return kExitOk;
       case TCliCommand::Devices:
         out << FormatMidiOutDeviceList(ListMidiOutDevices());
@@ -366,7 +381,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     ApplySettingsOverrides(options, err);
     switch (options.command) {
       case TCliCommand::Render: return RunRender(options, err);
-      case TCliCommand::Export: return RunExport(options, out, err);
+      case TCliCommand::Export:
+        return IsBatchExport(options) ? RunBatchExport(options, out, err) : RunExport(options, out, err);
       case TCliCommand::Events: return RunEvents(options, out, err);
       case TCliCommand::Recognize: return RunRecognize(options, out, err);
       default: return kExitOk;

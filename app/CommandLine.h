@@ -10,7 +10,7 @@
 #include <vector>
 
 enum class TCliCommand { Help, Export, Events, Recognize, Devices, Render };
-enum class TCliFormat { Text, ChordPro, Grid };
+enum class TCliFormat { Text, ChordPro, Grid, Json, JsonLines, Midi };
 enum class TCliBeat { Default, Double, Half };
 
 struct TCliOptions {
@@ -26,12 +26,18 @@ struct TCliOptions {
   std::optional<bool> comments;      // unset: the settings'
   std::optional<int> codePage;       // Windows code page number; unset: the settings'
   TCliFormat format = TCliFormat::Text;
+  std::vector<std::string> inputs;   // Export: every song or folder named (file is the first)
+  int jobs = 0;                      // songs analysed at once; 0: one per core
+  bool quiet = false;                // no progress display
 };
 
 // Exit codes.
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;  // the file could not be read or written
 constexpr int kExitUsage = 2;    // unknown option or value
+
+// The most songs --jobs may analyse at once.
+constexpr int kMaxBatchJobs = 256;
 
 struct TCliParse {
   TCliOptions options;

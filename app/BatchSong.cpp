@@ -1,0 +1,148 @@
+#include "app/BatchSong.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <mutex>
+#include <system_error>
+
+#include "base/untMesConst.h"
+#include "export/AnalysisJson.h"
+#include "export/AnalysisOfSession.h"
+#include "export/ChordText.h"
+#include "export/ChordTextForms.h"
+#include "export/ChordTrack.h"
+#include "export/WriteText.h"
+#include "settings/untVars.h"
+#include "song/SongSession.h"
+
+namespace {
+
+// Answers Yes like the command line (the flags said what to do) and keeps the errors and
+// warnings for the song's report; information (the key found) is not news in a batch.
+class TCollectingPrompter final : public Prompter {
+ public:
+  TPromptAnswer Question(const std::string&, const std::string&, TPromptButtons buttons, TPromptIcon) override {
+    return buttons == TPromptButtons::Ok ? TPromptAnswer::Ok : TPromptAnswer::Yes;
+  }
+  void Information(const std::string&, const std::string&) override {}
+  void Warning(const std::string&, const std::string& text) override { warnings.push_back(MesLines(text)); }
+  void Error(const std::string&, const std::string& text) override { errors.push_back(MesLines(text)); }
+  void Message(const std::string& text) override { warnings.push_back(MesLines(text)); }
+
+  std::vector<std::string> errors;
+  std::vector<std::string> warnings;
+};
+
+std::mutex& AnalysisLock() {
+  static std::mutex lock;
+  return lock;
+}
+
+}  // namespace
+
+std::string FormatExtension(TCliFormat format) {
+  switch (format) {
+    case TCliFormat::ChordPro: return ".cho";
+    case TCliFormat::Grid: return ".tsv";
+    case TCliFormat::Json: return ".json";
+    case TCliFormat::JsonLines: return ".jsonl";
+    case TCliFormat::Midi: return ".mid";
+    default: return ".txt";
+  }
+}
+
+TSongExport ExportSongFile(const std::string& path, const std::string& name, const TCliOptions& options) {
+  TSongExport result;
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) {
+    result.failed = true;
+    result.messages.push_back(MesFormat(MesId::SSongFileNotFound, path));
+    return result;
+  }
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes;
+  if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  // A folder opens as a stream on Linux but cannot be read.
+  if (!in || in.bad() || std::filesystem::is_directory(path, ec)) {
+    result.failed = true;
+    const std::string reason = std::filesystem::is_directory(path, ec)
+                                   ? std::make_error_code(std::errc::is_a_directory).message()
+                                   : std::string(std::strerror(errno ? errno : EIO));
+    result.messages.push_back(MesFormat(MesId::SBatchReadError, reason));
+    return result;
+  }
+  return ExportSongBytes(std::move(bytes), name, options);
+}
+
+TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TCliOptions& options) {
+  TSongExport result;
+  TCollectingPrompter prompter;
+  NullStatusSink status;
+
+  TAnalysisDocument document;
+  std::string text;
+  {
+    std::unique_lock<std::mutex> lock(AnalysisLock(), std::defer_lock);
+    if (!kAnalysisThreadSafe) lock.lock();
+    TSongSession session(prompter, status);
+    if (!session.LoadSongFromBytes(name, std::move(bytes))) {
+      result.failed = true;
+      result.messages = prompter.errors;
+      return result;
+    }
+    if (options.beat == TCliBeat::Double) session.actIncBeatExecute();
+    else if (options.beat == TCliBeat::Half) session.actDecBeatExecute();
+    const int key = options.key.empty() || options.key == "auto" || options.key == "AUTO" ? -1 : ParseCliKey(options.key);
+    if (key >= 0) session.cbRootOrigSelect(key);
+    else if (!options.key.empty()) session.actFindRootExecute();
+    session.actSearchSongChordsExecute();
+    if (options.transpose != 0) session.SetTransposition(options.transpose);
+
+    switch (options.format) {
+      case TCliFormat::Json:
+      case TCliFormat::JsonLines: {
+        TAnalysisContext context;
+        context.file = name;
+        context.codePage = CodePageFromNumber(TextCodepage);
+        context.keyGiven = key >= 0;
+        context.errors = prompter.errors;
+        context.warnings = prompter.warnings;
+        document = AnalysisOfSession(session, context);
+        break;
+      }
+      case TCliFormat::Midi: {
+        TChordTrackFile file = MidiWithChordTrack(session.MidiFile, ChordBlocks(session.beats(), session.beatLength()));
+        if (!file.ok) {
+          result.failed = true;
+          result.messages.push_back(file.error);
+          return result;
+        }
+        if (file.channelShared)
+          result.messages.push_back(MesFormat(MesId::SChordTrackSharedChannel, file.channel + 1, file.sharedChannelNotes));
+        if (file.droppedEvents > 0) result.messages.push_back(MesFormat(MesId::SChordTrackDropped, file.droppedEvents));
+        text = std::move(file.bytes);
+        break;
+      }
+      case TCliFormat::Grid: text = BeatGridString(ChordTextInputOf(session).cells); break;
+      default: {
+        const TChordText chordText = BuildChordText(session.MidiFile, ChordTextInputOf(session));
+        text = options.format == TCliFormat::ChordPro ? ChordProString(chordText) : ChordTextString(chordText);
+        if (!text.empty() && text.back() != '\n') text += '\n';
+        break;
+      }
+    }
+  }
+  // Serialising needs no session, so it runs outside the lock.
+  if (options.format == TCliFormat::Json) text = AnalysisJsonDocument(document);
+  else if (options.format == TCliFormat::JsonLines) text = AnalysisJsonLine(document);
+
+  for (const std::string& e : prompter.errors) result.messages.push_back(e);
+  for (const std::string& w : prompter.warnings) result.messages.push_back(w);
+  result.failed = !prompter.errors.empty();
+  result.produced = true;
+  result.content = std::move(text);
+  return result;
+}

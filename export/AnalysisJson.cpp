@@ -1,0 +1,122 @@
+#include "export/AnalysisJson.h"
+
+#include <nlohmann/json.hpp>
+
+using nlohmann::json;
+
+namespace {
+
+template <typename T>
+json Optional(const std::optional<T>& value) {
+  return value ? json(*value) : json(nullptr);
+}
+
+json ChordJson(const TAnalysisChord& c) {
+  return json{
+      {"name", c.name},
+      {"root", c.root},
+      {"rootName", c.rootName},
+      {"bass", c.bass},
+      {"bassName", c.bassName},
+      {"type", c.type},
+      {"suffix", c.suffix},
+      {"extension", c.extension == 0 ? json(nullptr) : json(c.extension)},
+      {"added", c.added},
+      {"alterations",
+       {{"extension", c.extensionAlteration},
+        {"fifth", c.fifthAlteration},
+        {"ninth", c.ninthAlteration},
+        {"eleventh", c.eleventhAlteration}}},
+      {"pitchClasses", c.pitchClasses},
+      {"tones", c.tones},
+      {"score", c.score},
+  };
+}
+
+json KeyCandidateJson(const std::optional<TAnalysisKeyCandidate>& k) {
+  if (!k) return nullptr;
+  return json{{"tonic", k->tonic}, {"mode", k->minor ? "minor" : "major"}, {"name", k->name}, {"score", k->score}};
+}
+
+json KeyJson(const TAnalysisKey& key) {
+  json detection = nullptr;
+  if (key.detection) {
+    const TAnalysisKeyDetection& d = *key.detection;
+    detection = json{{"counts", d.counts},
+                     {"best", KeyCandidateJson(d.best)},
+                     {"runnerUp", KeyCandidateJson(d.runnerUp)},
+                     {"runnerUpClose", d.runnerUpClose}};
+  }
+  return json{{"entry", Optional(key.entry)},
+              {"name", key.entry ? json(key.name) : json(nullptr)},
+              {"source", key.source},
+              {"current", Optional(key.current)},
+              {"detection", detection}};
+}
+
+}  // namespace
+
+json AnalysisJson(const TAnalysisDocument& doc) {
+  json tracks = json::array();
+  for (const TAnalysisTrack& t : doc.tracks)
+    tracks.push_back({{"index", t.index},
+                      {"name", t.name},
+                      {"instrument", t.instrument},
+                      {"channels", t.channels},
+                      {"notes", t.notes},
+                      {"muted", t.muted}});
+  json tempo = json::array();
+  for (const TAnalysisTempo& t : doc.tempoMap)
+    tempo.push_back({{"tick", t.tick}, {"ms", t.ms}, {"microsecondsPerQuarter", t.microsecondsPerQuarter}});
+  json signatures = json::array();
+  for (const TAnalysisTimeSignature& s : doc.timeSignatures)
+    signatures.push_back({{"tick", s.tick}, {"numerator", s.numerator}, {"denominator", s.denominator}});
+
+  json beats = json::array();
+  for (const TAnalysisBeat& b : doc.beats) {
+    json variants = json::array();
+    for (const TAnalysisVariant& v : b.variants) variants.push_back({{"name", v.name}, {"score", v.score}});
+    beats.push_back({{"index", b.index},
+                     {"tick", b.tick},
+                     {"ms", b.ms},
+                     {"chord", b.chord ? ChordJson(*b.chord) : json(nullptr)},
+                     {"rank", Optional(b.rank)},
+                     {"variants", variants},
+                     {"notes", b.notes}});
+  }
+  json lyrics = json::array();
+  for (const TAnalysisSyllable& s : doc.lyrics)
+    lyrics.push_back({{"text", s.text},
+                      {"tick", s.tick},
+                      {"ms", s.ms},
+                      {"newLine", s.newLine},
+                      {"newParagraph", s.newParagraph}});
+
+  return json{{"schemaVersion", kAnalysisSchemaVersion},
+              {"file", doc.file},
+              {"format", doc.format},
+              {"ticksPerQuarter", doc.ticksPerQuarter},
+              {"tracks", tracks},
+              {"tempoMap", tempo},
+              {"timeSignatures", signatures},
+              {"length", {{"ticks", doc.lengthTicks}, {"ms", doc.lengthMs}}},
+              {"beatLength", doc.beatLength},
+              {"notation", doc.notation},
+              {"karaoke", doc.karaoke},
+              {"transposition", doc.transposition},
+              {"key", KeyJson(doc.key)},
+              {"beats", beats},
+              {"lyrics", lyrics},
+              {"errors", doc.errors},
+              {"warnings", doc.warnings}};
+}
+
+// Texts of a file that are not valid UTF-8 get the replacement character rather than failing
+// the whole document.
+std::string AnalysisJsonDocument(const TAnalysisDocument& doc) {
+  return AnalysisJson(doc).dump(2, ' ', false, json::error_handler_t::replace) + '\n';
+}
+
+std::string AnalysisJsonLine(const TAnalysisDocument& doc) {
+  return AnalysisJson(doc).dump(-1, ' ', false, json::error_handler_t::replace) + '\n';
+}
