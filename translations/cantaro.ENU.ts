@@ -424,6 +424,21 @@
       <translation>Could not delete the file %s</translation>
     </message>
     <message>
+      <source>Файл формата 2 (независимые последовательности) нельзя записать с дорожкой аккордов</source>
+      <comment>SChordTrackFormat2</comment>
+      <translation>A format 2 file (independent sequences) cannot be written with a chord track</translation>
+    </message>
+    <message>
+      <source>Свободного канала нет: аккорды записаны на канал %d, где уже %d нот</source>
+      <comment>SChordTrackSharedChannel</comment>
+      <translation>No free channel: the chords are written on channel %d, which already holds %d notes</translation>
+    </message>
+    <message>
+      <source>Ноты, которые транспонирование вывело за пределы 0..127, не записаны: %d событий</source>
+      <comment>SChordTrackDropped</comment>
+      <translation>Notes moved outside 0..127 by the transposition are not written: %d events</translation>
+    </message>
+    <message>
       <source>Табулист</source>
       <comment>STabCaption</comment>
       <translation>Tabulist</translation>
@@ -562,6 +577,61 @@
       <source>Настройки прочитаны не полностью: %s</source>
       <comment>SCliSettingsWarning</comment>
       <translation>The settings were not read completely: %s</translation>
+    </message>
+    <message>
+      <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
+      <comment>SCliHelpBatch</comment>
+      <translation>Batch export:&#13;  cantaro --export FILE|FOLDER... -o FOLDER [options]  every song (.mid, .midi, .kar, in subfolders too)&#13;  --format json|jsonl|midi            the analysis as JSON, JSON Lines (one line per song) or MIDI with a chord track&#13;  --jobs N, -j N                      songs processed at once (default: one per core)&#13;  --quiet, -q                         no progress display&#13;Exit status: 0 all done, 1 some failed, 2 invalid options, 130 interrupted.</translation>
+    </message>
+    <message>
+      <source>Для нескольких песен или папки укажите папку результатов: -o ПАПКА</source>
+      <comment>SBatchNeedsFolder</comment>
+      <translation>For several songs or a folder, give the folder for the results: -o FOLDER</translation>
+    </message>
+    <message>
+      <source>Песен (.mid, .midi, .kar) не найдено: %s</source>
+      <comment>SBatchNoSongs</comment>
+      <translation>No songs (.mid, .midi, .kar) found: %s</translation>
+    </message>
+    <message>
+      <source>Не удалось просмотреть папку %s: %s</source>
+      <comment>SBatchFolderError</comment>
+      <translation>Could not search the folder %s: %s</translation>
+    </message>
+    <message>
+      <source>Не удалось прочитать файл: %s</source>
+      <comment>SBatchReadError</comment>
+      <translation>Could not read the file: %s</translation>
+    </message>
+    <message>
+      <source>пропущен: результат %s уже записывается для %s</source>
+      <comment>SBatchSameOutput</comment>
+      <translation>skipped: the result %s is already written for %s</translation>
+    </message>
+    <message>
+      <source>пропущен: результат %s заменил бы саму песню</source>
+      <comment>SBatchOverwritesSong</comment>
+      <translation>skipped: the result %s would replace the song itself</translation>
+    </message>
+    <message>
+      <source>Не удалось создать папку результатов %s: %s</source>
+      <comment>SBatchOutputFolder</comment>
+      <translation>Could not create the results folder %s: %s</translation>
+    </message>
+    <message>
+      <source>%d из %d, %s песен/с, осталось %s</source>
+      <comment>SBatchProgress</comment>
+      <translation>%d of %d, %s songs/s, %s left</translation>
+    </message>
+    <message>
+      <source>Готово: %d из %d успешно, ошибок: %d</source>
+      <comment>SBatchSummary</comment>
+      <translation>Done: %d of %d succeeded, errors: %d</translation>
+    </message>
+    <message>
+      <source>Прервано: обработано %d из %d, ошибок: %d; записанные файлы целы</source>
+      <comment>SBatchInterrupted</comment>
+      <translation>Interrupted: %d of %d processed, errors: %d; the files written are intact</translation>
     </message>
     <message>
       <source>Cantaro</source>

@@ -424,6 +424,21 @@
       <translation>Impossibile eliminare il file %s</translation>
     </message>
     <message>
+      <source>Файл формата 2 (независимые последовательности) нельзя записать с дорожкой аккордов</source>
+      <comment>SChordTrackFormat2</comment>
+      <translation>Un file di formato 2 (sequenze indipendenti) non si può scrivere con una traccia di accordi</translation>
+    </message>
+    <message>
+      <source>Свободного канала нет: аккорды записаны на канал %d, где уже %d нот</source>
+      <comment>SChordTrackSharedChannel</comment>
+      <translation>Nessun canale libero: gli accordi sono scritti sul canale %d, che ha già %d note</translation>
+    </message>
+    <message>
+      <source>Ноты, которые транспонирование вывело за пределы 0..127, не записаны: %d событий</source>
+      <comment>SChordTrackDropped</comment>
+      <translation>Le note portate fuori da 0..127 dalla trasposizione non sono scritte: %d eventi</translation>
+    </message>
+    <message>
       <source>Табулист</source>
       <comment>STabCaption</comment>
       <translation>Tabulist</translation>
@@ -562,6 +577,61 @@
       <source>Настройки прочитаны не полностью: %s</source>
       <comment>SCliSettingsWarning</comment>
       <translation>Impostazioni lette solo in parte: %s</translation>
+    </message>
+    <message>
+      <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
+      <comment>SCliHelpBatch</comment>
+      <translation>Elaborazione in blocco:&#13;  cantaro --export FILE|CARTELLA... -o CARTELLA [opzioni]  tutti i brani (.mid, .midi, .kar, anche nelle sottocartelle)&#13;  --format json|jsonl|midi            l'analisi in JSON, JSON Lines (una riga per brano) o MIDI con una traccia di accordi&#13;  --jobs N, -j N                      brani elaborati insieme (predefinito: uno per core)&#13;  --quiet, -q                         senza indicatore di avanzamento&#13;Codice di uscita: 0 tutto riuscito, 1 alcuni errori, 2 opzioni non valide, 130 interrotto.</translation>
+    </message>
+    <message>
+      <source>Для нескольких песен или папки укажите папку результатов: -o ПАПКА</source>
+      <comment>SBatchNeedsFolder</comment>
+      <translation>Per più brani o una cartella indicare la cartella dei risultati: -o CARTELLA</translation>
+    </message>
+    <message>
+      <source>Песен (.mid, .midi, .kar) не найдено: %s</source>
+      <comment>SBatchNoSongs</comment>
+      <translation>Nessun brano (.mid, .midi, .kar) trovato: %s</translation>
+    </message>
+    <message>
+      <source>Не удалось просмотреть папку %s: %s</source>
+      <comment>SBatchFolderError</comment>
+      <translation>Impossibile esaminare la cartella %s: %s</translation>
+    </message>
+    <message>
+      <source>Не удалось прочитать файл: %s</source>
+      <comment>SBatchReadError</comment>
+      <translation>Impossibile leggere il file: %s</translation>
+    </message>
+    <message>
+      <source>пропущен: результат %s уже записывается для %s</source>
+      <comment>SBatchSameOutput</comment>
+      <translation>saltato: il risultato %s è già scritto per %s</translation>
+    </message>
+    <message>
+      <source>пропущен: результат %s заменил бы саму песню</source>
+      <comment>SBatchOverwritesSong</comment>
+      <translation>saltato: il risultato %s sostituirebbe il brano stesso</translation>
+    </message>
+    <message>
+      <source>Не удалось создать папку результатов %s: %s</source>
+      <comment>SBatchOutputFolder</comment>
+      <translation>Impossibile creare la cartella dei risultati %s: %s</translation>
+    </message>
+    <message>
+      <source>%d из %d, %s песен/с, осталось %s</source>
+      <comment>SBatchProgress</comment>
+      <translation>%d di %d, %s brani/s, mancano %s</translation>
+    </message>
+    <message>
+      <source>Готово: %d из %d успешно, ошибок: %d</source>
+      <comment>SBatchSummary</comment>
+      <translation>Fatto: %d di %d riusciti, errori: %d</translation>
+    </message>
+    <message>
+      <source>Прервано: обработано %d из %d, ошибок: %d; записанные файлы целы</source>
+      <comment>SBatchInterrupted</comment>
+      <translation>Interrotto: elaborati %d di %d, errori: %d; i file scritti sono integri</translation>
     </message>
     <message>
       <source>Cantaro</source>
