@@ -94,7 +94,7 @@ int RunBatchExport(const TCliOptions& options, std::ostream& out, std::ostream& 
 
   TBatchInputs found = CollectBatchInputs(inputs, outputFolder);
   std::vector<TBatchItem>& items = found.items;
-  if (folderOutput) MapBatchOutputs(items, outputFolder, FormatExtension(options.format));
+  if (folderOutput) MapBatchOutputs(items, outputFolder, ExportExtension(ExportFormatOf(options.format)));
 
   int failed = 0;
   for (const std::string& e : found.errors) {

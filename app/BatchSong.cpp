@@ -1,5 +1,6 @@
 #include "app/BatchSong.h"
 
+#include <cctype>
 #include <cerrno>
 #include <filesystem>
 #include <cstring>
@@ -9,12 +10,8 @@
 #include <system_error>
 
 #include "base/untMesConst.h"
-#include "export/AnalysisJson.h"
-#include "export/AnalysisOfSession.h"
 #include "export/ChordText.h"
-#include "export/ChordTextForms.h"
-#include "export/ChordTrack.h"
-#include "export/WriteText.h"
+#include "export/SongExport.h"
 #include "settings/untVars.h"
 #include "song/SongSession.h"
 
@@ -36,6 +33,11 @@ class TCollectingPrompter final : public Prompter {
   std::vector<std::string> warnings;
 };
 
+bool IsAutoKey(std::string key) {
+  for (char& c : key) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return key == "auto";
+}
+
 std::mutex& AnalysisLock() {
   static std::mutex lock;
   return lock;
@@ -43,14 +45,14 @@ std::mutex& AnalysisLock() {
 
 }  // namespace
 
-std::string FormatExtension(TCliFormat format) {
+TExportFormat ExportFormatOf(TCliFormat format) {
   switch (format) {
-    case TCliFormat::ChordPro: return ".cho";
-    case TCliFormat::Grid: return ".tsv";
-    case TCliFormat::Json: return ".json";
-    case TCliFormat::JsonLines: return ".jsonl";
-    case TCliFormat::Midi: return ".mid";
-    default: return ".txt";
+    case TCliFormat::ChordPro: return TExportFormat::ChordPro;
+    case TCliFormat::Grid: return TExportFormat::Grid;
+    case TCliFormat::Json: return TExportFormat::Json;
+    case TCliFormat::JsonLines: return TExportFormat::JsonLines;
+    case TCliFormat::Midi: return TExportFormat::Midi;
+    default: return TExportFormat::Text;
   }
 }
 
@@ -82,8 +84,7 @@ TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TC
   TCollectingPrompter prompter;
   NullStatusSink status;
 
-  TAnalysisDocument document;
-  std::string text;
+  TSongExportContent content;
   {
     std::unique_lock<std::mutex> lock(AnalysisLock(), std::defer_lock);
     if (!kAnalysisThreadSafe) lock.lock();
@@ -95,54 +96,30 @@ TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TC
     }
     if (options.beat == TCliBeat::Double) session.actIncBeatExecute();
     else if (options.beat == TCliBeat::Half) session.actDecBeatExecute();
-    const int key = options.key.empty() || options.key == "auto" || options.key == "AUTO" ? -1 : ParseCliKey(options.key);
+    const int key = options.key.empty() || IsAutoKey(options.key) ? -1 : ParseCliKey(options.key);
     if (key >= 0) session.cbRootOrigSelect(key);
     else if (!options.key.empty()) session.actFindRootExecute();
     session.actSearchSongChordsExecute();
     if (options.transpose != 0) session.SetTransposition(options.transpose);
 
-    switch (options.format) {
-      case TCliFormat::Json:
-      case TCliFormat::JsonLines: {
-        TAnalysisContext context;
-        context.file = name;
-        context.codePage = CodePageFromNumber(TextCodepage);
-        context.keyGiven = key >= 0;
-        context.errors = prompter.errors;
-        context.warnings = prompter.warnings;
-        document = AnalysisOfSession(session, context);
-        break;
-      }
-      case TCliFormat::Midi: {
-        TChordTrackFile file = MidiWithChordTrack(session.MidiFile, ChordBlocks(session.beats(), session.beatLength()));
-        if (!file.ok) {
-          result.failed = true;
-          result.messages.push_back(file.error);
-          return result;
-        }
-        if (file.channelShared)
-          result.messages.push_back(MesFormat(MesId::SChordTrackSharedChannel, file.channel + 1, file.sharedChannelNotes));
-        if (file.droppedEvents > 0) result.messages.push_back(MesFormat(MesId::SChordTrackDropped, file.droppedEvents));
-        text = std::move(file.bytes);
-        break;
-      }
-      case TCliFormat::Grid: text = BeatGridString(ChordTextInputOf(session).cells); break;
-      default: {
-        const TChordText chordText = BuildChordText(session.MidiFile, ChordTextInputOf(session));
-        text = options.format == TCliFormat::ChordPro ? ChordProString(chordText) : ChordTextString(chordText);
-        if (!text.empty() && text.back() != '\n') text += '\n';
-        break;
-      }
-    }
+    TAnalysisContext context;
+    context.file = name;
+    context.codePage = CodePageFromNumber(TextCodepage);
+    context.keyGiven = key >= 0;
+    context.errors = prompter.errors;
+    context.warnings = prompter.warnings;
+    content = ExportSongContent(session, ExportFormatOf(options.format), context);
   }
-  // Serialising needs no session, so it runs outside the lock.
-  if (options.format == TCliFormat::Json) text = AnalysisJsonDocument(document);
-  else if (options.format == TCliFormat::JsonLines) text = AnalysisJsonLine(document);
-
+  if (!content.ok) {
+    result.failed = true;
+    result.messages = std::move(content.messages);
+    return result;
+  }
+  result.messages = std::move(content.messages);
   for (const std::string& e : prompter.errors) result.messages.push_back(e);
   for (const std::string& w : prompter.warnings) result.messages.push_back(w);
   result.failed = !prompter.errors.empty();
   result.produced = true;
-  result.content = std::move(text);
+  result.content = std::move(content.bytes);
   return result;
 }

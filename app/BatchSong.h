@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "export/SongExport.h"
 
 struct TSongExport {
   bool produced = false;  // content holds the result
@@ -26,5 +27,4 @@ TSongExport ExportSongFile(const std::string& path, const std::string& name, con
 // The same for a song already in memory.
 TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TCliOptions& options);
 
-// The extension of a format's result files (".txt", ".json", ".mid", ...).
-std::string FormatExtension(TCliFormat format);
+TExportFormat ExportFormatOf(TCliFormat format);
