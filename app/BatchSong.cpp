@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "base/untMesConst.h"
+#include "export/AnalysisJson.h"
 #include "export/ChordText.h"
 #include "export/SongExport.h"
 #include "settings/untVars.h"
@@ -85,6 +86,8 @@ TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TC
   NullStatusSink status;
 
   TSongExportContent content;
+  TAnalysisDocument document;
+  const bool jsonFormat = options.format == TCliFormat::Json || options.format == TCliFormat::JsonLines;
   {
     std::unique_lock<std::mutex> lock(AnalysisLock(), std::defer_lock);
     if (!kAnalysisThreadSafe) lock.lock();
@@ -108,7 +111,14 @@ TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TC
     context.keyGiven = key >= 0;
     context.errors = prompter.errors;
     context.warnings = prompter.warnings;
-    content = ExportSongContent(session, ExportFormatOf(options.format), context);
+    // The JSON text is made from the plain document after the session is gone, so it needs no
+    // lock: it is most of the work of a JSON export.
+    if (jsonFormat) document = AnalysisOfSession(session, context);
+    else content = ExportSongContent(session, ExportFormatOf(options.format), context);
+  }
+  if (jsonFormat) {
+    content.ok = true;
+    content.bytes = options.format == TCliFormat::Json ? AnalysisJsonDocument(document) : AnalysisJsonLine(document);
   }
   if (!content.ok) {
     result.failed = true;

@@ -11,7 +11,8 @@
 // Version of the document's shape; it grows when a field changes meaning or goes away.
 constexpr int kAnalysisSchemaVersion = 1;
 
-nlohmann::json AnalysisJson(const TAnalysisDocument& doc);
+// Keys in the order written here (the schema's order), not sorted.
+nlohmann::ordered_json AnalysisJson(const TAnalysisDocument& doc);
 
 // Indented, ending with a line break (a file of its own).
 std::string AnalysisJsonDocument(const TAnalysisDocument& doc);
