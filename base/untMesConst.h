@@ -417,7 +417,19 @@
   X(SAboutOK, "&OK") \
   X(SAboutHomePage, "https://cantaro.example.org/") \
   X(SAboutEmail, "cantaro@example.org") \
-  X(SPianoNote, "Нота")
+  X(SPianoNote, "Нота")                                                                \
+  X(SActExport, "Экспорт...")                                                         \
+  X(SActExportHint, "Экспорт|Сохранение песни с аккордами в файл: текст, ChordPro, сетка битов, анализ в JSON или MIDI с дорожкой аккордов") \
+  X(SExportCaption, "Экспорт песни")                                                  \
+  X(SExportFormatLabel, "Формат:")                                                    \
+  X(SExportFileLabel, "Файл:")                                                        \
+  X(SExportBrowse, "Обзор...")                                                        \
+  X(SExportFormatText, "Текст с аккордами (*.txt)")                                   \
+  X(SExportFormatChordPro, "ChordPro (*.cho)")                                        \
+  X(SExportFormatGrid, "Сетка битов (*.tsv)")                                         \
+  X(SExportFormatJson, "Анализ в JSON (*.json)")                                      \
+  X(SExportFormatMidi, "MIDI с дорожкой аккордов (*.mid)")                            \
+  X(SExportSaved, "Файл %s записан")
 
 #define CANTARO_MESSAGES(X)                                                           \
   CANTARO_MESSAGES_COMMON(X)                                                          \

@@ -1743,5 +1743,65 @@
       <comment>SPianoNote</comment>
       <translation>Нота</translation>
     </message>
+    <message>
+      <source>Экспорт...</source>
+      <comment>SActExport</comment>
+      <translation>Экспарт...</translation>
+    </message>
+    <message>
+      <source>Экспорт|Сохранение песни с аккордами в файл: текст, ChordPro, сетка битов, анализ в JSON или MIDI с дорожкой аккордов</source>
+      <comment>SActExportHint</comment>
+      <translation>Экспарт|Захаванне песні з акордамі ў файл: тэкст, ChordPro, сетка бітоў, аналіз у JSON або MIDI з дарожкай акордаў</translation>
+    </message>
+    <message>
+      <source>Экспорт песни</source>
+      <comment>SExportCaption</comment>
+      <translation>Экспарт песні</translation>
+    </message>
+    <message>
+      <source>Формат:</source>
+      <comment>SExportFormatLabel</comment>
+      <translation>Фармат:</translation>
+    </message>
+    <message>
+      <source>Файл:</source>
+      <comment>SExportFileLabel</comment>
+      <translation>Файл:</translation>
+    </message>
+    <message>
+      <source>Обзор...</source>
+      <comment>SExportBrowse</comment>
+      <translation>Агляд...</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами (*.txt)</source>
+      <comment>SExportFormatText</comment>
+      <translation>Тэкст з акордамі (*.txt)</translation>
+    </message>
+    <message>
+      <source>ChordPro (*.cho)</source>
+      <comment>SExportFormatChordPro</comment>
+      <translation>ChordPro (*.cho)</translation>
+    </message>
+    <message>
+      <source>Сетка битов (*.tsv)</source>
+      <comment>SExportFormatGrid</comment>
+      <translation>Сетка бітоў (*.tsv)</translation>
+    </message>
+    <message>
+      <source>Анализ в JSON (*.json)</source>
+      <comment>SExportFormatJson</comment>
+      <translation>Аналіз у JSON (*.json)</translation>
+    </message>
+    <message>
+      <source>MIDI с дорожкой аккордов (*.mid)</source>
+      <comment>SExportFormatMidi</comment>
+      <translation>MIDI з дарожкай акордаў (*.mid)</translation>
+    </message>
+    <message>
+      <source>Файл %s записан</source>
+      <comment>SExportSaved</comment>
+      <translation>Файл %s запісаны</translation>
+    </message>
   </context>
 </TS>

@@ -1743,5 +1743,65 @@
       <comment>SPianoNote</comment>
       <translation>Note</translation>
     </message>
+    <message>
+      <source>Экспорт...</source>
+      <comment>SActExport</comment>
+      <translation>Export...</translation>
+    </message>
+    <message>
+      <source>Экспорт|Сохранение песни с аккордами в файл: текст, ChordPro, сетка битов, анализ в JSON или MIDI с дорожкой аккордов</source>
+      <comment>SActExportHint</comment>
+      <translation>Export|Saves the song with its chords to a file: text, ChordPro, beat grid, the analysis as JSON or MIDI with a chord track</translation>
+    </message>
+    <message>
+      <source>Экспорт песни</source>
+      <comment>SExportCaption</comment>
+      <translation>Export the song</translation>
+    </message>
+    <message>
+      <source>Формат:</source>
+      <comment>SExportFormatLabel</comment>
+      <translation>Format:</translation>
+    </message>
+    <message>
+      <source>Файл:</source>
+      <comment>SExportFileLabel</comment>
+      <translation>File:</translation>
+    </message>
+    <message>
+      <source>Обзор...</source>
+      <comment>SExportBrowse</comment>
+      <translation>Browse...</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами (*.txt)</source>
+      <comment>SExportFormatText</comment>
+      <translation>Text with chords (*.txt)</translation>
+    </message>
+    <message>
+      <source>ChordPro (*.cho)</source>
+      <comment>SExportFormatChordPro</comment>
+      <translation>ChordPro (*.cho)</translation>
+    </message>
+    <message>
+      <source>Сетка битов (*.tsv)</source>
+      <comment>SExportFormatGrid</comment>
+      <translation>Beat grid (*.tsv)</translation>
+    </message>
+    <message>
+      <source>Анализ в JSON (*.json)</source>
+      <comment>SExportFormatJson</comment>
+      <translation>Analysis as JSON (*.json)</translation>
+    </message>
+    <message>
+      <source>MIDI с дорожкой аккордов (*.mid)</source>
+      <comment>SExportFormatMidi</comment>
+      <translation>MIDI with a chord track (*.mid)</translation>
+    </message>
+    <message>
+      <source>Файл %s записан</source>
+      <comment>SExportSaved</comment>
+      <translation>File %s written</translation>
+    </message>
   </context>
 </TS>

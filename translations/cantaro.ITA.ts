@@ -1743,5 +1743,65 @@
       <comment>SPianoNote</comment>
       <translation>Nota</translation>
     </message>
+    <message>
+      <source>Экспорт...</source>
+      <comment>SActExport</comment>
+      <translation>Esporta...</translation>
+    </message>
+    <message>
+      <source>Экспорт|Сохранение песни с аккордами в файл: текст, ChordPro, сетка битов, анализ в JSON или MIDI с дорожкой аккордов</source>
+      <comment>SActExportHint</comment>
+      <translation>Esporta|Salva il brano con i suoi accordi in un file: testo, ChordPro, griglia dei battiti, analisi in JSON o MIDI con una traccia di accordi</translation>
+    </message>
+    <message>
+      <source>Экспорт песни</source>
+      <comment>SExportCaption</comment>
+      <translation>Esporta il brano</translation>
+    </message>
+    <message>
+      <source>Формат:</source>
+      <comment>SExportFormatLabel</comment>
+      <translation>Formato:</translation>
+    </message>
+    <message>
+      <source>Файл:</source>
+      <comment>SExportFileLabel</comment>
+      <translation>File:</translation>
+    </message>
+    <message>
+      <source>Обзор...</source>
+      <comment>SExportBrowse</comment>
+      <translation>Sfoglia...</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами (*.txt)</source>
+      <comment>SExportFormatText</comment>
+      <translation>Testo con accordi (*.txt)</translation>
+    </message>
+    <message>
+      <source>ChordPro (*.cho)</source>
+      <comment>SExportFormatChordPro</comment>
+      <translation>ChordPro (*.cho)</translation>
+    </message>
+    <message>
+      <source>Сетка битов (*.tsv)</source>
+      <comment>SExportFormatGrid</comment>
+      <translation>Griglia dei battiti (*.tsv)</translation>
+    </message>
+    <message>
+      <source>Анализ в JSON (*.json)</source>
+      <comment>SExportFormatJson</comment>
+      <translation>Analisi in JSON (*.json)</translation>
+    </message>
+    <message>
+      <source>MIDI с дорожкой аккордов (*.mid)</source>
+      <comment>SExportFormatMidi</comment>
+      <translation>MIDI con una traccia di accordi (*.mid)</translation>
+    </message>
+    <message>
+      <source>Файл %s записан</source>
+      <comment>SExportSaved</comment>
+      <translation>File %s scritto</translation>
+    </message>
   </context>
 </TS>

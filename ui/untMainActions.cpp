@@ -70,6 +70,7 @@ void TfrmMain::CreateActions() {
   make(actHomePage, "actHomePage", MesId::SActHomePage, MesId::SActHomePageHint);
   make(actAbout, "actAbout", MesId::SActAbout, MesId::SActAboutHint, Qt::Key_F1);
   make(actQuit, "actQuit", MesId::SActQuit, MesId::SActQuitHint, Qt::Key_F10);
+  make(actExport, "actExport", MesId::SActExport, MesId::SActExportHint);
 
   // The commands' pictures.
   actLoad->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
@@ -129,6 +130,7 @@ void TfrmMain::CreateMenus() {
   MRUMenu->menuAction()->setVisible(false);
   file->addSeparator();
   file->addAction(actWriteText);
+  file->addAction(actExport);
   file->addSeparator();
   file->addAction(actQuit);
 
