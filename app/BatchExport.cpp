@@ -115,6 +115,11 @@ int RunBatchExport(const TCliOptions& options, std::ostream& out, std::ostream& 
   // One stream for every result: standard output, or one file written whole at the end.
   TAtomicFile streamFile;
   const bool streamToFile = !folderOutput && !toStream;
+  if (streamToFile && IsDirectory(options.output)) {
+    err << MesFormat(MesId::SCliWriteError, options.output, std::make_error_code(std::errc::is_a_directory).message())
+        << '\n';
+    return kExitFailure;
+  }
   if (streamToFile && !streamFile.Open(options.output)) {
     err << MesFormat(MesId::SCliWriteError, options.output, streamFile.Error()) << '\n';
     return kExitFailure;

@@ -165,6 +165,14 @@ TEST_F(BatchExport, JsonLinesStreamOneValidDocumentPerSongInTheOrderOfTheSongs) 
                                                      "in/sub/cover.png", "in/sub/deeper/minuet.Midi"}));
 }
 
+TEST_F(BatchExport, JsonLinesIntoAFolderAreRefusedBeforeAnySongIsAnalysed) {
+  fs::create_directories(root / "folder");
+  const Outcome run = Cli({"--export", kExamples.string(), "--format", "jsonl", "-o", (root / "folder").string()});
+  EXPECT_EQ(run.code, kExitFailure);
+  EXPECT_EQ(run.err.find(MesFormat(MesId::SCliWriteError, (root / "folder").string(), "")), 0u) << run.err;
+  EXPECT_TRUE(FilesUnder(root / "folder").empty());
+}
+
 TEST_F(BatchExport, OneSongAsJsonGoesToStandardOutputOrTheFileNamed) {
   const std::string song = (kExamples / "mary-had-a-little-lamb.mid").string();
   const Outcome out = Cli({"--export", song, "--format", "json", "--transpose", "2"});
