@@ -4,15 +4,10 @@
 
 #include <string>
 
-#include <nlohmann/json_fwd.hpp>
-
 #include "export/AnalysisDocument.h"
 
 // Version of the document's shape; it grows when a field changes meaning or goes away.
 constexpr int kAnalysisSchemaVersion = 1;
-
-// Keys in the order written here (the schema's order), not sorted.
-nlohmann::ordered_json AnalysisJson(const TAnalysisDocument& doc);
 
 // Indented, ending with a line break (a file of its own).
 std::string AnalysisJsonDocument(const TAnalysisDocument& doc);
