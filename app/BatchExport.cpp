@@ -173,8 +173,8 @@ int RunBatchExport(const TCliOptions& options, std::ostream& out, std::ostream& 
     }
   };
 
-  const TProgressStyle style =
-      hooks.forceLines ? TProgressStyle::Lines : ProgressStyleFor(options.quiet, ::isatty(STDERR_FILENO) && &err == &std::cerr);
+  // A bar only where it is redrawn in place: the program's own error stream on a terminal.
+  const TProgressStyle style = ProgressStyleFor(options.quiet, ::isatty(STDERR_FILENO) && &err == &std::cerr);
   TBatchProgress progress(err, total > 1 ? style : TProgressStyle::None, total);
 
   std::vector<std::thread> threads;

@@ -20,8 +20,6 @@ struct TBatchHooks {
   std::atomic<bool>* stop = nullptr;
   // Called on the writing thread after each song's result was handled.
   std::function<void(int done)> songDone;
-  // Style of the progress display; unset: a bar when the error stream is a terminal.
-  bool forceLines = false;
 };
 
 // Exit codes: 0 all songs exported, 1 some failed, 2 a usage error, 130 interrupted.
