@@ -71,11 +71,12 @@ bool IsBatchExport(const TCliOptions& options) {
   return IsDirectory(options.file) || IsDirectory(options.output);
 }
 
-int RunBatchExport(const TCliOptions& options, std::ostream& out, std::ostream& err, const TBatchHooks& hooks) {
+int RunBatchExport(const TCliOptions& options, const TCliSettings& settings, std::ostream& out, std::ostream& err,
+                   const TBatchHooks& hooks) {
   if (!options.key.empty()) {
     std::string lower = options.key;
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    if (lower != "auto" && ParseCliKey(options.key) < 0) {
+    if (lower != "auto" && ParseCliKey(options.key, settings.text.notation) < 0) {
       err << MesFormat(MesId::SCliBadValue, "--key", options.key) << '\n' << Mes(MesId::SCliHint) << '\n';
       return kExitUsage;
     }
@@ -157,7 +158,7 @@ int RunBatchExport(const TCliOptions& options, std::ostream& out, std::ostream& 
         result.messages.push_back(item.skip);
       } else {
         try {
-          result = ExportSongFile(item.input.string(), item.name, options);
+          result = ExportSongFile(item.input.string(), item.name, options, settings);
         } catch (const std::exception& e) {
           // A read error of the engine ends this song only.
           result = {};

@@ -25,4 +25,5 @@ struct TBatchHooks {
 // Exit codes: 0 all songs exported, 1 some failed, 2 a usage error, 130 interrupted.
 constexpr int kExitInterrupted = 130;
 
-int RunBatchExport(const TCliOptions& options, std::ostream& out, std::ostream& err, const TBatchHooks& hooks = {});
+int RunBatchExport(const TCliOptions& options, const TCliSettings& settings, std::ostream& out, std::ostream& err,
+                   const TBatchHooks& hooks = {});

@@ -13,7 +13,6 @@
 #include "export/AnalysisJson.h"
 #include "export/ChordText.h"
 #include "export/SongExport.h"
-#include "settings/untVars.h"
 #include "song/SongSession.h"
 
 namespace {
@@ -57,7 +56,8 @@ TExportFormat ExportFormatOf(TCliFormat format) {
   }
 }
 
-TSongExport ExportSongFile(const std::string& path, const std::string& name, const TCliOptions& options) {
+TSongExport ExportSongFile(const std::string& path, const std::string& name, const TCliOptions& options,
+                           const TCliSettings& settings) {
   TSongExport result;
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) {
@@ -77,10 +77,11 @@ TSongExport ExportSongFile(const std::string& path, const std::string& name, con
     result.messages.push_back(MesFormat(MesId::SBatchReadError, reason));
     return result;
   }
-  return ExportSongBytes(std::move(bytes), name, options);
+  return ExportSongBytes(std::move(bytes), name, options, settings);
 }
 
-TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TCliOptions& options) {
+TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TCliOptions& options,
+                            const TCliSettings& settings) {
   TSongExport result;
   TCollectingPrompter prompter;
   NullStatusSink status;
@@ -91,30 +92,31 @@ TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TC
   {
     std::unique_lock<std::mutex> lock(AnalysisLock(), std::defer_lock);
     if (!kAnalysisThreadSafe) lock.lock();
-    TSongSession session(prompter, status);
+    TSongSession session(prompter, status, settings.song);
     if (!session.LoadSongFromBytes(name, std::move(bytes))) {
       result.failed = true;
       result.messages = prompter.errors;
       return result;
     }
-    if (options.beat == TCliBeat::Double) session.actIncBeatExecute();
-    else if (options.beat == TCliBeat::Half) session.actDecBeatExecute();
-    const int key = options.key.empty() || IsAutoKey(options.key) ? -1 : ParseCliKey(options.key);
-    if (key >= 0) session.cbRootOrigSelect(key);
-    else if (!options.key.empty()) session.actFindRootExecute();
-    session.actSearchSongChordsExecute();
-    if (options.transpose != 0) session.SetTransposition(options.transpose);
+    if (options.beat == TCliBeat::Double) session.ChangeBeatLength(TBeatLength::Double);
+    else if (options.beat == TCliBeat::Half) session.ChangeBeatLength(TBeatLength::Half);
+    const int key =
+        options.key.empty() || IsAutoKey(options.key) ? -1 : ParseCliKey(options.key, settings.text.notation);
+    if (key >= 0) session.SetKey(key);
+    else if (!options.key.empty()) session.FindKey();
+    session.FindChords();
+    if (options.transpose != 0) session.Transpose(options.transpose);
 
     TAnalysisContext context;
     context.file = name;
-    context.codePage = CodePageFromNumber(TextCodepage);
-    context.keyGiven = key >= 0;
+    context.codePage = CodePageFromNumber(settings.text.textCodepage);
+    context.notation = settings.text.notation;
     context.errors = prompter.errors;
     context.warnings = prompter.warnings;
     // The JSON text is made from the plain document after the session is gone, so it needs no
     // lock: it is most of the work of a JSON export.
     if (jsonFormat) document = AnalysisOfSession(session, context);
-    else content = ExportSongContent(session, ExportFormatOf(options.format), context);
+    else content = ExportSongContent(session, ExportFormatOf(options.format), context, settings.text);
   }
   if (jsonFormat) {
     content.ok = true;

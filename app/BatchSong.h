@@ -18,13 +18,16 @@ struct TSongExport {
   std::vector<std::string> messages;  // for the user, without the song's name
 };
 
-// The analysis path holds process-wide state until the session is free of it: songs are then
-// analysed one at a time, while reading and writing files still overlap.
-constexpr bool kAnalysisThreadSafe = false;
+// A session holds all of its analysis state and takes its options as values, so songs are
+// analysed on several threads at once. Set to false, songs would be analysed one at a time
+// (reading and writing files still overlapping).
+constexpr bool kAnalysisThreadSafe = true;
 
 // Reads the file and exports it. name: how the song is named in its result (JSON "file").
-TSongExport ExportSongFile(const std::string& path, const std::string& name, const TCliOptions& options);
+TSongExport ExportSongFile(const std::string& path, const std::string& name, const TCliOptions& options,
+                           const TCliSettings& settings);
 // The same for a song already in memory.
-TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TCliOptions& options);
+TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TCliOptions& options,
+                            const TCliSettings& settings);
 
 TExportFormat ExportFormatOf(TCliFormat format);

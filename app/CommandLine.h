@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "chords/untChords.h"
+#include "export/WriteText.h"
+#include "song/SongModel.h"
+
 enum class TCliCommand { Help, Export, Events, Recognize, Devices, Render };
 enum class TCliFormat { Text, ChordPro, Grid, Json, JsonLines, Midi };
 enum class TCliBeat { Default, Double, Half };
@@ -39,6 +43,17 @@ constexpr int kExitUsage = 2;    // unknown option or value
 // The most songs --jobs may analyse at once.
 constexpr int kMaxBatchJobs = 256;
 
+// The settings a run uses: the settings file's, with the options given on the command line in
+// their place.
+struct TCliSettings {
+  TSongOptions song;
+  TExportOptions text;
+};
+
+// Reads the settings file (a damaged one is reported and its defaults used) and applies the
+// options over it.
+TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err);
+
 struct TCliParse {
   TCliOptions options;
   std::string error;  // not empty: a usage error, with its text
@@ -52,7 +67,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
 // A note given on the command line: a MIDI number 0..127 or a pitch name with its octave in
 // the current notation (C4, F#3, Bb2, H3, DO#4, C-1); nothing when it is neither.
 std::optional<int> ParseCliNote(const std::string& text);
+std::optional<int> ParseCliNote(const std::string& text, NoteNotation notation);
 
 // A key given on the command line: 0..11, a major tonic ("C", "F#", "Bb"), a minor one with
 // "m" ("Am" stands for its relative major, C), or a key list entry ("C или Am"); -1 when none.
 int ParseCliKey(const std::string& text);
+int ParseCliKey(const std::string& text, NoteNotation notation);

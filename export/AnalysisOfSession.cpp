@@ -16,20 +16,19 @@ constexpr uint8_t kMetaLyric = 0x05;
 constexpr uint8_t kMetaTimeSignature = 0x58;
 constexpr uint8_t kNoteOn = 0x90;
 constexpr int32_t kKaraokeLyricTrack = 2;
-constexpr int kKeyDetectBeats = 120;  // the key detection looks at the song's beginning
 
 int PitchClass(int pitch) { return ((pitch % 12) + 12) % 12; }
 
-std::string KeyName(int tonic, bool minor) {
-  return PitchClassName(static_cast<int8_t>(tonic), AccidentalSpelling::Sharps) + (minor ? "m" : "");
+std::string KeyName(int tonic, bool minor, NoteNotation notation) {
+  return PitchClassName(static_cast<int8_t>(tonic), AccidentalSpelling::Sharps, notation) + (minor ? "m" : "");
 }
 
-TAnalysisKeyCandidate Candidate(const TKeyCandidate& k) {
-  return {k.tonic, k.minor, KeyName(k.tonic, k.minor), k.score};
+TAnalysisKeyCandidate Candidate(const TKeyCandidate& k, NoteNotation notation) {
+  return {k.tonic, k.minor, KeyName(k.tonic, k.minor, notation), k.score};
 }
 
-std::string NotationName() {
-  switch (CurrentNoteNotation()) {
+std::string NotationName(NoteNotation notation) {
+  switch (notation) {
     case NoteNotation::German: return "german";
     case NoteNotation::Italian: return "italian";
     default: return "english";
@@ -38,15 +37,15 @@ std::string NotationName() {
 
 }  // namespace
 
-TAnalysisChord AnalysisChord(const TChord& chord) {
+TAnalysisChord AnalysisChord(const TChord& chord, NoteNotation notation) {
   TChord c = chord;
   const TChordTones tones = ChordTones(c);  // normalised: BasePitch is the bass
   TAnalysisChord a;
-  a.name = ChordName(c);
+  a.name = ChordName(c, notation);
   a.root = PitchClass(c.BasePitch + c.RootOffset);
-  a.rootName = PitchClassName(static_cast<int8_t>(a.root), AccidentalSpelling::Sharps);
+  a.rootName = PitchClassName(static_cast<int8_t>(a.root), AccidentalSpelling::Sharps, notation);
   a.bass = PitchClass(c.BasePitch);
-  a.bassName = PitchClassName(static_cast<int8_t>(a.bass), AccidentalSpelling::Sharps);
+  a.bassName = PitchClassName(static_cast<int8_t>(a.bass), AccidentalSpelling::Sharps, notation);
   a.type = c.ChordType;
   a.suffix = c.ChordType < ChordTypeCount ? ChordFormulaTable[c.ChordType].Suffix : "";
   static constexpr int32_t kExtensions[4] = {0, 9, 11, 13};
@@ -100,34 +99,6 @@ std::vector<TAnalysisSyllable> AnalysisLyrics(const TMidiFile& file, bool karaok
   return syllables;
 }
 
-std::optional<TAnalysisKeyDetection> AnalysisKeyDetection(const TMidiFile& file, int32_t beatLength,
-                                                          int32_t transposition) {
-  if (beatLength < 2) return std::nullopt;
-  const int64_t limit = std::min<int64_t>(int64_t{kKeyDetectBeats} * beatLength, file.SongLength());
-  if (limit <= 0) return std::nullopt;
-  // The detection scans whole beats, so it sees every event before the end of the beat in
-  // which the limit falls.
-  const int64_t end = (limit + beatLength - 1) / beatLength * beatLength;
-  TKeyHistogram counts{};
-  for (int32_t t = 0; t < file.NumberOfTracks(); ++t) {
-    const TMidiTrack& track = file.TrackAt(t);
-    if (track.Muted()) continue;
-    for (const TMidiEventEx& e : track.Events()) {
-      if (e.Time >= end) break;
-      CountKeyNote(counts, e.Status, e.Data1, e.Data2, transposition);
-    }
-  }
-  TAnalysisKeyDetection d;
-  d.counts.assign(counts.begin(), counts.end());
-  const TKeyResult result = EvaluateKey(counts);
-  if (result.Found()) {
-    d.best = Candidate(result.best);
-    if (result.second.tonic >= 0) d.runnerUp = Candidate(result.second);
-    d.runnerUpClose = result.SecondIsClose();
-  }
-  return d;
-}
-
 TAnalysisDocument AnalysisOfSession(const TSongSession& session, const TAnalysisContext& context) {
   const TMidiFile& file = session.MidiFile;
   TAnalysisDocument doc;
@@ -167,20 +138,33 @@ TAnalysisDocument AnalysisOfSession(const TSongSession& session, const TAnalysis
   doc.lengthTicks = file.SongLength();
   doc.lengthMs = file.TicksToMs(doc.lengthTicks);
   doc.beatLength = session.beatLength();
-  doc.notation = NotationName();
+  doc.notation = NotationName(context.notation);
   doc.karaoke = session.karaoke();
   doc.transposition = session.transposition();
 
-  const int entry = session.cbRootOrigIndex();
-  if (entry >= 0) {
-    doc.key.entry = entry;
-    doc.key.name = KeyName(entry, false) + "/" + KeyName((entry + 9) % 12, true);
-    doc.key.current = PitchClass(entry + session.transposition());
-    doc.key.source = context.keyGiven ? "given" : "detected";
+  const NoteNotation notation = context.notation;
+  const TSongKey& key = session.Model().key;
+  if (key.Known()) {
+    doc.key.entry = key.key;
+    doc.key.name = KeyName(key.key, false, notation) + "/" + KeyName((key.key + 9) % 12, true, notation);
+    doc.key.current = key.TonicAfter(session.transposition());
+    doc.key.source = key.evidence ? "detected" : "given";
   } else {
     doc.key.source = "unknown";
   }
-  doc.key.detection = AnalysisKeyDetection(file, session.beatLength(), session.transposition());
+  // The detector's evidence is there when the key was detected (by request, or for the
+  // key-aware chord choice), also when it found no key.
+  if (key.evidence) {
+    TAnalysisKeyDetection d;
+    d.counts.assign(key.evidence->counts.begin(), key.evidence->counts.end());
+    const TKeyResult& result = key.evidence->result;
+    if (result.Found()) {
+      d.best = Candidate(result.best, notation);
+      if (result.second.tonic >= 0) d.runnerUp = Candidate(result.second, notation);
+      d.runnerUpClose = result.SecondIsClose();
+    }
+    doc.key.detection = std::move(d);
+  }
 
   const TBeats& beats = session.beats();
   doc.beats.reserve(beats.size());
@@ -193,9 +177,9 @@ TAnalysisDocument AnalysisOfSession(const TSongSession& session, const TAnalysis
     a.ms = file.TicksToMs(a.tick);
     a.notes.assign(v.notes.begin(), v.notes.end());
     a.variants.reserve(v.chords.size());
-    for (const TChord& c : v.chords) a.variants.push_back({ChordName(c), ChordScore(c)});
+    for (const TChord& c : v.chords) a.variants.push_back({ChordName(c, context.notation), ChordScore(c)});
     if (v.HasChord()) {
-      a.chord = AnalysisChord(v.Chord());
+      a.chord = AnalysisChord(v.Chord(), context.notation);
       a.rank = v.chosen;
     }
     doc.beats.push_back(std::move(a));

@@ -16,22 +16,17 @@ class TSongSession;
 struct TAnalysisContext {
   std::string file;           // the name the document carries
   TCodePage codePage = TCodePage::Cp1251;  // for texts of the file that are not UTF-8
-  bool keyGiven = false;      // the key was given by the user rather than detected
+  NoteNotation notation = NoteNotation::English;  // of chord and note names
   std::vector<std::string> errors;
   std::vector<std::string> warnings;
 };
 
 TAnalysisDocument AnalysisOfSession(const TSongSession& session, const TAnalysisContext& context);
 
-// A chord's parts; the chord's names follow the current note notation.
-TAnalysisChord AnalysisChord(const TChord& chord);
+// A chord's parts, its names in the given notation.
+TAnalysisChord AnalysisChord(const TChord& chord, NoteNotation notation);
 
 // The lyrics as syllables with their marks: the text events of track 2 of a karaoke song,
 // the lyric events of any track otherwise; texts at tick 0 and "@" texts are header
 // information and are left out.
 std::vector<TAnalysisSyllable> AnalysisLyrics(const TMidiFile& file, bool karaoke, TCodePage codePage);
-
-// The detector's note counts over the song's beginning (the stretch the key detection scans)
-// and its best and runner-up key; none for a song too short to detect a key in.
-std::optional<TAnalysisKeyDetection> AnalysisKeyDetection(const TMidiFile& file, int32_t beatLength,
-                                                          int32_t transposition);

@@ -140,7 +140,7 @@ std::vector<int32_t> ChordBlockNotes(const TChord& chord) {
   return notes;
 }
 
-std::vector<TChordBlock> ChordBlocks(const TBeats& beats, int32_t beatLength) {
+std::vector<TChordBlock> ChordBlocks(const TBeats& beats, int32_t beatLength, NoteNotation notation) {
   std::vector<TChordBlock> blocks;
   bool open = false;
   for (size_t b = 0; b < beats.size(); ++b) {
@@ -153,7 +153,7 @@ std::vector<TChordBlock> ChordBlocks(const TBeats& beats, int32_t beatLength) {
       open = false;
       continue;
     }
-    std::string name = ChordName(v.Chord());
+    std::string name = ChordName(v.Chord(), notation);
     if (open && blocks.back().name == name) {
       blocks.back().end = end;
       continue;

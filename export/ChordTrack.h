@@ -17,14 +17,14 @@ class TMidiFile;
 struct TChordBlock {
   int32_t start = 0;
   int32_t end = 0;
-  std::string name;             // the chord's name in the current notation
+  std::string name;             // the chord's name
   std::vector<int32_t> notes;   // ascending, the bass first
 };
 
 // The blocks of the beats' chosen chords: a block starts where the chosen chord changes (by
 // name) and lasts until the next change; a beat without a chord ends the block before it, so
 // silence stays silent.
-std::vector<TChordBlock> ChordBlocks(const TBeats& beats, int32_t beatLength);
+std::vector<TChordBlock> ChordBlocks(const TBeats& beats, int32_t beatLength, NoteNotation notation);
 
 // The notes of a chord's block: its tones as the recogniser voiced them and the bass one
 // octave below, all within 0..127.

@@ -19,7 +19,8 @@ std::string ExportExtension(TExportFormat format) {
   }
 }
 
-TSongExportContent ExportSongContent(TSongSession& session, TExportFormat format, const TAnalysisContext& context) {
+TSongExportContent ExportSongContent(TSongSession& session, TExportFormat format, const TAnalysisContext& context,
+                                     const TExportOptions& textOptions) {
   TSongExportContent result;
   switch (format) {
     case TExportFormat::Json:
@@ -29,7 +30,7 @@ TSongExportContent ExportSongContent(TSongSession& session, TExportFormat format
       result.bytes = AnalysisJsonLine(AnalysisOfSession(session, context));
       break;
     case TExportFormat::Midi: {
-      TChordTrackFile file = MidiWithChordTrack(session.MidiFile, ChordBlocks(session.beats(), session.beatLength()));
+      TChordTrackFile file = MidiWithChordTrack(session.MidiFile, ChordBlocks(session.beats(), session.beatLength(), textOptions.notation));
       if (!file.ok) {
         result.messages.push_back(file.error);
         return result;
@@ -41,10 +42,10 @@ TSongExportContent ExportSongContent(TSongSession& session, TExportFormat format
       break;
     }
     case TExportFormat::Grid:
-      result.bytes = BeatGridString(ChordTextInputOf(session).cells);
+      result.bytes = BeatGridString(ChordTextInputOf(session, textOptions).cells);
       break;
     default: {
-      const TChordText text = BuildChordText(session.MidiFile, ChordTextInputOf(session));
+      const TChordText text = BuildChordText(session.MidiFile, ChordTextInputOf(session, textOptions));
       result.bytes = format == TExportFormat::ChordPro ? ChordProString(text) : ChordTextString(text);
       // A text whose last line has no line end would run into the next file's first line.
       if (!result.bytes.empty() && result.bytes.back() != '\n') result.bytes += '\n';

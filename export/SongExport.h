@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "export/AnalysisOfSession.h"
+#include "export/WriteText.h"
 
 class TSongSession;
 
@@ -24,6 +25,7 @@ struct TSongExportContent {
 std::string ExportExtension(TExportFormat format);
 
 // The session must be analysed (or hold no beats). The context names the song and carries the
-// errors and warnings of its analysis for the JSON formats; commExport and codePage are the
-// settings the text formats use.
-TSongExportContent ExportSongContent(TSongSession& session, TExportFormat format, const TAnalysisContext& context);
+// errors and warnings of its analysis for the JSON formats; the text formats take their
+// settings from textOptions. Names are in textOptions' notation.
+TSongExportContent ExportSongContent(TSongSession& session, TExportFormat format, const TAnalysisContext& context,
+                                     const TExportOptions& textOptions);

@@ -424,6 +424,11 @@
       <translation>Could not delete the file %s</translation>
     </message>
     <message>
+      <source>Имя Табулиста занято программой другого пользователя.&#13;Текст с аккордами ей не передан:&#13;передавать его чужой программе небезопасно.</source>
+      <comment>SForeignTabulist</comment>
+      <translation>Another user's program holds Tabulist's name.&#13;The text with chords was not handed to it:&#13;handing it to someone else's program is not safe.</translation>
+    </message>
+    <message>
       <source>Файл формата 2 (независимые последовательности) нельзя записать с дорожкой аккордов</source>
       <comment>SChordTrackFormat2</comment>
       <translation>A format 2 file (independent sequences) cannot be written with a chord track</translation>
@@ -577,6 +582,11 @@
       <source>Настройки прочитаны не полностью: %s</source>
       <comment>SCliSettingsWarning</comment>
       <translation>The settings were not read completely: %s</translation>
+    </message>
+    <message>
+      <source>имя занято программой другого пользователя</source>
+      <comment>STabForeignOwner</comment>
+      <translation>the name is held by another user's program</translation>
     </message>
     <message>
       <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>

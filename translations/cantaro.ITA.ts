@@ -424,6 +424,11 @@
       <translation>Impossibile eliminare il file %s</translation>
     </message>
     <message>
+      <source>Имя Табулиста занято программой другого пользователя.&#13;Текст с аккордами ей не передан:&#13;передавать его чужой программе небезопасно.</source>
+      <comment>SForeignTabulist</comment>
+      <translation>Il nome di Tabulist è occupato dal programma di un altro utente.&#13;Il testo con accordi non gli è stato passato:&#13;passarlo al programma di un altro non è sicuro.</translation>
+    </message>
+    <message>
       <source>Файл формата 2 (независимые последовательности) нельзя записать с дорожкой аккордов</source>
       <comment>SChordTrackFormat2</comment>
       <translation>Un file di formato 2 (sequenze indipendenti) non si può scrivere con una traccia di accordi</translation>
@@ -577,6 +582,11 @@
       <source>Настройки прочитаны не полностью: %s</source>
       <comment>SCliSettingsWarning</comment>
       <translation>Impostazioni lette solo in parte: %s</translation>
+    </message>
+    <message>
+      <source>имя занято программой другого пользователя</source>
+      <comment>STabForeignOwner</comment>
+      <translation>il nome è occupato dal programma di un altro utente</translation>
     </message>
     <message>
       <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>

@@ -12,7 +12,6 @@
 
 #include "base/untMesConst.h"
 #include "export/ChordText.h"
-#include "settings/untVars.h"
 #include "song/SongSession.h"
 #include "ui/MesText.h"
 
@@ -109,19 +108,20 @@ void TExportDialog::Browse() {
   if (!name.isEmpty()) edtFile_->setText(name);
 }
 
-bool ExportOpenSong(TSongSession& session, Prompter& prompter, TExportFormat format, const std::string& fileName) {
+bool ExportOpenSong(TSongSession& session, Prompter& prompter, TExportFormat format, const std::string& fileName,
+                    const TExportOptions& options) {
   if (session.MidiFile.NumberOfTracks() == 0) return false;
   if (session.beats().empty()) {
     if (prompter.Question(Mes(MesId::SCaptionWarning), Mes(MesId::SNoChordsAsk), TPromptButtons::YesNoCancel,
                           TPromptIcon::Warning) != TPromptAnswer::Yes)
       return false;
-    session.actSearchSongChordsExecute();
+    session.FindChords();
   }
   TAnalysisContext context;
   context.file = QFileInfo(QString::fromStdString(session.MidiFile.Filename())).fileName().toStdString();
-  context.codePage = CodePageFromNumber(TextCodepage);
-  context.keyGiven = session.cbRootOrigIndex() >= 0;
-  const TSongExportContent content = ExportSongContent(session, format, context);
+  context.codePage = CodePageFromNumber(options.textCodepage);
+  context.notation = options.notation;
+  const TSongExportContent content = ExportSongContent(session, format, context, options);
   if (!content.ok) {
     for (const std::string& m : content.messages) prompter.Error(Mes(MesId::SCaptionError), m);
     return false;

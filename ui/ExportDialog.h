@@ -42,4 +42,5 @@ class TExportDialog : public QDialog {
 // Exports the open song in the format into the file. When the song has no chords yet, the user
 // is asked whether to find them first, as the text command does. Errors and notices go to the
 // prompter. True when the file was written.
-bool ExportOpenSong(TSongSession& session, Prompter& prompter, TExportFormat format, const std::string& fileName);
+bool ExportOpenSong(TSongSession& session, Prompter& prompter, TExportFormat format, const std::string& fileName,
+                    const TExportOptions& options);

@@ -234,7 +234,7 @@ void TfrmMain::CreateControls() {
 void TfrmMain::FitToolBar() {
   const QFontMetrics metrics(stRootNew->font());
   int widest = 0;
-  for (const std::string& key : session_->cbRootOrigItems())
+  for (const std::string& key : presenter_->cbRootOrigItems())
     widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(key)));
   stRootNew->setMinimumWidth(std::max(90, widest + 6));
   // The key box has new entries too: the window takes the tool bar's new width at once.

@@ -34,10 +34,12 @@ void BM_BatchExportPop(benchmark::State& state, const char* format) {
   const fs::path folder = fs::temp_directory_path() / ("cantaro-bench-batch-" + std::to_string(::getpid()));
   if (std::string(format) != "jsonl") args.insert(args.end(), {"-o", folder.string()});
   const TCliParse parse = ParseCommandLine(args);
+  std::ostringstream settingsErr;
+  const TCliSettings settings = LoadCliSettings(parse.options, settingsErr);
   const size_t songs = SongCount();
   for (auto _ : state) {
     std::ostringstream out, err;
-    const int code = RunBatchExport(parse.options, out, err);
+    const int code = RunBatchExport(parse.options, settings, out, err);
     if (code != kExitOk) state.SkipWithError(err.str().c_str());
     benchmark::DoNotOptimize(out.str().size());
   }

@@ -68,7 +68,7 @@ class BatchExport : public testing::Test {
     const TCliParse parse = ParseCommandLine(args);
     EXPECT_TRUE(parse.error.empty()) << parse.error;
     std::ostringstream out, err;
-    const int code = RunBatchExport(parse.options, out, err, hooks);
+    const int code = RunBatchExport(parse.options, LoadCliSettings(parse.options, err), out, err, hooks);
     return {code, out.str(), err.str()};
   }
 
@@ -173,6 +173,37 @@ TEST_F(BatchExport, JsonLinesIntoAFolderAreRefusedBeforeAnySongIsAnalysed) {
   EXPECT_TRUE(FilesUnder(root / "folder").empty());
 }
 
+TEST_F(BatchExport, SongsAnalysedOnSeveralThreadsGiveWhatOneThreadGives) {
+  // Songs of different keys, lengths and options meet on the threads at once.
+  const fs::path in = root / "in";
+  const fs::path pop = fs::path(CANTARO_SHARED_DIR) / "corpus" / "pop";
+  if (fs::is_directory(pop)) {
+    std::vector<fs::path> songs;
+    for (const auto& e : fs::directory_iterator(pop))
+      if (e.path().extension() == ".mid") songs.push_back(e.path());
+    std::sort(songs.begin(), songs.end());
+    if (songs.size() > 24) songs.resize(24);
+    for (const fs::path& song : songs) WriteAll(in / song.filename(), ReadAll(song));
+  } else {
+    for (int i = 0; i < 4; ++i)
+      for (const char* name : {"korobeiniki.kar", "mary-had-a-little-lamb.mid", "minuet-in-g.mid"})
+        WriteAll(in / (std::to_string(i) + name), ReadAll(kExamples / name));
+  }
+  for (const char* keysense : {"on", "off"}) {
+    const std::vector<std::string> args = {"--export", in.string(), "--format", "jsonl", "--key", "auto",
+                                           "--keysense", keysense, "--quiet"};
+    std::vector<std::string> one = args, three = args;
+    one.insert(one.end(), {"--jobs", "1"});
+    three.insert(three.end(), {"--jobs", "3"});
+    const Outcome single = Cli(one);
+    const Outcome parallel = Cli(three);
+    ASSERT_EQ(single.code, 0) << single.err;
+    ASSERT_EQ(parallel.code, 0) << parallel.err;
+    EXPECT_GT(single.out.size(), 1000u);
+    EXPECT_TRUE(single.out == parallel.out) << "keysense " << keysense;
+  }
+}
+
 TEST_F(BatchExport, OneSongAsJsonGoesToStandardOutputOrTheFileNamed) {
   const std::string song = (kExamples / "mary-had-a-little-lamb.mid").string();
   const Outcome out = Cli({"--export", song, "--format", "json", "--transpose", "2"});
@@ -217,7 +248,7 @@ TEST_F(BatchExport, AFolderGivenAsASongCannotBeReadAndIsReported) {
   options.output = (root / "out").string();
   // A folder named directly is searched, and holds no songs.
   std::ostringstream out, err;
-  EXPECT_EQ(RunBatchExport(options, out, err), kExitFailure);
+  EXPECT_EQ(RunBatchExport(options, LoadCliSettings(options, err), out, err), kExitFailure);
   EXPECT_NE(err.str().find(MesFormat(MesId::SBatchNoSongs, (root / "song.mid").string())), std::string::npos) << err.str();
   EXPECT_TRUE(fs::exists(root / "out" / "minuet-in-g.json"));
 }

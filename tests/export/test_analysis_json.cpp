@@ -32,9 +32,9 @@ class AnalysisJsonTest : public testing::Test {
     session = std::make_unique<TSongSession>(prompter, status);
     for (int i = 0; i < 4; ++i) prompter.Answer(TPromptAnswer::Yes);
     EXPECT_TRUE(session->LoadSong(path));
-    session->actFindRootExecute();
-    session->actSearchSongChordsExecute();
-    if (transpose) session->SetTransposition(transpose);
+    session->FindKey();
+    session->FindChords();
+    if (transpose) session->Transpose(transpose);
     TAnalysisContext context;
     context.file = fs::path(path).filename().string();
     return AnalysisOfSession(*session, context);
@@ -104,7 +104,7 @@ TEST_F(AnalysisJsonTest, BeatsCarryTheChosenChordItsRankTheVariantsAndTheNotes) 
     EXPECT_EQ(a.chord.has_value(), beats[b].HasChord());
     if (!a.chord) continue;
     ++withChord;
-    EXPECT_EQ(a.chord->name, session->BeatChordName(int(b)));
+    EXPECT_EQ(a.chord->name, BeatChordText(session->Model(), int(b), NoteNotation::English));
     EXPECT_EQ(*a.rank, beats[b].chosen);
     EXPECT_EQ(a.variants[size_t(*a.rank)].name, a.chord->name);
   }
@@ -116,7 +116,7 @@ TEST_F(AnalysisJsonTest, AChordIsWrittenAsItsParts) {
   TChords slash = RecognizeChords({52, 60, 67}, RecognitionMode::AllVariants);
   auto it = std::find_if(slash.begin(), slash.end(), [](const TChord& c) { return ChordName(c) == "C/E"; });
   ASSERT_NE(it, slash.end());
-  const TAnalysisChord ce = AnalysisChord(*it);
+  const TAnalysisChord ce = AnalysisChord(*it, NoteNotation::English);
   EXPECT_EQ(ce.root, 0);
   EXPECT_EQ(ce.rootName, "C");
   EXPECT_EQ(ce.bass, 4);
@@ -129,22 +129,22 @@ TEST_F(AnalysisJsonTest, AChordIsWrittenAsItsParts) {
   TChords nine = RecognizeChords({57, 60, 64, 67, 71}, RecognitionMode::AllVariants);
   auto am9 = std::find_if(nine.begin(), nine.end(), [](const TChord& c) { return ChordName(c) == "Am9"; });
   ASSERT_NE(am9, nine.end());
-  const TAnalysisChord a = AnalysisChord(*am9);
+  const TAnalysisChord a = AnalysisChord(*am9, NoteNotation::English);
   EXPECT_EQ(a.root, 9);
   EXPECT_EQ(a.suffix, "m");
   EXPECT_EQ(a.extension, 9);
   EXPECT_FALSE(a.added);
   EXPECT_EQ(a.pitchClasses, (std::vector<int32_t>{0, 4, 7, 9, 11}));
 
-  SetNoteNotation(NoteNotation::Italian);
-  EXPECT_EQ(AnalysisChord(*am9).name, "LAm9");
-  EXPECT_EQ(AnalysisChord(*am9).rootName, "LA");
+  EXPECT_EQ(AnalysisChord(*am9, NoteNotation::Italian).name, "LAm9");
+  EXPECT_EQ(AnalysisChord(*am9, NoteNotation::Italian).rootName, "LA");
+  EXPECT_EQ(AnalysisChord(*am9, NoteNotation::English).name, "Am9") << "the notation is a value, not a setting";
 }
 
 TEST_F(AnalysisJsonTest, TheKeyCarriesTheDetectorsCountsAndRunnerUp) {
   const TAnalysisDocument doc = Analyse(kExamples + "mary-had-a-little-lamb.mid", 2);
   ASSERT_TRUE(doc.key.entry.has_value());
-  EXPECT_EQ(*doc.key.entry, session->cbRootOrigIndex());
+  EXPECT_EQ(*doc.key.entry, session->key());
   EXPECT_EQ(doc.key.source, "detected");
   EXPECT_EQ(*doc.key.current, (*doc.key.entry + 2) % 12);
   ASSERT_TRUE(doc.key.detection.has_value());

@@ -47,7 +47,7 @@ class ChordTrackTest : public testing::Test {
 
 TEST_F(ChordTrackTest, ABlockLastsUntilTheChordChangesAndABeatWithoutChordEndsIt) {
   const TBeats beats = {Beat({60, 64, 67}), Beat({48, 64, 67}), Beat({}), Beat({60, 64, 67}), Beat({55, 59, 62})};
-  const std::vector<TChordBlock> blocks = ChordBlocks(beats, 480);
+  const std::vector<TChordBlock> blocks = ChordBlocks(beats, 480, NoteNotation::English);
   ASSERT_EQ(blocks.size(), 3u);
   EXPECT_EQ(blocks[0].name, "C");
   EXPECT_EQ(blocks[0].start, 0);
@@ -80,9 +80,9 @@ TEST_F(ChordTrackTest, TheSongReadsBackWithItsTracksUnchangedAndTheChordsAsATrac
     TSongSession session(prompter, status);
     ASSERT_TRUE(session.LoadSong(kExamples + "korobeiniki.kar"));
     prompter.Answer(TPromptAnswer::Yes);
-    session.actSearchSongChordsExecute();
-    if (transpose) session.SetTransposition(transpose);
-    const std::vector<TChordBlock> blocks = ChordBlocks(session.beats(), session.beatLength());
+    session.FindChords();
+    if (transpose) session.Transpose(transpose);
+    const std::vector<TChordBlock> blocks = ChordBlocks(session.beats(), session.beatLength(), NoteNotation::English);
     ASSERT_GT(blocks.size(), 10u);
     const TChordTrackFile out = MidiWithChordTrack(session.MidiFile, blocks);
     ASSERT_TRUE(out.ok) << out.error;
@@ -128,8 +128,8 @@ TEST_F(ChordTrackTest, AFormat0SongIsWrittenAsFormat1AndAFormat2SongIsRefused) {
   only.On(0, 0, 60).On(0, 0, 64).On(0, 0, 67).Off(960, 0, 60).Off(0, 0, 64).Off(0, 0, 67);
   TSongSession session(prompter, status);
   ASSERT_TRUE(session.LoadSongFromBytes("zero.mid", smf::File({only}, 480, 0)));
-  session.actSearchSongChordsExecute();
-  const TChordTrackFile out = MidiWithChordTrack(session.MidiFile, ChordBlocks(session.beats(), session.beatLength()));
+  session.FindChords();
+  const TChordTrackFile out = MidiWithChordTrack(session.MidiFile, ChordBlocks(session.beats(), session.beatLength(), NoteNotation::English));
   ASSERT_TRUE(out.ok);
   TMidiFile back;
   ASSERT_EQ(back.LoadFromBytes(out.bytes), 2);
@@ -170,7 +170,7 @@ TEST_F(ChordTrackTest, NotesATranspositionMovedOutOfRangeAreLeftOutAndTheFileSta
   t.On(0, 0, 125).Off(480, 0, 125).On(0, 0, 60).Off(480, 0, 60);
   TSongSession session(prompter, status);
   ASSERT_TRUE(session.LoadSongFromBytes("high.mid", smf::File({t})));
-  session.TransposeSong(5);  // 125 + 5 = 130 cannot be a note number
+  session.Transpose(5);  // 125 + 5 = 130 cannot be a note number
   const TChordTrackFile out = MidiWithChordTrack(session.MidiFile, {});
   ASSERT_TRUE(out.ok);
   EXPECT_EQ(out.droppedEvents, 2);

@@ -73,6 +73,7 @@ class MainWindowTest : public ::testing::Test {
     window->show();
     QCoreApplication::processEvents();
     Keysense = keysense;
+    window->UseSongOptions();
     return *window;
   }
 

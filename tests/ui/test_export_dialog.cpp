@@ -24,6 +24,8 @@ std::string ReadAll(const fs::path& p) {
 
 using ExportCommand = MainWindowTest;
 
+const TExportOptions kOptions{};
+
 TEST_F(ExportCommand, StandsInTheFileMenuAfterTheTextCommand) {
   Open();
   QAction* file = w().menuBar()->actions().front();
@@ -54,21 +56,21 @@ TEST_F(ExportCommand, TheDialogSuggestsAFileBesideTheSongWithTheFormatsExtension
 
 TEST_F(ExportCommand, WritesTheOpenSongInEachFormat) {
   Open({uitest::Example("korobeiniki.kar")});
-  w().Session().actSearchSongChordsExecute();
+  w().Session().FindChords();
   const fs::path json = scratch / "song.json";
-  ASSERT_TRUE(ExportOpenSong(w().Session(), prompter, TExportFormat::Json, json.string()));
+  ASSERT_TRUE(ExportOpenSong(w().Session(), prompter, TExportFormat::Json, json.string(), kOptions));
   const nlohmann::json doc = nlohmann::json::parse(ReadAll(json));
   EXPECT_EQ(doc["file"], "korobeiniki.kar");
   EXPECT_EQ(doc["beats"].size(), w().Session().beats().size());
 
   const fs::path midi = scratch / "song.mid";
-  ASSERT_TRUE(ExportOpenSong(w().Session(), prompter, TExportFormat::Midi, midi.string()));
+  ASSERT_TRUE(ExportOpenSong(w().Session(), prompter, TExportFormat::Midi, midi.string(), kOptions));
   TMidiFile back;
   back.SetFilename(midi.string());
   EXPECT_EQ(back.LoadFile(), w().MidiFile().NumberOfTracks() + 1);
 
   const fs::path text = scratch / "song.txt";
-  ASSERT_TRUE(ExportOpenSong(w().Session(), prompter, TExportFormat::Text, text.string()));
+  ASSERT_TRUE(ExportOpenSong(w().Session(), prompter, TExportFormat::Text, text.string(), kOptions));
   EXPECT_NE(ReadAll(text).find("TEMPO="), std::string::npos);
 }
 
@@ -76,25 +78,25 @@ TEST_F(ExportCommand, AsksToFindTheChordsFirstAndWritesNothingWhenDeclined) {
   Open({uitest::Example("mary-had-a-little-lamb.mid")});
   ASSERT_TRUE(w().Session().beats().empty());
   prompter.Answer(TPromptAnswer::No);
-  EXPECT_FALSE(ExportOpenSong(w().Session(), prompter, TExportFormat::Grid, (scratch / "g.tsv").string()));
+  EXPECT_FALSE(ExportOpenSong(w().Session(), prompter, TExportFormat::Grid, (scratch / "g.tsv").string(), kOptions));
   EXPECT_FALSE(fs::exists(scratch / "g.tsv"));
   EXPECT_EQ(prompter.Last().Text, Mes(MesId::SNoChordsAsk));
   prompter.Answer(TPromptAnswer::Yes);
-  EXPECT_TRUE(ExportOpenSong(w().Session(), prompter, TExportFormat::Grid, (scratch / "g.tsv").string()));
+  EXPECT_TRUE(ExportOpenSong(w().Session(), prompter, TExportFormat::Grid, (scratch / "g.tsv").string(), kOptions));
   EXPECT_FALSE(w().Session().beats().empty());
 }
 
 TEST_F(ExportCommand, AFileThatCannotBeWrittenIsReportedAsAnError) {
   Open({uitest::Example("mary-had-a-little-lamb.mid")});
-  w().Session().actSearchSongChordsExecute();
+  w().Session().FindChords();
   std::ofstream(scratch / "plain") << "x";
-  EXPECT_FALSE(ExportOpenSong(w().Session(), prompter, TExportFormat::Json, (scratch / "plain" / "x.json").string()));
+  EXPECT_FALSE(ExportOpenSong(w().Session(), prompter, TExportFormat::Json, (scratch / "plain" / "x.json").string(), kOptions));
   EXPECT_EQ(prompter.Last().Caption, Mes(MesId::SCaptionError));
 }
 
 TEST_F(ExportCommand, TheCommandRunsTheDialogAndExportsWhatItSays) {
   Open({uitest::Example("mary-had-a-little-lamb.mid")});
-  w().Session().actSearchSongChordsExecute();
+  w().Session().FindChords();
   const fs::path target = scratch / "from-dialog.json";
   QTimer::singleShot(0, [&] {
     auto* dialog = qobject_cast<TExportDialog*>(QApplication::activeModalWidget());
