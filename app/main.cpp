@@ -1,5 +1,6 @@
 // cantaro: the chords of a song from its MIDI or karaoke file.
 #include <QApplication>
+#include <QMessageBox>
 
 #include <clocale>
 #include <cstdlib>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "base/untMesConst.h"
+#include "settings/untVars.h"
 #include "ui/untApplication.h"
 #include "ui/untLanguage.h"
 #include "ui/untMain.h"
@@ -35,12 +38,24 @@ int main(int argc, char** argv) {
   // Dates in the signature of an exported text follow the user's locale.
   std::setlocale(LC_TIME, "");
   std::vector<std::string> args(argv + 1, argv + argc);
-  if (!WantsWindow(args)) return RunCommandLine(args, std::cout, std::cerr);
+  // A missing or damaged data folder is named; the program goes on with its built-in defaults.
+  if (!WantsWindow(args)) {
+    // The command line speaks the same language as the window would.
+    InstallStartupLanguage();
+    const std::string message = DataFolderProblem().empty() ? std::string()
+                                                            : MesFormat(MesId::SDataFolderMissing, DataFolderProblem());
+    if (!message.empty()) std::cerr << MesLines(message) << '\n';
+    return RunCommandLine(args, std::cout, std::cerr);
+  }
 
   TCantaroApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("cantaro"));
+  QApplication::setDesktopFileName(QStringLiteral("cantaro"));
   InstallStartupLanguage();
   TfrmMain window(args);
   window.show();
+  if (!DataFolderProblem().empty())
+    QMessageBox::warning(&window, QString::fromStdString(Mes(MesId::SCaptionWarning)),
+                         QString::fromStdString(MesLines(MesFormat(MesId::SDataFolderMissing, DataFolderProblem()))));
   return QApplication::exec();
 }

@@ -589,6 +589,31 @@
       <translation>імя занята праграмай іншага карыстальніка</translation>
     </message>
     <message>
+      <source>Не найдены файлы программы в папке %s.&#13;Программа работает со встроенными настройками, без перевода и примеров.</source>
+      <comment>SDataFolderMissing</comment>
+      <translation>Не знойдзены файлы праграмы ў папцы %s.&#13;Праграма працуе з убудаванымі наладамі, без перакладу і прыкладаў.</translation>
+    </message>
+    <message>
+      <source>аккорды песни из её MIDI-файла или файла караоке</source>
+      <comment>SManSummary</comment>
+      <translation>акорды песні з яе MIDI-файла або файла караоке</translation>
+    </message>
+    <message>
+      <source>Cantaro читает стандартный MIDI-файл или файл караоке, делит песню на биты, находит аккорд&#13;каждого бита и тональность песни и пишет слова песни с аккордами над слогами.&#13;Без параметров или с одним файлом песни на рабочем столе открывается окно программы;&#13;с любым параметром, а также без дисплея, программа работает в командной строке.</source>
+      <comment>SManDescription</comment>
+      <translation>Cantaro чытае стандартны MIDI-файл або файл караоке, дзеліць песню на біты, знаходзіць акорд&#13;кожнага біта і танальнасць песні і піша словы песні з акордамі над складамі.&#13;Без параметраў або з адным файлам песні на працоўным стале адкрываецца акно праграмы;&#13;з любым параметрам, а таксама без дысплея, праграма працуе ў камандным радку.</translation>
+    </message>
+    <message>
+      <source>$XDG_CONFIG_HOME/cantaro/cantaro.ini (обычно ~/.config/cantaro/cantaro.ini): настройки.&#13;Папка INI рядом с программой заменяет её в переносной копии.&#13;%s: таблица аккордов Keysense, переводы и примеры песен.&#13;%s: руководство пользователя.</source>
+      <comment>SManFiles</comment>
+      <translation>$XDG_CONFIG_HOME/cantaro/cantaro.ini (звычайна ~/.config/cantaro/cantaro.ini): налады.&#13;Папка INI побач з праграмай замяняе яе ў пераноснай копіі.&#13;%s: табліца акордаў Keysense, пераклады і прыклады песень.&#13;%s: кіраўніцтва карыстальніка.</translation>
+    </message>
+    <message>
+      <source>ИМЯ|ОБЗОР|ОПИСАНИЕ|ПАРАМЕТРЫ|ФАЙЛЫ</source>
+      <comment>SManSections</comment>
+      <translation>НАЗВА|АГЛЯД|АПІСАННЕ|ПАРАМЕТРЫ|ФАЙЛЫ</translation>
+    </message>
+    <message>
       <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
       <comment>SCliHelpBatch</comment>
       <translation>Пакетная апрацоўка:&#13;  cantaro --export ФАЙЛ|ТЭЧКА... -o ТЭЧКА [параметры]  усе песні (.mid, .midi, .kar, і ва ўкладзеных тэчках)&#13;  --format json|jsonl|midi            аналіз у JSON, JSON Lines (радок на песню) або MIDI з дарожкай акордаў&#13;  --jobs N, -j N                      колькі песень апрацоўваць адначасова (па змаўчанні па ліку ядраў)&#13;  --quiet, -q                         без індыкатара ходу працы&#13;Код завяршэння: 0 - усё атрымалася, 1 - былі памылкі, 2 - няправільныя параметры, 130 - перапынена.</translation>
@@ -1174,6 +1199,16 @@
       <translation>Не ўдалося адкрыць порт MIDI для вываду гуку. &#13;Магчыма, ён заняты іншай праграмай!</translation>
     </message>
     <message>
+      <source>Руководство пользователя</source>
+      <comment>SActManual</comment>
+      <translation>Кіраўніцтва карыстальніка</translation>
+    </message>
+    <message>
+      <source>Руководство пользователя|Открыть руководство пользователя программы</source>
+      <comment>SActManualHint</comment>
+      <translation>Кіраўніцтва карыстальніка|Адкрыць кіраўніцтва карыстальніка праграмы</translation>
+    </message>
+    <message>
       <source>Настройки программы</source>
       <comment>SOptCaption</comment>
       <translation>Налады праграмы</translation>
@@ -1739,19 +1774,14 @@
       <translation>&amp;OK</translation>
     </message>
     <message>
-      <source>https://cantaro.example.org/</source>
-      <comment>SAboutHomePage</comment>
-      <translation>https://cantaro.example.org/</translation>
-    </message>
-    <message>
-      <source>cantaro@example.org</source>
-      <comment>SAboutEmail</comment>
-      <translation>cantaro@example.org</translation>
-    </message>
-    <message>
       <source>Нота</source>
       <comment>SPianoNote</comment>
       <translation>Нота</translation>
+    </message>
+    <message>
+      <source>Руководство пользователя не найдено:&#13;%s</source>
+      <comment>SManualMissing</comment>
+      <translation>Кіраўніцтва карыстальніка не знойдзена:&#13;%s</translation>
     </message>
     <message>
       <source>Экспорт...</source>

@@ -589,6 +589,31 @@
       <translation>the name is held by another user's program</translation>
     </message>
     <message>
+      <source>Не найдены файлы программы в папке %s.&#13;Программа работает со встроенными настройками, без перевода и примеров.</source>
+      <comment>SDataFolderMissing</comment>
+      <translation>The program's files were not found in the folder %s.&#13;The program runs with its built-in settings, without translations and examples.</translation>
+    </message>
+    <message>
+      <source>аккорды песни из её MIDI-файла или файла караоке</source>
+      <comment>SManSummary</comment>
+      <translation>the chords of a song from its MIDI or karaoke file</translation>
+    </message>
+    <message>
+      <source>Cantaro читает стандартный MIDI-файл или файл караоке, делит песню на биты, находит аккорд&#13;каждого бита и тональность песни и пишет слова песни с аккордами над слогами.&#13;Без параметров или с одним файлом песни на рабочем столе открывается окно программы;&#13;с любым параметром, а также без дисплея, программа работает в командной строке.</source>
+      <comment>SManDescription</comment>
+      <translation>Cantaro reads a standard MIDI file or a karaoke file, cuts the song into beats, finds the chord&#13;of every beat and the key of the song, and writes the lyrics with the chords above the syllables.&#13;Without options, or with one song file, on a desktop it opens its window;&#13;with any option, or without a display, it works on the command line.</translation>
+    </message>
+    <message>
+      <source>$XDG_CONFIG_HOME/cantaro/cantaro.ini (обычно ~/.config/cantaro/cantaro.ini): настройки.&#13;Папка INI рядом с программой заменяет её в переносной копии.&#13;%s: таблица аккордов Keysense, переводы и примеры песен.&#13;%s: руководство пользователя.</source>
+      <comment>SManFiles</comment>
+      <translation>$XDG_CONFIG_HOME/cantaro/cantaro.ini (usually ~/.config/cantaro/cantaro.ini): the settings.&#13;An INI folder beside the program takes its place in a portable copy.&#13;%s: the Keysense chord table, the translations and the example songs.&#13;%s: the user manual.</translation>
+    </message>
+    <message>
+      <source>ИМЯ|ОБЗОР|ОПИСАНИЕ|ПАРАМЕТРЫ|ФАЙЛЫ</source>
+      <comment>SManSections</comment>
+      <translation>NAME|SYNOPSIS|DESCRIPTION|OPTIONS|FILES</translation>
+    </message>
+    <message>
       <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
       <comment>SCliHelpBatch</comment>
       <translation>Batch export:&#13;  cantaro --export FILE|FOLDER... -o FOLDER [options]  every song (.mid, .midi, .kar, in subfolders too)&#13;  --format json|jsonl|midi            the analysis as JSON, JSON Lines (one line per song) or MIDI with a chord track&#13;  --jobs N, -j N                      songs processed at once (default: one per core)&#13;  --quiet, -q                         no progress display&#13;Exit status: 0 all done, 1 some failed, 2 invalid options, 130 interrupted.</translation>
@@ -1174,6 +1199,16 @@
       <translation>Could not open the MIDI port for sound output. &#13;Perhaps another program is using it!</translation>
     </message>
     <message>
+      <source>Руководство пользователя</source>
+      <comment>SActManual</comment>
+      <translation>User manual</translation>
+    </message>
+    <message>
+      <source>Руководство пользователя|Открыть руководство пользователя программы</source>
+      <comment>SActManualHint</comment>
+      <translation>User manual|Open the program's user manual</translation>
+    </message>
+    <message>
       <source>Настройки программы</source>
       <comment>SOptCaption</comment>
       <translation>Program settings</translation>
@@ -1739,19 +1774,14 @@
       <translation>&amp;OK</translation>
     </message>
     <message>
-      <source>https://cantaro.example.org/</source>
-      <comment>SAboutHomePage</comment>
-      <translation>https://cantaro.example.org/</translation>
-    </message>
-    <message>
-      <source>cantaro@example.org</source>
-      <comment>SAboutEmail</comment>
-      <translation>cantaro@example.org</translation>
-    </message>
-    <message>
       <source>Нота</source>
       <comment>SPianoNote</comment>
       <translation>Note</translation>
+    </message>
+    <message>
+      <source>Руководство пользователя не найдено:&#13;%s</source>
+      <comment>SManualMissing</comment>
+      <translation>The user manual was not found:&#13;%s</translation>
     </message>
     <message>
       <source>Экспорт...</source>

@@ -116,7 +116,8 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   QAction *actLoad, *actSearchSongChords, *actWriteText, *actRewind, *actPlay, *actOptions, *actFindRoot,
       *actIncBeat, *actDefBeat, *actDecBeat, *actSetFragmentStart, *actRepeat, *actEditBit, *actPlayBit,
       *actSetSelectedChord, *actPlaySelectedChord, *actClearMarks, *actTracksMute, *actTracksTurnOn,
-      *actLangBel, *actLangEng, *actLangIta, *actLangRus, *actEmail, *actHomePage, *actAbout, *actQuit;
+      *actLangBel, *actLangEng, *actLangIta, *actLangRus, *actEmail, *actHomePage, *actAbout, *actQuit,
+      *actManual;
   // The grid's own entry for actPlayBit, with the Space key while the grid has the focus.
   QAction* actPlayBitMenuItem = nullptr;
   // "Экспорт...": the open song into a file in a format of the user's choice (a dialog).

@@ -69,6 +69,7 @@ void TfrmMain::CreateActions() {
   make(actEmail, "actEmail", MesId::SActEmail, MesId::SActEmailHint);
   make(actHomePage, "actHomePage", MesId::SActHomePage, MesId::SActHomePageHint);
   make(actAbout, "actAbout", MesId::SActAbout, MesId::SActAboutHint, Qt::Key_F1);
+  make(actManual, "actManual", MesId::SActManual, MesId::SActManualHint, QKeySequence(Qt::SHIFT | Qt::Key_F1));
   make(actQuit, "actQuit", MesId::SActQuit, MesId::SActQuitHint, Qt::Key_F10);
   make(actExport, "actExport", MesId::SActExport, MesId::SActExportHint);
 
@@ -108,7 +109,7 @@ std::vector<QAction*> TfrmMain::ActionList() const {
           actSetFragmentStart, actRepeat,     actEditBit,          actPlayBit,      actSetSelectedChord,
           actPlaySelectedChord, actClearMarks, actTracksMute,      actTracksTurnOn, actLangBel,
           actLangEng,    actLangIta,          actLangRus,          actEmail,        actHomePage,
-          actAbout,      actQuit};
+          actAbout,      actQuit,             actManual};
 }
 
 void TfrmMain::SetPlayActionPlaying(bool playing) {
@@ -163,6 +164,7 @@ void TfrmMain::CreateMenus() {
   language->addAction(actLangRus);
 
   QMenu* help = bar->addMenu(Q(Mes(MesId::SMenuHelp)));
+  help->addAction(actManual);
   help->addAction(actEmail);
   help->addAction(actHomePage);
   help->addSeparator();

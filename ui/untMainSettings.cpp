@@ -49,6 +49,11 @@ void TfrmMain::ConnectDialogs() {
   connect(actAbout, &QAction::triggered, this, [this] { actAboutExecute(this); });
   connect(actHomePage, &QAction::triggered, this, [] { actHomePageExecute(); });
   connect(actEmail, &QAction::triggered, this, [] { actEmailExecute(); });
+  connect(actManual, &QAction::triggered, this, [this] { actManualExecute(this); });
+  // The web and mail commands only when the build was configured with those addresses; the
+  // manual stands for the web page otherwise.
+  actHomePage->setVisible(!ProjectAddresses().HomePage.empty());
+  actEmail->setVisible(!ProjectAddresses().Email.empty());
 
   // The language stored for the next start is shown checked.
   auto* group = new QActionGroup(this);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -25,6 +26,7 @@
 #include "song/LyricsView.h"
 #include "ui/Controls.h"
 #include "ui/MidiPiano.h"
+#include "ui/untAbout.h"
 #include "tests/ui/MainWindowFixture.h"
 
 using uitest::Example;
@@ -509,6 +511,8 @@ TEST_F(MainWindowTest, CommandsCarryTheirCaptionsKeysAndHints) {
       {w().actTracksMute, "Заглушить все треки", QKeySequence(Qt::CTRL | Qt::Key_F12), nullptr,
        "Исключение из обработки и заглушка всех треков композиции"},
       {w().actQuit, "Выйти", QKeySequence(Qt::Key_F10), nullptr, "Выход из программы"},
+      {w().actManual, "Руководство пользователя", QKeySequence(Qt::SHIFT | Qt::Key_F1), nullptr,
+       "Открыть руководство пользователя программы"},
       {w().actPlayBitMenuItem, "Играть бит", QKeySequence(Qt::Key_Space), nullptr,
        "Проигрывание текущего бита и переход к следующему"},
   };
@@ -519,7 +523,7 @@ TEST_F(MainWindowTest, CommandsCarryTheirCaptionsKeysAndHints) {
     if (r.tooltip) EXPECT_EQ(r.action->toolTip(), QString::fromUtf8(r.tooltip));
     EXPECT_EQ(r.action->statusTip(), QString::fromUtf8(r.status));
   }
-  EXPECT_EQ(w().ActionList().size(), 27u);
+  EXPECT_EQ(w().ActionList().size(), 28u);
   EXPECT_EQ(w().grdSongMenu->actions().size(), 5);
   EXPECT_EQ(w().lvTracksMenu->actions()[0], w().actTracksTurnOn);
   EXPECT_EQ(w().grdVariantsMenu->actions()[1], w().actPlaySelectedChord);
@@ -776,4 +780,23 @@ TEST_F(MainWindowTest, AChordNameCutShortInItsCellShowsWholeAsTheCellsTooltip) {
   grid->setColumnWidth(1, 12);
   EXPECT_TRUE(grid->CellTextCut(name));
   EXPECT_FALSE(grid->CellTextCut(m->index(0, 0)));  // "1" fits
+}
+
+TEST_F(MainWindowTest, TheHelpMenuOffersTheManualAndOnlyTheConfiguredAddresses) {
+  Open();
+  QMenu* help = nullptr;
+  for (QAction* a : w().menuBar()->actions())
+    if (a->menu() && a->text() == QString::fromStdString(Mes(MesId::SMenuHelp))) help = a->menu();
+  ASSERT_NE(help, nullptr);
+  const QList<QAction*> items = help->actions();
+  ASSERT_EQ(items.size(), 5);
+  EXPECT_EQ(items[0], w().actManual);
+  EXPECT_EQ(items[1], w().actEmail);
+  EXPECT_EQ(items[2], w().actHomePage);
+  EXPECT_TRUE(items[3]->isSeparator());
+  EXPECT_EQ(items[4], w().actAbout);
+  // This build names no web or mail address: those two commands are not offered.
+  EXPECT_EQ(w().actEmail->isVisible(), !ProjectAddresses().Email.empty());
+  EXPECT_EQ(w().actHomePage->isVisible(), !ProjectAddresses().HomePage.empty());
+  EXPECT_TRUE(w().actManual->isVisible());
 }
