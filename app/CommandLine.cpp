@@ -10,6 +10,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/BatchExport.h"
 #include "app/CliPrompter.h"
 #include "app/PlayCommand.h"
 #include "base/untMesConst.h"
@@ -78,28 +79,6 @@ bool WriteOutput(const TCliOptions& options, const std::string& content, std::os
 
 // The settings file's values with the command line's flags over them: what the analysis and
 // the written text are given.
-struct TCliSettings {
-  TSongOptions song;
-  TExportOptions text;
-};
-
-TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
-  TSettings file;
-  TWindowPos ignored;
-  try {
-    LoadSettings(file, ignored);
-  } catch (const std::exception& e) {
-    err << MesFormat(MesId::SCliSettingsWarning, MesLines(e.what())) << '\n';
-  }
-  TCliSettings settings;
-  settings.song.keysense = options.keysense.value_or(file.Keysense);
-  settings.song.continuity = options.continuity.value_or(file.KeysenseContinuity);
-  settings.text.commExport = options.comments.value_or(file.CommExport);
-  settings.text.textCodepage = options.codePage.value_or(file.TextCodepage);
-  settings.text.notation = options.notation ? static_cast<NoteNotation>(*options.notation) : CurrentNoteNotation();
-  settings.song.notation = settings.text.notation;
-  return settings;
-}
 
 // A damaged file still gives what it holds; the user hears that it is not all.
 void ReportDamage(const TSongSession& session, std::ostream& err) {
@@ -215,6 +194,24 @@ int RunRender(const TCliOptions& options, std::ostream& err) {
 
 }  // namespace
 
+TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
+  TSettings file;
+  TWindowPos ignored;
+  try {
+    LoadSettings(file, ignored);
+  } catch (const std::exception& e) {
+    err << MesFormat(MesId::SCliSettingsWarning, MesLines(e.what())) << '\n';
+  }
+  TCliSettings settings;
+  settings.song.keysense = options.keysense.value_or(file.Keysense);
+  settings.song.continuity = options.continuity.value_or(file.KeysenseContinuity);
+  settings.text.commExport = options.comments.value_or(file.CommExport);
+  settings.text.textCodepage = options.codePage.value_or(file.TextCodepage);
+  settings.text.notation = options.notation ? static_cast<NoteNotation>(*options.notation) : CurrentNoteNotation();
+  settings.song.notation = settings.text.notation;
+  return settings;
+}
+
 TCliParse ParseCommandLine(const std::vector<std::string>& args) {
   TCliParse result;
   TCliOptions& o = result.options;
@@ -249,7 +246,10 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
       command(TCliCommand::Help);
     } else if (arg == "--export" || arg == "--events" || arg == "--render") {
       command(arg == "--export" ? TCliCommand::Export : arg == "--events" ? TCliCommand::Events : TCliCommand::Render);
-      if (auto v = value()) o.file = *v;
+      if (auto v = value()) {
+        o.file = *v;
+        if (o.command == TCliCommand::Export) o.inputs.push_back(*v);
+      }
     } else if (arg == "--recognize") {
       command(TCliCommand::Recognize);
       if (inlineValue) o.notes.push_back(*inlineValue);
@@ -302,7 +302,8 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
     } else if (arg == "--format") {
       if (auto v = value()) {
         static const std::map<std::string, TCliFormat> formats{
-            {"text", TCliFormat::Text}, {"chordpro", TCliFormat::ChordPro}, {"grid", TCliFormat::Grid}};
+            {"text", TCliFormat::Text}, {"chordpro", TCliFormat::ChordPro}, {"grid", TCliFormat::Grid},
+            {"json", TCliFormat::Json}, {"jsonl", TCliFormat::JsonLines}, {"midi", TCliFormat::Midi}};
         auto it = formats.find(Lower(*v));
         if (it == formats.end()) fail(MesFormat(MesId::SCliBadValue, arg, *v));
         else o.format = it->second;
@@ -313,6 +314,13 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
         if (!cp) fail(MesFormat(MesId::SCliBadValue, arg, *v));
         else o.codePage = *cp == TCodePage::Cp1252 ? 1252 : *cp == TCodePage::Koi8r ? 20866 : 1251;
       }
+    } else if (arg == "--jobs" || arg == "-j") {
+      if (auto v = value()) {
+        if (!IsInteger(*v) || std::stoi(*v) < 1 || std::stoi(*v) > kMaxBatchJobs) fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.jobs = std::stoi(*v);
+      }
+    } else if (arg == "--quiet" || arg == "-q") {
+      o.quiet = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
       fail(MesFormat(MesId::SCliUnknownOption, arg));
     } else if (o.file.empty() && (!commandGiven || o.command == TCliCommand::Help)) {
@@ -321,6 +329,9 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
       if (!commandGiven) o.command = TCliCommand::Export;
       commandGiven = true;
       o.file = arg;
+      if (o.command == TCliCommand::Export) o.inputs.push_back(arg);
+    } else if (o.command == TCliCommand::Export && !o.file.empty()) {
+      o.inputs.push_back(arg);  // several songs and folders: a batch
     } else {
       fail(MesFormat(MesId::SCliExtraArgument, arg));
     }
@@ -387,7 +398,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   try {
     switch (options.command) {
       case TCliCommand::Help:
-        out << MesLines(Mes(MesId::SCliHelp)) << '\n' << MesLines(Mes(MesId::SCliHelpPlay)) << '\n';
+        out << MesLines(Mes(MesId::SCliHelp)) << '\n' << MesLines(Mes(MesId::SCliHelpPlay)) << '\n'
+            << MesLines(Mes(MesId::SCliHelpBatch)) << '\n';
         return kExitOk;
       case TCliCommand::Devices:
         out << FormatMidiOutDeviceList(ListMidiOutDevices());
@@ -398,7 +410,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     const TCliSettings settings = LoadCliSettings(options, err);
     switch (options.command) {
       case TCliCommand::Render: return RunRender(options, err);
-      case TCliCommand::Export: return RunExport(options, settings, out, err);
+      case TCliCommand::Export:
+        return IsBatchExport(options) ? RunBatchExport(options, settings, out, err)
+                                      : RunExport(options, settings, out, err);
       case TCliCommand::Events: return RunEvents(options, settings, out, err);
       case TCliCommand::Recognize: return RunRecognize(options, settings, out, err);
       case TCliCommand::Play:

@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "chords/untChords.h"
+#include "export/WriteText.h"
+#include "song/SongModel.h"
 
 enum class TCliCommand { Help, Export, Events, Recognize, Devices, Render, Play };
-enum class TCliFormat { Text, ChordPro, Grid };
+enum class TCliFormat { Text, ChordPro, Grid, Json, JsonLines, Midi };
 enum class TCliBeat { Default, Double, Half };
 
 struct TCliOptions {
@@ -31,12 +33,29 @@ struct TCliOptions {
   TCliFormat format = TCliFormat::Text;
   std::string device;                // Play: --device, a number or a part of a name
   std::string speed;                 // Play: --speed, a tempo list entry
+  std::vector<std::string> inputs;   // Export: every song or folder named (file is the first)
+  int jobs = 0;                      // songs analysed at once; 0: one per core
+  bool quiet = false;                // no progress display
 };
 
 // Exit codes.
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;  // the file could not be read or written
 constexpr int kExitUsage = 2;    // unknown option or value
+
+// The most songs --jobs may analyse at once.
+constexpr int kMaxBatchJobs = 256;
+
+// The settings a run uses: the settings file's, with the options given on the command line in
+// their place.
+struct TCliSettings {
+  TSongOptions song;
+  TExportOptions text;
+};
+
+// Reads the settings file (a damaged one is reported and its defaults used) and applies the
+// options over it.
+TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err);
 
 struct TCliParse {
   TCliOptions options;

@@ -120,7 +120,10 @@
   X(STabulistNoAnswer, "Табулист не принял текст с аккордами в течение %d с.\rПопробуйте повторить передачу текста с аккордами.") \
   X(SHandoffWriteError, "Не удалось записать файл %s")                                \
   X(SHandoffDeleteError, "Не удалось удалить файл %s")                                \
-  X(SForeignTabulist, "Имя Табулиста занято программой другого пользователя.\rТекст с аккордами ей не передан:\rпередавать его чужой программе небезопасно.")
+  X(SForeignTabulist, "Имя Табулиста занято программой другого пользователя.\rТекст с аккордами ей не передан:\rпередавать его чужой программе небезопасно.") \
+  X(SChordTrackFormat2, "Файл формата 2 (независимые последовательности) нельзя записать с дорожкой аккордов") \
+  X(SChordTrackSharedChannel, "Свободного канала нет: аккорды записаны на канал %d, где уже %d нот") \
+  X(SChordTrackDropped, "Ноты, которые транспонирование вывело за пределы 0..127, не записаны: %d событий")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_APP(X)                                                       \
@@ -192,7 +195,24 @@
   X(SCliNoDevice, "Устройство вывода MIDI \"%s\" не найдено (список: cantaro --devices)") \
   X(SCliDeviceFailed, "Не удалось открыть устройство вывода MIDI %s: %s")              \
   X(SCliPlayFailed, "Не удалось начать воспроизведение")                               \
-  X(SCliHelpPlay, "  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]\r    проиграть песню на устройстве вывода MIDI (Ctrl+C: остановить)")
+  X(SCliHelpPlay, "  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]\r    проиграть песню на устройстве вывода MIDI (Ctrl+C: остановить)") \
+  X(SCliHelpBatch,                                                                     \
+    "Пакетная обработка:\r"                                                            \
+    "  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)\r" \
+    "  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов\r" \
+    "  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)\r" \
+    "  --quiet, -q                         без индикатора хода работы\r"               \
+    "Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.") \
+  X(SBatchNeedsFolder, "Для нескольких песен или папки укажите папку результатов: -o ПАПКА") \
+  X(SBatchNoSongs, "Песен (.mid, .midi, .kar) не найдено: %s")                          \
+  X(SBatchFolderError, "Не удалось просмотреть папку %s: %s")                          \
+  X(SBatchReadError, "Не удалось прочитать файл: %s")                                  \
+  X(SBatchSameOutput, "пропущен: результат %s уже записывается для %s")                \
+  X(SBatchOverwritesSong, "пропущен: результат %s заменил бы саму песню")              \
+  X(SBatchOutputFolder, "Не удалось создать папку результатов %s: %s")                 \
+  X(SBatchProgress, "%d из %d, %s песен/с, осталось %s")                               \
+  X(SBatchSummary, "Готово: %d из %d успешно, ошибок: %d")                              \
+  X(SBatchInterrupted, "Прервано: обработано %d из %d, ошибок: %d; записанные файлы целы")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_UI(X)                                                        \
@@ -424,7 +444,19 @@
   X(SManualMissing, "Руководство пользователя не найдено:\r%s") \
   X(SOptKeysenseContinuity, "Связные аккорды: выбирать аккорды всей композиции сразу") \
   X(SOptKeysenseContinuityHint, "Аккорд бита выбирается вместе с соседними битами:\rпроходящая нота мелодии не меняет аккорд.\rДействует вместе с технологией Keysense.") \
-  X(SOptKeysenseContinuityInfo, "Бит сохраняет аккорд соседних битов, пока другой аккорд не подходит ему заметно лучше (только с Keysense).")
+  X(SOptKeysenseContinuityInfo, "Бит сохраняет аккорд соседних битов, пока другой аккорд не подходит ему заметно лучше (только с Keysense).") \
+  X(SActExport, "Экспорт...")                                                         \
+  X(SActExportHint, "Экспорт|Сохранение песни с аккордами в файл: текст, ChordPro, сетка битов, анализ в JSON или MIDI с дорожкой аккордов") \
+  X(SExportCaption, "Экспорт песни")                                                  \
+  X(SExportFormatLabel, "Формат:")                                                    \
+  X(SExportFileLabel, "Файл:")                                                        \
+  X(SExportBrowse, "Обзор...")                                                        \
+  X(SExportFormatText, "Текст с аккордами (*.txt)")                                   \
+  X(SExportFormatChordPro, "ChordPro (*.cho)")                                        \
+  X(SExportFormatGrid, "Сетка битов (*.tsv)")                                         \
+  X(SExportFormatJson, "Анализ в JSON (*.json)")                                      \
+  X(SExportFormatMidi, "MIDI с дорожкой аккордов (*.mid)")                            \
+  X(SExportSaved, "Файл %s записан")
 
 #define CANTARO_MESSAGES(X)                                                           \
   CANTARO_MESSAGES_COMMON(X)                                                          \

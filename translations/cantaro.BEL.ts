@@ -444,6 +444,21 @@
       <translation>Імя Табуліста занята праграмай іншага карыстальніка.&#13;Тэкст з акордамі ёй не перададзены:&#13;перадаваць яго чужой праграме небяспечна.</translation>
     </message>
     <message>
+      <source>Файл формата 2 (независимые последовательности) нельзя записать с дорожкой аккордов</source>
+      <comment>SChordTrackFormat2</comment>
+      <translation>Файл фармату 2 (незалежныя паслядоўнасці) нельга запісаць з дарожкай акордаў</translation>
+    </message>
+    <message>
+      <source>Свободного канала нет: аккорды записаны на канал %d, где уже %d нот</source>
+      <comment>SChordTrackSharedChannel</comment>
+      <translation>Вольнага канала няма: акорды запісаны на канал %d, дзе ўжо %d нот</translation>
+    </message>
+    <message>
+      <source>Ноты, которые транспонирование вывело за пределы 0..127, не записаны: %d событий</source>
+      <comment>SChordTrackDropped</comment>
+      <translation>Ноты, якія транспанаванне вывела за межы 0..127, не запісаны: %d падзей</translation>
+    </message>
+    <message>
       <source>Табулист</source>
       <comment>STabCaption</comment>
       <translation>Табуліст</translation>
@@ -632,6 +647,61 @@
       <source>  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    проиграть песню на устройстве вывода MIDI (Ctrl+C: остановить)</source>
       <comment>SCliHelpPlay</comment>
       <translation>  cantaro --play ФАЙЛ [--device N|НАЗВА] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    прайграць песню на прыладзе вываду MIDI (Ctrl+C: спыніць)</translation>
+    </message>
+    <message>
+      <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
+      <comment>SCliHelpBatch</comment>
+      <translation>Пакетная апрацоўка:&#13;  cantaro --export ФАЙЛ|ТЭЧКА... -o ТЭЧКА [параметры]  усе песні (.mid, .midi, .kar, і ва ўкладзеных тэчках)&#13;  --format json|jsonl|midi            аналіз у JSON, JSON Lines (радок на песню) або MIDI з дарожкай акордаў&#13;  --jobs N, -j N                      колькі песень апрацоўваць адначасова (па змаўчанні па ліку ядраў)&#13;  --quiet, -q                         без індыкатара ходу працы&#13;Код завяршэння: 0 - усё атрымалася, 1 - былі памылкі, 2 - няправільныя параметры, 130 - перапынена.</translation>
+    </message>
+    <message>
+      <source>Для нескольких песен или папки укажите папку результатов: -o ПАПКА</source>
+      <comment>SBatchNeedsFolder</comment>
+      <translation>Для некалькіх песень або тэчкі пакажыце тэчку вынікаў: -o ТЭЧКА</translation>
+    </message>
+    <message>
+      <source>Песен (.mid, .midi, .kar) не найдено: %s</source>
+      <comment>SBatchNoSongs</comment>
+      <translation>Песень (.mid, .midi, .kar) не знойдзена: %s</translation>
+    </message>
+    <message>
+      <source>Не удалось просмотреть папку %s: %s</source>
+      <comment>SBatchFolderError</comment>
+      <translation>Не ўдалося праглядзець тэчку %s: %s</translation>
+    </message>
+    <message>
+      <source>Не удалось прочитать файл: %s</source>
+      <comment>SBatchReadError</comment>
+      <translation>Не ўдалося прачытаць файл: %s</translation>
+    </message>
+    <message>
+      <source>пропущен: результат %s уже записывается для %s</source>
+      <comment>SBatchSameOutput</comment>
+      <translation>прапушчаны: вынік %s ужо запісваецца для %s</translation>
+    </message>
+    <message>
+      <source>пропущен: результат %s заменил бы саму песню</source>
+      <comment>SBatchOverwritesSong</comment>
+      <translation>прапушчаны: вынік %s замяніў бы саму песню</translation>
+    </message>
+    <message>
+      <source>Не удалось создать папку результатов %s: %s</source>
+      <comment>SBatchOutputFolder</comment>
+      <translation>Не ўдалося стварыць тэчку вынікаў %s: %s</translation>
+    </message>
+    <message>
+      <source>%d из %d, %s песен/с, осталось %s</source>
+      <comment>SBatchProgress</comment>
+      <translation>%d з %d, %s песень/с, засталося %s</translation>
+    </message>
+    <message>
+      <source>Готово: %d из %d успешно, ошибок: %d</source>
+      <comment>SBatchSummary</comment>
+      <translation>Гатова: %d з %d паспяхова, памылак: %d</translation>
+    </message>
+    <message>
+      <source>Прервано: обработано %d из %d, ошибок: %d; записанные файлы целы</source>
+      <comment>SBatchInterrupted</comment>
+      <translation>Перапынена: апрацавана %d з %d, памылак: %d; запісаныя файлы цэлыя</translation>
     </message>
     <message>
       <source>Cantaro</source>
@@ -1762,6 +1832,66 @@
       <source>Бит сохраняет аккорд соседних битов, пока другой аккорд не подходит ему заметно лучше (только с Keysense).</source>
       <comment>SOptKeysenseContinuityInfo</comment>
       <translation>Біт захоўвае акорд суседніх бітаў, пакуль іншы акорд не падыходзіць яму прыкметна лепш (толькі з Keysense).</translation>
+    </message>
+    <message>
+      <source>Экспорт...</source>
+      <comment>SActExport</comment>
+      <translation>Экспарт...</translation>
+    </message>
+    <message>
+      <source>Экспорт|Сохранение песни с аккордами в файл: текст, ChordPro, сетка битов, анализ в JSON или MIDI с дорожкой аккордов</source>
+      <comment>SActExportHint</comment>
+      <translation>Экспарт|Захаванне песні з акордамі ў файл: тэкст, ChordPro, сетка бітоў, аналіз у JSON або MIDI з дарожкай акордаў</translation>
+    </message>
+    <message>
+      <source>Экспорт песни</source>
+      <comment>SExportCaption</comment>
+      <translation>Экспарт песні</translation>
+    </message>
+    <message>
+      <source>Формат:</source>
+      <comment>SExportFormatLabel</comment>
+      <translation>Фармат:</translation>
+    </message>
+    <message>
+      <source>Файл:</source>
+      <comment>SExportFileLabel</comment>
+      <translation>Файл:</translation>
+    </message>
+    <message>
+      <source>Обзор...</source>
+      <comment>SExportBrowse</comment>
+      <translation>Агляд...</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами (*.txt)</source>
+      <comment>SExportFormatText</comment>
+      <translation>Тэкст з акордамі (*.txt)</translation>
+    </message>
+    <message>
+      <source>ChordPro (*.cho)</source>
+      <comment>SExportFormatChordPro</comment>
+      <translation>ChordPro (*.cho)</translation>
+    </message>
+    <message>
+      <source>Сетка битов (*.tsv)</source>
+      <comment>SExportFormatGrid</comment>
+      <translation>Сетка бітоў (*.tsv)</translation>
+    </message>
+    <message>
+      <source>Анализ в JSON (*.json)</source>
+      <comment>SExportFormatJson</comment>
+      <translation>Аналіз у JSON (*.json)</translation>
+    </message>
+    <message>
+      <source>MIDI с дорожкой аккордов (*.mid)</source>
+      <comment>SExportFormatMidi</comment>
+      <translation>MIDI з дарожкай акордаў (*.mid)</translation>
+    </message>
+    <message>
+      <source>Файл %s записан</source>
+      <comment>SExportSaved</comment>
+      <translation>Файл %s запісаны</translation>
     </message>
   </context>
 </TS>

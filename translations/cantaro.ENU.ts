@@ -444,6 +444,21 @@
       <translation>Another user's program holds Tabulist's name.&#13;The text with chords was not handed to it:&#13;handing it to someone else's program is not safe.</translation>
     </message>
     <message>
+      <source>Файл формата 2 (независимые последовательности) нельзя записать с дорожкой аккордов</source>
+      <comment>SChordTrackFormat2</comment>
+      <translation>A format 2 file (independent sequences) cannot be written with a chord track</translation>
+    </message>
+    <message>
+      <source>Свободного канала нет: аккорды записаны на канал %d, где уже %d нот</source>
+      <comment>SChordTrackSharedChannel</comment>
+      <translation>No free channel: the chords are written on channel %d, which already holds %d notes</translation>
+    </message>
+    <message>
+      <source>Ноты, которые транспонирование вывело за пределы 0..127, не записаны: %d событий</source>
+      <comment>SChordTrackDropped</comment>
+      <translation>Notes moved outside 0..127 by the transposition are not written: %d events</translation>
+    </message>
+    <message>
       <source>Табулист</source>
       <comment>STabCaption</comment>
       <translation>Tabulist</translation>
@@ -632,6 +647,61 @@
       <source>  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    проиграть песню на устройстве вывода MIDI (Ctrl+C: остановить)</source>
       <comment>SCliHelpPlay</comment>
       <translation>  cantaro --play FILE [--device N|NAME] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    play the song on a MIDI output device (Ctrl+C: stop)</translation>
+    </message>
+    <message>
+      <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
+      <comment>SCliHelpBatch</comment>
+      <translation>Batch export:&#13;  cantaro --export FILE|FOLDER... -o FOLDER [options]  every song (.mid, .midi, .kar, in subfolders too)&#13;  --format json|jsonl|midi            the analysis as JSON, JSON Lines (one line per song) or MIDI with a chord track&#13;  --jobs N, -j N                      songs processed at once (default: one per core)&#13;  --quiet, -q                         no progress display&#13;Exit status: 0 all done, 1 some failed, 2 invalid options, 130 interrupted.</translation>
+    </message>
+    <message>
+      <source>Для нескольких песен или папки укажите папку результатов: -o ПАПКА</source>
+      <comment>SBatchNeedsFolder</comment>
+      <translation>For several songs or a folder, give the folder for the results: -o FOLDER</translation>
+    </message>
+    <message>
+      <source>Песен (.mid, .midi, .kar) не найдено: %s</source>
+      <comment>SBatchNoSongs</comment>
+      <translation>No songs (.mid, .midi, .kar) found: %s</translation>
+    </message>
+    <message>
+      <source>Не удалось просмотреть папку %s: %s</source>
+      <comment>SBatchFolderError</comment>
+      <translation>Could not search the folder %s: %s</translation>
+    </message>
+    <message>
+      <source>Не удалось прочитать файл: %s</source>
+      <comment>SBatchReadError</comment>
+      <translation>Could not read the file: %s</translation>
+    </message>
+    <message>
+      <source>пропущен: результат %s уже записывается для %s</source>
+      <comment>SBatchSameOutput</comment>
+      <translation>skipped: the result %s is already written for %s</translation>
+    </message>
+    <message>
+      <source>пропущен: результат %s заменил бы саму песню</source>
+      <comment>SBatchOverwritesSong</comment>
+      <translation>skipped: the result %s would replace the song itself</translation>
+    </message>
+    <message>
+      <source>Не удалось создать папку результатов %s: %s</source>
+      <comment>SBatchOutputFolder</comment>
+      <translation>Could not create the results folder %s: %s</translation>
+    </message>
+    <message>
+      <source>%d из %d, %s песен/с, осталось %s</source>
+      <comment>SBatchProgress</comment>
+      <translation>%d of %d, %s songs/s, %s left</translation>
+    </message>
+    <message>
+      <source>Готово: %d из %d успешно, ошибок: %d</source>
+      <comment>SBatchSummary</comment>
+      <translation>Done: %d of %d succeeded, errors: %d</translation>
+    </message>
+    <message>
+      <source>Прервано: обработано %d из %d, ошибок: %d; записанные файлы целы</source>
+      <comment>SBatchInterrupted</comment>
+      <translation>Interrupted: %d of %d processed, errors: %d; the files written are intact</translation>
     </message>
     <message>
       <source>Cantaro</source>
@@ -1762,6 +1832,66 @@
       <source>Бит сохраняет аккорд соседних битов, пока другой аккорд не подходит ему заметно лучше (только с Keysense).</source>
       <comment>SOptKeysenseContinuityInfo</comment>
       <translation>A beat keeps its neighbours' chord unless another chord fits it clearly better (with Keysense only).</translation>
+    </message>
+    <message>
+      <source>Экспорт...</source>
+      <comment>SActExport</comment>
+      <translation>Export...</translation>
+    </message>
+    <message>
+      <source>Экспорт|Сохранение песни с аккордами в файл: текст, ChordPro, сетка битов, анализ в JSON или MIDI с дорожкой аккордов</source>
+      <comment>SActExportHint</comment>
+      <translation>Export|Saves the song with its chords to a file: text, ChordPro, beat grid, the analysis as JSON or MIDI with a chord track</translation>
+    </message>
+    <message>
+      <source>Экспорт песни</source>
+      <comment>SExportCaption</comment>
+      <translation>Export the song</translation>
+    </message>
+    <message>
+      <source>Формат:</source>
+      <comment>SExportFormatLabel</comment>
+      <translation>Format:</translation>
+    </message>
+    <message>
+      <source>Файл:</source>
+      <comment>SExportFileLabel</comment>
+      <translation>File:</translation>
+    </message>
+    <message>
+      <source>Обзор...</source>
+      <comment>SExportBrowse</comment>
+      <translation>Browse...</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами (*.txt)</source>
+      <comment>SExportFormatText</comment>
+      <translation>Text with chords (*.txt)</translation>
+    </message>
+    <message>
+      <source>ChordPro (*.cho)</source>
+      <comment>SExportFormatChordPro</comment>
+      <translation>ChordPro (*.cho)</translation>
+    </message>
+    <message>
+      <source>Сетка битов (*.tsv)</source>
+      <comment>SExportFormatGrid</comment>
+      <translation>Beat grid (*.tsv)</translation>
+    </message>
+    <message>
+      <source>Анализ в JSON (*.json)</source>
+      <comment>SExportFormatJson</comment>
+      <translation>Analysis as JSON (*.json)</translation>
+    </message>
+    <message>
+      <source>MIDI с дорожкой аккордов (*.mid)</source>
+      <comment>SExportFormatMidi</comment>
+      <translation>MIDI with a chord track (*.mid)</translation>
+    </message>
+    <message>
+      <source>Файл %s записан</source>
+      <comment>SExportSaved</comment>
+      <translation>File %s written</translation>
     </message>
   </context>
 </TS>

@@ -444,6 +444,21 @@
       <translation>Il nome di Tabulist è occupato dal programma di un altro utente.&#13;Il testo con accordi non gli è stato passato:&#13;passarlo al programma di un altro non è sicuro.</translation>
     </message>
     <message>
+      <source>Файл формата 2 (независимые последовательности) нельзя записать с дорожкой аккордов</source>
+      <comment>SChordTrackFormat2</comment>
+      <translation>Un file di formato 2 (sequenze indipendenti) non si può scrivere con una traccia di accordi</translation>
+    </message>
+    <message>
+      <source>Свободного канала нет: аккорды записаны на канал %d, где уже %d нот</source>
+      <comment>SChordTrackSharedChannel</comment>
+      <translation>Nessun canale libero: gli accordi sono scritti sul canale %d, che ha già %d note</translation>
+    </message>
+    <message>
+      <source>Ноты, которые транспонирование вывело за пределы 0..127, не записаны: %d событий</source>
+      <comment>SChordTrackDropped</comment>
+      <translation>Le note portate fuori da 0..127 dalla trasposizione non sono scritte: %d eventi</translation>
+    </message>
+    <message>
       <source>Табулист</source>
       <comment>STabCaption</comment>
       <translation>Tabulist</translation>
@@ -632,6 +647,61 @@
       <source>  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    проиграть песню на устройстве вывода MIDI (Ctrl+C: остановить)</source>
       <comment>SCliHelpPlay</comment>
       <translation>  cantaro --play FILE [--device N|NOME] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    riproduce il brano su un dispositivo di uscita MIDI (Ctrl+C: ferma)</translation>
+    </message>
+    <message>
+      <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
+      <comment>SCliHelpBatch</comment>
+      <translation>Elaborazione in blocco:&#13;  cantaro --export FILE|CARTELLA... -o CARTELLA [opzioni]  tutti i brani (.mid, .midi, .kar, anche nelle sottocartelle)&#13;  --format json|jsonl|midi            l'analisi in JSON, JSON Lines (una riga per brano) o MIDI con una traccia di accordi&#13;  --jobs N, -j N                      brani elaborati insieme (predefinito: uno per core)&#13;  --quiet, -q                         senza indicatore di avanzamento&#13;Codice di uscita: 0 tutto riuscito, 1 alcuni errori, 2 opzioni non valide, 130 interrotto.</translation>
+    </message>
+    <message>
+      <source>Для нескольких песен или папки укажите папку результатов: -o ПАПКА</source>
+      <comment>SBatchNeedsFolder</comment>
+      <translation>Per più brani o una cartella indicare la cartella dei risultati: -o CARTELLA</translation>
+    </message>
+    <message>
+      <source>Песен (.mid, .midi, .kar) не найдено: %s</source>
+      <comment>SBatchNoSongs</comment>
+      <translation>Nessun brano (.mid, .midi, .kar) trovato: %s</translation>
+    </message>
+    <message>
+      <source>Не удалось просмотреть папку %s: %s</source>
+      <comment>SBatchFolderError</comment>
+      <translation>Impossibile esaminare la cartella %s: %s</translation>
+    </message>
+    <message>
+      <source>Не удалось прочитать файл: %s</source>
+      <comment>SBatchReadError</comment>
+      <translation>Impossibile leggere il file: %s</translation>
+    </message>
+    <message>
+      <source>пропущен: результат %s уже записывается для %s</source>
+      <comment>SBatchSameOutput</comment>
+      <translation>saltato: il risultato %s è già scritto per %s</translation>
+    </message>
+    <message>
+      <source>пропущен: результат %s заменил бы саму песню</source>
+      <comment>SBatchOverwritesSong</comment>
+      <translation>saltato: il risultato %s sostituirebbe il brano stesso</translation>
+    </message>
+    <message>
+      <source>Не удалось создать папку результатов %s: %s</source>
+      <comment>SBatchOutputFolder</comment>
+      <translation>Impossibile creare la cartella dei risultati %s: %s</translation>
+    </message>
+    <message>
+      <source>%d из %d, %s песен/с, осталось %s</source>
+      <comment>SBatchProgress</comment>
+      <translation>%d di %d, %s brani/s, mancano %s</translation>
+    </message>
+    <message>
+      <source>Готово: %d из %d успешно, ошибок: %d</source>
+      <comment>SBatchSummary</comment>
+      <translation>Fatto: %d di %d riusciti, errori: %d</translation>
+    </message>
+    <message>
+      <source>Прервано: обработано %d из %d, ошибок: %d; записанные файлы целы</source>
+      <comment>SBatchInterrupted</comment>
+      <translation>Interrotto: elaborati %d di %d, errori: %d; i file scritti sono integri</translation>
     </message>
     <message>
       <source>Cantaro</source>
@@ -1762,6 +1832,66 @@
       <source>Бит сохраняет аккорд соседних битов, пока другой аккорд не подходит ему заметно лучше (только с Keysense).</source>
       <comment>SOptKeysenseContinuityInfo</comment>
       <translation>Un battito mantiene l'accordo dei vicini finché un altro accordo non gli si adatta chiaramente meglio (solo con Keysense).</translation>
+    </message>
+    <message>
+      <source>Экспорт...</source>
+      <comment>SActExport</comment>
+      <translation>Esporta...</translation>
+    </message>
+    <message>
+      <source>Экспорт|Сохранение песни с аккордами в файл: текст, ChordPro, сетка битов, анализ в JSON или MIDI с дорожкой аккордов</source>
+      <comment>SActExportHint</comment>
+      <translation>Esporta|Salva il brano con i suoi accordi in un file: testo, ChordPro, griglia dei battiti, analisi in JSON o MIDI con una traccia di accordi</translation>
+    </message>
+    <message>
+      <source>Экспорт песни</source>
+      <comment>SExportCaption</comment>
+      <translation>Esporta il brano</translation>
+    </message>
+    <message>
+      <source>Формат:</source>
+      <comment>SExportFormatLabel</comment>
+      <translation>Formato:</translation>
+    </message>
+    <message>
+      <source>Файл:</source>
+      <comment>SExportFileLabel</comment>
+      <translation>File:</translation>
+    </message>
+    <message>
+      <source>Обзор...</source>
+      <comment>SExportBrowse</comment>
+      <translation>Sfoglia...</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами (*.txt)</source>
+      <comment>SExportFormatText</comment>
+      <translation>Testo con accordi (*.txt)</translation>
+    </message>
+    <message>
+      <source>ChordPro (*.cho)</source>
+      <comment>SExportFormatChordPro</comment>
+      <translation>ChordPro (*.cho)</translation>
+    </message>
+    <message>
+      <source>Сетка битов (*.tsv)</source>
+      <comment>SExportFormatGrid</comment>
+      <translation>Griglia dei battiti (*.tsv)</translation>
+    </message>
+    <message>
+      <source>Анализ в JSON (*.json)</source>
+      <comment>SExportFormatJson</comment>
+      <translation>Analisi in JSON (*.json)</translation>
+    </message>
+    <message>
+      <source>MIDI с дорожкой аккордов (*.mid)</source>
+      <comment>SExportFormatMidi</comment>
+      <translation>MIDI con una traccia di accordi (*.mid)</translation>
+    </message>
+    <message>
+      <source>Файл %s записан</source>
+      <comment>SExportSaved</comment>
+      <translation>File %s scritto</translation>
     </message>
   </context>
 </TS>

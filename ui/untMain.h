@@ -121,6 +121,8 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
       *actManual;
   // The grid's own entry for actPlayBit, with the Space key while the grid has the focus.
   QAction* actPlayBitMenuItem = nullptr;
+  // "Экспорт...": the open song into a file in a format of the user's choice (a dialog).
+  QAction* actExport = nullptr;
   std::vector<QAction*> ActionList() const;
 
   // ---- Operations other parts call --------------------------------------------------
@@ -188,6 +190,7 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void actLoadExecute();
   void actSearchSongChordsExecute();
   void actWriteTextExecute();
+  void actExportExecute();
   void actFindRootExecute();
   void grdSongSelectCell(int gridCol, int gridRow);
   bool grdSongKeyDown(int key);

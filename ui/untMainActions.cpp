@@ -71,6 +71,7 @@ void TfrmMain::CreateActions() {
   make(actAbout, "actAbout", MesId::SActAbout, MesId::SActAboutHint, Qt::Key_F1);
   make(actManual, "actManual", MesId::SActManual, MesId::SActManualHint, QKeySequence(Qt::SHIFT | Qt::Key_F1));
   make(actQuit, "actQuit", MesId::SActQuit, MesId::SActQuitHint, Qt::Key_F10);
+  make(actExport, "actExport", MesId::SActExport, MesId::SActExportHint);
 
   // The commands' pictures.
   actLoad->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
@@ -130,6 +131,7 @@ void TfrmMain::CreateMenus() {
   MRUMenu->menuAction()->setVisible(false);
   file->addSeparator();
   file->addAction(actWriteText);
+  file->addAction(actExport);
   file->addSeparator();
   file->addAction(actQuit);
 

@@ -20,6 +20,7 @@
 #include "export/WriteText.h"
 #include "settings/untVars.h"
 #include "ui/Controls.h"
+#include "ui/ExportDialog.h"
 #include "ui/GridModels.h"
 #include "ui/untMain.h"
 
@@ -57,6 +58,7 @@ void TfrmMain::ConnectSongControls() {
   connect(actLoad, &QAction::triggered, this, [this] { actLoadExecute(); });
   connect(actSearchSongChords, &QAction::triggered, this, [this] { actSearchSongChordsExecute(); });
   connect(actWriteText, &QAction::triggered, this, [this] { actWriteTextExecute(); });
+  connect(actExport, &QAction::triggered, this, [this] { actExportExecute(); });
   connect(actFindRoot, &QAction::triggered, this, [this] { actFindRootExecute(); });
   auto command = [this](QAction* action, void (TSongPresenter::*op)()) {
     connect(action, &QAction::triggered, this, [this, op] {
@@ -181,6 +183,18 @@ void TfrmMain::actWriteTextExecute() {
     ::actWriteTextExecute(*session_, *prompter_, *status_, *services_.tabulist, options);
     PathTabulist = options.pathTabulist;
     presenter_->SetSongCell(1, 1);
+  });
+}
+
+void TfrmMain::actExportExecute() {
+  if (session_->MidiFile.NumberOfTracks() == 0) return;
+  TExportDialog dialog(this, session_->MidiFile.Filename());
+  if (dialog.exec() != QDialog::Accepted) return;
+  const std::string file = dialog.FileName().toStdString();
+  RunSongCommand([&] {
+    const TExportOptions options{CommExport, TextCodepage, CurrentNoteNotation(), PathTabulist, ProgramFolder};
+    if (ExportOpenSong(*session_, *prompter_, dialog.Format(), file, options))
+      ShowStatusHint(MesFormat(MesId::SExportSaved, file));
   });
 }
 

@@ -1,0 +1,91 @@
+#include "app/AtomicFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+namespace {
+
+// The permissions a new file gets, as any other program creating it would give it. The mask
+// is read once: reading it means setting it, which is not safe while other threads create
+// files.
+mode_t NewFileMode() {
+  static const mode_t mode = [] {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+  }();
+  return mode;
+}
+
+}  // namespace
+
+TAtomicFile::~TAtomicFile() { Discard(); }
+
+void TAtomicFile::Discard() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  if (!temp_.empty()) ::unlink(temp_.c_str());
+  temp_.clear();
+}
+
+bool TAtomicFile::Open(const std::filesystem::path& target) {
+  Discard();
+  error_.clear();
+  target_ = target;
+  const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  if (ec) {
+    error_ = ec.message();
+    return false;
+  }
+  // Hidden beside the target, so the rename stays within one file system.
+  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  fd_ = ::mkstemp(pattern.data());
+  if (fd_ < 0) {
+    error_ = std::strerror(errno);
+    return false;
+  }
+  temp_ = pattern;
+  ::fchmod(fd_, NewFileMode());
+  return true;
+}
+
+bool TAtomicFile::Append(std::string_view bytes) {
+  if (fd_ < 0) return false;
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      error_ = std::strerror(errno);
+      Discard();
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+bool TAtomicFile::Commit() {
+  if (fd_ < 0) return false;
+  const int closed = ::close(fd_);
+  fd_ = -1;
+  if (closed != 0 || ::rename(temp_.c_str(), target_.c_str()) != 0) {
+    error_ = std::strerror(errno);
+    Discard();
+    return false;
+  }
+  temp_.clear();
+  return true;
+}
+
+std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view content) {
+  TAtomicFile file;
+  if (!file.Open(target) || !file.Append(content) || !file.Commit()) return file.Error();
+  return {};
+}

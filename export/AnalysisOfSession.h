@@ -1,0 +1,32 @@
+#pragma once
+// Fills the plain analysis document (AnalysisDocument.h) from an analysed song session: the
+// engine's tracks, tempo map and texts, the beats with their chosen chord and variants, the
+// key with the detector's evidence, and the lyrics with their times.
+
+#include <string>
+#include <vector>
+
+#include "chords/untChords.h"
+#include "export/AnalysisDocument.h"
+#include "export/CodePage.h"
+
+class TMidiFile;
+class TSongSession;
+
+struct TAnalysisContext {
+  std::string file;           // the name the document carries
+  TCodePage codePage = TCodePage::Cp1251;  // for texts of the file that are not UTF-8
+  NoteNotation notation = NoteNotation::English;  // of chord and note names
+  std::vector<std::string> errors;
+  std::vector<std::string> warnings;
+};
+
+TAnalysisDocument AnalysisOfSession(const TSongSession& session, const TAnalysisContext& context);
+
+// A chord's parts, its names in the given notation.
+TAnalysisChord AnalysisChord(const TChord& chord, NoteNotation notation);
+
+// The lyrics as syllables with their marks: the text events of track 2 of a karaoke song,
+// the lyric events of any track otherwise; texts at tick 0 and "@" texts are header
+// information and are left out.
+std::vector<TAnalysisSyllable> AnalysisLyrics(const TMidiFile& file, bool karaoke, TCodePage codePage);

@@ -1,0 +1,139 @@
+#include "ui/ExportDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSaveFile>
+
+#include "base/untMesConst.h"
+#include "export/ChordText.h"
+#include "song/SongSession.h"
+#include "ui/MesText.h"
+
+namespace {
+
+struct TFormatEntry {
+  TExportFormat format;
+  MesId name;
+};
+
+// JSON Lines is for streams of many songs; one song is a JSON document.
+constexpr TFormatEntry kFormats[] = {
+    {TExportFormat::Text, MesId::SExportFormatText}, {TExportFormat::ChordPro, MesId::SExportFormatChordPro},
+    {TExportFormat::Grid, MesId::SExportFormatGrid}, {TExportFormat::Json, MesId::SExportFormatJson},
+    {TExportFormat::Midi, MesId::SExportFormatMidi},
+};
+
+// Compared as paths: the files need not exist yet.
+bool SamePath(const QString& a, const QString& b) {
+  return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+}  // namespace
+
+TExportDialog::TExportDialog(QWidget* parent, const std::string& songFile) : QDialog(parent), songFile_(songFile) {
+  setObjectName(QStringLiteral("frmExport"));
+  setWindowTitle(MesText(MesId::SExportCaption));
+  cbFormat_ = new QComboBox(this);
+  cbFormat_->setObjectName(QStringLiteral("cbExportFormat"));
+  for (const TFormatEntry& e : kFormats) cbFormat_->addItem(MesText(e.name), static_cast<int>(e.format));
+  edtFile_ = new QLineEdit(this);
+  edtFile_->setObjectName(QStringLiteral("edtExportFile"));
+  edtFile_->setMinimumWidth(360);
+  auto* browse = new QPushButton(MesText(MesId::SExportBrowse), this);
+  browse->setObjectName(QStringLiteral("btnExportBrowse"));
+  auto* fileRow = new QHBoxLayout;
+  fileRow->addWidget(edtFile_, 1);
+  fileRow->addWidget(browse);
+  auto* form = new QFormLayout;
+  form->addRow(MesText(MesId::SExportFormatLabel), cbFormat_);
+  form->addRow(MesText(MesId::SExportFileLabel), fileRow);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(buttons);
+
+  connect(cbFormat_, &QComboBox::currentIndexChanged, this, [this] { FormatChanged(); });
+  connect(browse, &QPushButton::clicked, this, [this] { Browse(); });
+  connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+    if (!edtFile_->text().trimmed().isEmpty()) accept();
+  });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  edtFile_->setText(SuggestedFile(songFile_, Format()));
+}
+
+TExportFormat TExportDialog::Format() const { return static_cast<TExportFormat>(cbFormat_->currentData().toInt()); }
+
+void TExportDialog::SetFormat(TExportFormat format) {
+  const int index = cbFormat_->findData(static_cast<int>(format));
+  if (index >= 0) cbFormat_->setCurrentIndex(index);
+}
+
+QString TExportDialog::FileName() const { return edtFile_->text().trimmed(); }
+void TExportDialog::SetFileName(const QString& name) { edtFile_->setText(name); }
+
+QString TExportDialog::SuggestedFile(const std::string& songFile, TExportFormat format) {
+  if (songFile.empty()) return {};
+  const QFileInfo song(QString::fromStdString(songFile));
+  const QString ext = QString::fromStdString(ExportExtension(format));
+  QString name = song.dir().filePath(song.completeBaseName() + ext);
+  if (SamePath(name, song.absoluteFilePath())) name = song.dir().filePath(song.completeBaseName() + QStringLiteral("-chords") + ext);
+  return name;
+}
+
+// A file name the user left as suggested follows the format; one typed by hand keeps its name
+// and gets the new extension.
+void TExportDialog::FormatChanged() {
+  const QString current = FileName();
+  if (current.isEmpty()) {
+    edtFile_->setText(SuggestedFile(songFile_, Format()));
+    return;
+  }
+  const QFileInfo info(current);
+  QString base = info.completeBaseName();
+  QString name = info.dir().filePath(base + QString::fromStdString(ExportExtension(Format())));
+  if (SamePath(name, QString::fromStdString(songFile_)))
+    name = info.dir().filePath(base + QStringLiteral("-chords") + QString::fromStdString(ExportExtension(Format())));
+  edtFile_->setText(name);
+}
+
+void TExportDialog::Browse() {
+  const QString name = QFileDialog::getSaveFileName(this, MesText(MesId::SExportCaption), FileName(),
+                                                    cbFormat_->currentText());
+  if (!name.isEmpty()) edtFile_->setText(name);
+}
+
+bool ExportOpenSong(TSongSession& session, Prompter& prompter, TExportFormat format, const std::string& fileName,
+                    const TExportOptions& options) {
+  if (session.MidiFile.NumberOfTracks() == 0) return false;
+  if (session.beats().empty()) {
+    if (prompter.Question(Mes(MesId::SCaptionWarning), Mes(MesId::SNoChordsAsk), TPromptButtons::YesNoCancel,
+                          TPromptIcon::Warning) != TPromptAnswer::Yes)
+      return false;
+    session.FindChords();
+  }
+  TAnalysisContext context;
+  context.file = QFileInfo(QString::fromStdString(session.MidiFile.Filename())).fileName().toStdString();
+  context.codePage = CodePageFromNumber(options.textCodepage);
+  context.notation = options.notation;
+  const TSongExportContent content = ExportSongContent(session, format, context, options);
+  if (!content.ok) {
+    for (const std::string& m : content.messages) prompter.Error(Mes(MesId::SCaptionError), m);
+    return false;
+  }
+  QSaveFile file(QString::fromStdString(fileName));
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(content.bytes.data(), static_cast<qint64>(content.bytes.size())) !=
+          static_cast<qint64>(content.bytes.size()) ||
+      !file.commit()) {
+    prompter.Error(Mes(MesId::SCaptionError), MesFormat(MesId::SCliWriteError, fileName, file.errorString().toStdString()));
+    return false;
+  }
+  for (const std::string& m : content.messages) prompter.Warning(Mes(MesId::SCaptionWarning), m);
+  return true;
+}
