@@ -257,6 +257,8 @@ void LoadSettings(TWindowPos& window) {
   LoadDir = ini.ReadString(kMain, "LoadDir", LoadDir);
   window.Left = ini.ReadInteger(kMain, "Left", 0);
   window.Top = ini.ReadInteger(kMain, "Top", 0);
+  window.Width = std::max(0, ini.ReadInteger(kMain, "Width", 0));
+  window.Height = std::max(0, ini.ReadInteger(kMain, "Height", 0));
 
   MRUList.clear();
   for (int k = 1; k <= MRUMaxCount; ++k) {
@@ -314,6 +316,10 @@ TSettingsSaveResult SaveSettings(const TWindowPos& window) {
   ini.WriteString(kMain, "LoadDir", LoadDir);
   ini.WriteInteger(kMain, "Left", window.Left);
   ini.WriteInteger(kMain, "Top", window.Top);
+  if (window.Width > 0 && window.Height > 0) {
+    ini.WriteInteger(kMain, "Width", window.Width);
+    ini.WriteInteger(kMain, "Height", window.Height);
+  }
   // Keys beyond the list are left alone: an empty MRU key ends the list when it is read, and the
   // list only shrinks when the user edits the file.
   for (std::size_t i = 0; i < MRUList.size() && i < MRUMaxCount; ++i)

@@ -22,10 +22,13 @@
 #include "song/SongSession.h"
 #include "ui/KeyboardPlayer.h"
 #include "ui/untApplySettings.h"
+#include "settings/untVars.h"
 
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -101,6 +104,7 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   QTableView* grdTrack = nullptr;
   QPlainTextEdit* mmText = nullptr;
   QStatusBar* SB = nullptr;
+  QLabel* stSilent = nullptr;  // in the status bar while the output device is closed
   QMenu* MRUMenu = nullptr;
   QMenu* grdSongMenu = nullptr;
   QMenu* lvTracksMenu = nullptr;
@@ -150,6 +154,8 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -160,6 +166,17 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void FormCreate();
   static std::string DroppedSong(const QMimeData* data);
   void FormShow();
+  // untMainGeometry.cpp: the window where it was closed, its title bar on a screen.
+  void RestoreGeometry(const TWindowPos& pos);
+  TWindowPos SavedGeometry() const;
+  void KeepTitleBarOnScreen();
+  // Warnings raised while the window starts wait until it stands finished on the screen.
+  void ShowStartWarnings();
+  void ScheduleControlDump();
+  void WarnOutputClosed();
+  void ConnectFocus();
+  // After a choice in a list of the tool bar or a question, the keys go to the beat grid.
+  void ReturnFocusToGrid();
   void ShowStatusHint(const std::string& text);
   void ShowError(const std::string& text);
   // Shows the session's state once the current event is handled (many changes, one refresh).
@@ -168,6 +185,10 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void CreateControls();
   void CreateToolBar();
   void FitToolBar();
+  void ConnectLayout();
+  void FitSongColumns();
+  void FitGridColumns();
+  QSize DefaultSize();
   // untMainActions.cpp
   void CreateActions();
   void CreateMenus();
@@ -206,6 +227,7 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   std::vector<std::string> args_;
   TMainWindowServices services_;
   std::unique_ptr<Prompter> ownPrompter_;
+  std::unique_ptr<Prompter> focusPrompter_;
   Prompter* prompter_ = nullptr;
   std::unique_ptr<StatusSink> status_;
   std::unique_ptr<TQtPlayback> qtPlayback_;
@@ -225,6 +247,12 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   // FormCreate: the heights the expanded layout restores.
   int createdHeight_ = 0;
   int createdSongHeight_ = 0;
+  QGridLayout* clientLayout_ = nullptr;
+  QHBoxLayout* bottomRow_ = nullptr;
+  bool formLayoutSet_ = false;
+  int bottomHeight_ = 0;  // what the compact layout took from the window
+  int expandedHeight_ = 0;
+  int compactHeight_ = 0;
   int8_t HeldNote = -1;  // the piano key held by the mouse
   bool shown_ = false;
   bool followPlayback_ = false;
@@ -233,5 +261,12 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   bool refreshing_ = false;
   bool refreshRequested_ = false;
   bool hintsShown_ = true;
+  bool starting_ = false;
+  bool startWarningPending_ = false;
+  bool startWarningTimer_ = false;
+  QTimer* dumpTimer_ = nullptr;
+  bool startWarningTimedOut_ = false;
+  TWindowPos savedPos_;
+  std::string settingsError_;
   std::string shownLyrics_;
 };

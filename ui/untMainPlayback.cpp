@@ -229,8 +229,10 @@ void TfrmMain::CloseOutput() {
 
 void TfrmMain::OpenOutput() {
   if (!MidiOut_->IsOpen()) MidiOut_->Open();
+  // While the output is closed the status bar says that playing stays silent.
+  stSilent->setVisible(!MidiOut_->IsOpen());
   if (MidiOut_->IsOpen()) return;
-  if (!portWarned_) prompter_->Warning(Mes(MesId::SCaptionWarning), Mes(MesId::SPortWarning));
+  if (!portWarned_) WarnOutputClosed();
   portWarned_ = true;
 }
 

@@ -72,6 +72,10 @@ class MainWindowTest : public ::testing::Test {
     Keysense = keysense;
     window->show();
     QCoreApplication::processEvents();
+    // The warnings of the start wait for the window to stand on the screen.
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
     Keysense = keysense;
     return *window;
   }
