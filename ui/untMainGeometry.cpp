@@ -38,16 +38,20 @@ QScreen* ScreenNear(const QPoint& at) {
 
 }  // namespace
 
-// The client rectangle that keeps a window of this size, with a title bar of `title` pixels
-// above it, inside the available area: the title bar is never above or beside the screen.
+// The client rectangle for a window of this size, with a title bar of `title` pixels above
+// it: the title bar stays inside the available area (wholly in height, and enough of it in
+// width to take it with the mouse), and the window is never larger than that area. A window
+// partly beyond the right or bottom edge stays where the user put it.
 QRect WindowPlaceOnScreen(const QRect& client, const QRect& available, int title) {
+  constexpr int kGrip = 120;  // of the title bar's width, at least this much on the screen
   QRect r = client;
   r.setWidth(std::min(r.width(), available.width()));
   r.setHeight(std::min(r.height(), std::max(1, available.height() - title)));
-  if (r.right() > available.right()) r.moveRight(available.right());
-  if (r.left() < available.left()) r.moveLeft(available.left());
-  if (r.bottom() > available.bottom()) r.moveBottom(available.bottom());
+  const int grip = std::min(kGrip, r.width());
+  if (r.left() > available.right() - grip) r.moveLeft(available.right() - grip + 1);
+  if (r.right() < available.left() + grip) r.moveRight(available.left() + grip - 1);
   if (r.top() - title < available.top()) r.moveTop(available.top() + title);
+  if (r.top() > available.bottom()) r.moveTop(std::max(available.top() + title, available.bottom() - r.height()));
   return r;
 }
 
@@ -76,9 +80,8 @@ void TfrmMain::KeepTitleBarOnScreen() {
   const QRect available = screen->availableGeometry();
   QPoint to = frame.topLeft();
   if (frame.top() < available.top()) to.setY(available.top());
-  if (frame.left() + frame.width() / 2 < available.left()) to.setX(available.left());
-  if (frame.left() > available.right() - frame.width() / 2)
-    to.setX(std::max(available.left(), available.right() - frame.width() + 1));
+  if (frame.right() < available.left() + 120) to.setX(available.left());
+  if (frame.left() > available.right() - 120) to.setX(std::max(available.left(), available.right() - frame.width() + 1));
   if (to != frame.topLeft()) move(to);
 }
 

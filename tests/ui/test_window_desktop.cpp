@@ -70,13 +70,18 @@ TEST_F(MainWindowTest, ASavedPlaceAboveTheScreenOpensWithTheTitleBarOnIt) {
 
 TEST(WindowPlace, TheTitleBarStaysInsideTheAvailableArea) {
   const QRect screen(0, 0, 1280, 800);
-  // Above, left of and beyond the screen, and larger than it.
+  // Above the screen: moved down below its top.
   EXPECT_EQ(WindowPlaceOnScreen(QRect(100, -30, 800, 600), screen, 20), QRect(100, 20, 800, 600));
-  EXPECT_EQ(WindowPlaceOnScreen(QRect(-50, 100, 800, 600), screen, 20), QRect(0, 100, 800, 600));
-  EXPECT_EQ(WindowPlaceOnScreen(QRect(900, 500, 800, 600), screen, 20), QRect(480, 200, 800, 600));
+  // Almost wholly left or right of it: enough of the title bar comes back to take it.
+  EXPECT_EQ(WindowPlaceOnScreen(QRect(-750, 100, 800, 600), screen, 20), QRect(-680, 100, 800, 600));
+  EXPECT_EQ(WindowPlaceOnScreen(QRect(1250, 100, 800, 600), screen, 20), QRect(1160, 100, 800, 600));
+  // Below it.
+  EXPECT_EQ(WindowPlaceOnScreen(QRect(100, 900, 800, 600), screen, 20), QRect(100, 200, 800, 600));
+  // Larger than the screen: as large as it.
   EXPECT_EQ(WindowPlaceOnScreen(QRect(0, 0, 2000, 1000), screen, 20), QRect(0, 20, 1280, 780));
-  // A place inside is kept.
+  // Inside, or partly beyond the right edge as the user left it: kept.
   EXPECT_EQ(WindowPlaceOnScreen(QRect(200, 122, 885, 483), screen, 20), QRect(200, 122, 885, 483));
+  EXPECT_EQ(WindowPlaceOnScreen(QRect(410, 140, 984, 399), screen, 20), QRect(410, 140, 984, 399));
 }
 
 // ---- Where the keys go -------------------------------------------------------------------
