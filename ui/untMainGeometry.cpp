@@ -51,7 +51,7 @@ QRect WindowPlaceOnScreen(const QRect& client, const QRect& available, int title
   if (r.left() > available.right() - grip) r.moveLeft(available.right() - grip + 1);
   if (r.right() < available.left() + grip) r.moveRight(available.left() + grip - 1);
   if (r.top() - title < available.top()) r.moveTop(available.top() + title);
-  if (r.top() > available.bottom()) r.moveTop(std::max(available.top() + title, available.bottom() - r.height()));
+  if (r.top() > available.bottom()) r.moveTop(std::max(available.top() + title, available.bottom() - r.height() + 1));
   return r;
 }
 
