@@ -305,7 +305,16 @@ void TfrmMain::CreateControls() {
   grid->addLayout(bottomRow_, 2, 0, 1, 3);
   grid->setColumnStretch(2, 313);
   grid->setColumnStretch(3, 241);
-  grid->setRowMinimumHeight(1, px(130) + btnSetSelectedChord->sizeHint().height());
+  // The rows take their heights from the design and the window, not from what the lists
+  // would like to show: the variants keep their design height, the row below takes the rest.
+  for (QWidget* w : {static_cast<QWidget*>(mmMarked), static_cast<QWidget*>(grdVariants),
+                     static_cast<QWidget*>(grdSong), static_cast<QWidget*>(grdTrack), static_cast<QWidget*>(mmText),
+                     static_cast<QWidget*>(lvTracks)}) {
+    QSizePolicy policy = w->sizePolicy();
+    policy.setVerticalPolicy(QSizePolicy::Ignored);
+    w->setSizePolicy(policy);
+  }
+  grid->setRowMinimumHeight(1, px(169) + btnSetSelectedChord->sizeHint().height());
   grid->setRowStretch(1, 0);
   grid->setRowStretch(2, 1);
   clientLayout_ = grid;
