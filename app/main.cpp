@@ -1,5 +1,6 @@
 // cantaro: the chords of a song from its MIDI or karaoke file.
 #include <QApplication>
+#include <QFileInfo>
 
 #include <clocale>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "ui/SingleInstance.h"
 #include "ui/untApplication.h"
 #include "ui/untLanguage.h"
 #include "ui/untMain.h"
@@ -40,7 +42,14 @@ int main(int argc, char** argv) {
   TCantaroApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("cantaro"));
   InstallStartupLanguage();
+  // A second start hands its file to the window already running.
+  if (!args.empty() && TSingleInstance::HandOff(TSingleInstance::DefaultName(),
+                                                QFileInfo(QString::fromStdString(args[0])).absoluteFilePath()))
+    return 0;
   TfrmMain window(args);
+  TSingleInstance instance;
+  instance.OnOpenFile = [&window](const QString& file) { window.OpenFromDesktop(file.toStdString()); };
+  instance.Listen();
   window.show();
   return QApplication::exec();
 }

@@ -122,6 +122,9 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
 
   // ---- Operations other parts call --------------------------------------------------
   void LoadSong(const std::string& fileName);
+  // A file handed over by the desktop while the window runs (a second start of the program):
+  // opened once no message box stands open, and the window comes to the front.
+  void OpenFromDesktop(const std::string& fileName);
   void ApplySettings();
   void SilenceOutput();
   void OpenOutput() override;

@@ -133,3 +133,14 @@ void TfrmMain::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
   ScheduleControlDump();
 }
+
+void TfrmMain::OpenFromDesktop(const std::string& fileName) {
+  if (QApplication::activeModalWidget() || !shown_ || starting_) {
+    QTimer::singleShot(300, this, [this, fileName] { OpenFromDesktop(fileName); });
+    return;
+  }
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+  LoadSong(fileName);
+}
