@@ -10,6 +10,7 @@
 
 #include "app/CommandLine.h"
 #include "ui/SingleInstance.h"
+#include "ui/ToolkitLanguage.h"
 #include "ui/untApplication.h"
 #include "ui/untLanguage.h"
 #include "ui/untMain.h"
@@ -41,7 +42,7 @@ int main(int argc, char** argv) {
 
   TCantaroApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("cantaro"));
-  InstallStartupLanguage();
+  InstallToolkitLanguage(InstallStartupLanguage());
   // A second start hands its file to the window already running.
   if (!args.empty() && TSingleInstance::HandOff(TSingleInstance::DefaultName(),
                                                 QFileInfo(QString::fromStdString(args[0])).absoluteFilePath()))

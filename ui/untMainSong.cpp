@@ -21,6 +21,7 @@
 #include "settings/untVars.h"
 #include "ui/Controls.h"
 #include "ui/GridModels.h"
+#include "ui/ToolkitLanguage.h"
 #include "ui/untMain.h"
 
 namespace {
@@ -154,7 +155,8 @@ void TfrmMain::ConnectSongControls() {
 }
 
 void TfrmMain::actLoadExecute() {
-  QString file = QFileDialog::getOpenFileName(this, QString(), Q(LoadDir), DialogFilter(Mes(MesId::SSongLoadFilter)));
+  QString file = QFileDialog::getOpenFileName(this, QString(), Q(LoadDir), DialogFilter(Mes(MesId::SSongLoadFilter)),
+                                              nullptr, FileDialogOptions());
   if (!file.isEmpty()) LoadSong(file.toStdString());
 }
 

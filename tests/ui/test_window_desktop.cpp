@@ -28,6 +28,7 @@
 #include "ui/ControlProbe.h"
 #include "ui/Controls.h"
 #include "ui/QtPrompter.h"
+#include "ui/ToolkitLanguage.h"
 
 QRect WindowPlaceOnScreen(const QRect& client, const QRect& available, int title);
 
@@ -303,4 +304,11 @@ TEST_F(MainWindowTest, ASynthesizerWithoutAudioSaysSoAndTheStatusBarShowsThatPla
 TEST_F(MainWindowTest, AnOpenOutputLeavesTheStatusBarWithoutTheSilenceNotice) {
   Open();
   EXPECT_FALSE(w().stSilent->isVisible());
+}
+
+TEST(ToolkitLanguage, TheInterfaceLanguageChoosesTheToolkitsTexts) {
+  EXPECT_EQ(InterfaceLocaleName("/opt/cantaro/cantaro.ENU"), QStringLiteral("en"));
+  EXPECT_EQ(InterfaceLocaleName("/opt/cantaro/cantaro.ita"), QStringLiteral("it"));
+  EXPECT_EQ(InterfaceLocaleName("/opt/cantaro/cantaro.BEL"), QStringLiteral("be"));
+  EXPECT_EQ(InterfaceLocaleName(""), QStringLiteral("ru"));  // the built-in texts
 }
