@@ -78,7 +78,46 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   TMidiFile& MidiFile() { return session_->MidiFile; }
   TMidiPianoModel& MidiPiano() { return session_->MidiPiano; }
 
+  std::vector<QAction*> ActionList() const;
+
+  // ---- Operations other parts call --------------------------------------------------
+  void LoadSong(const std::string& fileName);
+  // A file handed over by the desktop while the window runs (a second start of the program):
+  // opened once no message box stands open, and the window comes to the front.
+  void OpenFromDesktop(const std::string& fileName);
+  void ApplySettings();
+  void SilenceOutput();
+  void OpenOutput() override;
+  void CloseOutput() override;
+  // What putting the settings into effect does to the window.
+  void SetFormOpened(bool opened) override;
+  void SetShowHints(bool show) override;
+  void SetPianoOctaves(int count) override;
+  void FillKeyList() override;
+  bool ChordsSearched() override;
+  void SearchSongChords() override;
+  void PlayNote(int note, int velocity);
+  void PlayMarkedNotes();
+  void PlayFromKey(int keyCode, int velocity);
+  void ShowTrackEvents(int track);
+  // Shows the session's state in every view.
+  void RefreshFromSession();
+  // The text the status bar shows (a control's long hint or a progress text).
+  QString StatusText() const;
+  bool FollowPlayback() const { return followPlayback_; }
+  const TKeyboardPlayer& KeyboardPlayer() const { return keyboard_; }
+
+  // Handlers that tests and timers reach directly.
+  void MidiFileMidiEvent(PMidiEventEx event, int32_t TrackNo);
+  void MidiFileUpdateEvent();
+  void TimerAutoStopTimer();
+  void MidiPianoShiftOctaves(int8_t startOctave);
+  void grdSongMouseDown(Qt::MouseButton button, int gridCol, int gridRow);
+
+ protected:
   // ---- Controls (named as the commands and gestures name them) ---------------------
+  // Not part of the window's interface: its own code and a test window that re-publishes
+  // them (tests/ui) use them; everything else finds a control by its object name.
   QToolBar* ToolBar = nullptr;
   QLineEdit* edtTime = nullptr;
   QLineEdit* edtTicks = nullptr;
@@ -118,43 +157,7 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
       *actLangBel, *actLangEng, *actLangIta, *actLangRus, *actEmail, *actHomePage, *actAbout, *actQuit;
   // The grid's own entry for actPlayBit, with the Space key while the grid has the focus.
   QAction* actPlayBitMenuItem = nullptr;
-  std::vector<QAction*> ActionList() const;
 
-  // ---- Operations other parts call --------------------------------------------------
-  void LoadSong(const std::string& fileName);
-  // A file handed over by the desktop while the window runs (a second start of the program):
-  // opened once no message box stands open, and the window comes to the front.
-  void OpenFromDesktop(const std::string& fileName);
-  void ApplySettings();
-  void SilenceOutput();
-  void OpenOutput() override;
-  void CloseOutput() override;
-  // What putting the settings into effect does to the window.
-  void SetFormOpened(bool opened) override;
-  void SetShowHints(bool show) override;
-  void SetPianoOctaves(int count) override;
-  void FillKeyList() override;
-  bool ChordsSearched() override;
-  void SearchSongChords() override;
-  void PlayNote(int note, int velocity);
-  void PlayMarkedNotes();
-  void PlayFromKey(int keyCode, int velocity);
-  void ShowTrackEvents(int track);
-  // Shows the session's state in every view.
-  void RefreshFromSession();
-  // The text the status bar shows (a control's long hint or a progress text).
-  QString StatusText() const;
-  bool FollowPlayback() const { return followPlayback_; }
-  const TKeyboardPlayer& KeyboardPlayer() const { return keyboard_; }
-
-  // Handlers that tests and timers reach directly.
-  void MidiFileMidiEvent(PMidiEventEx event, int32_t TrackNo);
-  void MidiFileUpdateEvent();
-  void TimerAutoStopTimer();
-  void MidiPianoShiftOctaves(int8_t startOctave);
-  void grdSongMouseDown(Qt::MouseButton button, int gridCol, int gridRow);
-
- protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

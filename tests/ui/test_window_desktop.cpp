@@ -260,7 +260,7 @@ namespace {
 // Notes what the window looked like when the warning came.
 class TWarningWitness final : public Prompter {
  public:
-  TfrmMain* window = nullptr;
+  TTestWindow* window = nullptr;
   std::vector<std::string> warnings;
   bool exposed = false;
   int eventColumn = -1;
@@ -287,7 +287,7 @@ TEST_F(MainWindowTest, ASynthesizerWithoutAudioSaysSoAndTheStatusBarShowsThatPla
   services.poster = poster;
   services.playback = clock.Services();
   FormOpened = true;
-  window = std::make_unique<TfrmMain>(std::vector<std::string>{}, services);
+  window = std::make_unique<TTestWindow>(std::vector<std::string>{}, services);
   witness.window = window.get();
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
