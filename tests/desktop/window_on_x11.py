@@ -157,8 +157,15 @@ def main():
             d = Display(1280, 800, number)
             try:
                 config = os.path.join(work, "shot")
-                os.makedirs(config)
-                run = Run(d, program_dir, config, args=[EXAMPLE])
+                os.makedirs(os.path.join(config, "cantaro"))
+                # The expanded layout, with the events and the lyrics.
+                with open(os.path.join(config, "cantaro", "cantaro.ini"), "w", encoding="utf-8") as f:
+                    f.write("[Main]\nFormOpened=1\n")
+                # The song from a plain folder, whose path the title shows.
+                songs = "/tmp/cantaro-screenshot"
+                os.makedirs(songs, exist_ok=True)
+                song = shutil.copy(EXAMPLE, songs)
+                run = Run(d, program_dir, config, args=[song])
                 run.controls()
                 run.dismiss_boxes()
                 wid = run.main_window()
@@ -179,6 +186,7 @@ def main():
                 run.quit()
             finally:
                 d.close()
+                shutil.rmtree("/tmp/cantaro-screenshot", ignore_errors=True)
             print("wrote", shot)
             return 0
 
