@@ -4,10 +4,13 @@ JOBS ?= $(shell nproc)
 TEST_DIR ?= build/test
 REL_DIR ?= build/release
 FUZZ_DIR ?= build/fuzz
-FUZZ_SECONDS ?= 60
+# Seconds per fuzz target: 60 for `make fuzz`, 1800 for `make fuzz-long` unless given.
+FUZZ_SECONDS ?=
+# Only these fuzz targets (names without fuzz_), all when empty.
+FUZZ_ONLY ?=
 EXAMPLE ?= examples/korobeiniki.kar
 
-.PHONY: all deps test release run bench fuzz clean
+.PHONY: all deps test release run bench fuzz fuzz-build fuzz-long clean
 
 all: release
 
@@ -36,10 +39,18 @@ run: release
 bench: release
 	@set -e; for b in $(REL_DIR)/bin/bench_*; do echo "== $$b"; "$$b"; done
 
-fuzz: deps
+fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCANTARO_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
-	bash scripts/run-fuzzers $(FUZZ_DIR)/bin $(FUZZ_SECONDS)
+
+# Each fuzz target briefly, from the committed seeds (what CI runs).
+fuzz: fuzz-build
+	bash scripts/run-fuzzers $(FUZZ_DIR)/bin $(or $(FUZZ_SECONDS),60) $(FUZZ_ONLY)
+
+# Each fuzz target for half an hour, one after the other, going on from the corpus of earlier
+# runs in $(FUZZ_DIR)/corpus; the figures of every run are added to $(FUZZ_DIR)/corpus/runs.log.
+fuzz-long: fuzz-build
+	bash scripts/run-fuzzers $(FUZZ_DIR)/bin $(or $(FUZZ_SECONDS),1800) $(FUZZ_ONLY)
 
 clean:
 	rm -rf build

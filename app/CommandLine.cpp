@@ -75,23 +75,33 @@ bool WriteOutput(const TCliOptions& options, const std::string& content, std::os
   return true;
 }
 
-void ApplySettingsOverrides(const TCliOptions& options, std::ostream& err) {
+// The settings file's values with the command line's flags over them: what the analysis and
+// the written text are given.
+struct TCliSettings {
+  TSongOptions song;
+  TExportOptions text;
+};
+
+TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
   TWindowPos ignored;
   try {
     LoadSettings(ignored);
   } catch (const std::exception& e) {
     err << MesFormat(MesId::SCliSettingsWarning, MesLines(e.what())) << '\n';
   }
-  if (options.notation) SetNoteNotation(static_cast<uint8_t>(*options.notation));
-  if (options.keysense) Keysense = *options.keysense;
-  if (options.comments) CommExport = *options.comments;
-  if (options.codePage) TextCodepage = *options.codePage;
+  TCliSettings settings;
+  settings.song.keysense = options.keysense.value_or(Keysense);
+  settings.text.commExport = options.comments.value_or(CommExport);
+  settings.text.textCodepage = options.codePage.value_or(TextCodepage);
+  settings.text.notation = options.notation ? static_cast<NoteNotation>(*options.notation) : CurrentNoteNotation();
+  settings.song.notation = settings.text.notation;
+  return settings;
 }
 
-int RunExport(const TCliOptions& options, std::ostream& out, std::ostream& err) {
+int RunExport(const TCliOptions& options, const TCliSettings& settings, std::ostream& out, std::ostream& err) {
   int key = -1;
   if (!options.key.empty() && Lower(options.key) != "auto") {
-    key = ParseCliKey(options.key);
+    key = ParseCliKey(options.key, settings.text.notation);
     if (key < 0) {
       err << MesFormat(MesId::SCliBadValue, "--key", options.key) << '\n';
       return kExitUsage;
@@ -100,17 +110,17 @@ int RunExport(const TCliOptions& options, std::ostream& out, std::ostream& err) 
 
   TCliPrompter prompter(err);
   NullStatusSink status;
-  TSongSession session(prompter, status);
+  TSongSession session(prompter, status, settings.song);
   if (!session.LoadSong(options.file)) return kExitFailure;
 
-  if (options.beat == TCliBeat::Double) session.actIncBeatExecute();
-  else if (options.beat == TCliBeat::Half) session.actDecBeatExecute();
-  if (key >= 0) session.cbRootOrigSelect(key);
-  else if (!options.key.empty()) session.actFindRootExecute();
-  session.actSearchSongChordsExecute();
-  if (options.transpose != 0) session.SetTransposition(options.transpose);
+  if (options.beat == TCliBeat::Double) session.ChangeBeatLength(TBeatLength::Double);
+  else if (options.beat == TCliBeat::Half) session.ChangeBeatLength(TBeatLength::Half);
+  if (key >= 0) session.SetKey(key);
+  else if (!options.key.empty()) session.FindKey();
+  session.FindChords();
+  if (options.transpose != 0) session.Transpose(options.transpose);
 
-  const TChordTextInput input = ChordTextInputOf(session);
+  const TChordTextInput input = ChordTextInputOf(session, settings.text);
 
   std::string content;
   if (options.format == TCliFormat::Grid) {
@@ -123,19 +133,19 @@ int RunExport(const TCliOptions& options, std::ostream& out, std::ostream& err) 
   return prompter.Errors() == 0 ? kExitOk : kExitFailure;
 }
 
-int RunEvents(const TCliOptions& options, std::ostream& out, std::ostream& err) {
+int RunEvents(const TCliOptions& options, const TCliSettings& settings, std::ostream& out, std::ostream& err) {
   TCliPrompter prompter(err);
   NullStatusSink status;
-  TSongSession session(prompter, status);
+  TSongSession session(prompter, status, settings.song);
   if (!session.LoadSong(options.file)) return kExitFailure;
-  const TCodePage codePage = CodePageFromNumber(TextCodepage);
+  const TCodePage codePage = CodePageFromNumber(settings.text.textCodepage);
 
   std::ostringstream text;
   text << Mes(MesId::SCliTrackList) << '\n';
-  for (const TTrackRow& row : session.lvTracks())
-    text << row.Caption << '\t' << Cell(DecodeMidiText(row.Name, codePage)) << '\t'
-         << Cell(DecodeMidiText(row.Instrument, codePage)) << '\n';
   TMidiFile& file = session.MidiFile;
+  for (int32_t t = 0; t < file.NumberOfTracks(); ++t)
+    text << t + 1 << '\t' << Cell(DecodeMidiText(file.TrackAt(t).Name(), codePage)) << '\t'
+         << Cell(DecodeMidiText(file.TrackAt(t).Instrument(), codePage)) << '\n';
   for (int32_t t = 0; t < file.NumberOfTracks(); ++t) {
     const TMidiTrack& track = file.TrackAt(t);
     text << '\n' << MesFormat(MesId::SCliTrackTitle, t + 1, Cell(DecodeMidiText(track.Name(), codePage))) << '\n';
@@ -150,10 +160,11 @@ int RunEvents(const TCliOptions& options, std::ostream& out, std::ostream& err) 
   return WriteOutput(options, text.str(), out, err) ? kExitOk : kExitFailure;
 }
 
-int RunRecognize(const TCliOptions& options, std::ostream& out, std::ostream& err) {
+int RunRecognize(const TCliOptions& options, const TCliSettings& settings, std::ostream& out, std::ostream& err) {
+  const NoteNotation notation = settings.text.notation;
   TNotes notes;
   for (const std::string& name : options.notes) {
-    const std::optional<int> note = ParseCliNote(name);
+    const std::optional<int> note = ParseCliNote(name, notation);
     if (!note) {
       err << MesFormat(MesId::SCliBadNote, name) << '\n';
       return kExitUsage;
@@ -163,21 +174,16 @@ int RunRecognize(const TCliOptions& options, std::ostream& out, std::ostream& er
   std::sort(notes.begin(), notes.end());
   notes.erase(std::unique(notes.begin(), notes.end()), notes.end());
 
-  TCliPrompter prompter(err);
-  NullStatusSink status;
-  TSongSession session(prompter, status);
-  session.VariantsForNotes(notes);
-  if (session.CurrentBeat().chords.empty()) {
+  const TChords chords = RecognizeChords(notes, RecognitionMode::AllVariants);
+  if (chords.empty()) {
     err << Mes(MesId::SCliNoVariants) << '\n';
     return kExitFailure;
   }
   std::ostringstream text;
-  const TStringGrid& grid = session.grdVariants();
-  for (int row = 1; row < grid.RowCount(); ++row) {
-    if (grid.Cell(0, row).empty()) continue;
-    std::string tones = grid.Cell(2, row);
+  for (size_t k = 0; k < chords.size(); ++k) {
+    std::string tones = VariantToneList(chords[k], notation);
     RightTrim(tones);
-    text << grid.Cell(0, row) << '\t' << grid.Cell(1, row) << '\t' << tones << '\n';
+    text << k + 1 << '\t' << ChordName(chords[k], notation) << '\t' << tones << '\n';
   }
   return WriteOutput(options, text.str(), out, err) ? kExitOk : kExitFailure;
 }
@@ -308,7 +314,9 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
   return result;
 }
 
-std::optional<int> ParseCliNote(const std::string& text) {
+std::optional<int> ParseCliNote(const std::string& text) { return ParseCliNote(text, CurrentNoteNotation()); }
+
+std::optional<int> ParseCliNote(const std::string& text, NoteNotation notation) {
   if (IsInteger(text)) {
     const int n = std::stoi(text);
     if (n >= 0 && n <= 127) return n;
@@ -316,7 +324,7 @@ std::optional<int> ParseCliNote(const std::string& text) {
   }
   int32_t position = 1;
   bool flat = false;
-  const int32_t pc = ParseNoteName(text, position, flat);
+  const int32_t pc = ParseNoteName(text, position, flat, notation);
   if (position == 1) return std::nullopt;
   const std::string octave = text.substr(static_cast<size_t>(position - 1));
   if (!IsInteger(octave) || octave[0] == '+') return std::nullopt;
@@ -325,7 +333,9 @@ std::optional<int> ParseCliNote(const std::string& text) {
   return pitch;
 }
 
-int ParseCliKey(const std::string& text) {
+int ParseCliKey(const std::string& text) { return ParseCliKey(text, CurrentNoteNotation()); }
+
+int ParseCliKey(const std::string& text, NoteNotation notation) {
   if (IsInteger(text)) {
     const int n = std::stoi(text);
     return n >= 0 && n < 12 ? n : -1;
@@ -336,7 +346,7 @@ int ParseCliKey(const std::string& text) {
   if (cut != std::string::npos) entry.resize(cut);
   int32_t position = 1;
   bool flat = false;
-  const int32_t pc = ParseNoteName(entry, position, flat);
+  const int32_t pc = ParseNoteName(entry, position, flat, notation);
   if (position == 1) return -1;
   const std::string rest = entry.substr(static_cast<size_t>(position - 1));
   const int tonic = ((pc % 12) + 12) % 12;
@@ -363,12 +373,12 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
       default:
         break;
     }
-    ApplySettingsOverrides(options, err);
+    const TCliSettings settings = LoadCliSettings(options, err);
     switch (options.command) {
       case TCliCommand::Render: return RunRender(options, err);
-      case TCliCommand::Export: return RunExport(options, out, err);
-      case TCliCommand::Events: return RunEvents(options, out, err);
-      case TCliCommand::Recognize: return RunRecognize(options, out, err);
+      case TCliCommand::Export: return RunExport(options, settings, out, err);
+      case TCliCommand::Events: return RunEvents(options, settings, out, err);
+      case TCliCommand::Recognize: return RunRecognize(options, settings, out, err);
       default: return kExitOk;
     }
   } catch (const std::exception& e) {

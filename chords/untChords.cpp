@@ -81,7 +81,6 @@ const TNotationTables& TablesOf(NoteNotation notation) {
 std::atomic<uint8_t> gNotationValue{0};
 std::atomic<NoteNotation> gNotationTables{NoteNotation::English};
 
-const TNotationTables& CurrentTables() { return TablesOf(gNotationTables.load(std::memory_order_relaxed)); }
 
 // The names index by pitch class; a negative pitch is raised by whole ten-octave steps first
 // (once is enough for every pitch of the MIDI range, twice for the lowest signed bytes).
@@ -90,10 +89,10 @@ int RaisedPitch(int pitch) {
   return pitch;
 }
 
-const char* ClassName(int pitch, AccidentalSpelling group) {
+const char* ClassName(int pitch, AccidentalSpelling group, NoteNotation notation) {
   int g = static_cast<int>(group) + 1;
   if (g < 0 || g > 2) g = 1;  // an undefined group value names with sharps
-  return CurrentTables().Names[g][FloorMod12(pitch)];
+  return TablesOf(notation).Names[g][FloorMod12(pitch)];
 }
 
 struct TItalianSyllable {
@@ -135,13 +134,16 @@ TNoteNotationScope::~TNoteNotationScope() {
 }
 
 int32_t ParseNoteName(std::string_view text, int32_t& position, bool& flat) {
+  return ParseNoteName(text, position, flat, CurrentNoteNotation());
+}
+
+int32_t ParseNoteName(std::string_view text, int32_t& position, bool& flat, NoteNotation notation) {
   flat = false;
   const int64_t size = static_cast<int64_t>(text.size());
   // Positions are 1-based; one before the text is as unreadable as one past its end.
   if (position < 1 || position > size) return -1;
   auto at = [&](int64_t pos) { return text[static_cast<size_t>(pos - 1)]; };
 
-  const NoteNotation notation = CurrentNoteNotation();
   int32_t semitone = -1;
   if (notation == NoteNotation::Italian) {
     if (position + 1 > size) return -1;
@@ -188,17 +190,27 @@ int32_t NoteNameToPitchClass(std::string_view text) {
 }
 
 std::string PitchClassName(int8_t pitch, AccidentalSpelling group) {
-  return ClassName(RaisedPitch(pitch), group);
+  return PitchClassName(pitch, group, CurrentNoteNotation());
+}
+
+std::string PitchClassName(int8_t pitch, AccidentalSpelling group, NoteNotation notation) {
+  return ClassName(RaisedPitch(pitch), group, notation);
 }
 
 std::string PitchName(int8_t pitch, AccidentalSpelling group) {
+  return PitchName(pitch, group, CurrentNoteNotation());
+}
+
+std::string PitchName(int8_t pitch, AccidentalSpelling group, NoteNotation notation) {
   const int p = RaisedPitch(pitch);
-  std::string name = ClassName(p, group);
+  std::string name = ClassName(p, group, notation);
   name += std::to_string(p / 12 - 1);
   return name;
 }
 
-std::string ChordName(const TChord& c) {
+std::string ChordName(const TChord& c) { return ChordName(c, CurrentNoteNotation()); }
+
+std::string ChordName(const TChord& c, NoteNotation notation) {
   if (c.ChordType >= ChordTypeCount) return {};
   // Built in a local buffer: the longest name ("SOL#m7M13+/5+/9+/11+/SOL#") fits easily, and
   // the common short ones then need no allocation at all.
@@ -208,7 +220,7 @@ std::string ChordName(const TChord& c) {
     while (*s && len < sizeof buf) buf[len++] = *s++;
   };
   auto putSign = [&](int8_t v) { put(v > 0 ? "+" : v < 0 ? "-" : ""); };
-  const auto& names = CurrentTables().Names[1];
+  const auto& names = TablesOf(notation).Names[1];
 
   put(names[FloorMod12(c.BasePitch + c.RootOffset)]);
   put(ChordFormulaTable[c.ChordType].Suffix);

@@ -118,6 +118,8 @@ class TNoteNotationScope {
 // class, not reduced modulo 12 (B# gives 12, Cb gives -1), or -1 when no name is there.
 // Advances `position` past what it read; `flat` tells whether a "b" was read. Never throws.
 int32_t ParseNoteName(std::string_view text, int32_t& position, bool& flat);
+// The same in the given notation, whatever the notation in force.
+int32_t ParseNoteName(std::string_view text, int32_t& position, bool& flat, NoteNotation notation);
 
 // ParseNoteName from the first character of a short text (at most 255 characters are looked at).
 int32_t NoteNameToPitchClass(std::string_view text);
@@ -125,9 +127,11 @@ int32_t NoteNameToPitchClass(std::string_view text);
 // The name of the pitch's class ("C#", "DO#(REb)", "H"); a negative pitch is first raised by
 // whole octaves of ten.
 std::string PitchClassName(int8_t pitch, AccidentalSpelling group);
+std::string PitchClassName(int8_t pitch, AccidentalSpelling group, NoteNotation notation);
 
 // The name followed by the octave number (pitch div 12 - 1): C#4, DO#4, H3, C-1.
 std::string PitchName(int8_t pitch, AccidentalSpelling group);
+std::string PitchName(int8_t pitch, AccidentalSpelling group, NoteNotation notation);
 
 // ---------------------------------------------------------------------------------------
 // Chord name, tones, equality
@@ -135,6 +139,9 @@ std::string PitchName(int8_t pitch, AccidentalSpelling group);
 // The chord's name in the sharps names of the current notation: C, Cm7/5-, C6add9, Gm6/C.
 // Cheap enough to be called for every beat of a song.
 std::string ChordName(const TChord& chord);
+// The same in the given notation: what the analysis and the export use, so that songs named in
+// different notations on different threads do not depend on the notation in force.
+std::string ChordName(const TChord& chord, NoteNotation notation);
 
 // The chord tones in semitones above BasePitch, one per slot, NoChordTone where absent.
 // Converts the chord to the normalised form in place (idempotent on a normalised chord).

@@ -6,7 +6,6 @@
 #include "base/untMesConst.h"
 
 std::vector<KeysenseEntry> KeysenseTable;
-bool KeysenseActive = false;
 
 namespace {
 
@@ -31,7 +30,10 @@ KeysenseEntry ParseToken(std::string_view token) {
   // The note name takes two characters when the token carries a "#".
   std::size_t nameLength = token.find('#') != std::string_view::npos ? 2 : 1;
   std::string_view name = token.substr(0, nameLength);
-  int32_t pitchClass = NoteNameToPitchClass(name);
+  // The table is written in English names whatever the user's notation.
+  int32_t position = 1;
+  bool flat = false;
+  int32_t pitchClass = ParseNoteName(name, position, flat, NoteNotation::English);
   if (pitchClass < 0) throw EKeysenseError(Mes(MesId::SKeysenseInitError));
 
   std::string_view typeText = token.substr(std::min(nameLength, token.size()));
@@ -64,16 +66,20 @@ void ParseValue(std::string_view rest) {
 
 void LoadKeysenseTable(std::string_view mainValue, std::string_view addedValue) {
   KeysenseTable.clear();
-  TNoteNotationScope english(NoteNotation::English);
   ParseValue(mainValue);
   ParseValue(addedValue);
 }
 
 std::optional<TChord> KeysenseChoose(const std::array<int32_t, 12>& weights, int32_t tonic) {
+  return KeysenseChoose(KeysenseTable, weights, tonic);
+}
+
+std::optional<TChord> KeysenseChoose(const std::vector<KeysenseEntry>& table, const std::array<int32_t, 12>& weights,
+                                     int32_t tonic) {
   int32_t k = ((tonic % 12) + 12) % 12;
   double best = -1.0;
   const KeysenseEntry* chosen = nullptr;
-  for (const KeysenseEntry& e : KeysenseTable) {
+  for (const KeysenseEntry& e : table) {
     // 64-bit sums: twelve large weights must not overflow.
     int64_t in = 0, out = 0;
     for (int i = 0; i < 12; ++i) {

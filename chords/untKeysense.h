@@ -29,9 +29,6 @@ struct KeysenseEntry {
 // The table in load order ("Main" first, then "Added"); the order decides ties.
 extern std::vector<KeysenseEntry> KeysenseTable;
 
-// True while the running chord search asks the table first. The chord search sets it.
-extern bool KeysenseActive;
-
 // A bad token. The message is "Keysense initialization error." for a bad note or a type outside
 // 0..14, and "'<text>' is not a valid integer value" for a type that is not a decimal number.
 class EKeysenseError : public std::runtime_error {
@@ -40,8 +37,8 @@ class EKeysenseError : public std::runtime_error {
 };
 
 // Replaces the table with the tokens of the two values ("Main", then "Added"). Note names are
-// read in English; the notation in force before is restored afterwards, also when a bad token
-// stops loading with EKeysenseError. The entries before the bad token stay in the table.
+// read in English, without touching the notation in force; a bad token stops loading with
+// EKeysenseError. The entries before the bad token stay in the table.
 void LoadKeysenseTable(std::string_view mainValue, std::string_view addedValue);
 
 // The entry that best covers the weights (indexed by pitch class) read relative to the tonic,
@@ -49,3 +46,7 @@ void LoadKeysenseTable(std::string_view mainValue, std::string_view addedValue);
 // for an empty table or all-zero weights. The entry's root weighs a third more; of equal
 // scores the earlier entry wins.
 std::optional<TChord> KeysenseChoose(const std::array<int32_t, 12>& weights, int32_t tonic);
+// The same over a table of one's own (a copy taken when a song's analysis starts, so that a
+// table loaded meanwhile cannot change a running search).
+std::optional<TChord> KeysenseChoose(const std::vector<KeysenseEntry>& table, const std::array<int32_t, 12>& weights,
+                                     int32_t tonic);

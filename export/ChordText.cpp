@@ -1,4 +1,5 @@
 #include "export/ChordText.h"
+#include "midi/MidiConstants.h"
 
 #include <algorithm>
 #include <limits>
@@ -19,7 +20,7 @@ int32_t BeatEnd(size_t beat, int32_t beatLength) {
 bool MidiTextsAreUtf8(const TMidiFile& engine) {
   for (int32_t t = 0; t < engine.NumberOfTracks(); ++t) {
     for (const TMidiEventEx& e : engine.TrackAt(t).Events()) {
-      if (e.Status == 0xFF && e.Data1 >= 1 && e.Data1 <= 7 && !IsValidUtf8(e.Text())) return false;
+      if (e.Status == MidiStatus::Meta && e.Data1 >= MidiMeta::Text && e.Data1 <= MidiMeta::CuePoint && !IsValidUtf8(e.Text())) return false;
     }
   }
   return true;
@@ -58,12 +59,13 @@ TChordText BuildChordText(TMidiFile& engine, const TChordTextInput& input) {
   const int32_t tempo = engine.CurrentBpm();
   std::string keyFrom, keyTo;
   if (input.key >= 0 && input.key < 12) {
-    keyFrom = PitchClassName(static_cast<int8_t>(input.key), AccidentalSpelling::Both);
+    keyFrom = PitchClassName(static_cast<int8_t>(input.key), AccidentalSpelling::Both, input.notation);
     keyTo = PitchClassName(static_cast<int8_t>(((input.key + input.transposition) % 12 + 24) % 12),
-                           AccidentalSpelling::Both);
+                           AccidentalSpelling::Both, input.notation);
   }
   TChordText text = builder.Finish(tempo, input.transposition, input.key, keyFrom, keyTo,
                                    input.dateTime.empty() ? SignatureDateTime() : input.dateTime);
+  text.notation = input.notation;
   engine.Seek(0, false);
   return text;
 }

@@ -13,13 +13,14 @@
 #include <vector>
 
 #include "export/ChordTextBuilder.h"
+#include "chords/untChords.h"
 #include "export/CodePage.h"
 
 class TMidiFile;
 
 struct TChordTextInput {
-  // The text of each beat's cell in the beat grid (beat b: column b mod 4 + 1, row
-  // b div 4 + 1), in the names the window shows; empty for a beat without chord.
+  // What each beat shows as its chord (BeatChordText of the song model); empty for a beat
+  // without chord.
   std::vector<std::string> cells;
   int32_t beatLength = 0;
   int32_t transposition = 0;  // semitones the song stands shifted, -11..+11
@@ -28,6 +29,7 @@ struct TChordTextInput {
   bool commExport = true;
   TCodePage codePage = TCodePage::Cp1251;
   std::string dateTime;  // for the signature; empty: now
+  NoteNotation notation = NoteNotation::English;  // of the key names
 };
 
 TChordText BuildChordText(TMidiFile& engine, const TChordTextInput& input);

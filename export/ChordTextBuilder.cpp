@@ -1,4 +1,5 @@
 #include "export/ChordTextBuilder.h"
+#include "midi/MidiConstants.h"
 
 #include <ctime>
 
@@ -46,25 +47,25 @@ std::string TChordTextBuilder::Decode(std::string_view bytes) const {
 
 void TChordTextBuilder::CollectText(uint8_t status, uint8_t metaType, std::string_view bytes, int32_t time,
                                     int32_t trackNo) {
-  if (status != 0xFF || bytes.empty()) return;
+  if (status != MidiStatus::Meta || bytes.empty()) return;
   std::string text = Decode(bytes);
   switch (metaType) {
-    case 1:
+    case MidiMeta::Text:
       if (options_.karaoke && trackNo == 2) LyricHandling(std::move(text), time);
       else if (time == 0) HeaderHandling(std::move(text));
       break;
-    case 2:
-    case 4:
+    case MidiMeta::Copyright:
+    case MidiMeta::Instrument:
       HeaderHandling(std::move(text));
       break;
-    case 3:
+    case MidiMeta::TrackName:
       if (trackNo == 0) {
         if (title1_.empty()) title1_ = text;
         else if (title2_.empty()) title2_ = text;
       }
       HeaderHandling(std::move(text));
       break;
-    case 5:
+    case MidiMeta::Lyric:
       if (!options_.karaoke) LyricHandling(std::move(text), time);
       break;
     default:

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chords/untChords.h"
 #include "export/CodePage.h"
 
 enum class TTextLineKind : unsigned char {
@@ -38,6 +39,7 @@ struct TChordText {
   int32_t transposition = 0;
   int32_t key = -1;             // original key (pitch class of the major tonic), -1 unknown
   std::vector<TTextLine> lines;  // the whole text in order, title and header lines included
+  NoteNotation notation = NoteNotation::English;  // of the key's name
 
   // The plain text, one entry per line.
   std::vector<std::string> Lines() const;

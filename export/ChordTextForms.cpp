@@ -4,6 +4,7 @@
 
 #include "chords/untChords.h"
 #include "export/CodePage.h"
+#include "song/SongTypes.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ std::string ChordProString(const TChordText& text) {
   directive("subtitle", text.title2);
   if (text.key >= 0 && text.key < 12)
     directive("key", PitchClassName(static_cast<int8_t>(((text.key + text.transposition) % 12 + 24) % 12),
-                                    AccidentalSpelling::Sharps));
+                                    AccidentalSpelling::Sharps, text.notation));
   directive("tempo", std::to_string(text.tempo));
 
   for (size_t i = 0; i < text.lines.size(); ++i) {
@@ -132,13 +133,14 @@ std::string ChordProString(const TChordText& text) {
 
 std::string BeatGridString(const std::vector<std::string>& cells) {
   std::string out;
-  const size_t rows = (cells.size() + 3) / 4;
-  for (size_t row = 0; row < rows; ++row) {
+  const int beats = static_cast<int>(cells.size());
+  const int rows = BeatRows(beats);
+  for (int row = 0; row < rows; ++row) {
     out += std::to_string(row);
-    for (size_t col = 0; col < 4; ++col) {
-      const size_t b = row * 4 + col;
+    for (int col = 0; col < BeatsPerRow; ++col) {
+      const int b = BeatAt({row, col});
       out += '\t';
-      if (b < cells.size()) out += cells[b];
+      if (b < beats) out += cells[static_cast<size_t>(b)];
     }
     out += '\n';
   }

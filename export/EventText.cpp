@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "chords/untChords.h"
+#include "midi/MidiConstants.h"
 #include "midi/MidiFile.h"
 
 namespace {
@@ -13,7 +14,7 @@ std::string Hex2(uint8_t value) {
   return buffer;
 }
 
-bool IsSysEx(uint8_t status) { return status == 0xF0 || status == 0xF7; }
+bool IsSysEx(uint8_t status) { return status == MidiStatus::SysEx || status == MidiStatus::SysExContinued; }
 
 }  // namespace
 
@@ -28,16 +29,18 @@ std::string HexBytes(std::string_view bytes) {
 }
 
 std::string EventData(const TMidiEventEx& e) {
-  if (e.Status < 0xB0) return PitchName(static_cast<int8_t>(e.Data1), AccidentalSpelling::Sharps);
+  if (e.Status < MidiStatus::ControlChange)
+    return PitchName(static_cast<int8_t>(e.Data1), AccidentalSpelling::Sharps);
   if (IsSysEx(e.Status)) return std::to_string(e.Text().size());
-  if (e.Status == 0xFF) return "$" + Hex2(e.Data1);
+  if (e.Status == MidiStatus::Meta) return "$" + Hex2(e.Data1);
   return std::to_string(e.Data1);
 }
 
 std::string EventInfo(const TMidiEventEx& e, TCodePage codePage) {
-  if (e.Status < 0xB0) return std::to_string(e.Data2);
+  if (e.Status < MidiStatus::ControlChange) return std::to_string(e.Data2);
   if (IsSysEx(e.Status)) return HexBytes(e.Text());
-  if (e.Status == 0xFF) return e.Data1 <= 7 ? DecodeMidiText(e.Text(), codePage) : HexBytes(e.Text());
+  if (e.Status == MidiStatus::Meta)
+    return e.Data1 <= MidiMeta::CuePoint ? DecodeMidiText(e.Text(), codePage) : HexBytes(e.Text());
   return std::to_string(e.Data2);
 }
 

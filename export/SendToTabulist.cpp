@@ -51,6 +51,11 @@ bool WaitFor(TTabulistPeer& peer, int limitMs, int pollMs, Condition condition) 
 
 int Seconds(int ms) { return (ms + 999) / 1000; }
 
+TSendResult RefuseForeignEditor(Prompter& prompter) {
+  prompter.Error(Mes(MesId::SCaptionError), Mes(MesId::SForeignTabulist));
+  return TSendResult::ForeignEditor;
+}
+
 }  // namespace
 
 std::string TabulistProgramFile(const std::string& folder) { return WithSeparator(folder) + "tabulist"; }
@@ -69,6 +74,7 @@ TSendResult SendToTabulist(const std::vector<std::string>& lines, std::string& p
                            const std::string& programFolder, TTabulistPeer& peer, Prompter& prompter,
                            const TSendOptions& options) {
   bool found = peer.FindEditor();
+  if (!found && peer.ForeignEditor()) return RefuseForeignEditor(prompter);
   if (!found) {
     if (pathTabulist.empty()) pathTabulist = WithSeparator(programFolder);
     std::error_code error;
@@ -77,6 +83,7 @@ TSendResult SendToTabulist(const std::vector<std::string>& lines, std::string& p
       return TSendResult::NoEditorProgram;
     }
     found = peer.FindEditor();
+    if (!found && peer.ForeignEditor()) return RefuseForeignEditor(prompter);
     if (!found && !peer.StartEditor(TabulistProgramFile(pathTabulist))) {
       prompter.Error(Mes(MesId::SCaptionError), Mes(MesId::STabulistStartFailed));
       return TSendResult::StartFailed;
@@ -94,15 +101,25 @@ TSendResult SendToTabulist(const std::vector<std::string>& lines, std::string& p
     std::filesystem::remove(handoffFile, ignored);
   };
 
-  if (!found && !WaitFor(peer, options.windowWaitMs, options.pollMs, [&] { return peer.FindEditor(); })) {
+  // Another user's program may take the name while the editor starts, or between requests:
+  // the waits end at once then, and the file goes.
+  bool foreign = false;
+  if (!found && !WaitFor(peer, options.windowWaitMs, options.pollMs,
+                         [&] { return peer.FindEditor() || (foreign = peer.ForeignEditor()); })) {
     dropFile();
     prompter.Error(Mes(MesId::SCaptionError), MesFormat(MesId::STabulistNoWindow, Seconds(options.windowWaitMs)));
     return TSendResult::NoEditorWindow;
   }
-  if (!WaitFor(peer, options.answerWaitMs, options.pollMs, [&] { return peer.Request2024() == 1; })) {
+  if (!foreign && !WaitFor(peer, options.answerWaitMs, options.pollMs,
+                           [&] { return peer.Request2024() == 1 || (foreign = peer.ForeignEditor()); })) {
     dropFile();
     prompter.Error(Mes(MesId::SCaptionError), MesFormat(MesId::STabulistNoAnswer, Seconds(options.answerWaitMs)));
     return TSendResult::NoAnswer;
+  }
+
+  if (foreign) {
+    dropFile();
+    return RefuseForeignEditor(prompter);
   }
 
   // An editor that removed the file itself is fine; a file that stays behind is not.

@@ -16,6 +16,7 @@ enum class TSendResult {
   StartFailed,      // the editor could not be started
   NoEditorWindow,   // started, but it did not show up in time
   NoAnswer,         // it did not take the text in time
+  ForeignEditor,    // a program of another user holds the editor's name: nothing is handed over
 };
 
 struct TSendOptions {

@@ -20,6 +20,10 @@ class TTabulistPeer {
   // Asks the editor to bring its window to the front; false without an answer.
   virtual bool RaiseEditor() = 0;
 
+  // True when the last look or request met a program of another user holding the editor's
+  // name; it is not talked to, and nothing is handed to it.
+  virtual bool ForeignEditor() { return false; }
+
   // Waiting: lets this program's own events run for about ms milliseconds, so the window
   // stays responsive while the editor starts.
   virtual void Pause(int ms) = 0;
@@ -27,7 +31,7 @@ class TTabulistPeer {
   virtual int64_t NowMs() = 0;
 };
 
-// Adapts any client with the same six operations (the platform's socket client) to the
+// Adapts any client with the same operations (the platform's socket client) to the
 // interface, so the hand-off logic need not know the platform layer.
 template <typename Client>
 class TTabulistPeerOf final : public TTabulistPeer {
@@ -37,6 +41,7 @@ class TTabulistPeerOf final : public TTabulistPeer {
   bool StartEditor(const std::string& programFile) override { return client_.StartEditor(programFile); }
   int Request2024() override { return client_.Request2024(); }
   bool RaiseEditor() override { return client_.RaiseEditor(); }
+  bool ForeignEditor() override { return client_.ForeignEditor(); }
   void Pause(int ms) override { client_.Pause(ms); }
   int64_t NowMs() override { return client_.NowMs(); }
 

@@ -118,6 +118,8 @@ void TMidiFile::ResetForLoad() {
   tempoMap_.assign(1, TempoEntry{});
   tempoTicksSorted_ = true;
   tempoMsSorted_ = true;
+  tickIndex_.Clear();
+  msIndex_.Clear();
   tracks_.clear();
   bytes_.clear();
   bytes_.shrink_to_fit();
@@ -254,6 +256,9 @@ void TMidiFile::ParseTrack(const uint8_t* p, std::size_t length) {
     }
   }
   track.tickAccumulator_ = ticks;
+  // The reservation counted on notes; a track of long texts or SysEx holds far fewer events,
+  // and the song should not keep eight bytes for every byte of its texts.
+  if (track.events_.capacity() / 2 > track.events_.size()) track.events_.shrink_to_fit();
 }
 
 TMidiTrack& TMidiFile::TrackAt(int32_t index) {
@@ -281,6 +286,16 @@ void TMidiFile::AddTempo(int32_t tempo, int32_t tick) {
     if (prev.Tick > entry.Tick) tempoTicksSorted_ = false;
     if (prev.Ms > entry.Ms) tempoMsSorted_ = false;
   }
+  // Out of order, lookups use an index of the map (built once, then kept up to date), so
+  // that each stays logarithmic however the file orders its tempo changes. The first entry
+  // is the fallback and never found below a value.
+  auto keep = [&](bool sorted, TTempoIndex& index, int32_t TempoEntry::*key) {
+    if (sorted) return;
+    for (std::size_t i = index.Size(); i + 1 < n; ++i) index.Set(i, i == 0 ? INT32_MAX : tempoMap_[i].*key);
+    index.Set(n - 1, n == 1 ? INT32_MAX : tempoMap_[n - 1].*key);
+  };
+  keep(tempoTicksSorted_, tickIndex_, &TempoEntry::Tick);
+  keep(tempoMsSorted_, msIndex_, &TempoEntry::Ms);
 }
 
 // The entry for a key: the last entry after the first whose key is below it, else the first.
@@ -288,7 +303,7 @@ void TMidiFile::AddTempo(int32_t tempo, int32_t tick) {
 // mostly walked forward; then the map is bisected.
 template <typename Key>
 static const TempoEntry& FindTempo(const std::vector<TempoEntry>& map, bool sorted, std::atomic<std::size_t>& hint,
-                                   int32_t value, Key key) {
+                                   const TTempoIndex& index, int32_t value, Key key) {
   const std::size_t n = map.size();
   if (sorted) {
     auto fits = [&](std::size_t i) { return key(map[i]) < value && (i + 1 == n || !(key(map[i + 1]) < value)); };
@@ -305,17 +320,21 @@ static const TempoEntry& FindTempo(const std::vector<TempoEntry>& map, bool sort
     hint.store(static_cast<std::size_t>(it - 1 - map.begin()), std::memory_order_relaxed);
     return *(it - 1);
   }
+  if (index.Size() == n) {
+    const std::size_t i = index.LastBelow(value);
+    return i == TTempoIndex::npos ? map.front() : map[i];
+  }
   for (std::size_t i = n - 1; i >= 1; --i)
     if (key(map[i]) < value) return map[i];
   return map.front();
 }
 
 const TempoEntry& TMidiFile::TempoAtTick(int32_t tick) const {
-  return FindTempo(tempoMap_, tempoTicksSorted_, tickHint_, tick, [](const TempoEntry& e) { return e.Tick; });
+  return FindTempo(tempoMap_, tempoTicksSorted_, tickHint_, tickIndex_, tick, [](const TempoEntry& e) { return e.Tick; });
 }
 
 const TempoEntry& TMidiFile::TempoAtMs(int32_t ms) const {
-  return FindTempo(tempoMap_, tempoMsSorted_, msHint_, ms, [](const TempoEntry& e) { return e.Ms; });
+  return FindTempo(tempoMap_, tempoMsSorted_, msHint_, msIndex_, ms, [](const TempoEntry& e) { return e.Ms; });
 }
 
 int32_t TMidiFile::TicksToMs(int32_t tick) const {

@@ -18,6 +18,7 @@
 
 #include "midi/InOutError.h"
 #include "midi/MidiClock.h"
+#include "midi/TempoIndex.h"
 
 enum class TFileFormat : uint8_t { single = 0, multi_synch = 1, multi_asynch = 2 };
 
@@ -218,6 +219,9 @@ class TMidiFile {
   bool tempoMsSorted_ = true;
   mutable std::atomic<std::size_t> tickHint_{0};  // last entry found, tried first
   mutable std::atomic<std::size_t> msHint_{0};
+  // Once the map is out of order: the last entry below a tick or a time, without a scan.
+  TTempoIndex tickIndex_;
+  TTempoIndex msIndex_;
   int32_t ticksPerQuarter_ = 0;
   int32_t headerTracks_ = 0;
   TFileFormat fileFormat_ = TFileFormat::single;

@@ -11,16 +11,29 @@
 #include <algorithm>
 #include <chrono>
 
+#include <unistd.h>
+
 #include "platform/TabulistProtocol.h"
 
 TTabulistClient::TTabulistClient() : TTabulistClient(TTimeouts{}) {}
-TTabulistClient::TTabulistClient(const TTimeouts& timeouts) : timeouts_(timeouts) {}
+TTabulistClient::TTabulistClient(const TTimeouts& timeouts) : timeouts_(timeouts), trustedUser_(::geteuid()) {}
+
+bool TTabulistClient::Connect(QLocalSocket& socket) {
+  foreign_ = false;
+  TabulistProtocol::PrepareSocket(socket);
+  socket.connectToServer();
+  if (!socket.waitForConnected(timeouts_.connectMs)) return false;
+  if (!TabulistProtocol::PeerIsUser(socket.socketDescriptor(), trustedUser_)) {
+    foreign_ = true;
+    socket.abort();
+    return false;
+  }
+  return true;
+}
 
 bool TTabulistClient::FindEditor() {
   QLocalSocket socket;
-  TabulistProtocol::PrepareSocket(socket);
-  socket.connectToServer();
-  const bool found = socket.waitForConnected(timeouts_.connectMs);
+  const bool found = Connect(socket);
   socket.abort();
   return found;
 }
@@ -37,9 +50,7 @@ bool TTabulistClient::RaiseEditor() { return Request(TabulistProtocol::kRequestR
 
 int TTabulistClient::Request(const std::string& request) {
   QLocalSocket socket;
-  TabulistProtocol::PrepareSocket(socket);
-  socket.connectToServer();
-  if (!socket.waitForConnected(timeouts_.connectMs)) return -1;
+  if (!Connect(socket)) return -1;
   socket.write(request.data(), static_cast<qint64>(request.size()));
   socket.write("\n", 1);
   if (!socket.waitForBytesWritten(timeouts_.answerMs)) return -1;

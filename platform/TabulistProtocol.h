@@ -8,12 +8,18 @@
 //   "2024"  -> "1" once the editor has read TEMP.$$$ from its own folder, "0" otherwise
 //   "raise" -> "1" after the editor brought its window to the front
 // Any other request is answered "0".
+//
+// The abstract namespace has no file permissions: any local user may bind the name first or
+// connect to it. Both sides therefore ask the kernel who is at the other end of a connection
+// (SO_PEERCRED) and talk only to a process of their own user.
 
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QString>
 #include <QtGlobal>
 
+#include <sys/socket.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 namespace TabulistProtocol {
@@ -45,6 +51,24 @@ inline void PrepareServer(QLocalServer& server) {
 inline void PrepareSocket(QLocalSocket& socket) {
   socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
   socket.setServerName(ServerName());
+}
+
+// The effective user id of the process at the other end of a connected local socket, or -1
+// when the system does not tell (not a socket, not connected).
+inline long long PeerUid(qintptr descriptor) {
+  if (descriptor < 0) return -1;
+  struct ucred cred {};
+  socklen_t length = sizeof cred;
+  if (::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &cred, &length) != 0 ||
+      length != sizeof cred)
+    return -1;
+  return static_cast<long long>(cred.uid);
+}
+
+// Whether the peer runs as the given user (this program's own unless a test says otherwise).
+// A peer whose user cannot be told is not trusted either.
+inline bool PeerIsUser(qintptr descriptor, uid_t user) {
+  return PeerUid(descriptor) == static_cast<long long>(user);
 }
 
 }  // namespace TabulistProtocol

@@ -1,6 +1,8 @@
 #include "settings/IniFileIO.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,6 +44,37 @@ bool WriteAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
+}
+
+// Temporary files are named ".NAME.PID.XXXXXX", so that the one a killed save left behind can
+// be told from one that a running save is still writing.
+std::string TemporaryPrefix(const std::string& name) { return "." + name + "."; }
+
+// Removes the temporary files of saves whose process no longer runs (killed in the middle of a
+// save). Files of a process that still runs (or of another user's, which cannot be asked) stay.
+void RemoveStaleTemporaries(const std::string& folder, const std::string& name) {
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) return;
+  const std::string prefix = TemporaryPrefix(name);
+  const pid_t self = getpid();
+  while (const dirent* entry = readdir(dir)) {
+    const std::string_view file = entry->d_name;
+    if (file.size() <= prefix.size() + 7 || file.compare(0, prefix.size(), prefix) != 0) continue;
+    const std::string_view rest = file.substr(prefix.size());  // PID.XXXXXX
+    const std::size_t dot = rest.find('.');
+    if (dot == 0 || dot == std::string_view::npos || rest.size() - dot - 1 != 6) continue;
+    long long pid = 0;
+    bool digits = dot <= 10;
+    for (std::size_t i = 0; digits && i < dot; ++i) {
+      digits = rest[i] >= '0' && rest[i] <= '9';
+      pid = pid * 10 + (rest[i] - '0');
+    }
+    if (!digits || pid <= 0) continue;
+    // A save of this process is over by now; another process is asked whether it still runs.
+    const bool stale = pid == self || (kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
+    if (stale) unlinkat(dirfd(dir), entry->d_name, 0);
+  }
+  closedir(dir);
 }
 
 }  // namespace
@@ -94,7 +127,7 @@ TFileWriteResult WriteFileAtomically(const std::string& path, std::string_view b
   const std::string target = ResolveLinks(path);
   const std::string folder = FolderOf(target);
   std::string name = target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
-  std::string tmp = folder + "/." + name + ".XXXXXX";
+  std::string tmp = folder + "/" + TemporaryPrefix(name) + std::to_string(getpid()) + ".XXXXXX";
 
   struct stat old {};
   bool hadOld = stat(target.c_str(), &old) == 0;
@@ -121,6 +154,7 @@ TFileWriteResult WriteFileAtomically(const std::string& path, std::string_view b
     fsync(dfd);
     close(dfd);
   }
+  RemoveStaleTemporaries(folder, name);
   return TFileWriteResult{true, {}};
 }
 

@@ -33,7 +33,8 @@ TFileReadResult ReadWholeFile(const std::string& path);
 // Replaces the file with the bytes. A symbolic link is followed, so the file it points to is
 // replaced and the link stays; an existing file keeps its permissions, and a read-only one is
 // not replaced. On failure the old file
-// is untouched and no temporary file is left behind.
+// is untouched and no temporary file is left behind; a successful write also removes the
+// temporary files of earlier writes whose process was killed in the middle.
 TFileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // Creates the folder and its missing parents (mode 0700, as for a user's configuration).

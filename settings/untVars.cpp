@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdlib>
+#include <functional>
 
 #include "base/untMesConst.h"
 #include "chords/untChords.h"
@@ -131,17 +133,104 @@ std::string FoldCase(const std::string& s) {
   return out;
 }
 
-// The piano colours of section "Keys", in the order in which they are read and written.
-struct TColourKey {
+// One key of the settings file: how it is read into the settings object and written from it.
+// The table below lists the keys in the order in which they are written.
+struct TSettingKey {
+  const char* section;
   const char* key;
-  TColor* colour;
+  std::function<void(const TIniFile&, TSettings&, TWindowPos&)> read;
+  std::function<void(TIniFile&, const TSettings&, const TWindowPos&)> write;
 };
-std::array<TColourKey, 5> ColourKeys() {
-  return {{{"WhiteKey", &WhiteKey},
-           {"BlackKey", &BlackKey},
-           {"Border", &Border},
-           {"SelectedKey", &SelectedKey},
-           {"MarkedKey", &MarkedKey}}};
+
+TSettingKey BoolKey(const char* section, const char* key, bool TSettings::*member) {
+  return {section, key,
+          [=](const TIniFile& ini, TSettings& s, TWindowPos&) { s.*member = ini.ReadBool(section, key, s.*member); },
+          [=](TIniFile& ini, const TSettings& s, const TWindowPos&) { ini.WriteBool(section, key, s.*member); }};
+}
+
+template <typename T>
+TSettingKey IntKey(const char* section, const char* key, T TSettings::*member, int32_t low = INT32_MIN,
+                   int32_t high = INT32_MAX) {
+  return {section, key,
+          [=](const TIniFile& ini, TSettings& s, TWindowPos&) {
+            s.*member = static_cast<T>(std::clamp(ini.ReadInteger(section, key, s.*member), low, high));
+          },
+          [=](TIniFile& ini, const TSettings& s, const TWindowPos&) { ini.WriteInteger(section, key, s.*member); }};
+}
+
+TSettingKey StringKey(const char* section, const char* key, std::string TSettings::*member) {
+  return {section, key,
+          [=](const TIniFile& ini, TSettings& s, TWindowPos&) { s.*member = ini.ReadString(section, key, s.*member); },
+          [=](TIniFile& ini, const TSettings& s, const TWindowPos&) { ini.WriteString(section, key, s.*member); }};
+}
+
+// The window's position, which the window keeps itself; 0 without the key.
+TSettingKey WindowKey(const char* key, int32_t TWindowPos::*member) {
+  return {kMain, key, [=](const TIniFile& ini, TSettings&, TWindowPos& w) { w.*member = ini.ReadInteger(kMain, key, 0); },
+          [=](TIniFile& ini, const TSettings&, const TWindowPos& w) { ini.WriteInteger(kMain, key, w.*member); }};
+}
+
+const std::vector<TSettingKey>& SettingKeys() {
+  static const std::vector<TSettingKey> keys = {
+      {kMain, "PathTabulist",
+       [](const TIniFile& ini, TSettings& s, TWindowPos&) { s.PathTabulist = ReadQuotedPath(ini, s.PathTabulist); },
+       [](TIniFile& ini, const TSettings& s, const TWindowPos&) {
+         ini.WriteRawValue(kMain, "PathTabulist", QuotedPath(s.PathTabulist));
+       }},
+      BoolKey(kMain, "FormOpened", &TSettings::FormOpened),
+      BoolKey(kMain, "ShowHints", &TSettings::ShowHints),
+      // Only a known notation is taken; anything else leaves the names as they are and is not
+      // written back.
+      {kMain, "NoteSet",
+       [](const TIniFile& ini, TSettings&, TWindowPos&) {
+         int32_t noteSet = ini.ReadInteger(kMain, "NoteSet", NoteNotationValue());
+         if (noteSet >= 0 && noteSet <= 2) SetNoteNotation(static_cast<uint8_t>(noteSet));
+       },
+       [](TIniFile& ini, const TSettings&, const TWindowPos&) {
+         ini.WriteInteger(kMain, "NoteSet", static_cast<int32_t>(CurrentNoteNotation()));
+       }},
+      IntKey(kMain, "MidiOutNo", &TSettings::MidiOutNo),
+      BoolKey(kMain, "MidiOutNoTranspose", &TSettings::MidiOutNoTranspose),
+      // The piano divides by its number of white keys: the octaves the Options dialog offers.
+      IntKey(kMain, "OctaveCnt", &TSettings::OctaveCnt, 2, 6),
+      BoolKey(kMain, "PlayKeys", &TSettings::PlayKeys),
+      BoolKey(kMain, "CommExport", &TSettings::CommExport),
+      BoolKey(kMain, "Keysense", &TSettings::Keysense),
+      StringKey(kMain, "LoadDir", &TSettings::LoadDir),
+      WindowKey("Left", &TWindowPos::Left),
+      WindowKey("Top", &TWindowPos::Top),
+      WindowKey("Width", &TWindowPos::Width),
+      WindowKey("Height", &TWindowPos::Height),
+      {kMain, "MRU",
+       [](const TIniFile& ini, TSettings&, TWindowPos&) {
+         MRUList.clear();
+         for (int k = 1; k <= MRUMaxCount; ++k) {
+           std::string path = ini.ReadString(kMain, "MRU" + std::to_string(k), "");
+           if (path.empty()) break;
+           MRUList.push_back(path);
+         }
+       },
+       [](TIniFile& ini, const TSettings&, const TWindowPos&) {
+         // Keys beyond the list are left alone: an empty MRU key ends the list when it is
+         // read, and the list only shrinks when the user edits the file.
+         for (std::size_t i = 0; i < MRUList.size() && i < MRUMaxCount; ++i)
+           ini.WriteString(kMain, "MRU" + std::to_string(i + 1), MRUList[i]);
+       }},
+      IntKey(kKeys, "WhiteKey", &TSettings::WhiteKey),
+      IntKey(kKeys, "BlackKey", &TSettings::BlackKey),
+      IntKey(kKeys, "Border", &TSettings::Border),
+      IntKey(kKeys, "SelectedKey", &TSettings::SelectedKey),
+      IntKey(kKeys, "MarkedKey", &TSettings::MarkedKey),
+      // A timer interval of 0 would spin and a negative one is meaningless.
+      IntKey(kMain, "TimerResol", &TSettings::TimerResol, 1, 1000),
+      {kMain, "TextCodepage",
+       [](const TIniFile& ini, TSettings& s, TWindowPos&) {
+         std::optional<int32_t> cp = ParseCodepage(ini.ReadString(kMain, "TextCodepage", ""));
+         if (cp && *cp > 0 && *cp <= 65535) s.TextCodepage = *cp;
+       },
+       [](TIniFile& ini, const TSettings& s, const TWindowPos&) { ini.WriteInteger(kMain, "TextCodepage", s.TextCodepage); }},
+  };
+  return keys;
 }
 
 TIniFile ReadForLoading() {
@@ -162,26 +251,32 @@ std::string ProgramFolder = DetectProgramFolder();
 std::string SettingsFolder;
 std::string LogoFile = ProgramFolder + "logocto.bmp";
 
-std::string PathTabulist;
-bool FormOpened = false;
-bool ShowHints = true;
-int32_t MidiOutNo = 0;
-std::string MidiOutName;
-bool MidiOutNoTranspose = true;
-int8_t OctaveCnt = 4;
-bool PlayKeys = true;
-bool CommExport = true;
-bool Keysense = true;
-std::string LoadDir = InitialLoadDir();
-TColor WhiteKey = 15793151;
-TColor BlackKey = 8388608;
-TColor Border = 16711680;
-TColor SelectedKey = 16744576;
-TColor MarkedKey = 16711935;
-int32_t TimerResol = 10;
-int32_t TextCodepage = 1251;
-bool NoteSetChanged = false;
-int32_t OptionsPage = 0;
+TSettings Settings = [] {
+  TSettings s;
+  s.LoadDir = InitialLoadDir();
+  return s;
+}();
+
+std::string& PathTabulist = Settings.PathTabulist;
+bool& FormOpened = Settings.FormOpened;
+bool& ShowHints = Settings.ShowHints;
+int32_t& MidiOutNo = Settings.MidiOutNo;
+std::string& MidiOutName = Settings.MidiOutName;
+bool& MidiOutNoTranspose = Settings.MidiOutNoTranspose;
+int8_t& OctaveCnt = Settings.OctaveCnt;
+bool& PlayKeys = Settings.PlayKeys;
+bool& CommExport = Settings.CommExport;
+bool& Keysense = Settings.Keysense;
+std::string& LoadDir = Settings.LoadDir;
+TColor& WhiteKey = Settings.WhiteKey;
+TColor& BlackKey = Settings.BlackKey;
+TColor& Border = Settings.Border;
+TColor& SelectedKey = Settings.SelectedKey;
+TColor& MarkedKey = Settings.MarkedKey;
+int32_t& TimerResol = Settings.TimerResol;
+int32_t& TextCodepage = Settings.TextCodepage;
+bool& NoteSetChanged = Settings.NoteSetChanged;
+int32_t& OptionsPage = Settings.OptionsPage;
 
 std::vector<std::string> MRUList;
 std::function<void()> OnMRUChanged;
@@ -214,77 +309,24 @@ std::string ShippedSettingsFile() {
 }
 
 void ResetSettings() {
-  PathTabulist.clear();
-  FormOpened = false;
-  ShowHints = true;
-  MidiOutNo = 0;
-  MidiOutName.clear();
-  MidiOutNoTranspose = true;
-  OctaveCnt = 4;
-  PlayKeys = true;
-  CommExport = true;
-  Keysense = true;
-  LoadDir = InitialLoadDir();
-  WhiteKey = 15793151;
-  BlackKey = 8388608;
-  Border = 16711680;
-  SelectedKey = 16744576;
-  MarkedKey = 16711935;
-  TimerResol = 10;
-  TextCodepage = 1251;
-  NoteSetChanged = false;
-  OptionsPage = 0;
+  Settings = TSettings{};
+  Settings.LoadDir = InitialLoadDir();
   MRUList.clear();
 }
 
-void LoadSettings(TWindowPos& window) {
+void LoadSettings(TWindowPos& window) { LoadSettings(Settings, window); }
+
+void LoadSettings(TSettings& settings, TWindowPos& window) {
   const TIniFile ini = ReadForLoading();
-
-  PathTabulist = ReadQuotedPath(ini, PathTabulist);
-  FormOpened = ini.ReadBool(kMain, "FormOpened", FormOpened);
-  ShowHints = ini.ReadBool(kMain, "ShowHints", ShowHints);
-  // Only a known notation is taken; anything else leaves the names as they are and is not
-  // written back.
-  int32_t noteSet = ini.ReadInteger(kMain, "NoteSet", NoteNotationValue());
-  if (noteSet >= 0 && noteSet <= 2) SetNoteNotation(static_cast<uint8_t>(noteSet));
-  MidiOutNo = ini.ReadInteger(kMain, "MidiOutNo", MidiOutNo);
-  MidiOutNoTranspose = ini.ReadBool(kMain, "MidiOutNoTranspose", MidiOutNoTranspose);
-  // The piano divides by its number of white keys: keep to the octaves the Options dialog offers.
-  OctaveCnt = static_cast<int8_t>(std::clamp(ini.ReadInteger(kMain, "OctaveCnt", OctaveCnt), 2, 6));
-  PlayKeys = ini.ReadBool(kMain, "PlayKeys", PlayKeys);
-  CommExport = ini.ReadBool(kMain, "CommExport", CommExport);
-  Keysense = ini.ReadBool(kMain, "Keysense", Keysense);
-  LoadDir = ini.ReadString(kMain, "LoadDir", LoadDir);
-  window.Left = ini.ReadInteger(kMain, "Left", 0);
-  window.Top = ini.ReadInteger(kMain, "Top", 0);
-  window.Width = std::max(0, ini.ReadInteger(kMain, "Width", 0));
-  window.Height = std::max(0, ini.ReadInteger(kMain, "Height", 0));
-
-  MRUList.clear();
-  for (int k = 1; k <= MRUMaxCount; ++k) {
-    std::string path = ini.ReadString(kMain, "MRU" + std::to_string(k), "");
-    if (path.empty()) break;
-    MRUList.push_back(path);
-  }
-
-  for (const TColourKey& c : ColourKeys()) *c.colour = ini.ReadInteger(kKeys, c.key, *c.colour);
-
-  auto readRest = [&ini] {
-    // A timer interval of 0 would spin and a negative one is meaningless.
-    TimerResol = std::clamp(ini.ReadInteger(kMain, "TimerResol", TimerResol), 1, 1000);
-    std::optional<int32_t> cp = ParseCodepage(ini.ReadString(kMain, "TextCodepage", ""));
-    if (cp && *cp > 0 && *cp <= 65535) TextCodepage = *cp;
-  };
-  try {
-    LoadKeysenseTable(ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
-  } catch (...) {
-    readRest();
-    throw;
-  }
-  readRest();
+  window = TWindowPos{};
+  // Every key is read before the chord table, whose bad entry ends loading with an error.
+  for (const TSettingKey& k : SettingKeys()) k.read(ini, settings, window);
+  LoadKeysenseTable(ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
 }
 
-TSettingsSaveResult SaveSettings(const TWindowPos& window) {
+TSettingsSaveResult SaveSettings(const TWindowPos& window) { return SaveSettings(Settings, window); }
+
+TSettingsSaveResult SaveSettings(const TSettings& settings, const TWindowPos& window) {
   const std::string file = SettingsFile();
   auto failed = [&file](const std::string& reason) {
     return TSettingsSaveResult{false, MesFormat(MesId::SSettingsSaveError, file, reason)};
@@ -303,30 +345,7 @@ TSettingsSaveResult SaveSettings(const TWindowPos& window) {
     }
   }
 
-  ini.WriteRawValue(kMain, "PathTabulist", QuotedPath(PathTabulist));
-  ini.WriteBool(kMain, "FormOpened", FormOpened);
-  ini.WriteBool(kMain, "ShowHints", ShowHints);
-  ini.WriteInteger(kMain, "NoteSet", static_cast<int32_t>(CurrentNoteNotation()));
-  ini.WriteInteger(kMain, "MidiOutNo", MidiOutNo);
-  ini.WriteBool(kMain, "MidiOutNoTranspose", MidiOutNoTranspose);
-  ini.WriteInteger(kMain, "OctaveCnt", OctaveCnt);
-  ini.WriteBool(kMain, "PlayKeys", PlayKeys);
-  ini.WriteBool(kMain, "CommExport", CommExport);
-  ini.WriteBool(kMain, "Keysense", Keysense);
-  ini.WriteString(kMain, "LoadDir", LoadDir);
-  ini.WriteInteger(kMain, "Left", window.Left);
-  ini.WriteInteger(kMain, "Top", window.Top);
-  if (window.Width > 0 && window.Height > 0) {
-    ini.WriteInteger(kMain, "Width", window.Width);
-    ini.WriteInteger(kMain, "Height", window.Height);
-  }
-  // Keys beyond the list are left alone: an empty MRU key ends the list when it is read, and the
-  // list only shrinks when the user edits the file.
-  for (std::size_t i = 0; i < MRUList.size() && i < MRUMaxCount; ++i)
-    ini.WriteString(kMain, "MRU" + std::to_string(i + 1), MRUList[i]);
-  for (const TColourKey& c : ColourKeys()) ini.WriteInteger(kKeys, c.key, *c.colour);
-  ini.WriteInteger(kMain, "TimerResol", TimerResol);
-  ini.WriteInteger(kMain, "TextCodepage", TextCodepage);
+  for (const TSettingKey& k : SettingKeys()) k.write(ini, settings, window);
 
   if (TFileWriteResult w = WriteFileAtomically(file, ini.Text()); !w) return failed(w.reason);
   return TSettingsSaveResult{true, {}};

@@ -42,32 +42,62 @@ std::string SettingsFile();
 std::string ShippedSettingsFile();
 
 // ---------------------------------------------------------------------------------------
-// The settings variables, with their initial values (also the values used when the settings
-// file or the key is missing). The note notation ("NoteSet") lives with the note names.
+// The settings: one typed object whose member initialisers are the initial values (also the
+// values used when the settings file or the key is missing). The settings file reads and
+// writes it through one table of keys (untVars.cpp), so a new setting is a member here and a
+// line there. The note notation ("NoteSet") lives with the note names.
 
-extern std::string PathTabulist;   // folder of the chord-text editor; empty: ProgramFolder
-extern bool FormOpened;            // false: main window shows the event grid and lyrics panel
-extern bool ShowHints;             // true: tooltips
-extern int32_t MidiOutNo;          // 0: position in the Options dialog's device list
-extern std::string MidiOutName;    // empty, not stored: product name of the chosen device
-extern bool MidiOutNoTranspose;    // true: transposition changes only the written notes
-extern int8_t OctaveCnt;           // 4: octaves on the piano keyboard, 2..6 when read
-extern bool PlayKeys;              // true: the computer keyboard plays notes
-extern bool CommExport;            // true: the MIDI file's comments go into the exported text
-extern bool Keysense;              // true: key-aware chord choice
-extern std::string LoadDir;        // ProgramFolder + "examples/": where the open dialog starts
-extern TColor WhiteKey;            // 15793151 (RGB 255,251,240)
-extern TColor BlackKey;            // 8388608 (RGB 0,0,128)
-extern TColor Border;              // 16711680 (RGB 0,0,255)
-extern TColor SelectedKey;         // 16744576 (RGB 128,128,255)
-extern TColor MarkedKey;           // 16711935 (RGB 255,0,255)
-extern int32_t TimerResol;         // 10: interval of the playback timer in ms, 1..1000 when read
-// 1251: the Windows code page from which texts of a MIDI file that are not valid UTF-8 are
-// decoded (Windows-1251 is that of most Russian karaoke files). Stored as the number; a file
-// edited by hand may also say "windows-1251" or "cp1251".
-extern int32_t TextCodepage;
-extern bool NoteSetChanged;        // false, not stored: set by the Options dialog
-extern int32_t OptionsPage;        // 0, not stored: last page of the Options dialog
+struct TSettings {
+  std::string PathTabulist;         // folder of the chord-text editor; empty: ProgramFolder
+  bool FormOpened = false;          // false: main window shows the event grid and lyrics panel
+  bool ShowHints = true;            // tooltips
+  int32_t MidiOutNo = 0;            // position in the Options dialog's device list
+  std::string MidiOutName;          // not stored: product name of the chosen device
+  bool MidiOutNoTranspose = true;   // transposition changes only the written notes
+  int8_t OctaveCnt = 4;             // octaves on the piano keyboard, 2..6 when read
+  bool PlayKeys = true;             // the computer keyboard plays notes
+  bool CommExport = true;           // the MIDI file's comments go into the exported text
+  bool Keysense = true;             // key-aware chord choice
+  std::string LoadDir;              // where the open dialog starts; ResetSettings: ProgramFolder + "examples/"
+  TColor WhiteKey = 15793151;       // RGB 255,251,240
+  TColor BlackKey = 8388608;        // RGB 0,0,128
+  TColor Border = 16711680;         // RGB 0,0,255
+  TColor SelectedKey = 16744576;    // RGB 128,128,255
+  TColor MarkedKey = 16711935;      // RGB 255,0,255
+  int32_t TimerResol = 10;          // interval of the playback timer in ms, 1..1000 when read
+  // The Windows code page from which texts of a MIDI file that are not valid UTF-8 are
+  // decoded (Windows-1251 is that of most Russian karaoke files). Stored as the number; a
+  // file edited by hand may also say "windows-1251" or "cp1251".
+  int32_t TextCodepage = 1251;
+  bool NoteSetChanged = false;      // not stored: set by the Options dialog
+  int32_t OptionsPage = 0;          // not stored: last page of the Options dialog
+};
+
+// The program's one settings object, which the window reads and the options dialog edits;
+// the window hands the values the song's analysis and the written text use down to them.
+extern TSettings Settings;
+
+// The members of Settings under their key names, for the window's code.
+extern std::string& PathTabulist;
+extern bool& FormOpened;
+extern bool& ShowHints;
+extern int32_t& MidiOutNo;
+extern std::string& MidiOutName;
+extern bool& MidiOutNoTranspose;
+extern int8_t& OctaveCnt;
+extern bool& PlayKeys;
+extern bool& CommExport;
+extern bool& Keysense;
+extern std::string& LoadDir;
+extern TColor& WhiteKey;
+extern TColor& BlackKey;
+extern TColor& Border;
+extern TColor& SelectedKey;
+extern TColor& MarkedKey;
+extern int32_t& TimerResol;
+extern int32_t& TextCodepage;
+extern bool& NoteSetChanged;
+extern int32_t& OptionsPage;
 
 // Puts every variable above (not the folders) back to its initial value and empties MRUList.
 void ResetSettings();
@@ -84,12 +114,14 @@ struct TWindowPos {
   int32_t Height = 0;
 };
 
-// Reads the settings file into the variables; a missing file, key or unparsable value leaves the
+// Reads the settings file into Settings; a missing file, key or unparsable value leaves the
 // current value. Applies the note notation at once and stores the window position into
 // `window` (0, 0 without a file). Loads the Keysense table; a bad entry there raises
 // EKeysenseError after the keys that follow it have still been read, so that the next save does
 // not replace them with defaults.
 void LoadSettings(TWindowPos& window);
+// The same into a settings object of one's own.
+void LoadSettings(TSettings& settings, TWindowPos& window);
 
 struct TSettingsSaveResult {
   bool ok = false;
@@ -101,6 +133,7 @@ struct TSettingsSaveResult {
 // replaced atomically: when writing fails, the old file stays as it was and the result says why.
 // An existing file that cannot be read is not replaced either (its other keys would be lost).
 [[nodiscard]] TSettingsSaveResult SaveSettings(const TWindowPos& window);
+[[nodiscard]] TSettingsSaveResult SaveSettings(const TSettings& settings, const TWindowPos& window);
 
 // ---------------------------------------------------------------------------------------
 // Recently opened files

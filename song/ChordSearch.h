@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+#include "midi/MidiConstants.h"
 #include "song/SongTypes.h"
 
 // Weights of the pitch classes of a beat (summed sounding ticks) and the tonic of the
@@ -26,7 +27,7 @@ class TChordSearch {
  public:
   static constexpr int Notes = 128;
   static constexpr int Channels = 16;
-  static constexpr int PercussionChannel = 9;
+  static constexpr int PercussionChannel = MidiPercussionChannel;
 
   // Forgets every pending start and sets the beat length the pieces are measured against.
   void Reset(int32_t beatLength);

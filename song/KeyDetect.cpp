@@ -1,4 +1,5 @@
 #include "song/KeyDetect.h"
+#include "midi/MidiConstants.h"
 
 #include <algorithm>
 #include <limits>
@@ -36,7 +37,9 @@ bool TKeyResult::SecondIsClose() const {
 
 void CountKeyNote(TKeyHistogram& counts, uint8_t status, uint8_t data1, uint8_t data2,
                   int transposition) {
-  if (status == 0xFF || (status & 0x0F) == 9 || (status & 0xF0) != 0x90 || data2 == 0) return;
+  if (status == MidiStatus::Meta || (status & MidiStatus::ChannelMask) == MidiPercussionChannel ||
+      (status & MidiStatus::KindMask) != MidiStatus::NoteOn || data2 == 0)
+    return;
   // The byte is the untransposed note moved by the transposition modulo 256; undoing it in
   // the same arithmetic also gives the right pitch class for notes that wrapped below 0.
   int pc = static_cast<uint8_t>(data1 - transposition) % 12;
@@ -53,13 +56,15 @@ TKeyResult EvaluateKey(const TKeyHistogram& counts) {
   return r;
 }
 
-std::string KeyReport(const TKeyResult& result) {
+std::string KeyReport(const TKeyResult& result) { return KeyReport(result, CurrentNoteNotation()); }
+
+std::string KeyReport(const TKeyResult& result, NoteNotation notation) {
   std::string text = MesFormat(MesId::SSongKeyFound,
-                               PitchClassName(static_cast<int8_t>(result.best.tonic), AccidentalSpelling::Sharps),
+                               PitchClassName(static_cast<int8_t>(result.best.tonic), AccidentalSpelling::Sharps, notation),
                                ModeName(result.best.minor));
   if (result.SecondIsClose() && result.second.tonic >= 0)
     text += MesFormat(MesId::SSongKeyAlternative,
-                      PitchClassName(static_cast<int8_t>(result.second.tonic), AccidentalSpelling::Sharps),
+                      PitchClassName(static_cast<int8_t>(result.second.tonic), AccidentalSpelling::Sharps, notation),
                       ModeName(result.second.minor));
   return text;
 }

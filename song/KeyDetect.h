@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "chords/untChords.h"
+
 using TKeyHistogram = std::array<int32_t, 12>;
 
 struct TKeyCandidate {
@@ -38,3 +40,5 @@ TKeyResult EvaluateKey(const TKeyHistogram& counts);
 
 // "Вероятнее всего, ..." with the runner-up appended when it is close. Needs a found key.
 std::string KeyReport(const TKeyResult& result);
+// The same with the keys named in the given notation.
+std::string KeyReport(const TKeyResult& result, NoteNotation notation);

@@ -1,4 +1,5 @@
 #include "song/LyricsView.h"
+#include "midi/MidiConstants.h"
 
 #include "midi/MidiFile.h"
 
@@ -16,7 +17,7 @@ void AddLine(std::string& view, std::string_view line) {
 }  // namespace
 
 bool IsLyricEvent(const TMidiEventEx& event, bool karaoke, int32_t trackNo) {
-  if (event.Status != 0xFF || event.Text().empty()) return false;
+  if (event.Status != MidiStatus::Meta || event.Text().empty()) return false;
   if (event.Data1 == kMetaText) return karaoke && trackNo == kKaraokeLyricTrack;
   return event.Data1 == kMetaLyric && !karaoke;
 }

@@ -1,16 +1,17 @@
 #include "song/MidiPianoModel.h"
+#include "midi/MidiConstants.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 
 void TMidiPianoModel::HandleMidiMessage(uint8_t status, uint8_t data1, uint8_t data2) {
-  switch (status & 0xF0) {
-    case 0xB0:
+  switch (status & MidiStatus::KindMask) {
+    case MidiStatus::ControlChange:
       // "All notes off" and the controllers above it end every sounding key.
       if (data1 >= 123) ReleaseAllKeys();
       break;
-    case 0x90:
+    case MidiStatus::NoteOn:
       if (data2 > 0) {
         if (data1 >= NoteCount) return;
         if (MarkMode)
@@ -20,7 +21,7 @@ void TMidiPianoModel::HandleMidiMessage(uint8_t status, uint8_t data1, uint8_t d
         break;
       }
       [[fallthrough]];  // a note-on with velocity 0 ends the note
-    case 0x80:
+    case MidiStatus::NoteOff:
       if (data1 >= NoteCount) return;
       if (MarkMode)
         SetMarked(data1, false);

@@ -1,4 +1,4 @@
-// The song's key: the key list, detection from the note-ons of the song's beginning.
+// The song's key: chosen by hand, or detected from the note-ons of the song's beginning.
 #include <algorithm>
 #include <limits>
 
@@ -10,30 +10,22 @@ namespace {
 constexpr int kKeyDetectBeats = 120;  // the beginning of a song states its key
 }
 
-void TSongSession::FillKeyList() {
-  cbRootOrigItems_.clear();
-  for (int i = 0; i < 12; ++i)
-    cbRootOrigItems_.push_back(PitchClassName(static_cast<int8_t>(i), AccidentalSpelling::Both) +
-                               Mes(MesId::SSongKeyOr) +
-                               PitchClassName(static_cast<int8_t>((i + 9) % 12), AccidentalSpelling::Both) + "m");
-  ShowCurrentKey();
-  ShowNoteNames();
+void TSongSession::SetKey(int key) {
+  model_.key.key = key >= 0 && key < 12 ? key : -1;
+  model_.key.evidence.reset();
+  Notify(TSongChange::Key);
 }
 
-void TSongSession::cbRootOrigSelect(int index) {
-  cbRootOrigIndex_ = index >= 0 && index < 12 ? index : -1;
-  ShowCurrentKey();
-}
-
-void TSongSession::actFindRootExecute() {
-  if (beatLength_ >= 2 && DetectKey()) return;
+void TSongSession::FindKey() {
+  if (model_.beatLength >= 2 && DetectKey()) return;
   prompter_.Information(Mes(MesId::SCaptionInfo), Mes(MesId::SSongKeyFailed));
 }
 
 bool TSongSession::DetectKey() {
   MidiPiano.ClearMarks();
-  if (beatLength_ < 1) return false;
-  int64_t limit = std::min<int64_t>(int64_t{kKeyDetectBeats} * beatLength_, MidiFile.SongLength());
+  const int32_t beatLength = model_.beatLength;
+  if (beatLength < 1) return false;
+  int64_t limit = std::min<int64_t>(int64_t{kKeyDetectBeats} * beatLength, MidiFile.SongLength());
   if (limit <= 0) return false;
   StopPlaying();
 
@@ -42,12 +34,12 @@ bool TSongSession::DetectKey() {
   {
     TFinally clearHint([this] { status_.ShowStatus(std::string()); });
     TEngineHandlersGuard borrow(MidiFile, [this, &counts](PMidiEventEx e, int32_t) {
-      CountKeyNote(counts, e->Status, e->Data1, e->Data2, transposition_);
+      CountKeyNote(counts, e->Status, e->Data1, e->Data2, model_.transposition);
     });
     status_.ShowStatus(Mes(MesId::SSongKeyWait));
     // Whole beats: the scan may end up to one beat past the limit.
     for (int64_t t = 0; t < limit;) {
-      t = std::min<int64_t>(t + beatLength_, std::numeric_limits<int32_t>::max());
+      t = std::min<int64_t>(t + beatLength, std::numeric_limits<int32_t>::max());
       MidiFile.Seek(static_cast<int32_t>(t), true);
       if (t == std::numeric_limits<int32_t>::max()) break;
     }
@@ -56,8 +48,9 @@ bool TSongSession::DetectKey() {
 
   TKeyResult result = EvaluateKey(counts);
   if (!result.Found()) return false;
-  cbRootOrigIndex_ = result.KeyEntry();
-  ShowCurrentKey();
-  prompter_.Information(Mes(MesId::SSongKeyFoundCaption), KeyReport(result));
+  model_.key.key = result.KeyEntry();
+  model_.key.evidence = TKeyEvidence{counts, result};
+  Notify(TSongChange::Key);
+  prompter_.Information(Mes(MesId::SSongKeyFoundCaption), KeyReport(result, options_.notation));
   return true;
 }

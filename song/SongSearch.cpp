@@ -4,9 +4,9 @@
 #include <limits>
 
 #include "base/untMesConst.h"
+#include "midi/MidiConstants.h"
 #include "song/EngineScan.h"
 #include "chords/untKeysense.h"
-#include "settings/untVars.h"
 #include "song/SongSession.h"
 
 namespace {
@@ -21,53 +21,52 @@ int32_t BeatEnd(size_t b, int32_t beatLength) {
 
 }  // namespace
 
-void TSongSession::actSearchSongChordsExecute() {
-  if (beatLength_ > 1) {
-    if (!beats_.empty() &&
+void TSongSession::FindChords() {
+  TBeats& beats = model_.beats;
+  const int32_t beatLength = model_.beatLength;
+  if (beatLength > 1) {
+    if (!beats.empty() &&
         prompter_.Question(Mes(MesId::SCaptionConfirm), Mes(MesId::SSongRescanQuestion),
                            TPromptButtons::YesNoCancel, TPromptIcon::Question) != TPromptAnswer::Yes)
       return;
     int32_t length = std::max(0, MidiFile.SongLength());
-    int64_t count = int64_t{length} / beatLength_ + 1;
+    int64_t count = int64_t{length} / beatLength + 1;
     if (count > MaxSongBeats) {
       // A damaged file claiming a song of hours at a beat of a few ticks: its beats would
       // not fit in memory, and no one reads chords of millions of beats.
-      beats_.clear();
-      FillSongGrid(std::string());
+      beats.clear();
+      Notify(TSongChange::Chords);
       prompter_.Error(Mes(MesId::SCaptionError),
                       MesFormat(MesId::SSongTooLong, MidiFile.Filename(), count, int64_t{MaxSongBeats}));
       return;
     }
     StopPlaying();
-    beats_.assign(static_cast<size_t>(count), TVariants{});
+    beats.assign(static_cast<size_t>(count), TVariants{});
   } else {
-    // No beats to search: the grid must not go on showing the chords of the old ones.
-    beats_.clear();
-    FillSongGrid(std::string());
+    // No beats to search: nothing may go on showing the chords of the old ones.
+    beats.clear();
+    Notify(TSongChange::Chords);
   }
-  SearchSongChords();
+  SearchChords();
 }
 
-bool TSongSession::ActivateKeysense() {
-  if (Keysense && cbRootOrigIndex_ < 0) {
+void TSongSession::ActivateKeysense() {
+  if (!model_.key.Known()) {
     if (prompter_.Question(Mes(MesId::SCaptionConfirm), Mes(MesId::SSongKeysenseQuestion),
                            TPromptButtons::YesNo, TPromptIcon::Question) == TPromptAnswer::Yes)
-      actFindRootExecute();
+      FindKey();
     else
       prompter_.Message(Mes(MesId::SSongKeysenseOff));
   }
-  KeysenseActive = Keysense && cbRootOrigIndex_ >= 0 && static_cast<bool>(KeysenseChooser);
-  return KeysenseActive;
+  model_.keysenseActive = model_.key.Known() && static_cast<bool>(KeysenseChooser);
 }
 
-int TSongSession::KeyTonic() const { return ((cbRootOrigIndex_ - cbTransposIndex_ + 23) % 12 + 12) % 12; }
-
 void TSongSession::CollectBeatNote(const TMidiEventEx& e) {
-  if (e.Status == 0xFF) return;
-  int channel = e.Status & 0x0F;
-  int kind = e.Status & 0xF0;
-  if (channel == TChordSearch::PercussionChannel || (kind != 0x80 && kind != 0x90)) return;
-  bool start = kind == 0x90 && e.Data2 > 0;
+  if (e.Status == MidiStatus::Meta) return;
+  int channel = e.Status & MidiStatus::ChannelMask;
+  int kind = e.Status & MidiStatus::KindMask;
+  if (channel == MidiPercussionChannel || (kind != MidiStatus::NoteOff && kind != MidiStatus::NoteOn)) return;
+  bool start = kind == MidiStatus::NoteOn && e.Data2 > 0;
   if (e.Data1 > 127) return;  // shifted out of range by a transposition
   MidiPiano.HandleMidiMessage(e.Status, e.Data1, e.Data2);
   if (start)
@@ -76,62 +75,44 @@ void TSongSession::CollectBeatNote(const TMidiEventEx& e) {
     search_.NoteRelease(e.Data1, channel, e.Time);
 }
 
-void TSongSession::SearchSongChords() {
+void TSongSession::SearchChords() {
   MidiPiano.ClearMarks();
-  if (beats_.empty()) return;
-  KeysenseActive = false;
-  if (Keysense) ActivateKeysense();
+  TBeats& beats = model_.beats;
+  if (beats.empty()) return;
+  model_.keysenseActive = false;
+  if (options_.keysense) ActivateKeysense();
 
-  // The marks the replay makes must not start the variant search of the marked notes.
+  // The marks the replay makes must not start the recognition of the marked keys.
   MidiPiano.MarkMode = true;
-  mmMarkedVisible_ = false;
-  btnAutoSearchMarked_ = false;
-  // Every beat ends with its marks cleared, so the hidden marked-notes list would only be
-  // filled and emptied again for each note: it is left alone while the replay runs.
+  model_.autoRecognize = false;
+  // Every beat ends with its marks cleared, so observers of the marked keys would only see
+  // them come and go for each note: they hear nothing while the replay runs.
   searching_ = true;
-  search_.Reset(beatLength_);
+  search_.Reset(model_.beatLength);
   MidiFile.Rewind();
   TFinally restore([this] {
     MidiPiano.ClearMarks();  // a scan cut short leaves no stray marks
     searching_ = false;
-    btnAutoSearchMarked_ = true;
-    mmMarkedVisible_ = true;
+    model_.autoRecognize = true;
+    model_.simplified = false;
     MidiPiano.MarkMode = false;
-    FillSongGrid("?");
+    Notify(TSongChange::AutoRecognize);
+    Notify(TSongChange::Chords);
     status_.ShowStatus(std::string());
   });
   TEngineHandlersGuard borrow(MidiFile, [this](PMidiEventEx e, int32_t) { CollectBeatNote(*e); });
   status_.ShowStatus(Mes(MesId::SSongSearchWait));
 
-  int tonic = KeysenseActive ? KeyTonic() : 0;
-  const TKeysenseChooser* chooser = KeysenseActive ? &KeysenseChooser : nullptr;
-  for (size_t b = 0; b < beats_.size(); ++b) {
+  const int tonic = model_.keysenseActive ? model_.key.TonicAfter(model_.transposition) : 0;
+  const TKeysenseChooser* chooser = model_.keysenseActive ? &KeysenseChooser : nullptr;
+  const int32_t beatLength = model_.beatLength;
+  for (size_t b = 0; b < beats.size(); ++b) {
     search_.StartBeat();
-    int32_t end = BeatEnd(b, beatLength_);
+    int32_t end = BeatEnd(b, beatLength);
     MidiFile.Seek(end, true);
     search_.FlushSoundingNotes(end);
-    search_.AnalyseBeat(beats_[b], chooser, tonic);
+    search_.AnalyseBeat(beats[b], chooser, tonic);
     MidiPiano.ClearMarks();
   }
   MidiFile.Seek(0, false);
-}
-
-void TSongSession::FillSongGrid(const std::string& marker) {
-  grdSong_.SetRowCount(2);
-  grdSong_.ClearRow(1);
-  grdSong_.Row = 1;
-  grdSong_.Col = 1;
-  size_t n = beats_.size();
-  grdSong_.SetRowCount(static_cast<int>(n / 4) + 2);
-  for (int row = 1; row < grdSong_.RowCount(); ++row) grdSong_.ClearRow(row);
-  for (size_t b = 0; b < n; ++b) {
-    int row = static_cast<int>(b / 4) + 1;
-    int col = static_cast<int>(b % 4) + 1;
-    const TVariants& v = beats_[b];
-    if (col == 1) grdSong_.SetCell(0, row, std::to_string(b / 4));
-    if (v.HasChord())
-      grdSong_.SetCell(col, row, ChordName(v.Chord()));
-    else if (!v.notes.empty())
-      grdSong_.SetCell(col, row, marker);
-  }
 }

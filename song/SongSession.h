@@ -1,24 +1,20 @@
 #pragma once
-// The open song as one session: the MIDI file engine with its tracks, the beats laid over
-// its ticks with their analysis, the song-wide settings (transposition, beat length, speed,
-// key), and the state the window shows, as plain data named after its controls. Every
-// command of the song's analysis is an operation here; the window forwards the user's
-// gestures and displays the state, and the command line drives the same operations
-// headlessly. Questions and notices go through a Prompter, progress texts through a
-// StatusSink.
+// The open song as one session: the MIDI file engine with its tracks, the typed song model
+// (SongModel.h) laid over its ticks, and the operations of the song's analysis, each named
+// for what it does. Questions and notices go through a Prompter, progress texts through a
+// StatusSink, and every change of the model is told to the model's observers.
 //
-// Settings read here, when a command runs: Keysense (chord search), LoadDir and the recent
-// files (written by LoadSong), the note notation (every name). The command line sets them
-// like the options dialog does.
+// The session reads no settings: what the analysis takes from them comes in TSongOptions.
+// Chord and note names are not made here; the presenter of the window and the text builder
+// name the model's chords in the notation they are given.
 //
-// Headless, a song goes: LoadSong; the beat-length commands and actFindRootExecute or
-// cbRootOrigSelect as wanted (a Prompter that answers Yes confirms them);
-// actSearchSongChordsExecute; SetTransposition; then grdSong() (one chord name per beat
-// cell), beats(), karaoke(), transposition(), cbRootOrigIndex() and the engine MidiFile
-// for the text builder, which scans it with TEngineHandlersGuard (song/EngineScan.h).
+// Headless, a song goes: LoadSong; ChangeBeatLength, SetKey or FindKey as wanted (a Prompter
+// that answers Yes confirms them); FindChords; Transpose; then Model() for the beats with
+// their chords, the key, the transposition and the karaoke flag, and the engine MidiFile for
+// the text builder, which scans it with TEngineHandlersGuard (song/EngineScan.h).
 //
-// The piano model's OnMarkKey belongs to the session (it keeps the marked-notes list); a
-// piano widget listens to OnKeyChanged, OnRepaint and OnShiftOctaves.
+// The piano model's OnMarkKey belongs to the session (a marked key may be recognised at
+// once); a piano widget listens to OnKeyChanged, OnRepaint and OnShiftOctaves.
 
 #include <cstdint>
 #include <functional>
@@ -31,6 +27,7 @@
 #include "song/KeyDetect.h"
 #include "song/MidiPianoModel.h"
 #include "song/Prompter.h"
+#include "song/SongModel.h"
 #include "song/SongTypes.h"
 
 // What the session needs from the playback side of the window. Left empty, the session
@@ -43,24 +40,33 @@ struct TPlaybackHooks {
 
 class TSongSession {
  public:
-  TSongSession(Prompter& prompter, StatusSink& status);
+  TSongSession(Prompter& prompter, StatusSink& status, TSongOptions options = {});
   TSongSession(const TSongSession&) = delete;
   TSongSession& operator=(const TSongSession&) = delete;
 
   TPlaybackHooks Playback;
-  // The key-aware table's choice (KeysenseChoose of the settings' chord table); tests may put
-  // their own table here, empty switches the key-aware choice off.
+  // The key-aware table's choice; tests may put their own here, empty switches the key-aware
+  // choice off. By default it is KeysenseChoose over the options' table (or, when that is
+  // empty, the table loaded from the settings file).
   TKeysenseChooser KeysenseChooser;
 
   TMidiFile MidiFile;
   TMidiPianoModel MidiPiano;
 
+  // What the analysis takes from the settings.
+  const TSongOptions& Options() const { return options_; }
+  void SetOptions(TSongOptions options) { options_ = std::move(options); }
+
+  // The model and who is told of its changes.
+  const TSongModel& Model() const { return model_; }
+  TSongObservers& Observers() { return observers_; }
+
   // ---- Loading -------------------------------------------------------------------
   // Opens a MIDI or karaoke file. True when it was read with at least one track. A read
-  // error inside the engine propagates after the song has been cleared.
+  // error inside the engine propagates after the song has been cleared. Observers hear
+  // Opening once the file is found, before it is read.
   bool LoadSong(const std::string& fileName);
-  // The same for a file's contents already in memory; the name stands in the caption and the
-  // messages, and neither the load folder nor the recent files change.
+  // The same for a file's contents already in memory; the name stands in the messages.
   bool LoadSongFromBytes(const std::string& name, std::string bytes);
   bool Loading() const { return loading_; }
 
@@ -71,109 +77,73 @@ class TSongSession {
   // costs about a kilobyte and a pass over every held key per beat, so two million beats of
   // such a file would take gigabytes and minutes.
   static constexpr int32_t MaxSongBeats = 200000;
-  void actSearchSongChordsExecute();
-  void SearchSongChords();
-  void FillSongGrid(const std::string& marker);
+  // Cuts the song into beats and finds every beat's chord; asks first when there are chords
+  // already, and, with the key-aware choice on and no key, whether to detect the key.
+  void FindChords();
+  // The search over the beats there are, without questions (a transposition repeats it).
+  void SearchChords();
+  bool Searching() const { return searching_; }
 
   // ---- Key -----------------------------------------------------------------------
-  void actFindRootExecute();
+  // Detects the key from the beginning of the song and reports it; tells the user when no
+  // key could be found.
+  void FindKey();
+  // The same without the notice of a failure; true when a key was found.
   bool DetectKey();
-  // The key list's entries in the current note notation, keeping the selection (and the
-  // current-key display in step with it); the marked notes and the variants are named anew.
-  void FillKeyList();
-  // The marked notes and the chord variants named anew in the current note notation.
-  void ShowNoteNames();
-  // Selects a key by hand (-1 = unknown).
-  void cbRootOrigSelect(int index);
+  // Sets the key by hand (-1 = unknown).
+  void SetKey(int key);
 
   // ---- Transposition, speed, beat length ------------------------------------------
-  void FillTransposeList(bool withKeys);
-  void cbTransposSelect(int entry);
-  // Selects the entry of a transposition in semitones (-11..+11) and applies it.
-  void SetTransposition(int semitones);
-  void TransposeSong(int delta);
-  void ShowCurrentKey();
-  void edtBpmSelect(int entry);
-  void actIncBeatExecute();
-  void actDefBeatExecute();
-  void actDecBeatExecute();
-  bool ChangeBeatLength(TBeatCommand command, const std::string& question, int32_t newLength);
+  // Shifts the song to `semitones` (-11..+11) from its written pitch and searches its chords
+  // again.
+  void Transpose(int semitones);
+  // The playback speed as a ratio of the written tempo.
+  void SetSpeed(int numerator, int denominator);
+  // Cuts the song into beats of another length (asks first); the chords are searched again
+  // when there were any. False when nothing changed.
+  bool ChangeBeatLength(TBeatLength length);
 
   // ---- Chord editing -------------------------------------------------------------
-  void ShowVariants();
-  void VariantsForNotes(const TNotes& notes);
-  void VariantsForMarked();
-  void MidiPianoMarkKey(int key, bool marked);
-  // A press of the "Автопоиск" toggle: toggles it, and searches the marked notes at once when
-  // it goes down.
-  void btnAutoSearchMarkedMouseDown();
-  void SetAutoSearchMarked(bool down) { btnAutoSearchMarked_ = down; }
-  void RemoveSelectedMarked();  // mmMarkedKeyDown with Delete, mmMarkedDblClick
-  void SelectMarked(int line);
-  void SelectVariantRow(int row);
-  void grdVariantsClick() { actPlaySelectedChordExecute(); }
-  void actPlaySelectedChordExecute();
-  void actSetSelectedChordExecute();
-  void SimplifyChords();
-  void btnSimplifyClick() { SimplifyChords(); }
-  // Copies a beat into the variants grid (the single-beat play of the window does this).
-  void ShowBeatVariants(int beat);
-  // Before a beat is played alone: its notes marked on the piano, without a search of the
-  // marked notes, and its variants shown.
+  // Ranked chords of the given notes, or of the marked keys, become the variants.
+  void RecognizeNotes(const TNotes& notes);
+  void RecognizeMarkedNotes();
+  // A beat's notes and chords become the variants.
+  void TakeBeatVariants(int beat);
+  // Before a beat is played alone: its notes marked on the piano, without recognising the
+  // marked keys, and its variants taken.
   void MarkBeatForPlay(int beat);
+  // A key of the piano marked or unmarked; with auto-recognition on, the marked keys are
+  // recognised at once. The piano model calls it.
+  void MarkNote(int key, bool marked);
+  // Whether marking a key recognises the marked keys at once; switching it on recognises
+  // them.
+  void SetAutoRecognize(bool on);
+  // Marks the tones of a variant on the piano and plays them.
+  void PlayVariant(int variant);
+  // Makes a variant the chosen chord of a beat (asks first). The beat must have a chord.
+  bool ChooseVariant(int beat, int variant);
+  // Every chord simplified to its plain triad or seventh, every second beat's chord dropped
+  // (asks first).
+  void SimplifyChords();
 
-  // ---- Tracks --------------------------------------------------------------------
-  // Ticks or unticks a track; an unticked track is muted in the engine.
-  void SetTrackChecked(int index, bool checked);
-  void SelectTrack(int index);
-
-  // ---- The song grid's cursor and the fragment start ------------------------------
-  void SetSongCell(int col, int row);
-  // The beat under the grid's cursor, or -1 when the cursor is on no beat.
-  int CurrentGridBeat() const;
-  // The cursor moves on to the next beat: after the fourth, to the first of the next row.
-  void AdvanceSongCell();
-  // While the song plays the cursor follows the beat at the position, as long as that beat
-  // has a row in the grid.
-  void FollowPlayback(int32_t tick);
-  void SetFragmentStart(int32_t tick) { fragmentStart_ = tick; }
+  // ---- Tracks, fragment, lyrics ----------------------------------------------------
+  // Enables or disables a track; a disabled track is muted in the engine.
+  void SetTrackEnabled(int index, bool enabled);
+  void SetFragmentStart(int32_t tick);
+  // A lyric event's text added where it belongs in the lyrics ("/" and "\\" start lines).
+  void AppendLyricText(std::string_view lyric);
+  void SetLyrics(std::string text);
 
   // ---- State ---------------------------------------------------------------------
-  const TBeats& beats() const { return beats_; }
-  int32_t beatLength() const { return beatLength_; }
-  int32_t transposition() const { return transposition_; }
-  bool karaoke() const { return karaoke_; }
-  const TVariants& CurrentBeat() const { return CurrentBeat_; }
+  const TBeats& beats() const { return model_.beats; }
+  int32_t beatLength() const { return model_.beatLength; }
+  int32_t transposition() const { return model_.transposition; }
+  bool karaoke() const { return model_.karaoke; }
+  int key() const { return model_.key.key; }
+  int32_t fragmentStart() const { return model_.fragmentStart; }
+  const TVariants& Variants() const { return model_.variants; }
   // The search's working tables (their size does not grow with the song).
   const TChordSearch& SearchTables() const { return search_; }
-  int32_t fragmentStart() const { return fragmentStart_; }
-  // The chord name a beat shows, empty when it has none.
-  std::string BeatChordName(int beat) const;
-
-  const TStringGrid& grdSong() const { return grdSong_; }
-  const std::vector<std::string>& cbRootOrigItems() const { return cbRootOrigItems_; }
-  int cbRootOrigIndex() const { return cbRootOrigIndex_; }
-  const std::vector<std::string>& cbTransposItems() const { return cbTransposItems_; }
-  int cbTransposIndex() const { return cbTransposIndex_; }
-  const std::string& stRootNew() const { return stRootNew_; }
-  const std::string& cbBpmText() const { return cbBpmText_; }
-  static std::vector<std::string> cbBpmItems();
-  TBeatCommand CheckedBeatCommand() const { return checkedBeat_; }
-  const std::vector<TTrackRow>& lvTracks() const { return lvTracks_; }
-  int lvTracksSelected() const { return lvTracksSelected_; }
-  const std::string& edtLength() const { return edtLength_; }
-  const TStringGrid& grdVariants() const { return grdVariants_; }
-  const std::string& stVariants() const { return stVariants_; }
-  const std::vector<std::string>& mmMarked() const { return mmMarked_; }
-  int mmMarkedIndex() const { return mmMarkedIndex_; }
-  bool mmMarkedVisible() const { return mmMarkedVisible_; }
-  bool btnAutoSearchMarked() const { return btnAutoSearchMarked_; }
-  const std::string& mmText() const { return mmText_; }
-  void SetText(std::string text) { mmText_ = std::move(text); }
-  // A lyric event's text added where it belongs in the lyrics view ("/" and "\\" start lines).
-  void AppendLyricText(std::string_view lyric);
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(std::string caption) { caption_ = std::move(caption); }
 
  private:
   // Everything of opening a song after the file was found: read() fills the engine.
@@ -181,43 +151,17 @@ class TSongSession {
   void StopPlaying();
   void RewindSong();
   void ClearSongState();
-  void LayOutSongGrid();
-  bool ActivateKeysense();
-  int KeyTonic() const;
+  void ActivateKeysense();
   void CollectBeatNote(const TMidiEventEx& event);
-  void SetMarkedLines(int key, bool marked);
+  void Notify(TSongChange what, int index = -1) { observers_.Notify(what, index); }
 
   Prompter& prompter_;
   StatusSink& status_;
-
-  TBeats beats_;
-  int32_t beatLength_ = 0;
-  int32_t transposition_ = 0;
-  bool karaoke_ = false;
-  TVariants CurrentBeat_;
-  int32_t fragmentStart_ = 0;
+  TSongOptions options_;
+  TSongModel model_;
+  TSongObservers observers_;
   bool loading_ = false;
   bool searching_ = false;
 
   TChordSearch search_;
-
-  TStringGrid grdSong_{5, 2};
-  std::vector<std::string> cbRootOrigItems_;
-  int cbRootOrigIndex_ = -1;
-  std::vector<std::string> cbTransposItems_;
-  int cbTransposIndex_ = 11;
-  std::string stRootNew_;
-  std::string cbBpmText_;
-  TBeatCommand checkedBeat_ = TBeatCommand::actDefBeat;
-  std::vector<TTrackRow> lvTracks_;
-  int lvTracksSelected_ = -1;
-  std::string edtLength_;
-  TStringGrid grdVariants_{3, 2};
-  std::string stVariants_;
-  std::vector<std::string> mmMarked_;
-  int mmMarkedIndex_ = -1;
-  bool mmMarkedVisible_ = true;
-  bool btnAutoSearchMarked_ = true;
-  std::string mmText_;
-  std::string caption_;
 };

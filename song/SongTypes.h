@@ -1,6 +1,6 @@
 #pragma once
-// The plain records of the song model: one beat's analysis and the grids and lists that
-// the window shows, kept here as data named after their controls.
+// The plain records of the song model: one beat's analysis, and where a beat stands when
+// beats are laid out four to a row (the beat grid and its written form).
 
 #include <cstdint>
 #include <string>
@@ -14,6 +14,8 @@ struct TVariants {
   TNotes notes;
   TChords chords;
   int32_t chosen = 0;
+  // The simplification gave up this beat's chord.
+  bool dropped = false;
 
   bool HasChord() const { return chosen >= 0 && static_cast<size_t>(chosen) < chords.size(); }
   const TChord& Chord() const { return chords[static_cast<size_t>(chosen)]; }
@@ -21,38 +23,17 @@ struct TVariants {
 
 using TBeats = std::vector<TVariants>;
 
-// A grid of texts addressed as Cells(column, row), row 0 and column 0 being headers, with a
-// current cell; what a string grid of the window holds.
-class TStringGrid {
- public:
-  explicit TStringGrid(int colCount = 2, int rowCount = 2);
+// Beats are shown and written four to a row, a bar of common time.
+constexpr int BeatsPerRow = 4;
 
-  int ColCount() const { return colCount_; }
-  int RowCount() const { return rowCount_; }
-  // Rows added are empty; rows removed lose their texts.
-  void SetRowCount(int rows);
-
-  const std::string& Cell(int col, int row) const;
-  void SetCell(int col, int row, std::string text);
-  // Empties every cell of the given row.
-  void ClearRow(int row);
-
-  int Col = 1;
-  int Row = 1;
-
- private:
-  int colCount_;
-  int rowCount_;
-  std::vector<std::string> cells_;
+// Where a beat stands in rows of four: row from 0, column from 0.
+struct TBeatPlace {
+  int row = 0;
+  int column = 0;
 };
 
-// One row of the track list: number (from 1), track name, instrument name, ticked = enabled.
-struct TTrackRow {
-  std::string Caption;
-  std::string Name;
-  std::string Instrument;
-  bool Checked = true;
-};
-
-// The three beat-length commands; exactly one of them is checked.
-enum class TBeatCommand { actIncBeat, actDefBeat, actDecBeat };
+// The one place where beats and rows of four are converted into each other.
+constexpr TBeatPlace BeatPlace(int beat) { return {beat / BeatsPerRow, beat % BeatsPerRow}; }
+constexpr int BeatAt(TBeatPlace place) { return place.row * BeatsPerRow + place.column; }
+// Rows needed for a number of beats.
+constexpr int BeatRows(int beats) { return (beats + BeatsPerRow - 1) / BeatsPerRow; }

@@ -424,6 +424,11 @@
       <translation>Не ўдалося выдаліць файл %s</translation>
     </message>
     <message>
+      <source>Имя Табулиста занято программой другого пользователя.&#13;Текст с аккордами ей не передан:&#13;передавать его чужой программе небезопасно.</source>
+      <comment>SForeignTabulist</comment>
+      <translation>Імя Табуліста занята праграмай іншага карыстальніка.&#13;Тэкст з акордамі ёй не перададзены:&#13;перадаваць яго чужой праграме небяспечна.</translation>
+    </message>
+    <message>
       <source>Табулист</source>
       <comment>STabCaption</comment>
       <translation>Табуліст</translation>
@@ -562,6 +567,11 @@
       <source>Настройки прочитаны не полностью: %s</source>
       <comment>SCliSettingsWarning</comment>
       <translation>Налады прачытаны не цалкам: %s</translation>
+    </message>
+    <message>
+      <source>имя занято программой другого пользователя</source>
+      <comment>STabForeignOwner</comment>
+      <translation>імя занята праграмай іншага карыстальніка</translation>
     </message>
     <message>
       <source>Cantaro</source>

@@ -424,6 +424,11 @@
       <translation>Could not delete the file %s</translation>
     </message>
     <message>
+      <source>Имя Табулиста занято программой другого пользователя.&#13;Текст с аккордами ей не передан:&#13;передавать его чужой программе небезопасно.</source>
+      <comment>SForeignTabulist</comment>
+      <translation>Another user's program holds Tabulist's name.&#13;The text with chords was not handed to it:&#13;handing it to someone else's program is not safe.</translation>
+    </message>
+    <message>
       <source>Табулист</source>
       <comment>STabCaption</comment>
       <translation>Tabulist</translation>
@@ -562,6 +567,11 @@
       <source>Настройки прочитаны не полностью: %s</source>
       <comment>SCliSettingsWarning</comment>
       <translation>The settings were not read completely: %s</translation>
+    </message>
+    <message>
+      <source>имя занято программой другого пользователя</source>
+      <comment>STabForeignOwner</comment>
+      <translation>the name is held by another user's program</translation>
     </message>
     <message>
       <source>Cantaro</source>

@@ -424,6 +424,11 @@
       <translation>Impossibile eliminare il file %s</translation>
     </message>
     <message>
+      <source>Имя Табулиста занято программой другого пользователя.&#13;Текст с аккордами ей не передан:&#13;передавать его чужой программе небезопасно.</source>
+      <comment>SForeignTabulist</comment>
+      <translation>Il nome di Tabulist è occupato dal programma di un altro utente.&#13;Il testo con accordi non gli è stato passato:&#13;passarlo al programma di un altro non è sicuro.</translation>
+    </message>
+    <message>
       <source>Табулист</source>
       <comment>STabCaption</comment>
       <translation>Tabulist</translation>
@@ -562,6 +567,11 @@
       <source>Настройки прочитаны не полностью: %s</source>
       <comment>SCliSettingsWarning</comment>
       <translation>Impostazioni lette solo in parte: %s</translation>
+    </message>
+    <message>
+      <source>имя занято программой другого пользователя</source>
+      <comment>STabForeignOwner</comment>
+      <translation>il nome è occupato dal programma di un altro utente</translation>
     </message>
     <message>
       <source>Cantaro</source>

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "song/SongTypes.h"
+#include "ui/presenter/StringGrid.h"
 
 class TMidiFile;
 

@@ -74,7 +74,8 @@ TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, 
   prompter_ = focusPrompter_.get();
   status_ = std::make_unique<TFunctionStatusSink>([this](const std::string& text) { ShowStatusHint(text); });
   session_ = std::make_unique<TSongSession>(*prompter_, *status_);
-  session_->SetCaption(Mes(MesId::SMainCaption));
+  presenter_ = std::make_unique<TSongPresenter>(*session_);
+  presenter_->SetCaption(Mes(MesId::SMainCaption));
 
   if (!services_.playback.Timers) {
     qtPlayback_ = std::make_unique<TQtPlayback>();
@@ -252,13 +253,13 @@ void TfrmMain::RequestRefresh() {
 
 void TfrmMain::LoadSong(const std::string& fileName) {
   try {
-    session_->LoadSong(fileName);
+    presenter_->LoadSong(fileName);
   } catch (const std::exception& e) {
     ShowError(e.what());
   }
-  setWindowTitle(Q(session_->Caption()));
+  setWindowTitle(Q(presenter_->Caption()));
   tracksModel_->Refresh();
-  int selected = session_->lvTracksSelected();
+  int selected = presenter_->lvTracksSelected();
   if (selected >= 0) lvTracks->setCurrentIndex(tracksModel_->index(selected, 0));
   ShowTrackEvents(selected);
   RefreshFromSession();
@@ -283,7 +284,7 @@ void TfrmMain::FillComboItems(QComboBox* combo, const std::vector<std::string>& 
 
 void TfrmMain::RefreshFromSession() {
   refreshing_ = true;
-  const TSongSession& s = *session_;
+  const TSongPresenter& s = *presenter_;
   songModel_->Refresh();
   variantsModel_->Refresh();
   markedModel_->Refresh();
@@ -312,13 +313,13 @@ void TfrmMain::RefreshFromSession() {
 }
 
 void TfrmMain::SyncSongCursor() {
-  const TStringGrid& g = session_->grdSong();
+  const TStringGrid& g = presenter_->grdSong();
   QModelIndex want = songModel_->IndexOf(g.Col, g.Row);
   if (grdSong->currentIndex() != want) grdSong->setCurrentIndex(want);
 }
 
 void TfrmMain::ShowLyrics() {
-  const std::string& view = session_->mmText();
+  const std::string& view = presenter_->mmText();
   if (view == shownLyrics_) return;
   std::string shown = LyricsDisplayText(shownLyrics_);
   std::string next = LyricsDisplayText(view);
@@ -361,7 +362,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
       if (event->type() != QEvent::KeyPress) break;
       if (watched == grdSong && grdSongKeyDown(key->key())) return true;
       if (watched == mmMarked && key->key() == Qt::Key_Delete) {
-        session_->RemoveSelectedMarked();
+        presenter_->RemoveSelectedMarked();
         RefreshFromSession();
         return true;
       }

@@ -20,6 +20,7 @@
 #include "midi/MidiFile.h"
 #include "song/Prompter.h"
 #include "song/SongSession.h"
+#include "ui/presenter/SongPresenter.h"
 #include "ui/KeyboardPlayer.h"
 #include "ui/untApplySettings.h"
 #include "settings/untVars.h"
@@ -74,6 +75,10 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   ~TfrmMain() override;
 
   TSongSession& Session() { return *session_; }
+  TSongPresenter& Presenter() { return *presenter_; }
+  // Hands the settings the song's analysis uses (the key-aware choice, the notation) to the
+  // session; the settings' application does it too.
+  void UseSongOptions();
   TMidiOutput& MidiOut() override { return *MidiOut_; }
   TMidiFile& MidiFile() { return session_->MidiFile; }
   TMidiPianoModel& MidiPiano() { return session_->MidiPiano; }
@@ -240,6 +245,8 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   std::unique_ptr<TTabulistClient> tabulistClient_;
   std::unique_ptr<TTabulistPeer> ownTabulist_;
   std::unique_ptr<TSongSession> session_;
+  // Declared after the session: it leaves the session's observers before the session goes.
+  std::unique_ptr<TSongPresenter> presenter_;
   std::unique_ptr<TMidiOutput> MidiOut_;
   TKeyboardPlayer keyboard_;
 

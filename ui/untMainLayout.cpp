@@ -357,7 +357,7 @@ QSize TfrmMain::DefaultSize() {
 void TfrmMain::FitToolBar() {
   const QFontMetrics metrics(stRootNew->font());
   int widest = 0;
-  for (const std::string& key : session_->cbRootOrigItems())
+  for (const std::string& key : presenter_->cbRootOrigItems())
     widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(key)));
   stRootNew->setMinimumWidth(std::max(TDesignScale(this)(90), widest + 6));
   ToolBar->layout()->invalidate();

@@ -62,7 +62,7 @@ void TfrmMain::ConnectPlayback() {
   connect(MidiPianoView, &TMidiPiano::OnPlayNote, this, [this](int note, int velocity) { PlayNote(note, velocity); });
   connect(MidiPianoView, &TMidiPiano::OnHoverNote, this, [this](int, const QString& name) { stNote->setText(name); });
   connect(MidiPianoView, &TMidiPiano::OnMarkByMouse, this, [this](int) {
-    session_->SetAutoSearchMarked(true);
+    presenter_->SetAutoSearchMarked(true);
     RequestRefresh();
   });
   connect(MidiPianoView, &TMidiPiano::OnShiftOctaves, this,
@@ -119,7 +119,7 @@ void TfrmMain::MidiFileUpdateEvent() {
   }
   SetTextNow(edtTicks, Q(file.FormatTicks(file.PositionTicks())));
   if (followPlayback_) {
-    session_->FollowPlayback(file.PositionTicks());
+    presenter_->FollowPlayback(file.PositionTicks());
     SyncSongCursor();
   }
   if (file.AllTracksDone() && file.Playing()) actPlayExecute();
@@ -134,7 +134,7 @@ void TfrmMain::actPlayExecute() {
     SetPlayActionPlaying(false);
   } else {
     followPlayback_ = true;
-    session_->SetText(std::string());
+    session_->SetLyrics(std::string());
     MidiPiano().ClearMarks();
     bool started = file.PositionTicks() < file.SongLength() ? file.Play() : file.PlayFromStart();
     if (started) {
@@ -163,7 +163,7 @@ void TfrmMain::actRepeatExecute() {
     SetPlayActionPlaying(false);
   }
   followPlayback_ = true;
-  session_->SetText(std::string());
+  session_->SetLyrics(std::string());
   ShowLyrics();
   file.Seek(session_->fragmentStart(), false);
   if (file.Play()) {
@@ -174,7 +174,7 @@ void TfrmMain::actRepeatExecute() {
 }
 
 void TfrmMain::actSetFragmentStartExecute() {
-  int b = session_->CurrentGridBeat();
+  int b = presenter_->CurrentGridBeat();
   if (b >= 0) session_->SetFragmentStart(b * session_->beatLength());
 }
 
@@ -184,7 +184,7 @@ void TfrmMain::PlayBit(bool advance) {
   playingBit_ = true;
   TFinally done([this] { playingBit_ = false; });
   followPlayback_ = false;
-  const int b = session_->CurrentGridBeat();
+  const int b = presenter_->CurrentGridBeat();
   if (b < 0) return;
 
   session_->MarkBeatForPlay(b);
@@ -196,7 +196,7 @@ void TfrmMain::PlayBit(bool advance) {
   SilenceOutput();
 
   if (advance) {
-    session_->AdvanceSongCell();
+    presenter_->AdvanceSongCell();
     SyncSongCursor();
   }
   RefreshFromSession();

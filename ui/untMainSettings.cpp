@@ -11,8 +11,17 @@
 #include "ui/untOptions.h"
 
 void TfrmMain::ApplySettings() {
+  // Before the settings take effect: a changed notation may search the chords again.
+  UseSongOptions();
   ::ApplySettings(*this, *prompter_);
   RefreshFromSession();
+}
+
+void TfrmMain::UseSongOptions() {
+  TSongOptions options;
+  options.keysense = Keysense;
+  options.notation = CurrentNoteNotation();
+  session_->SetOptions(std::move(options));
 }
 
 void TfrmMain::SetShowHints(bool show) { hintsShown_ = show; }
@@ -23,8 +32,8 @@ void TfrmMain::SetPianoOctaves(int count) {
 }
 
 void TfrmMain::FillKeyList() {
-  session_->FillKeyList();
-  FillComboItems(cbRootOrig, session_->cbRootOrigItems(), session_->cbRootOrigIndex());
+  presenter_->FillKeyList();
+  FillComboItems(cbRootOrig, presenter_->cbRootOrigItems(), presenter_->cbRootOrigIndex());
   FitToolBar();
 }
 

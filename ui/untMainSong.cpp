@@ -44,7 +44,7 @@ QString DialogFilter(const std::string& filter) {
 }  // namespace
 
 void TfrmMain::ConnectSongControls() {
-  TSongSession& s = *session_;
+  TSongPresenter& s = *presenter_;
   songModel_ = new TStringGridModel([&s]() -> const TStringGrid& { return s.grdSong(); }, {}, this);
   grdSong->setModel(songModel_);
   variantsModel_ = new TStringGridModel(
@@ -59,19 +59,19 @@ void TfrmMain::ConnectSongControls() {
   connect(actSearchSongChords, &QAction::triggered, this, [this] { actSearchSongChordsExecute(); });
   connect(actWriteText, &QAction::triggered, this, [this] { actWriteTextExecute(); });
   connect(actFindRoot, &QAction::triggered, this, [this] { actFindRootExecute(); });
-  auto command = [this](QAction* action, void (TSongSession::*op)()) {
+  auto command = [this](QAction* action, void (TSongPresenter::*op)()) {
     connect(action, &QAction::triggered, this, [this, op] {
-      ((*session_).*op)();
+      ((*presenter_).*op)();
       RefreshFromSession();
     });
   };
-  command(actIncBeat, &TSongSession::actIncBeatExecute);
-  command(actDefBeat, &TSongSession::actDefBeatExecute);
-  command(actDecBeat, &TSongSession::actDecBeatExecute);
-  command(actSetSelectedChord, &TSongSession::actSetSelectedChordExecute);
-  command(actPlaySelectedChord, &TSongSession::actPlaySelectedChordExecute);
+  command(actIncBeat, &TSongPresenter::actIncBeatExecute);
+  command(actDefBeat, &TSongPresenter::actDefBeatExecute);
+  command(actDecBeat, &TSongPresenter::actDecBeatExecute);
+  command(actSetSelectedChord, &TSongPresenter::actSetSelectedChordExecute);
+  command(actPlaySelectedChord, &TSongPresenter::actPlaySelectedChordExecute);
   connect(btnSimplify, &QPushButton::clicked, this, [this] {
-    session_->btnSimplifyClick();
+    presenter_->btnSimplifyClick();
     RefreshFromSession();
   });
   btnSetSelectedChord->setText(actSetSelectedChord->text());
@@ -87,7 +87,7 @@ void TfrmMain::ConnectSongControls() {
   connect(grdSong->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             if (!current.isValid() || current.column() < 1) return;
-            session_->SetSongCell(current.column(), current.row() + 1);
+            presenter_->SetSongCell(current.column(), current.row() + 1);
             grdSongSelectCell(current.column(), current.row() + 1);
           });
   connect(grdSong, &QAbstractItemView::doubleClicked, actEditBit, &QAction::trigger);
@@ -96,61 +96,61 @@ void TfrmMain::ConnectSongControls() {
   connect(grdVariants->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {
             if (refreshing_ || !current.isValid()) return;
-            session_->SelectVariantRow(current.row() + 1);
+            presenter_->SelectVariantRow(current.row() + 1);
             if (QApplication::mouseButtons() == Qt::NoButton) {
-              session_->grdVariantsClick();
+              presenter_->grdVariantsClick();
               RefreshFromSession();
             }
           });
   connect(grdVariants, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-    session_->SelectVariantRow(index.row() + 1);
-    session_->grdVariantsClick();
+    presenter_->SelectVariantRow(index.row() + 1);
+    presenter_->grdVariantsClick();
     RefreshFromSession();
   });
 
   // The marked notes.
   connect(mmMarked->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
-            if (!refreshing_) session_->SelectMarked(current.isValid() ? current.row() : -1);
+            if (!refreshing_) presenter_->SelectMarked(current.isValid() ? current.row() : -1);
           });
   connect(mmMarked, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
-    session_->SelectMarked(index.row());
-    session_->RemoveSelectedMarked();
+    presenter_->SelectMarked(index.row());
+    presenter_->RemoveSelectedMarked();
     RefreshFromSession();
   });
   connect(btnAutoSearchMarked, &QPushButton::pressed, this, [this] {
-    session_->btnAutoSearchMarkedMouseDown();
+    presenter_->btnAutoSearchMarkedMouseDown();
     RefreshFromSession();
   });
   // The button shows the session's state, not its own toggling.
   connect(btnAutoSearchMarked, &QPushButton::clicked, this,
-          [this] { btnAutoSearchMarked->setChecked(session_->btnAutoSearchMarked()); });
+          [this] { btnAutoSearchMarked->setChecked(presenter_->btnAutoSearchMarked()); });
 
   // Key, transposition, speed.
   connect(cbRootOrig, &QComboBox::activated, this, [this](int index) {
-    session_->cbRootOrigSelect(index);
+    presenter_->cbRootOrigSelect(index);
     RefreshFromSession();
   });
   cbTranspos->OnDropDown = [this] {
-    session_->FillTransposeList(true);
-    FillComboItems(cbTranspos, session_->cbTransposItems(), session_->cbTransposIndex());
+    presenter_->FillTransposeList(true);
+    FillComboItems(cbTranspos, presenter_->cbTransposItems(), presenter_->cbTransposIndex());
   };
   cbTranspos->OnCloseUp = [this] {
-    session_->FillTransposeList(false);
-    FillComboItems(cbTranspos, session_->cbTransposItems(), cbTranspos->currentIndex());
+    presenter_->FillTransposeList(false);
+    FillComboItems(cbTranspos, presenter_->cbTransposItems(), cbTranspos->currentIndex());
   };
   connect(cbTranspos, &QComboBox::activated, this, [this](int entry) {
-    session_->cbTransposSelect(entry);
+    presenter_->cbTransposSelect(entry);
     RefreshFromSession();
   });
   {
     QSignalBlocker block(cbBpm);
-    for (const std::string& item : TSongSession::cbBpmItems()) cbBpm->addItem(Q(item));
+    for (const std::string& item : TSongPresenter::cbBpmItems()) cbBpm->addItem(Q(item));
     cbBpm->setCurrentIndex(-1);
   }
   connect(cbBpm, &QComboBox::activated, this, [this](int entry) {
-    session_->edtBpmSelect(entry);
-    cbBpm->setEditText(Q(session_->cbBpmText()));
+    presenter_->edtBpmSelect(entry);
+    cbBpm->setEditText(Q(presenter_->cbBpmText()));
   });
 }
 
@@ -170,22 +170,27 @@ void TfrmMain::RunSongCommand(const std::function<void()>& command) {
 }
 
 void TfrmMain::actSearchSongChordsExecute() {
-  RunSongCommand([this] { session_->actSearchSongChordsExecute(); });
+  RunSongCommand([this] { presenter_->actSearchSongChordsExecute(); });
 }
 
 void TfrmMain::actFindRootExecute() {
-  RunSongCommand([this] { session_->actFindRootExecute(); });
+  RunSongCommand([this] { presenter_->actFindRootExecute(); });
 }
 
 void TfrmMain::actWriteTextExecute() {
-  RunSongCommand([this] { ::actWriteTextExecute(*session_, *prompter_, *status_, *services_.tabulist); });
+  RunSongCommand([this] {
+    TExportOptions options{CommExport, TextCodepage, CurrentNoteNotation(), PathTabulist, ProgramFolder};
+    ::actWriteTextExecute(*session_, *prompter_, *status_, *services_.tabulist, options);
+    PathTabulist = options.pathTabulist;
+    presenter_->SetSongCell(1, 1);
+  });
 }
 
 // The event view follows the beat grid: it shows the first event of the selected beat, or
 // the last one before it.
 void TfrmMain::grdSongSelectCell(int gridCol, int gridRow) {
   if (session_->beats().empty() || eventsModel_->rowCount() == 0) return;
-  const int64_t start = (static_cast<int64_t>(gridRow - 1) * 4 + gridCol - 1) * session_->beatLength();
+  const int64_t start = static_cast<int64_t>(TSongPresenter::CellBeat(gridCol, gridRow)) * session_->beatLength();
   // The events of a track are in time order: find the last one at or before the start, then
   // the first of the events at that same tick.
   int lo = 0, hi = eventsModel_->rowCount();
@@ -230,11 +235,11 @@ bool TfrmMain::grdSongKeyDown(int key) {
 // when it is a beat column, the row when it is a data row, each on its own.
 void TfrmMain::grdSongMouseDown(Qt::MouseButton button, int gridCol, int gridRow) {
   if (button != Qt::RightButton) return;
-  const TStringGrid& g = session_->grdSong();
+  const TStringGrid& g = presenter_->grdSong();
   int col = g.Col, row = g.Row;
   if (gridCol >= 1 && gridCol < g.ColCount()) col = gridCol;
   if (gridRow >= 1 && gridRow < g.RowCount()) row = gridRow;
   if (col == g.Col && row == g.Row) return;
-  session_->SetSongCell(col, row);
+  presenter_->SetSongCell(col, row);
   SyncSongCursor();
 }

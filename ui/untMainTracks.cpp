@@ -15,7 +15,7 @@ QString M(MesId id) { return QString::fromStdString(Mes(id)); }
 }  // namespace
 
 void TfrmMain::ConnectTrackControls() {
-  TSongSession& s = *session_;
+  TSongPresenter& s = *presenter_;
   tracksModel_ = new TTrackListModel(
       [&s]() -> const std::vector<TTrackRow>& { return s.lvTracks(); },
       {M(MesId::STrackColNumber), M(MesId::STrackColName), M(MesId::STrackColInstrument)},
@@ -27,12 +27,12 @@ void TfrmMain::ConnectTrackControls() {
   connect(lvTracks->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {
             if (!current.isValid()) return;  // deselection shows nothing new
-            session_->SelectTrack(current.row());
+            presenter_->SelectTrack(current.row());
             ShowTrackEvents(current.row());
           });
 
   eventsModel_ = new TEventGridModel(
-      s.MidiFile,
+      s.Session().MidiFile,
       {M(MesId::SEventColIndex), M(MesId::SEventColTime), M(MesId::SEventColEvent), M(MesId::SEventColData),
        M(MesId::SEventColInfo)},
       this);
@@ -43,15 +43,15 @@ void TfrmMain::ConnectTrackControls() {
   connect(actTracksTurnOn, &QAction::triggered, this, [this] { actTracksTurnOnExecute(); });
 }
 
-void TfrmMain::lvTracksChange(int row, bool checked) { session_->SetTrackChecked(row, checked); }
+void TfrmMain::lvTracksChange(int row, bool checked) { presenter_->SetTrackChecked(row, checked); }
 
 void TfrmMain::actTracksMuteExecute() {
-  for (int i = 0; i < static_cast<int>(session_->lvTracks().size()); ++i) lvTracksChange(i, false);
+  for (int i = 0; i < static_cast<int>(presenter_->lvTracks().size()); ++i) lvTracksChange(i, false);
   tracksModel_->RefreshChecks();
 }
 
 void TfrmMain::actTracksTurnOnExecute() {
-  for (int i = 0; i < static_cast<int>(session_->lvTracks().size()); ++i) lvTracksChange(i, true);
+  for (int i = 0; i < static_cast<int>(presenter_->lvTracks().size()); ++i) lvTracksChange(i, true);
   tracksModel_->RefreshChecks();
 }
 

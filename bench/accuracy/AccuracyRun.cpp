@@ -97,14 +97,9 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
   m.Accuracy.Name = song.Name;
   SilentPrompter prompter;  // declines the offer to detect the key when it is to stay unknown
   NullStatusSink status;
-  TSongSession session(prompter, status);
-  // The session reads the Keysense setting as the options dialog leaves it; the setting is
-  // put back afterwards, so a measurement leaves the process as it found it.
-  struct TKeysenseSetting {
-    bool saved = Keysense;
-    ~TKeysenseSetting() { Keysense = saved; }
-  } keepSetting;
-  Keysense = options.Keysense;
+  TSongOptions songOptions;
+  songOptions.keysense = options.Keysense;
+  TSongSession session(prompter, status, songOptions);
   std::vector<TBeatTrace>& traces = m.Trace;
   if (trace)
     session.KeysenseChooser = [&traces](const TKeysenseWeights& w, int) -> std::optional<TChord> {
@@ -120,13 +115,13 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
   try {
     if (!session.LoadSong(song.MidiPath)) throw std::runtime_error("the file has no tracks");
     m.Labels = ReadSongLabels(song, session.MidiFile, options.LabelTrack);
-    if (song.TablePath.empty()) session.SetTrackChecked(options.LabelTrack, false);
+    if (song.TablePath.empty()) session.SetTrackEnabled(options.LabelTrack, false);
     switch (options.Key) {
       case TKeyMode::Detect: session.DetectKey(); break;
-      case TKeyMode::Fixed: session.cbRootOrigSelect(options.FixedKey); break;
+      case TKeyMode::Fixed: session.SetKey(options.FixedKey); break;
       case TKeyMode::None: break;
     }
-    session.actSearchSongChordsExecute();
+    session.FindChords();
   } catch (const std::exception& e) {
     m.Accuracy.Error = e.what();
     return m;
@@ -134,10 +129,10 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
 
   m.BeatLength = session.beatLength();
   m.Accuracy.OnBeatGrid = ShareOnBeatGrid(m.Labels, m.BeatLength) > 0.5;
-  m.Accuracy.KeyEntry = session.cbRootOrigIndex();
+  m.Accuracy.KeyEntry = session.key();
   m.Accuracy.Keysense = options.Keysense && m.Accuracy.KeyEntry >= 0;
   if (m.Accuracy.Keysense)
-    m.KeyTonic = ((m.Accuracy.KeyEntry - session.cbTransposIndex() + 23) % 12 + 12) % 12;
+    m.KeyTonic = session.Model().key.TonicAfter(session.transposition());
 
   const TBeats& beats = session.beats();
   if (trace && m.Accuracy.Keysense && traces.size() != beats.size()) {

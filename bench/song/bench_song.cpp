@@ -8,7 +8,6 @@
 #include "chords/untKeysense.h"
 #include "settings/IniFile.h"
 #include "settings/IniFileIO.h"
-#include "settings/untVars.h"
 #include "song/SongSession.h"
 
 namespace {
@@ -44,7 +43,7 @@ struct Session {
   TSongSession song{prompter, status};
   explicit Session(const char* file, bool keysense) {
     LoadShippedKeysense();
-    Keysense = keysense;
+    song.SetOptions(TSongOptions{.keysense = keysense});
     song.LoadSong(SharedSong(file));
   }
 };
@@ -61,8 +60,8 @@ void BM_Load(benchmark::State& state, const char* file) {
 
 void BM_Search(benchmark::State& state, const char* file, bool keysense) {
   Session s(file, keysense);
-  s.song.cbRootOrigSelect(keysense ? 0 : -1);
-  for (auto _ : state) s.song.actSearchSongChordsExecute();
+  s.song.SetKey(keysense ? 0 : -1);
+  for (auto _ : state) s.song.FindChords();
   Counters(state, s.song);
 }
 
@@ -78,7 +77,7 @@ void BM_WholeAnalysis(benchmark::State& state, const char* file, bool keysense) 
   for (auto _ : state) {
     s.song.LoadSong(SharedSong(file));
     s.song.DetectKey();
-    s.song.actSearchSongChordsExecute();
+    s.song.FindChords();
   }
   Counters(state, s.song);
 }

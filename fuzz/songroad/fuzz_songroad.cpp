@@ -22,6 +22,7 @@
 #include "settings/IniFileIO.h"
 #include "settings/untVars.h"
 #include "song/SongSession.h"
+#include "ui/presenter/SongPresenter.h"
 
 namespace {
 
@@ -73,10 +74,10 @@ bool WithinSearchBudget(TMidiFile& file) {
 }
 
 // The grid shows one cell per beat, four to a row, and nothing more.
-void CheckGrid(const TSongSession& s) {
-  const size_t beats = s.beats().size();
+void CheckGrid(const TSongPresenter& s) {
+  const size_t beats = s.Session().beats().size();
   if (beats > static_cast<size_t>(TSongSession::MaxSongBeats)) std::abort();
-  if (static_cast<size_t>(s.grdSong().RowCount()) != beats / 4 + 2) std::abort();
+  if (static_cast<size_t>(s.grdSong().RowCount()) != beats / BeatsPerRow + 2) std::abort();
 }
 
 }  // namespace
@@ -90,12 +91,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   SetNoteNotation(static_cast<uint8_t>(c >> 6));
   YesPrompter prompter;
   NullStatusSink status;
-  TSongSession session(prompter, status);
-  session.FillKeyList();
-  session.FillTransposeList(true);
-  Keysense = a & 0x01;
-  CommExport = a & 0x02;
-  TextCodepage = (a & 0x0C) == 0x04 ? 1252 : (a & 0x0C) == 0x08 ? 20866 : 1251;
+  TSongSession session(prompter, status, TSongOptions{.keysense = (a & 0x01) != 0});
+  TSongPresenter presenter(session);
+  presenter.FillKeyList();
+  presenter.FillTransposeList(true);
+  TExportOptions textOptions;
+  textOptions.commExport = a & 0x02;
+  textOptions.textCodepage = (a & 0x0C) == 0x04 ? 1252 : (a & 0x0C) == 0x08 ? 20866 : 1251;
+  textOptions.notation = CurrentNoteNotation();
 
   try {
     session.LoadSongFromBytes("fuzz.mid", std::string(reinterpret_cast<const char*>(data), size));
@@ -107,54 +110,56 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Only a song beyond the most beats is cheap to search: the search refuses it at once.
     const int32_t beat = std::max<int32_t>(session.beatLength(), 2);
     if (std::max<int32_t>(session.MidiFile.SongLength(), 0) / beat + 1 > TSongSession::MaxSongBeats) {
-      session.actSearchSongChordsExecute();
+      presenter.actSearchSongChordsExecute();
       if (!session.beats().empty()) std::abort();
     }
-    session.actFindRootExecute();
-    CheckGrid(session);
+    presenter.actFindRootExecute();
+    CheckGrid(presenter);
     return 0;
   }
 
   // The beat length before the search (three commands; the default is checked already).
   switch ((a >> 4) & 0x03) {
-    case 1: session.actIncBeatExecute(); break;
-    case 2: session.actDecBeatExecute(); break;
+    case 1: presenter.actIncBeatExecute(); break;
+    case 2: presenter.actDecBeatExecute(); break;
     default: break;
   }
   // The key: detected, picked by hand, or left unknown (Keysense then asks to detect it).
   switch ((a >> 6) & 0x03) {
-    case 1: session.actFindRootExecute(); break;
-    case 2: session.cbRootOrigSelect(b % 13 - 1); break;
+    case 1: presenter.actFindRootExecute(); break;
+    case 2: presenter.cbRootOrigSelect(b % 13 - 1); break;
     default: break;
   }
 
-  session.actSearchSongChordsExecute();
-  CheckGrid(session);
+  presenter.actSearchSongChordsExecute();
+  CheckGrid(presenter);
 
-  session.SetTransposition(static_cast<int>(b % 23) - 11);
-  CheckGrid(session);
+  presenter.SetTransposition(static_cast<int>(b % 23) - 11);
+  CheckGrid(presenter);
   if (c & 0x01) {
     // A second search without the table, over the shifted notes.
-    Keysense = !Keysense;
-    session.actSearchSongChordsExecute();
+    session.SetOptions(TSongOptions{.keysense = !session.Options().keysense});
+    presenter.actSearchSongChordsExecute();
   }
-  if (c & 0x02) session.actDecBeatExecute();
-  else if (c & 0x04) session.actIncBeatExecute();
-  CheckGrid(session);
+  if (c & 0x02) presenter.actDecBeatExecute();
+  else if (c & 0x04) presenter.actIncBeatExecute();
+  CheckGrid(presenter);
 
   const int beats = static_cast<int>(session.beats().size());
   if (beats > 0) {
     const int beat = static_cast<int>((static_cast<unsigned>(b) << 8 | c) % static_cast<unsigned>(beats));
-    session.SetSongCell(beat % 4 + 1, beat / 4 + 1);
-    session.ShowBeatVariants(beat);
-    session.SelectVariantRow(1 + (c >> 4));
-    session.actPlaySelectedChordExecute();
-    session.actSetSelectedChordExecute();
+    int col = 0, row = 0;
+    TSongPresenter::BeatCell(beat, col, row);
+    presenter.SetSongCell(col, row);
+    session.TakeBeatVariants(beat);
+    presenter.SelectVariantRow(1 + (c >> 4));
+    presenter.actPlaySelectedChordExecute();
+    presenter.actSetSelectedChordExecute();
   }
   if (c & 0x08) session.SimplifyChords();
-  CheckGrid(session);
+  CheckGrid(presenter);
 
-  TChordTextInput input = ChordTextInputOf(session);
+  TChordTextInput input = ChordTextInputOf(session, textOptions);
   input.dateTime = "01.01.2026 12:00:00";
   const TChordText text = BuildChordText(session.MidiFile, input);
   for (const std::string& line : text.Lines())

@@ -18,6 +18,9 @@ class ScriptedEditor final : public TTabulistPeer {
   int appearsAfterMs = 0;     // the window shows up this long after the start
   std::vector<int> answers;   // answers to 2024, the last one repeats; empty: none
   std::string folder;         // where the editor reads TEMP.$$$
+  bool foreign = false;            // a program of another user holds the editor's name
+  int foreignAfterRequests = -1;   // ... from this many requests on (-1: not)
+  bool foreignTakesNameAtStart = false;  // ... as soon as the editor is started
 
   std::vector<std::string> started;
   int requests = 0;
@@ -27,16 +30,20 @@ class ScriptedEditor final : public TTabulistPeer {
   int64_t startedAt = -1;
 
   bool FindEditor() override {
+    if (foreign) return false;
     if (running) return true;
     if (startedAt >= 0 && now - startedAt >= appearsAfterMs) running = true;
     return running;
   }
   bool StartEditor(const std::string& program) override {
     started.push_back(program);
+    if (foreignTakesNameAtStart) foreign = true;
     if (startSucceeds) startedAt = now;
     return startSucceeds;
   }
   int Request2024() override {
+    if (foreignAfterRequests >= 0 && requests >= foreignAfterRequests) foreign = true;
+    if (foreign) return -1;
     ++requests;
     std::ifstream in(folder + "/TEMP.$$$", std::ios::binary);
     std::stringstream content;
@@ -51,6 +58,7 @@ class ScriptedEditor final : public TTabulistPeer {
     ++raised;
     return true;
   }
+  bool ForeignEditor() override { return foreign; }
   void Pause(int ms) override { now += ms; }
   int64_t NowMs() override { return now; }
 };

@@ -123,6 +123,18 @@ TEST(ChordTextBuilder, InstrumentalPassageSpacesChordsFiveColumnsApart) {
   EXPECT_FALSE(text.lines[3].overLyrics);
 }
 
+// The same holds for an instrumental line that follows a sung one: what the sung line left
+// behind must not make the next line count as a lyric line.
+TEST(ChordTextBuilder, AnInstrumentalLineAfterASungLineKeepsFiveColumnsAndNoBlankLyricLine) {
+  const TChordText text =
+      Build({{{{5, "/one ", 5}}, "C"}, {{{5, "two", 9}}, "D"}, {{{5, "/", 13}}, "G"}, {{}, "Am"}, {{}, "E"}});
+  EXPECT_EQ(Body(text), (std::vector<std::string>{"C   D", "one two", "G    Am   E"}));
+  EXPECT_FALSE(text.lines[5].overLyrics);
+  // And a sung line after the instrumental one is spaced by its syllables again.
+  const TChordText back = Build({{{}, "G"}, {{}, "Am"}, {{{5, "/la", 13}}, "C"}, {{{5, "la", 17}}, "D"}});
+  EXPECT_EQ(Body(back), (std::vector<std::string>{"G    Am", "C D", "lala"}));
+}
+
 TEST(ChordTextBuilder, ALongInstrumentalLineKeepsItsSpacingToTheEnd) {
   std::vector<Beat> beats;
   std::string expected;

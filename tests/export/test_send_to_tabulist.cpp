@@ -112,6 +112,44 @@ TEST_F(SendToTabulistTest, FailedStartShowsTheErrorBoxAndWritesNothing) {
   EXPECT_FALSE(fs::exists(editorFolder + "TEMP.$$$"));
 }
 
+// The name is held by a program of another user: it is told nothing and no file is left for it,
+// whether it was there first, took the name while the editor started, or between requests.
+TEST_F(SendToTabulistTest, AnotherUsersProgramUnderTheEditorsNameGetsNothing) {
+  Touch(dir / "editor" / "tabulist");
+  struct Case {
+    const char* what;
+    bool foreign, atStart;
+    int afterRequests;
+    int started, requests;
+  } cases[] = {
+      {"there first", true, false, -1, 0, 0},
+      {"takes the name at the start", false, true, -1, 1, 0},
+      {"takes the name after a refusal", false, false, 1, 0, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScriptedEditor other;
+    ScriptedPrompter box;
+    other.running = c.afterRequests >= 0;
+    other.answers = {0};
+    other.folder = editorFolder;
+    other.foreign = c.foreign;
+    other.foreignTakesNameAtStart = c.atStart;
+    other.foreignAfterRequests = c.afterRequests;
+    std::string path = editorFolder;
+    EXPECT_EQ(SendToTabulist(lines, path, programFolder, other, box), TSendResult::ForeignEditor);
+    EXPECT_EQ(other.started.size(), static_cast<std::size_t>(c.started));
+    EXPECT_EQ(other.requests, c.requests);
+    EXPECT_EQ(other.raised, 0);
+    EXPECT_LT(other.now, 1000) << "the refusal does not wait for a limit";
+    ASSERT_EQ(box.Calls().size(), 1u);
+    EXPECT_EQ(box.Last().Kind, ScriptedPrompter::TKind::Error);
+    EXPECT_EQ(box.Last().Caption, "Ошибка");
+    EXPECT_EQ(box.Last().Text, Mes(MesId::SForeignTabulist));
+    EXPECT_FALSE(fs::exists(editorFolder + "TEMP.$$$"));
+  }
+}
+
 TEST_F(SendToTabulistTest, EditorThatNeverAppearsEndsInAnErrorAfterTheLimit) {
   Touch(dir / "editor" / "tabulist");
   editor.appearsAfterMs = 1000000;

@@ -18,10 +18,11 @@ namespace {
 class WriteText : public testing::Test {
  protected:
   void SetUp() override {
-    Keysense = false;  // no key question in the search
+    session.SetOptions({.keysense = false});  // no key question in the search
     folder = (fs::path(testing::TempDir()) / ("write-text-" + std::to_string(::getpid()))).string() + "/";
     fs::create_directories(folder);
-    PathTabulist = folder;
+    options.pathTabulist = folder;
+    options.programFolder = ProgramFolder;
     editor.running = true;
     editor.answers = {0, 1};
     editor.folder = folder;
@@ -32,6 +33,7 @@ class WriteText : public testing::Test {
   }
 
   std::string folder;
+  TExportOptions options;
   ScriptedEditor editor;
   ScriptedPrompter prompter;
   RecordingStatusSink status;
@@ -42,7 +44,7 @@ class WriteText : public testing::Test {
 TEST_F(WriteText, DecliningTheChordSearchHandsNothingOver) {
   ASSERT_TRUE(session.LoadSong(song));
   prompter.Answer(TPromptAnswer::No);
-  EXPECT_FALSE(actWriteTextExecute(session, prompter, status, editor).has_value());
+  EXPECT_FALSE(actWriteTextExecute(session, prompter, status, editor, options).has_value());
   ASSERT_EQ(prompter.Calls().size(), 1u);
   EXPECT_EQ(prompter.Last().Caption, "Внимание");
   EXPECT_EQ(prompter.Last().Text, "Аккорды не определены!\rОпределить сейчас?");
@@ -54,7 +56,7 @@ TEST_F(WriteText, SearchesOnRequestAndHandsTheSongOver) {
   ASSERT_TRUE(session.LoadSong(song));
   prompter.Answer(TPromptAnswer::Yes);
   status.texts.clear();
-  const auto result = actWriteTextExecute(session, prompter, status, editor);
+  const auto result = actWriteTextExecute(session, prompter, status, editor, options);
   ASSERT_TRUE(result.has_value());
   EXPECT_EQ(*result, TSendResult::Sent);
   EXPECT_FALSE(session.beats().empty());
@@ -67,20 +69,18 @@ TEST_F(WriteText, SearchesOnRequestAndHandsTheSongOver) {
   EXPECT_EQ(editor.raised, 1);
   EXPECT_EQ(status.texts.back(), "");
   EXPECT_NE(std::find(status.texts.begin(), status.texts.end(), Mes(MesId::SBuildingText)), status.texts.end());
-  EXPECT_EQ(session.grdSong().Col, 1);
-  EXPECT_EQ(session.grdSong().Row, 1);
 }
 
 TEST_F(WriteText, TextFollowsTheSessionsTranspositionAndKey) {
   ASSERT_TRUE(session.LoadSong(song));
-  session.cbRootOrigSelect(0);
-  session.actSearchSongChordsExecute();
-  session.SetTransposition(-1);
-  const TChordTextInput input = ChordTextInputOf(session);
+  session.SetKey(0);
+  session.FindChords();
+  session.Transpose(-1);
+  const TChordTextInput input = ChordTextInputOf(session, options);
   EXPECT_EQ(input.transposition, -1);
   EXPECT_EQ(input.key, 0);
   ASSERT_EQ(input.cells.size(), session.beats().size());
-  const auto result = actWriteTextExecute(session, prompter, status, editor);
+  const auto result = actWriteTextExecute(session, prompter, status, editor, options);
   ASSERT_EQ(result, TSendResult::Sent);
   EXPECT_NE(editor.seenFiles.back().find("TRANSPOS=1 C-->B\r\n"), std::string::npos);
   EXPECT_TRUE(prompter.Calls().empty());
@@ -88,15 +88,13 @@ TEST_F(WriteText, TextFollowsTheSessionsTranspositionAndKey) {
 
 TEST_F(WriteText, MissingEditorIsReportedAndTheSettingTakesTheProgramFolder) {
   ASSERT_TRUE(session.LoadSong(song));
-  session.actSearchSongChordsExecute();
+  session.FindChords();
   editor.running = false;
-  PathTabulist.clear();
-  const std::string savedProgramFolder = ProgramFolder;
-  SetProgramFolder(folder + "prog");
-  const auto result = actWriteTextExecute(session, prompter, status, editor);
-  SetProgramFolder(savedProgramFolder);
+  options.pathTabulist.clear();
+  options.programFolder = folder + "prog/";
+  const auto result = actWriteTextExecute(session, prompter, status, editor, options);
   ASSERT_EQ(result, TSendResult::NoEditorProgram);
-  EXPECT_EQ(PathTabulist, folder + "prog/");
+  EXPECT_EQ(options.pathTabulist, folder + "prog/");
   EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Warning);
 }
 
@@ -114,7 +112,7 @@ TEST_F(WriteText, ASongTooLongToSearchIsHandedOverWithoutChords) {
   ASSERT_EQ(session.beatLength(), 2);
 
   prompter.Answer(TPromptAnswer::Yes);
-  const auto result = actWriteTextExecute(session, prompter, status, editor);
+  const auto result = actWriteTextExecute(session, prompter, status, editor, options);
   ASSERT_TRUE(result.has_value());
   EXPECT_EQ(*result, TSendResult::Sent);
   EXPECT_TRUE(session.beats().empty());

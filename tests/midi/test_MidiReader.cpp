@@ -78,6 +78,38 @@ TEST(MidiReader, EventFieldsByKindOfMessage) {
   EXPECT_EQ(ev[4].Data1, 0x2F);
 }
 
+// Every channel message on every channel takes the data bytes of its kind: two for note off,
+// note on, key pressure, controllers and pitch bend, one for program change and channel
+// pressure. A wrong count on any one channel shifts the rest of the track in time.
+TEST(MidiReader, ChannelMessagesTakeTheDataBytesOfTheirKindOnEveryChannel) {
+  struct Kind {
+    uint8_t high;
+    int dataBytes;
+  };
+  const Kind kinds[] = {{0x80, 2}, {0x90, 2}, {0xA0, 2}, {0xB0, 2}, {0xC0, 1}, {0xD0, 1}, {0xE0, 2}};
+  for (const Kind& kind : kinds) {
+    for (uint8_t channel = 0; channel < 16; ++channel) {
+      const uint8_t status = static_cast<uint8_t>(kind.high | channel);
+      std::vector<uint8_t> track{0x00, status, 0x11};
+      if (kind.dataBytes == 2) track.push_back(0x22);
+      // Then a note on after a delta of 5 ticks, and the end of the track.
+      track.insert(track.end(), {0x05, 0x91, 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00});
+      TMidiFile f;
+      f.LoadFromBytes(MidiBytes().Header(0, 1, 96).Track(track));
+      SCOPED_TRACE(testing::Message() << "status 0x" << std::hex << int(status));
+      auto ev = f.TrackAt(0).Events();
+      ASSERT_EQ(ev.size(), 3u);
+      EXPECT_EQ(ev[0].Status, status);
+      EXPECT_EQ(ev[0].Data1, 0x11);
+      EXPECT_EQ(ev[0].Data2, kind.dataBytes == 2 ? 0x22 : 0);
+      EXPECT_EQ(ev[1].Status, 0x91);
+      EXPECT_EQ(ev[1].Time, 5);
+      EXPECT_EQ(ev[1].Data1, 0x3C);
+      EXPECT_EQ(ev[2].Status, 0xFF);
+    }
+  }
+}
+
 TEST(MidiReader, DataBytesBeforeAnyStatusGiveStatusZeroEvents) {
   TMidiFile f;
   // Without a status a data byte is no part of an event: it stays and is read as the next

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,29 @@ TEST(TempoMap, ALaterTrackTempoBeforeTheLastEntryReplacesThatEntry) {
   EXPECT_EQ(&f.TempoAtTick(50), &f.TempoMap()[0]);
   // 260 ms at tick 50, then 46 ticks at 500 ms per quarter.
   EXPECT_EQ(f.TicksToMs(96), 260 + 239);
+}
+
+// However a file orders its tempo changes (tracks going back in time, runs at one tick), a
+// lookup finds what a scan of the map from its end would: the last entry after the first that
+// is below the tick or time, else the first.
+TEST(TempoMap, LookupsInAMapOutOfOrderMatchAScanFromTheEnd) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 20; ++round) {
+    TMidiFile f;
+    f.LoadFromBytes(WithTempos(96, {}));
+    std::uniform_int_distribution<int32_t> tick(0, round % 2 ? 50 : 5000), tempo(0, 3000000);
+    for (int i = 0; i < 300; ++i) f.AddTempo(tempo(random), tick(random));
+    const std::vector<TempoEntry>& map = f.TempoMap();
+    auto scan = [&](int32_t value, int32_t TempoEntry::*key) -> const TempoEntry* {
+      for (std::size_t i = map.size() - 1; i >= 1; --i)
+        if (map[i].*key < value) return &map[i];
+      return &map[0];
+    };
+    for (int32_t value = -2; value < 5100; value += 7) {
+      ASSERT_EQ(&f.TempoAtTick(value), scan(value, &TempoEntry::Tick)) << "round " << round << " tick " << value;
+      ASSERT_EQ(&f.TempoAtMs(value * 40), scan(value * 40, &TempoEntry::Ms)) << "round " << round << " ms " << value * 40;
+    }
+  }
 }
 
 TEST(TempoMap, LookupIsTheLastEntryStrictlyBeforeTheTick) {

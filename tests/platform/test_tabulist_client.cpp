@@ -18,6 +18,7 @@
 
 #include "platform/TabulistClient.h"
 #include "platform/TabulistProtocol.h"
+#include "tests/platform/ForeignUser.h"
 
 namespace {
 
@@ -121,10 +122,57 @@ TEST(TabulistClient, EditorAnswersZeroThenOne) {
   ASSERT_TRUE(editor.Listening());
   TTabulistClient client;
   EXPECT_TRUE(client.FindEditor());
+  EXPECT_FALSE(client.ForeignEditor());
   EXPECT_EQ(client.Request2024(), 0);
   EXPECT_EQ(client.Request2024(), 1);
   EXPECT_TRUE(client.RaiseEditor());
   EXPECT_EQ(editor.Requests(), (std::vector<QByteArray>{"2024", "2024", "raise"}));
+}
+
+TEST(TabulistClient, AnEditorOfAnotherUserIsNeverToldAnything) {
+  EnsureApp();
+  UseOwnSocket("pretend");
+  ScriptedEditor editor({"1"});
+  ASSERT_TRUE(editor.Listening());
+  TTabulistClient client;
+  client.SetTrustedUser(::geteuid() + 1);  // the editor now runs as someone else
+  EXPECT_FALSE(client.FindEditor());
+  EXPECT_TRUE(client.ForeignEditor());
+  EXPECT_EQ(client.Request2024(), -1);
+  EXPECT_TRUE(client.ForeignEditor());
+  EXPECT_FALSE(client.RaiseEditor());
+  EXPECT_TRUE(editor.Requests().empty());
+
+  client.SetTrustedUser(::geteuid());
+  EXPECT_TRUE(client.FindEditor());
+  EXPECT_FALSE(client.ForeignEditor());
+}
+
+TEST(TabulistClient, AProcessOfAnotherUserHoldingTheNameIsRefused) {
+  if (!foreign_user::CanRunAsAnotherUser())
+    GTEST_SKIP() << "running a server as user nobody needs root; the check is covered by pretending";
+  EnsureApp();
+  UseOwnSocket("nobody");
+  const QByteArray name = TabulistProtocol::ServerName().toLocal8Bit();
+  int ready[2], stop[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  ASSERT_EQ(::pipe(stop), 0);
+  const pid_t server = foreign_user::RunAsNobody([&] {
+    ::close(stop[1]);  // so that the parent's close is seen as the end
+    return foreign_user::ServeForever(name, ready[1], stop[0]);
+  });
+  ASSERT_GT(server, 0);
+  ASSERT_TRUE(foreign_user::Readable(ready[0], 5000)) << "the server of user nobody did not start";
+
+  TTabulistClient client;
+  EXPECT_FALSE(client.FindEditor());
+  EXPECT_TRUE(client.ForeignEditor());
+  EXPECT_EQ(client.Request2024(), -1);
+  EXPECT_FALSE(client.RaiseEditor());
+
+  ::close(stop[1]);
+  EXPECT_EQ(foreign_user::ExitStatus(server), 0) << "requests the other user's server received";
+  for (int fd : {ready[0], ready[1], stop[0]}) ::close(fd);
 }
 
 TEST(TabulistClient, AnswerThatIsNeitherCountsAsNone) {

@@ -107,6 +107,23 @@ TEST(IniFile, WhatIsWrittenIsReadBack) {
   EXPECT_FALSE(reread.KeyExists("S", "Injected"));
 }
 
+TEST(IniFile, EnclosingQuotesAreStrippedAsAPairOnly) {
+  TIniFile ini("[S]\nEmpty=\"\"\nWord=\"x\"\nLone=\"\nInner=a\"b\nOpen=\"abc\nClose=abc\"\n");
+  EXPECT_EQ(ini.ReadString("S", "Empty", "?"), "");
+  EXPECT_EQ(ini.ReadString("S", "Word", "?"), "x");
+  EXPECT_EQ(ini.ReadString("S", "Lone", "?"), "\"");
+  EXPECT_EQ(ini.ReadString("S", "Inner", "?"), "a\"b");
+  EXPECT_EQ(ini.ReadString("S", "Open", "?"), "\"abc");
+  EXPECT_EQ(ini.ReadString("S", "Close", "?"), "abc\"");
+  // An empty value stays empty through any number of saves and loads.
+  TIniFile again(ini.Text());
+  for (int round = 0; round < 3; ++round) {
+    again.WriteString("S", "Empty", again.ReadString("S", "Empty", "?"));
+    again = TIniFile(again.Text());
+  }
+  EXPECT_EQ(again.ReadString("S", "Empty", "?"), "");
+}
+
 TEST(IniFile, IntegersAreDecimalOrHexadecimal) {
   struct Case {
     const char* text;

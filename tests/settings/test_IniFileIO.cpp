@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -53,6 +54,29 @@ TEST_F(ScratchFolder, AFailedWriteSaysWhyAndLeavesNothingBehind) {
   EXPECT_FALSE(r.ok);
   EXPECT_TRUE(fs::is_directory(Path("cantaro.ini")));
   EXPECT_EQ(FileCount(), 1u);
+}
+
+// A save that was killed leaves ".NAME.PID.XXXXXX"; the next save removes it when that process
+// is gone, and keeps the one of a process that still runs (it may be saving right now) and
+// files that only look similar.
+TEST_F(ScratchFolder, ASuccessfulWriteRemovesTheLeftoversOfKilledWritesOnly) {
+  const pid_t gone = fork();
+  if (gone == 0) _exit(0);
+  ASSERT_EQ(waitpid(gone, nullptr, 0), gone);
+  const std::string file = Path("cantaro.ini");
+  const std::string dead = Path(".cantaro.ini." + std::to_string(gone) + ".Ab12Cd");
+  const std::string own = Path(".cantaro.ini." + std::to_string(getpid()) + ".Ab12Cd");
+  const std::string alive = Path(".cantaro.ini." + std::to_string(getppid()) + ".Ab12Cd");
+  const std::vector<std::string> kept = {alive, Path(".cantaro.ini.bak"), Path(".cantaro.ini.12.toolong"),
+                                         Path(".other.ini." + std::to_string(gone) + ".Ab12Cd")};
+  for (const std::string& f : kept) Write(f, "x");
+  Write(dead, "half");
+  Write(own, "half");
+  ASSERT_TRUE(WriteFileAtomically(file, "new"));
+  EXPECT_FALSE(fs::exists(dead));
+  EXPECT_FALSE(fs::exists(own));
+  for (const std::string& f : kept) EXPECT_TRUE(fs::exists(f)) << f;
+  EXPECT_EQ(FileCount(), 1u + kept.size());
 }
 
 TEST_F(ScratchFolder, ReadingTellsAMissingFileFromAnUnreadableOne) {

@@ -195,6 +195,12 @@ TEST_F(Settings, RecentFilesAreUniqueWithoutRegardToCaseAndAtMostTen) {
 
   ASSERT_TRUE(SaveSettings(TWindowPos{}));
   EXPECT_EQ(Read(SettingsFile()).find("MRU11"), std::string::npos);
+
+  // A full list comes back whole on the next start, the oldest entry too.
+  const std::vector<std::string> saved = MRUList;
+  MRUList.clear();
+  Load();
+  EXPECT_EQ(MRUList, saved);
 }
 
 TEST_F(Settings, AGapEndsTheRecentFilesAndKeysBeyondTheListStay) {

@@ -1,6 +1,6 @@
 #pragma once
-// A song session answered by a script, with the settings at their initial values and the
-// key-aware choice off unless a test switches it on.
+// A song session answered by a script, with the window's presenter over it, the settings at
+// their initial values and the key-aware choice off unless a test switches it on.
 
 #include <gtest/gtest.h>
 
@@ -11,40 +11,48 @@
 #include "settings/untVars.h"
 #include "song/ScriptedPrompter.h"
 #include "song/SongSession.h"
+#include "ui/presenter/SongPresenter.h"
 #include "tests/song/SongFiles.h"
 
 class SessionTest : public ::testing::Test {
  protected:
   SessionTest() {
     ResetSettings();
-    Keysense = false;
+    SetKeysense(false);
     SetNoteNotation(NoteNotation::English);
-    session.SetCaption("Cantaro");
+    presenter.SetCaption("Cantaro");
   }
   ~SessionTest() override { ResetSettings(); }
+
+  void SetKeysense(bool on) {
+    TSongOptions options = session.Options();
+    options.keysense = on;
+    session.SetOptions(std::move(options));
+  }
 
   // The texts of the beat cells in beat order, as many as there are beats.
   std::vector<std::string> Cells() const {
     std::vector<std::string> out;
     for (size_t b = 0; b < session.beats().size(); ++b)
-      out.push_back(session.grdSong().Cell(static_cast<int>(b % 4) + 1, static_cast<int>(b / 4) + 1));
+      out.push_back(presenter.grdSong().Cell(static_cast<int>(b % 4) + 1, static_cast<int>(b / 4) + 1));
     return out;
   }
 
   std::string Load(const std::string& name, const std::vector<songfiles::TTrackBuilder>& tracks, int division = 480) {
     std::string path = songfiles::WriteSong(name, tracks, division);
-    EXPECT_TRUE(session.LoadSong(path)) << name;
+    EXPECT_TRUE(presenter.LoadSong(path)) << name;
     return path;
   }
 
   void LoadAndSearch(const std::string& name, const std::vector<songfiles::TTrackBuilder>& tracks) {
     Load(name, tracks);
-    session.actSearchSongChordsExecute();
+    presenter.actSearchSongChordsExecute();
   }
 
   ScriptedPrompter prompter;
   RecordingStatusSink status;
   TSongSession session{prompter, status};
+  TSongPresenter presenter{session};
 };
 
 // Three notes of a triad on one channel over one beat of 480 ticks.

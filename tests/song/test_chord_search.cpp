@@ -150,6 +150,19 @@ TEST(ChordSearchAnalyse, TheBestScoringChannelWinsAndTiesKeepTheLowerChannel) {
   // Two perfect triads: the lower channel keeps the beat.
   v = Analyse({{57, 3}, {61, 3}, {64, 3}, {55, 1}, {59, 1}, {62, 1}});
   EXPECT_EQ(ChordName(v.chords[0]), "G");
+  // Two sevenths of one score, above zero, so the comparison is reached: the lower channel
+  // keeps the beat whichever of the two chords it plays.
+  const std::vector<std::pair<int, int>> am7{{57, 0}, {60, 0}, {64, 0}, {67, 0}};
+  const std::vector<std::pair<int, int>> dm7{{62, 0}, {65, 0}, {69, 0}, {72, 0}};
+  for (int lowIsAm = 0; lowIsAm < 2; ++lowIsAm) {
+    std::vector<std::pair<int, int>> notes;
+    for (auto [n, c] : am7) notes.push_back({n, lowIsAm ? 4 : 6});
+    for (auto [n, c] : dm7) notes.push_back({n, lowIsAm ? 6 : 4});
+    v = Analyse(notes);
+    ASSERT_FALSE(v.chords.empty());
+    EXPECT_GT(ChordScore(v.chords[0]), 0);
+    EXPECT_EQ(ChordName(v.chords[0]), lowIsAm ? "Am7" : "Dm7");
+  }
 }
 
 TEST(ChordSearchAnalyse, NotesThatNoChordFitsLeaveTheBeatWithoutChord) {

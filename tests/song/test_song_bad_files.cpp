@@ -18,26 +18,26 @@ TEST_F(SessionTest, DamagedFilesAreReportedOrAnalysedWithoutHarm) {
     prompter.Clear();
     bool loaded = false;
     try {
-      loaded = session.LoadSong(entry.path().string());
+      loaded = presenter.LoadSong(entry.path().string());
     } catch (const EInOutError&) {
-      EXPECT_TRUE(session.lvTracks().empty());
+      EXPECT_TRUE(presenter.lvTracks().empty());
       EXPECT_EQ(session.beatLength(), 0);
     }
     EXPECT_FALSE(session.Loading());
     if (!loaded) {
-      EXPECT_TRUE(session.lvTracks().empty());
+      EXPECT_TRUE(presenter.lvTracks().empty());
       continue;
     }
     prompter.Answer({TPromptAnswer::Yes, TPromptAnswer::Yes, TPromptAnswer::Yes, TPromptAnswer::Yes});
-    session.actSearchSongChordsExecute();
-    session.actFindRootExecute();
-    session.SetTransposition(11);
-    session.SetTransposition(-11);
-    session.actDecBeatExecute();
+    presenter.actSearchSongChordsExecute();
+    presenter.actFindRootExecute();
+    presenter.SetTransposition(11);
+    presenter.SetTransposition(-11);
+    presenter.actDecBeatExecute();
     session.SimplifyChords();
-    session.SetTransposition(0);
+    presenter.SetTransposition(0);
     EXPECT_EQ(session.transposition(), 0);
-    EXPECT_EQ(session.grdSong().RowCount(), static_cast<int>(session.beats().size() / 4) + 2);
+    EXPECT_EQ(presenter.grdSong().RowCount(), static_cast<int>(session.beats().size() / 4) + 2);
   }
   EXPECT_GE(files, 10);
 }

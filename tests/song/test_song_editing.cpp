@@ -6,81 +6,105 @@ using songfiles::TTrackBuilder;
 using Kind = ScriptedPrompter::TKind;
 
 TEST_F(SessionTest, MarkedNotesListTheirVariantsWhileAutoSearchIsDown) {
-  ASSERT_TRUE(session.btnAutoSearchMarked());
+  ASSERT_TRUE(presenter.btnAutoSearchMarked());
   for (int n : {60, 64, 67}) session.MidiPiano.SetMarked(n, true);
-  const TStringGrid& g = session.grdVariants();
+  const TStringGrid& g = presenter.grdVariants();
   EXPECT_EQ(g.RowCount(), 6);
   EXPECT_EQ(g.Cell(0, 1), "1");
   EXPECT_EQ(g.Cell(1, 1), "C");
   EXPECT_EQ(g.Cell(2, 1), "C4 E4 G4 ");
   EXPECT_EQ(g.Cell(1, 2), "Em/5+/C");
   EXPECT_EQ(g.Row, 1);
-  EXPECT_EQ(session.stVariants(), "Всего найдено 5 вариантов аккорда:");
-  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"60 - C4", "64 - E4", "67 - G4"}));
+  EXPECT_EQ(presenter.stVariants(), "Всего найдено 5 вариантов аккорда:");
+  EXPECT_EQ(presenter.mmMarked(), (std::vector<std::string>{"60 - C4", "64 - E4", "67 - G4"}));
 
   session.MidiPiano.SetMarked(64, false);
   EXPECT_EQ(g.RowCount(), 2);
   EXPECT_EQ(g.Cell(1, 1), "C5");
-  EXPECT_EQ(session.stVariants(), "Всего найдено 1 вариантов аккорда:");
+  EXPECT_EQ(presenter.stVariants(), "Всего найдено 1 вариантов аккорда:");
 
   session.MidiPiano.SetMarked(67, false);  // a single note: nothing fits
   EXPECT_EQ(g.Cell(1, 1), "");
-  EXPECT_EQ(session.stVariants(), "Всего найдено 0 вариантов аккорда:");
+  EXPECT_EQ(presenter.stVariants(), "Всего найдено 0 вариантов аккорда:");
 }
 
 TEST_F(SessionTest, AfterANotationChangeTheMarkedListAndTheVariantsFollowThePiano) {
   for (int n : {60, 64, 67}) session.MidiPiano.SetMarked(n, true);
-  session.SelectVariantRow(2);
+  presenter.SelectVariantRow(2);
   SetNoteNotation(NoteNotation::Italian);
-  session.FillKeyList();  // what putting the settings into effect does
-  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"60 - DO4", "64 - MI4", "67 - SOL4"}));
-  EXPECT_EQ(session.grdVariants().Cell(1, 1), "DO");
-  EXPECT_EQ(session.grdVariants().Cell(2, 1), "DO4 MI4 SOL4 ");
-  EXPECT_EQ(session.grdVariants().Row, 2);
+  presenter.FillKeyList();  // what putting the settings into effect does
+  EXPECT_EQ(presenter.mmMarked(), (std::vector<std::string>{"60 - DO4", "64 - MI4", "67 - SOL4"}));
+  EXPECT_EQ(presenter.grdVariants().Cell(1, 1), "DO");
+  EXPECT_EQ(presenter.grdVariants().Cell(2, 1), "DO4 MI4 SOL4 ");
+  EXPECT_EQ(presenter.grdVariants().Row, 2);
 
   // Unmarking every key (as playing a variant does) leaves no line behind, nor a twin.
-  session.SetAutoSearchMarked(false);
+  presenter.SetAutoSearchMarked(false);
   for (int n = 0; n < 128; ++n) session.MidiPiano.SetMarked(n, false);
-  EXPECT_TRUE(session.mmMarked().empty());
+  EXPECT_TRUE(presenter.mmMarked().empty());
   session.MidiPiano.SetMarked(67, true);
-  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"67 - SOL4"}));
+  EXPECT_EQ(presenter.mmMarked(), (std::vector<std::string>{"67 - SOL4"}));
 }
 
 TEST_F(SessionTest, TheMarkedListIsSortedAsTextAndAutoSearchUpLeavesTheVariantsAlone) {
-  session.SetAutoSearchMarked(false);
+  presenter.SetAutoSearchMarked(false);
   session.MidiPiano.SetMarked(60, true);
   session.MidiPiano.SetMarked(100, true);
   session.MidiPiano.SetMarked(6, true);
-  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"100 - E7", "6 - F#-1", "60 - C4"}));
-  EXPECT_EQ(session.stVariants(), "");
+  EXPECT_EQ(presenter.mmMarked(), (std::vector<std::string>{"100 - E7", "6 - F#-1", "60 - C4"}));
+  EXPECT_EQ(presenter.stVariants(), "");
   // Pressing the button while it is up searches at once.
-  session.btnAutoSearchMarkedMouseDown();
-  EXPECT_TRUE(session.btnAutoSearchMarked());
+  presenter.btnAutoSearchMarkedMouseDown();
+  EXPECT_TRUE(presenter.btnAutoSearchMarked());
   size_t n = RecognizeChords({6, 60, 100}, RecognitionMode::AllVariants).size();
   ASSERT_GT(n, 0u);
-  EXPECT_EQ(session.stVariants(), "Всего найдено " + std::to_string(n) + " вариантов аккорда:");
-  session.btnAutoSearchMarkedMouseDown();
-  EXPECT_FALSE(session.btnAutoSearchMarked());
+  EXPECT_EQ(presenter.stVariants(), "Всего найдено " + std::to_string(n) + " вариантов аккорда:");
+  presenter.btnAutoSearchMarkedMouseDown();
+  EXPECT_FALSE(presenter.btnAutoSearchMarked());
 }
 
 TEST_F(SessionTest, RemovingTheSelectedMarkedNoteSelectsItsSuccessorOrTheNewLast) {
   for (int n : {60, 64, 67}) session.MidiPiano.SetMarked(n, true);
-  session.SetAutoSearchMarked(false);
-  session.SelectMarked(2);
-  session.RemoveSelectedMarked();
-  EXPECT_TRUE(session.btnAutoSearchMarked());
+  presenter.SetAutoSearchMarked(false);
+  presenter.SelectMarked(2);
+  presenter.RemoveSelectedMarked();
+  EXPECT_TRUE(presenter.btnAutoSearchMarked());
   EXPECT_FALSE(session.MidiPiano.IsMarked(67));
-  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"60 - C4", "64 - E4"}));
-  EXPECT_EQ(session.mmMarkedIndex(), 1);
-  EXPECT_EQ(session.grdVariants().Cell(1, 1), "E5/5+/C");  // searched again for C4 E4
-  session.SelectMarked(0);
-  session.RemoveSelectedMarked();
-  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"64 - E4"}));
-  EXPECT_EQ(session.mmMarkedIndex(), 0);
-  session.RemoveSelectedMarked();
-  session.RemoveSelectedMarked();  // an empty list: nothing happens
-  EXPECT_TRUE(session.mmMarked().empty());
+  EXPECT_EQ(presenter.mmMarked(), (std::vector<std::string>{"60 - C4", "64 - E4"}));
+  EXPECT_EQ(presenter.mmMarkedIndex(), 1);
+  EXPECT_EQ(presenter.grdVariants().Cell(1, 1), "E5/5+/C");  // searched again for C4 E4
+  presenter.SelectMarked(0);
+  presenter.RemoveSelectedMarked();
+  EXPECT_EQ(presenter.mmMarked(), (std::vector<std::string>{"64 - E4"}));
+  EXPECT_EQ(presenter.mmMarkedIndex(), 0);
+  presenter.RemoveSelectedMarked();
+  presenter.RemoveSelectedMarked();  // an empty list: nothing happens
+  EXPECT_TRUE(presenter.mmMarked().empty());
   EXPECT_EQ(session.MidiPiano.MarkedCount(), 0);
+}
+
+TEST_F(SessionTest, MarkingAnotherNoteKeepsTheSelectionOnTheSelectedNote) {
+  session.SetAutoSearchMarked(false);
+  for (int n : {60, 64}) session.MidiPiano.SetMarked(n, true);
+  session.SelectMarked(1);  // 64 - E4
+  auto selected = [this]() -> std::string {
+    const int i = session.mmMarkedIndex();
+    return i >= 0 && i < static_cast<int>(session.mmMarked().size()) ? session.mmMarked()[static_cast<size_t>(i)]
+                                                                      : "(none)";
+  };
+  // Sorted in front of the selected line, at its very place, and behind it.
+  session.MidiPiano.SetMarked(62, true);
+  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"60 - C4", "62 - D4", "64 - E4"}));
+  EXPECT_EQ(selected(), "64 - E4");
+  session.MidiPiano.SetMarked(48, true);  // "48 - C3" sorts first
+  EXPECT_EQ(selected(), "64 - E4");
+  session.MidiPiano.SetMarked(67, true);
+  EXPECT_EQ(selected(), "64 - E4");
+  // Unmarking a note in front of it keeps it selected too; unmarking it selects nothing.
+  session.MidiPiano.SetMarked(48, false);
+  EXPECT_EQ(selected(), "64 - E4");
+  session.MidiPiano.SetMarked(64, false);
+  EXPECT_EQ(session.mmMarkedIndex(), -1);
 }
 
 TEST_F(SessionTest, PlayingAVariantMarksJustItsTonesWithAutoSearchUp) {
@@ -89,22 +113,22 @@ TEST_F(SessionTest, PlayingAVariantMarksJustItsTonesWithAutoSearchUp) {
   for (int n : {60, 64, 67}) session.MidiPiano.SetMarked(n, true);
   session.MidiPiano.SetMarked(30, true);  // leaves no variants; mark again without it
   session.MidiPiano.SetMarked(30, false);
-  session.SelectVariantRow(2);  // Em/5+/C
-  session.grdVariantsClick();
+  presenter.SelectVariantRow(2);  // Em/5+/C
+  presenter.grdVariantsClick();
   EXPECT_EQ(played, 1);
-  EXPECT_FALSE(session.btnAutoSearchMarked());
-  EXPECT_EQ(session.grdVariants().RowCount(), 6);  // not searched again
+  EXPECT_FALSE(presenter.btnAutoSearchMarked());
+  EXPECT_EQ(presenter.grdVariants().RowCount(), 6);  // not searched again
   std::vector<int> marked;
   for (int n = 0; n < 128; ++n)
     if (session.MidiPiano.IsMarked(n)) marked.push_back(n);
   // Em with a raised fifth over C, voiced around E4: tones listed in the grid
-  EXPECT_EQ(session.grdVariants().Cell(2, 2), "E4 G4 C5 C4 ");
+  EXPECT_EQ(presenter.grdVariants().Cell(2, 2), "E4 G4 C5 C4 ");
   EXPECT_EQ(marked, (std::vector<int>{60, 64, 67, 72}));
-  EXPECT_EQ(session.mmMarked().size(), 4u);
+  EXPECT_EQ(presenter.mmMarked().size(), 4u);
 
-  session.SelectVariantRow(40);  // beyond the list: the last row
-  session.SelectVariantRow(0);
-  EXPECT_EQ(session.grdVariants().Row, 1);
+  presenter.SelectVariantRow(40);  // beyond the list: the last row
+  presenter.SelectVariantRow(0);
+  EXPECT_EQ(presenter.grdVariants().Row, 1);
 }
 
 namespace {
@@ -132,40 +156,40 @@ TEST_F(SessionTest, ApplyingAVariantReplacesTheBeatsChordAfterAskingWhichWithWhi
   LoadAndSearch("apply.mid", FiveChordSong());
   ASSERT_EQ(Cells(), (std::vector<std::string>{"Am9", "C/E", "G7/5-", "F", "Dm", ""}));
   for (int n : {60, 64, 67}) session.MidiPiano.SetMarked(n, true);
-  session.SelectVariantRow(2);
-  session.SetSongCell(4, 1);  // beat 3: F
+  presenter.SelectVariantRow(2);
+  presenter.SetSongCell(4, 1);  // beat 3: F
   prompter.Answer(TPromptAnswer::No);
-  session.actSetSelectedChordExecute();
+  presenter.actSetSelectedChordExecute();
   EXPECT_EQ(prompter.Last().Text, "Заменить аккорд F\rаккордом Em/5+/C?");
   EXPECT_EQ(Cells()[3], "F");
 
   prompter.Answer(TPromptAnswer::Yes);
-  session.actSetSelectedChordExecute();
+  presenter.actSetSelectedChordExecute();
   EXPECT_EQ(Cells()[3], "Em/5+/C");
   EXPECT_EQ(session.beats()[3].chosen, 1);
   EXPECT_EQ(session.beats()[3].chords.size(), 5u);
-  EXPECT_EQ(session.BeatChordName(3), "Em/5+/C");
+  EXPECT_EQ(presenter.BeatChordName(3), "Em/5+/C");
 
   // A beat without a chord, or a cursor on no beat: nothing is asked.
   prompter.Clear();
-  session.SetSongCell(2, 2);  // beat 5: silence
-  session.actSetSelectedChordExecute();
-  session.SetSongCell(3, 2);  // beat 6 does not exist
-  session.actSetSelectedChordExecute();
+  presenter.SetSongCell(2, 2);  // beat 5: silence
+  presenter.actSetSelectedChordExecute();
+  presenter.SetSongCell(3, 2);  // beat 6 does not exist
+  presenter.actSetSelectedChordExecute();
   EXPECT_TRUE(prompter.Calls().empty());
 }
 
 TEST_F(SessionTest, SimplifyingKeepsTheChordTypeDropsAdditionsAndEveryOtherBeat) {
   LoadAndSearch("simple.mid", FiveChordSong());
   prompter.Answer(TPromptAnswer::Cancel);
-  session.btnSimplifyClick();
+  presenter.btnSimplifyClick();
   EXPECT_EQ(prompter.Last().Caption, "Внимание");
   EXPECT_EQ(prompter.Last().Text, "Все аккорды будут максимально упрощены,\rс потерей точности соответствия мелодии!");
   EXPECT_EQ(prompter.Last().Icon, TPromptIcon::Question);
   EXPECT_EQ(Cells()[0], "Am9");
 
   prompter.Answer(TPromptAnswer::Yes);
-  session.btnSimplifyClick();
+  presenter.btnSimplifyClick();
   EXPECT_EQ(Cells(), (std::vector<std::string>{"Am", "", "G7", "", "Dm", ""}));
   EXPECT_TRUE(session.beats()[1].chords.empty());
   EXPECT_FALSE(session.beats()[1].notes.empty());  // no "?" once simplified
@@ -173,52 +197,52 @@ TEST_F(SessionTest, SimplifyingKeepsTheChordTypeDropsAdditionsAndEveryOtherBeat)
 
 TEST_F(SessionTest, ABeatCopiedIntoTheVariantsGridShowsItsChosenVariant) {
   LoadAndSearch("show.mid", FiveChordSong());
-  session.ShowBeatVariants(1);
-  EXPECT_EQ(session.CurrentBeat().notes, (TNotes{52, 60, 67}));
-  EXPECT_EQ(session.grdVariants().Cell(1, 1), "C/E");
-  EXPECT_EQ(session.grdVariants().Cell(2, 1), "C4 E4 G4 E3 ");  // the slash bass last
-  EXPECT_EQ(session.grdVariants().Row, 1);
-  session.ShowBeatVariants(99);  // no such beat: unchanged
-  EXPECT_EQ(session.grdVariants().Cell(1, 1), "C/E");
+  session.TakeBeatVariants(1);
+  EXPECT_EQ(session.Variants().notes, (TNotes{52, 60, 67}));
+  EXPECT_EQ(presenter.grdVariants().Cell(1, 1), "C/E");
+  EXPECT_EQ(presenter.grdVariants().Cell(2, 1), "C4 E4 G4 E3 ");  // the slash bass last
+  EXPECT_EQ(presenter.grdVariants().Row, 1);
+  session.TakeBeatVariants(99);  // no such beat: unchanged
+  EXPECT_EQ(presenter.grdVariants().Cell(1, 1), "C/E");
 }
 
 TEST_F(SessionTest, ABeatPlayedAloneIsMarkedWithoutASearchAndTheCursorMovesOnAcrossRows) {
   LoadAndSearch("alone.mid", FiveChordSong());
   session.MidiPiano.SetMarked(90, true);
   session.MarkBeatForPlay(1);
-  EXPECT_FALSE(session.btnAutoSearchMarked());
-  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"52 - E3", "60 - C4", "67 - G4"}));
-  EXPECT_EQ(session.grdVariants().Cell(1, 1), "C/E");
+  EXPECT_FALSE(presenter.btnAutoSearchMarked());
+  EXPECT_EQ(presenter.mmMarked(), (std::vector<std::string>{"52 - E3", "60 - C4", "67 - G4"}));
+  EXPECT_EQ(presenter.grdVariants().Cell(1, 1), "C/E");
 
-  session.SetSongCell(4, 1);
-  session.AdvanceSongCell();
-  EXPECT_EQ(session.CurrentGridBeat(), 4);
-  session.AdvanceSongCell();
-  EXPECT_EQ(session.CurrentGridBeat(), 5);
+  presenter.SetSongCell(4, 1);
+  presenter.AdvanceSongCell();
+  EXPECT_EQ(presenter.CurrentGridBeat(), 4);
+  presenter.AdvanceSongCell();
+  EXPECT_EQ(presenter.CurrentGridBeat(), 5);
 }
 
 TEST_F(SessionTest, TheCursorFollowsPlaybackOnlyToBeatsThatHaveARow) {
   LoadAndSearch("follow.mid", FiveChordSong());
   const int32_t beat = session.beatLength();
-  session.FollowPlayback(4 * beat + beat / 2);
-  EXPECT_EQ(session.CurrentGridBeat(), 4);
-  EXPECT_EQ(session.grdSong().Row, 2);
-  session.FollowPlayback(100 * beat);  // past the grid: the cursor stays
-  EXPECT_EQ(session.CurrentGridBeat(), 4);
-  session.FollowPlayback(0);
-  EXPECT_EQ(session.CurrentGridBeat(), 0);
+  presenter.FollowPlayback(4 * beat + beat / 2);
+  EXPECT_EQ(presenter.CurrentGridBeat(), 4);
+  EXPECT_EQ(presenter.grdSong().Row, 2);
+  presenter.FollowPlayback(100 * beat);  // past the grid: the cursor stays
+  EXPECT_EQ(presenter.CurrentGridBeat(), 4);
+  presenter.FollowPlayback(0);
+  EXPECT_EQ(presenter.CurrentGridBeat(), 0);
 }
 
 TEST_F(SessionTest, AVariantOfThePreviousSongCannotBeAppliedToTheNextOne) {
   LoadAndSearch("prev.mid", FiveChordSong());
-  session.ShowBeatVariants(0);
+  session.TakeBeatVariants(0);
   LoadAndSearch("next.mid", FiveChordSong());
-  EXPECT_TRUE(session.CurrentBeat().chords.empty());
-  EXPECT_EQ(session.grdVariants().Cell(1, 1), "");
+  EXPECT_TRUE(session.Variants().chords.empty());
+  EXPECT_EQ(presenter.grdVariants().Cell(1, 1), "");
   // Nor does the count above the emptied list speak of the previous song's variants.
-  EXPECT_EQ(session.stVariants(), "");
-  session.SetSongCell(1, 1);
-  session.actSetSelectedChordExecute();
+  EXPECT_EQ(presenter.stVariants(), "");
+  presenter.SetSongCell(1, 1);
+  presenter.actSetSelectedChordExecute();
   EXPECT_TRUE(prompter.Calls().empty());
   EXPECT_EQ(Cells()[0], "Am9");
 }

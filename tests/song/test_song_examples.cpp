@@ -28,37 +28,37 @@ const std::vector<std::string> kMaryBars = {"C", "G7", "C", "C", "G", "C", "C", 
 }  // namespace
 
 TEST_F(SessionTest, TheWholeRoadOnMaryHadALittleLamb) {
-  ASSERT_TRUE(session.LoadSong(Example("mary-had-a-little-lamb.mid")));
+  ASSERT_TRUE(presenter.LoadSong(Example("mary-had-a-little-lamb.mid")));
   EXPECT_FALSE(session.karaoke());
   EXPECT_EQ(session.beatLength(), 480);
-  ASSERT_EQ(session.lvTracks().size(), 4u);
-  EXPECT_EQ(session.lvTracks()[2].Name, "Chords");
+  ASSERT_EQ(presenter.lvTracks().size(), 4u);
+  EXPECT_EQ(presenter.lvTracks()[2].Name, "Chords");
 
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   std::vector<std::string> expected = BeatsOfBars(kMaryBars, 4);
   EXPECT_EQ(First(Cells(), expected.size()), expected);
 
-  session.actFindRootExecute();
-  EXPECT_EQ(session.cbRootOrigIndex(), 0);
+  presenter.actFindRootExecute();
+  EXPECT_EQ(presenter.cbRootOrigIndex(), 0);
   EXPECT_EQ(prompter.Last().Caption, "Тональность определена");
 
-  session.SetTransposition(2);
-  EXPECT_EQ(session.stRootNew(), "D или Bm");
+  presenter.SetTransposition(2);
+  EXPECT_EQ(presenter.stRootNew(), "D или Bm");
   EXPECT_EQ(First(Cells(), 12), BeatsOfBars({"D", "A7", "D"}, 4));
-  session.SetTransposition(0);
+  presenter.SetTransposition(0);
   EXPECT_EQ(First(Cells(), expected.size()), expected);
   EXPECT_EQ(prompter.Unexpected(), 0u);
 
   // Put a hand-made G on the first beat.
-  session.ShowBeatVariants(0);
-  EXPECT_EQ(session.grdVariants().Cell(1, 1), "C");
+  session.TakeBeatVariants(0);
+  EXPECT_EQ(presenter.grdVariants().Cell(1, 1), "C");
   for (int n : {55, 59, 62}) session.MidiPiano.SetMarked(n, true);
-  EXPECT_EQ(session.grdVariants().Cell(1, 1), "G");
-  session.SetSongCell(1, 1);
+  EXPECT_EQ(presenter.grdVariants().Cell(1, 1), "G");
+  presenter.SetSongCell(1, 1);
   prompter.Answer(TPromptAnswer::Yes);
-  session.actSetSelectedChordExecute();
+  presenter.actSetSelectedChordExecute();
   EXPECT_EQ(prompter.Last().Text, "Заменить аккорд C\rаккордом G?");
-  EXPECT_EQ(session.grdSong().Cell(1, 1), "G");
+  EXPECT_EQ(presenter.grdSong().Cell(1, 1), "G");
 
   prompter.Answer(TPromptAnswer::Yes);
   session.SimplifyChords();
@@ -66,9 +66,9 @@ TEST_F(SessionTest, TheWholeRoadOnMaryHadALittleLamb) {
 }
 
 TEST_F(SessionTest, TheWholeRoadOnKorobeiniki) {
-  ASSERT_TRUE(session.LoadSong(Example("korobeiniki.kar")));
+  ASSERT_TRUE(presenter.LoadSong(Example("korobeiniki.kar")));
   EXPECT_TRUE(session.karaoke());
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   // introduction Am | E7 Am, then the verse Am | Am | E7 | Am | Dm | Am | E7 | Am
   std::vector<std::string> expected = BeatsOfBars({"Am"}, 4);
   for (auto c : {"E7", "E7", "Am", "Am"}) expected.push_back(c);
@@ -76,23 +76,23 @@ TEST_F(SessionTest, TheWholeRoadOnKorobeiniki) {
   expected.insert(expected.end(), verse.begin(), verse.end());
   EXPECT_EQ(First(Cells(), expected.size()), expected);
 
-  session.actFindRootExecute();
-  EXPECT_EQ(session.cbRootOrigIndex(), 0);  // A minor stands in the entry of C major
+  presenter.actFindRootExecute();
+  EXPECT_EQ(presenter.cbRootOrigIndex(), 0);  // A minor stands in the entry of C major
   EXPECT_TRUE(prompter.Last().Text.starts_with("Вероятнее всего, мелодия написана\rв тональности A minor."))
       << prompter.Last().Text;
 }
 
 TEST_F(SessionTest, TheWholeRoadOnTheMinuetInThreeFourWithDrums) {
-  ASSERT_TRUE(session.LoadSong(Example("minuet-in-g.mid")));
+  ASSERT_TRUE(presenter.LoadSong(Example("minuet-in-g.mid")));
   EXPECT_EQ(session.beatLength(), 720);  // 3/4: half a bar
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   EXPECT_EQ(First(Cells(), 8), (std::vector<std::string>{"G", "G", "G", "G", "C", "C", "G", "G"}));
-  session.actFindRootExecute();
-  EXPECT_EQ(session.cbRootOrigIndex(), 7);
+  presenter.actFindRootExecute();
+  EXPECT_EQ(presenter.cbRootOrigIndex(), 7);
 
   // Halving the beat gives a quarter note per beat and searches again.
   prompter.Answer(TPromptAnswer::Yes);
-  session.actDecBeatExecute();
+  presenter.actDecBeatExecute();
   EXPECT_EQ(session.beatLength(), 360);
   EXPECT_EQ(session.beats().size(), static_cast<size_t>(session.MidiFile.SongLength() / 360 + 1));
   EXPECT_EQ(prompter.Unexpected(), 0u);

@@ -58,7 +58,7 @@ TAgreement Compare(const TSongSession& s, const std::string& truthFile) {
 }  // namespace
 
 TEST_F(SessionTest, WithTheKeyAwareTableFolkAccompanimentsAreRecognised) {
-  Keysense = true;
+  SetKeysense(true);
   TFileReadResult r = ReadWholeFile(std::string(CANTARO_SOURCE_DIR) + "/INI/cantaro.ini");
   ASSERT_EQ(r.status, TFileReadResult::Status::Ok);
   TIniFile ini(r.bytes);
@@ -71,9 +71,9 @@ TEST_F(SessionTest, WithTheKeyAwareTableFolkAccompanimentsAreRecognised) {
   for (const auto& entry : std::filesystem::directory_iterator(folk)) {
     if (entry.path().extension() != ".mid") continue;
     std::string truth = entry.path().parent_path() / (entry.path().stem().string() + ".truth.tsv");
-    ASSERT_TRUE(session.LoadSong(entry.path().string())) << entry.path();
+    ASSERT_TRUE(presenter.LoadSong(entry.path().string())) << entry.path();
     prompter.Answer(TPromptAnswer::Yes);  // determine the key for the table now
-    session.actSearchSongChordsExecute();
+    presenter.actSearchSongChordsExecute();
     TAgreement a = Compare(session, truth);
     total.labelled += a.labelled;
     total.agreed += a.agreed;

@@ -25,10 +25,10 @@ std::vector<int> NotesOf(TSongSession& s, int track) {
 
 TEST_F(SessionTest, KeyDetectionSelectsTheKeyAndReportsIt) {
   Load("key.mid", {CMajorSong(4)});
-  session.actFindRootExecute();
-  EXPECT_EQ(session.cbRootOrigIndex(), 0);
-  EXPECT_EQ(session.cbRootOrigItems().at(0), "C или Am");
-  EXPECT_EQ(session.stRootNew(), "C или Am");
+  presenter.actFindRootExecute();
+  EXPECT_EQ(presenter.cbRootOrigIndex(), 0);
+  EXPECT_EQ(presenter.cbRootOrigItems().at(0), "C или Am");
+  EXPECT_EQ(presenter.stRootNew(), "C или Am");
   ASSERT_EQ(prompter.Calls().size(), 1u);
   EXPECT_EQ(prompter.Last().Kind, Kind::Information);
   EXPECT_EQ(prompter.Last().Caption, "Тональность определена");
@@ -41,9 +41,9 @@ TEST_F(SessionTest, KeyDetectionFailsOnPercussionAndReleasesAndKeepsTheKey) {
   TTrackBuilder drums;
   drums.Note(9, 60, 0, 480).Note(9, 64, 0, 480).Raw(500, {0x90, 62, 0});
   Load("drums.mid", {drums});
-  session.cbRootOrigSelect(5);
-  session.actFindRootExecute();
-  EXPECT_EQ(session.cbRootOrigIndex(), 5);
+  presenter.cbRootOrigSelect(5);
+  presenter.actFindRootExecute();
+  EXPECT_EQ(presenter.cbRootOrigIndex(), 5);
   EXPECT_EQ(prompter.Last().Caption, "Информация");
   EXPECT_EQ(prompter.Last().Text, "Оригинальную тональность мелодии\rопределить не удалось.");
 }
@@ -53,11 +53,11 @@ TEST_F(SessionTest, KeyDetectionCountsTheUntransposedSongAndOnlyItsBeginning) {
   TTrackBuilder t = CMajorSong(121);
   for (int b = 122; b < 400; ++b) Triad(t, b, 66, 70, 73);
   LoadAndSearch("begin.mid", {t});
-  session.SetTransposition(2);
+  presenter.SetTransposition(2);
   prompter.Clear();
-  session.actFindRootExecute();
-  EXPECT_EQ(session.cbRootOrigIndex(), 0);
-  EXPECT_EQ(session.stRootNew(), "D или Bm");  // the current key: two steps above
+  presenter.actFindRootExecute();
+  EXPECT_EQ(presenter.cbRootOrigIndex(), 0);
+  EXPECT_EQ(presenter.stRootNew(), "D или Bm");  // the current key: two steps above
   EXPECT_FALSE(session.MidiFile.Playing());
 }
 
@@ -67,17 +67,17 @@ TEST_F(SessionTest, TranspositionShiftsNoteBytesByTheDifferenceAndSearchesAgain)
   t.Raw(100, {0xA0, 60, 10});  // key pressure moves too
   t.Raw(100, {0xB0, 60, 10});  // a controller does not
   LoadAndSearch("tr.mid", {t});
-  session.cbRootOrigSelect(0);
-  session.cbTransposSelect(12);  // -1
+  presenter.cbRootOrigSelect(0);
+  presenter.cbTransposSelect(12);  // -1
   EXPECT_EQ(session.transposition(), -1);
   prompter.Clear();
   status.texts.clear();
-  session.cbTransposSelect(9);  // +2
+  presenter.cbTransposSelect(9);  // +2
   EXPECT_EQ(session.transposition(), 2);
-  EXPECT_EQ(session.cbTransposIndex(), 9);
+  EXPECT_EQ(presenter.cbTransposIndex(), 9);
   EXPECT_EQ(NotesOf(session, 0), (std::vector<int>{62, 66, 69, 42, 62, 66, 69}));
   EXPECT_EQ(Cells(), (std::vector<std::string>{"D", "D", ""}));
-  EXPECT_EQ(session.stRootNew(), "D или Bm");
+  EXPECT_EQ(presenter.stRootNew(), "D или Bm");
   EXPECT_TRUE(prompter.Calls().empty());  // no rescan question
   EXPECT_EQ(status.texts.front(), "Транспонирование мелодии. Ждите...");
   EXPECT_EQ(status.texts.back(), "");
@@ -95,101 +95,101 @@ TEST_F(SessionTest, NotesShiftedOutOfRangeAreIgnoredAndComeBackExactly) {
   Triad(t, 0, 117, 121, 124);  // A major high up
   Triad(t, 1, 0, 4, 7);
   LoadAndSearch("wrap.mid", {t});
-  session.SetTransposition(11);  // 128, 132, 135 wrap outside 0..127
+  presenter.SetTransposition(11);  // 128, 132, 135 wrap outside 0..127
   EXPECT_EQ(Cells()[0], "");
   EXPECT_TRUE(session.beats()[0].notes.empty());
   EXPECT_EQ(Cells()[1], "B");
-  session.SetTransposition(-11);  // 0, 4, 7 go below zero and wrap
+  presenter.SetTransposition(-11);  // 0, 4, 7 go below zero and wrap
   EXPECT_EQ(Cells()[0], "A#");  // eleven down is one up, an octave lower
   EXPECT_TRUE(session.beats()[1].notes.empty());
-  session.SetTransposition(0);
+  presenter.SetTransposition(0);
   EXPECT_EQ(NotesOf(session, 0), (std::vector<int>{117, 121, 124, 0, 4, 7}));
   EXPECT_EQ(Cells(), (std::vector<std::string>{"A", "C", ""}));
 }
 
 TEST_F(SessionTest, TheTranspositionListNamesKeysOnlyWhileItIsOpen) {
-  session.FillTransposeList(true);
-  EXPECT_EQ(session.cbTransposItems().at(12), "-1");  // no key selected
-  session.cbRootOrigSelect(0);
-  session.FillTransposeList(true);
-  ASSERT_EQ(session.cbTransposItems().size(), 23u);
-  EXPECT_EQ(session.cbTransposItems().at(0), "+11  B");
-  EXPECT_EQ(session.cbTransposItems().at(9), "+2  D");
-  EXPECT_EQ(session.cbTransposItems().at(11), "0  C");
-  EXPECT_EQ(session.cbTransposItems().at(12), "-1  B");
-  EXPECT_EQ(session.cbTransposItems().at(22), "-11  C#");
-  session.FillTransposeList(false);
-  EXPECT_EQ(session.cbTransposItems().at(0), "+11");
-  EXPECT_EQ(session.cbTransposItems().at(12), "-1");
-  EXPECT_EQ(session.cbTransposItems().at(22), "-11");
+  presenter.FillTransposeList(true);
+  EXPECT_EQ(presenter.cbTransposItems().at(12), "-1");  // no key selected
+  presenter.cbRootOrigSelect(0);
+  presenter.FillTransposeList(true);
+  ASSERT_EQ(presenter.cbTransposItems().size(), 23u);
+  EXPECT_EQ(presenter.cbTransposItems().at(0), "+11  B");
+  EXPECT_EQ(presenter.cbTransposItems().at(9), "+2  D");
+  EXPECT_EQ(presenter.cbTransposItems().at(11), "0  C");
+  EXPECT_EQ(presenter.cbTransposItems().at(12), "-1  B");
+  EXPECT_EQ(presenter.cbTransposItems().at(22), "-11  C#");
+  presenter.FillTransposeList(false);
+  EXPECT_EQ(presenter.cbTransposItems().at(0), "+11");
+  EXPECT_EQ(presenter.cbTransposItems().at(12), "-1");
+  EXPECT_EQ(presenter.cbTransposItems().at(22), "-11");
 }
 
 TEST_F(SessionTest, WithoutASongATranspositionOnlyChangesTheSelection) {
-  session.SetTransposition(5);
+  presenter.SetTransposition(5);
   EXPECT_EQ(session.transposition(), 5);
-  EXPECT_EQ(session.cbTransposIndex(), 6);
+  EXPECT_EQ(presenter.cbTransposIndex(), 6);
   EXPECT_TRUE(session.beats().empty());
-  session.SetTransposition(12);  // not an entry
+  presenter.SetTransposition(12);  // not an entry
   EXPECT_EQ(session.transposition(), 5);
 }
 
 TEST_F(SessionTest, KeyNamesFollowTheNoteNotation) {
   SetNoteNotation(NoteNotation::German);
-  session.FillKeyList();
-  EXPECT_EQ(session.cbRootOrigItems().at(10), "B(A#) или Gm");
+  presenter.FillKeyList();
+  EXPECT_EQ(presenter.cbRootOrigItems().at(10), "B(A#) или Gm");
   SetNoteNotation(NoteNotation::Italian);
-  session.FillKeyList();
-  EXPECT_EQ(session.cbRootOrigItems().at(0), "DO или LAm");
+  presenter.FillKeyList();
+  EXPECT_EQ(presenter.cbRootOrigItems().at(0), "DO или LAm");
   SetNoteNotation(NoteNotation::English);
-  session.FillKeyList();
-  EXPECT_EQ(session.cbRootOrigItems().at(1), "C#(Db) или A#(Bb)m");
+  presenter.FillKeyList();
+  EXPECT_EQ(presenter.cbRootOrigItems().at(1), "C#(Db) или A#(Bb)m");
 }
 
 TEST_F(SessionTest, TheSpeedListSetsTheEngineRatio) {
   Load("speed.mid", {CMajorSong(1)});
   const std::pair<int, int> ratios[] = {{3, 1}, {2, 1}, {3, 2}, {1, 1}, {2, 3}, {1, 2}, {1, 3}};
   for (int i = 0; i < 7; ++i) {
-    session.edtBpmSelect(i);
+    presenter.edtBpmSelect(i);
     EXPECT_EQ(session.MidiFile.SpeedNumerator(), ratios[i].first);
     EXPECT_EQ(session.MidiFile.SpeedDenominator(), ratios[i].second);
-    EXPECT_EQ(session.cbBpmText(), TSongSession::cbBpmItems()[static_cast<size_t>(i)]);
+    EXPECT_EQ(presenter.cbBpmText(), TSongPresenter::cbBpmItems()[static_cast<size_t>(i)]);
   }
-  session.edtBpmSelect(1);
-  EXPECT_EQ(session.cbBpmText(), "* 2");
+  presenter.edtBpmSelect(1);
+  EXPECT_EQ(presenter.cbBpmText(), "* 2");
   EXPECT_EQ(session.MidiFile.CurrentBpm(), 240);
 }
 
 TEST_F(SessionTest, BeatLengthCommandsDeriveFromTheDefaultAndAskOnlyWhenTheyChangeSomething) {
   Load("beats.mid", {CMajorSong(8)});
-  session.actDefBeatExecute();  // already checked: nothing asked
+  presenter.actDefBeatExecute();  // already checked: nothing asked
   EXPECT_TRUE(prompter.Calls().empty());
 
   prompter.Answer(TPromptAnswer::Yes);
-  session.actIncBeatExecute();  // before any search: only the length changes
+  presenter.actIncBeatExecute();  // before any search: only the length changes
   EXPECT_EQ(session.beatLength(), 960);
-  EXPECT_EQ(session.CheckedBeatCommand(), TBeatCommand::actIncBeat);
+  EXPECT_EQ(presenter.CheckedBeatCommand(), TBeatCommand::actIncBeat);
   EXPECT_TRUE(session.beats().empty());
   EXPECT_EQ(prompter.Last().Text, "Вы действительно хотите увеличить длительность бита в 2 раза?");
 
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   EXPECT_EQ(session.beats().size(), 5u);  // 3840 div 960 + 1
 
   prompter.Answer(TPromptAnswer::No);
-  session.actDecBeatExecute();
+  presenter.actDecBeatExecute();
   EXPECT_EQ(session.beatLength(), 960);
-  EXPECT_EQ(session.CheckedBeatCommand(), TBeatCommand::actIncBeat);
+  EXPECT_EQ(presenter.CheckedBeatCommand(), TBeatCommand::actIncBeat);
 
   prompter.Clear();
   prompter.Answer(TPromptAnswer::Yes);
-  session.actDecBeatExecute();  // halves the default, not the doubled length
+  presenter.actDecBeatExecute();  // halves the default, not the doubled length
   EXPECT_EQ(session.beatLength(), 240);
-  EXPECT_EQ(session.CheckedBeatCommand(), TBeatCommand::actDecBeat);
+  EXPECT_EQ(presenter.CheckedBeatCommand(), TBeatCommand::actDecBeat);
   EXPECT_EQ(session.beats().size(), 17u);  // searched again without the rescan question
   ASSERT_EQ(prompter.Calls().size(), 1u);
   EXPECT_EQ(prompter.Last().Text, "Вы действительно хотите уменьшить длительность бита в 2 раза?");
 
   prompter.Answer(TPromptAnswer::Yes);
-  session.actDefBeatExecute();
+  presenter.actDefBeatExecute();
   EXPECT_EQ(session.beatLength(), 480);
   EXPECT_EQ(prompter.Last().Text, "Вы действительно хотите вернуть исходную длительность бита?");
   EXPECT_EQ(prompter.Unexpected(), 0u);
@@ -200,13 +200,13 @@ TEST_F(SessionTest, HalvingABeatOfTwoTicksLeavesNoChordsInTheGrid) {
   t.Note(0, 60, 0, 2).Note(0, 64, 0, 2).Note(0, 67, 0, 2);
   Load("two.mid", {t}, 2);  // 4/4 at two ticks a quarter
   ASSERT_EQ(session.beatLength(), 2);
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   ASSERT_EQ(Cells()[0], "C");
   prompter.Answer(TPromptAnswer::Yes);
-  session.actDecBeatExecute();
+  presenter.actDecBeatExecute();
   EXPECT_EQ(session.beatLength(), 1);
   EXPECT_TRUE(session.beats().empty());
-  EXPECT_EQ(session.grdSong().RowCount(), 2);
-  EXPECT_EQ(session.grdSong().Cell(1, 1), "");
-  EXPECT_EQ(session.grdSong().Cell(0, 1), "");
+  EXPECT_EQ(presenter.grdSong().RowCount(), 2);
+  EXPECT_EQ(presenter.grdSong().Cell(1, 1), "");
+  EXPECT_EQ(presenter.grdSong().Cell(0, 1), "");
 }

@@ -24,27 +24,27 @@ TEST_F(SessionTest, AfterLoadingTheControlsShowAFreshUnanalysedSong) {
   a.Name("Piano").Meta(0, 4, "Grand").Note(0, 60, 0, 960);
   b.Name("Bass").Note(1, 36, 0, 1000);
   Load("fresh.mid", {a, b});
-  EXPECT_EQ(session.cbTransposIndex(), 11);
-  EXPECT_EQ(session.cbTransposItems().at(11), "0");
+  EXPECT_EQ(presenter.cbTransposIndex(), 11);
+  EXPECT_EQ(presenter.cbTransposItems().at(11), "0");
   EXPECT_EQ(session.transposition(), 0);
-  EXPECT_EQ(session.cbRootOrigIndex(), -1);
-  EXPECT_EQ(session.stRootNew(), "");
-  EXPECT_EQ(session.CheckedBeatCommand(), TBeatCommand::actDefBeat);
-  EXPECT_EQ(session.cbBpmText(), "120");
-  EXPECT_EQ(session.grdSong().RowCount(), 2);
-  EXPECT_EQ(session.grdSong().Cell(0, 0), "#");
-  EXPECT_EQ(session.grdSong().Cell(1, 0), "Бит 1");
-  EXPECT_EQ(session.grdSong().Cell(4, 0), "Бит 4");
-  for (int c = 1; c <= 4; ++c) EXPECT_EQ(session.grdSong().Cell(c, 1), "");
+  EXPECT_EQ(presenter.cbRootOrigIndex(), -1);
+  EXPECT_EQ(presenter.stRootNew(), "");
+  EXPECT_EQ(presenter.CheckedBeatCommand(), TBeatCommand::actDefBeat);
+  EXPECT_EQ(presenter.cbBpmText(), "120");
+  EXPECT_EQ(presenter.grdSong().RowCount(), 2);
+  EXPECT_EQ(presenter.grdSong().Cell(0, 0), "#");
+  EXPECT_EQ(presenter.grdSong().Cell(1, 0), "Бит 1");
+  EXPECT_EQ(presenter.grdSong().Cell(4, 0), "Бит 4");
+  for (int c = 1; c <= 4; ++c) EXPECT_EQ(presenter.grdSong().Cell(c, 1), "");
   EXPECT_TRUE(session.beats().empty());
-  ASSERT_EQ(session.lvTracks().size(), 2u);
-  EXPECT_EQ(session.lvTracks()[0].Caption, "1");
-  EXPECT_EQ(session.lvTracks()[0].Name, "Piano");
-  EXPECT_EQ(session.lvTracks()[0].Instrument, "Grand");
-  EXPECT_EQ(session.lvTracks()[1].Caption, "2");
-  EXPECT_TRUE(session.lvTracks()[1].Checked);
-  EXPECT_EQ(session.lvTracksSelected(), 0);
-  EXPECT_EQ(session.edtLength(), "0:02.040");  // tick 1000 at 480 per quarter
+  ASSERT_EQ(presenter.lvTracks().size(), 2u);
+  EXPECT_EQ(presenter.lvTracks()[0].Caption, "1");
+  EXPECT_EQ(presenter.lvTracks()[0].Name, "Piano");
+  EXPECT_EQ(presenter.lvTracks()[0].Instrument, "Grand");
+  EXPECT_EQ(presenter.lvTracks()[1].Caption, "2");
+  EXPECT_TRUE(presenter.lvTracks()[1].Checked);
+  EXPECT_EQ(presenter.lvTracksSelected(), 0);
+  EXPECT_EQ(presenter.edtLength(), "0:02.040");  // tick 1000 at 480 per quarter
   EXPECT_FALSE(session.karaoke());
   EXPECT_FALSE(session.Loading());
   EXPECT_TRUE(prompter.Calls().empty());
@@ -71,9 +71,9 @@ TEST_F(SessionTest, LoadingOneFileAfterAnotherKeepsOneFileNameInTheCaption) {
   TTrackBuilder t;
   t.Note(0, 60, 0, 100);
   std::string first = Load("first.mid", {t});
-  EXPECT_EQ(session.Caption(), "Cantaro - " + first);
+  EXPECT_EQ(presenter.Caption(), "Cantaro - " + first);
   std::string second = Load("second.mid", {t});
-  EXPECT_EQ(session.Caption(), "Cantaro - " + second);
+  EXPECT_EQ(presenter.Caption(), "Cantaro - " + second);
   EXPECT_EQ(MRUList.at(0), second);
   EXPECT_EQ(MRUList.at(1), first);
   EXPECT_EQ(LoadDir, songfiles::ScratchDir().string() + "/");
@@ -83,16 +83,16 @@ TEST_F(SessionTest, AMissingFileChangesOnlyTheLoadFolderAndLeavesTheSongUsable) 
   TTrackBuilder t;
   Triad(t, 0, 60, 64, 67);
   std::string path = Load("kept.mid", {t});
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   ASSERT_EQ(Cells(), (std::vector<std::string>{"C", ""}));
 
-  EXPECT_FALSE(session.LoadSong("/no/such/folder/gone.mid"));
+  EXPECT_FALSE(presenter.LoadSong("/no/such/folder/gone.mid"));
   EXPECT_EQ(LoadDir, "/no/such/folder/");
   ASSERT_EQ(prompter.Calls().size(), 1u);
   EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Error);
   EXPECT_EQ(prompter.Last().Caption, "Ошибка");
   EXPECT_EQ(prompter.Last().Text, "Файл /no/such/folder/gone.mid не найден");
-  EXPECT_EQ(session.Caption(), "Cantaro - " + path);
+  EXPECT_EQ(presenter.Caption(), "Cantaro - " + path);
   EXPECT_EQ(Cells(), (std::vector<std::string>{"C", ""}));
   EXPECT_EQ(MRUList.size(), 1u);
   EXPECT_FALSE(session.Loading());
@@ -103,17 +103,17 @@ TEST_F(SessionTest, AFileWithoutTracksIsReportedAndLeavesAnEmptySong) {
   Triad(t, 0, 60, 64, 67);
   LoadAndSearch("before.mid", {t});
   std::string empty = songfiles::WriteFile("empty.mid", "");
-  EXPECT_FALSE(session.LoadSong(empty));
+  EXPECT_FALSE(presenter.LoadSong(empty));
   EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Error);
   EXPECT_EQ(prompter.Last().Text, "Файл \"" + empty + "\" пуст или испорчен.");
-  EXPECT_EQ(session.Caption(), "Cantaro - " + empty);
-  EXPECT_TRUE(session.lvTracks().empty());
+  EXPECT_EQ(presenter.Caption(), "Cantaro - " + empty);
+  EXPECT_TRUE(presenter.lvTracks().empty());
   EXPECT_TRUE(session.beats().empty());
-  EXPECT_EQ(session.grdSong().RowCount(), 2);
-  EXPECT_EQ(session.grdSong().Cell(1, 1), "");
-  EXPECT_EQ(session.edtLength(), "");
+  EXPECT_EQ(presenter.grdSong().RowCount(), 2);
+  EXPECT_EQ(presenter.grdSong().Cell(1, 1), "");
+  EXPECT_EQ(presenter.edtLength(), "");
   // A search over no tracks finds one silent beat.
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   EXPECT_EQ(Cells(), (std::vector<std::string>{""}));
 }
 
@@ -124,17 +124,17 @@ TEST_F(SessionTest, AReadErrorClearsTheSongAndPropagates) {
   // A second track chunk that claims more bytes than the file holds.
   std::string bytes = songfiles::SongBytes({t}) + "MTrk" + songfiles::TTrackBuilder::Be32(1000) + "\x00\x90";
   std::string broken = songfiles::WriteFile("broken.mid", bytes);
-  EXPECT_THROW(session.LoadSong(broken), EInOutError);
+  EXPECT_THROW(presenter.LoadSong(broken), EInOutError);
   EXPECT_FALSE(session.Loading());
-  EXPECT_TRUE(session.lvTracks().empty());
+  EXPECT_TRUE(presenter.lvTracks().empty());
   EXPECT_TRUE(session.beats().empty());
-  EXPECT_EQ(session.grdSong().Cell(1, 1), "");
+  EXPECT_EQ(presenter.grdSong().Cell(1, 1), "");
   EXPECT_EQ(session.beatLength(), 0);
-  session.actSearchSongChordsExecute();  // no song: nothing happens
+  presenter.actSearchSongChordsExecute();  // no song: nothing happens
   EXPECT_TRUE(session.beats().empty());
   // The next file loads normally.
   Load("again.mid", {t});
-  EXPECT_EQ(session.lvTracks().size(), 1u);
+  EXPECT_EQ(presenter.lvTracks().size(), 1u);
 }
 
 namespace {
@@ -160,13 +160,14 @@ TEST(SongLoading, OpeningAFileWhileOneIsBeingOpenedIsIgnored) {
   ReenteringPrompter p;
   NullStatusSink s;
   TSongSession session(p, s);
+  TSongPresenter presenter(session);
   p.session = &session;
   TTrackBuilder t;
   t.Note(0, 60, 0, 100);
   p.other = songfiles::WriteSong("other.mid", {t});
-  EXPECT_FALSE(session.LoadSong(songfiles::WriteFile("empty2.mid", "")));
+  EXPECT_FALSE(presenter.LoadSong(songfiles::WriteFile("empty2.mid", "")));
   EXPECT_FALSE(p.nestedResult);
-  EXPECT_TRUE(session.lvTracks().empty());
-  EXPECT_TRUE(session.LoadSong(p.other));  // and afterwards it works
+  EXPECT_TRUE(presenter.lvTracks().empty());
+  EXPECT_TRUE(presenter.LoadSong(p.other));  // and afterwards it works
   ResetSettings();
 }

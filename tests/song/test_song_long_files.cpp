@@ -40,12 +40,12 @@ TEST_F(SessionTest, ASongOfBillionsOfTinyBeatsIsRefusedWithAnErrorNamingTheFile)
   ASSERT_EQ(session.beatLength(), 2);
   ASSERT_EQ(session.MidiFile.SongLength(), kLast);
   prompter.Answer(TPromptAnswer::Yes);  // Keysense would ask for the key: it must not get that far
-  Keysense = true;
-  session.actSearchSongChordsExecute();
+  SetKeysense(true);
+  presenter.actSearchSongChordsExecute();
 
   EXPECT_TRUE(session.beats().empty());
-  EXPECT_EQ(session.grdSong().RowCount(), 2);
-  for (int col = 1; col <= 4; ++col) EXPECT_EQ(session.grdSong().Cell(col, 1), "");
+  EXPECT_EQ(presenter.grdSong().RowCount(), 2);
+  for (int col = 1; col <= 4; ++col) EXPECT_EQ(presenter.grdSong().Cell(col, 1), "");
   ASSERT_EQ(prompter.Calls().size(), 1u);
   EXPECT_EQ(prompter.Last().Kind, Kind::Error);
   EXPECT_EQ(prompter.Last().Caption, "Ошибка");
@@ -58,19 +58,19 @@ TEST_F(SessionTest, TheLongestSongIsSearchedAndHalvingItsBeatRefusesAndEmptiesTh
   // Division 4 in 4/4: beats of four ticks, exactly the most beats a song may have.
   constexpr int32_t kBeats = TSongSession::MaxSongBeats;
   const std::string path = Load("longest.mid", {LongTrack(4 * (kBeats - 1))}, 4);
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   ASSERT_EQ(session.beats().size(), static_cast<size_t>(kBeats));
-  EXPECT_EQ(session.grdSong().Cell(1, 1), "?");  // the held note alone: notes, no chord
-  EXPECT_EQ(session.grdSong().Cell(4, kBeats / 4), "?");
+  EXPECT_EQ(presenter.grdSong().Cell(1, 1), "?");  // the held note alone: notes, no chord
+  EXPECT_EQ(presenter.grdSong().Cell(4, kBeats / 4), "?");
   EXPECT_TRUE(prompter.Calls().empty());
 
   prompter.Answer(TPromptAnswer::Yes);
-  session.actDecBeatExecute();
+  presenter.actDecBeatExecute();
   EXPECT_EQ(session.beatLength(), 2);
-  EXPECT_EQ(session.CheckedBeatCommand(), TBeatCommand::actDecBeat);
+  EXPECT_EQ(presenter.CheckedBeatCommand(), TBeatCommand::actDecBeat);
   EXPECT_TRUE(session.beats().empty());
-  EXPECT_EQ(session.grdSong().RowCount(), 2);
-  EXPECT_EQ(session.grdSong().Cell(1, 1), "");
+  EXPECT_EQ(presenter.grdSong().RowCount(), 2);
+  EXPECT_EQ(presenter.grdSong().Cell(1, 1), "");
   ASSERT_EQ(prompter.Calls().size(), 2u);
   EXPECT_EQ(prompter.Last().Kind, Kind::Error);
   EXPECT_EQ(prompter.Last().Text, TooLongText(path, 2 * int64_t{kBeats} - 1));
@@ -83,13 +83,13 @@ TEST_F(SessionTest, ASongFromMemoryLoadsLikeAFileWithoutTouchingTheFolderOrRecen
   Triad(t, 1, 57, 60, 64);
   LoadDir = "/somewhere/";
   ASSERT_TRUE(session.LoadSongFromBytes("in memory.mid", songfiles::SongBytes({t})));
-  EXPECT_EQ(session.Caption(), "Cantaro - in memory.mid");
+  EXPECT_EQ(presenter.Caption(), "Cantaro - in memory.mid");
   EXPECT_EQ(session.MidiFile.Filename(), "in memory.mid");
   EXPECT_EQ(LoadDir, "/somewhere/");
   EXPECT_TRUE(MRUList.empty());
-  EXPECT_EQ(session.lvTracks().size(), 1u);
+  EXPECT_EQ(presenter.lvTracks().size(), 1u);
   EXPECT_EQ(session.beatLength(), 480);
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   EXPECT_EQ(Cells(), (std::vector<std::string>{"C", "Am", ""}));
 
   // Bytes that hold no track: the error names the song, and nothing of the old one is left.
@@ -98,6 +98,6 @@ TEST_F(SessionTest, ASongFromMemoryLoadsLikeAFileWithoutTouchingTheFolderOrRecen
   ASSERT_EQ(prompter.Calls().size(), 1u);
   EXPECT_EQ(prompter.Last().Text, "Файл \"junk.mid\" пуст или испорчен.");
   EXPECT_TRUE(session.beats().empty());
-  EXPECT_TRUE(session.lvTracks().empty());
+  EXPECT_TRUE(presenter.lvTracks().empty());
   EXPECT_EQ(Cells(), std::vector<std::string>{});
 }

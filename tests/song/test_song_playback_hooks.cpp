@@ -24,18 +24,18 @@ TEST_F(SessionTest, AnalysisStopsARunningPlaybackThroughTheWindowAndLoadingRewin
 
   ASSERT_TRUE(session.MidiFile.Play());
   clock.Advance(600);
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   EXPECT_EQ(stops, 1);
   EXPECT_FALSE(session.MidiFile.Playing());
   EXPECT_EQ(session.MidiFile.PositionTicks(), 0);
   EXPECT_EQ(Cells()[7], "C");
 
   ASSERT_TRUE(session.MidiFile.Play());
-  session.actFindRootExecute();
+  presenter.actFindRootExecute();
   EXPECT_EQ(stops, 2);
 
   ASSERT_TRUE(session.MidiFile.Play());
-  session.SetTransposition(1);
+  presenter.SetTransposition(1);
   EXPECT_EQ(stops, 3);
   EXPECT_EQ(Cells()[0], "C#");
 

@@ -19,17 +19,17 @@ TEST_F(SessionTest, TheGridShowsAChordANoChordMarkerOrNothingPerBeat) {
   ASSERT_EQ(session.beats().size(), 6u);  // the last release is at tick 2400: 2400 div 480 + 1
   EXPECT_EQ(Cells(), (std::vector<std::string>{"C", "", "?", "", "Am", ""}));
   EXPECT_TRUE(session.beats()[3].notes.empty());
-  EXPECT_EQ(session.grdSong().RowCount(), 3);
-  EXPECT_EQ(session.grdSong().Cell(0, 1), "0");
-  EXPECT_EQ(session.grdSong().Cell(0, 2), "1");
-  EXPECT_EQ(session.grdSong().Row, 1);
-  EXPECT_EQ(session.grdSong().Col, 1);
+  EXPECT_EQ(presenter.grdSong().RowCount(), 3);
+  EXPECT_EQ(presenter.grdSong().Cell(0, 1), "0");
+  EXPECT_EQ(presenter.grdSong().Cell(0, 2), "1");
+  EXPECT_EQ(presenter.grdSong().Row, 1);
+  EXPECT_EQ(presenter.grdSong().Col, 1);
   EXPECT_EQ(status.texts, (std::vector<std::string>{"Определение аккордов. Ждите...", ""}));
-  EXPECT_TRUE(session.btnAutoSearchMarked());
-  EXPECT_TRUE(session.mmMarkedVisible());
+  EXPECT_TRUE(presenter.btnAutoSearchMarked());
+  EXPECT_TRUE(presenter.mmMarkedVisible());
   EXPECT_FALSE(session.MidiPiano.MarkMode);
   EXPECT_EQ(session.MidiPiano.MarkedCount(), 0);
-  EXPECT_TRUE(session.mmMarked().empty());
+  EXPECT_TRUE(presenter.mmMarked().empty());
   EXPECT_TRUE(prompter.Calls().empty());
 }
 
@@ -40,11 +40,11 @@ TEST_F(SessionTest, RepeatingTheSearchAsksFirstAndOnlyYesDiscardsTheEdits) {
   for (TPromptAnswer a : {TPromptAnswer::No, TPromptAnswer::Cancel}) {
     prompter.Answer(a);
     status.texts.clear();
-    session.actSearchSongChordsExecute();
+    presenter.actSearchSongChordsExecute();
     EXPECT_TRUE(status.texts.empty());
   }
   prompter.Answer(TPromptAnswer::Yes);
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   EXPECT_EQ(status.texts.size(), 2u);
   ASSERT_EQ(prompter.Calls().size(), 3u);
   const auto& q = prompter.Calls()[0];
@@ -63,22 +63,22 @@ TEST_F(SessionTest, TheSearchGivesTheEngineHandlersBackAlsoWhenItFails) {
   int played = 0, updated = 0;
   session.MidiFile.SetOnMidiEvent([&](PMidiEventEx, int32_t) { ++played; });
   session.MidiFile.SetOnUpdateEvent([&](TMidiFile&) { ++updated; });
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   EXPECT_EQ(played, 0);
   EXPECT_EQ(updated, 1);  // the rewind's one notice, before the handlers were borrowed
 
-  Keysense = true;
-  session.cbRootOrigSelect(0);
+  SetKeysense(true);
+  presenter.cbRootOrigSelect(0);
   session.KeysenseChooser = [](const TKeysenseWeights&, int) -> std::optional<TChord> {
     throw std::runtime_error("table broken");
   };
   prompter.Answer(TPromptAnswer::Yes);
-  EXPECT_THROW(session.actSearchSongChordsExecute(), std::runtime_error);
+  EXPECT_THROW(presenter.actSearchSongChordsExecute(), std::runtime_error);
   ASSERT_TRUE(session.MidiFile.OnMidiEvent());
   ASSERT_TRUE(session.MidiFile.OnUpdateEvent());
   session.MidiFile.OnMidiEvent()(nullptr, 0);
   EXPECT_EQ(played, 1);
-  EXPECT_TRUE(session.btnAutoSearchMarked());
+  EXPECT_TRUE(presenter.btnAutoSearchMarked());
   EXPECT_FALSE(session.MidiPiano.MarkMode);
   EXPECT_EQ(session.MidiPiano.MarkedCount(), 0);
   EXPECT_EQ(status.texts.back(), "");
@@ -89,12 +89,12 @@ TEST_F(SessionTest, UntickedTracksDoNotCount) {
   melody.Note(0, 72, 0, 480).Note(0, 73, 0, 480);
   Triad(chords, 0, 60, 64, 67, 1);
   Load("mute.mid", {melody, chords});
-  session.SetTrackChecked(1, false);
-  session.actSearchSongChordsExecute();
+  presenter.SetTrackChecked(1, false);
+  presenter.actSearchSongChordsExecute();
   EXPECT_EQ(Cells(), (std::vector<std::string>{"?", ""}));
-  session.SetTrackChecked(1, true);
+  presenter.SetTrackChecked(1, true);
   prompter.Answer(TPromptAnswer::Yes);
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   EXPECT_EQ(Cells(), (std::vector<std::string>{"C", ""}));
 }
 
@@ -122,10 +122,10 @@ TEST_F(SessionTest, ABeatLengthOfOneOrASongOfLengthZeroGiveNoOrOneBeat) {
   t.TimeSignature(3, 2).Note(0, 60, 0, 5).Note(0, 64, 0, 5);
   Load("tiny.mid", {t}, 1);
   ASSERT_EQ(session.beatLength(), 1);
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   EXPECT_TRUE(session.beats().empty());
-  session.actIncBeatExecute();
-  session.actFindRootExecute();
+  presenter.actIncBeatExecute();
+  presenter.actFindRootExecute();
   EXPECT_EQ(session.beatLength(), 1);
   EXPECT_EQ(prompter.Calls().size(), 1u);  // only the failed key detection
   EXPECT_EQ(prompter.Last().Text, "Оригинальную тональность мелодии\rопределить не удалось.");
@@ -133,14 +133,14 @@ TEST_F(SessionTest, ABeatLengthOfOneOrASongOfLengthZeroGiveNoOrOneBeat) {
   TTrackBuilder zero;
   zero.Raw(0, {0x90, 60, 100}).Raw(0, {0x90, 64, 100}).Raw(0, {0x90, 67, 100});
   Load("zero.mid", {zero});
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   ASSERT_EQ(session.beats().size(), 1u);
   // nothing lies before tick 0's end... the notes start at 0 and sound through the beat
   EXPECT_EQ(Cells(), (std::vector<std::string>{"C"}));
 }
 
 TEST_F(SessionTest, KeysenseWithoutAKeyAsksAndNoSwitchesItOffForThisSearch) {
-  Keysense = true;
+  SetKeysense(true);
   int asked = 0;
   session.KeysenseChooser = [&](const TKeysenseWeights&, int) -> std::optional<TChord> {
     ++asked;
@@ -150,7 +150,7 @@ TEST_F(SessionTest, KeysenseWithoutAKeyAsksAndNoSwitchesItOffForThisSearch) {
   Triad(t, 0, 60, 64, 67);
   Load("ks.mid", {t});
   prompter.Answer(TPromptAnswer::No);
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   ASSERT_EQ(prompter.Calls().size(), 2u);
   EXPECT_EQ(prompter.Calls()[0].Text,
             "Для активизации технологии Keysense необходимо\rопределить тональность композиции.\rСделать это сейчас?");
@@ -158,7 +158,7 @@ TEST_F(SessionTest, KeysenseWithoutAKeyAsksAndNoSwitchesItOffForThisSearch) {
   EXPECT_EQ(prompter.Calls()[1].Kind, Kind::Message);
   EXPECT_EQ(prompter.Calls()[1].Text, "Технология Keysense временно отключена");
   EXPECT_EQ(asked, 0);
-  EXPECT_FALSE(KeysenseActive);
+  EXPECT_FALSE(session.Model().keysenseActive);
   EXPECT_EQ(Cells()[0], "C");
 
   // Yes: the key is detected first, then the table is asked for every beat with the tonic of
@@ -173,17 +173,17 @@ TEST_F(SessionTest, KeysenseWithoutAKeyAsksAndNoSwitchesItOffForThisSearch) {
     g.BasePitch = 67;
     return g;
   };
-  session.actSearchSongChordsExecute();
+  presenter.actSearchSongChordsExecute();
   EXPECT_EQ(prompter.Calls()[2].Caption, "Тональность определена");
-  EXPECT_EQ(session.cbRootOrigIndex(), 0);
-  EXPECT_TRUE(KeysenseActive);
+  EXPECT_EQ(presenter.cbRootOrigIndex(), 0);
+  EXPECT_TRUE(session.Model().keysenseActive);
   EXPECT_EQ(asked, 2);
   EXPECT_EQ(tonic, 0);
   EXPECT_EQ(Cells(), (std::vector<std::string>{"G", "G"}));  // this stand-in answers even for silence
 }
 
 TEST_F(SessionTest, KeysenseUsesTheCurrentKeyAfterATransposition) {
-  Keysense = true;
+  SetKeysense(true);
   int tonic = -1;
   session.KeysenseChooser = [&](const TKeysenseWeights&, int k) -> std::optional<TChord> {
     tonic = k;
@@ -192,10 +192,10 @@ TEST_F(SessionTest, KeysenseUsesTheCurrentKeyAfterATransposition) {
   TTrackBuilder t;
   Triad(t, 0, 60, 64, 67);
   Load("ks2.mid", {t});
-  session.cbRootOrigSelect(9);  // A major / F#m
-  session.actSearchSongChordsExecute();
+  presenter.cbRootOrigSelect(9);  // A major / F#m
+  presenter.actSearchSongChordsExecute();
   EXPECT_EQ(tonic, 9);
-  session.SetTransposition(-3);
+  presenter.SetTransposition(-3);
   EXPECT_EQ(tonic, 6);
   EXPECT_EQ(Cells()[0], "A");
   EXPECT_TRUE(prompter.Calls().empty());
@@ -205,17 +205,17 @@ TEST_F(SessionTest, AKeyDetectedDuringATranspositionsSearchIsTheSongsOwnKey) {
   TTrackBuilder t;
   for (int b = 0; b < 4; ++b) Triad(t, b, 60, 64, 67);
   LoadAndSearch("ks3.mid", {t});
-  Keysense = true;
+  SetKeysense(true);
   int tonic = -1;
   session.KeysenseChooser = [&](const TKeysenseWeights&, int k) -> std::optional<TChord> {
     tonic = k;
     return std::nullopt;
   };
   prompter.Answer(TPromptAnswer::Yes);  // determine the key now
-  session.SetTransposition(2);
+  presenter.SetTransposition(2);
   ASSERT_EQ(prompter.Calls().size(), 2u);
   EXPECT_EQ(prompter.Calls()[1].Caption, "Тональность определена");
-  EXPECT_EQ(session.cbRootOrigIndex(), 0);  // C, not the D the shifted notes sound in
-  EXPECT_EQ(session.stRootNew(), "D или Bm");
+  EXPECT_EQ(presenter.cbRootOrigIndex(), 0);  // C, not the D the shifted notes sound in
+  EXPECT_EQ(presenter.stRootNew(), "D или Bm");
   EXPECT_EQ(tonic, 2);
 }

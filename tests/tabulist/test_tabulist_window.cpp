@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "platform/TabulistProtocol.h"
+#include "tests/platform/ForeignUser.h"
 #include "tools/tabulist/TfrmTabulist.h"
 
 // Fontconfig keeps a cache for the life of the process, which the leak checker reports.
@@ -106,6 +107,57 @@ TEST(TabulistWindow, AnswersRequestsOnItsSocket) {
   EXPECT_EQ(window.CurrentEditor()->toPlainText(), QStringLiteral("C\nla"));
   EXPECT_EQ(ask("raise"), "1");
   EXPECT_EQ(ask("anything"), "0");
+}
+
+// A connection from a process of another user is dropped unanswered, and the hand-off file
+// stays where it is: first by pretending that the editor runs as someone else, then, where
+// the test may change its user, with a real process of user nobody.
+TEST(TabulistWindow, DropsConnectionsOfAnotherUserUnanswered) {
+  EnsureApp();
+  qputenv(TabulistProtocol::kNameOverrideEnv, QByteArray("/cantaro-test-foreign-") + QByteArray::number(::getpid()));
+  QTemporaryDir dir;
+  TfrmTabulist window;
+  window.SetHandoffFolder(dir.path());
+  QString error;
+  ASSERT_TRUE(window.Listen(&error)) << error.toStdString();
+  WriteFile(dir.filePath("TEMP.$$$"), "Am\r\nla\r\n");
+
+  window.SetTrustedUser(::geteuid() + 1);
+  QLocalSocket socket;
+  TabulistProtocol::PrepareSocket(socket);
+  socket.connectToServer();
+  ASSERT_TRUE(socket.waitForConnected(1000));
+  socket.write("2024\n");
+  socket.flush();
+  for (int i = 0; i < 200 && socket.state() == QLocalSocket::ConnectedState; ++i) {
+    QCoreApplication::processEvents();
+    socket.waitForReadyRead(10);
+  }
+  EXPECT_EQ(socket.state(), QLocalSocket::UnconnectedState);
+  EXPECT_EQ(socket.readAll(), QByteArray());
+  EXPECT_EQ(window.DroppedPeers(), 1);
+  EXPECT_TRUE(QFile::exists(dir.filePath("TEMP.$$$")));
+  EXPECT_EQ(window.CurrentEditor()->toPlainText(), QString());
+
+  window.SetTrustedUser(::geteuid());
+  if (!foreign_user::CanRunAsAnotherUser())
+    GTEST_SKIP() << "a client as user nobody needs root; the check was covered by pretending";
+  const QByteArray name = TabulistProtocol::ServerName().toLocal8Bit();
+  const pid_t client = foreign_user::RunAsNobody([&] { return foreign_user::AskOnce(name, "2024\n"); });
+  ASSERT_GT(client, 0);
+  int status = 0;
+  pid_t ended = 0;
+  for (int i = 0; i < 1000 && ended == 0; ++i) {
+    QCoreApplication::processEvents();
+    QTest::qWait(5);
+    ended = ::waitpid(client, &status, WNOHANG);
+  }
+  ASSERT_EQ(ended, client);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "0: dropped unanswered, 1: answered, 2: no connection, 3: left hanging";
+  EXPECT_EQ(window.DroppedPeers(), 2);
+  EXPECT_TRUE(QFile::exists(dir.filePath("TEMP.$$$")));
+  EXPECT_EQ(window.CurrentEditor()->toPlainText(), QString());
 }
 
 }  // namespace

@@ -143,6 +143,7 @@ class MainWindowTest : public ::testing::Test {
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     Keysense = keysense;
+    window->UseSongOptions();
     return *window;
   }
 

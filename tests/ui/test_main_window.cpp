@@ -146,7 +146,7 @@ TEST_F(MainWindowTest, AVariantIsPlayedWhenClickedAndAppliedToTheBeatAfterConfir
   ASSERT_EQ(prompter.Calls().size(), 1u);
   EXPECT_EQ(prompter.Last().Caption, "Подтверждение");
   EXPECT_EQ(BeatCell(w().grdSong, b), name);
-  EXPECT_EQ(w().Session().BeatChordName(b), name.toStdString());
+  EXPECT_EQ(w().Presenter().BeatChordName(b), name.toStdString());
 }
 
 TEST_F(MainWindowTest, TransposingThroughTheListShiftsTheChordsAndTheCurrentKey) {
@@ -207,7 +207,7 @@ TEST_F(MainWindowTest, AnUntickedTrackIsMutedAndLeftOutOfTheSearch) {
   tracks->setData(tracks->index(2, 0), Qt::Unchecked, Qt::CheckStateRole);
   EXPECT_TRUE(w().MidiFile().TrackAt(2).Muted());
   EXPECT_FALSE(w().MidiFile().TrackAt(1).Muted());
-  EXPECT_FALSE(w().Session().lvTracks()[2].Checked);
+  EXPECT_FALSE(w().Presenter().lvTracks()[2].Checked);
 }
 
 TEST_F(MainWindowTest, TheEventViewShowsTheSelectedTrackAndFollowsTheBeatGrid) {
@@ -265,8 +265,8 @@ TEST_F(MainWindowTest, ArrowKeysWrapAtTheEndsOfTheBeatRows) {
   w().grdSong->setCurrentIndex(m->index(last, 4));
   QTest::keyClick(w().grdSong, Qt::Key_Right);
   EXPECT_EQ(w().grdSong->currentIndex(), m->index(last, 4));
-  EXPECT_EQ(w().Session().grdSong().Row, last + 1);
-  EXPECT_EQ(w().Session().grdSong().Col, 4);
+  EXPECT_EQ(w().Presenter().grdSong().Row, last + 1);
+  EXPECT_EQ(w().Presenter().grdSong().Col, 4);
 }
 
 TEST_F(MainWindowTest, ARightClickMakesTheClickedBeatCurrentAxisByAxis) {
@@ -285,8 +285,8 @@ TEST_F(MainWindowTest, ARightClickMakesTheClickedBeatCurrentAxisByAxis) {
   // Through the real mouse too: a right click on a cell.
   QModelIndex cell = m->index(0, 3);
   QTest::mouseClick(w().grdSong->viewport(), Qt::RightButton, {}, w().grdSong->visualRect(cell).center());
-  EXPECT_EQ(w().Session().grdSong().Col, 3);
-  EXPECT_EQ(w().Session().grdSong().Row, 1);
+  EXPECT_EQ(w().Presenter().grdSong().Col, 3);
+  EXPECT_EQ(w().Presenter().grdSong().Row, 1);
 }
 
 TEST_F(MainWindowTest, SpacePlaysTheCurrentBeatAndMovesOnWrappingAtTheRowEnd) {
@@ -370,7 +370,7 @@ TEST_F(MainWindowTest, KaraokeTextEventsBuildTheLyricsLineByLine) {
   const QString lyrics = w().mmText->toPlainText();
   EXPECT_GT(lyrics.count(QLatin1Char('\n')), 1) << lyrics.toStdString();
   EXPECT_FALSE(lyrics.contains(QLatin1Char('/')));
-  EXPECT_EQ(lyrics.toStdString(), LyricsDisplayText(w().Session().mmText()));
+  EXPECT_EQ(lyrics.toStdString(), LyricsDisplayText(w().Presenter().mmText()));
 }
 
 TEST_F(MainWindowTest, RepeatStartsAtTheFragmentStartAndRewindResetsIt) {
@@ -429,7 +429,7 @@ TEST_F(MainWindowTest, TheComputerKeyboardPlaysNotesAroundTheMiddleC) {
 
 TEST_F(MainWindowTest, WithOriginalPitchKeptTheOutputUndoesTheTranspositionAndThePianoShowsIt) {
   Open({Example("mary-had-a-little-lamb.mid")});
-  w().Session().SetTransposition(2);
+  w().Presenter().SetTransposition(2);
   MidiOutNoTranspose = true;
   recorder->ClearMessages();
   w().PlayNote(62, 127);

@@ -20,6 +20,8 @@
 #include "base/untMesConst.h"
 #include "platform/TabulistProtocol.h"
 
+#include <unistd.h>
+
 namespace {
 
 QString Q(MesId id) { return QString::fromStdString(Mes(id)); }
@@ -33,7 +35,7 @@ const char kFileNameProperty[] = "tabulistFileName";
 
 }  // namespace
 
-TfrmTabulist::TfrmTabulist(QWidget* parent) : QMainWindow(parent) {
+TfrmTabulist::TfrmTabulist(QWidget* parent) : QMainWindow(parent), trustedUser_(::geteuid()) {
   setObjectName(QLatin1String(TabulistProtocol::kWindowClass));
   tabs_ = new QTabWidget(this);
   tabs_->setDocumentMode(true);
@@ -245,6 +247,13 @@ void TfrmTabulist::closeEvent(QCloseEvent* event) {
 
 void TfrmTabulist::ServerNewConnection() {
   while (QLocalSocket* socket = server_->nextPendingConnection()) {
+    // Anyone may connect to an abstract socket; only this user's programs get an answer.
+    if (!TabulistProtocol::PeerIsUser(socket->socketDescriptor(), trustedUser_)) {
+      ++droppedPeers_;
+      socket->abort();
+      socket->deleteLater();
+      continue;
+    }
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     connect(socket, &QLocalSocket::readyRead, this, [this, socket] { SocketReadyRead(socket); });
     if (socket->bytesAvailable() > 0) SocketReadyRead(socket);

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <sys/types.h>
+
 class QLocalServer;
 class QLocalSocket;
 class QPlainTextEdit;
@@ -29,6 +31,10 @@ class TfrmTabulist : public QMainWindow {
   // TEMP.$$$ in the editor's folder: the program's own, unless set otherwise (tests).
   QString HandoffFileName() const;
   void SetHandoffFolder(const QString& folder) { handoffFolder_ = folder; }
+  // Connections from processes of another user are dropped unanswered; the trusted user is
+  // this program's own (tests pretend to be someone else).
+  void SetTrustedUser(uid_t user) { trustedUser_ = user; }
+  int DroppedPeers() const { return droppedPeers_; }
 
   // Writes the current text to the file (UTF-8, "\n" line ends) and makes it the tab's file.
   bool SaveCurrentAs(const QString& fileName);
@@ -57,4 +63,6 @@ class TfrmTabulist : public QMainWindow {
   QLocalServer* server_ = nullptr;
   int untitledCount_ = 0;
   QString handoffFolder_;
+  uid_t trustedUser_;
+  int droppedPeers_ = 0;
 };

@@ -3,6 +3,8 @@
 #include <QLocalSocket>
 #include <QMessageBox>
 
+#include <unistd.h>
+
 #include "base/untMesConst.h"
 #include "platform/TabulistProtocol.h"
 #include "tools/tabulist/TfrmTabulist.h"
@@ -10,12 +12,18 @@
 namespace {
 
 // A second copy of the editor hands the user over to the first one instead of competing for
-// the hand-off socket.
-bool RaiseRunningEditor() {
+// the hand-off socket. A process of another user under the name is not talked to: the reason
+// goes to the warning instead.
+bool RaiseRunningEditor(QString* errorText) {
   QLocalSocket socket;
   TabulistProtocol::PrepareSocket(socket);
   socket.connectToServer();
   if (!socket.waitForConnected(2000)) return false;
+  if (!TabulistProtocol::PeerIsUser(socket.socketDescriptor(), ::geteuid())) {
+    socket.abort();
+    *errorText = QString::fromStdString(Mes(MesId::STabForeignOwner));
+    return false;
+  }
   socket.write(TabulistProtocol::kRequestRaise);
   socket.write("\n");
   socket.waitForBytesWritten(2000);
@@ -32,7 +40,7 @@ int main(int argc, char** argv) {
   TfrmTabulist window;
   QString error;
   if (!window.Listen(&error)) {
-    if (RaiseRunningEditor()) return 0;
+    if (RaiseRunningEditor(&error)) return 0;
     QMessageBox::warning(&window, QString::fromStdString(Mes(MesId::SCaptionWarning)),
                          QString::fromStdString(MesFormat(MesId::STabNotListening, error.toStdString())));
   }

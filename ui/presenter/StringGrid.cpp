@@ -1,4 +1,4 @@
-#include "song/SongTypes.h"
+#include "ui/presenter/StringGrid.h"
 
 #include <algorithm>
 
