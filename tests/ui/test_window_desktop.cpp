@@ -312,3 +312,32 @@ TEST(ToolkitLanguage, TheInterfaceLanguageChoosesTheToolkitsTexts) {
   EXPECT_EQ(InterfaceLocaleName("/opt/cantaro/cantaro.BEL"), QStringLiteral("be"));
   EXPECT_EQ(InterfaceLocaleName(""), QStringLiteral("ru"));  // the built-in texts
 }
+
+// ---- Variants after transposing -----------------------------------------------------------
+
+TEST_F(MainWindowTest, AfterTransposingTheVariantsAreThoseOfTheSameBeatTransposed) {
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().actSearchSongChords->trigger();
+  QAbstractItemModel* song = w().grdSong->model();
+  w().grdSong->setCurrentIndex(song->index(1, 1));  // beat 4: G7 before transposing
+  const QString before = BeatCell(w().grdSong, 4);
+  ASSERT_EQ(before, QStringLiteral("G7"));
+  w().actEditBit->trigger();
+  QAbstractItemModel* variants = w().grdVariants->model();
+  ASSERT_EQ(variants->index(0, 1).data().toString(), before);
+
+  w().cbTranspos->setCurrentIndex(9);  // +2
+  emit w().cbTranspos->activated(9);
+  QCoreApplication::processEvents();
+  const QString after = BeatCell(w().grdSong, 4);
+  EXPECT_EQ(after, QStringLiteral("A7"));
+  EXPECT_EQ(variants->index(0, 1).data().toString(), after);
+
+  // Putting the first variant back into that beat replaces A7 by A7, not by G7.
+  w().grdSong->setCurrentIndex(song->index(1, 1));
+  w().grdVariants->setCurrentIndex(variants->index(0, 1));
+  prompter.Answer(TPromptAnswer::No);
+  w().actSetSelectedChord->trigger();
+  ASSERT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Question);
+  EXPECT_EQ(prompter.Last().Text, MesFormat(MesId::SSongReplaceChord, "A7", "A7"));
+}
