@@ -84,17 +84,17 @@ TEST_F(SessionTest, RemovingTheSelectedMarkedNoteSelectsItsSuccessorOrTheNewLast
 }
 
 TEST_F(SessionTest, MarkingAnotherNoteKeepsTheSelectionOnTheSelectedNote) {
-  session.SetAutoSearchMarked(false);
+  presenter.SetAutoSearchMarked(false);
   for (int n : {60, 64}) session.MidiPiano.SetMarked(n, true);
-  session.SelectMarked(1);  // 64 - E4
+  presenter.SelectMarked(1);  // 64 - E4
   auto selected = [this]() -> std::string {
-    const int i = session.mmMarkedIndex();
-    return i >= 0 && i < static_cast<int>(session.mmMarked().size()) ? session.mmMarked()[static_cast<size_t>(i)]
+    const int i = presenter.mmMarkedIndex();
+    return i >= 0 && i < static_cast<int>(presenter.mmMarked().size()) ? presenter.mmMarked()[static_cast<size_t>(i)]
                                                                       : "(none)";
   };
   // Sorted in front of the selected line, at its very place, and behind it.
   session.MidiPiano.SetMarked(62, true);
-  EXPECT_EQ(session.mmMarked(), (std::vector<std::string>{"60 - C4", "62 - D4", "64 - E4"}));
+  EXPECT_EQ(presenter.mmMarked(), (std::vector<std::string>{"60 - C4", "62 - D4", "64 - E4"}));
   EXPECT_EQ(selected(), "64 - E4");
   session.MidiPiano.SetMarked(48, true);  // "48 - C3" sorts first
   EXPECT_EQ(selected(), "64 - E4");
@@ -104,7 +104,7 @@ TEST_F(SessionTest, MarkingAnotherNoteKeepsTheSelectionOnTheSelectedNote) {
   session.MidiPiano.SetMarked(48, false);
   EXPECT_EQ(selected(), "64 - E4");
   session.MidiPiano.SetMarked(64, false);
-  EXPECT_EQ(session.mmMarkedIndex(), -1);
+  EXPECT_EQ(presenter.mmMarkedIndex(), -1);
 }
 
 TEST_F(SessionTest, PlayingAVariantMarksJustItsTonesWithAutoSearchUp) {
