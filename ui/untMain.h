@@ -9,6 +9,7 @@
 // untMainPlayback.cpp (playing, the output device) and untMainKeys.cpp (the computer
 // keyboard as a piano).
 
+#include <QKeySequence>
 #include <QMainWindow>
 
 #include <functional>
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "base/untMesConst.h"
 #include "midi/MidiClock.h"
 #include "midi/MidiFile.h"
 #include "song/Prompter.h"
@@ -83,6 +85,7 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   TMidiFile& MidiFile() { return session_->MidiFile; }
   TMidiPianoModel& MidiPiano() { return session_->MidiPiano; }
 
+  // The commands in the order of the command table.
   std::vector<QAction*> ActionList() const;
 
   // ---- Operations other parts call --------------------------------------------------
@@ -200,14 +203,31 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void FitSongColumns();
   void FitGridColumns();
   QSize DefaultSize();
-  // untMainActions.cpp
+  // untMainActions.cpp: the command table, one row per command.
+  struct TCommand {
+    QAction* TfrmMain::*Action;
+    const char* Name;
+    MesId Caption;
+    MesId Hint;
+    QKeySequence Key;
+    void (TfrmMain::*Handler)();
+  };
+  static const std::vector<TCommand>& Commands();
   void CreateActions();
+  void actQuitExecute();
   void CreateMenus();
   void ConnectDialogs();
   void BuildMRUMenu();
   void SetPlayActionPlaying(bool playing);
   // untMainSong.cpp
   void ConnectSongControls();
+  void RunPresenterCommand(void (TSongPresenter::*op)());
+  void actIncBeatExecute();
+  void actDefBeatExecute();
+  void actDecBeatExecute();
+  void actSetSelectedChordExecute();
+  void actPlaySelectedChordExecute();
+  void actClearMarksExecute();
   // Runs a command of the session, shows an error it raises, then the session's state.
   void RunSongCommand(const std::function<void()>& command);
   void actLoadExecute();
@@ -230,6 +250,18 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void actRepeatExecute();
   void actSetFragmentStartExecute();
   void PlayBit(bool advance);
+  void actEditBitExecute();
+  void actPlayBitExecute();
+  // untMainSettings.cpp
+  void actOptionsExecute();
+  void actAboutExecute();
+  void actHomePageExecute();
+  void actEmailExecute();
+  void SwitchLanguageTo(const std::string& code);
+  void actLangBelExecute();
+  void actLangEngExecute();
+  void actLangItaExecute();
+  void actLangRusExecute();
   void ShowLyrics();
   // untMainKeys.cpp
   bool FormKeyDown(QKeyEvent* event);

@@ -74,15 +74,6 @@ void TfrmMain::ConnectPlayback() {
     RequestRefresh();
   };
 
-  connect(actPlay, &QAction::triggered, this, [this] { actPlayExecute(); });
-  connect(actRewind, &QAction::triggered, this, [this] { actRewindExecute(); });
-  connect(actRepeat, &QAction::triggered, this, [this] { actRepeatExecute(); });
-  connect(actSetFragmentStart, &QAction::triggered, this, [this] { actSetFragmentStartExecute(); });
-  connect(actEditBit, &QAction::triggered, this, [this] {
-    actSetFragmentStartExecute();
-    PlayBit(false);
-  });
-  connect(actPlayBit, &QAction::triggered, this, [this] { PlayBit(true); });
   connect(TimerAutoStop, &QTimer::timeout, this, [this] { TimerAutoStopTimer(); });
   connect(btnMarkedPlay, &QPushButton::pressed, this, [this] { PlayMarkedNotes(); });
   connect(btnMarkedPlay, &QPushButton::released, this, [this] { SilenceOutput(); });
@@ -254,3 +245,10 @@ void TfrmMain::PlayMarkedNotes() {
 }
 
 void TfrmMain::MidiPianoShiftOctaves(int8_t) { keyboard_.PianoShifted(); }
+
+void TfrmMain::actEditBitExecute() {
+  actSetFragmentStartExecute();
+  PlayBit(false);
+}
+
+void TfrmMain::actPlayBitExecute() { PlayBit(true); }

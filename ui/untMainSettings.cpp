@@ -42,14 +42,6 @@ bool TfrmMain::ChordsSearched() { return !session_->beats().empty(); }
 void TfrmMain::SearchSongChords() { actSearchSongChordsExecute(); }
 
 void TfrmMain::ConnectDialogs() {
-  connect(actOptions, &QAction::triggered, this, [this] {
-    ShowOptions(this, *this, *prompter_);
-    RefreshFromSession();
-  });
-  connect(actAbout, &QAction::triggered, this, [this] { actAboutExecute(this); });
-  connect(actHomePage, &QAction::triggered, this, [] { actHomePageExecute(); });
-  connect(actEmail, &QAction::triggered, this, [] { actEmailExecute(); });
-
   // The language stored for the next start is shown checked.
   auto* group = new QActionGroup(this);
   const std::vector<TLanguageMenuItem> items = LanguageMenu(ProgramFilePath());
@@ -59,9 +51,23 @@ void TfrmMain::ConnectDialogs() {
     action->setCheckable(true);
     action->setChecked(item.Checked);
     group->addAction(action);
-    const std::string code = item.Code;
-    connect(action, &QAction::triggered, this, [this, code] {
-      if (SwitchLanguage(code, *prompter_)) close();
-    });
   }
 }
+
+void TfrmMain::actOptionsExecute() {
+  ShowOptions(this, *this, *prompter_);
+  RefreshFromSession();
+}
+
+void TfrmMain::actAboutExecute() { ::actAboutExecute(this); }
+void TfrmMain::actHomePageExecute() { ::actHomePageExecute(); }
+void TfrmMain::actEmailExecute() { ::actEmailExecute(); }
+
+// The language of the next start; on Yes the window closes as "Выйти" does.
+void TfrmMain::SwitchLanguageTo(const std::string& code) {
+  if (SwitchLanguage(code, *prompter_)) close();
+}
+void TfrmMain::actLangBelExecute() { SwitchLanguageTo("BEL"); }
+void TfrmMain::actLangEngExecute() { SwitchLanguageTo("ENU"); }
+void TfrmMain::actLangItaExecute() { SwitchLanguageTo("ITA"); }
+void TfrmMain::actLangRusExecute() { SwitchLanguageTo(""); }

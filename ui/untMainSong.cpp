@@ -55,21 +55,6 @@ void TfrmMain::ConnectSongControls() {
   markedModel_ = new TTextListModel([&s]() -> const std::vector<std::string>& { return s.mmMarked(); }, this);
   mmMarked->setModel(markedModel_);
 
-  connect(actLoad, &QAction::triggered, this, [this] { actLoadExecute(); });
-  connect(actSearchSongChords, &QAction::triggered, this, [this] { actSearchSongChordsExecute(); });
-  connect(actWriteText, &QAction::triggered, this, [this] { actWriteTextExecute(); });
-  connect(actFindRoot, &QAction::triggered, this, [this] { actFindRootExecute(); });
-  auto command = [this](QAction* action, void (TSongPresenter::*op)()) {
-    connect(action, &QAction::triggered, this, [this, op] {
-      ((*presenter_).*op)();
-      RefreshFromSession();
-    });
-  };
-  command(actIncBeat, &TSongPresenter::actIncBeatExecute);
-  command(actDefBeat, &TSongPresenter::actDefBeatExecute);
-  command(actDecBeat, &TSongPresenter::actDecBeatExecute);
-  command(actSetSelectedChord, &TSongPresenter::actSetSelectedChordExecute);
-  command(actPlaySelectedChord, &TSongPresenter::actPlaySelectedChordExecute);
   connect(btnSimplify, &QPushButton::clicked, this, [this] {
     presenter_->btnSimplifyClick();
     RefreshFromSession();
@@ -78,10 +63,6 @@ void TfrmMain::ConnectSongControls() {
   btnSetSelectedChord->setToolTip(actSetSelectedChord->toolTip());
   btnSetSelectedChord->setStatusTip(actSetSelectedChord->statusTip());
   connect(btnSetSelectedChord, &QPushButton::clicked, actSetSelectedChord, &QAction::trigger);
-  connect(actClearMarks, &QAction::triggered, this, [this] {
-    MidiPiano().ClearMarks();
-    RefreshFromSession();
-  });
 
   // The beat grid.
   connect(grdSong->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -242,4 +223,20 @@ void TfrmMain::grdSongMouseDown(Qt::MouseButton button, int gridCol, int gridRow
   if (col == g.Col && row == g.Row) return;
   presenter_->SetSongCell(col, row);
   SyncSongCursor();
+}
+
+void TfrmMain::RunPresenterCommand(void (TSongPresenter::*op)()) {
+  ((*presenter_).*op)();
+  RefreshFromSession();
+}
+
+void TfrmMain::actIncBeatExecute() { RunPresenterCommand(&TSongPresenter::actIncBeatExecute); }
+void TfrmMain::actDefBeatExecute() { RunPresenterCommand(&TSongPresenter::actDefBeatExecute); }
+void TfrmMain::actDecBeatExecute() { RunPresenterCommand(&TSongPresenter::actDecBeatExecute); }
+void TfrmMain::actSetSelectedChordExecute() { RunPresenterCommand(&TSongPresenter::actSetSelectedChordExecute); }
+void TfrmMain::actPlaySelectedChordExecute() { RunPresenterCommand(&TSongPresenter::actPlaySelectedChordExecute); }
+
+void TfrmMain::actClearMarksExecute() {
+  MidiPiano().ClearMarks();
+  RefreshFromSession();
 }
