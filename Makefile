@@ -10,7 +10,7 @@ FUZZ_SECONDS ?=
 FUZZ_ONLY ?=
 EXAMPLE ?= examples/korobeiniki.kar
 
-.PHONY: all deps test release run bench fuzz fuzz-build fuzz-long clean
+.PHONY: all deps test release run bench fuzz fuzz-build fuzz-long package clean
 
 all: release
 
@@ -35,6 +35,13 @@ run: release
 	else \
 	  $(REL_DIR)/bin/cantaro --export "$(EXAMPLE)"; \
 	fi
+
+# The Debian package cantaro_<version>_<arch>.deb in $(REL_DIR), checked by lintian.
+package: deps
+	cmake -S . -B $(REL_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCANTARO_TESTS=OFF -DCANTARO_BENCH=ON -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(REL_DIR) -j $(JOBS)
+	cd $(REL_DIR) && cpack -G DEB
+	lintian --fail-on error $(REL_DIR)/cantaro_*.deb
 
 bench: release
 	@set -e; for b in $(REL_DIR)/bin/bench_*; do echo "== $$b"; "$$b"; done

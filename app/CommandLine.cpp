@@ -83,16 +83,17 @@ struct TCliSettings {
 };
 
 TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
+  TSettings file;
   TWindowPos ignored;
   try {
-    LoadSettings(ignored);
+    LoadSettings(file, ignored);
   } catch (const std::exception& e) {
     err << MesFormat(MesId::SCliSettingsWarning, MesLines(e.what())) << '\n';
   }
   TCliSettings settings;
-  settings.song.keysense = options.keysense.value_or(Keysense);
-  settings.text.commExport = options.comments.value_or(CommExport);
-  settings.text.textCodepage = options.codePage.value_or(TextCodepage);
+  settings.song.keysense = options.keysense.value_or(file.Keysense);
+  settings.text.commExport = options.comments.value_or(file.CommExport);
+  settings.text.textCodepage = options.codePage.value_or(file.TextCodepage);
   settings.text.notation = options.notation ? static_cast<NoteNotation>(*options.notation) : CurrentNoteNotation();
   settings.song.notation = settings.text.notation;
   return settings;

@@ -1,6 +1,7 @@
 // cantaro: the chords of a song from its MIDI or karaoke file.
 #include <QApplication>
 #include <QFileInfo>
+#include <QMessageBox>
 
 #include <clocale>
 #include <cstdlib>
@@ -9,6 +10,8 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "base/untMesConst.h"
+#include "settings/untVars.h"
 #include "ui/SingleInstance.h"
 #include "ui/ToolkitLanguage.h"
 #include "ui/untApplication.h"
@@ -38,10 +41,19 @@ int main(int argc, char** argv) {
   // Dates in the signature of an exported text follow the user's locale.
   std::setlocale(LC_TIME, "");
   std::vector<std::string> args(argv + 1, argv + argc);
-  if (!WantsWindow(args)) return RunCommandLine(args, std::cout, std::cerr);
+  // A missing or damaged data folder is named; the program goes on with its built-in defaults.
+  if (!WantsWindow(args)) {
+    // The command line speaks the same language as the window would.
+    InstallStartupLanguage();
+    const std::string message = DataFolderProblem().empty() ? std::string()
+                                                            : MesFormat(MesId::SDataFolderMissing, DataFolderProblem());
+    if (!message.empty()) std::cerr << MesLines(message) << '\n';
+    return RunCommandLine(args, std::cout, std::cerr);
+  }
 
   TCantaroApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("cantaro"));
+  QApplication::setDesktopFileName(QStringLiteral("cantaro"));
   InstallToolkitLanguage(InstallStartupLanguage());
   // A second start hands its file to the window already running.
   if (!args.empty() && TSingleInstance::HandOff(TSingleInstance::DefaultName(),
@@ -52,5 +64,8 @@ int main(int argc, char** argv) {
   instance.OnOpenFile = [&window](const QString& file) { window.OpenFromDesktop(file.toStdString()); };
   instance.Listen();
   window.show();
+  if (!DataFolderProblem().empty())
+    QMessageBox::warning(&window, QString::fromStdString(Mes(MesId::SCaptionWarning)),
+                         QString::fromStdString(MesLines(MesFormat(MesId::SDataFolderMissing, DataFolderProblem()))));
   return QApplication::exec();
 }

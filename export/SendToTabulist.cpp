@@ -1,13 +1,18 @@
 #include "export/SendToTabulist.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <system_error>
 
 #include "base/untMesConst.h"
 #include "export/TabulistPeer.h"
+#include "settings/DataFolders.h"
 #include "song/Prompter.h"
 
 namespace {
@@ -17,23 +22,37 @@ std::string WithSeparator(const std::string& folder) {
   return folder + '/';
 }
 
-// Written beside the target and renamed over it, so the editor never reads half a text.
-void WriteHandoffFile(const std::string& fileName, const std::string& content) {
-  const std::string temporary = fileName + ".part";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      throw std::runtime_error(MesFormat(MesId::SHandoffWriteError, fileName));
-    }
-  }
+// The per-user folder of an installed copy: made for the user alone. A folder that is already
+// there is used only when it is a real folder of this user; its mode is narrowed to 0700.
+void PreparePrivateFolder(const std::string& folder, const std::string& fileName) {
+  // Without its trailing "/", so a symbolic link is seen as one rather than followed.
+  std::string path = folder;
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
   std::error_code error;
-  std::filesystem::rename(temporary, fileName, error);
-  if (error) {
-    std::filesystem::remove(temporary, error);
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+  mkdir(path.c_str(), 0700);  // an existing one is checked below
+  struct stat st {};
+  if (lstat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != geteuid() ||
+      ((st.st_mode & 07777) != 0700 && chmod(path.c_str(), 0700) != 0))
+    throw std::runtime_error(MesFormat(MesId::SHandoffWriteError, fileName));
+}
+
+// Written beside the target (mode 0600, a name no one else can have taken) and renamed over it,
+// so the editor never reads half a text and nobody else can read it.
+void WriteHandoffFile(const std::string& fileName, const std::string& content) {
+  std::string temporary = fileName + ".XXXXXX";
+  const int fd = mkstemp(temporary.data());
+  if (fd < 0) throw std::runtime_error(MesFormat(MesId::SHandoffWriteError, fileName));
+  bool ok = fchmod(fd, 0600) == 0;
+  for (std::size_t done = 0; ok && done < content.size();) {
+    const ssize_t n = write(fd, content.data() + done, content.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<std::size_t>(n);
+  }
+  ok = close(fd) == 0 && ok;
+  if (!ok || std::rename(temporary.c_str(), fileName.c_str()) != 0) {
+    std::remove(temporary.c_str());
     throw std::runtime_error(MesFormat(MesId::SHandoffWriteError, fileName));
   }
 }
@@ -60,6 +79,8 @@ TSendResult RefuseForeignEditor(Prompter& prompter) {
 
 std::string TabulistProgramFile(const std::string& folder) { return WithSeparator(folder) + "tabulist"; }
 std::string TabulistHandoffFile(const std::string& folder) { return WithSeparator(folder) + "TEMP.$$$"; }
+
+std::string HandoffFolderOf(const std::string& editorFolder) { return HandoffFolderFor(WithSeparator(editorFolder)); }
 
 std::string HandoffFileContent(const std::vector<std::string>& lines) {
   std::string content;
@@ -93,8 +114,13 @@ TSendResult SendToTabulist(const std::vector<std::string>& lines, std::string& p
   // An editor that already runs while the setting is empty was, in all likelihood, started
   // from beside this program: its folder is where it looks for the file (the current folder
   // would leave it waiting for a file that never comes).
-  const std::string folder = pathTabulist.empty() ? WithSeparator(programFolder) : pathTabulist;
+  const std::string editorFolder = pathTabulist.empty() ? WithSeparator(programFolder) : pathTabulist;
+  // A portable copy hands the text over in the editor's folder; an installed one, whose editor
+  // lies in a system folder, in the user's own runtime folder, where the editor looks too.
+  const std::string folder = HandoffFolderOf(editorFolder);
   const std::string handoffFile = TabulistHandoffFile(folder);
+  if (folder.empty()) throw std::runtime_error(MesFormat(MesId::SHandoffWriteError, handoffFile));
+  if (folder != WithSeparator(editorFolder)) PreparePrivateFolder(folder, handoffFile);
   WriteHandoffFile(handoffFile, HandoffFileContent(lines));
   auto dropFile = [&] {
     std::error_code ignored;

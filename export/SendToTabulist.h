@@ -1,7 +1,10 @@
 #pragma once
 // Hands the lyrics-with-chords text to the chord-text editor: finds or starts the editor,
-// writes the text as TEMP.$$$ into the editor's folder, has the editor take it, removes the
-// file and brings the editor to the front. Every wait is bounded, so a missing or silent
+// writes the text as TEMP.$$$ into the hand-off folder, has the editor take it, removes the
+// file and brings the editor to the front. The hand-off folder is the editor's own for a copy
+// that keeps its files beside itself ("INI/" there: a build or a portable copy) and the user's
+// runtime folder for an installed copy (settings/DataFolders.h), created with mode 0700; the
+// file is written with mode 0600 and renamed into place. Every wait is bounded, so a missing or silent
 // editor ends in a message box instead of a program that no longer answers.
 
 #include <string>
@@ -37,6 +40,8 @@ TSendResult SendToTabulist(const std::vector<std::string>& lines, std::string& p
 // separator is supplied).
 std::string TabulistProgramFile(const std::string& folder);
 std::string TabulistHandoffFile(const std::string& folder);
+// The folder of the hand-off file for the editor in editorFolder.
+std::string HandoffFolderOf(const std::string& editorFolder);
 
 // The hand-off file's content: every line followed by CR LF.
 std::string HandoffFileContent(const std::vector<std::string>& lines);

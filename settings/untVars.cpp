@@ -12,8 +12,10 @@
 #include "base/untMesConst.h"
 #include "chords/untChords.h"
 #include "chords/untKeysense.h"
+#include "settings/DataFolders.h"
 #include "settings/IniFile.h"
 #include "settings/IniFileIO.h"
+#include "settings/UserSettingsSeed.h"
 
 namespace {
 
@@ -55,7 +57,13 @@ bool IsFile(const std::string& path) {
   return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-std::string InitialLoadDir() { return ProgramFolder + "examples/"; }
+// The shipped files as found from the program folder (see settings/DataFolders.h).
+TDataFolders& Data() {
+  static TDataFolders data;
+  return data;
+}
+
+std::string InitialLoadDir() { return Data().Examples; }
 
 std::string ConfigHome = DetectConfigHome();
 
@@ -65,9 +73,10 @@ bool UsingConfigHome = false;
 
 void ComputeSettingsFolder() {
   std::string beside = ProgramFolder + "INI/";
-  // An INI folder that cannot be written is that of an installed copy: it only seeds the user's
-  // own settings.
-  UsingConfigHome = !(IsFolder(beside) && access(beside.c_str(), W_OK) == 0) && !ConfigHome.empty();
+  // An installed copy keeps settings in the user's folder; a build or portable copy in its INI
+  // folder, unless that cannot be written (a portable copy on a read-only medium).
+  const bool keepsBeside = Data().Layout != TDataLayout::Installed && IsFolder(beside);
+  UsingConfigHome = !(keepsBeside && access(beside.c_str(), W_OK) == 0) && !ConfigHome.empty();
   SettingsFolder = UsingConfigHome ? WithSlash(ConfigHome) + "cantaro/" : beside;
 }
 
@@ -249,7 +258,7 @@ TIniFile ReadForLoading() {
 // Module start-up: folders first, the variables that depend on them after.
 std::string ProgramFolder = DetectProgramFolder();
 std::string SettingsFolder;
-std::string LogoFile = ProgramFolder + "logocto.bmp";
+std::string LogoFile;
 
 TSettings Settings = [] {
   TSettings s;
@@ -282,16 +291,24 @@ std::vector<std::string> MRUList;
 std::function<void()> OnMRUChanged;
 
 namespace {
-const bool kFoldersComputed = (ComputeSettingsFolder(), true);
+void ComputeDataFolders() {
+  Data() = FindDataFolders(ProgramFolder);
+  LogoFile = Data().Data + "logocto.bmp";
 }
+const bool kFoldersComputed = (ComputeDataFolders(), ComputeSettingsFolder(), LoadDir = InitialLoadDir(), true);
+}  // namespace
 
 void SetProgramFolder(const std::string& folder) {
   bool loadDirInitial = LoadDir == InitialLoadDir();
   ProgramFolder = WithSlash(folder);
-  LogoFile = ProgramFolder + "logocto.bmp";
+  ComputeDataFolders();
   if (loadDirInitial) LoadDir = InitialLoadDir();
   ComputeSettingsFolder();
 }
+
+const std::string& DataFolder() { return Data().Data; }
+std::string ManualFile() { return Data().Manual; }
+const std::string& DataFolderProblem() { return Data().Problem; }
 
 void SetConfigHome(const std::string& folder) {
   ConfigHome = folder;
@@ -301,11 +318,8 @@ void SetConfigHome(const std::string& folder) {
 std::string SettingsFile() { return SettingsFolder + kSettingsFileName; }
 
 std::string ShippedSettingsFile() {
-  for (const char* sub : {"INI/", "../lib/cantaro/INI/", "../share/cantaro/INI/"}) {
-    std::string path = ProgramFolder + sub + kSettingsFileName;
-    if (IsFile(path)) return path;
-  }
-  return {};
+  std::string path = ShippedSettingsPath(Data());
+  return IsFile(path) ? path : std::string();
 }
 
 void ResetSettings() {
@@ -321,7 +335,9 @@ void LoadSettings(TSettings& settings, TWindowPos& window) {
   window = TWindowPos{};
   // Every key is read before the chord table, whose bad entry ends loading with an error.
   for (const TSettingKey& k : SettingKeys()) k.read(ini, settings, window);
-  LoadKeysenseTable(ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
+  // The user's own table when they wrote one, else the shipped one (see UserSettingsSeed.h).
+  const TKeysenseTableText table = KeysenseTableText(ini, ShippedSettingsFile());
+  LoadKeysenseTable(table.Main, table.Added);
 }
 
 TSettingsSaveResult SaveSettings(const TWindowPos& window) { return SaveSettings(Settings, window); }
@@ -339,10 +355,7 @@ TSettingsSaveResult SaveSettings(const TSettings& settings, const TWindowPos& wi
   TIniFile ini(current.bytes);
   if (current.status == TFileReadResult::Status::Missing && UsingConfigHome) {
     if (TFileWriteResult made = CreateFolders(SettingsFolder); !made) return failed(made.reason);
-    if (std::string shipped = ShippedSettingsFile(); !shipped.empty()) {
-      TFileReadResult seed = ReadWholeFile(shipped);
-      if (seed.status == TFileReadResult::Status::Ok) ini.Parse(seed.bytes);
-    }
+    ini.Parse(UserSettingsSeed(ShippedSettingsFile()));
   }
 
   for (const TSettingKey& k : SettingKeys()) k.write(ini, settings, window);

@@ -1,13 +1,15 @@
 #pragma once
-// The program's settings: process-wide variables named after their keys in the settings file,
-// the folders the program works with, the settings file itself (read once when the main window
+// The program's settings: one typed object whose members are named after their keys in the
+// settings file, the folders the program works with, the settings file itself (read once when the main window
 // is first shown, written once when it closes) and the list of recently opened files.
 //
-// The settings folder is "INI" beside the program when that folder exists and can be written
-// (a build folder or a portable copy). Otherwise it is the user's configuration folder
-// ($XDG_CONFIG_HOME, else ~/.config, subfolder "cantaro"), created on the first save and seeded
-// with the settings file shipped with the program, whose "Keysense" chord table is read until
-// the user has a file of their own.
+// The shipped files are found by the layout around the program (settings/DataFolders.h:
+// installed "../share/cantaro/", then a build tree, then a portable copy with "INI/" beside the
+// program). The settings folder is "INI" beside the program for a build or portable copy when
+// that folder can be written. Otherwise it is the user's configuration folder
+// ($XDG_CONFIG_HOME, else ~/.config, subfolder "cantaro"), created on the first save without the
+// "Keysense" chord table, which is then read from the shipped file until the user writes a
+// table of their own (settings/UserSettingsSeed.h).
 
 #include <cstdint>
 #include <functional>
@@ -23,7 +25,15 @@ using TColor = int32_t;
 
 extern std::string ProgramFolder;   // folder of the running program file
 extern std::string SettingsFolder;  // see above
-extern std::string LogoFile;        // ProgramFolder + "logocto.bmp"
+extern std::string LogoFile;        // DataFolder() + "logocto.bmp"
+
+// The folder of the shipped files (settings file, translations, logo), ending in "/".
+const std::string& DataFolder();
+// The manual (an HTML file; it may be missing in a copy that was not installed).
+std::string ManualFile();
+// Empty when the shipped settings file was found; otherwise the folder that should hold it, so
+// the program can name it while it goes on with its built-in defaults.
+const std::string& DataFolderProblem();
 
 // Sets the program folder (a trailing "/" is added) and recomputes the settings folder, the logo
 // file and, while it still holds its initial value, LoadDir. At start-up the folder is that of
@@ -36,9 +46,8 @@ void SetConfigHome(const std::string& folder);
 
 // SettingsFolder + "cantaro.ini".
 std::string SettingsFile();
-// The settings file shipped with the program, used to seed the user's one; empty when none is
-// found (looked for in INI/ beside the program, then in ../lib/cantaro/INI/ and
-// ../share/cantaro/INI/ of an installed copy).
+// The settings file shipped with the program ("INI/cantaro.ini" in the data folder), which
+// carries the chord table; empty when it is missing.
 std::string ShippedSettingsFile();
 
 // ---------------------------------------------------------------------------------------
@@ -58,7 +67,7 @@ struct TSettings {
   bool PlayKeys = true;             // the computer keyboard plays notes
   bool CommExport = true;           // the MIDI file's comments go into the exported text
   bool Keysense = true;             // key-aware chord choice
-  std::string LoadDir;              // where the open dialog starts; ResetSettings: ProgramFolder + "examples/"
+  std::string LoadDir;              // where the open dialog starts; ResetSettings: the example songs' folder
   TColor WhiteKey = 15793151;       // RGB 255,251,240
   TColor BlackKey = 8388608;        // RGB 0,0,128
   TColor Border = 16711680;         // RGB 0,0,255

@@ -574,6 +574,31 @@
       <translation>імя занята праграмай іншага карыстальніка</translation>
     </message>
     <message>
+      <source>Не найдены файлы программы в папке %s.&#13;Программа работает со встроенными настройками, без перевода и примеров.</source>
+      <comment>SDataFolderMissing</comment>
+      <translation>Не знойдзены файлы праграмы ў папцы %s.&#13;Праграма працуе з убудаванымі наладамі, без перакладу і прыкладаў.</translation>
+    </message>
+    <message>
+      <source>аккорды песни из её MIDI-файла или файла караоке</source>
+      <comment>SManSummary</comment>
+      <translation>акорды песні з яе MIDI-файла або файла караоке</translation>
+    </message>
+    <message>
+      <source>Cantaro читает стандартный MIDI-файл или файл караоке, делит песню на биты, находит аккорд&#13;каждого бита и тональность песни и пишет слова песни с аккордами над слогами.&#13;Без параметров или с одним файлом песни на рабочем столе открывается окно программы;&#13;с любым параметром, а также без дисплея, программа работает в командной строке.</source>
+      <comment>SManDescription</comment>
+      <translation>Cantaro чытае стандартны MIDI-файл або файл караоке, дзеліць песню на біты, знаходзіць акорд&#13;кожнага біта і танальнасць песні і піша словы песні з акордамі над складамі.&#13;Без параметраў або з адным файлам песні на працоўным стале адкрываецца акно праграмы;&#13;з любым параметрам, а таксама без дысплея, праграма працуе ў камандным радку.</translation>
+    </message>
+    <message>
+      <source>$XDG_CONFIG_HOME/cantaro/cantaro.ini (обычно ~/.config/cantaro/cantaro.ini): настройки.&#13;Папка INI рядом с программой заменяет её в переносной копии.&#13;%s: таблица аккордов Keysense, переводы и примеры песен.&#13;%s: руководство пользователя.</source>
+      <comment>SManFiles</comment>
+      <translation>$XDG_CONFIG_HOME/cantaro/cantaro.ini (звычайна ~/.config/cantaro/cantaro.ini): налады.&#13;Папка INI побач з праграмай замяняе яе ў пераноснай копіі.&#13;%s: табліца акордаў Keysense, пераклады і прыклады песень.&#13;%s: кіраўніцтва карыстальніка.</translation>
+    </message>
+    <message>
+      <source>ИМЯ|ОБЗОР|ОПИСАНИЕ|ПАРАМЕТРЫ|ФАЙЛЫ</source>
+      <comment>SManSections</comment>
+      <translation>НАЗВА|АГЛЯД|АПІСАННЕ|ПАРАМЕТРЫ|ФАЙЛЫ</translation>
+    </message>
+    <message>
       <source>Cantaro</source>
       <comment>SMainCaption</comment>
       <translation>Cantaro</translation>
@@ -1102,6 +1127,16 @@
       <source>Не удалось открыть MIDI порт для вывода звука. &#13;Возможно, он занят другой программой!</source>
       <comment>SPortWarning</comment>
       <translation>Не ўдалося адкрыць порт MIDI для вываду гуку. &#13;Магчыма, ён заняты іншай праграмай!</translation>
+    </message>
+    <message>
+      <source>Руководство пользователя</source>
+      <comment>SActManual</comment>
+      <translation>Кіраўніцтва карыстальніка</translation>
+    </message>
+    <message>
+      <source>Руководство пользователя|Открыть руководство пользователя программы</source>
+      <comment>SActManualHint</comment>
+      <translation>Кіраўніцтва карыстальніка|Адкрыць кіраўніцтва карыстальніка праграмы</translation>
     </message>
     <message>
       <source>Встроенный синтезатор не нашёл вывода звука&#13;(PipeWire, PulseAudio или ALSA): проигрывание будет беззвучным.&#13;Другое устройство вывода можно выбрать в меню &quot;Сервис&quot; &gt; &quot;Настройки...&quot;,&#13;на странице &quot;Звуки и MIDI&quot;.</source>
@@ -1679,19 +1714,14 @@
       <translation>&amp;OK</translation>
     </message>
     <message>
-      <source>https://cantaro.example.org/</source>
-      <comment>SAboutHomePage</comment>
-      <translation>https://cantaro.example.org/</translation>
-    </message>
-    <message>
-      <source>cantaro@example.org</source>
-      <comment>SAboutEmail</comment>
-      <translation>cantaro@example.org</translation>
-    </message>
-    <message>
       <source>Нота</source>
       <comment>SPianoNote</comment>
       <translation>Нота</translation>
+    </message>
+    <message>
+      <source>Руководство пользователя не найдено:&#13;%s</source>
+      <comment>SManualMissing</comment>
+      <translation>Кіраўніцтва карыстальніка не знойдзена:&#13;%s</translation>
     </message>
   </context>
 </TS>

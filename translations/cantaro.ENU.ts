@@ -574,6 +574,31 @@
       <translation>the name is held by another user's program</translation>
     </message>
     <message>
+      <source>Не найдены файлы программы в папке %s.&#13;Программа работает со встроенными настройками, без перевода и примеров.</source>
+      <comment>SDataFolderMissing</comment>
+      <translation>The program's files were not found in the folder %s.&#13;The program runs with its built-in settings, without translations and examples.</translation>
+    </message>
+    <message>
+      <source>аккорды песни из её MIDI-файла или файла караоке</source>
+      <comment>SManSummary</comment>
+      <translation>the chords of a song from its MIDI or karaoke file</translation>
+    </message>
+    <message>
+      <source>Cantaro читает стандартный MIDI-файл или файл караоке, делит песню на биты, находит аккорд&#13;каждого бита и тональность песни и пишет слова песни с аккордами над слогами.&#13;Без параметров или с одним файлом песни на рабочем столе открывается окно программы;&#13;с любым параметром, а также без дисплея, программа работает в командной строке.</source>
+      <comment>SManDescription</comment>
+      <translation>Cantaro reads a standard MIDI file or a karaoke file, cuts the song into beats, finds the chord&#13;of every beat and the key of the song, and writes the lyrics with the chords above the syllables.&#13;Without options, or with one song file, on a desktop it opens its window;&#13;with any option, or without a display, it works on the command line.</translation>
+    </message>
+    <message>
+      <source>$XDG_CONFIG_HOME/cantaro/cantaro.ini (обычно ~/.config/cantaro/cantaro.ini): настройки.&#13;Папка INI рядом с программой заменяет её в переносной копии.&#13;%s: таблица аккордов Keysense, переводы и примеры песен.&#13;%s: руководство пользователя.</source>
+      <comment>SManFiles</comment>
+      <translation>$XDG_CONFIG_HOME/cantaro/cantaro.ini (usually ~/.config/cantaro/cantaro.ini): the settings.&#13;An INI folder beside the program takes its place in a portable copy.&#13;%s: the Keysense chord table, the translations and the example songs.&#13;%s: the user manual.</translation>
+    </message>
+    <message>
+      <source>ИМЯ|ОБЗОР|ОПИСАНИЕ|ПАРАМЕТРЫ|ФАЙЛЫ</source>
+      <comment>SManSections</comment>
+      <translation>NAME|SYNOPSIS|DESCRIPTION|OPTIONS|FILES</translation>
+    </message>
+    <message>
       <source>Cantaro</source>
       <comment>SMainCaption</comment>
       <translation>Cantaro</translation>
@@ -1102,6 +1127,16 @@
       <source>Не удалось открыть MIDI порт для вывода звука. &#13;Возможно, он занят другой программой!</source>
       <comment>SPortWarning</comment>
       <translation>Could not open the MIDI port for sound output. &#13;Perhaps another program is using it!</translation>
+    </message>
+    <message>
+      <source>Руководство пользователя</source>
+      <comment>SActManual</comment>
+      <translation>User manual</translation>
+    </message>
+    <message>
+      <source>Руководство пользователя|Открыть руководство пользователя программы</source>
+      <comment>SActManualHint</comment>
+      <translation>User manual|Open the program's user manual</translation>
     </message>
     <message>
       <source>Встроенный синтезатор не нашёл вывода звука&#13;(PipeWire, PulseAudio или ALSA): проигрывание будет беззвучным.&#13;Другое устройство вывода можно выбрать в меню &quot;Сервис&quot; &gt; &quot;Настройки...&quot;,&#13;на странице &quot;Звуки и MIDI&quot;.</source>
@@ -1679,19 +1714,14 @@
       <translation>&amp;OK</translation>
     </message>
     <message>
-      <source>https://cantaro.example.org/</source>
-      <comment>SAboutHomePage</comment>
-      <translation>https://cantaro.example.org/</translation>
-    </message>
-    <message>
-      <source>cantaro@example.org</source>
-      <comment>SAboutEmail</comment>
-      <translation>cantaro@example.org</translation>
-    </message>
-    <message>
       <source>Нота</source>
       <comment>SPianoNote</comment>
       <translation>Note</translation>
+    </message>
+    <message>
+      <source>Руководство пользователя не найдено:&#13;%s</source>
+      <comment>SManualMissing</comment>
+      <translation>The user manual was not found:&#13;%s</translation>
     </message>
   </context>
 </TS>

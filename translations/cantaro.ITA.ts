@@ -574,6 +574,31 @@
       <translation>il nome è occupato dal programma di un altro utente</translation>
     </message>
     <message>
+      <source>Не найдены файлы программы в папке %s.&#13;Программа работает со встроенными настройками, без перевода и примеров.</source>
+      <comment>SDataFolderMissing</comment>
+      <translation>I file del programma non sono stati trovati nella cartella %s.&#13;Il programma funziona con le impostazioni predefinite, senza traduzioni né esempi.</translation>
+    </message>
+    <message>
+      <source>аккорды песни из её MIDI-файла или файла караоке</source>
+      <comment>SManSummary</comment>
+      <translation>gli accordi di una canzone dal suo file MIDI o karaoke</translation>
+    </message>
+    <message>
+      <source>Cantaro читает стандартный MIDI-файл или файл караоке, делит песню на биты, находит аккорд&#13;каждого бита и тональность песни и пишет слова песни с аккордами над слогами.&#13;Без параметров или с одним файлом песни на рабочем столе открывается окно программы;&#13;с любым параметром, а также без дисплея, программа работает в командной строке.</source>
+      <comment>SManDescription</comment>
+      <translation>Cantaro legge un file MIDI standard o un file karaoke, divide la canzone in battute, trova l'accordo&#13;di ogni battuta e la tonalità della canzone e scrive il testo con gli accordi sopra le sillabe.&#13;Senza parametri, o con un file di canzone, sul desktop apre la sua finestra;&#13;con qualsiasi parametro, o senza display, lavora dalla riga di comando.</translation>
+    </message>
+    <message>
+      <source>$XDG_CONFIG_HOME/cantaro/cantaro.ini (обычно ~/.config/cantaro/cantaro.ini): настройки.&#13;Папка INI рядом с программой заменяет её в переносной копии.&#13;%s: таблица аккордов Keysense, переводы и примеры песен.&#13;%s: руководство пользователя.</source>
+      <comment>SManFiles</comment>
+      <translation>$XDG_CONFIG_HOME/cantaro/cantaro.ini (di solito ~/.config/cantaro/cantaro.ini): le impostazioni.&#13;Una cartella INI accanto al programma la sostituisce in una copia portatile.&#13;%s: la tabella degli accordi Keysense, le traduzioni e le canzoni di esempio.&#13;%s: il manuale utente.</translation>
+    </message>
+    <message>
+      <source>ИМЯ|ОБЗОР|ОПИСАНИЕ|ПАРАМЕТРЫ|ФАЙЛЫ</source>
+      <comment>SManSections</comment>
+      <translation>NOME|SINTASSI|DESCRIZIONE|OPZIONI|FILE</translation>
+    </message>
+    <message>
       <source>Cantaro</source>
       <comment>SMainCaption</comment>
       <translation>Cantaro</translation>
@@ -1102,6 +1127,16 @@
       <source>Не удалось открыть MIDI порт для вывода звука. &#13;Возможно, он занят другой программой!</source>
       <comment>SPortWarning</comment>
       <translation>Impossibile aprire la porta MIDI per l'uscita audio. &#13;Forse è usata da un altro programma!</translation>
+    </message>
+    <message>
+      <source>Руководство пользователя</source>
+      <comment>SActManual</comment>
+      <translation>Manuale utente</translation>
+    </message>
+    <message>
+      <source>Руководство пользователя|Открыть руководство пользователя программы</source>
+      <comment>SActManualHint</comment>
+      <translation>Manuale utente|Apri il manuale utente del programma</translation>
     </message>
     <message>
       <source>Встроенный синтезатор не нашёл вывода звука&#13;(PipeWire, PulseAudio или ALSA): проигрывание будет беззвучным.&#13;Другое устройство вывода можно выбрать в меню &quot;Сервис&quot; &gt; &quot;Настройки...&quot;,&#13;на странице &quot;Звуки и MIDI&quot;.</source>
@@ -1679,19 +1714,14 @@
       <translation>&amp;OK</translation>
     </message>
     <message>
-      <source>https://cantaro.example.org/</source>
-      <comment>SAboutHomePage</comment>
-      <translation>https://cantaro.example.org/</translation>
-    </message>
-    <message>
-      <source>cantaro@example.org</source>
-      <comment>SAboutEmail</comment>
-      <translation>cantaro@example.org</translation>
-    </message>
-    <message>
       <source>Нота</source>
       <comment>SPianoNote</comment>
       <translation>Nota</translation>
+    </message>
+    <message>
+      <source>Руководство пользователя не найдено:&#13;%s</source>
+      <comment>SManualMissing</comment>
+      <translation>Il manuale utente non è stato trovato:&#13;%s</translation>
     </message>
   </context>
 </TS>

@@ -2,7 +2,9 @@
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFont>
+#include <QMessageBox>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -34,10 +36,22 @@ TVersionInfo ProgramVersionInfo() {
   return {CANTARO_PRODUCT_NAME, CANTARO_FILE_VERSION, CANTARO_LEGAL_COPYRIGHT};
 }
 
-std::string HomePageUrl() { return Mes(MesId::SAboutHomePage); }
+TProjectAddresses& ProjectAddresses() {
+  static TProjectAddresses addresses{CANTARO_HOMEPAGE_URL, CANTARO_CONTACT_EMAIL};
+  return addresses;
+}
+
+std::string ManualUrl() {
+  return QUrl::fromLocalFile(QString::fromStdString(ManualFile())).toString(QUrl::FullyEncoded).toStdString();
+}
+
+std::string HomePageUrl() {
+  return ProjectAddresses().HomePage.empty() ? ManualUrl() : ProjectAddresses().HomePage;
+}
 
 std::string EmailUrl() {
-  return "mailto:" + Mes(MesId::SAboutEmail) + "?subject=About%20Cantaro%20program";
+  if (ProjectAddresses().Email.empty()) return {};
+  return "mailto:" + ProjectAddresses().Email + "?subject=About%20Cantaro%20program";
 }
 
 std::function<void(const std::string& url)> OpenUrl = [](const std::string& url) {
@@ -51,7 +65,17 @@ void actHomePageExecute() {
 }
 
 void actEmailExecute() {
-  if (OpenUrl) OpenUrl(EmailUrl());
+  if (OpenUrl && !EmailUrl().empty()) OpenUrl(EmailUrl());
+}
+
+bool actManualExecute(QWidget* parent) {
+  if (!QFileInfo::exists(QString::fromStdString(ManualFile()))) {
+    QMessageBox::warning(parent, MesText(MesId::SCaptionWarning),
+                         QString::fromStdString(MesLines(MesFormat(MesId::SManualMissing, ManualFile()))));
+    return false;
+  }
+  if (OpenUrl) OpenUrl(ManualUrl());
+  return true;
 }
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
@@ -134,8 +158,11 @@ void TfrmAbout::FormShow() {
     imgLogo->setVisible(false);
   }
 
-  lblMail->setText(MesText(MesId::SAboutMailPrefix) + QString::fromStdString(Mes(MesId::SAboutEmail)));
-  lblWWW->setText(QString::fromStdString(HomePageUrl()));
+  // Without a configured address the mail line is left out and the web link names the manual.
+  lblMail->setText(MesText(MesId::SAboutMailPrefix) + QString::fromStdString(ProjectAddresses().Email));
+  lblMail->setVisible(!ProjectAddresses().Email.empty());
+  lblWWW->setText(ProjectAddresses().HomePage.empty() ? MesText(MesId::SActManual)
+                                                      : QString::fromStdString(ProjectAddresses().HomePage));
 }
 
 bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,8 @@
 #pragma once
 // The about box "О программе": product name, version and legal notice of this build, the logo
-// picture beside the program, and the home page and mail links that the Help menu also offers.
+// picture of the data folder, and the links that the Help menu also offers: the project's web
+// address when the build was configured with one, else the installed manual; the mail address
+// only when one was configured.
 
 #include <QDialog>
 #include <functional>
@@ -16,17 +18,31 @@ struct TVersionInfo {
 };
 TVersionInfo ProgramVersionInfo();
 
-// The addresses the links open (message texts, so translations can carry other ones).
+// The addresses configured for the build (CANTARO_HOMEPAGE_URL, CANTARO_CONTACT_EMAIL); either
+// may be empty. Tests change them.
+struct TProjectAddresses {
+  std::string HomePage;
+  std::string Email;
+};
+TProjectAddresses& ProjectAddresses();
+
+// The manual as a file address (settings' ManualFile()).
+std::string ManualUrl();
+// What the web link opens: the project's address, else the manual.
 std::string HomePageUrl();
-std::string EmailUrl();  // "mailto:" + address + "?subject=About%20Cantaro%20program"
+// "mailto:" + address + "?subject=About%20Cantaro%20program"; empty without an address.
+std::string EmailUrl();
 
 // How an address is opened: the desktop's default browser or mail client
 // (QDesktopServices::openUrl); tests put a recorder here.
 extern std::function<void(const std::string& url)> OpenUrl;
 
-// The commands of the Help menu; both ask the desktop to open the address and report nothing.
+// The commands of the Help menu; they ask the desktop to open the address and report nothing.
 void actHomePageExecute();
 void actEmailExecute();
+// The command "Руководство пользователя" (Shift+F1): opens the manual; false, after a warning
+// naming the file, when the manual is missing.
+bool actManualExecute(QWidget* parent);
 
 class TfrmAbout : public QDialog {
   Q_OBJECT

@@ -2,8 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QLocale>
-#include <QPointer>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <algorithm>
 #include <cctype>
@@ -11,11 +10,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <stdexcept>
 
 #include "base/untMesConst.h"
 #include "settings/IniFile.h"
 #include "settings/IniFileIO.h"
+#include "settings/untVars.h"
 #include "song/Prompter.h"
 
 namespace {
@@ -77,81 +78,22 @@ std::optional<TIniFile> ReadStore(const std::string& folder) {
   return ini;
 }
 
-// Three-letter codes as the system abbreviates languages: two letters for the language, one
-// for its country; the first entry of a language is its main country.
-struct LanguageCodes {
-  const char* language;
-  const char* code;
-  std::vector<std::pair<const char*, const char*>> countries;
-};
-
-const std::vector<LanguageCodes>& CodeTable() {
-  static const std::vector<LanguageCodes> table = {
-      {"ru", "RUS", {}},
-      {"be", "BEL", {}},
-      {"uk", "UKR", {}},
-      {"en", "ENU", {{"GB", "ENG"}, {"AU", "ENA"}, {"CA", "ENC"}, {"NZ", "ENZ"}, {"IE", "ENI"},
-                     {"ZA", "ENS"}, {"IN", "ENN"}, {"SG", "ENE"}, {"PH", "ENP"}, {"MY", "ENM"}}},
-      {"it", "ITA", {{"CH", "ITS"}}},
-      {"de", "DEU", {{"CH", "DES"}, {"AT", "DEA"}, {"LU", "DEL"}, {"LI", "DEC"}}},
-      {"fr", "FRA", {{"BE", "FRB"}, {"CA", "FRC"}, {"CH", "FRS"}, {"LU", "FRL"}}},
-      {"es", "ESN", {{"MX", "ESM"}, {"AR", "ESS"}, {"CO", "ESO"}, {"CL", "ESL"}}},
-      {"pt", "PTG", {{"BR", "PTB"}}},
-      {"nl", "NLD", {{"BE", "NLB"}}},
-      {"pl", "PLK", {}},
-      {"cs", "CSY", {}},
-      {"sk", "SKY", {}},
-      {"sl", "SLV", {}},
-      {"hr", "HRV", {}},
-      {"bg", "BGR", {}},
-      {"ro", "ROM", {}},
-      {"hu", "HUN", {}},
-      {"el", "ELL", {}},
-      {"tr", "TRK", {}},
-      {"lt", "LTH", {}},
-      {"lv", "LVI", {}},
-      {"et", "ETI", {}},
-      {"fi", "FIN", {}},
-      {"sv", "SVE", {}},
-      {"da", "DAN", {}},
-      {"nb", "NOR", {}},
-      {"no", "NOR", {}},
-      {"kk", "KKZ", {}},
-      {"he", "HEB", {}},
-      {"ar", "ARA", {}},
-      {"ja", "JPN", {}},
-      {"ko", "KOR", {}},
-      {"zh", "CHS", {{"TW", "CHT"}, {"HK", "ZHH"}}},
-  };
-  return table;
+// A stored code as the start-up reads it: upper case, at most four characters, nothing that
+// could name a file outside the data folder.
+std::string CleanCode(const std::string& stored) {
+  std::string code = Upper(stored.substr(0, std::min<std::size_t>(stored.size(), 4)));
+  if (code.find_first_of("/\\") != std::string::npos || code.find("..") != std::string::npos) return {};
+  return code;
 }
 
-std::vector<std::string> ExistingTranslationFiles(const std::string& programFolder,
-                                                  const std::string& storedCode,
-                                                  const std::string& localeName) {
-  namespace fs = std::filesystem;
-  std::vector<std::string> files;
-  std::error_code ec;
-  for (const std::string& code : LanguageCandidates(storedCode, localeName)) {
-    std::string file = WithSlash(programFolder) + "cantaro." + code;
-    if (fs::is_regular_file(file, ec)) files.push_back(file);
-  }
-  // The system's language in another country: a file of the same language is closer to what
-  // the user reads than the built-in texts.
-  std::string code = LocaleLanguageCode(localeName);
-  if (code.size() >= 2) {
-    std::vector<std::string> same;
-    for (const auto& entry : fs::directory_iterator(programFolder.empty() ? "." : programFolder, ec)) {
-      std::string name = entry.path().filename().string();
-      if (name.rfind("cantaro.", 0) == 0 && name.size() > 10 && name.size() <= 12 &&
-          name.compare(8, 2, code, 0, 2) == 0 && entry.is_regular_file(ec))
-        same.push_back(entry.path().string());
-    }
-    std::sort(same.begin(), same.end());
-    for (auto& f : same)
-      if (std::find(files.begin(), files.end(), f) == files.end()) files.push_back(f);
-  }
-  return files;
+// The interface language of a language's two letters: the four the program speaks.
+std::string InterfaceCodeOfLanguage(std::string language) {
+  for (char& c : language) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (language == "ru") return "RUS";
+  if (language == "be") return "BEL";
+  if (language == "it") return "ITA";
+  if (language == "en") return "ENU";
+  return {};
 }
 
 // A translator that owns the bytes it translates from.
@@ -166,9 +108,38 @@ class TOwnedTranslator : public QTranslator {
   QByteArray data_;
 };
 
-QPointer<QTranslator>& Installed() {
-  static QPointer<QTranslator> installed;
+// The translation of the program's texts and Qt's own one for the same language. Held here
+// rather than by the application, so the command line, which runs without one, can use them.
+struct TInstalled {
+  std::unique_ptr<QTranslator> program;
+  std::unique_ptr<QTranslator> qt;
+};
+TInstalled& Installed() {
+  static TInstalled installed;
   return installed;
+}
+
+void Uninstall(std::unique_ptr<QTranslator>& translator) {
+  if (translator && QCoreApplication::instance()) QCoreApplication::removeTranslator(translator.get());
+  translator.reset();
+}
+
+void Install(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTranslator> translator) {
+  Uninstall(slot);
+  slot = std::move(translator);
+  if (slot && QCoreApplication::instance()) QCoreApplication::installTranslator(slot.get());
+}
+
+// Qt's translation for an interface code ("qtbase_ru.qm" for RUS) from Qt's translations
+// folder; English needs none.
+void InstallQtTranslation(const std::string& code) {
+  const std::string language = code.size() >= 2 ? code.substr(0, 2) : std::string();
+  auto translator = std::make_unique<QTranslator>();
+  const QString name = QStringLiteral("qtbase_") + QString::fromStdString(language).toLower();
+  if (language.empty() || Upper(language) == "EN" ||
+      !translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    translator.reset();
+  Install(Installed().qt, std::move(translator));
 }
 
 }  // namespace
@@ -221,52 +192,49 @@ std::string ReadLanguageCode(const std::string& programPath) {
   return code.substr(0, std::min<std::size_t>(code.size(), 4));
 }
 
-std::string LocaleLanguageCode(const std::string& localeName) {
-  std::string lang, country;
-  std::size_t end = localeName.find_first_of(".@");
-  std::string name = localeName.substr(0, end);
-  std::size_t sep = name.find_first_of("_-");
-  lang = name.substr(0, sep);
-  for (char& c : lang) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (sep != std::string::npos) country = Upper(name.substr(sep + 1));
-  for (const auto& entry : CodeTable()) {
-    if (lang != entry.language) continue;
-    for (const auto& [c, code] : entry.countries)
-      if (country == c) return code;
-    return entry.code;
-  }
-  return {};
+std::string SystemLocaleName() {
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+    if (std::string value = Env(name); !value.empty()) return value;
+  return "C";
+}
+
+std::string InterfaceLanguageOf(const std::string& localeName) {
+  const std::string name = localeName.substr(0, localeName.find_first_of(".@"));
+  std::string code = InterfaceCodeOfLanguage(name.substr(0, name.find_first_of("_-")));
+  return code.empty() ? "ENU" : code;
 }
 
 std::vector<std::string> LanguageCandidates(const std::string& storedCode,
                                             const std::string& localeName) {
   std::vector<std::string> out;
-  auto add = [&out](std::string code) {
-    code = Upper(code);
-    // A code names a file beside the program: nothing that could leave the folder.
-    if (code.empty() || code.find_first_of("/\\") != std::string::npos || code.find("..") != std::string::npos)
-      return;
-    if (std::find(out.begin(), out.end(), code) == out.end()) out.push_back(code);
+  auto add = [&out](const std::string& code) {
+    if (!code.empty() && std::find(out.begin(), out.end(), code) == out.end()) out.push_back(code);
   };
-  add(storedCode.substr(0, std::min<std::size_t>(storedCode.size(), 4)));
-  std::string system = LocaleLanguageCode(localeName);
-  add(system);
-  add(system.substr(0, std::min<std::size_t>(system.size(), 2)));
+  const std::string stored = CleanCode(storedCode);
+  add(stored);
+  add(InterfaceCodeOfLanguage(stored.substr(0, std::min<std::size_t>(stored.size(), 2))));
+  add(InterfaceLanguageOf(localeName));
   return out;
 }
 
-std::string ChooseTranslationFile(const std::string& programFolder, const std::string& storedCode,
+std::string ChooseTranslationFile(const std::string& dataFolder, const std::string& storedCode,
                                   const std::string& localeName) {
-  auto files = ExistingTranslationFiles(programFolder, storedCode, localeName);
-  return files.empty() ? std::string() : files.front();
+  std::error_code ec;
+  for (const std::string& code : LanguageCandidates(storedCode, localeName)) {
+    if (code == kRussianCode) return {};
+    std::string file = WithSlash(dataFolder) + "cantaro." + code;
+    if (std::filesystem::is_regular_file(file, ec)) return file;
+  }
+  return {};
 }
 
 void TranslateMessageTable() {
+  const QTranslator* translator = Installed().program.get();
   for (int i = 0; i < static_cast<int>(MesId::Count); ++i) {
     auto id = static_cast<MesId>(i);
     std::string source(MesBuiltin(id));
     std::string name(MesName(id));
-    QString t = QCoreApplication::translate("untMesConst", source.c_str(), name.c_str());
+    QString t = translator ? translator->translate("untMesConst", source.c_str(), name.c_str()) : QString();
     std::string text = t.toStdString();
     // An empty text restores the built-in one, which is also what an untranslated message is.
     SetMes(id, text == source ? std::string() : text);
@@ -276,35 +244,34 @@ void TranslateMessageTable() {
 bool InstallTranslation(const std::string& file) {
   QFile f(QString::fromStdString(file));
   if (!f.open(QIODevice::ReadOnly)) return false;
-  auto* translator = new TOwnedTranslator(f.readAll());
-  if (!translator->Load()) {
-    delete translator;
-    return false;
-  }
-  if (QTranslator* old = Installed()) {
-    QCoreApplication::removeTranslator(old);
-    delete old;
-  }
-  translator->setParent(QCoreApplication::instance());
-  QCoreApplication::installTranslator(translator);
-  Installed() = translator;
+  auto translator = std::make_unique<TOwnedTranslator>(f.readAll());
+  if (!translator->Load()) return false;
+  Install(Installed().program, std::move(translator));
   TranslateMessageTable();
   return true;
 }
 
 void RemoveTranslation() {
-  if (QTranslator* old = Installed()) {
-    QCoreApplication::removeTranslator(old);
-    delete old;
-  }
+  Uninstall(Installed().program);
+  Uninstall(Installed().qt);
   ResetAllMes();
 }
 
 std::string InstallStartupLanguage() {
-  std::string folder = std::filesystem::path(ProgramFilePath()).parent_path().string();
-  std::string stored = ReadLanguageCode(ProgramFilePath());
-  for (const std::string& file : ExistingTranslationFiles(folder, stored, QLocale::system().name().toStdString()))
-    if (InstallTranslation(file)) return file;
+  const std::string stored = ReadLanguageCode(ProgramFilePath());
+  const std::string locale = SystemLocaleName();
+  std::error_code ec;
+  for (const std::string& code : LanguageCandidates(stored, locale)) {
+    if (code == kRussianCode) break;
+    const std::string file = DataFolder() + "cantaro." + code;
+    if (std::filesystem::is_regular_file(file, ec) && InstallTranslation(file)) {
+      InstallQtTranslation(code);
+      return file;
+    }
+  }
+  // The built-in texts, with Qt's own ones in Russian too.
+  RemoveTranslation();
+  InstallQtTranslation(kRussianCode);
   return {};
 }
 
@@ -313,13 +280,17 @@ std::vector<TLanguageMenuItem> LanguageMenu(const std::string& programPath) {
       {"actLangBel", Mes(MesId::SLangBel), Mes(MesId::SLangBelHint), "BEL"},
       {"actLangEng", Mes(MesId::SLangEng), Mes(MesId::SLangEngHint), "ENU"},
       {"actLangIta", Mes(MesId::SLangIta), Mes(MesId::SLangItaHint), "ITA"},
-      {"actLangRus", Mes(MesId::SLangRus), Mes(MesId::SLangRusHint), ""},
+      {"actLangRus", Mes(MesId::SLangRus), Mes(MesId::SLangRusHint), kRussianCode},
   };
-  std::string stored = Upper(ReadLanguageCode(programPath));
-  bool any = false;
-  for (auto& item : items) any |= (item.Checked = !item.Code.empty() && item.Code == stored);
-  // No choice (or one the menu does not offer) is the built-in language.
-  if (!any) items.back().Checked = true;
+  // The stored choice, or without one the language that follows the system.
+  const std::vector<std::string> candidates = LanguageCandidates(ReadLanguageCode(programPath), SystemLocaleName());
+  for (const std::string& code : candidates) {
+    auto item = std::find_if(items.begin(), items.end(), [&code](const auto& i) { return i.Code == code; });
+    if (item != items.end()) {
+      item->Checked = true;
+      break;
+    }
+  }
   return items;
 }
 

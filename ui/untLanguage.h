@@ -1,19 +1,23 @@
 #pragma once
-// The interface language. The built-in texts are Russian; other languages come from
-// translation files beside the program named after it with the language code as extension
-// (cantaro.ENU, cantaro.BEL, cantaro.ITA). The language menu does not switch the running
-// program: it records the choice where the next start looks for it and offers to quit.
+// The interface language. The built-in texts are Russian; the others come from translation
+// files in the data folder (settings/DataFolders.h) named after the program with the language
+// code as extension (cantaro.ENU, cantaro.BEL, cantaro.ITA). The language menu does not switch
+// the running program: it records the choice where the next start looks for it and offers to quit.
 //
 // The choice is kept as a registry would keep it: in the section "Software\Borland\Locales"
 // of a per-user store (locales.ini in the user's configuration folder, "cantaro" subfolder), a
-// value named by the full path of the program file whose data is the code; an empty code
-// means no explicit choice (Russian, unless the system's language has a file). Without a
-// per-user value the machine-wide store (the same file under $XDG_CONFIG_DIRS, else
+// value named by the full path of the program file whose data is the code ("RUS" for Russian).
+// Without a per-user value the machine-wide store (the same file under $XDG_CONFIG_DIRS, else
 // /etc/xdg) is read; the value "@" stands for the key's default value.
 //
-// At start the code is chosen in this order: the stored code (at most four characters); then
-// the system locale's three-letter code (as "ENU" for en_US, "RUS" for ru_RU); then its first
-// two letters; then any shipped file of the same language; else the built-in Russian texts.
+// At start the code is chosen in this order: the stored code (at most four characters), then
+// the program's language of the same two letters ("ENG" -> "ENU"), then the language of the
+// system: the first of LC_ALL, LC_MESSAGES and LANG that is set gives Russian for "ru",
+// Belarusian for "be", Italian for "it" and English for any other (also "C"). An empty stored
+// value means no choice: the system decides. A code without its file falls to the next one;
+// Russian, or no file at all, is the built-in texts. Qt's own texts (dialog buttons, the file
+// dialog) come from Qt's translation of the same language where the system has it. The window
+// and the command line both follow this choice.
 
 #include <QString>
 #include <functional>
@@ -40,29 +44,35 @@ bool WriteLanguageCode(const std::string& programPath, const std::string& code);
 // machine-wide store's; at most four characters; empty when none.
 std::string ReadLanguageCode(const std::string& programPath);
 
-// The three-letter code of a locale name ("en_US" -> "ENU", "ru_RU" -> "RUS", "be_BY" ->
-// "BEL"); empty for an unknown language.
-std::string LocaleLanguageCode(const std::string& localeName);
+// The code stored for Russian, the built-in language.
+constexpr const char* kRussianCode = "RUS";
+
+// The system's locale name for messages: the first of LC_ALL, LC_MESSAGES, LANG that is set and
+// not empty, else "C".
+std::string SystemLocaleName();
+// The interface language that follows a locale name ("ru_RU.UTF-8" -> "RUS", "be_BY" -> "BEL",
+// "it_CH" -> "ITA", anything else, "C" and "xx_YY.UTF-8@euro" too -> "ENU").
+std::string InterfaceLanguageOf(const std::string& localeName);
 
 // The codes to try, in order, for a stored code and the system locale's name. Repeats and
-// empty codes are left out.
+// empty codes are left out; the last one is always the system's language.
 std::vector<std::string> LanguageCandidates(const std::string& storedCode,
                                             const std::string& localeName);
 
-// The translation file to load from the program folder: the first candidate whose file
-// "cantaro.<code>" exists there, else any "cantaro.<code>" of the locale's language; empty
-// for the built-in texts.
-std::string ChooseTranslationFile(const std::string& programFolder, const std::string& storedCode,
+// The translation file to load from the data folder: that of the first candidate that is
+// Russian or has its file "cantaro.<code>" there; empty for the built-in texts.
+std::string ChooseTranslationFile(const std::string& dataFolder, const std::string& storedCode,
                                   const std::string& localeName);
 
-// Loads a translation file and installs it in the application, then puts its texts into the
-// message table (every message whose translation is present replaces the built-in text).
-// False when the file cannot be read as a translation (the built-in texts stay).
+// Loads a translation file, installs it in the application when there is one, and puts its
+// texts into the message table (every message whose translation is present replaces the
+// built-in text). False when the file cannot be read as a translation (the built-in texts stay).
 bool InstallTranslation(const std::string& file);
 // Removes the installed translation; the message table returns to the built-in texts.
 void RemoveTranslation();
-// The start-up step: chooses and installs the translation for the running program.
-// Returns the file installed, empty when the built-in texts are used.
+// The start-up step: chooses and installs the translation for the running program (with Qt's
+// own one when an application exists). Returns the file installed, empty when the built-in
+// texts are used.
 std::string InstallStartupLanguage();
 // Puts the translations of the installed translators into the message table.
 void TranslateMessageTable();
@@ -72,8 +82,8 @@ struct TLanguageMenuItem {
   std::string Name;     // action name: actLangBel, actLangEng, actLangIta, actLangRus
   std::string Caption;
   std::string Hint;
-  std::string Code;     // written by the command; empty for Russian
-  bool Checked = false; // the language stored for the next start
+  std::string Code;     // written by the command
+  bool Checked = false; // the language of the next start (stored, else the system's)
 };
 std::vector<TLanguageMenuItem> LanguageMenu(const std::string& programPath);
 

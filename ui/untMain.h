@@ -1,8 +1,9 @@
 #pragma once
 // TfrmMain: the program's one main window. It owns the song session (which owns the MIDI
-// file engine and the piano's model), the MIDI output device, the piano keyboard and the
-// views over the session's data, and it forwards every command and gesture to the session
-// or to its own playback routines. Its parts live in several files: untMain.cpp (start-up,
+// file engine and the piano's model) with its presenter (the controls' state made from the
+// song model), the MIDI output device, the piano keyboard and the views over the presenter's
+// data, and it forwards every command and gesture to the presenter or to its own playback
+// routines. Its parts live in several files: untMain.cpp (start-up,
 // shut-down, refreshing the views, the status bar), untMainLayout.cpp (the controls),
 // untMainActions.cpp (the command table and menus), untMainSong.cpp (beat grid, variants,
 // marked notes, key, transposition, speed), untMainTracks.cpp (track list and event view),
@@ -162,7 +163,8 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   QAction *actLoad, *actSearchSongChords, *actWriteText, *actRewind, *actPlay, *actOptions, *actFindRoot,
       *actIncBeat, *actDefBeat, *actDecBeat, *actSetFragmentStart, *actRepeat, *actEditBit, *actPlayBit,
       *actSetSelectedChord, *actPlaySelectedChord, *actClearMarks, *actTracksMute, *actTracksTurnOn,
-      *actLangBel, *actLangEng, *actLangIta, *actLangRus, *actEmail, *actHomePage, *actAbout, *actQuit;
+      *actLangBel, *actLangEng, *actLangIta, *actLangRus, *actEmail, *actHomePage, *actAbout, *actQuit,
+      *actManual;
   // The grid's own entry for actPlayBit, with the Space key while the grid has the focus.
   QAction* actPlayBitMenuItem = nullptr;
 
@@ -257,6 +259,7 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void actAboutExecute();
   void actHomePageExecute();
   void actEmailExecute();
+  void actManualExecute();
   void SwitchLanguageTo(const std::string& code);
   void actLangBelExecute();
   void actLangEngExecute();

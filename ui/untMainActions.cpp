@@ -86,6 +86,8 @@ const std::vector<TfrmMain::TCommand>& TfrmMain::Commands() {
        QKeySequence(Qt::Key_F1), &TfrmMain::actAboutExecute},
       {&TfrmMain::actQuit, "actQuit", MesId::SActQuit, MesId::SActQuitHint,
        QKeySequence(Qt::Key_F10), &TfrmMain::actQuitExecute},
+      {&TfrmMain::actManual, "actManual", MesId::SActManual, MesId::SActManualHint,
+       QKeySequence(Qt::SHIFT | Qt::Key_F1), &TfrmMain::actManualExecute},
   };
   return table;
 }
@@ -187,6 +189,7 @@ void TfrmMain::CreateMenus() {
   language->addAction(actLangRus);
 
   QMenu* help = bar->addMenu(Q(Mes(MesId::SMenuHelp)));
+  help->addAction(actManual);
   help->addAction(actEmail);
   help->addAction(actHomePage);
   help->addSeparator();

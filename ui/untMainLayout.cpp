@@ -499,11 +499,11 @@ void TfrmMain::resizeEvent(QResizeEvent* event) {
 // longer chord names whole.
 void TfrmMain::FitSongColumns() {
   QHeaderView* header = grdSong->horizontalHeader();
-  if (header->count() < 5) return;
+  if (header->count() < BeatsPerRow + 1) return;
   const int labels = std::max(TDesignScale(this)(23), grdSong->fontMetrics().horizontalAdvance(QStringLiteral("9999")) + 8);
   header->setSectionResizeMode(0, QHeaderView::Fixed);
   header->resizeSection(0, labels);
-  for (int c = 1; c <= 4; ++c) header->setSectionResizeMode(c, QHeaderView::Stretch);
+  for (int c = 1; c <= BeatsPerRow; ++c) header->setSectionResizeMode(c, QHeaderView::Stretch);
 }
 
 // The grids' column widths (a new song resets a grid's columns): the event grid keeps its

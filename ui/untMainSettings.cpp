@@ -42,6 +42,11 @@ bool TfrmMain::ChordsSearched() { return !session_->beats().empty(); }
 void TfrmMain::SearchSongChords() { actSearchSongChordsExecute(); }
 
 void TfrmMain::ConnectDialogs() {
+  // The web and mail commands only when the build was configured with those addresses; the
+  // manual stands for the web page otherwise.
+  actHomePage->setVisible(!ProjectAddresses().HomePage.empty());
+  actEmail->setVisible(!ProjectAddresses().Email.empty());
+
   // The language stored for the next start is shown checked.
   auto* group = new QActionGroup(this);
   const std::vector<TLanguageMenuItem> items = LanguageMenu(ProgramFilePath());
@@ -62,6 +67,7 @@ void TfrmMain::actOptionsExecute() {
 void TfrmMain::actAboutExecute() { ::actAboutExecute(this); }
 void TfrmMain::actHomePageExecute() { ::actHomePageExecute(); }
 void TfrmMain::actEmailExecute() { ::actEmailExecute(); }
+void TfrmMain::actManualExecute() { ::actManualExecute(this); }
 
 // The language of the next start; on Yes the window closes as "Выйти" does.
 void TfrmMain::SwitchLanguageTo(const std::string& code) {

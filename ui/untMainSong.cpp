@@ -201,12 +201,12 @@ void TfrmMain::grdSongSelectCell(int gridCol, int gridRow) {
 bool TfrmMain::grdSongKeyDown(int key) {
   QModelIndex at = grdSong->currentIndex();
   if (!at.isValid()) return false;
-  if (key == Qt::Key_Right && at.column() == 4 && at.row() < songModel_->rowCount() - 1) {
+  if (key == Qt::Key_Right && at.column() == BeatsPerRow && at.row() < songModel_->rowCount() - 1) {
     grdSong->setCurrentIndex(songModel_->index(at.row() + 1, 1));
     return true;
   }
   if (key == Qt::Key_Left && at.column() == 1 && at.row() > 0) {
-    grdSong->setCurrentIndex(songModel_->index(at.row() - 1, 4));
+    grdSong->setCurrentIndex(songModel_->index(at.row() - 1, BeatsPerRow));
     return true;
   }
   return false;

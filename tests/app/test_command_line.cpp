@@ -3,23 +3,26 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QProcessEnvironment>
 
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <unistd.h>
 
 #include "app/CommandLine.h"
 #include "chords/untChords.h"
 #include "settings/untVars.h"
+#include "tests/TestFiles.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 const std::string kExamples = std::string(CANTARO_SOURCE_DIR) + "/examples/";
-const std::string kFixtures = std::string(CANTARO_SHARED_DIR) + "/corpus/fixtures/";
+const std::string kFixtures = test_files::Fixtures();
 const std::string kCantaro = std::string(CANTARO_BINARY_DIR) + "/bin/cantaro";
 
 struct CliRun {
@@ -335,6 +338,57 @@ TEST(CliParsing, KeysAndNotes) {
   EXPECT_EQ(ParseCliNote("-3"), std::nullopt);
 }
 
+// The program run as a user runs it, with a configuration folder of its own and the locale
+// given (nullopt: the variable is unset).
+struct ProgramRun {
+  int code;
+  std::string out, err;
+};
+ProgramRun RunCantaro(const QStringList& args, const std::map<QString, std::optional<QString>>& env = {
+                                                   {"LC_ALL", "ru_RU.UTF-8"}}) {
+  static const std::string config = [] {
+    std::string dir = (fs::temp_directory_path() / "cantaro-cli-XXXXXX").string();
+    return mkdtemp(dir.data()) ? dir : std::string("/nonexistent");
+  }();
+  QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+  e.insert("XDG_CONFIG_HOME", QString::fromStdString(config));
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) e.remove(name);
+  for (const auto& [name, value] : env)
+    if (value) e.insert(name, *value);
+  QProcess process;
+  process.setProcessEnvironment(e);
+  process.start(QString::fromStdString(kCantaro), args);
+  if (!process.waitForFinished(60000)) return {-1, {}, {}};
+  return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+          process.readAllStandardError().toStdString()};
+}
+
+TEST(CantaroProgram, TheCommandLineSpeaksTheSystemsLanguage) {
+  using Env = std::map<QString, std::optional<QString>>;
+  struct Case {
+    Env env;
+    const char* help;
+    const char* error;
+  } cases[] = {
+      {{{"LC_ALL", "C"}}, "Usage:", "Unknown option: --bogus"},
+      {{}, "Usage:", "Unknown option"},  // nothing set: English
+      {{{"LANG", "ru_RU.UTF-8"}}, "Использование:", "Неизвестный параметр: --bogus"},
+      {{{"LANG", "be_BY.UTF-8"}}, "Выкарыстанне:", "Невядомы параметр: --bogus"},
+      {{{"LC_MESSAGES", "it_IT.UTF-8"}, {"LANG", "ru_RU.UTF-8"}}, "", "Opzione sconosciuta: --bogus"},
+      {{{"LC_ALL", "de_DE.UTF-8"}, {"LC_MESSAGES", "ru_RU.UTF-8"}}, "Usage:", "Unknown option"},
+      {{{"LC_ALL", "xx_YY.UTF-8@euro"}}, "Usage:", "Unknown option"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.help);
+    const ProgramRun help = RunCantaro({"--help"}, c.env);
+    EXPECT_EQ(help.code, 0);
+    EXPECT_EQ(help.out.rfind(c.help, 0), 0u) << help.out.substr(0, 80);
+    const ProgramRun bad = RunCantaro({"--bogus"}, c.env);
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_NE(bad.err.find(c.error), std::string::npos) << bad.err;
+  }
+}
+
 // The installed program as a user runs it.
 TEST(CantaroProgram, ExitCodesAndStreams) {
   struct Case {
@@ -349,14 +403,10 @@ TEST(CantaroProgram, ExitCodesAndStreams) {
       {{"--export", "/nonexistent/song.kar"}, 1, "", "не найден"},
   };
   for (const Case& c : cases) {
-    QProcess process;
-    process.start(QString::fromStdString(kCantaro), c.args);
-    ASSERT_TRUE(process.waitForFinished(60000));
-    const std::string out = process.readAllStandardOutput().toStdString();
-    const std::string err = process.readAllStandardError().toStdString();
-    EXPECT_EQ(process.exitCode(), c.code) << err;
-    EXPECT_NE(out.find(c.inOut), std::string::npos) << out;
-    EXPECT_NE(err.find(c.inErr), std::string::npos) << err;
+    const ProgramRun run = RunCantaro(c.args);
+    EXPECT_EQ(run.code, c.code) << run.err;
+    EXPECT_NE(run.out.find(c.inOut), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find(c.inErr), std::string::npos) << run.err;
   }
 }
 

@@ -94,4 +94,38 @@ TEST(TabulistHandoff, StartsTheEditorHandsTheTextOverAndReusesTheRunningEditor) 
   EXPECT_FALSE(client.FindEditor());
 }
 
+TEST(TabulistHandoff, AnInstalledEditorTakesTheTextFromTheUsersRuntimeFolder) {
+  // The editor copied into a bin folder without INI/ beside it, as a package installs it.
+  EnsureApp();
+  std::string tmpl = (fs::temp_directory_path() / "cantaro-installed-XXXXXX").string();
+  ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
+  const fs::path root = tmpl;
+  fs::create_directories(root / "usr" / "bin");
+  fs::copy_file(kBin + "tabulist", root / "usr" / "bin" / "tabulist");
+  const std::string bin = (root / "usr" / "bin").string() + "/";
+  const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString((root / "run").string()));
+  qputenv(TabulistProtocol::kNameOverrideEnv, QByteArray("/cantaro-test-installed-") + QByteArray::number(::getpid()));
+
+  {
+    TTabulistClient client;
+    OwnedEditorPeer peer(client);
+    ScriptedPrompter prompter;
+    std::string pathTabulist;
+    ASSERT_EQ(SendToTabulist({"Am   Dm", "Вечерний звон"}, pathTabulist, bin, peer, prompter), TSendResult::Sent)
+        << (prompter.Calls().empty() ? "" : prompter.Last().Text);
+    EXPECT_EQ(peer.starts, 1);
+    EXPECT_TRUE(fs::is_directory(root / "run" / "cantaro"));
+    EXPECT_EQ(fs::status(root / "run" / "cantaro").permissions() & fs::perms::all, fs::perms::owner_all);
+    EXPECT_TRUE(fs::is_empty(root / "run" / "cantaro"));  // taken and removed
+    EXPECT_FALSE(fs::exists(bin + "TEMP.$$$"));
+    peer.Stop();
+  }
+  if (oldRuntime.isNull())
+    qunsetenv("XDG_RUNTIME_DIR");
+  else
+    qputenv("XDG_RUNTIME_DIR", oldRuntime);
+  fs::remove_all(root);
+}
+
 }  // namespace

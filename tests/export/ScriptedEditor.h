@@ -2,6 +2,7 @@
 // An editor that follows a script, for the hand-off tests.
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@ class ScriptedEditor final : public TTabulistPeer {
   bool foreign = false;            // a program of another user holds the editor's name
   int foreignAfterRequests = -1;   // ... from this many requests on (-1: not)
   bool foreignTakesNameAtStart = false;  // ... as soon as the editor is started
+  std::function<void()> onRequest;  // called at each request before the file is read
 
   std::vector<std::string> started;
   int requests = 0;
@@ -45,6 +47,7 @@ class ScriptedEditor final : public TTabulistPeer {
     if (foreignAfterRequests >= 0 && requests >= foreignAfterRequests) foreign = true;
     if (foreign) return -1;
     ++requests;
+    if (onRequest) onRequest();
     std::ifstream in(folder + "/TEMP.$$$", std::ios::binary);
     std::stringstream content;
     content << in.rdbuf();

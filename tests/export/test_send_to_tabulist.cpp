@@ -6,7 +6,10 @@
 #include <functional>
 #include <sstream>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cstdlib>
 
 #include "base/untMesConst.h"
 #include "export/SendToTabulist.h"
@@ -23,8 +26,9 @@ class SendToTabulistTest : public testing::Test {
     dir = fs::path(testing::TempDir()) / ("handoff-" + std::to_string(::getpid()) + "-" +
                                           testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
-    fs::create_directories(dir / "prog");
-    fs::create_directories(dir / "editor");
+    // Portable copies unless a test says otherwise: INI/ beside each program.
+    fs::create_directories(dir / "prog" / "INI");
+    fs::create_directories(dir / "editor" / "INI");
     programFolder = (dir / "prog").string() + "/";
     editorFolder = (dir / "editor").string() + "/";
   }
@@ -95,7 +99,7 @@ TEST_F(SendToTabulistTest, MissingProgramWarnsAndWritesNothing) {
             "Вы можете его свободно загрузить из Интернет\r(нажмите F1 в главном окне, чтобы узнать адрес).\r\r"
             "Возможно также, Вы не указали расположение\rТабулиста в настройках программы");
   EXPECT_TRUE(editor.started.empty());
-  EXPECT_TRUE(fs::is_empty(dir / "editor"));
+  EXPECT_FALSE(fs::exists(editorFolder + "TEMP.$$$"));
 }
 
 TEST_F(SendToTabulistTest, FailedStartShowsTheErrorBoxAndWritesNothing) {
@@ -191,9 +195,84 @@ TEST_F(SendToTabulistTest, RunningEditorWithEmptySettingGetsTheFileBesideTheProg
 TEST_F(SendToTabulistTest, UnwritableFolderIsAFileError) {
   editor.running = true;
   editor.answers = {1};
-  std::string path = (dir / "no-such-folder").string() + "/";
+  fs::create_directories(editorFolder + "TEMP.$$$");  // the file cannot take its place
+  std::string path = editorFolder;
   EXPECT_THROW(SendToTabulist(lines, path, programFolder, editor, prompter), std::runtime_error);
   EXPECT_EQ(editor.requests, 0);
+  EXPECT_EQ(std::distance(fs::directory_iterator(editorFolder), fs::directory_iterator()), 2)
+      << "no temporary file is left behind";
+}
+
+// An installed copy: the editor lies in a system folder without INI/ beside it.
+class InstalledHandoff : public SendToTabulistTest {
+ protected:
+  void SetUp() override {
+    SendToTabulistTest::SetUp();
+    fs::create_directories(dir / "usr" / "bin");
+    systemFolder = (dir / "usr" / "bin").string() + "/";
+    Touch(systemFolder + "tabulist");
+    runtime = (dir / "run").string();
+    fs::create_directories(runtime);
+    const char* old = std::getenv("XDG_RUNTIME_DIR");
+    if (old) oldRuntime = old;
+    hadRuntime = old != nullptr;
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+  }
+  void TearDown() override {
+    if (hadRuntime)
+      setenv("XDG_RUNTIME_DIR", oldRuntime.c_str(), 1);
+    else
+      unsetenv("XDG_RUNTIME_DIR");
+    SendToTabulistTest::TearDown();
+  }
+  static unsigned Mode(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0xFFFFu;
+  }
+  std::string systemFolder, runtime, oldRuntime;
+  bool hadRuntime = false;
+};
+
+TEST_F(InstalledHandoff, TheTextGoesIntoThePrivateRuntimeFolderNotBesideTheEditor) {
+  editor.running = true;
+  editor.answers = {0, 1};
+  const std::string handoff = runtime + "/cantaro/";
+  editor.folder = handoff;
+  unsigned fileMode = 0;
+  editor.onRequest = [&] { fileMode = Mode(handoff + "TEMP.$$$"); };
+  std::string path = systemFolder;
+  EXPECT_EQ(SendToTabulist(lines, path, systemFolder, editor, prompter), TSendResult::Sent);
+  EXPECT_EQ(editor.seenFiles.at(0), HandoffFileContent(lines));
+  EXPECT_EQ(fileMode, 0600u);
+  EXPECT_EQ(Mode(handoff), 0700u);
+  EXPECT_FALSE(fs::exists(handoff + "TEMP.$$$"));
+  EXPECT_FALSE(fs::exists(systemFolder + "TEMP.$$$"));
+}
+
+TEST_F(InstalledHandoff, AnExistingRuntimeFolderIsNarrowedToTheUserAlone) {
+  fs::create_directories(runtime + "/cantaro");
+  fs::permissions(runtime + "/cantaro", fs::perms::all);
+  editor.running = true;
+  editor.answers = {1};
+  editor.folder = runtime + "/cantaro/";
+  std::string path = systemFolder;
+  EXPECT_EQ(SendToTabulist(lines, path, systemFolder, editor, prompter), TSendResult::Sent);
+  EXPECT_EQ(Mode(runtime + "/cantaro"), 0700u);
+}
+
+TEST_F(InstalledHandoff, ARuntimeFolderThatIsNoFolderIsAFileError) {
+  std::ofstream(runtime + "/cantaro") << "not a folder";
+  editor.running = true;
+  editor.answers = {1};
+  std::string path = systemFolder;
+  EXPECT_THROW(SendToTabulist(lines, path, systemFolder, editor, prompter), std::runtime_error);
+  EXPECT_EQ(editor.requests, 0);
+
+  fs::remove(runtime + "/cantaro");
+  fs::create_directories(dir / "elsewhere");
+  fs::create_directory_symlink(dir / "elsewhere", runtime + "/cantaro");  // not followed
+  EXPECT_THROW(SendToTabulist(lines, path, systemFolder, editor, prompter), std::runtime_error);
+  EXPECT_TRUE(fs::is_empty(dir / "elsewhere"));
 }
 
 TEST(HandoffFile, EveryLineEndsWithCrLf) {

@@ -20,7 +20,7 @@ class WriteText : public testing::Test {
   void SetUp() override {
     session.SetOptions({.keysense = false});  // no key question in the search
     folder = (fs::path(testing::TempDir()) / ("write-text-" + std::to_string(::getpid()))).string() + "/";
-    fs::create_directories(folder);
+    fs::create_directories(folder + "INI");  // a portable editor: the text goes into its folder
     options.pathTabulist = folder;
     options.programFolder = ProgramFolder;
     editor.running = true;

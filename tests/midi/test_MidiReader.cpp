@@ -6,13 +6,14 @@
 
 #include "base/untMesConst.h"
 #include "midi/MidiFile.h"
+#include "tests/TestFiles.h"
 #include "tests/midi/MidiBytes.h"
 
 namespace {
 
 const std::vector<uint8_t> kEndOfTrack{0x00, 0xFF, 0x2F, 0x00};
 
-std::string Corpus(const std::string& relative) { return std::string(CANTARO_SHARED_DIR) + "/corpus/" + relative; }
+std::string Corpus(const std::string& relative) { return (test_files::Shared() / "corpus" / relative).string(); }
 
 std::vector<std::string> LyricTexts(const TMidiTrack& track) {
   std::vector<std::string> texts;
@@ -287,9 +288,9 @@ TEST(MidiLoadFile, MissingFileDirectoryAndEmptyNameRaiseTheRuntimeErrors) {
     const char* text;
   } cases[] = {
       {"/nonexistent-folder/none.mid", EInOutError::FileNotFound, "File not found"},
-      {std::string(CANTARO_SHARED_DIR) + "/corpus", EInOutError::FileAccessDenied, "File access denied"},
+      {test_files::ProjectData() + "fixtures", EInOutError::FileAccessDenied, "File access denied"},
       {"", EInOutError::FileNotFound, "File not found"},
-      {std::string(CANTARO_SHARED_DIR) + "/corpus/README.md/x.mid", EInOutError::InvalidFilename, "Invalid filename"},
+      {test_files::Fixtures() + "LICENSE-MIT.txt/x.mid", EInOutError::InvalidFilename, "Invalid filename"},
   };
   for (const Case& c : cases) {
     TMidiFile f;
@@ -339,7 +340,7 @@ TEST(MidiLoadFile, ReferenceFixturesGoodAndBad) {
   for (const FixtureCase& c : cases) {
     SCOPED_TRACE(c.file);
     TMidiFile f;
-    f.SetFilename(Corpus(std::string("fixtures/") + c.file));
+    f.SetFilename(test_files::Fixtures() + c.file);
     bool threw = false;
     try {
       EXPECT_EQ(f.LoadFile(), c.tracks);
@@ -357,13 +358,14 @@ TEST(MidiLoadFile, ReferenceFixturesGoodAndBad) {
 
 TEST(MidiLoadFile, LyricFixtureCarriesItsSyllablesAsLyricEvents) {
   TMidiFile f;
-  f.SetFilename(Corpus("fixtures/MIDIOkFormat1-lyrics.mid"));
+  f.SetFilename(test_files::Fixtures() + "MIDIOkFormat1-lyrics.mid");
   f.LoadFile();
   EXPECT_EQ(LyricTexts(f.TrackAt(0)), (std::vector<std::string>{"He", "llo", "\\Ka", "ra", "o", "ke"}));
   EXPECT_EQ(f.TrackAt(0).Events()[0].Text(), "Hello karaoke");
 }
 
 TEST(MidiLoadFile, GameTunesTracksNamesTempoAndMetre) {
+  SKIP_WITHOUT_SHARED(Corpus("games"));
   TMidiFile f;
   f.SetFilename(Corpus("games/Yubatake-Fields.mid"));
   ASSERT_EQ(f.LoadFile(), 5);
@@ -392,6 +394,7 @@ TEST(MidiLoadFile, FolkTunesHaveTwoTracksAndTheDefaultTempo) {
     uint8_t numerator;
     int32_t beatTicks;
   } cases[] = {{"folk/ashover44.mid", 6, 1536}, {"folk/jigs9.mid", 6, 1536}, {"folk/waltzes21.mid", 3, 1536}};
+  SKIP_WITHOUT_SHARED(Corpus("folk"));
   for (const Case& c : cases) {
     TMidiFile f;
     f.SetFilename(Corpus(c.file));
@@ -405,8 +408,10 @@ TEST(MidiLoadFile, FolkTunesHaveTwoTracksAndTheDefaultTempo) {
 }
 
 TEST(MidiLoadFile, BenchmarkSongsLoadWithAllTheirEvents) {
+  const std::string typical = (test_files::Shared() / "bench" / "typical.mid").string();
+  SKIP_WITHOUT_SHARED(typical);
   TMidiFile f;
-  f.SetFilename(std::string(CANTARO_SHARED_DIR) + "/bench/typical.mid");
+  f.SetFilename(typical);
   ASSERT_EQ(f.LoadFile(), 10);
   int64_t events = 0;
   for (int32_t t = 0; t < f.NumberOfTracks(); ++t) events += f.TrackAt(t).EventCount();

@@ -212,23 +212,57 @@ TEST_F(Settings, AGapEndsTheRecentFilesAndKeysBeyondTheListStay) {
   EXPECT_EQ(Read(SettingsFile()).rfind("[Main]\nMRU1=/x\nMRU2=/b\nMRU3=\nMRU4=/d\n", 0), 0u);
 }
 
-TEST_F(Settings, WithoutAnIniFolderTheUsersConfigurationIsSeededFromTheShippedFile) {
+TEST_F(Settings, AnInstalledCopyKeepsTheUsersSettingsApartFromTheShippedChordTable) {
   fs::remove_all(root_ / "prog");
   fs::create_directories(root_ / "inst" / "bin");
+  const std::string shipped = (root_ / "inst/share/cantaro/INI/cantaro.ini").string();
+  Write(shipped, "; shipped\n[Keysense]\nMain=A1 E2\n");
   SetProgramFolder((root_ / "inst" / "bin").string());
   std::string config = (root_ / "config" / "cantaro").string() + "/";
   EXPECT_EQ(SettingsFolder, config);
-  Write((root_ / "inst/lib/cantaro/INI/cantaro.ini").string(), "; shipped\n[Keysense]\nMain=A1 E2\n");
+  EXPECT_EQ(ShippedSettingsFile(), shipped);
 
   Load();  // before the first save the shipped table is in force
   EXPECT_EQ(KeysenseTable.size(), 2u);
   EXPECT_FALSE(fs::exists(config));  // reading creates nothing
 
+  // The user's file is created without the table, which stays the shipped one's...
   Keysense = false;
   ASSERT_TRUE(SaveSettings(TWindowPos{}));
   std::string text = Read(config + "cantaro.ini");
-  EXPECT_EQ(text.rfind("; shipped\n[Keysense]\nMain=A1 E2\n\n[Main]\n", 0), 0u);
+  EXPECT_EQ(text.find("[Keysense]\nMain"), std::string::npos) << text;
+  EXPECT_NE(text.find(shipped), std::string::npos) << "the file says where the table comes from";
   EXPECT_NE(text.find("Keysense=0\n"), std::string::npos);
+
+  // ...so a better table shipped later reaches the user.
+  Write(shipped, "[Keysense]\nMain=C0 G0 F0\nAdded=D0\n");
+  Load();
+  EXPECT_EQ(KeysenseTable.size(), 4u);
+
+  // A table the user wrote is theirs: read from their file, and never overwritten.
+  Write(config + "cantaro.ini", Read(config + "cantaro.ini") + "[Keysense]\nMain=E1\n");
+  Load();
+  EXPECT_EQ(KeysenseTable.size(), 1u);
+  ASSERT_TRUE(SaveSettings(TWindowPos{}));
+  EXPECT_NE(Read(config + "cantaro.ini").find("[Keysense]\nMain=E1\n"), std::string::npos);
+
+  // An empty section is still the user's choice: no table, not the shipped one.
+  Write(config + "cantaro.ini", "[Keysense]\n");
+  Load();
+  EXPECT_TRUE(KeysenseTable.empty());
+}
+
+TEST_F(Settings, AMissingSharedFolderIsNamedAndTheBuiltInDefaultsApply) {
+  fs::remove_all(root_ / "prog");
+  fs::create_directories(root_ / "inst" / "bin");
+  SetProgramFolder((root_ / "inst" / "bin").string());
+  EXPECT_EQ(DataFolderProblem(), (root_ / "inst/share/cantaro").string() + "/");
+  EXPECT_EQ(ShippedSettingsFile(), "");
+  Write(SettingsFile(), "[Main]\nShowHints=0\n");
+  Load();
+  EXPECT_FALSE(ShowHints);
+  EXPECT_TRUE(KeysenseTable.empty());
+  EXPECT_EQ(SettingsFolder, (root_ / "config" / "cantaro").string() + "/");
 }
 
 TEST_F(Settings, AFailedSaveNamesTheFileAndKeepsTheOldOne) {
@@ -289,4 +323,39 @@ TEST_F(Settings, TheShippedChordTableLoadsAndChoosesTheChordsOfTheKey) {
     ASSERT_TRUE(chord) << c.name;
     EXPECT_EQ(ChordName(*chord), c.name);
   }
+}
+
+// A settings object of one's own (the command line's, a batch run's) is read and written
+// like the program's, and the program's object is left as it was.
+TEST_F(Settings, AnObjectOfOnesOwnIsReadAndWrittenWithoutTouchingTheProgramsOne) {
+  {
+    std::ofstream out(SettingsFile());
+    out << "[Main]\nKeysense=0\nCommExport=0\nTextCodepage=cp1252\nOctaveCnt=9\nLeft=12\n";
+  }
+  TSettings own;
+  TWindowPos pos;
+  LoadSettings(own, pos);
+  EXPECT_FALSE(own.Keysense);
+  EXPECT_FALSE(own.CommExport);
+  EXPECT_EQ(own.TextCodepage, 1252);
+  EXPECT_EQ(own.OctaveCnt, 6);  // kept to the octaves the dialog offers
+  EXPECT_EQ(pos.Left, 12);
+  EXPECT_TRUE(Keysense);  // the program's object is untouched
+  EXPECT_TRUE(::Settings.CommExport);
+  EXPECT_EQ(TextCodepage, 1251);
+
+  own.PlayKeys = false;
+  ASSERT_TRUE(SaveSettings(own, pos));
+  EXPECT_NE(Read(SettingsFile()).find("PlayKeys=0\n"), std::string::npos);
+  EXPECT_NE(Read(SettingsFile()).find("Left=12\n"), std::string::npos);
+  EXPECT_TRUE(PlayKeys);
+
+  // Putting the program's object back gives the member initialisers, the load folder beside
+  // the program.
+  Keysense = false;
+  OctaveCnt = 3;
+  ResetSettings();
+  EXPECT_TRUE(Keysense);
+  EXPECT_EQ(OctaveCnt, 4);
+  EXPECT_EQ(LoadDir, Prog() + "examples/");
 }

@@ -1,15 +1,15 @@
-// Damaged and unusual files from the shared corpus go the whole road without harm: either
-// loading reports them, or every analysis step runs on what was read.
+// Damaged and unusual files (the parser fixtures the project carries) go the whole road without
+// harm: either loading reports them, or every analysis step runs on what was read.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "midi/InOutError.h"
+#include "tests/TestFiles.h"
 #include "tests/song/SessionFixture.h"
 
 TEST_F(SessionTest, DamagedFilesAreReportedOrAnalysedWithoutHarm) {
-  std::filesystem::path dir = std::filesystem::path(CANTARO_SHARED_DIR) / "corpus" / "fixtures";
-  if (!std::filesystem::exists(dir)) GTEST_SKIP() << "no fixtures";
+  const std::filesystem::path dir = test_files::Fixtures();
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(dir)) {
     if (entry.path().extension() != ".mid") continue;

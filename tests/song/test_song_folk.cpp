@@ -12,6 +12,7 @@
 #include "chords/untKeysense.h"
 #include "settings/IniFile.h"
 #include "settings/IniFileIO.h"
+#include "tests/TestFiles.h"
 #include "tests/song/SessionFixture.h"
 
 namespace {
@@ -64,8 +65,8 @@ TEST_F(SessionTest, WithTheKeyAwareTableFolkAccompanimentsAreRecognised) {
   TIniFile ini(r.bytes);
   LoadKeysenseTable(ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
   ASSERT_FALSE(KeysenseTable.empty());
-  std::filesystem::path folk = std::filesystem::path(CANTARO_SHARED_DIR) / "corpus" / "folk";
-  if (!std::filesystem::exists(folk)) GTEST_SKIP() << "no folk corpus";
+  const std::filesystem::path folk = test_files::Shared() / "corpus" / "folk";
+  SKIP_WITHOUT_SHARED(folk);
   TAgreement total;
   int songs = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folk)) {

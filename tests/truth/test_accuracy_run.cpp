@@ -14,12 +14,13 @@
 #include "midi/MidiFile.h"
 #include "settings/IniFile.h"
 #include "settings/IniFileIO.h"
+#include "tests/TestFiles.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path Corpus = fs::path(CANTARO_SHARED_DIR) / "corpus";
+const fs::path Corpus = test_files::Shared() / "corpus";
 
 // A format 1 file with 480 ticks per quarter, written from tracks of (delta, bytes) events.
 struct TTrackBytes {
@@ -161,6 +162,8 @@ TEST_F(AccuracyRun, ATableBesideTheSongReplacesTheLabelTrack) {
 }
 
 TEST_F(AccuracyRun, TheShippedCorporaAreListedWithTheirLabels) {
+  SKIP_WITHOUT_SHARED(Corpus / "pop");
+  SKIP_WITHOUT_SHARED(Corpus / "folk");
   const auto pop = ListCorpus((Corpus / "pop").string());
   const auto folk = ListCorpus((Corpus / "folk").string());
   ASSERT_GE(pop.size(), 450u);
@@ -173,6 +176,8 @@ TEST_F(AccuracyRun, TheShippedCorporaAreListedWithTheirLabels) {
 TEST_F(AccuracyRun, ATracedSearchJudgesExactlyAsTheSearchItself) {
   // The trace replays the table's choice from the recorded weights, so a table can be
   // studied without the search; it must agree with the search beat for beat.
+  SKIP_WITHOUT_SHARED(Corpus / "pop");
+  SKIP_WITHOUT_SHARED(Corpus / "folk");
   LoadKeysenseTable("C0 G0 F0 A1 D1 E1 G2 E0", "A0 D0 A#0");
   TCorpusSong song{"001", (Corpus / "pop" / "001.mid").string(), ""};
   TCorpusSong tune{"ashover44", (Corpus / "folk" / "ashover44.mid").string(),
@@ -237,6 +242,7 @@ std::vector<std::array<int32_t, 12>> WalkedWeights(const std::string& path, int 
 TEST_F(AccuracyRun, TheTableHearsWhatAStraightWalkThroughTheFileHears) {
   // Merged parts strike the same key again before releasing it, and in 350 the music lies a
   // third of a beat late against tick 0: the search must weigh every beat as the walk does.
+  SKIP_WITHOUT_SHARED(Corpus / "pop");
   for (const char* name : {"001", "076", "350"}) {
     const TCorpusSong song{name, (Corpus / "pop" / (std::string(name) + ".mid")).string(), ""};
     const TSongMeasure traced = MeasureSong(song, TAccuracyOptions{}, true);
@@ -268,6 +274,7 @@ TAccuracyCounts MeasureCorpus(const std::string& folder, bool keysense) {
 TEST(ShippedChordTable, NamesTheFolkTunesAtLeastAsWellAsPlainRecognition) {
   // Tunes with a plain block-chord accompaniment: the key-aware table must not cost the
   // chords that exact recognition already finds.
+  SKIP_WITHOUT_SHARED(Corpus / "folk");
   TIniFile ini;
   const TFileReadResult file = ReadWholeFile(std::string(CANTARO_SOURCE_DIR) + "/INI/cantaro.ini");
   ASSERT_EQ(file.status, TFileReadResult::Status::Ok);

@@ -133,6 +133,7 @@ class MainWindowTest : public ::testing::Test {
     services.midiOutService = recorder;
     services.poster = poster;
     services.playback = clock.Services();
+    services.tabulist = tabulist;
     window = std::make_unique<TTestWindow>(std::move(args), services);
     // Chord searches ask no key question unless a test wants them to.
     Keysense = keysense;
@@ -173,5 +174,7 @@ class MainWindowTest : public ::testing::Test {
   TManualClock clock;
   std::shared_ptr<TMidiOutRecorder> recorder;
   std::shared_ptr<TManualPoster> poster;
+  // The chord-text editor the window hands its text to; none: the window makes its own.
+  TTabulistPeer* tabulist = nullptr;
   std::unique_ptr<TTestWindow> window;
 };

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <filesystem>
+#include <fstream>
 
 #include "base/untMesConst.h"
 #include "settings/untVars.h"
@@ -25,16 +26,26 @@ class AboutTest : public ::testing::Test {
     std::string tmpl = (fs::temp_directory_path() / "cantaro-about-XXXXXX").string();
     ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
     root = tmpl;
+    savedProgramFolder = ProgramFolder;
+    // A portable copy: its files lie beside the program.
+    fs::create_directories(root / "INI");
+    std::ofstream(root / "INI" / "cantaro.ini") << "[Keysense]\n";
     SetProgramFolder(root.string());
     saved = OpenUrl;
     OpenUrl = [this](const std::string& url) { opened.push_back(url); };
+    savedAddresses = ProjectAddresses();
+    ProjectAddresses() = {"https://music.example.net/cantaro", "team@music.example.net"};
   }
   void TearDown() override {
     OpenUrl = saved;
+    ProjectAddresses() = savedAddresses;
+    SetProgramFolder(savedProgramFolder);
     fs::remove_all(root);
   }
   fs::path root;
   std::function<void(const std::string&)> saved;
+  TProjectAddresses savedAddresses;
+  std::string savedProgramFolder;
   std::vector<std::string> opened;
 };
 
@@ -49,17 +60,38 @@ TEST_F(AboutTest, ShowsTheBuildsNameVersionAndNotice) {
   EXPECT_EQ(about.ProductName->text().toStdString(), "Cantaro");
   EXPECT_EQ(about.Version->text().toStdString(), "Версия " + v.FileVersion);
   EXPECT_EQ(about.Copyright->text().toStdString(), v.LegalCopyright);
-  EXPECT_EQ(about.lblMail->text().toStdString(), "E-mail: " + Mes(MesId::SAboutEmail));
-  EXPECT_EQ(about.lblWWW->text().toStdString(), HomePageUrl());
+  EXPECT_EQ(about.lblMail->text().toStdString(), "E-mail: team@music.example.net");
+  EXPECT_FALSE(about.lblMail->isHidden());
+  EXPECT_EQ(about.lblWWW->text().toStdString(), "https://music.example.net/cantaro");
   EXPECT_GE(about.width(), 392);
   EXPECT_GE(about.height(), 288);
 }
 
 TEST_F(AboutTest, TheMailCommandHandsOverOneAddressWithTheSubject) {
-  EXPECT_EQ(EmailUrl(), "mailto:" + Mes(MesId::SAboutEmail) + "?subject=About%20Cantaro%20program");
+  EXPECT_EQ(EmailUrl(), "mailto:team@music.example.net?subject=About%20Cantaro%20program");
+  EXPECT_EQ(HomePageUrl(), "https://music.example.net/cantaro");
   actEmailExecute();
   actHomePageExecute();
   EXPECT_EQ(opened, (std::vector<std::string>{EmailUrl(), HomePageUrl()}));
+}
+
+TEST_F(AboutTest, WithoutConfiguredAddressesTheLinkOpensTheManualAndNoMailLineIsShown) {
+  ProjectAddresses() = {};
+  std::ofstream(root / "manual.html") << "<html></html>";
+  EXPECT_EQ(ManualFile(), (root / "manual.html").string());
+  EXPECT_EQ(ManualUrl(), "file://" + (root / "manual.html").string());
+  EXPECT_EQ(HomePageUrl(), ManualUrl());
+  EXPECT_EQ(EmailUrl(), "");
+
+  TfrmAbout about;
+  EXPECT_TRUE(about.lblMail->isHidden());
+  EXPECT_EQ(about.lblWWW->text().toStdString(), Mes(MesId::SActManual));
+  QMouseEvent up(QEvent::MouseButtonRelease, QPointF(2, 2), about.lblWWW->mapToGlobal(QPointF(2, 2)),
+                 Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(about.lblWWW, &up);
+  actEmailExecute();  // nothing to open
+  EXPECT_TRUE(actManualExecute(nullptr));
+  EXPECT_EQ(opened, (std::vector<std::string>{ManualUrl(), ManualUrl()}));
 }
 
 TEST_F(AboutTest, LinksTurnBoldUnderThePointerAndOpenOnClick) {

@@ -4,11 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <filesystem>
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
+#include <optional>
 
 #include "base/untMesConst.h"
 #include "song/ScriptedPrompter.h"
@@ -19,6 +24,28 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// Sets an environment variable for the lifetime of the object (nullopt: unset).
+class EnvVar {
+ public:
+  EnvVar(const char* name, std::optional<std::string> value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value)
+      setenv(name, value->c_str(), 1);
+    else
+      unsetenv(name);
+  }
+  ~EnvVar() {
+    if (old_)
+      setenv(name_, old_->c_str(), 1);
+    else
+      unsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
 
 class LanguageTest : public ::testing::Test {
  protected:
@@ -55,11 +82,14 @@ TEST_F(LanguageTest, TheChoiceIsStoredUnderTheProgramsPath) {
   EXPECT_NE(text.find("/opt/cantaro/bin/cantaro=ENU"), std::string::npos);
 }
 
-TEST_F(LanguageTest, RussianIsStoredAsAnEmptyValueNotADeletion) {
+TEST_F(LanguageTest, RussianIsStoredAsAnExplicitCodeSoItHoldsAgainstTheSystem) {
   ASSERT_TRUE(WriteLanguageCode(program, "ITA"));
-  ASSERT_TRUE(WriteLanguageCode(program, ""));
-  EXPECT_EQ(ReadLanguageCode(program), "");
-  EXPECT_NE(Read(root / "user" / "locales.ini").find("/opt/cantaro/bin/cantaro=\n"), std::string::npos);
+  ScriptedPrompter prompter{TPromptAnswer::No};
+  SwitchLanguage(LanguageMenu(program)[3].Code, prompter, program);
+  EXPECT_EQ(ReadLanguageCode(program), "RUS");
+  EXPECT_NE(Read(root / "user" / "locales.ini").find("/opt/cantaro/bin/cantaro=RUS\n"), std::string::npos);
+  EnvVar lang("LC_ALL", "it_IT.UTF-8");
+  EXPECT_EQ(ChooseTranslationFile(CANTARO_BINARY_DIR "/bin", ReadLanguageCode(program), SystemLocaleName()), "");
 }
 
 TEST_F(LanguageTest, ReadingFallsBackToTheDefaultValueAndTheMachineStore) {
@@ -104,46 +134,81 @@ TEST_F(LanguageTest, TheMenuChecksTheStoredLanguage) {
   EXPECT_EQ(menu[1].Caption, "English language");
   EXPECT_EQ(menu[1].Hint, "Switch to English language");
   EXPECT_EQ(menu[2].Code, "ITA");
-  EXPECT_EQ(menu[3].Code, "");
-  EXPECT_TRUE(menu[3].Checked);
-  WriteLanguageCode(program, "ENU");
+  EXPECT_EQ(menu[3].Code, "RUS");
+  {
+    // Without a choice the language that follows the system is checked.
+    EnvVar lang("LC_ALL", "ru_RU.UTF-8");
+    EXPECT_TRUE(LanguageMenu(program)[3].Checked);
+  }
+  {
+    EnvVar lang("LC_ALL", "C");
+    menu = LanguageMenu(program);
+    EXPECT_TRUE(menu[1].Checked);
+    EXPECT_FALSE(menu[3].Checked);
+  }
+  WriteLanguageCode(program, "ITA");
+  EnvVar lang("LC_ALL", "ru_RU.UTF-8");
   menu = LanguageMenu(program);
-  EXPECT_TRUE(menu[1].Checked);
-  EXPECT_FALSE(menu[3].Checked);
+  EXPECT_TRUE(menu[2].Checked);
+  EXPECT_EQ(std::count_if(menu.begin(), menu.end(), [](const auto& i) { return i.Checked; }), 1);
 }
 
-TEST(LanguageCodes, SystemLocalesGiveTheirThreeLetterCodes) {
+TEST(LanguageCodes, TheSystemLocaleComesFromLcAllThenLcMessagesThenLang) {
+  struct Case {
+    std::optional<std::string> all, messages, lang;
+    const char* locale;
+  } cases[] = {
+      {"be_BY.UTF-8", "it_IT.UTF-8", "ru_RU.UTF-8", "be_BY.UTF-8"},
+      {std::nullopt, "it_IT.UTF-8", "ru_RU.UTF-8", "it_IT.UTF-8"},
+      {"", "it_IT.UTF-8", "ru_RU.UTF-8", "it_IT.UTF-8"},  // set but empty counts as unset
+      {std::nullopt, std::nullopt, "ru_RU.UTF-8", "ru_RU.UTF-8"},
+      {std::nullopt, "", "", "C"},
+      {std::nullopt, std::nullopt, std::nullopt, "C"},
+  };
+  for (const Case& c : cases) {
+    EnvVar all("LC_ALL", c.all), messages("LC_MESSAGES", c.messages), lang("LANG", c.lang);
+    EXPECT_EQ(SystemLocaleName(), c.locale);
+  }
+}
+
+TEST(LanguageCodes, EveryLocaleGetsOneOfTheFourLanguagesEnglishForTheRest) {
   const std::pair<const char*, const char*> cases[] = {
-      {"en_US", "ENU"}, {"en_GB", "ENG"}, {"en", "ENU"},   {"ru_RU", "RUS"},  {"be_BY", "BEL"},
-      {"it_IT", "ITA"}, {"it_CH", "ITS"}, {"de_DE.UTF-8", "DEU"}, {"pt_BR", "PTB"},
-      {"uk_UA@euro", "UKR"}, {"C", ""},   {"", ""},        {"xx_YY", ""}};
-  for (const auto& [locale, code] : cases) EXPECT_EQ(LocaleLanguageCode(locale), code) << locale;
+      {"ru_RU.UTF-8", "RUS"}, {"ru", "RUS"},        {"ru_UA", "RUS"},       {"be_BY.UTF-8", "BEL"},
+      {"be_BY@latin", "BEL"}, {"it_IT", "ITA"},     {"it_CH.UTF-8", "ITA"}, {"en_US.UTF-8", "ENU"},
+      {"en_GB", "ENU"},       {"de_DE.UTF-8", "ENU"}, {"C", "ENU"},         {"C.UTF-8", "ENU"},
+      {"POSIX", "ENU"},       {"", "ENU"},          {"xx_YY.UTF-8@euro", "ENU"}, {"RU_ru", "RUS"}};
+  for (const auto& [locale, code] : cases) EXPECT_EQ(InterfaceLanguageOf(locale), code) << locale;
 }
 
 TEST(LanguageCodes, CandidatesComeInTheStartUpOrder) {
   using V = std::vector<std::string>;
-  EXPECT_EQ(LanguageCandidates("ITA", "en_GB"), (V{"ITA", "ENG", "EN"}));
-  EXPECT_EQ(LanguageCandidates("", "ru_RU"), (V{"RUS", "RU"}));
-  EXPECT_EQ(LanguageCandidates("enu", "en_US"), (V{"ENU", "EN"}));
-  EXPECT_EQ(LanguageCandidates("ENUS", "C"), (V{"ENUS"}));
-  // A stored code never names a file outside the program's folder.
-  EXPECT_EQ(LanguageCandidates("../x", "C"), V{});
+  EXPECT_EQ(LanguageCandidates("ITA", "en_GB"), (V{"ITA", "ENU"}));
+  EXPECT_EQ(LanguageCandidates("", "ru_RU"), (V{"RUS"}));
+  EXPECT_EQ(LanguageCandidates("enu", "en_US"), (V{"ENU"}));
+  EXPECT_EQ(LanguageCandidates("ENG", "ru_RU"), (V{"ENG", "ENU", "RUS"}));  // an older code's language
+  EXPECT_EQ(LanguageCandidates("ENUS", "C"), (V{"ENUS", "ENU"}));
+  EXPECT_EQ(LanguageCandidates("RUS", "it_IT"), (V{"RUS", "ITA"}));
+  // A stored code never names a file outside the data folder.
+  EXPECT_EQ(LanguageCandidates("../x", "C"), V{"ENU"});
 }
 
 TEST_F(LanguageTest, TheFirstExistingFileIsChosen) {
-  std::string folder = (root / "bin").string();
-  Write(root / "bin" / "cantaro.ENU", "x");
-  Write(root / "bin" / "cantaro.BEL", "x");
+  std::string folder = (root / "share").string();
+  Write(root / "share" / "cantaro.ENU", "x");
+  Write(root / "share" / "cantaro.BEL", "x");
   auto chosen = [&](const std::string& code, const std::string& locale) {
     std::string f = ChooseTranslationFile(folder, code, locale);
     return f.empty() ? f : fs::path(f).filename().string();
   };
   EXPECT_EQ(chosen("BEL", "en_US"), "cantaro.BEL");
   EXPECT_EQ(chosen("ITA", "be_BY"), "cantaro.BEL");  // no ITA file: the system's language
-  EXPECT_EQ(chosen("ITA", "ru_RU"), "");             // no file at all: built-in Russian
+  EXPECT_EQ(chosen("ITA", "ru_RU"), "");             // Russian: the built-in texts
+  EXPECT_EQ(chosen("RUS", "en_US"), "");             // Russian chosen holds against the system
   EXPECT_EQ(chosen("", "en_US"), "cantaro.ENU");
-  EXPECT_EQ(chosen("", "en_GB"), "cantaro.ENU");     // English of another country
-  EXPECT_EQ(chosen("", "de_DE"), "");
+  EXPECT_EQ(chosen("", "de_DE"), "cantaro.ENU");     // any other language: English
+  EXPECT_EQ(chosen("", "C"), "cantaro.ENU");
+  fs::remove(root / "share" / "cantaro.ENU");
+  EXPECT_EQ(chosen("", "C"), "");                    // no English file: the built-in texts
 }
 
 std::string BuiltTranslation(const char* code) {
@@ -205,20 +270,39 @@ TEST_F(LanguageTest, TextsLeftOutOfATranslationKeepTheBuiltInText) {
   EXPECT_EQ(Mes(MesId::SLangRestart), MesBuiltin(MesId::SLangRestart));
 }
 
-TEST_F(LanguageTest, AtStartTheStoredLanguageBesideTheProgramIsInstalled) {
+TEST_F(LanguageTest, AtStartTheStoredLanguageOfTheDataFolderIsInstalled) {
   // The test program lies in the build's bin folder, beside the compiled translations.
+  EnvVar lang("LC_ALL", "it_IT.UTF-8");
   ASSERT_TRUE(WriteLanguageCode(ProgramFilePath(), "BEL"));
   EXPECT_EQ(fs::path(InstallStartupLanguage()).filename(), "cantaro.BEL");
   EXPECT_EQ(Mes(MesId::SCaptionError), "Памылка");
-  // A code without a file falls back to the system's language, or the built-in texts.
+  // A code without a file falls back to the system's language.
   ASSERT_TRUE(WriteLanguageCode(ProgramFilePath(), "XYZ"));
-  std::string file = InstallStartupLanguage();
-  if (file.empty()) {
-    RemoveTranslation();
-    EXPECT_EQ(Mes(MesId::SCaptionError), "Ошибка");
-  } else {
-    EXPECT_NE(fs::path(file).filename(), "cantaro.BEL");
-  }
+  EXPECT_EQ(fs::path(InstallStartupLanguage()).filename(), "cantaro.ITA");
+  EXPECT_EQ(Mes(MesId::SCaptionError), "Errore");
+  // No choice: the system's language; Russian: the built-in texts.
+  ASSERT_TRUE(WriteLanguageCode(ProgramFilePath(), ""));
+  EnvVar c("LC_ALL", "C");
+  EXPECT_EQ(fs::path(InstallStartupLanguage()).filename(), "cantaro.ENU");
+  EXPECT_EQ(Mes(MesId::SCaptionError), "Error");
+  ASSERT_TRUE(WriteLanguageCode(ProgramFilePath(), "RUS"));
+  EXPECT_EQ(InstallStartupLanguage(), "");
+  EXPECT_EQ(Mes(MesId::SCaptionError), "Ошибка");
+}
+
+TEST_F(LanguageTest, QtsOwnTextsFollowTheSameLanguage) {
+  const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  if (!QFile::exists(qtFolder + "/qtbase_ru.qm") || !QFile::exists(qtFolder + "/qtbase_it.qm"))
+    GTEST_SKIP() << "Qt's translations (qtbase_ru.qm, qtbase_it.qm) are not in " << qtFolder.toStdString();
+  ASSERT_TRUE(WriteLanguageCode(ProgramFilePath(), "ITA"));
+  InstallStartupLanguage();
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annulla");
+  ASSERT_TRUE(WriteLanguageCode(ProgramFilePath(), "RUS"));
+  InstallStartupLanguage();
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Отмена");
+  ASSERT_TRUE(WriteLanguageCode(ProgramFilePath(), "ENU"));
+  InstallStartupLanguage();
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
 }
 
 TEST_F(LanguageTest, AFileThatIsNoTranslationChangesNothing) {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -25,7 +26,9 @@
 #include "song/LyricsView.h"
 #include "ui/Controls.h"
 #include "ui/MidiPiano.h"
+#include "ui/untAbout.h"
 #include "tests/ui/MainWindowFixture.h"
+#include "tests/export/ScriptedEditor.h"
 
 using uitest::Example;
 
@@ -509,6 +512,8 @@ TEST_F(MainWindowTest, CommandsCarryTheirCaptionsKeysAndHints) {
       {w().actTracksMute, "Заглушить все треки", QKeySequence(Qt::CTRL | Qt::Key_F12), nullptr,
        "Исключение из обработки и заглушка всех треков композиции"},
       {w().actQuit, "Выйти", QKeySequence(Qt::Key_F10), nullptr, "Выход из программы"},
+      {w().actManual, "Руководство пользователя", QKeySequence(Qt::SHIFT | Qt::Key_F1), nullptr,
+       "Открыть руководство пользователя программы"},
       {w().actPlayBitMenuItem, "Играть бит", QKeySequence(Qt::Key_Space), nullptr,
        "Проигрывание текущего бита и переход к следующему"},
   };
@@ -519,7 +524,7 @@ TEST_F(MainWindowTest, CommandsCarryTheirCaptionsKeysAndHints) {
     if (r.tooltip) EXPECT_EQ(r.action->toolTip(), QString::fromUtf8(r.tooltip));
     EXPECT_EQ(r.action->statusTip(), QString::fromUtf8(r.status));
   }
-  EXPECT_EQ(w().ActionList().size(), 27u);
+  EXPECT_EQ(w().ActionList().size(), 28u);
   EXPECT_EQ(w().grdSongMenu->actions().size(), 5);
   EXPECT_EQ(w().lvTracksMenu->actions()[0], w().actTracksTurnOn);
   EXPECT_EQ(w().grdVariantsMenu->actions()[1], w().actPlaySelectedChord);
@@ -807,4 +812,44 @@ TEST_F(MainWindowTest, AChordNameCutShortInItsCellShowsWholeAsTheCellsTooltip) {
   grid->setColumnWidth(1, 12);
   EXPECT_TRUE(grid->CellTextCut(name));
   EXPECT_FALSE(grid->CellTextCut(m->index(0, 0)));  // "1" fits
+}
+
+TEST_F(MainWindowTest, TheHelpMenuOffersTheManualAndOnlyTheConfiguredAddresses) {
+  Open();
+  QMenu* help = nullptr;
+  for (QAction* a : w().menuBar()->actions())
+    if (a->menu() && a->text() == QString::fromStdString(Mes(MesId::SMenuHelp))) help = a->menu();
+  ASSERT_NE(help, nullptr);
+  const QList<QAction*> items = help->actions();
+  ASSERT_EQ(items.size(), 5);
+  EXPECT_EQ(items[0], w().actManual);
+  EXPECT_EQ(items[1], w().actEmail);
+  EXPECT_EQ(items[2], w().actHomePage);
+  EXPECT_TRUE(items[3]->isSeparator());
+  EXPECT_EQ(items[4], w().actAbout);
+  // This build names no web or mail address: those two commands are not offered.
+  EXPECT_EQ(w().actEmail->isVisible(), !ProjectAddresses().Email.empty());
+  EXPECT_EQ(w().actHomePage->isVisible(), !ProjectAddresses().HomePage.empty());
+  EXPECT_TRUE(w().actManual->isVisible());
+}
+
+// F2 hands the chord text over and puts the beat grid's cursor back on the first beat.
+TEST_F(MainWindowTest, HandingTheTextOverPutsTheGridCursorBackOnTheFirstBeat) {
+  ScriptedEditor editor;
+  editor.running = true;
+  editor.answers = {1};
+  editor.folder = (scratch / "prog").string() + "/";
+  tabulist = &editor;
+  Open({Example("mary-had-a-little-lamb.mid")});
+  PathTabulist = editor.folder;
+  w().actSearchSongChords->trigger();
+  w().grdSong->setCurrentIndex(w().grdSong->model()->index(1, 3));
+  ASSERT_EQ(w().Presenter().grdSong().Row, 2);
+  w().actWriteText->trigger();
+  EXPECT_EQ(editor.requests, 1);
+  ASSERT_EQ(editor.seenFiles.size(), 1u);
+  EXPECT_NE(editor.seenFiles[0].find("Mary Had a Little Lamb"), std::string::npos);
+  EXPECT_EQ(w().Presenter().grdSong().Col, 1);
+  EXPECT_EQ(w().Presenter().grdSong().Row, 1);
+  EXPECT_EQ(PathTabulist, editor.folder);
 }

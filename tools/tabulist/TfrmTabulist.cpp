@@ -19,6 +19,7 @@
 
 #include "base/untMesConst.h"
 #include "platform/TabulistProtocol.h"
+#include "settings/DataFolders.h"
 
 #include <unistd.h>
 
@@ -82,7 +83,12 @@ bool TfrmTabulist::Listen(QString* errorText) {
 }
 
 QString TfrmTabulist::HandoffFileName() const {
-  const QString folder = handoffFolder_.isEmpty() ? QApplication::applicationDirPath() : handoffFolder_;
+  // The folder the program writes to: this one for a copy with INI/ beside it, the user's
+  // runtime folder for an installed one.
+  QString folder = handoffFolder_;
+  if (folder.isEmpty())
+    folder = QString::fromStdString(HandoffFolderFor(QApplication::applicationDirPath().toStdString()));
+  if (folder.endsWith(QLatin1Char('/'))) folder.chop(1);
   return folder + QLatin1Char('/') + QLatin1String(TabulistProtocol::kHandoffFile);
 }
 

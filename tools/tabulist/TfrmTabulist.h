@@ -28,7 +28,8 @@ class TfrmTabulist : public QMainWindow {
   // The hand-off file as text: UTF-8 when it is valid UTF-8, else Windows-1251 (what older
   // exporters wrote); CR LF and CR line ends become "\n".
   static QString DecodeHandoff(const QByteArray& bytes);
-  // TEMP.$$$ in the editor's folder: the program's own, unless set otherwise (tests).
+  // TEMP.$$$ in the hand-off folder: the editor's own for a copy with INI/ beside it, else the
+  // user's runtime folder (settings/DataFolders.h); tests set a folder of their own.
   QString HandoffFileName() const;
   void SetHandoffFolder(const QString& folder) { handoffFolder_ = folder; }
   // Connections from processes of another user are dropped unanswered; the trusted user is
