@@ -98,6 +98,7 @@ class TTestWindow final : public TfrmMain {
   using TfrmMain::actHomePage;
   using TfrmMain::actAbout;
   using TfrmMain::actQuit;
+  using TfrmMain::actManual;
   using TfrmMain::actPlayBitMenuItem;
 };
 

@@ -839,6 +839,8 @@ TEST_F(MainWindowTest, HandingTheTextOverPutsTheGridCursorBackOnTheFirstBeat) {
   editor.running = true;
   editor.answers = {1};
   editor.folder = (scratch / "prog").string() + "/";
+  // A portable copy: the editor takes the file from its own folder.
+  std::filesystem::create_directories(scratch / "prog" / "INI");
   tabulist = &editor;
   Open({Example("mary-had-a-little-lamb.mid")});
   PathTabulist = editor.folder;
