@@ -1,5 +1,6 @@
 // cantaro: the chords of a song from its MIDI or karaoke file.
 #include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include <clocale>
@@ -11,6 +12,8 @@
 #include "app/CommandLine.h"
 #include "base/untMesConst.h"
 #include "settings/untVars.h"
+#include "ui/SingleInstance.h"
+#include "ui/ToolkitLanguage.h"
 #include "ui/untApplication.h"
 #include "ui/untLanguage.h"
 #include "ui/untMain.h"
@@ -51,8 +54,15 @@ int main(int argc, char** argv) {
   TCantaroApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("cantaro"));
   QApplication::setDesktopFileName(QStringLiteral("cantaro"));
-  InstallStartupLanguage();
+  InstallToolkitLanguage(InstallStartupLanguage());
+  // A second start hands its file to the window already running.
+  if (!args.empty() && TSingleInstance::HandOff(TSingleInstance::DefaultName(),
+                                                QFileInfo(QString::fromStdString(args[0])).absoluteFilePath()))
+    return 0;
   TfrmMain window(args);
+  TSingleInstance instance;
+  instance.OnOpenFile = [&window](const QString& file) { window.OpenFromDesktop(file.toStdString()); };
+  instance.Listen();
   window.show();
   if (!DataFolderProblem().empty())
     QMessageBox::warning(&window, QString::fromStdString(Mes(MesId::SCaptionWarning)),

@@ -208,6 +208,8 @@ const std::vector<TSettingKey>& SettingKeys() {
       StringKey(kMain, "LoadDir", &TSettings::LoadDir),
       WindowKey("Left", &TWindowPos::Left),
       WindowKey("Top", &TWindowPos::Top),
+      WindowKey("Width", &TWindowPos::Width),
+      WindowKey("Height", &TWindowPos::Height),
       {kMain, "MRU",
        [](const TIniFile& ini, TSettings&, TWindowPos&) {
          MRUList.clear();

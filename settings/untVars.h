@@ -118,10 +118,13 @@ void ResetSettings();
 // ---------------------------------------------------------------------------------------
 // The settings file
 
-// The main window's position, which the window holds itself.
+// The main window's place, which the window holds itself: the position and size of its
+// client area (without the frame the window manager adds); a size of 0 means none saved.
 struct TWindowPos {
   int32_t Left = 0;
   int32_t Top = 0;
+  int32_t Width = 0;
+  int32_t Height = 0;
 };
 
 // Reads the settings file into Settings; a missing file, key or unparsable value leaves the

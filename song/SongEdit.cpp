@@ -9,6 +9,7 @@ void TSongSession::RecognizeNotes(const TNotes& notes) {
   model_.variants.notes = notes;
   model_.variants.chords = RecognizeChords(notes, RecognitionMode::AllVariants);
   model_.variants.chosen = 0;
+  model_.variantsBeat = -1;
   Notify(TSongChange::Variants);
 }
 
@@ -22,6 +23,7 @@ void TSongSession::RecognizeMarkedNotes() {
 void TSongSession::TakeBeatVariants(int beat) {
   if (beat < 0 || beat >= static_cast<int>(model_.beats.size())) return;
   model_.variants = model_.beats[static_cast<size_t>(beat)];
+  model_.variantsBeat = beat;
   Notify(TSongChange::Variants);
 }
 

@@ -114,6 +114,8 @@ struct TSongModel {
   bool keysenseActive = false;
   // The notes under consideration (a beat's or the marked keys') and their ranked chords.
   TVariants variants;
+  // The beat those variants were taken from; -1 when they are the marked keys'.
+  int variantsBeat = -1;
   // The marked keys are recognised as soon as one changes.
   bool autoRecognize = true;
   // The lyrics shown while the song plays.

@@ -10,6 +10,7 @@ void TSongSession::Transpose(int semitones) {
   if (semitones < -11 || semitones > 11) return;
   StopPlaying();
   const int delta = semitones - model_.transposition;
+  const int shownBeat = model_.variantsBeat;
   // Stored before the search runs: a key detection it may start counts the shifted notes
   // back by this amount.
   model_.transposition = semitones;
@@ -28,6 +29,17 @@ void TSongSession::Transpose(int semitones) {
       }
     }
     SearchChords();
+  }
+  // Variants taken from a beat become that beat's variants in the new key, so that a chord
+  // put back into the song is one of the transposed song.
+  if (shownBeat >= 0) {
+    if (shownBeat < static_cast<int>(model_.beats.size())) {
+      TakeBeatVariants(shownBeat);
+    } else {
+      model_.variants = TVariants{};
+      model_.variantsBeat = -1;
+      Notify(TSongChange::Variants);
+    }
   }
 }
 

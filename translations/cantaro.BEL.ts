@@ -1244,6 +1244,16 @@
       <translation>Кіраўніцтва карыстальніка|Адкрыць кіраўніцтва карыстальніка праграмы</translation>
     </message>
     <message>
+      <source>Встроенный синтезатор не нашёл вывода звука&#13;(PipeWire, PulseAudio или ALSA): проигрывание будет беззвучным.&#13;Другое устройство вывода можно выбрать в меню &quot;Сервис&quot; &gt; &quot;Настройки...&quot;,&#13;на странице &quot;Звуки и MIDI&quot;.</source>
+      <comment>SNoAudioWarning</comment>
+      <translation>Убудаваны сінтэзатар не знайшоў вываду гуку&#13;(PipeWire, PulseAudio або ALSA): прайграванне будзе бязгучным.&#13;Іншую прыладу вываду можна выбраць у меню &quot;Сэрвіс&quot; &gt; &quot;Налады...&quot;,&#13;на старонцы &quot;Гукі і MIDI&quot;.</translation>
+    </message>
+    <message>
+      <source>Звук выключен: устройство вывода не открыто</source>
+      <comment>SOutputSilent</comment>
+      <translation>Гук выключаны: прылада вываду не адкрыта</translation>
+    </message>
+    <message>
       <source>Настройки программы</source>
       <comment>SOptCaption</comment>
       <translation>Налады праграмы</translation>

@@ -1244,6 +1244,16 @@
       <translation>User manual|Open the program's user manual</translation>
     </message>
     <message>
+      <source>Встроенный синтезатор не нашёл вывода звука&#13;(PipeWire, PulseAudio или ALSA): проигрывание будет беззвучным.&#13;Другое устройство вывода можно выбрать в меню &quot;Сервис&quot; &gt; &quot;Настройки...&quot;,&#13;на странице &quot;Звуки и MIDI&quot;.</source>
+      <comment>SNoAudioWarning</comment>
+      <translation>The built-in synthesizer found no audio output&#13;(PipeWire, PulseAudio or ALSA): playback will be silent.&#13;Another output device can be chosen in the menu &quot;Tools&quot; &gt; &quot;Options...&quot;,&#13;on the page &quot;Sound and MIDI&quot;.</translation>
+    </message>
+    <message>
+      <source>Звук выключен: устройство вывода не открыто</source>
+      <comment>SOutputSilent</comment>
+      <translation>Sound off: the output device is not open</translation>
+    </message>
+    <message>
       <source>Настройки программы</source>
       <comment>SOptCaption</comment>
       <translation>Program settings</translation>

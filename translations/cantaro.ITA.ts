@@ -1244,6 +1244,16 @@
       <translation>Manuale utente|Apri il manuale utente del programma</translation>
     </message>
     <message>
+      <source>Встроенный синтезатор не нашёл вывода звука&#13;(PipeWire, PulseAudio или ALSA): проигрывание будет беззвучным.&#13;Другое устройство вывода можно выбрать в меню &quot;Сервис&quot; &gt; &quot;Настройки...&quot;,&#13;на странице &quot;Звуки и MIDI&quot;.</source>
+      <comment>SNoAudioWarning</comment>
+      <translation>Il sintetizzatore integrato non ha trovato un'uscita audio&#13;(PipeWire, PulseAudio o ALSA): la riproduzione sarà muta.&#13;Un altro dispositivo di uscita si sceglie nel menu &quot;Strumenti&quot; &gt; &quot;Impostazioni...&quot;,&#13;nella pagina &quot;Suoni e MIDI&quot;.</translation>
+    </message>
+    <message>
+      <source>Звук выключен: устройство вывода не открыто</source>
+      <comment>SOutputSilent</comment>
+      <translation>Audio spento: il dispositivo di uscita non è aperto</translation>
+    </message>
+    <message>
       <source>Настройки программы</source>
       <comment>SOptCaption</comment>
       <translation>Impostazioni del programma</translation>

@@ -1,6 +1,7 @@
 #include "ui/Controls.h"
 
 #include <QHelpEvent>
+#include <QScrollBar>
 #include <QToolTip>
 
 void TDropDownCombo::showPopup() {
@@ -30,4 +31,10 @@ bool TGridView::viewportEvent(QEvent* event) {
     }
   }
   return QTableView::viewportEvent(event);
+}
+
+void TTrackListView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+  const int sideways = horizontalScrollBar()->value();
+  QTreeView::scrollTo(index, hint);
+  horizontalScrollBar()->setValue(sideways);
 }

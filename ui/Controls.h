@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QTableView>
+#include <QTreeView>
 
 #include <functional>
 
@@ -31,4 +32,13 @@ class TGridView final : public QTableView {
  protected:
   // A cell whose text is cut short shows it whole as its tooltip.
   bool viewportEvent(QEvent* event) override;
+};
+
+// The track list: selecting a track keeps the list's sideways position, so the check boxes
+// at its left stay in sight.
+class TTrackListView final : public QTreeView {
+  Q_OBJECT
+ public:
+  using QTreeView::QTreeView;
+  void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 };

@@ -73,7 +73,7 @@ void TQtPrompter::Error(const std::string& caption, const std::string& text) {
 }
 
 void TQtPrompter::Message(const std::string& text) {
-  std::string title = QApplication::applicationDisplayName().toStdString();
-  if (title.empty()) title = Mes(MesId::SMainCaption);
-  Show(parent_, title, text, QMessageBox::NoIcon, QMessageBox::Ok);
+  // The program's title, as the main window shows it (the application's name is the lower-case
+  // name of the program file).
+  Show(parent_, Mes(MesId::SMainCaption), text, QMessageBox::NoIcon, QMessageBox::Ok);
 }

@@ -30,6 +30,7 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <QTreeView>
+#include <QWindow>
 
 #include <exception>
 
@@ -43,6 +44,7 @@
 #include "settings/untVars.h"
 #include "song/LyricsView.h"
 #include "ui/Controls.h"
+#include "ui/FocusPrompter.h"
 #include "ui/GridModels.h"
 #include "ui/HintTimes.h"
 #include "ui/MidiPiano.h"
@@ -61,12 +63,15 @@ TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, 
     : QMainWindow(parent), args_(std::move(args)), services_(std::move(services)) {
   setObjectName(QStringLiteral("frmMain"));
   setAcceptDrops(true);
-  if (services_.prompter) {
-    prompter_ = services_.prompter;
-  } else {
+  if (!services_.prompter) {
     ownPrompter_ = std::make_unique<TQtPrompter>(this);
-    prompter_ = ownPrompter_.get();
+    services_.prompter = ownPrompter_.get();
   }
+  // After every message box the keys go back to the beat grid.
+  focusPrompter_ = std::make_unique<TFocusReturningPrompter>(*services_.prompter, [this] {
+    if (grdSong) ReturnFocusToGrid();
+  });
+  prompter_ = focusPrompter_.get();
   status_ = std::make_unique<TFunctionStatusSink>([this](const std::string& text) { ShowStatusHint(text); });
   session_ = std::make_unique<TSongSession>(*prompter_, *status_);
   presenter_ = std::make_unique<TSongPresenter>(*session_);
@@ -100,6 +105,8 @@ TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, 
   ConnectTrackControls();
   ConnectPlayback();
   ConnectDialogs();
+  ConnectLayout();
+  ConnectFocus();
   OnMRUChanged = [this] { BuildMRUMenu(); };
   // The window sees every key before its controls do (the computer keyboard plays notes),
   // decides whether tooltips show, and watches the beat grid's mouse and keys.
@@ -145,48 +152,46 @@ void TfrmMain::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shown_) return;
   shown_ = true;
-  // The window is on the screen before the settings are applied, so that a message on the
-  // way (an output device that does not open, a file that is missing) stands over it.
+  // The settings are read before the window reaches the screen, so that it appears where it
+  // was closed; what they set takes effect once it is there, so that a message on the way
+  // (an output device that does not open, a file that is missing) stands over it.
+  try {
+    LoadSettings(savedPos_);
+  } catch (const std::exception& e) {
+    // A damaged chord table is reported; the rest of the settings has been read and the
+    // window still starts completely.
+    settingsError_ = e.what();
+  }
+  // The layout the settings choose, then the place and size the window was closed with.
+  SetFormOpened(FormOpened);
+  RestoreGeometry(savedPos_);
   QMetaObject::invokeMethod(this, [this] { FormShow(); }, Qt::QueuedConnection);
 }
 
 void TfrmMain::FormShow() {
-  TWindowPos pos;
-  try {
-    LoadSettings(pos);
-  } catch (const std::exception& e) {
-    // A damaged chord table is reported; the rest of the settings has been read and the
-    // window still starts completely.
-    ShowError(e.what());
-  }
-  // A position saved on a screen that is no longer there would hide the window.
-  QPoint at(pos.Left, pos.Top);
-  bool onScreen = false;
-  for (QScreen* screen : QGuiApplication::screens())
-    if (screen->availableGeometry().adjusted(-20, -20, -60, -60).contains(at)) onScreen = true;
-  if (onScreen || QGuiApplication::screens().isEmpty()) move(at);
+  starting_ = true;
+  if (!settingsError_.empty()) ShowError(settingsError_);
+  settingsError_.clear();
   ApplySettings();
   InstallHintTimes(this);
-
-  grdTrack->setColumnWidth(0, 30);
-  grdTrack->setColumnWidth(1, 64);
-  grdTrack->setColumnWidth(2, 36);
-  grdTrack->setColumnWidth(3, 36);
-  grdTrack->setColumnWidth(4, 220);
-  grdVariants->setColumnWidth(0, 20);
-  grdVariants->setColumnWidth(1, 120);
-  grdVariants->horizontalHeader()->setStretchLastSection(true);
+  FitGridColumns();
+  // The first start: as wide as the whole tool bar with the key names of the note naming.
+  if (savedPos_.Width <= 0) resize(DefaultSize().width(), height());
 
   AddToMRU(std::string());
   // A path given relative to the folder the program was started in must still name the
   // file when it is opened again from the recent-files list, from another folder.
   if (!args_.empty()) LoadSong(AbsoluteSongPath(args_.front()));
+  starting_ = false;
+  KeepTitleBarOnScreen();
+  // The warnings of the start stand centred over the finished window.
+  ShowStartWarnings();
+  ScheduleControlDump();
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   if (session_->MidiFile.Playing()) actPlayExecute();
-  TWindowPos pos{x(), y()};
-  TSettingsSaveResult saved = SaveSettings(pos);
+  TSettingsSaveResult saved = SaveSettings(SavedGeometry());
   // The window closes all the same: the user has been told what was not kept.
   if (!saved) prompter_->Error(Mes(MesId::SCaptionError), saved.message);
   event->accept();
@@ -336,6 +341,10 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::ToolTip:
       if (!hintsShown_) return true;
+      break;
+    case QEvent::Expose:
+      if (startWarningPending_ && watched == static_cast<QObject*>(windowHandle()))
+        QMetaObject::invokeMethod(this, [this] { ShowStartWarnings(); }, Qt::QueuedConnection);
       break;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {

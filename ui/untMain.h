@@ -10,6 +10,7 @@
 // untMainPlayback.cpp (playing, the output device) and untMainKeys.cpp (the computer
 // keyboard as a piano).
 
+#include <QKeySequence>
 #include <QMainWindow>
 
 #include <functional>
@@ -17,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "base/untMesConst.h"
 #include "midi/MidiClock.h"
 #include "midi/MidiFile.h"
 #include "song/Prompter.h"
@@ -24,10 +26,13 @@
 #include "ui/presenter/SongPresenter.h"
 #include "ui/KeyboardPlayer.h"
 #include "ui/untApplySettings.h"
+#include "settings/untVars.h"
 
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -81,52 +86,14 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   TMidiFile& MidiFile() { return session_->MidiFile; }
   TMidiPianoModel& MidiPiano() { return session_->MidiPiano; }
 
-  // ---- Controls (named as the commands and gestures name them) ---------------------
-  QToolBar* ToolBar = nullptr;
-  QLineEdit* edtTime = nullptr;
-  QLineEdit* edtTicks = nullptr;
-  QLineEdit* edtLength = nullptr;
-  QComboBox* cbBpm = nullptr;
-  QComboBox* cbRootOrig = nullptr;
-  TDropDownCombo* cbTranspos = nullptr;
-  QLabel* stRootNew = nullptr;
-  QTreeView* lvTracks = nullptr;
-  QPushButton* btnScrollPianoLeft = nullptr;
-  QPushButton* btnScrollPianoRight = nullptr;
-  TMidiPiano* MidiPianoView = nullptr;  // the piano keyboard (MidiPiano)
-  QLabel* stNote = nullptr;
-  QPushButton* btnMarkedPlay = nullptr;
-  QListView* mmMarked = nullptr;
-  QPushButton* btnAutoSearchMarked = nullptr;
-  QLabel* stVariants = nullptr;
-  QPushButton* btnSetSelectedChord = nullptr;
-  QTableView* grdVariants = nullptr;
-  QLabel* Label1 = nullptr;
-  QPushButton* btnSimplify = nullptr;
-  QTableView* grdSong = nullptr;
-  QTableView* grdTrack = nullptr;
-  QPlainTextEdit* mmText = nullptr;
-  QStatusBar* SB = nullptr;
-  QMenu* MRUMenu = nullptr;
-  QMenu* grdSongMenu = nullptr;
-  QMenu* lvTracksMenu = nullptr;
-  QMenu* grdVariantsMenu = nullptr;
-  QTimer* TimerAutoStop = nullptr;
-
-  // ---- Commands (ActionList) -------------------------------------------------------
-  QAction *actLoad, *actSearchSongChords, *actWriteText, *actRewind, *actPlay, *actOptions, *actFindRoot,
-      *actIncBeat, *actDefBeat, *actDecBeat, *actSetFragmentStart, *actRepeat, *actEditBit, *actPlayBit,
-      *actSetSelectedChord, *actPlaySelectedChord, *actClearMarks, *actTracksMute, *actTracksTurnOn,
-      *actLangBel, *actLangEng, *actLangIta, *actLangRus, *actEmail, *actHomePage, *actAbout, *actQuit,
-      *actManual;
-  // The grid's own entry for actPlayBit, with the Space key while the grid has the focus.
-  QAction* actPlayBitMenuItem = nullptr;
-  // "Экспорт...": the open song into a file in a format of the user's choice (a dialog).
-  QAction* actExport = nullptr;
+  // The commands in the order of the command table.
   std::vector<QAction*> ActionList() const;
 
   // ---- Operations other parts call --------------------------------------------------
   void LoadSong(const std::string& fileName);
+  // A file handed over by the desktop while the window runs (a second start of the program):
+  // opened once no message box stands open, and the window comes to the front.
+  void OpenFromDesktop(const std::string& fileName);
   void ApplySettings();
   void SilenceOutput();
   void OpenOutput() override;
@@ -157,8 +124,54 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void grdSongMouseDown(Qt::MouseButton button, int gridCol, int gridRow);
 
  protected:
+  // ---- Controls (named as the commands and gestures name them) ---------------------
+  // Not part of the window's interface: its own code and a test window that re-publishes
+  // them (tests/ui) use them; everything else finds a control by its object name.
+  QToolBar* ToolBar = nullptr;
+  QLineEdit* edtTime = nullptr;
+  QLineEdit* edtTicks = nullptr;
+  QLineEdit* edtLength = nullptr;
+  QComboBox* cbBpm = nullptr;
+  QComboBox* cbRootOrig = nullptr;
+  TDropDownCombo* cbTranspos = nullptr;
+  QLabel* stRootNew = nullptr;
+  QTreeView* lvTracks = nullptr;
+  QPushButton* btnScrollPianoLeft = nullptr;
+  QPushButton* btnScrollPianoRight = nullptr;
+  TMidiPiano* MidiPianoView = nullptr;  // the piano keyboard (MidiPiano)
+  QLabel* stNote = nullptr;
+  QPushButton* btnMarkedPlay = nullptr;
+  QListView* mmMarked = nullptr;
+  QPushButton* btnAutoSearchMarked = nullptr;
+  QLabel* stVariants = nullptr;
+  QPushButton* btnSetSelectedChord = nullptr;
+  QTableView* grdVariants = nullptr;
+  QLabel* Label1 = nullptr;
+  QPushButton* btnSimplify = nullptr;
+  QTableView* grdSong = nullptr;
+  QTableView* grdTrack = nullptr;
+  QPlainTextEdit* mmText = nullptr;
+  QStatusBar* SB = nullptr;
+  QLabel* stSilent = nullptr;  // in the status bar while the output device is closed
+  QMenu* MRUMenu = nullptr;
+  QMenu* grdSongMenu = nullptr;
+  QMenu* lvTracksMenu = nullptr;
+  QMenu* grdVariantsMenu = nullptr;
+  QTimer* TimerAutoStop = nullptr;
+
+  // ---- Commands (ActionList) -------------------------------------------------------
+  QAction *actLoad, *actSearchSongChords, *actWriteText, *actRewind, *actPlay, *actOptions, *actFindRoot,
+      *actIncBeat, *actDefBeat, *actDecBeat, *actSetFragmentStart, *actRepeat, *actEditBit, *actPlayBit,
+      *actSetSelectedChord, *actPlaySelectedChord, *actClearMarks, *actTracksMute, *actTracksTurnOn,
+      *actLangBel, *actLangEng, *actLangIta, *actLangRus, *actEmail, *actHomePage, *actAbout, *actQuit,
+      *actManual, *actExport;
+  // The grid's own entry for actPlayBit, with the Space key while the grid has the focus.
+  QAction* actPlayBitMenuItem = nullptr;
+
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -169,6 +182,17 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void FormCreate();
   static std::string DroppedSong(const QMimeData* data);
   void FormShow();
+  // untMainGeometry.cpp: the window where it was closed, its title bar on a screen.
+  void RestoreGeometry(const TWindowPos& pos);
+  TWindowPos SavedGeometry() const;
+  void KeepTitleBarOnScreen();
+  // Warnings raised while the window starts wait until it stands finished on the screen.
+  void ShowStartWarnings();
+  void ScheduleControlDump();
+  void WarnOutputClosed();
+  void ConnectFocus();
+  // After a choice in a list of the tool bar or a question, the keys go to the beat grid.
+  void ReturnFocusToGrid();
   void ShowStatusHint(const std::string& text);
   void ShowError(const std::string& text);
   // Shows the session's state once the current event is handled (many changes, one refresh).
@@ -177,14 +201,35 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void CreateControls();
   void CreateToolBar();
   void FitToolBar();
-  // untMainActions.cpp
+  void ConnectLayout();
+  void FitSongColumns();
+  void FitGridColumns();
+  QSize DefaultSize();
+  // untMainActions.cpp: the command table, one row per command.
+  struct TCommand {
+    QAction* TfrmMain::*Action;
+    const char* Name;
+    MesId Caption;
+    MesId Hint;
+    QKeySequence Key;
+    void (TfrmMain::*Handler)();
+  };
+  static const std::vector<TCommand>& Commands();
   void CreateActions();
+  void actQuitExecute();
   void CreateMenus();
   void ConnectDialogs();
   void BuildMRUMenu();
   void SetPlayActionPlaying(bool playing);
   // untMainSong.cpp
   void ConnectSongControls();
+  void RunPresenterCommand(void (TSongPresenter::*op)());
+  void actIncBeatExecute();
+  void actDefBeatExecute();
+  void actDecBeatExecute();
+  void actSetSelectedChordExecute();
+  void actPlaySelectedChordExecute();
+  void actClearMarksExecute();
   // Runs a command of the session, shows an error it raises, then the session's state.
   void RunSongCommand(const std::function<void()>& command);
   void actLoadExecute();
@@ -208,6 +253,19 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void actRepeatExecute();
   void actSetFragmentStartExecute();
   void PlayBit(bool advance);
+  void actEditBitExecute();
+  void actPlayBitExecute();
+  // untMainSettings.cpp
+  void actOptionsExecute();
+  void actAboutExecute();
+  void actHomePageExecute();
+  void actEmailExecute();
+  void actManualExecute();
+  void SwitchLanguageTo(const std::string& code);
+  void actLangBelExecute();
+  void actLangEngExecute();
+  void actLangItaExecute();
+  void actLangRusExecute();
   void ShowLyrics();
   // untMainKeys.cpp
   bool FormKeyDown(QKeyEvent* event);
@@ -216,6 +274,7 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   std::vector<std::string> args_;
   TMainWindowServices services_;
   std::unique_ptr<Prompter> ownPrompter_;
+  std::unique_ptr<Prompter> focusPrompter_;
   Prompter* prompter_ = nullptr;
   std::unique_ptr<StatusSink> status_;
   std::unique_ptr<TQtPlayback> qtPlayback_;
@@ -237,6 +296,12 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   // FormCreate: the heights the expanded layout restores.
   int createdHeight_ = 0;
   int createdSongHeight_ = 0;
+  QGridLayout* clientLayout_ = nullptr;
+  QHBoxLayout* bottomRow_ = nullptr;
+  bool formLayoutSet_ = false;
+  int bottomHeight_ = 0;  // what the compact layout took from the window
+  int expandedHeight_ = 0;
+  int compactHeight_ = 0;
   int8_t HeldNote = -1;  // the piano key held by the mouse
   bool shown_ = false;
   bool followPlayback_ = false;
@@ -245,5 +310,12 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   bool refreshing_ = false;
   bool refreshRequested_ = false;
   bool hintsShown_ = true;
+  bool starting_ = false;
+  bool startWarningPending_ = false;
+  bool startWarningTimer_ = false;
+  QTimer* dumpTimer_ = nullptr;
+  bool startWarningTimedOut_ = false;
+  TWindowPos savedPos_;
+  std::string settingsError_;
   std::string shownLyrics_;
 };

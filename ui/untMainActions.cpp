@@ -28,50 +28,83 @@ void SetActionHint(QAction* a, const std::string& hint) {
 
 }  // namespace
 
+// The command table: one row per command with its caption, hint, key and handler. Adding a
+// command is a row here and its handler; its places (tool bar, menus) are listed below.
+const std::vector<TfrmMain::TCommand>& TfrmMain::Commands() {
+  static const std::vector<TCommand> table = {
+      {&TfrmMain::actLoad, "actLoad", MesId::SActLoad, MesId::SActLoadHint,
+       QKeySequence(Qt::Key_F3), &TfrmMain::actLoadExecute},
+      {&TfrmMain::actSearchSongChords, "actSearchSongChords", MesId::SActSearchSongChords, MesId::SActSearchSongChordsHint,
+       QKeySequence(Qt::Key_F8), &TfrmMain::actSearchSongChordsExecute},
+      {&TfrmMain::actWriteText, "actWriteText", MesId::SActWriteText, MesId::SActWriteTextHint,
+       QKeySequence(Qt::Key_F2), &TfrmMain::actWriteTextExecute},
+      {&TfrmMain::actRewind, "actRewind", MesId::SActRewind, MesId::SActRewindHint,
+       QKeySequence(Qt::CTRL | Qt::Key_F2), &TfrmMain::actRewindExecute},
+      {&TfrmMain::actPlay, "actPlay", MesId::SActPlay, MesId::SActPlayHint,
+       QKeySequence(Qt::Key_F9), &TfrmMain::actPlayExecute},
+      {&TfrmMain::actOptions, "actOptions", MesId::SActOptions, MesId::SActOptionsHint,
+       QKeySequence(Qt::Key_F5), &TfrmMain::actOptionsExecute},
+      {&TfrmMain::actFindRoot, "actFindRoot", MesId::SActFindRoot, MesId::SActFindRootHint,
+       QKeySequence(Qt::Key_F7), &TfrmMain::actFindRootExecute},
+      {&TfrmMain::actIncBeat, "actIncBeat", MesId::SActIncBeat, MesId::SActIncBeatHint,
+       QKeySequence(), &TfrmMain::actIncBeatExecute},
+      {&TfrmMain::actDefBeat, "actDefBeat", MesId::SActDefBeat, MesId::SActDefBeatHint,
+       QKeySequence(), &TfrmMain::actDefBeatExecute},
+      {&TfrmMain::actDecBeat, "actDecBeat", MesId::SActDecBeat, MesId::SActDecBeatHint,
+       QKeySequence(), &TfrmMain::actDecBeatExecute},
+      {&TfrmMain::actSetFragmentStart, "actSetFragmentStart", MesId::SActSetFragmentStart, MesId::SActSetFragmentStartHint,
+       QKeySequence(), &TfrmMain::actSetFragmentStartExecute},
+      {&TfrmMain::actRepeat, "actRepeat", MesId::SActRepeat, MesId::SActRepeatHint,
+       QKeySequence(Qt::ALT | Qt::Key_F2), &TfrmMain::actRepeatExecute},
+      {&TfrmMain::actEditBit, "actEditBit", MesId::SActEditBit, MesId::SActEditBitHint,
+       QKeySequence(), &TfrmMain::actEditBitExecute},
+      {&TfrmMain::actPlayBit, "actPlayBit", MesId::SActPlayBit, MesId::SActPlayBitHint,
+       QKeySequence(), &TfrmMain::actPlayBitExecute},
+      {&TfrmMain::actSetSelectedChord, "actSetSelectedChord", MesId::SActSetSelectedChord, MesId::SActSetSelectedChordHint,
+       QKeySequence(), &TfrmMain::actSetSelectedChordExecute},
+      {&TfrmMain::actPlaySelectedChord, "actPlaySelectedChord", MesId::SActPlaySelectedChord, MesId::SActPlaySelectedChordHint,
+       QKeySequence(), &TfrmMain::actPlaySelectedChordExecute},
+      {&TfrmMain::actClearMarks, "actClearMarks", MesId::SActClearMarks, MesId::SActClearMarksHint,
+       QKeySequence(Qt::CTRL | Qt::Key_Delete), &TfrmMain::actClearMarksExecute},
+      {&TfrmMain::actTracksMute, "actTracksMute", MesId::SActTracksMute, MesId::SActTracksMuteHint,
+       QKeySequence(Qt::CTRL | Qt::Key_F12), &TfrmMain::actTracksMuteExecute},
+      {&TfrmMain::actTracksTurnOn, "actTracksTurnOn", MesId::SActTracksTurnOn, MesId::SActTracksTurnOnHint,
+       QKeySequence(Qt::SHIFT | Qt::Key_F12), &TfrmMain::actTracksTurnOnExecute},
+      {&TfrmMain::actLangBel, "actLangBel", MesId::SActLangBel, MesId::SActLangBelHint,
+       QKeySequence(), &TfrmMain::actLangBelExecute},
+      {&TfrmMain::actLangEng, "actLangEng", MesId::SActLangEng, MesId::SActLangEngHint,
+       QKeySequence(), &TfrmMain::actLangEngExecute},
+      {&TfrmMain::actLangIta, "actLangIta", MesId::SActLangIta, MesId::SActLangItaHint,
+       QKeySequence(), &TfrmMain::actLangItaExecute},
+      {&TfrmMain::actLangRus, "actLangRus", MesId::SActLangRus, MesId::SActLangRusHint,
+       QKeySequence(), &TfrmMain::actLangRusExecute},
+      {&TfrmMain::actEmail, "actEmail", MesId::SActEmail, MesId::SActEmailHint,
+       QKeySequence(), &TfrmMain::actEmailExecute},
+      {&TfrmMain::actHomePage, "actHomePage", MesId::SActHomePage, MesId::SActHomePageHint,
+       QKeySequence(), &TfrmMain::actHomePageExecute},
+      {&TfrmMain::actAbout, "actAbout", MesId::SActAbout, MesId::SActAboutHint,
+       QKeySequence(Qt::Key_F1), &TfrmMain::actAboutExecute},
+      {&TfrmMain::actQuit, "actQuit", MesId::SActQuit, MesId::SActQuitHint,
+       QKeySequence(Qt::Key_F10), &TfrmMain::actQuitExecute},
+      {&TfrmMain::actManual, "actManual", MesId::SActManual, MesId::SActManualHint,
+       QKeySequence(Qt::SHIFT | Qt::Key_F1), &TfrmMain::actManualExecute},
+      {&TfrmMain::actExport, "actExport", MesId::SActExport, MesId::SActExportHint,
+       QKeySequence(), &TfrmMain::actExportExecute},
+  };
+  return table;
+}
+
 void TfrmMain::CreateActions() {
   QStyle* style = QApplication::style();
-  auto make = [this](QAction*& a, const char* name, MesId caption, MesId hint, QKeySequence key = {}) {
-    a = new QAction(Q(Mes(caption)), this);
-    a->setObjectName(QString::fromLatin1(name));
-    SetActionHint(a, Mes(hint));
-    if (!key.isEmpty()) a->setShortcut(key);
+  for (const TCommand& c : Commands()) {
+    QAction* a = new QAction(Q(Mes(c.Caption)), this);
+    a->setObjectName(QString::fromLatin1(c.Name));
+    SetActionHint(a, Mes(c.Hint));
+    if (!c.Key.isEmpty()) a->setShortcut(c.Key);
     addAction(a);  // the keys work wherever the focus is in the window
-    return a;
-  };
-  make(actLoad, "actLoad", MesId::SActLoad, MesId::SActLoadHint, Qt::Key_F3);
-  make(actSearchSongChords, "actSearchSongChords", MesId::SActSearchSongChords, MesId::SActSearchSongChordsHint,
-       Qt::Key_F8);
-  make(actWriteText, "actWriteText", MesId::SActWriteText, MesId::SActWriteTextHint, Qt::Key_F2);
-  make(actRewind, "actRewind", MesId::SActRewind, MesId::SActRewindHint, QKeySequence(Qt::CTRL | Qt::Key_F2));
-  make(actPlay, "actPlay", MesId::SActPlay, MesId::SActPlayHint, Qt::Key_F9);
-  make(actOptions, "actOptions", MesId::SActOptions, MesId::SActOptionsHint, Qt::Key_F5);
-  make(actFindRoot, "actFindRoot", MesId::SActFindRoot, MesId::SActFindRootHint, Qt::Key_F7);
-  make(actIncBeat, "actIncBeat", MesId::SActIncBeat, MesId::SActIncBeatHint);
-  make(actDefBeat, "actDefBeat", MesId::SActDefBeat, MesId::SActDefBeatHint);
-  make(actDecBeat, "actDecBeat", MesId::SActDecBeat, MesId::SActDecBeatHint);
-  make(actSetFragmentStart, "actSetFragmentStart", MesId::SActSetFragmentStart, MesId::SActSetFragmentStartHint);
-  make(actRepeat, "actRepeat", MesId::SActRepeat, MesId::SActRepeatHint, QKeySequence(Qt::ALT | Qt::Key_F2));
-  make(actEditBit, "actEditBit", MesId::SActEditBit, MesId::SActEditBitHint);
-  make(actPlayBit, "actPlayBit", MesId::SActPlayBit, MesId::SActPlayBitHint);
-  make(actSetSelectedChord, "actSetSelectedChord", MesId::SActSetSelectedChord, MesId::SActSetSelectedChordHint);
-  make(actPlaySelectedChord, "actPlaySelectedChord", MesId::SActPlaySelectedChord,
-       MesId::SActPlaySelectedChordHint);
-  make(actClearMarks, "actClearMarks", MesId::SActClearMarks, MesId::SActClearMarksHint,
-       QKeySequence(Qt::CTRL | Qt::Key_Delete));
-  make(actTracksMute, "actTracksMute", MesId::SActTracksMute, MesId::SActTracksMuteHint,
-       QKeySequence(Qt::CTRL | Qt::Key_F12));
-  make(actTracksTurnOn, "actTracksTurnOn", MesId::SActTracksTurnOn, MesId::SActTracksTurnOnHint,
-       QKeySequence(Qt::SHIFT | Qt::Key_F12));
-  make(actLangBel, "actLangBel", MesId::SActLangBel, MesId::SActLangBelHint);
-  make(actLangEng, "actLangEng", MesId::SActLangEng, MesId::SActLangEngHint);
-  make(actLangIta, "actLangIta", MesId::SActLangIta, MesId::SActLangItaHint);
-  make(actLangRus, "actLangRus", MesId::SActLangRus, MesId::SActLangRusHint);
-  make(actEmail, "actEmail", MesId::SActEmail, MesId::SActEmailHint);
-  make(actHomePage, "actHomePage", MesId::SActHomePage, MesId::SActHomePageHint);
-  make(actAbout, "actAbout", MesId::SActAbout, MesId::SActAboutHint, Qt::Key_F1);
-  make(actManual, "actManual", MesId::SActManual, MesId::SActManualHint, QKeySequence(Qt::SHIFT | Qt::Key_F1));
-  make(actQuit, "actQuit", MesId::SActQuit, MesId::SActQuitHint, Qt::Key_F10);
-  make(actExport, "actExport", MesId::SActExport, MesId::SActExportHint);
+    connect(a, &QAction::triggered, this, [this, handler = c.Handler] { (this->*handler)(); });
+    this->*c.Action = a;
+  }
 
   // The commands' pictures.
   actLoad->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
@@ -99,17 +132,12 @@ void TfrmMain::CreateActions() {
   actPlayBitMenuItem->setShortcut(Qt::Key_Space);
   actPlayBitMenuItem->setShortcutContext(Qt::WidgetShortcut);
   connect(actPlayBitMenuItem, &QAction::triggered, actPlayBit, &QAction::trigger);
-
-  connect(actQuit, &QAction::triggered, this, &QWidget::close);
 }
 
 std::vector<QAction*> TfrmMain::ActionList() const {
-  return {actLoad,       actSearchSongChords, actWriteText,        actRewind,       actPlay,
-          actOptions,    actFindRoot,         actIncBeat,          actDefBeat,      actDecBeat,
-          actSetFragmentStart, actRepeat,     actEditBit,          actPlayBit,      actSetSelectedChord,
-          actPlaySelectedChord, actClearMarks, actTracksMute,      actTracksTurnOn, actLangBel,
-          actLangEng,    actLangIta,          actLangRus,          actEmail,        actHomePage,
-          actAbout,      actQuit,             actManual};
+  std::vector<QAction*> list;
+  for (const TCommand& c : Commands()) list.push_back(this->*c.Action);
+  return list;
 }
 
 void TfrmMain::SetPlayActionPlaying(bool playing) {
@@ -220,3 +248,6 @@ void TfrmMain::BuildMRUMenu() {
   }
   MRUMenu->menuAction()->setVisible(!items.empty());
 }
+
+// Handlers of the commands that have no other home.
+void TfrmMain::actQuitExecute() { close(); }

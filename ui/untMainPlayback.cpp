@@ -74,15 +74,6 @@ void TfrmMain::ConnectPlayback() {
     RequestRefresh();
   };
 
-  connect(actPlay, &QAction::triggered, this, [this] { actPlayExecute(); });
-  connect(actRewind, &QAction::triggered, this, [this] { actRewindExecute(); });
-  connect(actRepeat, &QAction::triggered, this, [this] { actRepeatExecute(); });
-  connect(actSetFragmentStart, &QAction::triggered, this, [this] { actSetFragmentStartExecute(); });
-  connect(actEditBit, &QAction::triggered, this, [this] {
-    actSetFragmentStartExecute();
-    PlayBit(false);
-  });
-  connect(actPlayBit, &QAction::triggered, this, [this] { PlayBit(true); });
   connect(TimerAutoStop, &QTimer::timeout, this, [this] { TimerAutoStopTimer(); });
   connect(btnMarkedPlay, &QPushButton::pressed, this, [this] { PlayMarkedNotes(); });
   connect(btnMarkedPlay, &QPushButton::released, this, [this] { SilenceOutput(); });
@@ -240,8 +231,10 @@ void TfrmMain::CloseOutput() {
 
 void TfrmMain::OpenOutput() {
   if (!MidiOut_->IsOpen()) MidiOut_->Open();
+  // While the output is closed the status bar says that playing stays silent.
+  stSilent->setVisible(!MidiOut_->IsOpen());
   if (MidiOut_->IsOpen()) return;
-  if (!portWarned_) prompter_->Warning(Mes(MesId::SCaptionWarning), Mes(MesId::SPortWarning));
+  if (!portWarned_) WarnOutputClosed();
   portWarned_ = true;
 }
 
@@ -263,3 +256,10 @@ void TfrmMain::PlayMarkedNotes() {
 }
 
 void TfrmMain::MidiPianoShiftOctaves(int8_t) { keyboard_.PianoShifted(); }
+
+void TfrmMain::actEditBitExecute() {
+  actSetFragmentStartExecute();
+  PlayBit(false);
+}
+
+void TfrmMain::actPlayBitExecute() { PlayBit(true); }

@@ -43,14 +43,6 @@ bool TfrmMain::ChordsSearched() { return !session_->beats().empty(); }
 void TfrmMain::SearchSongChords() { actSearchSongChordsExecute(); }
 
 void TfrmMain::ConnectDialogs() {
-  connect(actOptions, &QAction::triggered, this, [this] {
-    ShowOptions(this, *this, *prompter_);
-    RefreshFromSession();
-  });
-  connect(actAbout, &QAction::triggered, this, [this] { actAboutExecute(this); });
-  connect(actHomePage, &QAction::triggered, this, [] { actHomePageExecute(); });
-  connect(actEmail, &QAction::triggered, this, [] { actEmailExecute(); });
-  connect(actManual, &QAction::triggered, this, [this] { actManualExecute(this); });
   // The web and mail commands only when the build was configured with those addresses; the
   // manual stands for the web page otherwise.
   actHomePage->setVisible(!ProjectAddresses().HomePage.empty());
@@ -65,9 +57,24 @@ void TfrmMain::ConnectDialogs() {
     action->setCheckable(true);
     action->setChecked(item.Checked);
     group->addAction(action);
-    const std::string code = item.Code;
-    connect(action, &QAction::triggered, this, [this, code] {
-      if (SwitchLanguage(code, *prompter_)) close();
-    });
   }
 }
+
+void TfrmMain::actOptionsExecute() {
+  ShowOptions(this, *this, *prompter_);
+  RefreshFromSession();
+}
+
+void TfrmMain::actAboutExecute() { ::actAboutExecute(this); }
+void TfrmMain::actHomePageExecute() { ::actHomePageExecute(); }
+void TfrmMain::actEmailExecute() { ::actEmailExecute(); }
+void TfrmMain::actManualExecute() { ::actManualExecute(this); }
+
+// The language of the next start; on Yes the window closes as "Выйти" does.
+void TfrmMain::SwitchLanguageTo(const std::string& code) {
+  if (SwitchLanguage(code, *prompter_)) close();
+}
+void TfrmMain::actLangBelExecute() { SwitchLanguageTo("BEL"); }
+void TfrmMain::actLangEngExecute() { SwitchLanguageTo("ENU"); }
+void TfrmMain::actLangItaExecute() { SwitchLanguageTo("ITA"); }
+void TfrmMain::actLangRusExecute() { SwitchLanguageTo(""); }

@@ -22,6 +22,7 @@
 #include "ui/Controls.h"
 #include "ui/ExportDialog.h"
 #include "ui/GridModels.h"
+#include "ui/ToolkitLanguage.h"
 #include "ui/untMain.h"
 
 namespace {
@@ -55,22 +56,6 @@ void TfrmMain::ConnectSongControls() {
   markedModel_ = new TTextListModel([&s]() -> const std::vector<std::string>& { return s.mmMarked(); }, this);
   mmMarked->setModel(markedModel_);
 
-  connect(actLoad, &QAction::triggered, this, [this] { actLoadExecute(); });
-  connect(actSearchSongChords, &QAction::triggered, this, [this] { actSearchSongChordsExecute(); });
-  connect(actWriteText, &QAction::triggered, this, [this] { actWriteTextExecute(); });
-  connect(actExport, &QAction::triggered, this, [this] { actExportExecute(); });
-  connect(actFindRoot, &QAction::triggered, this, [this] { actFindRootExecute(); });
-  auto command = [this](QAction* action, void (TSongPresenter::*op)()) {
-    connect(action, &QAction::triggered, this, [this, op] {
-      ((*presenter_).*op)();
-      RefreshFromSession();
-    });
-  };
-  command(actIncBeat, &TSongPresenter::actIncBeatExecute);
-  command(actDefBeat, &TSongPresenter::actDefBeatExecute);
-  command(actDecBeat, &TSongPresenter::actDecBeatExecute);
-  command(actSetSelectedChord, &TSongPresenter::actSetSelectedChordExecute);
-  command(actPlaySelectedChord, &TSongPresenter::actPlaySelectedChordExecute);
   connect(btnSimplify, &QPushButton::clicked, this, [this] {
     presenter_->btnSimplifyClick();
     RefreshFromSession();
@@ -79,10 +64,6 @@ void TfrmMain::ConnectSongControls() {
   btnSetSelectedChord->setToolTip(actSetSelectedChord->toolTip());
   btnSetSelectedChord->setStatusTip(actSetSelectedChord->statusTip());
   connect(btnSetSelectedChord, &QPushButton::clicked, actSetSelectedChord, &QAction::trigger);
-  connect(actClearMarks, &QAction::triggered, this, [this] {
-    MidiPiano().ClearMarks();
-    RefreshFromSession();
-  });
 
   // The beat grid.
   connect(grdSong->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -156,7 +137,8 @@ void TfrmMain::ConnectSongControls() {
 }
 
 void TfrmMain::actLoadExecute() {
-  QString file = QFileDialog::getOpenFileName(this, QString(), Q(LoadDir), DialogFilter(Mes(MesId::SSongLoadFilter)));
+  QString file = QFileDialog::getOpenFileName(this, QString(), Q(LoadDir), DialogFilter(Mes(MesId::SSongLoadFilter)),
+                                              nullptr, FileDialogOptions());
   if (!file.isEmpty()) LoadSong(file.toStdString());
 }
 
@@ -254,4 +236,20 @@ void TfrmMain::grdSongMouseDown(Qt::MouseButton button, int gridCol, int gridRow
   if (col == g.Col && row == g.Row) return;
   presenter_->SetSongCell(col, row);
   SyncSongCursor();
+}
+
+void TfrmMain::RunPresenterCommand(void (TSongPresenter::*op)()) {
+  ((*presenter_).*op)();
+  RefreshFromSession();
+}
+
+void TfrmMain::actIncBeatExecute() { RunPresenterCommand(&TSongPresenter::actIncBeatExecute); }
+void TfrmMain::actDefBeatExecute() { RunPresenterCommand(&TSongPresenter::actDefBeatExecute); }
+void TfrmMain::actDecBeatExecute() { RunPresenterCommand(&TSongPresenter::actDecBeatExecute); }
+void TfrmMain::actSetSelectedChordExecute() { RunPresenterCommand(&TSongPresenter::actSetSelectedChordExecute); }
+void TfrmMain::actPlaySelectedChordExecute() { RunPresenterCommand(&TSongPresenter::actPlaySelectedChordExecute); }
+
+void TfrmMain::actClearMarksExecute() {
+  MidiPiano().ClearMarks();
+  RefreshFromSession();
 }

@@ -39,8 +39,6 @@ void TfrmMain::ConnectTrackControls() {
   grdTrack->setModel(eventsModel_);
   grdTrack->horizontalHeader()->setStretchLastSection(false);
 
-  connect(actTracksMute, &QAction::triggered, this, [this] { actTracksMuteExecute(); });
-  connect(actTracksTurnOn, &QAction::triggered, this, [this] { actTracksTurnOnExecute(); });
 }
 
 void TfrmMain::lvTracksChange(int row, bool checked) { presenter_->SetTrackChecked(row, checked); }

@@ -58,7 +58,7 @@ TEST_F(Settings, FirstRunUsesTheInitialValuesAndWritesEveryKey) {
   EXPECT_EQ(Read(SettingsFile()),
             "[Main]\nPathTabulist=\"\"\nFormOpened=0\nShowHints=1\nNoteSet=0\nMidiOutNo=0\n"
             "MidiOutNoTranspose=1\nOctaveCnt=4\nPlayKeys=1\nCommExport=1\nKeysense=1\n"
-            "LoadDir=" + Prog() + "examples/\nLeft=0\nTop=0\nTimerResol=10\nTextCodepage=1251\n"
+            "LoadDir=" + Prog() + "examples/\nLeft=0\nTop=0\nWidth=0\nHeight=0\nTimerResol=10\nTextCodepage=1251\n"
             "KeysenseContinuity=0\n\n"
             "[Keys]\nWhiteKey=15793151\nBlackKey=8388608\nBorder=16711680\nSelectedKey=16744576\n"
             "MarkedKey=16711935\n");

@@ -35,6 +35,74 @@ inline uint32_t Word(uint8_t status, uint8_t d1, uint8_t d2) {
 
 }  // namespace uitest
 
+// The window with its controls and commands published for the tests (the window keeps them
+// to itself).
+class TTestWindow final : public TfrmMain {
+ public:
+  using TfrmMain::TfrmMain;
+  using TfrmMain::ToolBar;
+  using TfrmMain::edtTime;
+  using TfrmMain::edtTicks;
+  using TfrmMain::edtLength;
+  using TfrmMain::cbBpm;
+  using TfrmMain::cbRootOrig;
+  using TfrmMain::cbTranspos;
+  using TfrmMain::stRootNew;
+  using TfrmMain::lvTracks;
+  using TfrmMain::btnScrollPianoLeft;
+  using TfrmMain::btnScrollPianoRight;
+  using TfrmMain::MidiPianoView;
+  using TfrmMain::stNote;
+  using TfrmMain::btnMarkedPlay;
+  using TfrmMain::mmMarked;
+  using TfrmMain::btnAutoSearchMarked;
+  using TfrmMain::stVariants;
+  using TfrmMain::btnSetSelectedChord;
+  using TfrmMain::grdVariants;
+  using TfrmMain::Label1;
+  using TfrmMain::btnSimplify;
+  using TfrmMain::grdSong;
+  using TfrmMain::grdTrack;
+  using TfrmMain::mmText;
+  using TfrmMain::SB;
+  using TfrmMain::stSilent;
+  using TfrmMain::MRUMenu;
+  using TfrmMain::grdSongMenu;
+  using TfrmMain::lvTracksMenu;
+  using TfrmMain::grdVariantsMenu;
+  using TfrmMain::TimerAutoStop;
+  using TfrmMain::actLoad;
+  using TfrmMain::actSearchSongChords;
+  using TfrmMain::actWriteText;
+  using TfrmMain::actRewind;
+  using TfrmMain::actPlay;
+  using TfrmMain::actOptions;
+  using TfrmMain::actFindRoot;
+  using TfrmMain::actIncBeat;
+  using TfrmMain::actDefBeat;
+  using TfrmMain::actDecBeat;
+  using TfrmMain::actSetFragmentStart;
+  using TfrmMain::actRepeat;
+  using TfrmMain::actEditBit;
+  using TfrmMain::actPlayBit;
+  using TfrmMain::actSetSelectedChord;
+  using TfrmMain::actPlaySelectedChord;
+  using TfrmMain::actClearMarks;
+  using TfrmMain::actTracksMute;
+  using TfrmMain::actTracksTurnOn;
+  using TfrmMain::actLangBel;
+  using TfrmMain::actLangEng;
+  using TfrmMain::actLangIta;
+  using TfrmMain::actLangRus;
+  using TfrmMain::actEmail;
+  using TfrmMain::actHomePage;
+  using TfrmMain::actAbout;
+  using TfrmMain::actQuit;
+  using TfrmMain::actManual;
+  using TfrmMain::actExport;
+  using TfrmMain::actPlayBitMenuItem;
+};
+
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() {
@@ -61,24 +129,28 @@ class MainWindowTest : public ::testing::Test {
   }
 
   // Creates and shows the window; its first showing reads and applies the settings.
-  TfrmMain& Open(std::vector<std::string> args = {}, bool keysense = false) {
+  TTestWindow& Open(std::vector<std::string> args = {}, bool keysense = false) {
     TMainWindowServices services;
     services.prompter = &prompter;
     services.midiOutService = recorder;
     services.poster = poster;
     services.playback = clock.Services();
     services.tabulist = tabulist;
-    window = std::make_unique<TfrmMain>(std::move(args), services);
+    window = std::make_unique<TTestWindow>(std::move(args), services);
     // Chord searches ask no key question unless a test wants them to.
     Keysense = keysense;
     window->show();
+    QCoreApplication::processEvents();
+    // The warnings of the start wait for the window to stand on the screen.
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     Keysense = keysense;
     window->UseSongOptions();
     return *window;
   }
 
-  TfrmMain& w() { return *window; }
+  TTestWindow& w() { return *window; }
 
   // The text of a beat's cell as the beat grid shows it.
   static QString BeatCell(QTableView* grid, int beat) {
@@ -106,5 +178,5 @@ class MainWindowTest : public ::testing::Test {
   std::shared_ptr<TManualPoster> poster;
   // The chord-text editor the window hands its text to; none: the window makes its own.
   TTabulistPeer* tabulist = nullptr;
-  std::unique_ptr<TfrmMain> window;
+  std::unique_ptr<TTestWindow> window;
 };

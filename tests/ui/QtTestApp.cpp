@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <fstream>
+#include <string>
+#include <unistd.h>
 
 #include "base/untMesConst.h"
 #include "chords/untChords.h"
@@ -15,7 +18,14 @@ namespace {
 class QtAppEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (!platform || std::string(platform) == "offscreen") {
+      // A laptop's screen of 1280 x 800 with a framed window, as the window meets on a desktop.
+      const std::string config = ::testing::TempDir() + "cantaro-offscreen-" + std::to_string(::getpid()) + ".json";
+      std::ofstream(config) << R"({"windowFrameMargins": true, "screens": [{"name": "screen", "x": 0, "y": 0,)"
+                               R"( "width": 1280, "height": 800, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+      setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
+    }
     static int argc = 1;
     static char name[] = "test_ui";
     static char* argv[] = {name, nullptr};

@@ -553,27 +553,55 @@ TEST_F(MainWindowTest, TheButtonsBesideTheGridsExplainThemselves) {
 TEST_F(MainWindowTest, TheCompactLayoutHidesTheEventsAndLyricsAndTheExpandedOneShowsThem) {
   FormOpened = false;
   Open();
+  auto bottom = [this](QWidget* c) { return c->mapTo(&w(), QPoint(0, c->height())).y(); };
   EXPECT_FALSE(w().grdTrack->isVisible());
   EXPECT_FALSE(w().mmText->isVisible());
-  EXPECT_EQ(w().grdSong->height(), w().grdVariants->height());
+  // The beat grid ends with the variants.
+  EXPECT_EQ(bottom(w().grdSong), bottom(w().grdVariants));
   const int compact = w().height();
   FormOpened = true;
   w().ApplySettings();
   EXPECT_TRUE(w().grdTrack->isVisible());
   EXPECT_TRUE(w().mmText->isVisible());
-  EXPECT_EQ(w().grdSong->height(), 361);
-  EXPECT_EQ(w().height(), compact + 185 + 5);
+  // It reaches down beside the event grid, and the window grew by that row.
+  EXPECT_EQ(bottom(w().grdSong), bottom(w().grdTrack));
+  EXPECT_GE(w().height(), compact + w().grdTrack->minimumHeight() + 5);
+  FormOpened = false;
+  w().ApplySettings();
+  EXPECT_NEAR(w().height(), compact, 6);
+  EXPECT_EQ(bottom(w().grdSong), bottom(w().grdVariants));
 }
 
-TEST_F(MainWindowTest, TheWindowKeepsTheSizeOfItsContents) {
-  // The controls stand at fixed places: a larger window would only show an empty margin.
-  Open();
-  const QSize size = w().size();
-  EXPECT_EQ(w().minimumSize(), size);
-  EXPECT_EQ(w().maximumSize(), size);
-  w().resize(size + QSize(300, 200));
+TEST_F(MainWindowTest, ALargerWindowGivesItsRoomToTheGridsTheLyricsAndThePiano) {
+  FormOpened = true;
+  Open({Example("mary-had-a-little-lamb.mid")});
+  QWidget* grown[] = {w().grdSong, w().grdTrack, w().mmText};
+  std::vector<QSize> before;
+  for (QWidget* c : grown) before.push_back(c->size());
+  const int pianoWidth = w().MidiPianoView->width();
+  const int tracksWidth = w().lvTracks->width();
+  w().resize(w().size() + QSize(300, 200));
   QCoreApplication::processEvents();
-  EXPECT_EQ(w().size(), size);
+  for (size_t i = 0; i < before.size(); ++i) {
+    SCOPED_TRACE(grown[i]->objectName().toStdString());
+    EXPECT_GT(grown[i]->width(), before[i].width());
+    EXPECT_GT(grown[i]->height(), before[i].height());
+  }
+  EXPECT_GT(w().MidiPianoView->width(), pianoWidth);
+  EXPECT_EQ(w().lvTracks->width(), tracksWidth);
+  // The arrangement stays: piano right of the tracks, the panels below it in their order,
+  // the events and lyrics below the variants, the beat grid at the right beside them.
+  auto at = [this](QWidget* c) { return QRect(c->mapTo(&w(), QPoint(0, 0)), c->size()); };
+  EXPECT_LT(at(w().lvTracks).right(), at(w().MidiPianoView).left());
+  EXPECT_LT(at(w().MidiPianoView).bottom(), at(w().grdVariants).top());
+  EXPECT_LT(at(w().mmMarked).right(), at(w().grdVariants).left());
+  EXPECT_LT(at(w().grdVariants).right(), at(w().grdSong).left());
+  EXPECT_LT(at(w().grdVariants).bottom(), at(w().grdTrack).top());
+  EXPECT_LT(at(w().grdTrack).right(), at(w().mmText).left());
+  EXPECT_LT(at(w().mmText).right(), at(w().grdSong).left());
+  // The beat columns share the wider grid.
+  EXPECT_GT(w().grdSong->columnWidth(1), 60);
+  EXPECT_NEAR(w().grdSong->columnWidth(1), w().grdSong->columnWidth(4), 1);
 }
 
 TEST_F(MainWindowTest, ASongFileDroppedOnTheWindowOpens) {
@@ -780,6 +808,9 @@ TEST_F(MainWindowTest, TheLongestKeyNameShowsWholeInTheKeyBoxAndAsTheCurrentKey)
   QCoreApplication::processEvents();
   const QString key = w().stRootNew->text();
   ASSERT_EQ(key, QString::fromUtf8("F#(Gb) или D#(Eb)m"));
+  // On a screen wide enough for the whole tool bar (the test screen is narrower).
+  w().resize(std::max(w().width(), w().ToolBar->sizeHint().width()), w().height());
+  QCoreApplication::processEvents();
   // The current key stands in the tool bar itself, not behind its extension button.
   EXPECT_TRUE(w().stRootNew->isVisible());
   EXPECT_LE(w().stRootNew->geometry().right(), w().ToolBar->contentsRect().right());
@@ -828,7 +859,8 @@ TEST_F(MainWindowTest, HandingTheTextOverPutsTheGridCursorBackOnTheFirstBeat) {
   editor.running = true;
   editor.answers = {1};
   editor.folder = (scratch / "prog").string() + "/";
-  std::filesystem::create_directories(scratch / "prog" / "INI");  // a portable copy: the text goes beside the editor
+  // A portable copy: the editor takes the file from its own folder.
+  std::filesystem::create_directories(scratch / "prog" / "INI");
   tabulist = &editor;
   Open({Example("mary-had-a-little-lamb.mid")});
   PathTabulist = editor.folder;
