@@ -111,7 +111,7 @@ void TfrmMain::WarnOutputClosed() {
     startWarningPending_ = true;
     return;
   }
-  const bool noAudio = MidiOut().LastError() == MIDIOUT_NOAUDIO;
+  const bool noAudio = MidiOut().LastError() == static_cast<uint16_t>(TMidiOutErrc::NoAudio);
   prompter_->Warning(Mes(MesId::SCaptionWarning), Mes(noAudio ? MesId::SNoAudioWarning : MesId::SPortWarning));
 }
 

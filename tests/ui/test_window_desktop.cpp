@@ -279,7 +279,7 @@ class TWarningWitness final : public Prompter {
 }  // namespace
 
 TEST_F(MainWindowTest, ASynthesizerWithoutAudioSaysSoAndTheStatusBarShowsThatPlayingIsSilent) {
-  recorder->FailOpen(0, MIDIOUT_NOAUDIO);
+  recorder->FailOpen(0, TMidiOutErrc::NoAudio);
   TWarningWitness witness;
   TMainWindowServices services;
   services.prompter = &witness;
