@@ -10,7 +10,7 @@ FUZZ_SECONDS ?=
 FUZZ_ONLY ?=
 EXAMPLE ?= examples/korobeiniki.kar
 
-.PHONY: all deps test release run bench fuzz fuzz-build fuzz-long package clean
+.PHONY: all deps test release run bench fuzz fuzz-build fuzz-long package mutants clean
 
 all: release
 
@@ -58,6 +58,11 @@ fuzz: fuzz-build
 # runs in $(FUZZ_DIR)/corpus; the figures of every run are added to $(FUZZ_DIR)/corpus/runs.log.
 fuzz-long: fuzz-build
 	bash scripts/run-fuzzers $(FUZZ_DIR)/bin $(or $(FUZZ_SECONDS),1800) $(FUZZ_ONLY)
+
+# Plants single slips in a scratch copy of the core and runs the tests against each (tens of
+# minutes; not part of CI).
+mutants: deps
+	python3 scripts/mutants --jobs $(JOBS)
 
 clean:
 	rm -rf build
