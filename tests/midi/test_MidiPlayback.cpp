@@ -244,6 +244,18 @@ TEST_F(Playback, AMutedTrackSwallowsItsNotesButNotItsLyricsOrSoundingNoteOffs) {
   EXPECT_EQ(passed, (std::vector<Passed>{{0, 480, 0x80, 60}, {1, 100, 0x91, 64}, {1, 200, 0x81, 64}}));
 }
 
+TEST_F(Playback, AReleaseWrittenAsANoteOnOfVelocityZeroStillEndsASoundingNoteOfAMutedTrack) {
+  // Note 60 from 0 to 480, its release a note-on of velocity 0 (as most files write it).
+  file.LoadFromBytes(MidiBytes().Header(0, 1, 480).Track(
+      {0x00, 0x90, 60, 100, 0x83, 0x60, 0x90, 60, 0, 0x00, 0xFF, 0x2F, 0x00}));
+  file.Seek(1, true);
+  ASSERT_EQ(passed, (std::vector<Passed>{{0, 0, 0x90, 60}}));
+  file.TrackAt(0).SetMuted(true);
+  passed.clear();
+  file.Seek(481, true);
+  EXPECT_EQ(passed, (std::vector<Passed>{{0, 480, 0x90, 60}, {0, 480, 0xFF, 0x2F}}));
+}
+
 TEST_F(Playback, MutedKeysAreForgottenOnlyWhenMutingStartsAgain) {
   // Note-on 60 swallowed; the track is unmuted; a rewind replays note-on and note-off.
   file.TrackAt(0).SetMuted(true);

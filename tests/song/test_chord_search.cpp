@@ -165,6 +165,14 @@ TEST(ChordSearchAnalyse, TheBestScoringChannelWinsAndTiesKeepTheLowerChannel) {
   }
 }
 
+TEST(ChordSearchAnalyse, TwoNotesOnOneChannelAreAChordOfTheirOwn) {
+  // A power chord on one channel, a clash on another: the channel's own chord names the beat,
+  // not a search over every note of the beat.
+  TVariants v = Analyse({{60, 1}, {67, 1}, {61, 2}, {62, 2}});
+  ASSERT_EQ(v.chords.size(), 1u);
+  EXPECT_EQ(ChordName(v.chords[0]), "C5");
+}
+
 TEST(ChordSearchAnalyse, NotesThatNoChordFitsLeaveTheBeatWithoutChord) {
   TVariants v = Analyse({{60, 0}, {61, 0}});
   EXPECT_EQ(v.notes, (TNotes{60, 61}));

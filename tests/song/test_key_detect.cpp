@@ -46,6 +46,18 @@ TEST(KeyDetect, EvaluationPicksBestAndRunnerUpInOfferOrder) {
   }
 }
 
+TEST(KeyDetect, TheRunnerUpIsCloseUpToTenPercentBehindTheBest) {
+  TKeyResult r;
+  r.best = {0, false, 100};
+  r.second = {9, true, 90};  // exactly ten percent behind: still close
+  EXPECT_TRUE(r.SecondIsClose());
+  r.second.score = 89;
+  EXPECT_FALSE(r.SecondIsClose());
+  r.best.score = 0;  // no key found: nothing is close
+  r.second.score = 0;
+  EXPECT_FALSE(r.SecondIsClose());
+}
+
 TEST(KeyDetect, NothingCountedFindsNoKey) {
   EXPECT_FALSE(EvaluateKey(TKeyHistogram{}).Found());
 }
