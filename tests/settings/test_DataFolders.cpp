@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "tests/EnvVar.h"
 #include "settings/DataFolders.h"
 #include "tests/settings/ScratchDir.h"
 
@@ -12,27 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Sets an environment variable for the lifetime of the object (unset: nullopt).
-class EnvVar {
- public:
-  EnvVar(const char* name, std::optional<std::string> value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value)
-      setenv(name, value->c_str(), 1);
-    else
-      unsetenv(name);
-  }
-  ~EnvVar() {
-    if (old_)
-      setenv(name_, old_->c_str(), 1);
-    else
-      unsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 class DataFolders : public ScratchDir {
  protected:

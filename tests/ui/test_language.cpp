@@ -15,6 +15,7 @@
 #include <fstream>
 #include <optional>
 
+#include "tests/EnvVar.h"
 #include "base/untMesConst.h"
 #include "song/ScriptedPrompter.h"
 #include "ui/untLanguage.h"
@@ -25,27 +26,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Sets an environment variable for the lifetime of the object (nullopt: unset).
-class EnvVar {
- public:
-  EnvVar(const char* name, std::optional<std::string> value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value)
-      setenv(name, value->c_str(), 1);
-    else
-      unsetenv(name);
-  }
-  ~EnvVar() {
-    if (old_)
-      setenv(name_, old_->c_str(), 1);
-    else
-      unsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 class LanguageTest : public ::testing::Test {
  protected:
