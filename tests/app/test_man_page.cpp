@@ -63,3 +63,22 @@ TEST(ManPage, TextIsEscapedForRoff) {
   for (const std::string& line : LinesOf(BuildManPage(t)))
     EXPECT_NE(line.rfind(".TH injected", 0), 0u) << line;
 }
+
+TEST(ManPage, PlaybackAndBatchHelpJoinThePage) {
+  TManPageTexts texts = BuiltInTexts();
+  texts.Help = JoinHelpTexts(texts.Help, {"  cantaro --play FILE [--device N]\r    play the song\r    on a device"},
+                             {"Batch:\r  --jobs N      songs at once\rExit status: 0 done."});
+  const std::string page = BuildManPage(texts);
+  // The command stands in the synopsis and, with its explanation joined, in the description.
+  const std::size_t synopsis = page.find(".SH ОБЗОР\n");
+  const std::size_t description = page.find(".SH ОПИСАНИЕ\n");
+  const std::size_t options = page.find(".SH ПАРАМЕТРЫ\n");
+  const std::size_t play = page.find(".B cantaro\n\\-\\-play FILE [\\-\\-device N]\n");
+  EXPECT_GT(play, synopsis);
+  EXPECT_LT(play, description);
+  EXPECT_NE(page.find(".TP\n.B cantaro \\-\\-play FILE [\\-\\-device N]\nplay the song on a device\n"), std::string::npos);
+  // The further paragraph is a block of options of its own, its closing line a paragraph.
+  const std::size_t jobs = page.find(".TP\n.B \\-\\-jobs N\nsongs at once\n");
+  EXPECT_GT(jobs, options);
+  EXPECT_NE(page.find("Exit status: 0 done.\n"), std::string::npos);
+}

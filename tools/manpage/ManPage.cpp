@@ -69,6 +69,39 @@ std::string RoffEscape(const std::string& text) {
   return out;
 }
 
+std::string JoinHelpTexts(const std::string& help, const std::vector<std::string>& commands,
+                          const std::vector<std::string>& paragraphs) {
+  std::vector<std::string> lines = Lines(help);
+  // The first block's last entry: the commands go after it.
+  std::size_t at = 0;
+  bool inBlock = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (IsHeading(lines[i])) {
+      if (inBlock) break;
+      inBlock = true;
+    } else if (inBlock && !lines[i].empty() && lines[i][0] == ' ') {
+      at = i + 1;
+    } else if (inBlock && lines[i].empty()) {
+      break;
+    }
+  }
+  std::vector<std::string> entries;
+  for (const std::string& command : commands) {
+    std::string entry;
+    for (const std::string& line : Lines(command)) {
+      const std::string part = Trim(line);
+      if (part.empty()) continue;
+      entry += entry.empty() ? "  " + part : (entry.find("   ", 2) == std::string::npos ? "   " : " ") + part;
+    }
+    if (!entry.empty()) entries.push_back(entry);
+  }
+  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entries.begin(), entries.end());
+  std::string out;
+  for (const std::string& line : lines) out += line + "\n";
+  for (const std::string& paragraph : paragraphs) out += "\n" + paragraph + "\n";
+  return out;
+}
+
 std::string BuildManPage(const TManPageTexts& t) {
   std::vector<std::string> headings = Split(t.Sections, '|');
   headings.resize(5);

@@ -3,6 +3,7 @@
 // so the page and the help never say different things.
 
 #include <string>
+#include <vector>
 
 struct TManPageTexts {
   std::string Help;         // the text of --help: a usage block and an options block
@@ -18,6 +19,12 @@ struct TManPageTexts {
 // explanations, DESCRIPTION; the block after the second heading becomes OPTIONS; any closing
 // paragraph follows the options. Line breaks in the texts may be "\r", "\r\n" or "\n".
 std::string BuildManPage(const TManPageTexts& texts);
+
+// The whole help as the page shows it: the main help, with each command paragraph given after it
+// (an indented command line followed by more deeply indented explanation lines) joined into one
+// entry of the first block, and any further help paragraphs appended as blocks of their own.
+std::string JoinHelpTexts(const std::string& help, const std::vector<std::string>& commands,
+                          const std::vector<std::string>& paragraphs);
 
 // A text as roff prints it: backslashes, leading dots and apostrophes, and hyphens escaped.
 std::string RoffEscape(const std::string& text);
