@@ -4,17 +4,13 @@
 #include <limits>
 
 #include "export/ChordText.h"
+#include "midi/MidiConstants.h"
 #include "midi/MidiFile.h"
 #include "song/KeyDetect.h"
 #include "song/SongSession.h"
 
 namespace {
 
-constexpr uint8_t kMetaStatus = 0xFF;
-constexpr uint8_t kMetaText = 0x01;
-constexpr uint8_t kMetaLyric = 0x05;
-constexpr uint8_t kMetaTimeSignature = 0x58;
-constexpr uint8_t kNoteOn = 0x90;
 constexpr int32_t kKaraokeLyricTrack = 2;
 
 int PitchClass(int pitch) { return ((pitch % 12) + 12) % 12; }
@@ -73,10 +69,10 @@ std::vector<TAnalysisSyllable> AnalysisLyrics(const TMidiFile& file, bool karaok
   std::vector<TAnalysisSyllable> syllables;
   for (int32_t t = 0; t < file.NumberOfTracks(); ++t) {
     if (karaoke && t != kKaraokeLyricTrack) continue;
-    const uint8_t wanted = karaoke ? kMetaText : kMetaLyric;
+    const uint8_t wanted = karaoke ? MidiMeta::Text : MidiMeta::Lyric;
     bool newLine = false, newParagraph = false;
     for (const TMidiEventEx& e : file.TrackAt(t).Events()) {
-      if (e.Status != kMetaStatus || e.Data1 != wanted || e.Text().empty() || e.Time == 0) continue;
+      if (e.Status != MidiStatus::Meta || e.Data1 != wanted || e.Text().empty() || e.Time == 0) continue;
       std::string text = utf8 ? DecodeMidiText(e.Text(), codePage) : DecodeCodePage(e.Text(), codePage);
       if (!text.empty() && text[0] == '/') {
         newLine = true;
@@ -119,9 +115,9 @@ TAnalysisDocument AnalysisOfSession(const TSongSession& session, const TAnalysis
     a.muted = track.Muted();
     uint16_t channels = 0;
     for (const TMidiEventEx& e : track.Events()) {
-      if (e.Status >= 0x80 && e.Status < 0xF0) channels |= uint16_t(1u << (e.Status & 0x0F));
-      if ((e.Status & 0xF0) == kNoteOn && e.Data2 > 0) ++a.notes;
-      if (e.Status == kMetaStatus && e.Data1 == kMetaTimeSignature && e.Text().size() >= 2) {
+      if (IsMidiChannelMessage(e.Status)) channels |= uint16_t(1u << MidiChannel(e.Status));
+      if (MidiKind(e.Status) == MidiStatus::NoteOn && e.Data2 > 0) ++a.notes;
+      if (e.Status == MidiStatus::Meta && e.Data1 == MidiMeta::TimeSignature && e.Text().size() >= 2) {
         const auto* p = reinterpret_cast<const uint8_t*>(e.Text().data());
         doc.timeSignatures.push_back({e.Time, p[0], p[1] < 31 ? int32_t(1) << p[1] : 0});
       }

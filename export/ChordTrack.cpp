@@ -5,19 +5,11 @@
 #include <limits>
 
 #include "base/untMesConst.h"
+#include "midi/MidiConstants.h"
 #include "midi/MidiFile.h"
 
 namespace {
 
-constexpr uint8_t kNoteOff = 0x80;
-constexpr uint8_t kNoteOn = 0x90;
-constexpr uint8_t kSysEx = 0xF0;
-constexpr uint8_t kSysExEscape = 0xF7;
-constexpr uint8_t kMeta = 0xFF;
-constexpr uint8_t kMetaTrackName = 0x03;
-constexpr uint8_t kMetaMarker = 0x06;
-constexpr uint8_t kMetaEndOfTrack = 0x2F;
-constexpr int kPercussionChannel = 9;
 constexpr uint8_t kChordVelocity = 80;
 constexpr uint8_t kReleaseVelocity = 64;
 constexpr char kChordTrackName[] = "Chords";
@@ -49,7 +41,7 @@ class TTrackChunk {
   }
   void Meta(int32_t tick, uint8_t type, std::string_view data) {
     Delta(tick);
-    body_ += char(kMeta);
+    body_ += char(MidiStatus::Meta);
     body_ += char(type);
     PutVlq(body_, static_cast<uint32_t>(data.size()));
     body_ += data;
@@ -61,7 +53,7 @@ class TTrackChunk {
     body_ += data;
   }
   void End(int32_t tick, std::string& out) {
-    Meta(std::max(tick, last_), kMetaEndOfTrack, {});
+    Meta(std::max(tick, last_), MidiMeta::EndOfTrack, {});
     out += "MTrk";
     PutU32(out, static_cast<uint32_t>(body_.size()));
     out += body_;
@@ -79,7 +71,7 @@ class TTrackChunk {
 };
 
 int DataBytes(uint8_t status) {
-  const uint8_t kind = status & 0xF0;
+  const uint8_t kind = MidiKind(status);
   return kind == 0xC0 || kind == 0xD0 ? 1 : 2;
 }
 
@@ -88,7 +80,7 @@ void WriteOriginalTrack(const TMidiTrack& track, std::string& out, int32_t& drop
   int32_t end = 0;
   for (const TMidiEventEx& e : track.Events()) {
     end = std::max(end, e.Time);
-    if (e.Status >= 0x80 && e.Status < kSysEx) {
+    if (e.Status >= 0x80 && e.Status < MidiStatus::SysEx) {
       const int n = DataBytes(e.Status);
       if (e.Data1 > 0x7F || (n == 2 && e.Data2 > 0x7F)) {
         ++dropped;
@@ -96,9 +88,9 @@ void WriteOriginalTrack(const TMidiTrack& track, std::string& out, int32_t& drop
       }
       char bytes[3] = {char(e.Status), char(e.Data1), char(e.Data2)};
       chunk.Event(e.Time, std::string_view(bytes, static_cast<size_t>(n + 1)));
-    } else if (e.Status == kMeta) {
-      if (e.Data1 != kMetaEndOfTrack) chunk.Meta(e.Time, e.Data1, e.Text());
-    } else if (e.Status == kSysEx || e.Status == kSysExEscape) {
+    } else if (e.Status == MidiStatus::Meta) {
+      if (e.Data1 != MidiMeta::EndOfTrack) chunk.Meta(e.Time, e.Data1, e.Text());
+    } else if (e.Status == MidiStatus::SysEx || e.Status == MidiStatus::SysExContinued) {
       chunk.SysEx(e.Time, e.Status, e.Text());
     }
     // Events without a status, and system messages that carry no data here, are not MIDI
@@ -116,9 +108,9 @@ TChannelUse ChannelUse(const TMidiFile& file) {
   TChannelUse use;
   for (int32_t t = 0; t < file.NumberOfTracks(); ++t)
     for (const TMidiEventEx& e : file.TrackAt(t).Events()) {
-      if (e.Status < 0x80 || e.Status >= kSysEx) continue;
-      use.used[e.Status & 0x0F] = true;
-      if ((e.Status & 0xF0) == kNoteOn && e.Data2 > 0) ++use.notes[e.Status & 0x0F];
+      if (!IsMidiChannelMessage(e.Status)) continue;
+      use.used[MidiChannel(e.Status)] = true;
+      if (MidiKind(e.Status) == MidiStatus::NoteOn && e.Data2 > 0) ++use.notes[MidiChannel(e.Status)];
     }
   return use;
 }
@@ -177,11 +169,11 @@ TChordTrackFile MidiWithChordTrack(const TMidiFile& file, const std::vector<TCho
   int channel = -1;
   for (int pass = 0; pass < 2 && channel < 0; ++pass)
     for (int c = 0; c < 16 && channel < 0; ++c)
-      if (c != kPercussionChannel && use.notes[c] == 0 && (pass == 1 || !use.used[c])) channel = c;
+      if (c != MidiPercussionChannel && use.notes[c] == 0 && (pass == 1 || !use.used[c])) channel = c;
   if (channel < 0) {
     channel = 0;
     for (int c = 1; c < 16; ++c)
-      if (c != kPercussionChannel && use.notes[c] < use.notes[channel]) channel = c;
+      if (c != MidiPercussionChannel && use.notes[c] < use.notes[channel]) channel = c;
     result.channelShared = true;
     result.sharedChannelNotes = use.notes[channel];
   }
@@ -212,16 +204,16 @@ TChordTrackFile MidiWithChordTrack(const TMidiFile& file, const std::vector<TCho
     return a.tick != b.tick ? a.tick < b.tick : a.order < b.order;
   });
   TTrackChunk chunk;
-  chunk.Meta(0, kMetaTrackName, kChordTrackName);
+  chunk.Meta(0, MidiMeta::TrackName, kChordTrackName);
   int32_t end = 0;
   for (const TTimed& t : timeline) {
     const TChordBlock& block = blocks[t.block];
     if (t.order == 1) {
-      chunk.Meta(t.tick, kMetaMarker, block.name);
+      chunk.Meta(t.tick, MidiMeta::Marker, block.name);
       continue;
     }
     for (int32_t n : block.notes) {
-      const char bytes[3] = {char((t.order == 2 ? kNoteOn : kNoteOff) | channel), char(n),
+      const char bytes[3] = {char((t.order == 2 ? MidiStatus::NoteOn : MidiStatus::NoteOff) | channel), char(n),
                              char(t.order == 2 ? kChordVelocity : kReleaseVelocity)};
       chunk.Event(t.tick, std::string_view(bytes, 3));
     }
