@@ -14,6 +14,9 @@ class IMidiClock {
  public:
   virtual ~IMidiClock() = default;
   virtual uint32_t NowMs() = 0;
+  // The same clock in microseconds, for playback that sends ahead with due times; by default
+  // the milliseconds scaled.
+  virtual int64_t NowUs() { return int64_t{NowMs()} * 1000; }
 };
 
 // A running periodic timer. Destroying the object stops it; that must also be safe from
@@ -53,3 +56,5 @@ struct TPlaybackServices {
 
 // The process's steady clock in milliseconds (the default clock).
 uint32_t SteadyClockMs();
+// The process's steady clock in microseconds (std::chrono::steady_clock), without wrapping.
+int64_t SteadyClockUs();

@@ -129,6 +129,7 @@ void TMidiFile::ResetForLoad() {
   // The new tracks start at their first event, so the position starts there too.
   positionTicks_ = 0;
   positionMs_ = 0;
+  passedTicks_ = 0;
   stopTick_ = 0;
 }
 
@@ -377,6 +378,23 @@ int32_t TMidiFile::MsToTicks(int32_t ms) const {
   return Narrow((int64_t{ms} - e.Ms) * ticksPerQuarter_ / msPerQuarter + e.Tick);
 }
 
+int64_t TMidiFile::TicksToUs(int32_t tick) const {
+  if (ticksPerQuarter_ == 0) return 0;
+  const TempoEntry& e = TempoAtTick(tick);
+  const int64_t usPerQuarter = int64_t{e.Tempo / 1000} * 1000;
+  return usPerQuarter * (int64_t{tick} - e.Tick) / ticksPerQuarter_ + int64_t{e.Ms} * 1000;
+}
+
+int32_t TMidiFile::UsToTicks(int64_t us) const {
+  // The entry of the last whole millisecond begun: its Ms lies below the time.
+  const int64_t ms = us <= 0 ? 0 : (us + 999) / 1000;
+  const TempoEntry& e = TempoAtMs(Narrow(ms));
+  const int64_t usPerQuarter = int64_t{e.Tempo / 1000} * 1000;
+  // A tempo of less than a millisecond per quarter takes no time: its ticks are all reached.
+  if (usPerQuarter == 0) return us > int64_t{e.Ms} * 1000 ? std::numeric_limits<int32_t>::max() : e.Tick;
+  return Narrow((us - int64_t{e.Ms} * 1000) * ticksPerQuarter_ / usPerQuarter + e.Tick);
+}
+
 int32_t TMidiFile::BeatTicks() const {
   const int64_t power = timeSigDenominator_;
   int64_t b = power >= 62 ? 0 : int64_t{timeSigNumerator_} * ticksPerQuarter_ / (int64_t{1} << power);
@@ -414,7 +432,19 @@ int32_t TMidiFile::Clock() {
   return static_cast<int32_t>(static_cast<uint32_t>(scaled) + static_cast<uint32_t>(speedOffset_) + speedBase_);
 }
 
+int64_t TMidiFile::NowUs() const { return services_.Clock ? services_.Clock->NowUs() : SteadyClockUs(); }
+
+int64_t TMidiFile::SongUsAt(int64_t nowUs) const {
+  return anchorSongUs_ + (nowUs - anchorWallUs_) * speedNumerator_ / speedDenominator_;
+}
+
 void TMidiFile::SetSpeed(uint8_t numerator, uint8_t denominator) {
+  // Sending ahead, the song time goes on from where it is at the new speed.
+  if (leadUs_ > 0 && playing_) {
+    const int64_t now = NowUs();
+    anchorSongUs_ = SongUsAt(now);
+    anchorWallUs_ = now;
+  }
   if (numerator == 0 || denominator == 0) {
     speedBase_ = 0;
     speedOffset_ = 0;
@@ -440,10 +470,22 @@ bool TMidiFile::Play() {
   startReference_ = Clock() - positionMs_;
   const int32_t period =
       std::clamp(MidiTimerResol, services_.Timers->MinPeriodMs(), std::max(services_.Timers->MinPeriodMs(), services_.Timers->MaxPeriodMs()));
+  leadUs_ = lookAheadUs_ > 0 ? int64_t{period} * 1000 + lookAheadUs_ : 0;
+  anchorWallUs_ = NowUs();
+  anchorSongUs_ = TicksToUs(positionTicks_);
   playing_ = true;
   errorReported_ = false;
   timer_ = services_.Timers->StartTimer(period, [this] { TimerStep(); });
   if (!timer_) playing_ = false;
+  // Sending ahead, what is due within the lead goes out now rather than a timer period late.
+  if (playing_ && leadUs_ > 0 && !inStep_) {
+    inStep_ = true;
+    struct StepGuard {
+      bool& flag;
+      ~StepGuard() { flag = false; }
+    } stepGuard{inStep_};
+    LookAheadStep();
+  }
   return playing_;
 }
 
@@ -455,6 +497,12 @@ bool TMidiFile::PlayFromStart() {
 void TMidiFile::Stop() {
   playing_ = false;
   timer_.reset();
+  // What was sent ahead has been passed: playing on starts after it.
+  if (passedTicks_ > positionTicks_) {
+    positionTicks_ = passedTicks_;
+    positionMs_ = TicksToMs(positionTicks_);
+  }
+  leadUs_ = 0;
 }
 
 void TMidiFile::Rewind() {
@@ -470,7 +518,11 @@ void TMidiFile::Seek(int32_t tick, bool dispatch) {
   SeekImpl<false>(tick, dispatch);
   // A jump while playing goes on from the new place instead of being pulled back to where
   // the clock would have been.
-  if (playing_ && !inStep_) startReference_ = Clock() - positionMs_;
+  if (playing_ && !inStep_) {
+    startReference_ = Clock() - positionMs_;
+    anchorWallUs_ = NowUs();
+    anchorSongUs_ = TicksToUs(positionTicks_);
+  }
 }
 
 namespace {
@@ -492,7 +544,8 @@ inline bool PassesMute(std::bitset<256>& mutedKeys, const TMidiEventEx& ev) {
 
 template <bool Guarded>
 void TMidiFile::SeekImpl(int32_t tick, bool dispatch) {
-  if (tick < positionTicks_ || indicesAhead_) {
+  ++seekCount_;
+  if (tick < passedTicks_ || indicesAhead_) {
     for (auto& t : tracks_) t->playIndex_ = 0;
     indicesAhead_ = false;
   }
@@ -544,6 +597,83 @@ void TMidiFile::SeekImpl(int32_t tick, bool dispatch) {
   depthGuard.done = true;
   positionTicks_ = tick;
   positionMs_ = TicksToMs(tick);
+  passedTicks_ = tick;
+}
+
+void TMidiFile::DispatchAhead(int32_t limit) {
+  // A seek whose handler failed left the indices beyond what was passed: they are set again.
+  if (indicesAhead_) SeekImpl<false>(passedTicks_, false);
+  if (limit <= passedTicks_) return;
+  const TOnMidiEvent handler = onMidiEvent_;
+  const uint32_t seeks = seekCount_;
+  ++dispatchDepth_;
+  struct DepthGuard {
+    int& depth;
+    int64_t& due;
+    ~DepthGuard() {
+      --depth;
+      due = 0;
+    }
+  } depthGuard{dispatchDepth_, eventDueUs_};
+  // The next event of each track, earliest first (the lower track first when times tie).
+  auto later = [](const std::pair<int32_t, std::size_t>& a, const std::pair<int32_t, std::size_t>& b) {
+    return a > b;
+  };
+  std::vector<std::pair<int32_t, std::size_t>>& heap = aheadHeap_;
+  heap.clear();
+  auto offer = [&](std::size_t t) {
+    const TMidiTrack& track = *tracks_[t];
+    if (track.playIndex_ < track.events_.size() && track.events_[track.playIndex_].Time < limit) {
+      heap.emplace_back(track.events_[track.playIndex_].Time, t);
+      std::push_heap(heap.begin(), heap.end(), later);
+    }
+  };
+  for (std::size_t t = 0; t < tracks_.size(); ++t) offer(t);
+  while (!heap.empty()) {
+    std::pop_heap(heap.begin(), heap.end(), later);
+    const std::size_t t = heap.back().second;
+    heap.pop_back();
+    TMidiTrack& track = *tracks_[t];
+    if (track.playIndex_ >= track.events_.size()) continue;
+    TMidiEventEx& ev = track.events_[track.playIndex_];
+    if (ev.Time >= limit) continue;
+    // Passed before it is offered, as in a seek: a failing handler does not get it again.
+    ++track.playIndex_;
+    offer(t);
+    if (!handler || (track.muted_ && !PassesMute(track.mutedKeys_, ev))) continue;
+    const int64_t songUs = TicksToUs(ev.Time);
+    eventDueUs_ = std::max<int64_t>(1, anchorWallUs_ + (songUs - anchorSongUs_) * speedDenominator_ / speedNumerator_);
+    try {
+      handler(&ev, track.trackNo_);
+    } catch (const std::exception& e) {
+      NoteHandlerError(e.what());
+    } catch (...) {
+      NoteHandlerError(nullptr);
+    }
+    eventDueUs_ = 0;
+    // A handler that sought has moved playback elsewhere: the rest is for the next step.
+    if (seekCount_ != seeks) return;
+  }
+  passedTicks_ = std::max(passedTicks_, limit);
+}
+
+void TMidiFile::LookAheadStep() {
+  const int64_t now = NowUs();
+  const int64_t songNow = SongUsAt(now);
+  int32_t position = UsToTicks(songNow);
+  int32_t limit = Narrow(int64_t{UsToTicks(SongUsAt(now + leadUs_))} + 1);
+  if (stopTick_ > 0) {
+    limit = std::min(limit, stopTick_);
+    if (stopTick_ <= position) {
+      position = stopTick_;
+      stopTick_ = 0;
+    }
+  }
+  DispatchAhead(limit);
+  // A handler may have stopped playback or sought; the position is then theirs.
+  if (!playing_ || leadUs_ == 0) return;
+  positionTicks_ = std::max(std::min(position, passedTicks_), positionTicks_);
+  positionMs_ = TicksToMs(positionTicks_);
 }
 
 void TMidiFile::NoteHandlerError(const char* what) {
@@ -562,12 +692,17 @@ void TMidiFile::TimerStep() {
     ~StepGuard() { flag = false; }
   } stepGuard{inStep_};
 
-  int32_t target = MsToTicks(static_cast<int32_t>(static_cast<uint32_t>(Clock()) - static_cast<uint32_t>(startReference_)));
-  if (stopTick_ > 0 && stopTick_ < target) {
-    target = stopTick_;
-    stopTick_ = 0;
+  if (leadUs_ > 0) {
+    LookAheadStep();
+  } else {
+    int32_t target =
+        MsToTicks(static_cast<int32_t>(static_cast<uint32_t>(Clock()) - static_cast<uint32_t>(startReference_)));
+    if (stopTick_ > 0 && stopTick_ < target) {
+      target = stopTick_;
+      stopTick_ = 0;
+    }
+    SeekImpl<true>(target, true);
   }
-  SeekImpl<true>(target, true);
   if (onUpdateEvent_) {
     try {
       const TNotifyEvent update = onUpdateEvent_;

@@ -14,6 +14,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "midi/InOutError.h"
@@ -170,6 +171,10 @@ class TMidiFile {
 
   int32_t TicksToMs(int32_t tick) const;
   int32_t MsToTicks(int32_t ms) const;
+  // The same in microseconds, on the same map (TicksToMs is TicksToUs in whole milliseconds):
+  // the time of a tick, and the last tick reached at a time.
+  int64_t TicksToUs(int32_t tick) const;
+  int32_t UsToTicks(int64_t us) const;
   // Default beat length in ticks from the time signature (480 for 4/4, 720 for 6/8 at 480).
   int32_t BeatTicks() const;
   // The largest Time of any track's last event; 0 without tracks.
@@ -216,6 +221,20 @@ class TMidiFile {
   // can drive it.
   void TimerStep();
 
+  // Sending ahead, for an output that plays messages at their due times. 0 (the default): each
+  // event is dispatched at the first timer step that finds the clock at or past it. Otherwise,
+  // from the next Play on, every step dispatches the events due before the clock plus one
+  // timer period plus this many microseconds, in time order across the tracks (tracks in
+  // their order when times tie), and EventDueUs tells the handler when each is due. The
+  // position shown stays with the clock; Stop moves it to where dispatch had got to, so that
+  // playing on neither repeats nor skips an event.
+  void SetLookAheadUs(int64_t us) { lookAheadUs_ = us > 0 ? us : 0; }
+  int64_t LookAheadUs() const { return lookAheadUs_; }
+  // Inside the handler, while playback sends ahead: when the event is due, on the playback
+  // clock (IMidiClock::NowUs; the steady clock in the program) in microseconds, the speed
+  // ratio applied. 0 for events passed by a seek or played without look-ahead.
+  int64_t EventDueUs() const { return eventDueUs_; }
+
  private:
   void ResetForLoad();
   void ParseBytes();
@@ -223,6 +242,12 @@ class TMidiFile {
   // Returns the offset within the chunk where reading stopped (length when it was read whole).
   std::size_t ParseTrack(const uint8_t* data, std::size_t length);
   int32_t Clock();
+  int64_t NowUs() const;
+  // Song time in microseconds at a moment of the playback clock (look-ahead playback).
+  int64_t SongUsAt(int64_t nowUs) const;
+  // Look-ahead playback: dispatches, in time order, the events before limit.
+  void DispatchAhead(int32_t limit);
+  void LookAheadStep();
   template <bool Guarded>
   void SeekImpl(int32_t tick, bool dispatch);
   void NoteHandlerError(const char* what);
@@ -268,6 +293,16 @@ class TMidiFile {
   uint8_t speedDenominator_ = 1;
   uint32_t speedBase_ = 0;
   int32_t speedOffset_ = 0;
+  // Where the play indices are: the events before it have been passed. The position, but
+  // ahead of it while playback sends ahead.
+  int32_t passedTicks_ = 0;
+  int64_t lookAheadUs_ = 0;
+  int64_t leadUs_ = 0;        // of the running playback; 0 without look-ahead
+  int64_t anchorWallUs_ = 0;  // a moment of the playback clock, and the song time then
+  int64_t anchorSongUs_ = 0;
+  int64_t eventDueUs_ = 0;
+  uint32_t seekCount_ = 0;
+  std::vector<std::pair<int32_t, std::size_t>> aheadHeap_;  // (time, track) of each track's next event
 };
 
 // The notice for a file whose tracks were cut short ("damaged file, N tracks cut short"), or

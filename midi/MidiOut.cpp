@@ -156,7 +156,22 @@ void TMidiOutput::SendEvent(const TMidiEvent& event) {
     SendShort(event.Status, event.Data1, event.Data2);
 }
 
-void TMidiOutput::SendShort(uint8_t status, uint8_t data1, uint8_t data2) {
+void TMidiOutput::SendEventAt(const TMidiEvent& event, int64_t dueUs) {
+  if (dueUs <= 0) return SendEvent(event);
+  if (!open_) throw EmidioutputError(Mes(MesId::SMidiOutNotOpen));
+  if (event.Sysex)
+    SendLongAt(event.Sysex.get(), event.SysexLength, dueUs);
+  else
+    SendShortAt(event.Status, event.Data1, event.Data2, dueUs);
+}
+
+bool TMidiOutput::HonoursDueTimes() const { return service_ && open_ && service_->HonoursDueTimes(handle_); }
+
+int64_t TMidiOutput::DueTimeHoldUs() const { return service_ && open_ ? service_->DueTimeHoldUs(handle_) : 0; }
+
+void TMidiOutput::SendShort(uint8_t status, uint8_t data1, uint8_t data2) { SendShortAt(status, data1, data2, 0); }
+
+void TMidiOutput::SendShortAt(uint8_t status, uint8_t data1, uint8_t data2, int64_t dueUs) {
   if (!service_ || !open_) Raise(TMidiOutError{TMidiOutErrc::NotOpen});
   const TShortMessage m = ShortMessage(status, data1, data2);
   // A message that cannot travel goes nowhere: a data byte above 127 (a transposed note that
@@ -164,10 +179,12 @@ void TMidiOutput::SendShort(uint8_t status, uint8_t data1, uint8_t data2) {
   if (!(status & MidiStatus::StatusBit) || status == MidiStatus::SysEx || status == MidiStatus::SysExContinued) return;
   for (int i = 1; i < m.Length; ++i)
     if (m.Bytes[i] & MidiStatus::StatusBit) return;
-  Check(service_->Send(handle_, m.Span()));
+  Check(dueUs > 0 ? service_->SendAt(handle_, m.Span(), dueUs) : service_->Send(handle_, m.Span()));
 }
 
-void TMidiOutput::SendLong(const uint8_t* data, uint16_t length) {
+void TMidiOutput::SendLong(const uint8_t* data, uint16_t length) { SendLongAt(data, length, 0); }
+
+void TMidiOutput::SendLongAt(const uint8_t* data, uint16_t length, int64_t dueUs) {
   if (!service_ || !open_) Raise(TMidiOutError{TMidiOutErrc::NotOpen});
   if (!data || length == 0) Raise(TMidiOutError{TMidiOutErrc::BadMessage});
   auto owner = std::make_unique<TMyMidiHdr>(length);
@@ -185,7 +202,8 @@ void TMidiOutput::SendLong(const uint8_t* data, uint16_t length) {
       if (w && w->owner) w->owner->LongMessageDone(block);
     });
   };
-  const TMidiOutStatus status = service_->Send(handle_, {block, length}, std::move(done));
+  const TMidiOutStatus status = dueUs > 0 ? service_->SendAt(handle_, {block, length}, dueUs, std::move(done))
+                                          : service_->Send(handle_, {block, length}, std::move(done));
   // A block the service refused never completes; it is released here rather than lost.
   if (!status) inFlight_.erase(block);
   Check(status);

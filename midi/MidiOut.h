@@ -95,6 +95,14 @@ class TMidiOutput {
   virtual void SendShort(uint8_t status, uint8_t data1, uint8_t data2);
   // Copies the data: the caller may release it at once.
   virtual void SendLong(const uint8_t* data, uint16_t length);
+  // SendEvent, to be played at dueUs on the steady clock in microseconds: placed at that moment
+  // by a device that honours due times, at once by any other (and for a due time of 0).
+  virtual void SendEventAt(const TMidiEvent& event, int64_t dueUs);
+  // Whether the open device plays messages at their due times, and how long before its due
+  // time a message must be sent to be placed exactly (the device's period); false and 0 while
+  // closed.
+  bool HonoursDueTimes() const;
+  int64_t DueTimeHoldUs() const;
   // Controller 120 (All Sound Off) on all 16 channels; nothing while closed.
   void AllSoundOff();
   // The text of a result code, or "Specified error number is out of range".
@@ -111,6 +119,9 @@ class TMidiOutput {
   void Check(const TMidiOutStatus& status);
   [[noreturn]] void Raise(const TMidiOutError& error);
   void LongMessageDone(uint8_t* data);
+  // The sends, with a due time or 0 for none.
+  void SendShortAt(uint8_t status, uint8_t data1, uint8_t data2, int64_t dueUs);
+  void SendLongAt(const uint8_t* data, uint16_t length, int64_t dueUs);
 
   std::shared_ptr<TMidiOutService> service_;
   std::shared_ptr<Window> window_;

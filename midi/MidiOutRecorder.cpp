@@ -54,6 +54,16 @@ TMidiOutResult<TMidiOutHandle> TMidiOutRecorder::Open(uint32_t id) {
 
 TMidiOutStatus TMidiOutRecorder::Send(TMidiOutHandle handle, std::span<const uint8_t> bytes,
                                       TMidiOutDone done) {
+  return Record(handle, bytes, 0, std::move(done));
+}
+
+TMidiOutStatus TMidiOutRecorder::SendAt(TMidiOutHandle handle, std::span<const uint8_t> bytes, int64_t dueUs,
+                                        TMidiOutDone done) {
+  return Record(handle, bytes, honoursDueTimes_ ? dueUs : 0, std::move(done));
+}
+
+TMidiOutStatus TMidiOutRecorder::Record(TMidiOutHandle handle, std::span<const uint8_t> bytes, int64_t dueUs,
+                                        TMidiOutDone done) {
   auto it = open_.find(handle);
   if (it == open_.end()) return TMidiOutError{TMidiOutErrc::NotOpen};
   const uint32_t device = it->second;
@@ -62,6 +72,7 @@ TMidiOutStatus TMidiOutRecorder::Send(TMidiOutHandle handle, std::span<const uin
   if (bytes.empty()) return TMidiOutError{TMidiOutErrc::BadMessage, names_[device]};
   TRecordedMidiMessage m;
   m.TimeUs = clock_();
+  m.DueUs = dueUs;
   m.Device = device;
   m.Long = static_cast<bool>(done);
   m.Bytes.assign(bytes.begin(), bytes.end());

@@ -20,6 +20,7 @@ struct TRecordedMidiMessage {
   bool Long = false;           // sent with a completion (a long message)
   uint32_t Word = 0;           // a short message packed: status | data1 << 8 | data2 << 16
   std::vector<uint8_t> Bytes;  // the bytes as sent
+  int64_t DueUs = 0;           // the due time it was sent with, when the recorder honours them
 };
 
 class TMidiOutRecorder : public TMidiOutService {
@@ -37,6 +38,9 @@ class TMidiOutRecorder : public TMidiOutService {
   // Setup.
   void SetDevices(std::vector<std::string> deviceNames);
   void SetCompletion(Completion mode) { completion_ = mode; }
+  // Whether it takes due times as a device that plays at them does (it keeps them); by default
+  // it ignores them, as most devices do.
+  void SetHonoursDueTimes(bool honours) { honoursDueTimes_ = honours; }
   // Microseconds; by default a steady clock from the recorder's creation.
   void SetClock(std::function<int64_t()> clock) { clock_ = std::move(clock); }
   // Open of that device fails with the reason (nothing lets it open again).
@@ -59,6 +63,12 @@ class TMidiOutRecorder : public TMidiOutService {
   std::vector<TMidiOutDevice> Devices() override;
   TMidiOutResult<TMidiOutHandle> Open(uint32_t id) override;
   TMidiOutStatus Send(TMidiOutHandle handle, std::span<const uint8_t> bytes, TMidiOutDone done = {}) override;
+  TMidiOutStatus SendAt(TMidiOutHandle handle, std::span<const uint8_t> bytes, int64_t dueUs,
+                        TMidiOutDone done = {}) override;
+  bool HonoursDueTimes(TMidiOutHandle handle) const override { return honoursDueTimes_ && open_.count(handle) > 0; }
+  int64_t DueTimeHoldUs(TMidiOutHandle handle) const override { return HonoursDueTimes(handle) ? HoldUs : 0; }
+  // The hold it reports while it honours due times.
+  int64_t HoldUs = 2000;
   TMidiOutStatus Close(TMidiOutHandle handle) override;
 
  private:
@@ -68,9 +78,11 @@ class TMidiOutRecorder : public TMidiOutService {
   };
 
   void JoinThreads();
+  TMidiOutStatus Record(TMidiOutHandle handle, std::span<const uint8_t> bytes, int64_t dueUs, TMidiOutDone done);
 
   std::vector<std::string> names_;
   Completion completion_ = Completion::Immediate;
+  bool honoursDueTimes_ = false;
   std::function<int64_t()> clock_;
   std::map<uint32_t, TMidiOutErrc> openFailures_;
   std::vector<bool> disconnected_, unnamed_;

@@ -99,6 +99,26 @@ class TMidiOutService {
   // succeeded; never when it failed). Never waits for the device.
   virtual TMidiOutStatus Send(TMidiOutHandle handle, std::span<const uint8_t> bytes,
                               TMidiOutDone done = {}) = 0;
+  // The same, to be played at a due time: dueUs on the steady clock (std::chrono::steady_clock)
+  // in microseconds. A service that honours due times places the messages at that moment; one
+  // already past goes at once, and so does one absurdly far ahead. Messages of one handle keep
+  // the order they were sent in whatever their due times. By default the due time is ignored
+  // and the messages go at once, as with Send.
+  virtual TMidiOutStatus SendAt(TMidiOutHandle handle, std::span<const uint8_t> bytes, int64_t dueUs,
+                                TMidiOutDone done = {}) {
+    (void)dueUs;
+    return Send(handle, bytes, std::move(done));
+  }
+  // Whether SendAt on the handle plays messages at their due times, and how long before its due
+  // time a message must reach the service to be placed exactly (the device's own period).
+  virtual bool HonoursDueTimes(TMidiOutHandle handle) const {
+    (void)handle;
+    return false;
+  }
+  virtual int64_t DueTimeHoldUs(TMidiOutHandle handle) const {
+    (void)handle;
+    return 0;
+  }
   // Completes whatever is in flight on the handle first.
   virtual TMidiOutStatus Close(TMidiOutHandle handle) = 0;
 };

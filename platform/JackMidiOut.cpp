@@ -14,9 +14,17 @@ namespace {
 
 // One message in the ring: this header, then its bytes.
 struct RingEvent {
-  jack_nframes_t Frame;  // the frame time it was sent at
+  jack_nframes_t Frame;  // the frame it is due at
   uint32_t Size;
 };
+
+// A due time further ahead than this is taken for a mistake and played at once.
+constexpr int64_t kFarAheadUs = 1000000;
+
+int64_t SteadyNowUs() {
+  using namespace std::chrono;
+  return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
 
 struct RingDeleter {
   void operator()(jack_ringbuffer_t* ring) const { jack_ringbuffer_free(ring); }
@@ -61,11 +69,11 @@ int TJackMidiOutService::Connection::Process(jack_nframes_t frames, void* arg) {
     RingEvent ev;
     if (jack_ringbuffer_peek(ring, reinterpret_cast<char*>(&ev), sizeof ev) < sizeof ev) break;
     if (jack_ringbuffer_read_space(ring) < sizeof ev + ev.Size) break;
-    // Sent during the last period: played one period later at the same spacing. Anything
-    // older goes at once; the order of the ring is kept.
-    const auto late = static_cast<int64_t>(static_cast<int32_t>(ev.Frame + frames - cycleStart));
-    jack_nframes_t offset = static_cast<jack_nframes_t>(std::clamp<int64_t>(late, 0, frames - 1));
-    offset = std::max(offset, lastOffset);
+    // Due in a later period: it and everything behind it wait there, so the order of the
+    // ring is kept. Due in this one: at its frame. Overdue: at once.
+    const int32_t due = static_cast<int32_t>(ev.Frame - cycleStart);
+    if (due >= static_cast<int32_t>(frames)) break;
+    const jack_nframes_t offset = std::max(static_cast<jack_nframes_t>(std::max(due, 0)), lastOffset);
     jack_midi_data_t* slot = jack_midi_event_reserve(buffer, offset, ev.Size);
     if (!slot) {
       // The port's buffer is full for this period: the rest waits for the next. A message
@@ -182,6 +190,21 @@ TMidiOutResult<TMidiOutHandle> TJackMidiOutService::Open(uint32_t id) {
 
 TMidiOutStatus TJackMidiOutService::Send(TMidiOutHandle handle, std::span<const uint8_t> bytes,
                                          TMidiOutDone done) {
+  return SendAt(handle, bytes, 0, std::move(done));
+}
+
+bool TJackMidiOutService::HonoursDueTimes(TMidiOutHandle handle) const { return open_.count(handle) > 0; }
+
+int64_t TJackMidiOutService::DueTimeHoldUs(TMidiOutHandle handle) const {
+  auto it = open_.find(handle);
+  if (it == open_.end() || it->second->lost.load()) return 0;
+  jack_client_t* client = it->second->client.get();
+  const jack_nframes_t rate = jack_get_sample_rate(client);
+  return rate == 0 ? 0 : int64_t{jack_get_buffer_size(client)} * 1000000 / rate;
+}
+
+TMidiOutStatus TJackMidiOutService::SendAt(TMidiOutHandle handle, std::span<const uint8_t> bytes, int64_t dueUs,
+                                           TMidiOutDone done) {
   auto it = open_.find(handle);
   if (it == open_.end()) return TMidiOutError{TMidiOutErrc::NotOpen};
   Connection& c = *it->second;
@@ -193,9 +216,20 @@ TMidiOutStatus TJackMidiOutService::Send(TMidiOutHandle handle, std::span<const 
   ForEachMidiMessage(bytes, [&](std::span<const uint8_t> m) { need += sizeof(RingEvent) + m.size(); });
   if (need > jack_ringbuffer_write_space(c.ring.get()))
     return TMidiOutError{TMidiOutErrc::BufferFull, c.target};
-  const jack_nframes_t now = jack_frame_time(c.client.get());
+  jack_client_t* client = c.client.get();
+  // Without a due time (or with one absurdly far ahead) the messages are played one period
+  // after the frame they were sent at, so that the spacing of the sender survives. A due time
+  // moves from the steady clock to JACK's (both monotonic; the offset is taken rather than
+  // assumed to be nought) and from there to its frame.
+  jack_nframes_t frame = jack_frame_time(client) + jack_get_buffer_size(client);
+  if (dueUs > 0) {
+    const jack_time_t jackNow = jack_get_time();
+    const int64_t jackDue = dueUs + (static_cast<int64_t>(jackNow) - SteadyNowUs());
+    if (jackDue - static_cast<int64_t>(jackNow) <= kFarAheadUs)
+      frame = jack_time_to_frames(client, static_cast<jack_time_t>(std::max<int64_t>(jackDue, 0)));
+  }
   ForEachMidiMessage(bytes, [&](std::span<const uint8_t> m) {
-    const RingEvent ev{now, static_cast<uint32_t>(m.size())};
+    const RingEvent ev{frame, static_cast<uint32_t>(m.size())};
     // One writer (this thread): the space checked above is still there.
     jack_ringbuffer_write(c.ring.get(), reinterpret_cast<const char*>(&ev), sizeof ev);
     jack_ringbuffer_write(c.ring.get(), reinterpret_cast<const char*>(m.data()), m.size());

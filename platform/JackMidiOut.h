@@ -4,9 +4,11 @@
 // Without a server the service lists no devices and reports no error.
 //
 // Opening a device makes a client of our own with one output port connected to it. A send
-// copies the messages into a lock-free ring with the frame time they were sent at and returns;
-// the JACK process thread writes them into the port one period later at the same spacing, so
-// the timing of the sender survives. A full ring is an error, never a wait. A port that
+// copies the messages into a lock-free ring with the frame they are due at and returns; the
+// JACK process thread writes each into the port at that frame's offset in its period. A send
+// with a due time is due then (one already past: at the start of the next period); one
+// without is due one period after the frame it was sent at, so the timing of the sender
+// survives. Messages leave in the order they were sent. A full ring is an error, never a wait. A port that
 // vanishes (its client ends or is disconnected) and a server that stops arrive as callbacks
 // and turn every later send into DeviceGone or ServerGone.
 
@@ -27,6 +29,11 @@ class TJackMidiOutService : public TMidiOutService {
   std::vector<TMidiOutDevice> Devices() override;
   TMidiOutResult<TMidiOutHandle> Open(uint32_t id) override;
   TMidiOutStatus Send(TMidiOutHandle handle, std::span<const uint8_t> bytes, TMidiOutDone done = {}) override;
+  TMidiOutStatus SendAt(TMidiOutHandle handle, std::span<const uint8_t> bytes, int64_t dueUs,
+                        TMidiOutDone done = {}) override;
+  bool HonoursDueTimes(TMidiOutHandle handle) const override;
+  // One period of the server.
+  int64_t DueTimeHoldUs(TMidiOutHandle handle) const override;
   TMidiOutStatus Close(TMidiOutHandle handle) override;
 
   // Bytes a device's ring holds: a send that does not fit fails with BufferFull.

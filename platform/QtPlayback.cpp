@@ -44,6 +44,8 @@ class QtTimer : public IMidiTimer {
 
 uint32_t TQtPlayback::NowMs() { return SteadyClockMs(); }
 
+int64_t TQtPlayback::NowUs() { return SteadyClockUs(); }
+
 std::unique_ptr<IMidiTimer> TQtPlayback::StartTimer(int32_t periodMs, std::function<void()> tick) {
   if (!QCoreApplication::instance() || periodMs <= 0) return nullptr;
   return std::make_unique<QtTimer>(periodMs, std::move(tick));

@@ -12,6 +12,7 @@ class TQtPlayback : public IMidiClock, public IMidiTimerFactory, public IMessage
   TPlaybackServices Services() { return {this, this, this}; }
 
   uint32_t NowMs() override;
+  int64_t NowUs() override;
   int32_t MinPeriodMs() const override { return 1; }
   int32_t MaxPeriodMs() const override { return 1000; }
   // A periodic precise timer; returns null without a Qt application object.

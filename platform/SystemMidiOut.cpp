@@ -37,7 +37,7 @@ TMidiOutService* TCombinedMidiOutService::Locate(uint32_t id, uint32_t& local) {
   return nullptr;
 }
 
-TMidiOutService* TCombinedMidiOutService::Owner(TMidiOutHandle handle) {
+TMidiOutService* TCombinedMidiOutService::Owner(TMidiOutHandle handle) const {
   for (auto& entry : open_)
     if (entry.first == handle) return entry.second;
   return nullptr;
@@ -57,6 +57,23 @@ TMidiOutStatus TCombinedMidiOutService::Send(TMidiOutHandle handle, std::span<co
   TMidiOutService* part = Owner(handle);
   if (!part) return TMidiOutError{TMidiOutErrc::NotOpen};
   return part->Send(handle, bytes, std::move(done));
+}
+
+TMidiOutStatus TCombinedMidiOutService::SendAt(TMidiOutHandle handle, std::span<const uint8_t> bytes, int64_t dueUs,
+                                               TMidiOutDone done) {
+  TMidiOutService* part = Owner(handle);
+  if (!part) return TMidiOutError{TMidiOutErrc::NotOpen};
+  return part->SendAt(handle, bytes, dueUs, std::move(done));
+}
+
+bool TCombinedMidiOutService::HonoursDueTimes(TMidiOutHandle handle) const {
+  const TMidiOutService* part = Owner(handle);
+  return part && part->HonoursDueTimes(handle);
+}
+
+int64_t TCombinedMidiOutService::DueTimeHoldUs(TMidiOutHandle handle) const {
+  const TMidiOutService* part = Owner(handle);
+  return part ? part->DueTimeHoldUs(handle) : 0;
 }
 
 TMidiOutStatus TCombinedMidiOutService::Close(TMidiOutHandle handle) {

@@ -27,12 +27,16 @@ class TCombinedMidiOutService : public TMidiOutService {
   std::vector<TMidiOutDevice> Devices() override;
   TMidiOutResult<TMidiOutHandle> Open(uint32_t id) override;
   TMidiOutStatus Send(TMidiOutHandle handle, std::span<const uint8_t> bytes, TMidiOutDone done = {}) override;
+  TMidiOutStatus SendAt(TMidiOutHandle handle, std::span<const uint8_t> bytes, int64_t dueUs,
+                        TMidiOutDone done = {}) override;
+  bool HonoursDueTimes(TMidiOutHandle handle) const override;
+  int64_t DueTimeHoldUs(TMidiOutHandle handle) const override;
   TMidiOutStatus Close(TMidiOutHandle handle) override;
 
  private:
   // The part holding device id, and the id within it; null past the end.
   TMidiOutService* Locate(uint32_t id, uint32_t& local);
-  TMidiOutService* Owner(TMidiOutHandle handle);
+  TMidiOutService* Owner(TMidiOutHandle handle) const;
 
   std::vector<std::shared_ptr<TMidiOutService>> parts_;
   std::vector<std::pair<TMidiOutHandle, TMidiOutService*>> open_;
