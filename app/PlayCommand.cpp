@@ -126,6 +126,9 @@ int RunPlay(const TPlayOptions& options, const TSongOptions& song, std::ostream&
 
   TQtPlayback playback;
   file.SetPlaybackServices(playback.Services());
+  // To a device that plays messages at their due times (JACK) the song goes a little ahead,
+  // so that the timer's period and the device's own hold do not make it late.
+  file.SetLookAheadUs(output.PlaybackLookAheadUs());
   PlayState state;
   // The window's road: every played event goes out as the song holds it (transposed: the
   // user asked to hear it so), meta events stay home.
@@ -133,7 +136,7 @@ int RunPlay(const TPlayOptions& options, const TSongOptions& song, std::ostream&
     if (state.failed || event->Status == MidiStatus::Meta) return;
     if (auto played = PlayedMidiEvent(*event, session.transposition(), false)) {
       try {
-        output.SendEvent(*played);
+        output.SendEventAt(*played, file.EventDueUs());
       } catch (const EmidioutputError& e) {
         state.failed = true;
         state.error = e.what();

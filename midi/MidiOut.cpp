@@ -169,6 +169,10 @@ bool TMidiOutput::HonoursDueTimes() const { return service_ && open_ && service_
 
 int64_t TMidiOutput::DueTimeHoldUs() const { return service_ && open_ ? service_->DueTimeHoldUs(handle_) : 0; }
 
+int64_t TMidiOutput::PlaybackLookAheadUs() const {
+  return HonoursDueTimes() ? DueTimeHoldUs() + kLateTimerMarginUs : 0;
+}
+
 void TMidiOutput::SendShort(uint8_t status, uint8_t data1, uint8_t data2) { SendShortAt(status, data1, data2, 0); }
 
 void TMidiOutput::SendShortAt(uint8_t status, uint8_t data1, uint8_t data2, int64_t dueUs) {

@@ -103,6 +103,11 @@ class TMidiOutput {
   // closed.
   bool HonoursDueTimes() const;
   int64_t DueTimeHoldUs() const;
+  // How far beyond its timer period playback should send ahead to this device
+  // (TMidiFile::SetLookAheadUs): its hold and a margin for a late timer step; 0 for a device
+  // that ignores due times, or while closed.
+  int64_t PlaybackLookAheadUs() const;
+  static constexpr int64_t kLateTimerMarginUs = 2000;
   // Controller 120 (All Sound Off) on all 16 channels; nothing while closed.
   void AllSoundOff();
   // The text of a result code, or "Specified error number is out of range".

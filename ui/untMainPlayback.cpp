@@ -92,7 +92,7 @@ void TfrmMain::MidiFileMidiEvent(PMidiEventEx event, int32_t TrackNo) {
   if (MidiOut_->IsOpen()) {
     if (auto played = PlayedMidiEvent(*event, session_->transposition(), MidiOutNoTranspose)) {
       try {
-        MidiOut_->SendEvent(*played);
+        MidiOut_->SendEventAt(*played, session_->MidiFile.EventDueUs());
       } catch (const EmidioutputError& e) {
         // A port or server that went away takes no more of the song: playback stops once
         // this step is over, and the engine reports the error once.
@@ -227,10 +227,13 @@ void TfrmMain::SilenceOutput() {
 void TfrmMain::CloseOutput() {
   SilenceOutput();
   MidiOut_->Close();
+  session_->MidiFile.SetLookAheadUs(0);
 }
 
 void TfrmMain::OpenOutput() {
   if (!MidiOut_->IsOpen()) MidiOut_->Open();
+  // A device that plays at due times (JACK) is sent the song a little ahead.
+  session_->MidiFile.SetLookAheadUs(MidiOut_->PlaybackLookAheadUs());
   // While the output is closed the status bar says that playing stays silent.
   stSilent->setVisible(!MidiOut_->IsOpen());
   if (MidiOut_->IsOpen()) return;

@@ -356,3 +356,43 @@ TEST(MidiWire, BlocksAndShortMessagesComeOutInOrderAndBrokenPartsAreDropped) {
   EXPECT_EQ(seen, (std::vector<std::vector<uint8_t>>{
                       {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7}, {0x90, 0x3C, 0x64}, {0xC0, 0x05}}));
 }
+
+TEST(MidiOutputDueTimes, ADeviceThatHonoursThemGetsThemOthersPlayAtOnce) {
+  Rig r;
+  EXPECT_FALSE(r.out->HonoursDueTimes());
+  EXPECT_EQ(ErrorOf([&] { r.out->SendEventAt(TMidiEvent(0x90, 60, 100), 5000); }), Mes(MesId::SMidiOutNotOpen));
+  r.out->SetDeviceID(1);
+  ASSERT_TRUE(r.out->Open());
+  // A device that ignores due times: nothing sent ahead, the message goes at once.
+  EXPECT_FALSE(r.out->HonoursDueTimes());
+  EXPECT_EQ(r.out->PlaybackLookAheadUs(), 0);
+  r.out->SendEventAt(TMidiEvent(0x90, 60, 100), 5000);
+  r.out->Close();
+
+  r.recorder->SetHonoursDueTimes(true);
+  r.recorder->HoldUs = 2667;
+  ASSERT_TRUE(r.out->Open());
+  EXPECT_TRUE(r.out->HonoursDueTimes());
+  EXPECT_EQ(r.out->DueTimeHoldUs(), 2667);
+  EXPECT_EQ(r.out->PlaybackLookAheadUs(), 2667 + TMidiOutput::kLateTimerMarginUs);
+  r.out->SendEventAt(TMidiEvent(0x90, 61, 100), 7000);
+  TMidiEvent block;
+  const uint8_t gmOn[] = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
+  block.SetSysex(gmOn, sizeof gmOn);
+  r.out->SendEventAt(block, 8000);
+  r.out->SendEventAt(TMidiEvent(0x80, 61, 0), 0);  // none: at once
+  r.out->SendEventAt(TMidiEvent(0x90, 200, 100), 9000);  // cannot travel, as without a due time
+  const auto m = r.recorder->Messages();
+  ASSERT_EQ(m.size(), 4u);
+  EXPECT_EQ(m[0].DueUs, 0);
+  EXPECT_EQ(m[1].DueUs, 7000);
+  EXPECT_TRUE(m[2].Long);
+  EXPECT_EQ(m[2].DueUs, 8000);
+  EXPECT_EQ(m[3].DueUs, 0);
+  EXPECT_EQ(m[3].Bytes, (std::vector<uint8_t>{0x80, 61, 0}));
+  EXPECT_EQ(r.out->LongMessagesInFlight(), 1);
+  r.poster->RunPending();
+  EXPECT_EQ(r.out->LongMessagesInFlight(), 0);
+  EXPECT_TRUE(r.out->Close());
+  EXPECT_FALSE(r.out->HonoursDueTimes());
+}

@@ -4,16 +4,23 @@
 
 #include <jack/jack.h>
 
+#include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "base/untMesConst.h"
+#include "midi/MidiClock.h"
+#include "midi/MidiConstants.h"
+#include "midi/MidiFile.h"
 #include "midi/MidiOut.h"
 #include "platform/FluidSynthOut.h"
 #include "platform/JackMidiOut.h"
 #include "platform/SoundFontFinder.h"
 #include "platform/SystemMidiOut.h"
+#include "tests/midi/MidiBytes.h"
 #include "tests/platform/AudioProbe.h"
 #include "tests/platform/JackServer.h"
 
@@ -42,6 +49,37 @@ std::shared_ptr<TJackMidiOutService> ServiceSeeingPorts(const std::string& serve
   auto service = std::make_shared<TJackMidiOutService>("Cantaro", server);
   WaitFor([&] { return !service->Devices().empty(); }, std::chrono::seconds(30));
   return service;
+}
+
+// Timer steps that the test runs itself, on the steady clock.
+class SteppedTimers : public IMidiTimerFactory {
+ public:
+  std::unique_ptr<IMidiTimer> StartTimer(int32_t, std::function<void()>) override {
+    return std::make_unique<IMidiTimer>();
+  }
+};
+
+// One track of overlapping notes on channels 0 and 1: a note every 24 ticks, each 96 long.
+std::string OverlappingNotes(int count) {
+  std::vector<std::pair<int32_t, Bytes>> events;
+  for (int i = 0; i < count; ++i) {
+    const auto channel = static_cast<uint8_t>(i % 2);
+    const auto key = static_cast<uint8_t>(60 + i % 12);
+    events.push_back({24 * i, {static_cast<uint8_t>(0x90 | channel), key, 100}});
+    events.push_back({24 * i + 96, {static_cast<uint8_t>(0x80 | channel), key, 0}});
+  }
+  std::stable_sort(events.begin(), events.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  Bytes track;
+  int32_t last = 0;
+  for (const auto& [tick, bytes] : events) {
+    const uint32_t delta = static_cast<uint32_t>(tick - last);
+    last = tick;
+    if (delta >= 128) track.push_back(static_cast<uint8_t>(0x80 | (delta >> 7)));
+    track.push_back(static_cast<uint8_t>(delta & 0x7F));
+    track.insert(track.end(), bytes.begin(), bytes.end());
+  }
+  track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
+  return MidiBytes().Header(0, 1, 480).Track(track);
 }
 
 std::string ErrorOf(const std::function<void()>& f) {
@@ -192,4 +230,88 @@ TEST_F(JackTest, TheBuiltInSynthesizerSoundsThroughJackAudio) {
   ASSERT_TRUE(WaitFor([&] { return capture.Samples().size() >= static_cast<size_t>(capture.Rate() * 0.2); }));
   EXPECT_LT(Rms(capture.Samples()), 0.0005);
   EXPECT_TRUE(out.Close());
+}
+
+TEST_F(JackTest, DueTimesAreHonouredAndSendingOrderIsKeptWhetherPastTiedOrFarAhead) {
+  TestMidiReceiver keys(Server(), "keys");
+  ASSERT_TRUE(keys.Ok());
+  auto service = ServiceSeeingPorts(Server());
+  TMidiOutput out(service, std::make_shared<TImmediatePoster>());
+  out.SetProductName("keys:in");
+  EXPECT_FALSE(out.HonoursDueTimes());
+  ASSERT_TRUE(out.Open());
+  EXPECT_TRUE(out.HonoursDueTimes());
+  EXPECT_EQ(out.DueTimeHoldUs(), 128 * 1000000 / 48000);
+  EXPECT_EQ(out.PlaybackLookAheadUs(), out.DueTimeHoldUs() + TMidiOutput::kLateTimerMarginUs);
+  int completed = 0;
+  out.Onmidioutput = [&](TMidiOutput*) { ++completed; };
+
+  const int64_t now = SteadyClockUs();
+  out.SendEventAt(TMidiEvent(0x90, 60, 100), now - 50000);    // already past
+  out.SendEventAt(TMidiEvent(0x90, 61, 100), now + 40000);    // ahead
+  out.SendEventAt(TMidiEvent(0x90, 62, 100), now + 40000);    // tied with it
+  out.SendEventAt(TMidiEvent(0x90, 63, 100), now + 20000);    // due before what was sent earlier
+  out.SendEventAt(TMidiEvent(0x90, 64, 100), now + 3600000000LL);  // absurdly far ahead: now
+  const Bytes reset = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
+  TMidiEvent block;
+  block.SetSysex(reset.data(), static_cast<uint16_t>(reset.size()));
+  out.SendEventAt(block, now + 30000);
+  out.SendShort(0x80, 60, 0);  // without a due time, behind them all
+  EXPECT_EQ(completed, 1);
+  ASSERT_TRUE(WaitFor([&] { return keys.Count() >= 7; }, std::chrono::seconds(30))) << keys.Count() << " arrived";
+  EXPECT_EQ(keys.Messages(), (std::vector<Bytes>{{0x90, 60, 100}, {0x90, 61, 100}, {0x90, 62, 100}, {0x90, 63, 100},
+                                                 {0x90, 64, 100}, reset, {0x80, 60, 0}}));
+  EXPECT_TRUE(out.Close());
+  EXPECT_EQ(out.PlaybackLookAheadUs(), 0);
+}
+
+TEST_F(JackTest, StoppingASongSentAheadAndSilencingItLeavesNoNoteSounding) {
+  TestMidiReceiver keys(Server(), "keys");
+  ASSERT_TRUE(keys.Ok());
+  auto service = ServiceSeeingPorts(Server());
+  TMidiOutput out(service, std::make_shared<TImmediatePoster>());
+  out.SetProductName("keys:in");
+  ASSERT_TRUE(out.Open());
+
+  SteppedTimers timers;
+  TMidiFile file(TPlaybackServices{nullptr, &timers, nullptr});
+  file.LoadFromBytes(OverlappingNotes(80));
+  // A long lead, so that much of the song waits in the output when playback stops.
+  file.SetLookAheadUs(300000);
+  size_t sent = 0;
+  file.SetOnMidiEvent([&](PMidiEventEx e, int32_t) {
+    if (!IsMidiChannelMessage(e->Status)) return;
+    out.SendEventAt(TMidiEvent(e->Status, e->Data1, e->Data2), file.EventDueUs());
+    ++sent;
+  });
+  ASSERT_TRUE(file.Play());
+  for (int i = 0; i < 30; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    file.TimerStep();
+  }
+  const int32_t clockTick = file.PositionTicks();
+  file.Stop();
+  EXPECT_GT(file.PositionTicks(), clockTick) << "events had been sent ahead";
+  ASSERT_GT(sent, 0u);
+  out.AllSoundOff();
+  ASSERT_TRUE(WaitFor([&] { return keys.Count() >= sent + 16; }, std::chrono::seconds(30))) << keys.Count();
+
+  // Replayed as a synthesizer would: All Sound Off ends every note of its channel.
+  std::set<std::pair<int, int>> sounding;
+  size_t noteOns = 0;
+  for (const Bytes& m : keys.Messages()) {
+    ASSERT_EQ(m.size(), 3u);
+    const int channel = m[0] & 0x0F;
+    if (MidiKind(m[0]) == 0x90 && m[2] > 0) {
+      sounding.insert({channel, m[1]});
+      ++noteOns;
+    } else if (MidiKind(m[0]) == 0x80 || MidiKind(m[0]) == 0x90) {
+      sounding.erase({channel, m[1]});
+    } else if (MidiKind(m[0]) == 0xB0 && m[1] == 120) {
+      std::erase_if(sounding, [&](const auto& n) { return n.first == channel; });
+    }
+  }
+  EXPECT_GT(noteOns, 0u);
+  EXPECT_TRUE(sounding.empty()) << sounding.size() << " notes still sounding";
+  EXPECT_EQ(keys.Count(), sent + 16);
 }

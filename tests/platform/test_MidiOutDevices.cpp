@@ -94,6 +94,26 @@ TEST(CombinedDevices, PartsFollowOneAnotherAndTheMapperTakesTheFirstThatOpens) {
   EXPECT_EQ(second->OpenHandles(), 0);
 }
 
+TEST(CombinedDevices, DueTimesReachThePartThatOwnsTheDevice) {
+  auto first = std::make_shared<TMidiOutRecorder>(std::vector<std::string>{"Synth"});
+  auto second = std::make_shared<TMidiOutRecorder>(std::vector<std::string>{"Port"});
+  second->SetHonoursDueTimes(true);
+  auto combined = std::make_shared<TCombinedMidiOutService>(std::vector<std::shared_ptr<TMidiOutService>>{first, second});
+  TMidiOutput out(combined, std::make_shared<TImmediatePoster>());
+  out.SetDeviceID(0);
+  ASSERT_TRUE(out.Open());
+  EXPECT_FALSE(out.HonoursDueTimes());
+  out.Close();
+  out.SetDeviceID(1);
+  ASSERT_TRUE(out.Open());
+  EXPECT_TRUE(out.HonoursDueTimes());
+  EXPECT_EQ(out.DueTimeHoldUs(), second->HoldUs);
+  out.SendEventAt(TMidiEvent(0x90, 60, 100), 4242);
+  ASSERT_EQ(second->Messages().size(), 1u);
+  EXPECT_EQ(second->Messages()[0].DueUs, 4242);
+  EXPECT_TRUE(out.Close());
+}
+
 TEST(CombinedDevices, WithNoPartsThereAreNoDevicesAndNothingBreaks) {
   auto empty = std::make_shared<TCombinedMidiOutService>(std::vector<std::shared_ptr<TMidiOutService>>{});
   EXPECT_TRUE(ListMidiOutDevices(empty).empty());
