@@ -670,8 +670,15 @@ void TMidiFile::LookAheadStep() {
     }
   }
   DispatchAhead(limit);
-  // A handler may have stopped playback or sought; the position is then theirs.
-  if (!playing_ || leadUs_ == 0) return;
+  // A handler that stopped playback leaves the position where dispatch got to, as Stop does;
+  // one that sought has set it.
+  if (!playing_ || leadUs_ == 0) {
+    if (passedTicks_ > positionTicks_) {
+      positionTicks_ = passedTicks_;
+      positionMs_ = TicksToMs(positionTicks_);
+    }
+    return;
+  }
   positionTicks_ = std::max(std::min(position, passedTicks_), positionTicks_);
   positionMs_ = TicksToMs(positionTicks_);
 }

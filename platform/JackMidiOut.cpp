@@ -10,6 +10,8 @@
 #include <thread>
 #include <cstring>
 
+#include "midi/MidiClock.h"
+
 namespace {
 
 // One message in the ring: this header, then its bytes.
@@ -21,10 +23,6 @@ struct RingEvent {
 // A due time further ahead than this is taken for a mistake and played at once.
 constexpr int64_t kFarAheadUs = 1000000;
 
-int64_t SteadyNowUs() {
-  using namespace std::chrono;
-  return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
-}
 
 struct RingDeleter {
   void operator()(jack_ringbuffer_t* ring) const { jack_ringbuffer_free(ring); }
@@ -224,7 +222,7 @@ TMidiOutStatus TJackMidiOutService::SendAt(TMidiOutHandle handle, std::span<cons
   jack_nframes_t frame = jack_frame_time(client) + jack_get_buffer_size(client);
   if (dueUs > 0) {
     const jack_time_t jackNow = jack_get_time();
-    const int64_t jackDue = dueUs + (static_cast<int64_t>(jackNow) - SteadyNowUs());
+    const int64_t jackDue = dueUs + (static_cast<int64_t>(jackNow) - SteadyClockUs());
     if (jackDue - static_cast<int64_t>(jackNow) <= kFarAheadUs)
       frame = jack_time_to_frames(client, static_cast<jack_time_t>(std::max<int64_t>(jackDue, 0)));
   }
