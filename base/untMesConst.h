@@ -327,7 +327,12 @@
   X(SNoAudioWarning, "Встроенный синтезатор не нашёл вывода звука\r(PipeWire, PulseAudio или ALSA): проигрывание будет беззвучным.\r"   \
     "Другое устройство вывода можно выбрать в меню \"Сервис\" > \"Настройки...\",\r"                          \
     "на странице \"Звуки и MIDI\".")                                                                           \
-  X(SOutputSilent, "Звук выключен: устройство вывода не открыто")
+  X(SOutputSilent, "Звук выключен: устройство вывода не открыто") \
+  X(SMidiInOpenFailed, "Не удалось открыть вход MIDI \"%s\": %s") \
+  X(SMidiInLost, "Вход MIDI \"%s\" отключён: %s") \
+  X(SMidiInErrGone, "устройство не найдено или отключено") \
+  X(SMidiInErrBusy, "устройство занято или недоступно") \
+  X(SMidiInErrServer, "сервер JACK остановлен")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_DIALOGS(X) \
@@ -460,7 +465,12 @@
   X(SExportFormatGrid, "Сетка битов (*.tsv)")                                         \
   X(SExportFormatJson, "Анализ в JSON (*.json)")                                      \
   X(SExportFormatMidi, "MIDI с дорожкой аккордов (*.mid)")                            \
-  X(SExportSaved, "Файл %s записан")
+  X(SExportSaved, "Файл %s записан") \
+  X(SOptMidiIn, "Вход MIDI (клавиатура):") \
+  X(SOptMidiInNone, "(нет)") \
+  X(SOptMidiInHint, "Ноты, сыгранные на клавиатуре MIDI, подсвечиваются на пианино;\rпри нажатой кнопке \"Автопоиск\" их аккорд распознаётся сразу") \
+  X(SOptMidiThru, "Передавать сыгранное на устройство вывода (MIDI thru)") \
+  X(SOptMidiThruHint, "Ноты с клавиатуры MIDI будут звучать\rчерез выбранное устройство вывода")
 
 #define CANTARO_MESSAGES(X)                                                           \
   CANTARO_MESSAGES_COMMON(X)                                                          \

@@ -3,6 +3,7 @@
 #include <jack/jack.h>
 
 #include <mutex>
+#include <set>
 
 namespace {
 
@@ -18,10 +19,23 @@ void SilenceLibrary() {
   });
 }
 
+std::mutex ownMutex;
+std::multiset<std::string>& OwnClients() {
+  static std::multiset<std::string> names;
+  return names;
+}
+
 }  // namespace
 
 void TJackClientCloser::operator()(_jack_client* client) const {
-  if (client) jack_client_close(client);
+  if (!client) return;
+  {
+    std::lock_guard<std::mutex> lock(ownMutex);
+    auto& names = OwnClients();
+    auto it = names.find(jack_get_client_name(client));
+    if (it != names.end()) names.erase(it);
+  }
+  jack_client_close(client);
 }
 
 TJackClientPtr OpenJackClient(const std::string& clientName, const std::string& server) {
@@ -35,6 +49,22 @@ TJackClientPtr OpenJackClient(const std::string& clientName, const std::string& 
                               static_cast<jack_options_t>(JackNoStartServer | JackServerName), &status,
                               server.c_str());
   return TJackClientPtr(client);
+}
+
+void MarkOwnJackClient(const TJackClientPtr& client) {
+  if (!client) return;
+  std::lock_guard<std::mutex> lock(ownMutex);
+  OwnClients().insert(jack_get_client_name(client.get()));
+}
+
+bool IsOwnJackClient(const std::string& clientName) {
+  std::lock_guard<std::mutex> lock(ownMutex);
+  return OwnClients().count(clientName) > 0;
+}
+
+std::string JackClientOfPort(const std::string& portName) {
+  const auto colon = portName.find(':');
+  return colon == std::string::npos ? std::string() : portName.substr(0, colon);
 }
 
 void AbandonJackClient(TJackClientPtr& client) { (void)client.release(); }

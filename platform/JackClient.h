@@ -22,5 +22,13 @@ TJackClientPtr OpenJackClient(const std::string& clientName, const std::string& 
 // that is gone can crash inside the library, and the client holds nothing worth freeing.
 void AbandonJackClient(TJackClientPtr& client);
 
+// Marks a client as one of the program's own devices (until it is closed): their ports are
+// not offered as devices, so the program never plays into itself or listens to itself.
+void MarkOwnJackClient(const TJackClientPtr& client);
+// Whether the client name (as the server gave it) is one marked so.
+bool IsOwnJackClient(const std::string& clientName);
+// The client part of a full port name ("client:port").
+std::string JackClientOfPort(const std::string& portName);
+
 // Whether that server runs and accepts clients.
 bool JackServerRunning(const std::string& server = {});

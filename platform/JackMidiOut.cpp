@@ -146,7 +146,8 @@ std::vector<TMidiOutDevice> TJackMidiOutService::Devices() {
   if (!Connect()) return {};
   const char** names = jack_get_ports(lister_.get(), nullptr, JACK_DEFAULT_MIDI_TYPE, JackPortIsInput);
   if (names) {
-    for (const char** n = names; *n; ++n) ports_.emplace_back(*n);
+    for (const char** n = names; *n; ++n)
+      if (!IsOwnJackClient(JackClientOfPort(*n))) ports_.emplace_back(*n);
     jack_free(names);
   }
   std::vector<TMidiOutDevice> devices;
@@ -165,6 +166,7 @@ TMidiOutResult<TMidiOutHandle> TJackMidiOutService::Open(uint32_t id) {
   c->target = target;
   c->client = OpenJackClient(clientName_, server_);
   if (!c->client) return TMidiOutError{TMidiOutErrc::ServerGone, target};
+  MarkOwnJackClient(c->client);
   jack_client_t* client = c->client.get();
   c->port = jack_port_register(client, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
   c->ring.reset(jack_ringbuffer_create(kRingBytes));

@@ -63,7 +63,8 @@ TDataFolders FindDataFolders(const std::string& programFolder) {
     f.Layout = TDataLayout::BuildTree;
     f.Data = program;
     const std::string source = SourceFolderOfBuild(program + "../CMakeCache.txt");
-    f.Examples = IsFolder(source + "examples/") ? source + "examples/" : program + "examples/";
+    // No source folder named: the files beside the program, never the working folder.
+    f.Examples = !source.empty() && IsFolder(source + "examples/") ? source + "examples/" : program + "examples/";
     f.Manual = program + "manual.html";
   } else if (IsFolder(program + "INI/")) {
     f.Layout = TDataLayout::Portable;

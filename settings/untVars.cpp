@@ -239,6 +239,8 @@ const std::vector<TSettingKey>& SettingKeys() {
        },
        [](TIniFile& ini, const TSettings& s, const TWindowPos&) { ini.WriteInteger(kMain, "TextCodepage", s.TextCodepage); }},
       BoolKey(kMain, "KeysenseContinuity", &TSettings::KeysenseContinuity),
+      StringKey(kMain, "MidiInName", &TSettings::MidiInName),
+      BoolKey(kMain, "MidiThru", &TSettings::MidiThru),
   };
   return keys;
 }
@@ -286,6 +288,8 @@ TColor& MarkedKey = Settings.MarkedKey;
 int32_t& TimerResol = Settings.TimerResol;
 int32_t& TextCodepage = Settings.TextCodepage;
 bool& KeysenseContinuity = Settings.KeysenseContinuity;
+std::string& MidiInName = Settings.MidiInName;
+bool& MidiThru = Settings.MidiThru;
 bool& NoteSetChanged = Settings.NoteSetChanged;
 int32_t& OptionsPage = Settings.OptionsPage;
 

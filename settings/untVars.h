@@ -81,6 +81,10 @@ struct TSettings {
   // With Keysense active, the table's chords are chosen for the whole song at once: a beat
   // keeps its neighbours' chord unless another fits it clearly better (song/ChordContinuity.h).
   bool KeysenseContinuity = false;
+  // The MIDI keyboard: the input device's name (empty: none), and whether what is played on
+  // it also sounds through the output device.
+  std::string MidiInName;
+  bool MidiThru = false;
   bool NoteSetChanged = false;      // not stored: set by the Options dialog
   int32_t OptionsPage = 0;          // not stored: last page of the Options dialog
 };
@@ -109,6 +113,8 @@ extern TColor& MarkedKey;
 extern int32_t& TimerResol;
 extern int32_t& TextCodepage;
 extern bool& KeysenseContinuity;
+extern std::string& MidiInName;
+extern bool& MidiThru;
 extern bool& NoteSetChanged;
 extern int32_t& OptionsPage;
 

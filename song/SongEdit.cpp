@@ -1,6 +1,7 @@
 // Chord editing: the variants of a beat or of the marked keys, playing and choosing a
 // variant, and the simplification of all chords.
 #include <algorithm>
+#include <array>
 
 #include "base/untMesConst.h"
 #include "song/SongSession.h"
@@ -38,6 +39,18 @@ void TSongSession::MarkBeatForPlay(int beat) {
 void TSongSession::MarkNote(int key, bool /*marked*/) {
   if (searching_) return;
   Notify(TSongChange::MarkedNotes, key);
+  if (model_.autoRecognize && !markingPlayed_) RecognizeMarkedNotes();
+}
+
+void TSongSession::MarkPlayedNotes(const TNotes& notes) {
+  if (searching_) return;
+  std::array<bool, TMidiPianoModel::NoteCount> wanted{};
+  for (int note : notes)
+    if (note >= 0 && note < TMidiPianoModel::NoteCount) wanted[static_cast<size_t>(note)] = true;
+  markingPlayed_ = true;
+  for (int n = 0; n < TMidiPianoModel::NoteCount; ++n)
+    if (MidiPiano.IsMarked(n) != wanted[static_cast<size_t>(n)]) MidiPiano.SetMarked(n, wanted[static_cast<size_t>(n)]);
+  markingPlayed_ = false;
   if (model_.autoRecognize) RecognizeMarkedNotes();
 }
 

@@ -115,6 +115,10 @@ class TSongSession {
   // A key of the piano marked or unmarked; with auto-recognition on, the marked keys are
   // recognised at once. The piano model calls it.
   void MarkNote(int key, bool marked);
+  // The keys played on a MIDI keyboard become the marked keys, exactly these; with
+  // auto-recognition on they are recognised once, as marked keys are. Nothing else of the
+  // song changes.
+  void MarkPlayedNotes(const TNotes& notes);
   // Whether marking a key recognises the marked keys at once; switching it on recognises
   // them.
   void SetAutoRecognize(bool on);
@@ -167,6 +171,7 @@ class TSongSession {
   TSongObservers observers_;
   bool loading_ = false;
   bool searching_ = false;
+  bool markingPlayed_ = false;  // MarkPlayedNotes recognises once, after the last key
 
   TChordSearch search_;
 };

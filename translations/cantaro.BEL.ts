@@ -1903,5 +1903,55 @@
       <comment>SExportSaved</comment>
       <translation>Файл %s запісаны</translation>
     </message>
+    <message>
+      <source>Не удалось открыть вход MIDI &quot;%s&quot;: %s</source>
+      <comment>SMidiInOpenFailed</comment>
+      <translation>Не ўдалося адкрыць уваход MIDI &quot;%s&quot;: %s</translation>
+    </message>
+    <message>
+      <source>Вход MIDI &quot;%s&quot; отключён: %s</source>
+      <comment>SMidiInLost</comment>
+      <translation>Уваход MIDI &quot;%s&quot; адключаны: %s</translation>
+    </message>
+    <message>
+      <source>устройство не найдено или отключено</source>
+      <comment>SMidiInErrGone</comment>
+      <translation>прылада не знойдзена або адключана</translation>
+    </message>
+    <message>
+      <source>устройство занято или недоступно</source>
+      <comment>SMidiInErrBusy</comment>
+      <translation>прылада занятая або недаступная</translation>
+    </message>
+    <message>
+      <source>сервер JACK остановлен</source>
+      <comment>SMidiInErrServer</comment>
+      <translation>сервер JACK спынены</translation>
+    </message>
+    <message>
+      <source>Вход MIDI (клавиатура):</source>
+      <comment>SOptMidiIn</comment>
+      <translation>Уваход MIDI (клавіятура):</translation>
+    </message>
+    <message>
+      <source>(нет)</source>
+      <comment>SOptMidiInNone</comment>
+      <translation>(няма)</translation>
+    </message>
+    <message>
+      <source>Ноты, сыгранные на клавиатуре MIDI, подсвечиваются на пианино;&#13;при нажатой кнопке &quot;Автопоиск&quot; их аккорд распознаётся сразу</source>
+      <comment>SOptMidiInHint</comment>
+      <translation>Ноты, сыграныя на клавіятуры MIDI, падсвечваюцца на піяніна;&#13;пры націснутай кнопцы &quot;Аўтапошук&quot; іх акорд распазнаецца адразу</translation>
+    </message>
+    <message>
+      <source>Передавать сыгранное на устройство вывода (MIDI thru)</source>
+      <comment>SOptMidiThru</comment>
+      <translation>Перадаваць сыгранае на прыладу вываду (MIDI thru)</translation>
+    </message>
+    <message>
+      <source>Ноты с клавиатуры MIDI будут звучать&#13;через выбранное устройство вывода</source>
+      <comment>SOptMidiThruHint</comment>
+      <translation>Ноты з клавіятуры MIDI будуць гучаць&#13;праз абраную прыладу вываду</translation>
+    </message>
   </context>
 </TS>

@@ -1903,5 +1903,55 @@
       <comment>SExportSaved</comment>
       <translation>File %s written</translation>
     </message>
+    <message>
+      <source>Не удалось открыть вход MIDI &quot;%s&quot;: %s</source>
+      <comment>SMidiInOpenFailed</comment>
+      <translation>Could not open the MIDI input &quot;%s&quot;: %s</translation>
+    </message>
+    <message>
+      <source>Вход MIDI &quot;%s&quot; отключён: %s</source>
+      <comment>SMidiInLost</comment>
+      <translation>The MIDI input &quot;%s&quot; was disconnected: %s</translation>
+    </message>
+    <message>
+      <source>устройство не найдено или отключено</source>
+      <comment>SMidiInErrGone</comment>
+      <translation>the device is not there or was unplugged</translation>
+    </message>
+    <message>
+      <source>устройство занято или недоступно</source>
+      <comment>SMidiInErrBusy</comment>
+      <translation>the device is busy or unavailable</translation>
+    </message>
+    <message>
+      <source>сервер JACK остановлен</source>
+      <comment>SMidiInErrServer</comment>
+      <translation>the JACK server has stopped</translation>
+    </message>
+    <message>
+      <source>Вход MIDI (клавиатура):</source>
+      <comment>SOptMidiIn</comment>
+      <translation>MIDI input (keyboard):</translation>
+    </message>
+    <message>
+      <source>(нет)</source>
+      <comment>SOptMidiInNone</comment>
+      <translation>(none)</translation>
+    </message>
+    <message>
+      <source>Ноты, сыгранные на клавиатуре MIDI, подсвечиваются на пианино;&#13;при нажатой кнопке &quot;Автопоиск&quot; их аккорд распознаётся сразу</source>
+      <comment>SOptMidiInHint</comment>
+      <translation>Notes played on the MIDI keyboard light up on the piano;&#13;with &quot;Auto search&quot; down their chord is recognised at once</translation>
+    </message>
+    <message>
+      <source>Передавать сыгранное на устройство вывода (MIDI thru)</source>
+      <comment>SOptMidiThru</comment>
+      <translation>Pass what is played to the output device (MIDI thru)</translation>
+    </message>
+    <message>
+      <source>Ноты с клавиатуры MIDI будут звучать&#13;через выбранное устройство вывода</source>
+      <comment>SOptMidiThruHint</comment>
+      <translation>Notes from the MIDI keyboard sound&#13;through the chosen output device</translation>
+    </message>
   </context>
 </TS>

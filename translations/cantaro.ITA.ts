@@ -1903,5 +1903,55 @@
       <comment>SExportSaved</comment>
       <translation>File %s scritto</translation>
     </message>
+    <message>
+      <source>Не удалось открыть вход MIDI &quot;%s&quot;: %s</source>
+      <comment>SMidiInOpenFailed</comment>
+      <translation>Impossibile aprire l'ingresso MIDI &quot;%s&quot;: %s</translation>
+    </message>
+    <message>
+      <source>Вход MIDI &quot;%s&quot; отключён: %s</source>
+      <comment>SMidiInLost</comment>
+      <translation>L'ingresso MIDI &quot;%s&quot; è stato scollegato: %s</translation>
+    </message>
+    <message>
+      <source>устройство не найдено или отключено</source>
+      <comment>SMidiInErrGone</comment>
+      <translation>il dispositivo non c'è o è stato scollegato</translation>
+    </message>
+    <message>
+      <source>устройство занято или недоступно</source>
+      <comment>SMidiInErrBusy</comment>
+      <translation>il dispositivo è occupato o non disponibile</translation>
+    </message>
+    <message>
+      <source>сервер JACK остановлен</source>
+      <comment>SMidiInErrServer</comment>
+      <translation>il server JACK si è fermato</translation>
+    </message>
+    <message>
+      <source>Вход MIDI (клавиатура):</source>
+      <comment>SOptMidiIn</comment>
+      <translation>Ingresso MIDI (tastiera):</translation>
+    </message>
+    <message>
+      <source>(нет)</source>
+      <comment>SOptMidiInNone</comment>
+      <translation>(nessuno)</translation>
+    </message>
+    <message>
+      <source>Ноты, сыгранные на клавиатуре MIDI, подсвечиваются на пианино;&#13;при нажатой кнопке &quot;Автопоиск&quot; их аккорд распознаётся сразу</source>
+      <comment>SOptMidiInHint</comment>
+      <translation>Le note suonate sulla tastiera MIDI si illuminano sul pianoforte;&#13;con &quot;Ricerca automatica&quot; premuto il loro accordo è riconosciuto subito</translation>
+    </message>
+    <message>
+      <source>Передавать сыгранное на устройство вывода (MIDI thru)</source>
+      <comment>SOptMidiThru</comment>
+      <translation>Inoltra quanto suonato al dispositivo di uscita (MIDI thru)</translation>
+    </message>
+    <message>
+      <source>Ноты с клавиатуры MIDI будут звучать&#13;через выбранное устройство вывода</source>
+      <comment>SOptMidiThruHint</comment>
+      <translation>Le note della tastiera MIDI suonano&#13;attraverso il dispositivo di uscita scelto</translation>
+    </message>
   </context>
 </TS>

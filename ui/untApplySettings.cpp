@@ -37,6 +37,7 @@ void ApplySettings(TApplySettingsTarget& target, Prompter& prompter) {
   target.SetFormOpened(FormOpened);
   target.SetShowHints(ShowHints);
   target.SetPianoOctaves(OctaveCnt);
+  target.OpenInput();
   target.FillKeyList();
   MidiTimerResol = TimerResol;
   if (NoteSetChanged && target.ChordsSearched()) {
@@ -49,8 +50,9 @@ void ApplySettings(TApplySettingsTarget& target, Prompter& prompter) {
   }
 }
 
-std::vector<std::string> ListOutputDevices(TApplySettingsTarget& target) {
+std::vector<std::string> ListOutputDevices(TApplySettingsTarget& target, std::vector<std::string>* systems) {
   std::vector<std::string> names;
+  if (systems) systems->clear();
   TMidiOutput& out = target.MidiOut();
   target.CloseOutput();
   uint32_t selected = out.DeviceID();
@@ -58,9 +60,11 @@ std::vector<std::string> ListOutputDevices(TApplySettingsTarget& target) {
     try {
       out.SetDeviceID(i);
       names.push_back(out.ProductName());
+      if (systems) systems->push_back(out.System());
     } catch (const EmidioutputError&) {
       // A device that went away between counting and reading keeps its position.
-      names.emplace_back();
+      names.resize(i + 1);
+      if (systems) systems->resize(i + 1);
     }
   }
   try {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "midi/MidiInService.h"
 #include "midi/MidiOut.h"
 #include "song/Prompter.h"
 
@@ -33,11 +34,15 @@ class TApplySettingsTarget {
   virtual bool ChordsSearched() = 0;
   // Runs the chord search command.
   virtual void SearchSongChords() = 0;
+  // The MIDI input devices, listed anew; and opening the one named MidiInName (closing the
+  // open one when the name is empty or another). Without a MIDI input, nothing.
+  virtual std::vector<TMidiInDevice> InputDevices() { return {}; }
+  virtual void OpenInput() {}
 };
 
 // The steps, in this order: close the output; select the device named MidiOutName (device 0
 // when the name is empty); open it; layout per FormOpened; tooltips per ShowHints; piano
-// octaves per OctaveCnt; key list; the playback timer's interval from TimerResol; and when the
+// octaves per OctaveCnt; the MIDI input named MidiInName; key list; the playback timer's interval from TimerResol; and when the
 // note naming was changed (NoteSetChanged) while the song has searched chords, the question
 // whether to search again now (Yes clears NoteSetChanged and searches).
 //
@@ -49,7 +54,8 @@ void ApplySettings(TApplySettingsTarget& target, Prompter& prompter);
 // The names of the output devices as the options dialog lists them, the position being the
 // device number: the output is closed while the devices are read, the selected device is
 // restored and the output opened again. A device whose name cannot be read is listed empty.
-std::vector<std::string> ListOutputDevices(TApplySettingsTarget& target);
+// With `systems`, the system of each device goes there.
+std::vector<std::string> ListOutputDevices(TApplySettingsTarget& target, std::vector<std::string>* systems = nullptr);
 
 // Heights of the main window and of its beat grid for the expanded or compact layout, from
 // the heights they had when the window was created.

@@ -39,6 +39,8 @@
 #include "midi/MidiOut.h"
 #include "platform/QtMainThreadPoster.h"
 #include "platform/QtPlayback.h"
+#include "platform/MidiInputLink.h"
+#include "platform/SystemMidiIn.h"
 #include "platform/SystemMidiOut.h"
 #include "platform/TabulistClient.h"
 #include "settings/untVars.h"
@@ -91,6 +93,8 @@ TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, 
     poster = qtPoster;
   }
   MidiOut_ = std::make_unique<TMidiOutput>(service, poster);
+  MidiIn_ = std::make_unique<TMidiInputLink>(
+      services_.midiInService ? services_.midiInService : CreateSystemMidiInService());
 
   if (!services_.tabulist) {
     tabulistClient_ = std::make_unique<TTabulistClient>();
@@ -104,6 +108,7 @@ TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, 
   ConnectSongControls();
   ConnectTrackControls();
   ConnectPlayback();
+  ConnectMidiInput();
   ConnectDialogs();
   ConnectLayout();
   ConnectFocus();
@@ -117,6 +122,8 @@ TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, 
 
 TfrmMain::~TfrmMain() {
   qApp->removeEventFilter(this);
+  // The keyboard's callbacks reach the session: it closes first.
+  MidiIn_.reset();
   OnMRUChanged = nullptr;
   TMidiFile& file = session_->MidiFile;
   file.Stop();

@@ -50,6 +50,9 @@ class TEventGridModel;
 class TMidiPiano;
 class TMainThreadPoster;
 class TMidiOutService;
+class TMidiInService;
+class TMidiInputLink;
+struct TMidiInMessage;
 class TMidiOutput;
 class TQtPlayback;
 class TStringGridModel;
@@ -63,6 +66,7 @@ class TTrackListModel;
 struct TMainWindowServices {
   Prompter* prompter = nullptr;
   std::shared_ptr<TMidiOutService> midiOutService;
+  std::shared_ptr<TMidiInService> midiInService;
   std::shared_ptr<TMainThreadPoster> poster;
   TPlaybackServices playback;
   TTabulistPeer* tabulist = nullptr;
@@ -97,6 +101,11 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void ApplySettings();
   void SilenceOutput();
   void OpenOutput() override;
+  std::vector<TMidiInDevice> InputDevices() override;
+  // Opens the MIDI keyboard named MidiInName when it is not the one open; a failure is told
+  // in the status bar, naming the device.
+  void OpenInput() override;
+  TMidiInputLink& MidiIn() { return *MidiIn_; }
   void CloseOutput() override;
   // What putting the settings into effect does to the window.
   void SetFormOpened(bool opened) override;
@@ -248,6 +257,11 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void actTracksTurnOnExecute();
   // untMainPlayback.cpp
   void ConnectPlayback();
+  // The MIDI keyboard: its notes light the piano, its chords become the marked keys while
+  // "Автопоиск" is down, its messages pass to the output with MIDI thru.
+  void ConnectMidiInput();
+  void MidiInputChord(const std::vector<int>& notes);
+  void MidiInputThru(const TMidiInMessage& message);
   void actPlayExecute();
   void actRewindExecute();
   void actRepeatExecute();
@@ -284,6 +298,8 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   // Declared after the session: it leaves the session's observers before the session goes.
   std::unique_ptr<TSongPresenter> presenter_;
   std::unique_ptr<TMidiOutput> MidiOut_;
+  std::unique_ptr<TMidiInputLink> MidiIn_;
+  bool thruWarned_ = false;  // a failing MIDI thru is told once per device opened
   TKeyboardPlayer keyboard_;
 
   TStringGridModel* songModel_ = nullptr;

@@ -19,6 +19,7 @@
 #include "export/CodePage.h"
 #include "midi/MidiOut.h"
 #include "midi/PlayedEvent.h"
+#include "platform/MidiInputLink.h"
 #include "settings/untVars.h"
 #include "song/EngineScan.h"
 #include "song/LyricsView.h"
@@ -222,6 +223,9 @@ void TfrmMain::SilenceOutput() {
     // A device that has gone away sounds nothing any more.
   }
   MidiPiano().ReleaseAllKeys();
+  // Keys still held on the MIDI keyboard stay lit.
+  if (MidiIn_)
+    for (int note : MidiIn_->Keyboard.SoundingNotes()) MidiPiano().SetKeyLevel(note, 1);
 }
 
 void TfrmMain::CloseOutput() {

@@ -66,6 +66,8 @@ TOptionsValues ReadOptions() {
   v.SelectedKey = SelectedKey;
   v.MarkedKey = MarkedKey;
   v.TimerResol = TimerResol;
+  v.MidiInName = MidiInName;
+  v.MidiThru = MidiThru;
   return v;
 }
 
@@ -92,10 +94,24 @@ void WriteOptions(const TOptionsValues& v) {
   SelectedKey = v.SelectedKey;
   MarkedKey = v.MarkedKey;
   TimerResol = std::clamp(v.TimerResol, TimerResolMin, TimerResolMax);
+  MidiInName = v.MidiInName;
+  MidiThru = v.MidiThru;
 }
 
 TfrmOptions::TfrmOptions(const std::vector<std::string>& devices, QWidget* parent)
-    : QDialog(parent), devices_(devices) {
+    : TfrmOptions(TOptionsDevices{devices, {}, {}, {}}, parent) {}
+
+namespace {
+// A device as a list shows it: its name, and the system it belongs to when that is known.
+QString DeviceCaption(const std::vector<std::string>& names, const std::vector<std::string>& systems, size_t i) {
+  QString text = QString::fromStdString(names[i]);
+  if (i < systems.size() && !systems[i].empty()) text += QStringLiteral("  [%1]").arg(QString::fromStdString(systems[i]));
+  return text;
+}
+}  // namespace
+
+TfrmOptions::TfrmOptions(TOptionsDevices devices, QWidget* parent)
+    : QDialog(parent), devices_(std::move(devices)) {
   setObjectName("frmOptions");
   setWindowTitle(MesText(MesId::SOptCaption));
 
@@ -180,7 +196,8 @@ TfrmOptions::TfrmOptions(const std::vector<std::string>& devices, QWidget* paren
     auto* lay = new QVBoxLayout(tsMidi);
     auto* label = new QLabel(MesText(MesId::SOptMidiOut), tsMidi);
     cbMidiOut = new QComboBox(tsMidi);
-    for (const auto& name : devices_) cbMidiOut->addItem(QString::fromStdString(name));
+    for (size_t i = 0; i < devices_.Outputs.size(); ++i)
+      cbMidiOut->addItem(DeviceCaption(devices_.Outputs, devices_.OutputSystems, i));
     label->setBuddy(cbMidiOut);
     lay->addWidget(label);
     lay->addWidget(cbMidiOut);
@@ -188,6 +205,17 @@ TfrmOptions::TfrmOptions(const std::vector<std::string>& devices, QWidget* paren
         CheckBox(MesId::SOptMidiOutNoTranspose, MesId::SOptMidiOutNoTransposeHint, tsMidi);
     cbPlayKeys = CheckBox(MesId::SOptPlayKeys, MesId::SOptPlayKeysHint, tsMidi);
     lay->addWidget(cbMidiOutNoTranspose);
+    auto* inLabel = new QLabel(MesText(MesId::SOptMidiIn), tsMidi);
+    cbMidiIn = new QComboBox(tsMidi);
+    cbMidiIn->setToolTip(MesText(MesId::SOptMidiInHint));
+    cbMidiIn->addItem(MesText(MesId::SOptMidiInNone), QString());
+    for (size_t i = 0; i < devices_.Inputs.size(); ++i)
+      cbMidiIn->addItem(DeviceCaption(devices_.Inputs, devices_.InputSystems, i), QString::fromStdString(devices_.Inputs[i]));
+    inLabel->setBuddy(cbMidiIn);
+    cbMidiThru = CheckBox(MesId::SOptMidiThru, MesId::SOptMidiThruHint, tsMidi);
+    lay->addWidget(inLabel);
+    lay->addWidget(cbMidiIn);
+    lay->addWidget(cbMidiThru);
     lay->addWidget(cbPlayKeys);
     auto* timerLabel = WrappedLabel(MesId::SOptTimerResol, tsMidi);
     udTimerResol = new QSpinBox(tsMidi);
@@ -281,6 +309,14 @@ void TfrmOptions::LoadControls(const TOptionsValues& v) {
   cbSelectedKey->SetSelected(v.SelectedKey);
   cbMarkedKey->SetSelected(v.MarkedKey);
   udTimerResol->setValue(v.TimerResol);
+  // A keyboard that is not plugged in now stays chosen: ports come and go.
+  int in = cbMidiIn->findData(QString::fromStdString(v.MidiInName));
+  if (in < 0) {
+    cbMidiIn->addItem(QString::fromStdString(v.MidiInName), QString::fromStdString(v.MidiInName));
+    in = cbMidiIn->count() - 1;
+  }
+  cbMidiIn->setCurrentIndex(in);
+  cbMidiThru->setChecked(v.MidiThru);
 }
 
 TOptionsValues TfrmOptions::ControlValues() const {
@@ -292,7 +328,11 @@ TOptionsValues TfrmOptions::ControlValues() const {
   for (int i = 0; i < 3; ++i)
     if (rbNoteSet[i]->isChecked()) v.NoteSet = i;
   v.MidiOutNo = cbMidiOut->currentIndex();
-  v.MidiOutName = v.MidiOutNo >= 0 ? cbMidiOut->currentText().toStdString() : std::string();
+  v.MidiOutName = v.MidiOutNo >= 0 && v.MidiOutNo < static_cast<int>(devices_.Outputs.size())
+                      ? devices_.Outputs[static_cast<size_t>(v.MidiOutNo)]
+                      : std::string();
+  v.MidiInName = cbMidiIn->currentData().toString().toStdString();
+  v.MidiThru = cbMidiThru->isChecked();
   v.MidiOutNoTranspose = cbMidiOutNoTranspose->isChecked();
   // A number still being typed counts when it is acceptable; otherwise the last value the box
   // held (the boxes only take numbers within their ranges).
@@ -329,7 +369,13 @@ void TfrmOptions::sbTabulistClick() {
 }
 
 int ShowOptions(QWidget* parent, TApplySettingsTarget& target, Prompter& prompter) {
-  TfrmOptions dlg(ListOutputDevices(target), parent);
+  TOptionsDevices devices;
+  devices.Outputs = ListOutputDevices(target, &devices.OutputSystems);
+  for (const TMidiInDevice& d : target.InputDevices()) {
+    devices.Inputs.push_back(d.Name);
+    devices.InputSystems.push_back(d.System);
+  }
+  TfrmOptions dlg(std::move(devices), parent);
   dlg.LoadControls(ReadOptions());
   dlg.Opts->setCurrentIndex(std::clamp(OptionsPage, 0, dlg.Opts->count() - 1));
   int result = QDialog::Rejected;

@@ -40,6 +40,8 @@ struct TOptionsValues {
   bool KeysenseContinuity = false;
   TColor WhiteKey = 0, BlackKey = 0, Border = 0, SelectedKey = 0, MarkedKey = 0;
   int TimerResol = 10;        // 5..50
+  std::string MidiInName;     // empty: no MIDI input
+  bool MidiThru = false;
   friend bool operator==(const TOptionsValues&, const TOptionsValues&) = default;
 };
 
@@ -53,6 +55,14 @@ TOptionsValues ReadOptions();
 // within the dialog's ranges. Does not apply the settings to the window.
 void WriteOptions(const TOptionsValues& values);
 
+// The devices the page "Звуки и MIDI" offers.
+struct TOptionsDevices {
+  std::vector<std::string> Outputs;        // names; the position is the device number
+  std::vector<std::string> OutputSystems;  // the system of each output; may be shorter
+  std::vector<std::string> Inputs;         // the MIDI input devices' names
+  std::vector<std::string> InputSystems;
+};
+
 // Dialog results besides QDialog::Accepted (OK) and QDialog::Rejected (cancel).
 constexpr int OptionsApplyResult = 4;
 
@@ -62,6 +72,7 @@ class TfrmOptions : public QDialog {
  public:
   // `devices`: the output devices' names, the position being the device number.
   TfrmOptions(const std::vector<std::string>& devices, QWidget* parent = nullptr);
+  TfrmOptions(TOptionsDevices devices, QWidget* parent = nullptr);
 
   void LoadControls(const TOptionsValues& values);
   TOptionsValues ControlValues() const;
@@ -85,6 +96,10 @@ class TfrmOptions : public QDialog {
   QLabel* stKeysenseContinuityInfo = nullptr;
   QComboBox* cbMidiOut = nullptr;
   QCheckBox* cbMidiOutNoTranspose = nullptr;
+  // The MIDI keyboard: "(нет)" first, then the input devices; an item's data is the name
+  // stored.
+  QComboBox* cbMidiIn = nullptr;
+  QCheckBox* cbMidiThru = nullptr;
   QCheckBox* cbPlayKeys = nullptr;
   QSpinBox* udTimerResol = nullptr;
   QLineEdit* edtPathTabulist = nullptr;
@@ -101,7 +116,7 @@ class TfrmOptions : public QDialog {
   static std::string TabulistStartFolder(const std::string& typed);
 
  private:
-  std::vector<std::string> devices_;
+  TOptionsDevices devices_;
 };
 
 // The command "Настройки...": lists the output devices, shows the dialog on the page that was

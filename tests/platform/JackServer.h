@@ -175,6 +175,60 @@ class TestMidiReceiver {
   std::vector<std::vector<uint8_t>> messages_;
 };
 
+// A client with one MIDI output port, as a keyboard: what the test plays goes out in the next
+// period, in order.
+class TestMidiPlayer {
+ public:
+  TestMidiPlayer(const std::string& server, const std::string& clientName) {
+    client_ = OpenTestClient(clientName, server);
+    if (!client_) return;
+    port_ = jack_port_register(client_.get(), "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
+    jack_set_process_callback(client_.get(), Process, this);
+    jack_on_shutdown(client_.get(), [](void* flag) { static_cast<std::atomic<bool>*>(flag)->store(true); }, &gone_);
+    if (port_ && jack_activate(client_.get()) == 0) portName_ = jack_port_name(port_);
+  }
+  ~TestMidiPlayer() { Close(); }
+
+  bool Ok() const { return !portName_.empty(); }
+  const std::string& PortName() const { return portName_; }
+  void Play(std::vector<uint8_t> message) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    waiting_.push_back(std::move(message));
+  }
+  // Whether everything played has gone out.
+  bool Sent() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return waiting_.empty();
+  }
+  // Ends the client, as a keyboard unplugged.
+  void Close() {
+    if (gone_) AbandonJackClient(client_);
+    client_.reset();
+  }
+
+ private:
+  static int Process(jack_nframes_t frames, void* arg) {
+    auto* self = static_cast<TestMidiPlayer*>(arg);
+    void* buffer = jack_port_get_buffer(self->port_, frames);
+    jack_midi_clear_buffer(buffer);
+    std::lock_guard<std::mutex> lock(self->mutex_);
+    jack_nframes_t offset = 0;
+    for (const auto& m : self->waiting_) {
+      jack_midi_event_write(buffer, offset, m.data(), m.size());
+      if (offset + 1 < frames) ++offset;
+    }
+    self->waiting_.clear();
+    return 0;
+  }
+
+  TJackClientPtr client_;
+  std::atomic<bool> gone_{false};
+  jack_port_t* port_ = nullptr;
+  std::string portName_;
+  mutable std::mutex mutex_;
+  std::vector<std::vector<uint8_t>> waiting_;
+};
+
 // A client with one audio input port that records what reaches it.
 class TestAudioCapture {
  public:

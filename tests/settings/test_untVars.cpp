@@ -59,7 +59,7 @@ TEST_F(Settings, FirstRunUsesTheInitialValuesAndWritesEveryKey) {
             "[Main]\nPathTabulist=\"\"\nFormOpened=0\nShowHints=1\nNoteSet=0\nMidiOutNo=0\n"
             "MidiOutNoTranspose=1\nOctaveCnt=4\nPlayKeys=1\nCommExport=1\nKeysense=1\n"
             "LoadDir=" + Prog() + "examples/\nLeft=0\nTop=0\nWidth=0\nHeight=0\nTimerResol=10\nTextCodepage=1251\n"
-            "KeysenseContinuity=0\n\n"
+            "KeysenseContinuity=0\nMidiInName=\nMidiThru=0\n\n"
             "[Keys]\nWhiteKey=15793151\nBlackKey=8388608\nBorder=16711680\nSelectedKey=16744576\n"
             "MarkedKey=16711935\n");
 }
@@ -81,6 +81,8 @@ TEST_F(Settings, EverySettingSurvivesASaveAndTheUsersOtherKeysToo) {
   TimerResol = 25;
   TextCodepage = 866;
   KeysenseContinuity = true;
+  MidiInName = "a2j:Keystation [20] (capture): Keystation MIDI 1";  // ports carry colons and brackets
+  MidiThru = true;
   ASSERT_TRUE(SaveSettings(TWindowPos{120, -5}));
   ASSERT_TRUE(SaveSettings(TWindowPos{120, -5}));  // a second save changes nothing
 
@@ -101,6 +103,8 @@ TEST_F(Settings, EverySettingSurvivesASaveAndTheUsersOtherKeysToo) {
   EXPECT_EQ(TimerResol, 25);
   EXPECT_EQ(TextCodepage, 866);
   EXPECT_TRUE(KeysenseContinuity);
+  EXPECT_EQ(MidiInName, "a2j:Keystation [20] (capture): Keystation MIDI 1");
+  EXPECT_TRUE(MidiThru);
   EXPECT_EQ(pos.Left, 120);
   EXPECT_EQ(pos.Top, -5);
   EXPECT_EQ(KeysenseTable.size(), 2u);

@@ -246,3 +246,28 @@ TEST_F(SessionTest, AVariantOfThePreviousSongCannotBeAppliedToTheNextOne) {
   EXPECT_TRUE(prompter.Calls().empty());
   EXPECT_EQ(Cells()[0], "Am9");
 }
+
+TEST_F(SessionTest, NotesPlayedOnAKeyboardBecomeTheMarkedKeysAndAreRecognisedOnce) {
+  int recognitions = 0;
+  session.Observers().Add([&](const TSongNotice& notice) {
+    if (notice.what == TSongChange::Variants) ++recognitions;
+  });
+  session.MidiPiano.SetMarked(30, true);  // marked by mouse before the keyboard was played
+  recognitions = 0;
+  session.MarkPlayedNotes({57, 60, 64});
+  EXPECT_EQ(recognitions, 1);
+  EXPECT_EQ(presenter.grdVariants().Cell(1, 1), "Am");
+  EXPECT_EQ(presenter.mmMarked(), (std::vector<std::string>{"57 - A3", "60 - C4", "64 - E4"}));
+  // The next chord replaces the marks; keys in both stay marked without a flicker.
+  session.MarkPlayedNotes({60, 64, 67});
+  EXPECT_EQ(presenter.grdVariants().Cell(1, 1), "C");
+  EXPECT_FALSE(session.MidiPiano.IsMarked(57));
+  EXPECT_EQ(presenter.mmMarked(), (std::vector<std::string>{"60 - C4", "64 - E4", "67 - G4"}));
+  // Auto-search up: the marks follow, the variants stay; the song is never touched.
+  presenter.SetAutoSearchMarked(false);
+  const size_t beats = session.beats().size();
+  session.MarkPlayedNotes({62, 65, 69});
+  EXPECT_EQ(presenter.grdVariants().Cell(1, 1), "C");
+  EXPECT_TRUE(session.MidiPiano.IsMarked(69));
+  EXPECT_EQ(session.beats().size(), beats);
+}

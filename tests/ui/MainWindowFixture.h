@@ -17,6 +17,7 @@
 #include "chords/untChords.h"
 #include "midi/MainThreadPoster.h"
 #include "midi/ManualClock.h"
+#include "midi/MidiInService.h"
 #include "midi/MidiOutRecorder.h"
 #include "settings/untVars.h"
 #include "song/ScriptedPrompter.h"
@@ -133,6 +134,7 @@ class MainWindowTest : public ::testing::Test {
     TMainWindowServices services;
     services.prompter = &prompter;
     services.midiOutService = recorder;
+    services.midiInService = midiIn;
     services.poster = poster;
     services.playback = clock.Services();
     services.tabulist = tabulist;
@@ -176,6 +178,8 @@ class MainWindowTest : public ::testing::Test {
   TManualClock clock;
   std::shared_ptr<TMidiOutRecorder> recorder;
   std::shared_ptr<TManualPoster> poster;
+  // The MIDI input devices; none: the system's.
+  std::shared_ptr<TMidiInService> midiIn;
   // The chord-text editor the window hands its text to; none: the window makes its own.
   TTabulistPeer* tabulist = nullptr;
   std::unique_ptr<TTestWindow> window;

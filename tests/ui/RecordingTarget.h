@@ -9,6 +9,7 @@
 #include "midi/MainThreadPoster.h"
 #include "midi/MidiOut.h"
 #include "midi/MidiOutRecorder.h"
+#include "settings/untVars.h"
 #include "ui/untApplySettings.h"
 
 class RecordingTarget : public TApplySettingsTarget {
@@ -32,6 +33,7 @@ class RecordingTarget : public TApplySettingsTarget {
   void FillKeyList() override { calls.push_back("key list"); }
   bool ChordsSearched() override { return searched; }
   void SearchSongChords() override { calls.push_back("search"); }
+  void OpenInput() override { calls.push_back("input " + MidiInName); }
 
   std::shared_ptr<TMidiOutRecorder> service;
   TMidiOutput out;

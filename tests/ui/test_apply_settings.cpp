@@ -21,8 +21,11 @@ TEST(ApplySettings, PutsEverySettingIntoEffectInOrder) {
   OctaveCnt = 6;
   TimerResol = 25;
   MidiOutName = "Port C";
+  MidiInName = "keys:out";
   ApplySettings(target, prompter);
-  EXPECT_EQ(target.calls, (Calls{"close", "open Port C", "expanded", "hints off", "octaves 6", "key list"}));
+  EXPECT_EQ(target.calls,
+            (Calls{"close", "open Port C", "expanded", "hints off", "octaves 6", "input keys:out", "key list"}));
+  MidiInName.clear();
   EXPECT_EQ(target.out.DeviceID(), 2u);
   EXPECT_EQ(MidiTimerResol, 25);
   EXPECT_TRUE(prompter.Calls().empty());
@@ -47,7 +50,7 @@ TEST(ApplySettings, ADeviceThatIsGoneIsReportedAndTheRestStillApplies) {
   ASSERT_EQ(prompter.Calls().size(), 1u);
   EXPECT_EQ(prompter.Calls()[0].Kind, ScriptedPrompter::TKind::Warning);
   EXPECT_NE(prompter.Calls()[0].Text.find("Unplugged keyboard"), std::string::npos);
-  EXPECT_EQ(target.calls, (Calls{"close", "open Synth A", "compact", "hints on", "octaves 3", "key list"}));
+  EXPECT_EQ(target.calls, (Calls{"close", "open Synth A", "compact", "hints on", "octaves 3", "input ", "key list"}));
   // The setting stays: the device may come back at the next start.
   EXPECT_EQ(MidiOutName, "Unplugged keyboard");
 }
@@ -57,7 +60,7 @@ TEST(ApplySettings, WithoutAnyOutputDeviceTheProgramGoesOnSilent) {
   ScriptedPrompter prompter;
   ApplySettings(target, prompter);
   EXPECT_TRUE(prompter.Calls().empty());
-  EXPECT_EQ(target.calls, (Calls{"close", "open failed", "compact", "hints on", "octaves 4", "key list"}));
+  EXPECT_EQ(target.calls, (Calls{"close", "open failed", "compact", "hints on", "octaves 4", "input ", "key list"}));
 }
 
 TEST(ApplySettings, AChangedNoteNamingAsksOnlyWhenChordsWereSearched) {

@@ -204,7 +204,7 @@ TEST_F(LanguageTest, AnInstalledTranslationReplacesTheMessageTexts) {
   // Language names stay in their own language whatever the interface's language.
   EXPECT_EQ(Mes(MesId::SLangBel), "Беларуская мова");
   // Widgets built afterwards show the translation.
-  TfrmOptions dlg({});
+  TfrmOptions dlg(std::vector<std::string>{});
   EXPECT_EQ(dlg.windowTitle(), "Program settings");
 
   // Another language replaces the first one entirely.

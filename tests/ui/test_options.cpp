@@ -47,6 +47,8 @@ TOptionsValues Changed() {
   v.SelectedKey = 0x123456;                      // not in the list
   v.MarkedKey = clDefault;
   v.TimerResol = 35;
+  v.MidiInName = "keys:out";  // a keyboard that is not plugged in now
+  v.MidiThru = true;
   return v;
 }
 
@@ -104,6 +106,40 @@ TEST(OptionsDialog, ControlsShowAndReturnTheValues) {
   initial.MidiOutName = "Synth A";  // position 0 is selected, and its name stored
   dlg.LoadControls(initial);
   EXPECT_EQ(dlg.ControlValues(), initial);
+}
+
+TEST(OptionsDialog, DevicesShowTheirSystemAndTheMidiKeyboardIsChosenByName) {
+  TOptionsDevices devices;
+  devices.Outputs = {"Synth A", "system:playback_1"};
+  devices.OutputSystems = {"FluidSynth", "JACK"};
+  devices.Inputs = {"system:capture_1", "Keystation"};
+  devices.InputSystems = {"JACK", "ALSA"};
+  TfrmOptions dlg(devices);
+  EXPECT_EQ(dlg.cbMidiOut->itemText(1), "system:playback_1  [JACK]");
+  ASSERT_EQ(dlg.cbMidiIn->count(), 3);
+  EXPECT_EQ(dlg.cbMidiIn->itemText(0), "(нет)");
+  EXPECT_EQ(dlg.cbMidiIn->itemText(2), "Keystation  [ALSA]");
+
+  TOptionsValues v = ReadOptions();
+  v.MidiOutNo = 1;
+  v.MidiInName = "Keystation";
+  dlg.LoadControls(v);
+  EXPECT_EQ(dlg.cbMidiIn->currentIndex(), 2);
+  // The names are stored, never the captions.
+  EXPECT_EQ(dlg.ControlValues().MidiOutName, "system:playback_1");
+  EXPECT_EQ(dlg.ControlValues().MidiInName, "Keystation");
+  dlg.cbMidiIn->setCurrentIndex(0);
+  EXPECT_EQ(dlg.ControlValues().MidiInName, "");
+  dlg.cbMidiIn->setCurrentIndex(1);
+  dlg.cbMidiThru->setChecked(true);
+  TOptionsValues back = dlg.ControlValues();
+  EXPECT_EQ(back.MidiInName, "system:capture_1");
+  EXPECT_TRUE(back.MidiThru);
+  // Stored by OK and read back.
+  WriteOptions(back);
+  EXPECT_EQ(MidiInName, "system:capture_1");
+  EXPECT_TRUE(MidiThru);
+  EXPECT_EQ(ReadOptions().MidiInName, "system:capture_1");
 }
 
 TEST(OptionsDialog, ANumberStillBeingTypedCounts) {

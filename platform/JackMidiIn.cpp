@@ -1,0 +1,118 @@
+#include "platform/JackMidiIn.h"
+
+#include <jack/jack.h>
+#include <jack/midiport.h>
+
+#include <cerrno>
+
+#include "platform/MidiInQueue.h"
+
+namespace {
+
+class JackInPort : public TMidiInQueue {
+ public:
+  JackInPort(std::string source, TJackClientPtr client) : TMidiInQueue(source), source_(std::move(source)),
+                                                          client_(std::move(client)) {}
+  ~JackInPort() override {
+    // The process thread stops with the client, before the queue goes.
+    if (Lost() && Lost()->Code == TMidiOutErrc::ServerGone) AbandonJackClient(client_);
+    client_.reset();
+  }
+
+  TMidiOutStatus Start() {
+    jack_client_t* client = client_.get();
+    port_ = jack_port_register(client, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
+    if (!port_ || NotifyDescriptor() < 0) return TMidiOutError{TMidiOutErrc::NoMemory, source_};
+    ownPort_ = jack_port_name(port_);
+    jack_set_process_callback(client, Process, this);
+    jack_on_shutdown(client, Shutdown, this);
+    jack_set_port_connect_callback(client, PortConnect, this);
+    jack_set_port_registration_callback(client, PortRegistration, this);
+    if (jack_activate(client) != 0) return TMidiOutError{TMidiOutErrc::Allocated, source_, "jack_activate"};
+    const int r = jack_connect(client, source_.c_str(), ownPort_.c_str());
+    if (r != 0 && r != EEXIST) {
+      const bool there = jack_port_by_name(client, source_.c_str()) != nullptr;
+      return TMidiOutError{there ? TMidiOutErrc::Allocated : TMidiOutErrc::DeviceGone, source_};
+    }
+    connected_ = true;
+    return {};
+  }
+
+ private:
+  static int Process(jack_nframes_t frames, void* arg) {
+    auto* self = static_cast<JackInPort*>(arg);
+    void* buffer = jack_port_get_buffer(self->port_, frames);
+    const uint32_t count = jack_midi_get_event_count(buffer);
+    if (count == 0) return 0;
+    jack_client_t* client = self->client_.get();
+    const jack_nframes_t start = jack_last_frame_time(client);
+    bool pushed = false;
+    for (uint32_t i = 0; i < count; ++i) {
+      jack_midi_event_t ev;
+      if (jack_midi_event_get(&ev, buffer, i) != 0) continue;
+      // JACK's clock is the monotonic clock in microseconds, as the steady clock is.
+      const auto at = static_cast<uint64_t>(jack_frames_to_time(client, start + ev.time));
+      if (auto m = MidiInMessageFrom(ev.buffer, ev.size, at)) pushed |= self->Push(*m);
+    }
+    if (pushed) self->Notify();
+    return 0;
+  }
+
+  static void Shutdown(void* arg) { static_cast<JackInPort*>(arg)->MarkLost(TMidiOutErrc::ServerGone); }
+
+  static void PortConnect(jack_port_id_t a, jack_port_id_t b, int connected, void* arg) {
+    auto* self = static_cast<JackInPort*>(arg);
+    if (connected || !self->connected_) return;
+    jack_port_t* pa = jack_port_by_id(self->client_.get(), a);
+    jack_port_t* pb = jack_port_by_id(self->client_.get(), b);
+    if (!pa || !pb) return;
+    const std::string na = jack_port_name(pa), nb = jack_port_name(pb);
+    if ((na == self->source_ && nb == self->ownPort_) || (nb == self->source_ && na == self->ownPort_))
+      self->MarkLost(TMidiOutErrc::DeviceGone);
+  }
+
+  static void PortRegistration(jack_port_id_t id, int registered, void* arg) {
+    auto* self = static_cast<JackInPort*>(arg);
+    if (registered) return;
+    jack_port_t* p = jack_port_by_id(self->client_.get(), id);
+    if (p && self->source_ == jack_port_name(p)) self->MarkLost(TMidiOutErrc::DeviceGone);
+  }
+
+  std::string source_;
+  std::string ownPort_;
+  TJackClientPtr client_;
+  jack_port_t* port_ = nullptr;
+  std::atomic<bool> connected_{false};
+};
+
+}  // namespace
+
+TJackMidiInService::TJackMidiInService(std::string clientName, std::string server)
+    : clientName_(std::move(clientName)), server_(std::move(server)) {}
+
+std::vector<TMidiInDevice> TJackMidiInService::Devices() {
+  ports_.clear();
+  // A short-lived client for the listing: a server started or stopped since is seen.
+  TJackClientPtr lister = OpenJackClient(clientName_, server_);
+  if (!lister) return {};
+  const char** names = jack_get_ports(lister.get(), nullptr, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput);
+  if (names) {
+    for (const char** n = names; *n; ++n)
+      if (!IsOwnJackClient(JackClientOfPort(*n))) ports_.emplace_back(*n);
+    jack_free(names);
+  }
+  std::vector<TMidiInDevice> devices;
+  for (uint32_t i = 0; i < ports_.size(); ++i) devices.push_back(TMidiInDevice{i, ports_[i], "JACK"});
+  return devices;
+}
+
+TMidiOutResult<std::shared_ptr<TMidiInPort>> TJackMidiInService::Open(uint32_t id) {
+  if (id >= ports_.size()) return TMidiOutError{TMidiOutErrc::BadDevice};
+  const std::string source = ports_[id];
+  TJackClientPtr client = OpenJackClient(clientName_, server_);
+  if (!client) return TMidiOutError{TMidiOutErrc::ServerGone, source};
+  MarkOwnJackClient(client);
+  auto port = std::make_shared<JackInPort>(source, std::move(client));
+  if (TMidiOutStatus started = port->Start(); !started) return started.Error();
+  return std::shared_ptr<TMidiInPort>(port);
+}

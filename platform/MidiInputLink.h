@@ -1,0 +1,50 @@
+#pragma once
+// The open MIDI input of the window: the device chosen by name, its messages read on the
+// window's thread as soon as they arrive (a socket notifier on the port's descriptor), each
+// given to the keyboard state and to whoever passes them on (MIDI thru). A device that goes
+// away is closed and told once.
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "midi/LiveKeyboard.h"
+#include "midi/MidiInService.h"
+
+class QSocketNotifier;
+
+class TMidiInputLink : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TMidiInputLink(std::shared_ptr<TMidiInService> service, QObject* parent = nullptr);
+  ~TMidiInputLink() override;
+
+  // The devices, listed anew.
+  std::vector<TMidiInDevice> Devices();
+  // Opens the device with exactly that name, closing the one open first; an empty name only
+  // closes. A name no device has gives DeviceGone naming it.
+  TMidiOutStatus Open(const std::string& name);
+  // Ends every note the keyboard holds (told through its callbacks) and closes the port.
+  void Close();
+  bool IsOpen() const { return static_cast<bool>(port_); }
+  // The open device's name; empty when none is open.
+  std::string DeviceName() const;
+  // Reads what waits now (the notifier does this by itself).
+  void Poll();
+
+  // What is played: its OnSounding and OnChord belong to the window.
+  TLiveKeyboard Keyboard;
+  // Every message read, after the keyboard took it.
+  std::function<void(const TMidiInMessage&)> OnMessage;
+  // The open device went away (it was closed): once for each device opened.
+  std::function<void(const TMidiOutError&)> OnLost;
+
+ private:
+  std::shared_ptr<TMidiInService> service_;
+  std::shared_ptr<TMidiInPort> port_;
+  QSocketNotifier* notifier_ = nullptr;
+};

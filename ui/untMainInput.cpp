@@ -1,0 +1,69 @@
+// The MIDI keyboard: what is played on the chosen input lights the piano as playback does,
+// becomes the marked keys while "Автопоиск" is down (so the held chord's variants show while
+// it is held, and stay when it is let go), and sounds through the output with MIDI thru.
+// Nothing played reaches the song.
+#include <QLabel>
+
+#include "base/untMesConst.h"
+#include "midi/MidiOut.h"
+#include "platform/MidiInputLink.h"
+#include "settings/untVars.h"
+#include "ui/untMain.h"
+
+namespace {
+
+// Why an input could not be opened or went away, in the user's words.
+std::string InputProblem(const TMidiOutError& error) {
+  switch (error.Code) {
+    case TMidiOutErrc::DeviceGone:
+    case TMidiOutErrc::BadDevice:
+      return Mes(MesId::SMidiInErrGone);
+    case TMidiOutErrc::ServerGone:
+      return Mes(MesId::SMidiInErrServer);
+    default:
+      return Mes(MesId::SMidiInErrBusy);
+  }
+}
+
+}  // namespace
+
+void TfrmMain::ConnectMidiInput() {
+  TLiveKeyboard& keys = MidiIn_->Keyboard;
+  keys.OnSounding = [this](int note, bool sounding) {
+    TMidiPianoModel& piano = MidiPiano();
+    piano.SetKeyLevel(note, sounding ? std::max<int>(piano.KeyLevel(note), 0) + 1
+                                     : std::max<int>(piano.KeyLevel(note) - 1, 0));
+  };
+  keys.OnChord = [this](const std::vector<int>& notes) { MidiInputChord(notes); };
+  MidiIn_->OnMessage = [this](const TMidiInMessage& message) { MidiInputThru(message); };
+  MidiIn_->OnLost = [this](const TMidiOutError& error) {
+    ShowStatusHint(MesFormat(MesId::SMidiInLost, error.Device, InputProblem(error)));
+  };
+}
+
+std::vector<TMidiInDevice> TfrmMain::InputDevices() { return MidiIn_->Devices(); }
+
+void TfrmMain::OpenInput() {
+  if (MidiIn_->IsOpen() && MidiIn_->DeviceName() == MidiInName) return;
+  thruWarned_ = false;
+  const TMidiOutStatus opened = MidiIn_->Open(MidiInName);
+  if (!opened) ShowStatusHint(MesFormat(MesId::SMidiInOpenFailed, MidiInName, InputProblem(opened.Error())));
+}
+
+void TfrmMain::MidiInputChord(const std::vector<int>& notes) {
+  // Marks are the search's own while it runs; with "Автопоиск" up the keyboard only sounds.
+  if (!presenter_->btnAutoSearchMarked() || session_->Searching()) return;
+  session_->MarkPlayedNotes(notes);
+  RequestRefresh();
+}
+
+void TfrmMain::MidiInputThru(const TMidiInMessage& message) {
+  if (!MidiThru || !MidiOut_->IsOpen()) return;
+  try {
+    MidiOut_->SendEvent(TMidiEvent(message.Bytes[0], message.Bytes[1], message.Size > 2 ? message.Bytes[2] : 0));
+  } catch (const EmidioutputError& e) {
+    // One line in the status bar, not a box for every note played.
+    if (!thruWarned_) ShowStatusHint(e.what());
+    thruWarned_ = true;
+  }
+}
