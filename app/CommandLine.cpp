@@ -399,7 +399,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   try {
     switch (options.command) {
       case TCliCommand::Help:
-        out << MesLines(Mes(MesId::SCliHelp)) << '\n' << MesLines(Mes(MesId::SCliHelpPlay)) << '\n'
+        out << MesLines(Mes(MesId::SCliHelp)) << "\n\n" << MesLines(Mes(MesId::SCliHelpPlay)) << "\n\n"
             << MesLines(Mes(MesId::SCliHelpBatch)) << '\n';
         return kExitOk;
       case TCliCommand::Devices:
