@@ -1254,6 +1254,31 @@
       <translation>Гук выключаны: прылада вываду не адкрыта</translation>
     </message>
     <message>
+      <source>Не удалось открыть вход MIDI &quot;%s&quot;: %s</source>
+      <comment>SMidiInOpenFailed</comment>
+      <translation>Не ўдалося адкрыць уваход MIDI &quot;%s&quot;: %s</translation>
+    </message>
+    <message>
+      <source>Вход MIDI &quot;%s&quot; отключён: %s</source>
+      <comment>SMidiInLost</comment>
+      <translation>Уваход MIDI &quot;%s&quot; адключаны: %s</translation>
+    </message>
+    <message>
+      <source>устройство не найдено или отключено</source>
+      <comment>SMidiInErrGone</comment>
+      <translation>прылада не знойдзена або адключана</translation>
+    </message>
+    <message>
+      <source>устройство занято или недоступно</source>
+      <comment>SMidiInErrBusy</comment>
+      <translation>прылада занятая або недаступная</translation>
+    </message>
+    <message>
+      <source>сервер JACK остановлен</source>
+      <comment>SMidiInErrServer</comment>
+      <translation>сервер JACK спынены</translation>
+    </message>
+    <message>
       <source>Настройки программы</source>
       <comment>SOptCaption</comment>
       <translation>Налады праграмы</translation>
@@ -1902,31 +1927,6 @@
       <source>Файл %s записан</source>
       <comment>SExportSaved</comment>
       <translation>Файл %s запісаны</translation>
-    </message>
-    <message>
-      <source>Не удалось открыть вход MIDI &quot;%s&quot;: %s</source>
-      <comment>SMidiInOpenFailed</comment>
-      <translation>Не ўдалося адкрыць уваход MIDI &quot;%s&quot;: %s</translation>
-    </message>
-    <message>
-      <source>Вход MIDI &quot;%s&quot; отключён: %s</source>
-      <comment>SMidiInLost</comment>
-      <translation>Уваход MIDI &quot;%s&quot; адключаны: %s</translation>
-    </message>
-    <message>
-      <source>устройство не найдено или отключено</source>
-      <comment>SMidiInErrGone</comment>
-      <translation>прылада не знойдзена або адключана</translation>
-    </message>
-    <message>
-      <source>устройство занято или недоступно</source>
-      <comment>SMidiInErrBusy</comment>
-      <translation>прылада занятая або недаступная</translation>
-    </message>
-    <message>
-      <source>сервер JACK остановлен</source>
-      <comment>SMidiInErrServer</comment>
-      <translation>сервер JACK спынены</translation>
     </message>
     <message>
       <source>Вход MIDI (клавиатура):</source>

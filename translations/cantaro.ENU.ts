@@ -1254,6 +1254,31 @@
       <translation>Sound off: the output device is not open</translation>
     </message>
     <message>
+      <source>Не удалось открыть вход MIDI &quot;%s&quot;: %s</source>
+      <comment>SMidiInOpenFailed</comment>
+      <translation>Could not open the MIDI input &quot;%s&quot;: %s</translation>
+    </message>
+    <message>
+      <source>Вход MIDI &quot;%s&quot; отключён: %s</source>
+      <comment>SMidiInLost</comment>
+      <translation>The MIDI input &quot;%s&quot; was disconnected: %s</translation>
+    </message>
+    <message>
+      <source>устройство не найдено или отключено</source>
+      <comment>SMidiInErrGone</comment>
+      <translation>the device is not there or was unplugged</translation>
+    </message>
+    <message>
+      <source>устройство занято или недоступно</source>
+      <comment>SMidiInErrBusy</comment>
+      <translation>the device is busy or unavailable</translation>
+    </message>
+    <message>
+      <source>сервер JACK остановлен</source>
+      <comment>SMidiInErrServer</comment>
+      <translation>the JACK server has stopped</translation>
+    </message>
+    <message>
       <source>Настройки программы</source>
       <comment>SOptCaption</comment>
       <translation>Program settings</translation>
@@ -1902,31 +1927,6 @@
       <source>Файл %s записан</source>
       <comment>SExportSaved</comment>
       <translation>File %s written</translation>
-    </message>
-    <message>
-      <source>Не удалось открыть вход MIDI &quot;%s&quot;: %s</source>
-      <comment>SMidiInOpenFailed</comment>
-      <translation>Could not open the MIDI input &quot;%s&quot;: %s</translation>
-    </message>
-    <message>
-      <source>Вход MIDI &quot;%s&quot; отключён: %s</source>
-      <comment>SMidiInLost</comment>
-      <translation>The MIDI input &quot;%s&quot; was disconnected: %s</translation>
-    </message>
-    <message>
-      <source>устройство не найдено или отключено</source>
-      <comment>SMidiInErrGone</comment>
-      <translation>the device is not there or was unplugged</translation>
-    </message>
-    <message>
-      <source>устройство занято или недоступно</source>
-      <comment>SMidiInErrBusy</comment>
-      <translation>the device is busy or unavailable</translation>
-    </message>
-    <message>
-      <source>сервер JACK остановлен</source>
-      <comment>SMidiInErrServer</comment>
-      <translation>the JACK server has stopped</translation>
     </message>
     <message>
       <source>Вход MIDI (клавиатура):</source>

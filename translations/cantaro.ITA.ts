@@ -1254,6 +1254,31 @@
       <translation>Audio spento: il dispositivo di uscita non è aperto</translation>
     </message>
     <message>
+      <source>Не удалось открыть вход MIDI &quot;%s&quot;: %s</source>
+      <comment>SMidiInOpenFailed</comment>
+      <translation>Impossibile aprire l'ingresso MIDI &quot;%s&quot;: %s</translation>
+    </message>
+    <message>
+      <source>Вход MIDI &quot;%s&quot; отключён: %s</source>
+      <comment>SMidiInLost</comment>
+      <translation>L'ingresso MIDI &quot;%s&quot; è stato scollegato: %s</translation>
+    </message>
+    <message>
+      <source>устройство не найдено или отключено</source>
+      <comment>SMidiInErrGone</comment>
+      <translation>il dispositivo non c'è o è stato scollegato</translation>
+    </message>
+    <message>
+      <source>устройство занято или недоступно</source>
+      <comment>SMidiInErrBusy</comment>
+      <translation>il dispositivo è occupato o non disponibile</translation>
+    </message>
+    <message>
+      <source>сервер JACK остановлен</source>
+      <comment>SMidiInErrServer</comment>
+      <translation>il server JACK si è fermato</translation>
+    </message>
+    <message>
       <source>Настройки программы</source>
       <comment>SOptCaption</comment>
       <translation>Impostazioni del programma</translation>
@@ -1902,31 +1927,6 @@
       <source>Файл %s записан</source>
       <comment>SExportSaved</comment>
       <translation>File %s scritto</translation>
-    </message>
-    <message>
-      <source>Не удалось открыть вход MIDI &quot;%s&quot;: %s</source>
-      <comment>SMidiInOpenFailed</comment>
-      <translation>Impossibile aprire l'ingresso MIDI &quot;%s&quot;: %s</translation>
-    </message>
-    <message>
-      <source>Вход MIDI &quot;%s&quot; отключён: %s</source>
-      <comment>SMidiInLost</comment>
-      <translation>L'ingresso MIDI &quot;%s&quot; è stato scollegato: %s</translation>
-    </message>
-    <message>
-      <source>устройство не найдено или отключено</source>
-      <comment>SMidiInErrGone</comment>
-      <translation>il dispositivo non c'è o è stato scollegato</translation>
-    </message>
-    <message>
-      <source>устройство занято или недоступно</source>
-      <comment>SMidiInErrBusy</comment>
-      <translation>il dispositivo è occupato o non disponibile</translation>
-    </message>
-    <message>
-      <source>сервер JACK остановлен</source>
-      <comment>SMidiInErrServer</comment>
-      <translation>il server JACK si è fermato</translation>
     </message>
     <message>
       <source>Вход MIDI (клавиатура):</source>
