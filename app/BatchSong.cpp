@@ -98,6 +98,9 @@ TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TC
       result.messages = prompter.errors;
       return result;
     }
+    // A damaged file still gives what it holds; its report and its JSON say that it is not all.
+    if (const std::string damage = DamagedFileNotice(session.MidiFile.Completeness()); !damage.empty())
+      prompter.warnings.push_back(MesLines(damage));
     if (options.beat == TCliBeat::Double) session.ChangeBeatLength(TBeatLength::Double);
     else if (options.beat == TCliBeat::Half) session.ChangeBeatLength(TBeatLength::Half);
     const int key =

@@ -209,6 +209,7 @@ TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
   settings.text.textCodepage = options.codePage.value_or(file.TextCodepage);
   settings.text.notation = options.notation ? static_cast<NoteNotation>(*options.notation) : CurrentNoteNotation();
   settings.song.notation = settings.text.notation;
+  settings.midiOutNo = file.MidiOutNo;
   return settings;
 }
 
@@ -398,7 +399,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   try {
     switch (options.command) {
       case TCliCommand::Help:
-        out << MesLines(Mes(MesId::SCliHelp)) << '\n' << MesLines(Mes(MesId::SCliHelpPlay)) << '\n'
+        out << MesLines(Mes(MesId::SCliHelp)) << "\n\n" << MesLines(Mes(MesId::SCliHelpPlay)) << "\n\n"
             << MesLines(Mes(MesId::SCliHelpBatch)) << '\n';
         return kExitOk;
       case TCliCommand::Devices:
@@ -416,7 +417,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
       case TCliCommand::Events: return RunEvents(options, settings, out, err);
       case TCliCommand::Recognize: return RunRecognize(options, settings, out, err);
       case TCliCommand::Play:
-        return RunPlay(TPlayOptions{options.file, options.device, options.transpose, options.speed, {}},
+        return RunPlay(TPlayOptions{options.file, options.device, options.transpose, options.speed, {},
+                                    settings.midiOutNo},
                        settings.song, out, err);
       default: return kExitOk;
     }

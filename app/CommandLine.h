@@ -51,6 +51,7 @@ constexpr int kMaxBatchJobs = 256;
 struct TCliSettings {
   TSongOptions song;
   TExportOptions text;
+  int32_t midiOutNo = 0;  // the output device the options dialog chose
 };
 
 // Reads the settings file (a damaged one is reported and its defaults used) and applies the

@@ -104,9 +104,13 @@ int RunPlay(const TPlayOptions& options, const TSongOptions& song, std::ostream&
 
   auto service = CreateSystemMidiOutService(options.jackServer);
   const std::vector<TMidiOutDeviceInfo> devices = ListMidiOutDevices(service);
-  const std::optional<uint32_t> id =
-      options.device.empty() ? (devices.empty() ? std::nullopt : std::optional<uint32_t>(0))
-                             : FindMidiOutDevice(devices, options.device);
+  std::optional<uint32_t> id;
+  if (!options.device.empty())
+    id = FindMidiOutDevice(devices, options.device);
+  else if (!devices.empty())
+    id = options.defaultDevice >= 0 && static_cast<size_t>(options.defaultDevice) < devices.size()
+             ? static_cast<uint32_t>(options.defaultDevice)
+             : 0u;
   if (!id) {
     err << MesFormat(MesId::SCliNoDevice, options.device) << '\n';
     return 1;

@@ -11,10 +11,13 @@
 
 struct TPlayOptions {
   std::string file;
-  std::string device;  // a number as --devices prints it, or a part of a name; empty: device 0
+  std::string device;  // a number as --devices prints it, or a part of a name; empty: defaultDevice
   int transpose = 0;
   std::string speed;   // an entry of the tempo list: *3 *2 *1.5 1:1 /1.5 /2 /3; empty: 1:1
   std::string jackServer;  // empty: the default JACK server (JACK_DEFAULT_SERVER)
+  // The device the window plays on (its number in the options dialog's list); one that is no
+  // longer there gives device 0.
+  int32_t defaultDevice = 0;
 };
 
 // The speed ratio of a tempo list entry (spaces are ignored); nothing for other texts.

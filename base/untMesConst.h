@@ -195,7 +195,7 @@
   X(SCliNoDevice, "Устройство вывода MIDI \"%s\" не найдено (список: cantaro --devices)") \
   X(SCliDeviceFailed, "Не удалось открыть устройство вывода MIDI %s: %s")              \
   X(SCliPlayFailed, "Не удалось начать воспроизведение")                               \
-  X(SCliHelpPlay, "  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]\r    проиграть песню на устройстве вывода MIDI (Ctrl+C: остановить)") \
+  X(SCliHelpPlay, "Проигрывание:\r  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]\r    проиграть песню на устройстве вывода MIDI (по умолчанию на выбранном в настройках; Ctrl+C: остановить)") \
   X(SCliHelpBatch,                                                                     \
     "Пакетная обработка:\r"                                                            \
     "  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)\r" \

@@ -46,12 +46,14 @@ class JackInPort : public TMidiInQueue {
     if (count == 0) return 0;
     jack_client_t* client = self->client_.get();
     const jack_nframes_t start = jack_last_frame_time(client);
+    // JACK keeps its own microsecond clock, whose zero is not the steady clock's: the frames'
+    // moments are carried over by the difference of the two clocks now.
+    const int64_t toSteady = static_cast<int64_t>(MidiInNowUs()) - static_cast<int64_t>(jack_get_time());
     bool pushed = false;
     for (uint32_t i = 0; i < count; ++i) {
       jack_midi_event_t ev;
       if (jack_midi_event_get(&ev, buffer, i) != 0) continue;
-      // JACK's clock is the monotonic clock in microseconds, as the steady clock is.
-      const auto at = static_cast<uint64_t>(jack_frames_to_time(client, start + ev.time));
+      const auto at = static_cast<uint64_t>(static_cast<int64_t>(jack_frames_to_time(client, start + ev.time)) + toSteady);
       if (auto m = MidiInMessageFrom(ev.buffer, ev.size, at)) pushed |= self->Push(*m);
     }
     if (pushed) self->Notify();

@@ -54,8 +54,10 @@ void TMidiInputLink::Poll() {
   std::shared_ptr<TMidiInPort> port = port_;
   port->Drain([this, &port](const TMidiInMessage& m) {
     if (port_ != port) return;
-    Keyboard.Handle(m.Bytes[0], m.Bytes[1], m.Bytes[2]);
+    // Sound first (MIDI thru), then the piano and the chord.
     if (OnMessage) OnMessage(m);
+    if (port_ != port) return;
+    Keyboard.Handle(m.Bytes[0], m.Bytes[1], m.Bytes[2]);
   });
   if (port_ == port) {
     if (std::optional<TMidiOutError> lost = port->Lost()) {

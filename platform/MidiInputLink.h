@@ -38,7 +38,7 @@ class TMidiInputLink : public QObject {
 
   // What is played: its OnSounding and OnChord belong to the window.
   TLiveKeyboard Keyboard;
-  // Every message read, after the keyboard took it.
+  // Every message read, before the keyboard takes it (so that MIDI thru sounds first).
   std::function<void(const TMidiInMessage&)> OnMessage;
   // The open device went away (it was closed): once for each device opened.
   std::function<void(const TMidiOutError&)> OnLost;

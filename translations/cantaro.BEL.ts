@@ -644,9 +644,9 @@
       <translation>Не ўдалося пачаць прайграванне</translation>
     </message>
     <message>
-      <source>  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    проиграть песню на устройстве вывода MIDI (Ctrl+C: остановить)</source>
+      <source>Проигрывание:&#13;  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    проиграть песню на устройстве вывода MIDI (по умолчанию на выбранном в настройках; Ctrl+C: остановить)</source>
       <comment>SCliHelpPlay</comment>
-      <translation>  cantaro --play ФАЙЛ [--device N|НАЗВА] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    прайграць песню на прыладзе вываду MIDI (Ctrl+C: спыніць)</translation>
+      <translation>Прайграванне:&#13;  cantaro --play ФАЙЛ [--device N|НАЗВА] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    прайграць песню на прыладзе вываду MIDI (па змаўчанні на абранай у наладах; Ctrl+C: спыніць)</translation>
     </message>
     <message>
       <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
@@ -1252,6 +1252,31 @@
       <source>Звук выключен: устройство вывода не открыто</source>
       <comment>SOutputSilent</comment>
       <translation>Гук выключаны: прылада вываду не адкрыта</translation>
+    </message>
+    <message>
+      <source>Не удалось открыть вход MIDI &quot;%s&quot;: %s</source>
+      <comment>SMidiInOpenFailed</comment>
+      <translation>Не ўдалося адкрыць уваход MIDI &quot;%s&quot;: %s</translation>
+    </message>
+    <message>
+      <source>Вход MIDI &quot;%s&quot; отключён: %s</source>
+      <comment>SMidiInLost</comment>
+      <translation>Уваход MIDI &quot;%s&quot; адключаны: %s</translation>
+    </message>
+    <message>
+      <source>устройство не найдено или отключено</source>
+      <comment>SMidiInErrGone</comment>
+      <translation>прылада не знойдзена або адключана</translation>
+    </message>
+    <message>
+      <source>устройство занято или недоступно</source>
+      <comment>SMidiInErrBusy</comment>
+      <translation>прылада занятая або недаступная</translation>
+    </message>
+    <message>
+      <source>сервер JACK остановлен</source>
+      <comment>SMidiInErrServer</comment>
+      <translation>сервер JACK спынены</translation>
     </message>
     <message>
       <source>Настройки программы</source>
@@ -1902,31 +1927,6 @@
       <source>Файл %s записан</source>
       <comment>SExportSaved</comment>
       <translation>Файл %s запісаны</translation>
-    </message>
-    <message>
-      <source>Не удалось открыть вход MIDI &quot;%s&quot;: %s</source>
-      <comment>SMidiInOpenFailed</comment>
-      <translation>Не ўдалося адкрыць уваход MIDI &quot;%s&quot;: %s</translation>
-    </message>
-    <message>
-      <source>Вход MIDI &quot;%s&quot; отключён: %s</source>
-      <comment>SMidiInLost</comment>
-      <translation>Уваход MIDI &quot;%s&quot; адключаны: %s</translation>
-    </message>
-    <message>
-      <source>устройство не найдено или отключено</source>
-      <comment>SMidiInErrGone</comment>
-      <translation>прылада не знойдзена або адключана</translation>
-    </message>
-    <message>
-      <source>устройство занято или недоступно</source>
-      <comment>SMidiInErrBusy</comment>
-      <translation>прылада занятая або недаступная</translation>
-    </message>
-    <message>
-      <source>сервер JACK остановлен</source>
-      <comment>SMidiInErrServer</comment>
-      <translation>сервер JACK спынены</translation>
     </message>
     <message>
       <source>Вход MIDI (клавиатура):</source>

@@ -644,9 +644,9 @@
       <translation>Playback could not start</translation>
     </message>
     <message>
-      <source>  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    проиграть песню на устройстве вывода MIDI (Ctrl+C: остановить)</source>
+      <source>Проигрывание:&#13;  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    проиграть песню на устройстве вывода MIDI (по умолчанию на выбранном в настройках; Ctrl+C: остановить)</source>
       <comment>SCliHelpPlay</comment>
-      <translation>  cantaro --play FILE [--device N|NAME] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    play the song on a MIDI output device (Ctrl+C: stop)</translation>
+      <translation>Playing:&#13;  cantaro --play FILE [--device N|NAME] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    play the song on a MIDI output device (by default the one chosen in the options; Ctrl+C: stop)</translation>
     </message>
     <message>
       <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
@@ -1252,6 +1252,31 @@
       <source>Звук выключен: устройство вывода не открыто</source>
       <comment>SOutputSilent</comment>
       <translation>Sound off: the output device is not open</translation>
+    </message>
+    <message>
+      <source>Не удалось открыть вход MIDI &quot;%s&quot;: %s</source>
+      <comment>SMidiInOpenFailed</comment>
+      <translation>Could not open the MIDI input &quot;%s&quot;: %s</translation>
+    </message>
+    <message>
+      <source>Вход MIDI &quot;%s&quot; отключён: %s</source>
+      <comment>SMidiInLost</comment>
+      <translation>The MIDI input &quot;%s&quot; was disconnected: %s</translation>
+    </message>
+    <message>
+      <source>устройство не найдено или отключено</source>
+      <comment>SMidiInErrGone</comment>
+      <translation>the device is not there or was unplugged</translation>
+    </message>
+    <message>
+      <source>устройство занято или недоступно</source>
+      <comment>SMidiInErrBusy</comment>
+      <translation>the device is busy or unavailable</translation>
+    </message>
+    <message>
+      <source>сервер JACK остановлен</source>
+      <comment>SMidiInErrServer</comment>
+      <translation>the JACK server has stopped</translation>
     </message>
     <message>
       <source>Настройки программы</source>
@@ -1902,31 +1927,6 @@
       <source>Файл %s записан</source>
       <comment>SExportSaved</comment>
       <translation>File %s written</translation>
-    </message>
-    <message>
-      <source>Не удалось открыть вход MIDI &quot;%s&quot;: %s</source>
-      <comment>SMidiInOpenFailed</comment>
-      <translation>Could not open the MIDI input &quot;%s&quot;: %s</translation>
-    </message>
-    <message>
-      <source>Вход MIDI &quot;%s&quot; отключён: %s</source>
-      <comment>SMidiInLost</comment>
-      <translation>The MIDI input &quot;%s&quot; was disconnected: %s</translation>
-    </message>
-    <message>
-      <source>устройство не найдено или отключено</source>
-      <comment>SMidiInErrGone</comment>
-      <translation>the device is not there or was unplugged</translation>
-    </message>
-    <message>
-      <source>устройство занято или недоступно</source>
-      <comment>SMidiInErrBusy</comment>
-      <translation>the device is busy or unavailable</translation>
-    </message>
-    <message>
-      <source>сервер JACK остановлен</source>
-      <comment>SMidiInErrServer</comment>
-      <translation>the JACK server has stopped</translation>
     </message>
     <message>
       <source>Вход MIDI (клавиатура):</source>

@@ -644,9 +644,9 @@
       <translation>Impossibile avviare la riproduzione</translation>
     </message>
     <message>
-      <source>  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    проиграть песню на устройстве вывода MIDI (Ctrl+C: остановить)</source>
+      <source>Проигрывание:&#13;  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    проиграть песню на устройстве вывода MIDI (по умолчанию на выбранном в настройках; Ctrl+C: остановить)</source>
       <comment>SCliHelpPlay</comment>
-      <translation>  cantaro --play FILE [--device N|NOME] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    riproduce il brano su un dispositivo di uscita MIDI (Ctrl+C: ferma)</translation>
+      <translation>Riproduzione:&#13;  cantaro --play FILE [--device N|NOME] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    riproduce il brano su un dispositivo di uscita MIDI (per impostazione predefinita quello scelto nelle impostazioni; Ctrl+C: ferma)</translation>
     </message>
     <message>
       <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
@@ -1252,6 +1252,31 @@
       <source>Звук выключен: устройство вывода не открыто</source>
       <comment>SOutputSilent</comment>
       <translation>Audio spento: il dispositivo di uscita non è aperto</translation>
+    </message>
+    <message>
+      <source>Не удалось открыть вход MIDI &quot;%s&quot;: %s</source>
+      <comment>SMidiInOpenFailed</comment>
+      <translation>Impossibile aprire l'ingresso MIDI &quot;%s&quot;: %s</translation>
+    </message>
+    <message>
+      <source>Вход MIDI &quot;%s&quot; отключён: %s</source>
+      <comment>SMidiInLost</comment>
+      <translation>L'ingresso MIDI &quot;%s&quot; è stato scollegato: %s</translation>
+    </message>
+    <message>
+      <source>устройство не найдено или отключено</source>
+      <comment>SMidiInErrGone</comment>
+      <translation>il dispositivo non c'è o è stato scollegato</translation>
+    </message>
+    <message>
+      <source>устройство занято или недоступно</source>
+      <comment>SMidiInErrBusy</comment>
+      <translation>il dispositivo è occupato o non disponibile</translation>
+    </message>
+    <message>
+      <source>сервер JACK остановлен</source>
+      <comment>SMidiInErrServer</comment>
+      <translation>il server JACK si è fermato</translation>
     </message>
     <message>
       <source>Настройки программы</source>
@@ -1902,31 +1927,6 @@
       <source>Файл %s записан</source>
       <comment>SExportSaved</comment>
       <translation>File %s scritto</translation>
-    </message>
-    <message>
-      <source>Не удалось открыть вход MIDI &quot;%s&quot;: %s</source>
-      <comment>SMidiInOpenFailed</comment>
-      <translation>Impossibile aprire l'ingresso MIDI &quot;%s&quot;: %s</translation>
-    </message>
-    <message>
-      <source>Вход MIDI &quot;%s&quot; отключён: %s</source>
-      <comment>SMidiInLost</comment>
-      <translation>L'ingresso MIDI &quot;%s&quot; è stato scollegato: %s</translation>
-    </message>
-    <message>
-      <source>устройство не найдено или отключено</source>
-      <comment>SMidiInErrGone</comment>
-      <translation>il dispositivo non c'è o è stato scollegato</translation>
-    </message>
-    <message>
-      <source>устройство занято или недоступно</source>
-      <comment>SMidiInErrBusy</comment>
-      <translation>il dispositivo è occupato o non disponibile</translation>
-    </message>
-    <message>
-      <source>сервер JACK остановлен</source>
-      <comment>SMidiInErrServer</comment>
-      <translation>il server JACK si è fermato</translation>
     </message>
     <message>
       <source>Вход MIDI (клавиатура):</source>

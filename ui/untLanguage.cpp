@@ -257,8 +257,8 @@ void RemoveTranslation() {
   ResetAllMes();
 }
 
-std::string InstallStartupLanguage() {
-  const std::string stored = ReadLanguageCode(ProgramFilePath());
+std::string InstallStartupLanguage(const std::string& programPath) {
+  const std::string stored = ReadLanguageCode(programPath.empty() ? ProgramFilePath() : programPath);
   const std::string locale = SystemLocaleName();
   std::error_code ec;
   for (const std::string& code : LanguageCandidates(stored, locale)) {

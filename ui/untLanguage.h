@@ -72,8 +72,9 @@ bool InstallTranslation(const std::string& file);
 void RemoveTranslation();
 // The start-up step: chooses and installs the translation for the running program (with Qt's
 // own one when an application exists). Returns the file installed, empty when the built-in
-// texts are used.
-std::string InstallStartupLanguage();
+// texts are used. programPath: whose stored language counts (empty: this program's; the
+// editor beside the program speaks the program's language).
+std::string InstallStartupLanguage(const std::string& programPath = {});
 // Puts the translations of the installed translators into the message table.
 void TranslateMessageTable();
 

@@ -105,7 +105,9 @@ namespace {
 // A device as a list shows it: its name, and the system it belongs to when that is known.
 QString DeviceCaption(const std::vector<std::string>& names, const std::vector<std::string>& systems, size_t i) {
   QString text = QString::fromStdString(names[i]);
-  if (i < systems.size() && !systems[i].empty()) text += QStringLiteral("  [%1]").arg(QString::fromStdString(systems[i]));
+  // The built-in synthesizer names its system itself.
+  if (i < systems.size() && !systems[i].empty() && !text.contains(QString::fromStdString(systems[i])))
+    text += QStringLiteral("  [%1]").arg(QString::fromStdString(systems[i]));
   return text;
 }
 }  // namespace

@@ -12,6 +12,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "tests/midi/MidiBytes.h"
 #include "app/AtomicFile.h"
 #include "app/BatchExport.h"
 #include "app/BatchInputs.h"
@@ -213,6 +214,23 @@ TEST_F(BatchExport, OneSongAsJsonGoesToStandardOutputOrTheFileNamed) {
   const Outcome file = Cli({"--export", song, "--format", "midi", "-o", (root / "mary-chords.mid").string()});
   ASSERT_EQ(file.code, 0) << file.err;
   EXPECT_EQ(ReadAll(root / "mary-chords.mid").substr(0, 4), "MThd");
+}
+
+TEST_F(BatchExport, ADamagedSongGivesWhatItHoldsAndItsJsonSaysItIsNotAll) {
+  // Two notes of a chord, then the chunk ends inside a third event.
+  WriteAll(root / "cut.mid", MidiBytes().Header(1, 2, 96).Track({0x00, 0xFF, 0x2F, 0x00}).Track(
+                                 {0x00, 0x90, 0x3C, 0x40, 0x00, 0x90, 0x40, 0x40, 0x00, 0x90, 0x43, 0x40, 0x60, 0x80,
+                                  0x3C, 0x00, 0x00, 0x80, 0x40, 0x00, 0x00, 0x80, 0x43, 0x00, 0x10, 0x90, 0x3E}));
+  const Outcome out = Cli({"--export", (root / "cut.mid").string(), "--format", "json"});
+  ASSERT_EQ(out.code, 0) << out.err;
+  const json doc = json::parse(out.out);
+  EXPECT_GT(doc["beats"].size(), 0u);
+  ASSERT_EQ(doc["warnings"].size(), 1u) << out.out;
+  EXPECT_EQ(doc["warnings"][0], MesFormat(MesId::SDamagedFile, 1));
+  EXPECT_NE(out.err.find(MesFormat(MesId::SDamagedFile, 1)), std::string::npos) << out.err;
+  // A whole song has none.
+  const Outcome whole = Cli({"--export", (kExamples / "mary-had-a-little-lamb.mid").string(), "--format", "json"});
+  EXPECT_TRUE(json::parse(whole.out)["warnings"].empty());
 }
 
 TEST_F(BatchExport, BadSongsAreReportedByNameAndTheRestCompletes) {

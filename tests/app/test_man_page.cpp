@@ -66,7 +66,8 @@ TEST(ManPage, TextIsEscapedForRoff) {
 
 TEST(ManPage, PlaybackAndBatchHelpJoinThePage) {
   TManPageTexts texts = BuiltInTexts();
-  texts.Help = JoinHelpTexts(texts.Help, {"  cantaro --play FILE [--device N]\r    play the song\r    on a device"},
+  // The command carries its own heading for --help; on the page it joins the commands.
+  texts.Help = JoinHelpTexts(texts.Help, {"Playing:\r  cantaro --play FILE [--device N]\r    play the song\r    on a device"},
                              {"Batch:\r  --jobs N      songs at once\rExit status: 0 done."});
   const std::string page = BuildManPage(texts);
   // The command stands in the synopsis and, with its explanation joined, in the description.
@@ -77,6 +78,7 @@ TEST(ManPage, PlaybackAndBatchHelpJoinThePage) {
   EXPECT_GT(play, synopsis);
   EXPECT_LT(play, description);
   EXPECT_NE(page.find(".TP\n.B cantaro \\-\\-play FILE [\\-\\-device N]\nplay the song on a device\n"), std::string::npos);
+  EXPECT_EQ(page.find("Playing:"), std::string::npos);
   // The further paragraph is a block of options of its own, its closing line a paragraph.
   const std::size_t jobs = page.find(".TP\n.B \\-\\-jobs N\nsongs at once\n");
   EXPECT_GT(jobs, options);

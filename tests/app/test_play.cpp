@@ -5,7 +5,10 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,6 +16,8 @@
 #include "base/untMesConst.h"
 #include "midi/MidiConstants.h"
 #include "midi/MidiFile.h"
+#include "platform/SystemMidiOut.h"
+#include "tests/midi/MidiBytes.h"
 #include "tests/platform/JackServer.h"
 
 namespace {
@@ -152,4 +157,36 @@ TEST(PlaySpeed, TheTempoListEntriesAndNothingElse) {
     EXPECT_EQ(ratio->denominator, c.denominator) << c.text;
   }
   for (const char* bad : {"*4", "2", "x", "/0"}) EXPECT_FALSE(ParseSpeedEntry(bad)) << bad;
+}
+
+TEST_F(PlayTest, WithoutADeviceNamedTheSongPlaysOnTheDeviceTheWindowUses) {
+  // Two receivers: the window's choice is the second JACK port, never simply the first device.
+  TestMidiReceiver first(server_->Name(), "first");
+  TestMidiReceiver chosen(server_->Name(), "chosen");
+  ASSERT_TRUE(first.Ok() && chosen.Ok());
+  const std::string song = (std::filesystem::path(testing::TempDir()) /
+                            ("cantaro-play-" + std::to_string(::getpid()) + ".mid")).string();
+  {
+    // Two quarter notes at 480 ticks per quarter.
+    std::ofstream f(song, std::ios::binary);
+    f << std::string(MidiBytes().Header(0, 1, 480).Track({0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0,
+                                                           0x00, 0x90, 64, 100, 0x83, 0x60, 0x80, 64, 0,
+                                                           0x00, 0xFF, 0x2F, 0x00}));
+  }
+  std::vector<TMidiOutDeviceInfo> devices;
+  ASSERT_TRUE(WaitFor([&] {
+    devices = ListMidiOutDevices(CreateSystemMidiOutService(server_->Name()));
+    return FindMidiOutDevice(devices, "chosen:in").has_value();
+  }));
+  TPlayOptions options;
+  options.file = song;
+  options.jackServer = server_->Name();
+  options.defaultDevice = static_cast<int32_t>(*FindMidiOutDevice(devices, "chosen:in"));
+  std::ostringstream out, err;
+  EXPECT_EQ(RunPlay(options, TSongOptions{}, out, err), 0) << err.str();
+  ASSERT_TRUE(WaitFor([&] { return ReceivedNotes(chosen.Messages())[0].size() >= 4; }));
+  EXPECT_EQ(ReceivedNotes(chosen.Messages())[0],
+            (std::vector<Note>{{0x90, 60, 100}, {0x80, 60, 0}, {0x90, 64, 100}, {0x80, 64, 0}}));
+  EXPECT_EQ(first.Count(), 0u);
+  std::filesystem::remove(song);
 }

@@ -53,6 +53,11 @@ inline bool WaitFor(const std::function<bool()>& condition, std::chrono::millise
 
 class TestJackServer {
  public:
+  // How long the server waits for a client's answer before it drops the client (500 ms by
+  // default). Without a real-time scheduler, on a machine busy with a build, a client can be
+  // late by more than that, and a dropped client silently stops taking part.
+  static constexpr const char* kClientTimeoutMs = "10000";
+
   // sync: the server waits for late clients instead of dropping their output, so that every
   // message can be counted on a busy machine (and the benchmark's clock stays sane there).
   explicit TestJackServer(bool sync = true) {
@@ -67,11 +72,11 @@ class TestJackServer {
       ::dup2(null, 1);
       ::dup2(null, 2);
       if (sync)
-        ::execlp("jackd", "jackd", "--no-realtime", "--sync", "-n", name_.c_str(), "-d", "dummy", "-r", "48000", "-p",
-                 "128", static_cast<char*>(nullptr));
+        ::execlp("jackd", "jackd", "--no-realtime", "--sync", "-t", kClientTimeoutMs, "-n", name_.c_str(), "-d", "dummy",
+                 "-r", "48000", "-p", "128", static_cast<char*>(nullptr));
       else
-        ::execlp("jackd", "jackd", "--no-realtime", "-n", name_.c_str(), "-d", "dummy", "-r", "48000", "-p", "128",
-                 static_cast<char*>(nullptr));
+        ::execlp("jackd", "jackd", "--no-realtime", "-t", kClientTimeoutMs, "-n", name_.c_str(), "-d", "dummy", "-r",
+                 "48000", "-p", "128", static_cast<char*>(nullptr));
       ::_exit(127);
     }
     running_ = pid_ > 0 && WaitFor([this] { return Exited() ? true : JackServerRunning(name_); }) && !Exited();

@@ -133,7 +133,7 @@ class MainWindowTest : public ::testing::Test {
   TTestWindow& Open(std::vector<std::string> args = {}, bool keysense = false) {
     TMainWindowServices services;
     services.prompter = &prompter;
-    services.midiOutService = recorder;
+    services.midiOutService = outputOverride ? outputOverride : std::shared_ptr<TMidiOutService>(recorder);
     services.midiInService = midiIn;
     services.poster = poster;
     services.playback = clock.Services();
@@ -150,6 +150,12 @@ class MainWindowTest : public ::testing::Test {
     Keysense = keysense;
     window->UseSongOptions();
     return *window;
+  }
+
+  // The same with another output service than the recorder.
+  TTestWindow& OpenWithOutput(std::shared_ptr<TMidiOutService> output, std::vector<std::string> args = {}) {
+    outputOverride = std::move(output);
+    return Open(std::move(args));
   }
 
   TTestWindow& w() { return *window; }
@@ -178,6 +184,7 @@ class MainWindowTest : public ::testing::Test {
   TManualClock clock;
   std::shared_ptr<TMidiOutRecorder> recorder;
   std::shared_ptr<TManualPoster> poster;
+  std::shared_ptr<TMidiOutService> outputOverride;
   // The MIDI input devices; none: the system's.
   std::shared_ptr<TMidiInService> midiIn;
   // The chord-text editor the window hands its text to; none: the window makes its own.

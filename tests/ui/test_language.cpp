@@ -270,6 +270,16 @@ TEST_F(LanguageTest, AtStartTheStoredLanguageOfTheDataFolderIsInstalled) {
   EXPECT_EQ(Mes(MesId::SCaptionError), "Ошибка");
 }
 
+TEST_F(LanguageTest, TheEditorSpeaksTheLanguageChosenForTheProgramBesideIt) {
+  EnvVar lang("LC_ALL", "C");
+  const std::string program = (fs::path(ProgramFilePath()).parent_path() / "cantaro").string();
+  ASSERT_TRUE(WriteLanguageCode(program, "ITA"));
+  ASSERT_TRUE(WriteLanguageCode(ProgramFilePath(), "BEL"));
+  EXPECT_EQ(fs::path(InstallStartupLanguage(program)).filename(), "cantaro.ITA");
+  EXPECT_EQ(Mes(MesId::SCaptionError), "Errore");
+  EXPECT_EQ(fs::path(InstallStartupLanguage()).filename(), "cantaro.BEL");
+}
+
 TEST_F(LanguageTest, QtsOwnTextsFollowTheSameLanguage) {
   const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
   if (!QFile::exists(qtFolder + "/qtbase_ru.qm") || !QFile::exists(qtFolder + "/qtbase_it.qm"))

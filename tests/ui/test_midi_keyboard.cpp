@@ -7,8 +7,11 @@
 
 #include <memory>
 
+#include "platform/JackMidiIn.h"
+#include "platform/JackMidiOut.h"
 #include "platform/MidiInputLink.h"
 #include "platform/MidiInQueue.h"
+#include "tests/platform/JackServer.h"
 #include "tests/ui/MainWindowFixture.h"
 
 namespace {
@@ -139,4 +142,54 @@ TEST_F(MidiKeyboardTest, TheOptionsChoiceOpensTheKeyboardAndProblemsNameTheDevic
   w().ApplySettings();
   EXPECT_FALSE(w().MidiIn().IsOpen());
   EXPECT_NE(w().StatusText().toStdString().find("keys:out"), std::string::npos);
+}
+
+// The same through a real JACK server of the test's own: a keyboard client plays C4 E4 G4
+// into the chosen input; the output is a JACK port whose receiving client belongs to the test.
+TEST_F(MidiKeyboardTest, AKeyboardOnAJackServerNamesItsChordAndThruReachesTheOutputPort) {
+  TestJackServer server;
+  if (!server.Running()) {
+    if (!JackdInstalled()) GTEST_SKIP() << server.Problem();
+    FAIL() << server.Problem();
+  }
+  TestMidiPlayer keys(server.Name(), "keys");
+  TestMidiReceiver synth(server.Name(), "synth");
+  ASSERT_TRUE(keys.Ok() && synth.Ok());
+  midiIn = std::make_shared<TJackMidiInService>("Cantaro in", server.Name());
+  auto output = std::make_shared<TJackMidiOutService>("Cantaro", server.Name());
+  ASSERT_TRUE(WaitFor([&] {
+    for (const auto& d : output->Devices())
+      if (d.Name == synth.PortName()) return true;
+    return false;
+  }));
+  MidiInName = keys.PortName();
+  MidiOutName = synth.PortName();
+  MidiThru = true;
+  OpenWithOutput(output);
+  ASSERT_TRUE(w().MidiIn().IsOpen()) << w().StatusText().toStdString();
+  ASSERT_TRUE(w().MidiOut().IsOpen());
+
+  for (uint8_t note : {60, 64, 67}) keys.Play({0x90, note, 100});
+  ASSERT_TRUE(WaitFor([&] {
+    QCoreApplication::processEvents();
+    return w().MidiPiano().IsSounding(67);
+  }, std::chrono::seconds(20)));
+  Settle();
+  EXPECT_EQ(FirstVariant(), "C");
+  for (uint8_t note : {60, 64, 67}) keys.Play({0x80, note, 0});
+  ASSERT_TRUE(WaitFor([&] {
+    QCoreApplication::processEvents();
+    return !w().MidiPiano().IsSounding(60) && !w().MidiPiano().IsSounding(64) && !w().MidiPiano().IsSounding(67);
+  }, std::chrono::seconds(20)));
+  EXPECT_EQ(FirstVariant(), "C");
+  // Thru: the six messages reached the synth, in order.
+  ASSERT_TRUE(WaitFor([&] {
+    QCoreApplication::processEvents();
+    return synth.Count() >= 6;
+  }, std::chrono::seconds(20)));
+  std::vector<std::vector<uint8_t>> notes;
+  for (const auto& m : synth.Messages())
+    if (!m.empty() && (m[0] & 0xE0) == 0x80) notes.push_back(m);
+  EXPECT_EQ(notes, (std::vector<std::vector<uint8_t>>{{0x90, 60, 100}, {0x90, 64, 100}, {0x90, 67, 100},
+                                                      {0x80, 60, 0}, {0x80, 64, 0}, {0x80, 67, 0}}));
 }

@@ -90,7 +90,8 @@ std::string JoinHelpTexts(const std::string& help, const std::vector<std::string
     std::string entry;
     for (const std::string& line : Lines(command)) {
       const std::string part = Trim(line);
-      if (part.empty()) continue;
+      // A command's own heading (for --help) gives way to the block it joins.
+      if (part.empty() || IsHeading(line)) continue;
       entry += entry.empty() ? "  " + part : (entry.find("   ", 2) == std::string::npos ? "   " : " ") + part;
     }
     if (!entry.empty()) entries.push_back(entry);

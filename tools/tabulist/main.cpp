@@ -8,6 +8,8 @@
 #include "base/untMesConst.h"
 #include "platform/TabulistProtocol.h"
 #include "tools/tabulist/TfrmTabulist.h"
+#include "ui/ToolkitLanguage.h"
+#include "ui/untLanguage.h"
 
 namespace {
 
@@ -36,6 +38,9 @@ bool RaiseRunningEditor(QString* errorText) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("tabulist"));
+  // The editor speaks the language chosen for the program beside it (or the system's).
+  const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/cantaro");
+  InstallToolkitLanguage(InstallStartupLanguage(program.toStdString()));
 
   TfrmTabulist window;
   QString error;
