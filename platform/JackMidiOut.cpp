@@ -23,7 +23,6 @@ struct RingEvent {
 // A due time further ahead than this is taken for a mistake and played at once.
 constexpr int64_t kFarAheadUs = 1000000;
 
-
 struct RingDeleter {
   void operator()(jack_ringbuffer_t* ring) const { jack_ringbuffer_free(ring); }
 };
