@@ -4,13 +4,14 @@ JOBS ?= $(shell nproc)
 TEST_DIR ?= build/test
 REL_DIR ?= build/release
 FUZZ_DIR ?= build/fuzz
+TSAN_DIR ?= build/tsan
 # Seconds per fuzz target: 60 for `make fuzz`, 1800 for `make fuzz-long` unless given.
 FUZZ_SECONDS ?=
 # Only these fuzz targets (names without fuzz_), all when empty.
 FUZZ_ONLY ?=
 EXAMPLE ?= examples/korobeiniki.kar
 
-.PHONY: all deps test release run bench fuzz fuzz-build fuzz-long package mutants clean
+.PHONY: all deps test tsan release run bench fuzz fuzz-build fuzz-long package mutants clean
 
 all: release
 
@@ -22,6 +23,12 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCANTARO_SANITIZE=ON -DCANTARO_TESTS=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 900
+
+# The tests where threads meet, built with ThreadSanitizer.
+tsan: deps
+	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCANTARO_SANITIZE_THREAD=ON -DCANTARO_TESTS=ON
+	cmake --build $(TSAN_DIR) -j $(JOBS) --target test_platform test_midi test_song test_chords test_app
+	bash scripts/run-tsan $(TSAN_DIR)
 
 # The program, the editor and the benchmarks, optimised.
 release: deps

@@ -46,6 +46,9 @@ class TMidiInPort {
   virtual uint64_t Dropped() const = 0;
   // Why the port stopped delivering (its device or server went away), or nothing.
   virtual std::optional<TMidiOutError> Lost() const = 0;
+  // Looks whether the device is still there, for backends that are not told when it goes
+  // (the reader calls it now and then); a device found gone is Lost() from then on.
+  virtual void CheckPresent() {}
 };
 
 class TMidiInService {

@@ -25,7 +25,8 @@ void IgnoreRtMidiError(RtMidiError::Type, const std::string&, void*) {}
 
 class AlsaInPort : public TMidiInQueue {
  public:
-  AlsaInPort(std::string name, std::unique_ptr<RtMidiIn> in) : TMidiInQueue(std::move(name)), in_(std::move(in)) {}
+  AlsaInPort(std::string name, std::string portName, std::unique_ptr<RtMidiIn> in)
+      : TMidiInQueue(std::move(name)), portName_(std::move(portName)), in_(std::move(in)) {}
   ~AlsaInPort() override {
     // RtMidi's thread ends before the queue goes.
     try {
@@ -34,6 +35,18 @@ class AlsaInPort : public TMidiInQueue {
     } catch (const std::exception&) {
     }
     in_.reset();
+  }
+
+  // RtMidi does not tell when a port goes away: it is looked for among the ports by name.
+  void CheckPresent() override {
+    if (Lost()) return;
+    try {
+      const unsigned count = in_->getPortCount();
+      for (unsigned i = 0; i < count; ++i)
+        if (in_->getPortName(i) == portName_) return;
+    } catch (const std::exception&) {
+    }
+    MarkLost(TMidiOutErrc::DeviceGone);
   }
 
   bool Start(unsigned number) {
@@ -56,6 +69,7 @@ class AlsaInPort : public TMidiInQueue {
       if (self->Push(*m)) self->Notify();
   }
 
+  std::string portName_;  // as the sequencer names it, numbers included
   std::unique_ptr<RtMidiIn> in_;
 };
 
@@ -104,7 +118,7 @@ TMidiOutResult<std::shared_ptr<TMidiInPort>> TAlsaMidiInService::Open(uint32_t i
   if (number < 0) return TMidiOutError{TMidiOutErrc::DeviceGone, wanted.productName};
   auto in = NewClient(clientName_);
   if (!in) return TMidiOutError{TMidiOutErrc::NoSequencer, wanted.productName};
-  auto port = std::make_shared<AlsaInPort>(wanted.productName, std::move(in));
+  auto port = std::make_shared<AlsaInPort>(wanted.productName, wanted.portName, std::move(in));
   if (!port->Start(static_cast<unsigned>(number))) return TMidiOutError{TMidiOutErrc::Allocated, wanted.productName};
   return std::shared_ptr<TMidiInPort>(port);
 }

@@ -12,7 +12,7 @@ namespace {
 class JackInPort : public TMidiInQueue {
  public:
   JackInPort(std::string source, TJackClientPtr client) : TMidiInQueue(source), source_(std::move(source)),
-                                                          client_(std::move(client)) {}
+                                                          client_(std::move(client)), raw_(client_.get()) {}
   ~JackInPort() override {
     // The process thread stops with the client, before the queue goes.
     if (Lost() && Lost()->Code == TMidiOutErrc::ServerGone) AbandonJackClient(client_);
@@ -44,7 +44,7 @@ class JackInPort : public TMidiInQueue {
     void* buffer = jack_port_get_buffer(self->port_, frames);
     const uint32_t count = jack_midi_get_event_count(buffer);
     if (count == 0) return 0;
-    jack_client_t* client = self->client_.get();
+    jack_client_t* client = self->raw_;
     const jack_nframes_t start = jack_last_frame_time(client);
     // JACK keeps its own microsecond clock, whose zero is not the steady clock's: the frames'
     // moments are carried over by the difference of the two clocks now.
@@ -65,8 +65,8 @@ class JackInPort : public TMidiInQueue {
   static void PortConnect(jack_port_id_t a, jack_port_id_t b, int connected, void* arg) {
     auto* self = static_cast<JackInPort*>(arg);
     if (connected || !self->connected_) return;
-    jack_port_t* pa = jack_port_by_id(self->client_.get(), a);
-    jack_port_t* pb = jack_port_by_id(self->client_.get(), b);
+    jack_port_t* pa = jack_port_by_id(self->raw_, a);
+    jack_port_t* pb = jack_port_by_id(self->raw_, b);
     if (!pa || !pb) return;
     const std::string na = jack_port_name(pa), nb = jack_port_name(pb);
     if ((na == self->source_ && nb == self->ownPort_) || (nb == self->source_ && na == self->ownPort_))
@@ -76,13 +76,16 @@ class JackInPort : public TMidiInQueue {
   static void PortRegistration(jack_port_id_t id, int registered, void* arg) {
     auto* self = static_cast<JackInPort*>(arg);
     if (registered) return;
-    jack_port_t* p = jack_port_by_id(self->client_.get(), id);
+    jack_port_t* p = jack_port_by_id(self->raw_, id);
     if (p && self->source_ == jack_port_name(p)) self->MarkLost(TMidiOutErrc::DeviceGone);
   }
 
   std::string source_;
   std::string ownPort_;
   TJackClientPtr client_;
+  // What the library's threads use: never changed while they run (closing the client nulls
+  // client_ before the library stops them).
+  jack_client_t* const raw_;
   jack_port_t* port_ = nullptr;
   std::atomic<bool> connected_{false};
 };

@@ -1,6 +1,7 @@
 #include "platform/MidiInputLink.h"
 
 #include <QSocketNotifier>
+#include <QTimer>
 
 TMidiInputLink::TMidiInputLink(std::shared_ptr<TMidiInService> service, QObject* parent)
     : QObject(parent), service_(std::move(service)) {}
@@ -32,7 +33,18 @@ TMidiOutStatus TMidiInputLink::Open(const std::string& name) {
     notifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] { Poll(); });
   }
+  presence_ = new QTimer(this);
+  presence_->setInterval(1000);
+  connect(presence_, &QTimer::timeout, this, [this] { CheckPresent(); });
+  presence_->start();
   return {};
+}
+
+void TMidiInputLink::CheckPresent() {
+  if (!port_) return;
+  port_->CheckPresent();
+  // What came before it went is still read; then the loss is told.
+  Poll();
 }
 
 void TMidiInputLink::Close() {
@@ -40,6 +52,11 @@ void TMidiInputLink::Close() {
     notifier_->setEnabled(false);
     notifier_->deleteLater();
     notifier_ = nullptr;
+  }
+  if (presence_) {
+    presence_->stop();
+    presence_->deleteLater();
+    presence_ = nullptr;
   }
   port_.reset();
   Keyboard.Reset();

@@ -15,6 +15,7 @@
 #include "midi/MidiInService.h"
 
 class QSocketNotifier;
+class QTimer;
 
 class TMidiInputLink : public QObject {
   Q_OBJECT
@@ -35,6 +36,8 @@ class TMidiInputLink : public QObject {
   std::string DeviceName() const;
   // Reads what waits now (the notifier does this by itself).
   void Poll();
+  // Asks the port whether its device is still there (a timer does this every second).
+  void CheckPresent();
 
   // What is played: its OnSounding and OnChord belong to the window.
   TLiveKeyboard Keyboard;
@@ -47,4 +50,5 @@ class TMidiInputLink : public QObject {
   std::shared_ptr<TMidiInService> service_;
   std::shared_ptr<TMidiInPort> port_;
   QSocketNotifier* notifier_ = nullptr;
+  QTimer* presence_ = nullptr;
 };

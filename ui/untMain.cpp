@@ -78,6 +78,9 @@ TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, 
   session_ = std::make_unique<TSongSession>(*prompter_, *status_);
   presenter_ = std::make_unique<TSongPresenter>(*session_);
   presenter_->SetCaption(Mes(MesId::SMainCaption));
+  // Whatever changes the song model (a command, the MIDI keyboard, a hand-off) redraws the
+  // views once the change is over; the presenter heard of it first.
+  modelObserver_ = session_->Observers().Add([this](const TSongNotice&) { RequestRefresh(); });
 
   if (!services_.playback.Timers) {
     qtPlayback_ = std::make_unique<TQtPlayback>();
@@ -122,6 +125,7 @@ TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, 
 
 TfrmMain::~TfrmMain() {
   qApp->removeEventFilter(this);
+  session_->Observers().Remove(modelObserver_);
   // The keyboard's callbacks reach the session: it closes first.
   MidiIn_.reset();
   OnMRUChanged = nullptr;

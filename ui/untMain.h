@@ -299,7 +299,8 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   std::unique_ptr<TSongPresenter> presenter_;
   std::unique_ptr<TMidiOutput> MidiOut_;
   std::unique_ptr<TMidiInputLink> MidiIn_;
-  bool thruWarned_ = false;  // a failing MIDI thru is told once per device opened
+  bool thruWarned_ = false;
+  int modelObserver_ = 0;  // the window's subscription to the song model's changes  // a failing MIDI thru is told once per device opened
   TKeyboardPlayer keyboard_;
 
   TStringGridModel* songModel_ = nullptr;

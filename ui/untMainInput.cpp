@@ -54,7 +54,6 @@ void TfrmMain::MidiInputChord(const std::vector<int>& notes) {
   // Marks are the search's own while it runs; with "Автопоиск" up the keyboard only sounds.
   if (!presenter_->btnAutoSearchMarked() || session_->Searching()) return;
   session_->MarkPlayedNotes(notes);
-  RequestRefresh();
 }
 
 void TfrmMain::MidiInputThru(const TMidiInMessage& message) {
