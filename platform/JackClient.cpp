@@ -4,6 +4,7 @@
 
 #include <mutex>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -49,6 +50,14 @@ TJackClientPtr OpenJackClient(const std::string& clientName, const std::string& 
                               static_cast<jack_options_t>(JackNoStartServer | JackServerName), &status,
                               server.c_str());
   return TJackClientPtr(client);
+}
+
+void KeepUntilExit(std::shared_ptr<void> object) {
+  static std::mutex mutex;
+  // Never destroyed: the objects outlive static destruction as well.
+  static auto* kept = new std::vector<std::shared_ptr<void>>;
+  std::lock_guard<std::mutex> lock(mutex);
+  kept->push_back(std::move(object));
 }
 
 void MarkOwnJackClient(const TJackClientPtr& client) {

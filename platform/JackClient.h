@@ -22,6 +22,10 @@ TJackClientPtr OpenJackClient(const std::string& clientName, const std::string& 
 // that is gone can crash inside the library, and the client holds nothing worth freeing.
 void AbandonJackClient(TJackClientPtr& client);
 
+// Keeps an object alive until the process ends: what the library's thread of an abandoned
+// client may still touch is never freed under it.
+void KeepUntilExit(std::shared_ptr<void> object);
+
 // Marks a client as one of the program's own devices (until it is closed): their ports are
 // not offered as devices, so the program never plays into itself or listens to itself.
 void MarkOwnJackClient(const TJackClientPtr& client);

@@ -9,15 +9,14 @@
 
 namespace {
 
-class JackInPort : public TMidiInQueue {
+// The queue and the client whose callbacks fill it.
+class JackInCore : public TMidiInQueue {
  public:
-  JackInPort(std::string source, TJackClientPtr client) : TMidiInQueue(source), source_(std::move(source)),
+  JackInCore(std::string source, TJackClientPtr client) : TMidiInQueue(source), source_(std::move(source)),
                                                           client_(std::move(client)), raw_(client_.get()) {}
-  ~JackInPort() override {
-    // The process thread stops with the client, before the queue goes.
-    if (Lost() && Lost()->Code == TMidiOutErrc::ServerGone) AbandonJackClient(client_);
-    client_.reset();
-  }
+  // The process thread stops with the client, before the queue goes.
+  ~JackInCore() override { client_.reset(); }
+  void Abandon() { AbandonJackClient(client_); }
 
   TMidiOutStatus Start() {
     jack_client_t* client = client_.get();
@@ -40,7 +39,7 @@ class JackInPort : public TMidiInQueue {
 
  private:
   static int Process(jack_nframes_t frames, void* arg) {
-    auto* self = static_cast<JackInPort*>(arg);
+    auto* self = static_cast<JackInCore*>(arg);
     void* buffer = jack_port_get_buffer(self->port_, frames);
     const uint32_t count = jack_midi_get_event_count(buffer);
     if (count == 0) return 0;
@@ -60,10 +59,10 @@ class JackInPort : public TMidiInQueue {
     return 0;
   }
 
-  static void Shutdown(void* arg) { static_cast<JackInPort*>(arg)->MarkLost(TMidiOutErrc::ServerGone); }
+  static void Shutdown(void* arg) { static_cast<JackInCore*>(arg)->MarkLost(TMidiOutErrc::ServerGone); }
 
   static void PortConnect(jack_port_id_t a, jack_port_id_t b, int connected, void* arg) {
-    auto* self = static_cast<JackInPort*>(arg);
+    auto* self = static_cast<JackInCore*>(arg);
     if (connected || !self->connected_) return;
     jack_port_t* pa = jack_port_by_id(self->raw_, a);
     jack_port_t* pb = jack_port_by_id(self->raw_, b);
@@ -74,7 +73,7 @@ class JackInPort : public TMidiInQueue {
   }
 
   static void PortRegistration(jack_port_id_t id, int registered, void* arg) {
-    auto* self = static_cast<JackInPort*>(arg);
+    auto* self = static_cast<JackInCore*>(arg);
     if (registered) return;
     jack_port_t* p = jack_port_by_id(self->raw_, id);
     if (p && self->source_ == jack_port_name(p)) self->MarkLost(TMidiOutErrc::DeviceGone);
@@ -88,6 +87,30 @@ class JackInPort : public TMidiInQueue {
   jack_client_t* const raw_;
   jack_port_t* port_ = nullptr;
   std::atomic<bool> connected_{false};
+};
+
+// The port the reader holds. When the server stopped, the client cannot be closed and the
+// library's thread that ran the callbacks cannot be waited for: the core is kept to the end
+// of the process (a few kilobytes once per lost server) rather than freed under that thread.
+class JackInPort : public TMidiInPort {
+ public:
+  explicit JackInPort(std::unique_ptr<JackInCore> core) : core_(std::move(core)) {}
+  ~JackInPort() override {
+    const auto lost = core_->Lost();
+    if (lost && lost->Code == TMidiOutErrc::ServerGone) {
+      core_->Abandon();
+      KeepUntilExit(std::shared_ptr<JackInCore>(std::move(core_)));
+    }
+  }
+  TMidiOutStatus Start() { return core_->Start(); }
+  const std::string& Name() const override { return core_->Name(); }
+  int NotifyDescriptor() const override { return core_->NotifyDescriptor(); }
+  std::size_t Drain(const std::function<void(const TMidiInMessage&)>& reader) override { return core_->Drain(reader); }
+  uint64_t Dropped() const override { return core_->Dropped(); }
+  std::optional<TMidiOutError> Lost() const override { return core_->Lost(); }
+
+ private:
+  std::unique_ptr<JackInCore> core_;
 };
 
 }  // namespace
@@ -117,7 +140,7 @@ TMidiOutResult<std::shared_ptr<TMidiInPort>> TJackMidiInService::Open(uint32_t i
   TJackClientPtr client = OpenJackClient(clientName_, server_);
   if (!client) return TMidiOutError{TMidiOutErrc::ServerGone, source};
   MarkOwnJackClient(client);
-  auto port = std::make_shared<JackInPort>(source, std::move(client));
+  auto port = std::make_shared<JackInPort>(std::make_unique<JackInCore>(source, std::move(client)));
   if (TMidiOutStatus started = port->Start(); !started) return started.Error();
   return std::shared_ptr<TMidiInPort>(port);
 }

@@ -36,6 +36,9 @@ struct TJackMidiOutService::Watch {
 
 struct TJackMidiOutService::Connection {
   TJackClientPtr client;
+  // What the library's threads use: set before activation and never changed while they run
+  // (closing the client nulls `client` before the library stops them).
+  jack_client_t* raw = nullptr;
   jack_port_t* port = nullptr;
   std::string target;     // the port we write to
   std::string ownPort;    // our port's full name
@@ -43,9 +46,18 @@ struct TJackMidiOutService::Connection {
   std::atomic<int> lost{0};  // 0, or the TMidiOutErrc that ended the connection
 
   // The client goes first: its process thread reads the ring until it is closed.
-  ~Connection() {
-    if (lost.load() == static_cast<int>(TMidiOutErrc::ServerGone)) AbandonJackClient(client);
-    client.reset();
+  ~Connection() { client.reset(); }
+
+  // A connection whose server stopped cannot be closed, and the library's thread that ran
+  // its callbacks cannot be waited for: it is kept to the end of the process (a few
+  // kilobytes once per lost server) rather than freed under that thread.
+  static void Discard(std::unique_ptr<Connection>& c) {
+    if (c && c->lost.load() == static_cast<int>(TMidiOutErrc::ServerGone)) {
+      AbandonJackClient(c->client);
+      KeepUntilExit(std::shared_ptr<Connection>(std::move(c)));
+      return;
+    }
+    c.reset();
   }
 
   static int Process(jack_nframes_t frames, void* arg);
@@ -58,7 +70,7 @@ int TJackMidiOutService::Connection::Process(jack_nframes_t frames, void* arg) {
   auto* c = static_cast<Connection*>(arg);
   void* buffer = jack_port_get_buffer(c->port, frames);
   jack_midi_clear_buffer(buffer);
-  const jack_nframes_t cycleStart = jack_last_frame_time(c->client.get());
+  const jack_nframes_t cycleStart = jack_last_frame_time(c->raw);
   jack_nframes_t lastOffset = 0;
   int written = 0;
   jack_ringbuffer_t* ring = c->ring.get();
@@ -96,8 +108,8 @@ void TJackMidiOutService::Connection::PortConnect(jack_port_id_t a, jack_port_id
                                                   void* arg) {
   auto* c = static_cast<Connection*>(arg);
   if (connected || c->lost.load()) return;
-  jack_port_t* pa = jack_port_by_id(c->client.get(), a);
-  jack_port_t* pb = jack_port_by_id(c->client.get(), b);
+  jack_port_t* pa = jack_port_by_id(c->raw, a);
+  jack_port_t* pb = jack_port_by_id(c->raw, b);
   if (!pa || !pb) return;
   const std::string na = jack_port_name(pa), nb = jack_port_name(pb);
   if ((na == c->ownPort && nb == c->target) || (nb == c->ownPort && na == c->target))
@@ -107,7 +119,7 @@ void TJackMidiOutService::Connection::PortConnect(jack_port_id_t a, jack_port_id
 void TJackMidiOutService::Connection::PortRegistration(jack_port_id_t id, int registered, void* arg) {
   auto* c = static_cast<Connection*>(arg);
   if (registered || c->lost.load()) return;
-  jack_port_t* p = jack_port_by_id(c->client.get(), id);
+  jack_port_t* p = jack_port_by_id(c->raw, id);
   if (p && c->target == jack_port_name(p)) c->lost.store(static_cast<int>(TMidiOutErrc::DeviceGone));
 }
 
@@ -124,6 +136,7 @@ TJackMidiOutService::TJackMidiOutService(std::string clientName, std::string ser
 
 TJackMidiOutService::~TJackMidiOutService() {
   // Each connection's client closes first: its threads stop before its ring goes.
+  for (auto& entry : open_) Connection::Discard(entry.second);
   open_.clear();
   if (listerWatch_ && listerWatch_->serverGone.load()) AbandonJackClient(lister_);
   lister_.reset();
@@ -167,6 +180,7 @@ TMidiOutResult<TMidiOutHandle> TJackMidiOutService::Open(uint32_t id) {
   if (!c->client) return TMidiOutError{TMidiOutErrc::ServerGone, target};
   MarkOwnJackClient(c->client);
   jack_client_t* client = c->client.get();
+  c->raw = client;
   c->port = jack_port_register(client, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
   c->ring.reset(jack_ringbuffer_create(kRingBytes));
   if (!c->port || !c->ring) return TMidiOutError{TMidiOutErrc::NoMemory, target};
@@ -247,6 +261,7 @@ TMidiOutStatus TJackMidiOutService::Close(TMidiOutHandle handle) {
   for (int i = 0; i < 100 && !c.lost.load() && jack_ringbuffer_read_space(c.ring.get()) > 0; ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   // Closing the client stops its process thread before the ring is freed.
+  Connection::Discard(it->second);
   open_.erase(it);
   return {};
 }
