@@ -582,13 +582,7 @@ void TMidiFile::SeekImpl(int32_t tick, bool dispatch) {
       track.playIndex_ = ++i;
       if (track.muted_ && !PassesMute(track.mutedKeys_, ev)) continue;
       if constexpr (Guarded) {
-        try {
-          handler(&ev, track.trackNo_);
-        } catch (const std::exception& e) {
-          NoteHandlerError(e.what());
-        } catch (...) {
-          NoteHandlerError(nullptr);
-        }
+        OfferGuarded(handler, ev, track.trackNo_);
       } else {
         handler(&ev, track.trackNo_);
       }
@@ -643,13 +637,7 @@ void TMidiFile::DispatchAhead(int32_t limit) {
     if (!handler || (track.muted_ && !PassesMute(track.mutedKeys_, ev))) continue;
     const int64_t songUs = TicksToUs(ev.Time);
     eventDueUs_ = std::max<int64_t>(1, anchorWallUs_ + (songUs - anchorSongUs_) * speedDenominator_ / speedNumerator_);
-    try {
-      handler(&ev, track.trackNo_);
-    } catch (const std::exception& e) {
-      NoteHandlerError(e.what());
-    } catch (...) {
-      NoteHandlerError(nullptr);
-    }
+    OfferGuarded(handler, ev, track.trackNo_);
     eventDueUs_ = 0;
     // A handler that sought has moved playback elsewhere: the rest is for the next step.
     if (seekCount_ != seeks) return;
@@ -681,6 +669,16 @@ void TMidiFile::LookAheadStep() {
   }
   positionTicks_ = std::max(std::min(position, passedTicks_), positionTicks_);
   positionMs_ = TicksToMs(positionTicks_);
+}
+
+void TMidiFile::OfferGuarded(const TOnMidiEvent& handler, TMidiEventEx& event, int32_t trackNo) {
+  try {
+    handler(&event, trackNo);
+  } catch (const std::exception& e) {
+    NoteHandlerError(e.what());
+  } catch (...) {
+    NoteHandlerError(nullptr);
+  }
 }
 
 void TMidiFile::NoteHandlerError(const char* what) {

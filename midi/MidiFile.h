@@ -251,6 +251,9 @@ class TMidiFile {
   template <bool Guarded>
   void SeekImpl(int32_t tick, bool dispatch);
   void NoteHandlerError(const char* what);
+  // Offers an event to a handler during playback: an exception is noted for the report, not
+  // passed into the timer's event.
+  void OfferGuarded(const TOnMidiEvent& handler, TMidiEventEx& event, int32_t trackNo);
 
   // reading
   std::string filename_;

@@ -24,6 +24,7 @@
 #include "midi/MidiOut.h"
 #include "platform/JackMidiOut.h"
 #include "platform/QtPlayback.h"
+#include "bench/LiveBench.h"
 #include "tests/platform/JackServer.h"
 
 namespace {
@@ -74,18 +75,8 @@ class Stamps {
   std::vector<jack_time_t> frames_;
 };
 
-double Percentile(std::vector<double> v, double p) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  const size_t i = std::min(v.size() - 1, static_cast<size_t>(p * static_cast<double>(v.size() - 1) + 0.5));
-  return v[i];
-}
-
 void BM_JackNoteOnLateness(benchmark::State& state) {
-  static int argc = 1;
-  static char name[] = "bench_jack";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+  EnsureBenchApp("bench_jack");
 
   TestJackServer server;
   if (!server.Running()) {

@@ -20,16 +20,10 @@
 #include "platform/MidiInQueue.h"
 #include "platform/MidiInputLink.h"
 #include "song/MidiPianoModel.h"
+#include "bench/LiveBench.h"
 #include "tests/platform/JackServer.h"
 
 namespace {
-
-double Percentile(std::vector<double> v, double p) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  const size_t i = std::min(v.size() - 1, static_cast<size_t>(p * static_cast<double>(v.size() - 1) + 0.5));
-  return v[i];
-}
 
 void PumpFor(int ms) {
   QEventLoop loop;
@@ -38,10 +32,7 @@ void PumpFor(int ms) {
 }
 
 void BM_MidiInputToPianoRepaint(benchmark::State& state) {
-  static int argc = 1;
-  static char name[] = "bench_midiin";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+  EnsureBenchApp("bench_midiin");
 
   TestJackServer server;
   if (!server.Running()) {

@@ -129,26 +129,47 @@ inline TJackClientPtr OpenTestClient(const std::string& clientName, const std::s
   return client;
 }
 
-// A client with one MIDI input port that keeps every message it receives, in order.
-class TestMidiReceiver {
+// A client of the test's server with one MIDI port; Close() ends it, as a program that
+// quits or a keyboard unplugged.
+class TestMidiClient {
  public:
-  TestMidiReceiver(const std::string& server, const std::string& clientName) {
-    client_ = OpenTestClient(clientName, server);
-    if (!client_) return;
-    port_ = jack_port_register(client_.get(), "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
-    jack_set_process_callback(client_.get(), Process, this);
-    jack_on_shutdown(client_.get(), [](void* flag) { static_cast<std::atomic<bool>*>(flag)->store(true); }, &gone_);
-    if (port_ && jack_activate(client_.get()) == 0) portName_ = jack_port_name(port_);
-  }
-  ~TestMidiReceiver() { Close(); }
-
+  TestMidiClient(const TestMidiClient&) = delete;
+  TestMidiClient& operator=(const TestMidiClient&) = delete;
   bool Ok() const { return !portName_.empty(); }
   const std::string& PortName() const { return portName_; }
-  // Ends the client, as a program that quits.
   void Close() {
     if (gone_) AbandonJackClient(client_);
     client_.reset();
   }
+
+ protected:
+  // Derived classes call Start from their constructor, with their own process callback.
+  TestMidiClient() = default;
+  ~TestMidiClient() = default;
+  void Start(const std::string& server, const std::string& clientName, const char* portName, unsigned long flags,
+             JackProcessCallback process) {
+    client_ = OpenTestClient(clientName, server);
+    if (!client_) return;
+    port_ = jack_port_register(client_.get(), portName, JACK_DEFAULT_MIDI_TYPE, flags, 0);
+    jack_set_process_callback(client_.get(), process, this);
+    jack_on_shutdown(client_.get(), [](void* flag) { static_cast<std::atomic<bool>*>(flag)->store(true); }, &gone_);
+    if (port_ && jack_activate(client_.get()) == 0) portName_ = jack_port_name(port_);
+  }
+
+  TJackClientPtr client_;
+  std::atomic<bool> gone_{false};
+  jack_port_t* port_ = nullptr;
+  std::string portName_;
+  mutable std::mutex mutex_;
+};
+
+// A client with one MIDI input port that keeps every message it receives, in order.
+class TestMidiReceiver : public TestMidiClient {
+ public:
+  TestMidiReceiver(const std::string& server, const std::string& clientName) {
+    Start(server, clientName, "in", JackPortIsInput, Process);
+  }
+  ~TestMidiReceiver() { Close(); }
 
   std::vector<std::vector<uint8_t>> Messages() const {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -161,7 +182,7 @@ class TestMidiReceiver {
 
  private:
   static int Process(jack_nframes_t frames, void* arg) {
-    auto* self = static_cast<TestMidiReceiver*>(arg);
+    auto* self = static_cast<TestMidiReceiver*>(static_cast<TestMidiClient*>(arg));
     void* buffer = jack_port_get_buffer(self->port_, frames);
     const uint32_t n = jack_midi_get_event_count(buffer);
     std::lock_guard<std::mutex> lock(self->mutex_);
@@ -172,30 +193,18 @@ class TestMidiReceiver {
     return 0;
   }
 
-  TJackClientPtr client_;
-  std::atomic<bool> gone_{false};
-  jack_port_t* port_ = nullptr;
-  std::string portName_;
-  mutable std::mutex mutex_;
   std::vector<std::vector<uint8_t>> messages_;
 };
 
 // A client with one MIDI output port, as a keyboard: what the test plays goes out in the next
 // period, in order.
-class TestMidiPlayer {
+class TestMidiPlayer : public TestMidiClient {
  public:
   TestMidiPlayer(const std::string& server, const std::string& clientName) {
-    client_ = OpenTestClient(clientName, server);
-    if (!client_) return;
-    port_ = jack_port_register(client_.get(), "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
-    jack_set_process_callback(client_.get(), Process, this);
-    jack_on_shutdown(client_.get(), [](void* flag) { static_cast<std::atomic<bool>*>(flag)->store(true); }, &gone_);
-    if (port_ && jack_activate(client_.get()) == 0) portName_ = jack_port_name(port_);
+    Start(server, clientName, "out", JackPortIsOutput, Process);
   }
   ~TestMidiPlayer() { Close(); }
 
-  bool Ok() const { return !portName_.empty(); }
-  const std::string& PortName() const { return portName_; }
   void Play(std::vector<uint8_t> message) {
     std::lock_guard<std::mutex> lock(mutex_);
     waiting_.push_back(std::move(message));
@@ -205,15 +214,10 @@ class TestMidiPlayer {
     std::lock_guard<std::mutex> lock(mutex_);
     return waiting_.empty();
   }
-  // Ends the client, as a keyboard unplugged.
-  void Close() {
-    if (gone_) AbandonJackClient(client_);
-    client_.reset();
-  }
 
  private:
   static int Process(jack_nframes_t frames, void* arg) {
-    auto* self = static_cast<TestMidiPlayer*>(arg);
+    auto* self = static_cast<TestMidiPlayer*>(static_cast<TestMidiClient*>(arg));
     void* buffer = jack_port_get_buffer(self->port_, frames);
     jack_midi_clear_buffer(buffer);
     // A connection just made may reach the running graph a few periods later: what is played
@@ -229,11 +233,6 @@ class TestMidiPlayer {
     return 0;
   }
 
-  TJackClientPtr client_;
-  std::atomic<bool> gone_{false};
-  jack_port_t* port_ = nullptr;
-  std::string portName_;
-  mutable std::mutex mutex_;
   std::vector<std::vector<uint8_t>> waiting_;
 };
 
