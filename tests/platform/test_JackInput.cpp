@@ -12,17 +12,11 @@
 #include "platform/JackMidiIn.h"
 #include "platform/JackMidiOut.h"
 #include "platform/MidiInputLink.h"
+#include "tests/platform/TestApp.h"
 #include "platform/SystemMidiIn.h"
 #include "tests/platform/JackServer.h"
 
 namespace {
-
-void EnsureApp() {
-  static int argc = 1;
-  static char name[] = "test_platform";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-}
 
 // Lets the link's notifier run until the condition holds (or a generous limit passes).
 bool PumpUntil(const std::function<bool()>& condition) {
@@ -35,7 +29,7 @@ bool PumpUntil(const std::function<bool()>& condition) {
 class JackInputTest : public testing::Test {
  protected:
   void SetUp() override {
-    EnsureApp();
+    TestApp();
     server_ = std::make_unique<TestJackServer>();
     if (!server_->Running()) {
       if (!JackdInstalled()) GTEST_SKIP() << server_->Problem();

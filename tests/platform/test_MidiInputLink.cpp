@@ -11,15 +11,9 @@
 
 #include "platform/MidiInQueue.h"
 #include "platform/MidiInputLink.h"
+#include "tests/platform/TestApp.h"
 
 namespace {
-
-void EnsureApp() {
-  static int argc = 1;
-  static char name[] = "test_platform";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-}
 
 TMidiInMessage Note(uint8_t status, uint8_t note) {
   TMidiInMessage m;
@@ -77,7 +71,7 @@ TEST(MidiInQueue, KeepsTheOrderAndCountsWhatAFullRingDropped) {
 }
 
 TEST(MidiInputLink, AnUnpluggedDeviceFoundByThePresenceCheckIsToldOnceAfterWhatItSent) {
-  EnsureApp();
+  TestApp();
   auto service = std::make_shared<OnePort>();
   TMidiInputLink link(service);
   std::vector<std::string> log;
@@ -94,7 +88,7 @@ TEST(MidiInputLink, AnUnpluggedDeviceFoundByThePresenceCheckIsToldOnceAfterWhatI
 }
 
 TEST(MidiInputLink, AHandlerThatClosesTheInputMidBatchStopsTheBatch) {
-  EnsureApp();
+  TestApp();
   auto service = std::make_shared<OnePort>();
   TMidiInputLink link(service);
   int seen = 0;
