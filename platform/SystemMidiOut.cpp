@@ -120,7 +120,8 @@ std::string FormatMidiOutDeviceList(const std::vector<TMidiOutDeviceInfo>& devic
   std::string text;
   for (const auto& d : devices) {
     text += std::to_string(d.Number) + ": " + d.ProductName;
-    if (!d.System.empty()) text += " [" + d.System + "]";
+    // The built-in synthesizer's name already says its system.
+    if (!d.System.empty() && d.ProductName.find(d.System) == std::string::npos) text += " [" + d.System + "]";
     text += "\n";
   }
   return text;

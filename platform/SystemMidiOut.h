@@ -7,7 +7,8 @@
 // For the command line:
 //   ListMidiOutDevices()            the devices as the options dialog lists them: number,
 //                                   product name and system (cantaro --devices)
-//   FormatMidiOutDeviceList(list)   one line per device, "0: <product name> [<system>]"; empty
+//   FormatMidiOutDeviceList(list)   one line per device, "0: <product name> [<system>]" (the system
+//                                   left out when the name says it); empty
 //                                   list, empty text
 //   FindMidiOutDevice(list, text)   the device a command line names: its number, or a part of
 //                                   its name without regard to case

@@ -118,6 +118,9 @@ TEST(CombinedDevices, WithNoPartsThereAreNoDevicesAndNothingBreaks) {
   auto empty = std::make_shared<TCombinedMidiOutService>(std::vector<std::shared_ptr<TMidiOutService>>{});
   EXPECT_TRUE(ListMidiOutDevices(empty).empty());
   EXPECT_EQ(FormatMidiOutDeviceList({}), "");
+  // A system the name already carries is not said twice.
+  EXPECT_EQ(FormatMidiOutDeviceList({{0, "Built-in synthesizer (FluidSynth)", "FluidSynth"}, {1, "keys:in", "JACK"}}),
+            "0: Built-in synthesizer (FluidSynth)\n1: keys:in [JACK]\n");
   TMidiOutput out(empty, std::make_shared<TImmediatePoster>());
   EXPECT_FALSE(out.Open());
   EXPECT_NO_THROW(out.AllSoundOff());
