@@ -165,6 +165,11 @@ void TMidiOutput::SendEventAt(const TMidiEvent& event, int64_t dueUs) {
     SendShortAt(event.Status, event.Data1, event.Data2, dueUs);
 }
 
+void TMidiOutput::SendEventLive(const TMidiEvent& event) {
+  if (event.Sysex) return SendEvent(event);
+  SendShortAt(event.Status, event.Data1, event.Data2, 0, true);
+}
+
 bool TMidiOutput::HonoursDueTimes() const { return service_ && open_ && service_->HonoursDueTimes(handle_); }
 
 int64_t TMidiOutput::DueTimeHoldUs() const { return service_ && open_ ? service_->DueTimeHoldUs(handle_) : 0; }
@@ -175,7 +180,7 @@ int64_t TMidiOutput::PlaybackLookAheadUs() const {
 
 void TMidiOutput::SendShort(uint8_t status, uint8_t data1, uint8_t data2) { SendShortAt(status, data1, data2, 0); }
 
-void TMidiOutput::SendShortAt(uint8_t status, uint8_t data1, uint8_t data2, int64_t dueUs) {
+void TMidiOutput::SendShortAt(uint8_t status, uint8_t data1, uint8_t data2, int64_t dueUs, bool live) {
   if (!service_ || !open_) Raise(TMidiOutError{TMidiOutErrc::NotOpen});
   const TShortMessage m = ShortMessage(status, data1, data2);
   // A message that cannot travel goes nowhere: a data byte above 127 (a transposed note that
@@ -183,7 +188,10 @@ void TMidiOutput::SendShortAt(uint8_t status, uint8_t data1, uint8_t data2, int6
   if (!(status & MidiStatus::StatusBit) || status == MidiStatus::SysEx || status == MidiStatus::SysExContinued) return;
   for (int i = 1; i < m.Length; ++i)
     if (m.Bytes[i] & MidiStatus::StatusBit) return;
-  Check(dueUs > 0 ? service_->SendAt(handle_, m.Span(), dueUs) : service_->Send(handle_, m.Span()));
+  if (live)
+    Check(service_->SendLive(handle_, m.Span()));
+  else
+    Check(dueUs > 0 ? service_->SendAt(handle_, m.Span(), dueUs) : service_->Send(handle_, m.Span()));
 }
 
 void TMidiOutput::SendLong(const uint8_t* data, uint16_t length) { SendLongAt(data, length, 0); }

@@ -98,6 +98,9 @@ class TMidiOutput {
   // SendEvent, to be played at dueUs on the steady clock in microseconds: placed at that moment
   // by a device that honours due times, at once by any other (and for a due time of 0).
   virtual void SendEventAt(const TMidiEvent& event, int64_t dueUs);
+  // A short message played by hand (a piano key, MIDI thru): at once, not behind what the
+  // song sent ahead; a Sysex event goes as SendEvent does.
+  void SendEventLive(const TMidiEvent& event);
   // Whether the open device plays messages at their due times, and how long before its due
   // time a message must be sent to be placed exactly (the device's period); false and 0 while
   // closed.
@@ -124,8 +127,8 @@ class TMidiOutput {
   void Check(const TMidiOutStatus& status);
   [[noreturn]] void Raise(const TMidiOutError& error);
   void LongMessageDone(uint8_t* data);
-  // The sends, with a due time or 0 for none.
-  void SendShortAt(uint8_t status, uint8_t data1, uint8_t data2, int64_t dueUs);
+  // The sends, with a due time or 0 for none; a short one may go live.
+  void SendShortAt(uint8_t status, uint8_t data1, uint8_t data2, int64_t dueUs, bool live = false);
   void SendLongAt(const uint8_t* data, uint16_t length, int64_t dueUs);
 
   std::shared_ptr<TMidiOutService> service_;

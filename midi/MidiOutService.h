@@ -109,6 +109,12 @@ class TMidiOutService {
     (void)dueUs;
     return Send(handle, bytes, std::move(done));
   }
+  // Short messages played by hand (a key of the piano, a MIDI keyboard passed through): at
+  // once, beside what waits for its due time rather than behind it. They keep their own order.
+  // By default the same as Send.
+  virtual TMidiOutStatus SendLive(TMidiOutHandle handle, std::span<const uint8_t> bytes) {
+    return Send(handle, bytes);
+  }
   // Whether SendAt on the handle plays messages at their due times, and how long before its due
   // time a message must reach the service to be placed exactly (the device's own period).
   virtual bool HonoursDueTimes(TMidiOutHandle handle) const {

@@ -43,6 +43,8 @@ struct TJackMidiOutService::Connection {
   std::string target;     // the port we write to
   std::string ownPort;    // our port's full name
   std::unique_ptr<jack_ringbuffer_t, RingDeleter> ring;
+  // Messages played by hand: they go beside what waits in `ring` for its due time.
+  std::unique_ptr<jack_ringbuffer_t, RingDeleter> live;
   std::atomic<int> lost{0};  // 0, or the TMidiOutErrc that ended the connection
 
   // The client goes first: its process thread reads the ring until it is closed.
@@ -66,6 +68,25 @@ struct TJackMidiOutService::Connection {
   static void PortRegistration(jack_port_id_t id, int registered, void* arg);
 };
 
+namespace {
+
+// The head of a ring, when one is there whole: its event and its offset in this period (below
+// 0: overdue).
+struct RingHead {
+  jack_ringbuffer_t* ring = nullptr;
+  RingEvent ev{};
+  int32_t due = 0;
+  bool Read(jack_ringbuffer_t* r, jack_nframes_t cycleStart) {
+    ring = r;
+    if (jack_ringbuffer_peek(r, reinterpret_cast<char*>(&ev), sizeof ev) < sizeof ev) return false;
+    if (jack_ringbuffer_read_space(r) < sizeof ev + ev.Size) return false;
+    due = static_cast<int32_t>(ev.Frame - cycleStart);
+    return true;
+  }
+};
+
+}  // namespace
+
 int TJackMidiOutService::Connection::Process(jack_nframes_t frames, void* arg) {
   auto* c = static_cast<Connection*>(arg);
   void* buffer = jack_port_get_buffer(c->port, frames);
@@ -73,26 +94,26 @@ int TJackMidiOutService::Connection::Process(jack_nframes_t frames, void* arg) {
   const jack_nframes_t cycleStart = jack_last_frame_time(c->raw);
   jack_nframes_t lastOffset = 0;
   int written = 0;
-  jack_ringbuffer_t* ring = c->ring.get();
   for (;;) {
-    RingEvent ev;
-    if (jack_ringbuffer_peek(ring, reinterpret_cast<char*>(&ev), sizeof ev) < sizeof ev) break;
-    if (jack_ringbuffer_read_space(ring) < sizeof ev + ev.Size) break;
-    // Due in a later period: it and everything behind it wait there, so the order of the
-    // ring is kept. Due in this one: at its frame. Overdue: at once.
-    const int32_t due = static_cast<int32_t>(ev.Frame - cycleStart);
-    if (due >= static_cast<int32_t>(frames)) break;
-    const jack_nframes_t offset = std::max(static_cast<jack_nframes_t>(std::max(due, 0)), lastOffset);
-    jack_midi_data_t* slot = jack_midi_event_reserve(buffer, offset, ev.Size);
+    // The earlier of the two heads (the queued one on a tie). Due in a later period: it and
+    // everything behind it in its ring wait there, so each ring keeps its order. Due in this
+    // one: at its frame. Overdue: at once.
+    RingHead queued, live;
+    const bool hasQueued = queued.Read(c->ring.get(), cycleStart) && queued.due < static_cast<int32_t>(frames);
+    const bool hasLive = live.Read(c->live.get(), cycleStart) && live.due < static_cast<int32_t>(frames);
+    if (!hasQueued && !hasLive) break;
+    const RingHead& head = hasQueued && (!hasLive || queued.due <= live.due) ? queued : live;
+    const jack_nframes_t offset = std::max(static_cast<jack_nframes_t>(std::max(head.due, 0)), lastOffset);
+    jack_midi_data_t* slot = jack_midi_event_reserve(buffer, offset, head.ev.Size);
     if (!slot) {
       // The port's buffer is full for this period: the rest waits for the next. A message
       // that does not fit even into an empty buffer never will, and is dropped.
       if (written > 0) break;
-      jack_ringbuffer_read_advance(ring, sizeof ev + ev.Size);
+      jack_ringbuffer_read_advance(head.ring, sizeof head.ev + head.ev.Size);
       continue;
     }
-    jack_ringbuffer_read_advance(ring, sizeof ev);
-    jack_ringbuffer_read(ring, reinterpret_cast<char*>(slot), ev.Size);
+    jack_ringbuffer_read_advance(head.ring, sizeof head.ev);
+    jack_ringbuffer_read(head.ring, reinterpret_cast<char*>(slot), head.ev.Size);
     lastOffset = offset;
     ++written;
   }
@@ -183,7 +204,8 @@ TMidiOutResult<TMidiOutHandle> TJackMidiOutService::Open(uint32_t id) {
   c->raw = client;
   c->port = jack_port_register(client, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
   c->ring.reset(jack_ringbuffer_create(kRingBytes));
-  if (!c->port || !c->ring) return TMidiOutError{TMidiOutErrc::NoMemory, target};
+  c->live.reset(jack_ringbuffer_create(kLiveRingBytes));
+  if (!c->port || !c->ring || !c->live) return TMidiOutError{TMidiOutErrc::NoMemory, target};
   c->ownPort = jack_port_name(c->port);
   jack_set_process_callback(client, Connection::Process, c.get());
   jack_on_shutdown(client, Connection::Shutdown, c.get());
@@ -249,6 +271,26 @@ TMidiOutStatus TJackMidiOutService::SendAt(TMidiOutHandle handle, std::span<cons
   });
   // The bytes are copied: the caller's block is free again.
   if (done) done();
+  return {};
+}
+
+TMidiOutStatus TJackMidiOutService::SendLive(TMidiOutHandle handle, std::span<const uint8_t> bytes) {
+  auto it = open_.find(handle);
+  if (it == open_.end()) return TMidiOutError{TMidiOutErrc::NotOpen};
+  Connection& c = *it->second;
+  if (bytes.empty()) return TMidiOutError{TMidiOutErrc::BadMessage, c.target};
+  if (const int lost = c.lost.load()) return TMidiOutError{static_cast<TMidiOutErrc>(lost), c.target};
+  std::size_t need = 0;
+  ForEachMidiMessage(bytes, [&](std::span<const uint8_t> m) { need += sizeof(RingEvent) + m.size(); });
+  if (need > jack_ringbuffer_write_space(c.live.get())) return TMidiOutError{TMidiOutErrc::BufferFull, c.target};
+  // One period after the frame it was played at, so that the player's spacing survives.
+  jack_client_t* client = c.client.get();
+  const jack_nframes_t frame = jack_frame_time(client) + jack_get_buffer_size(client);
+  ForEachMidiMessage(bytes, [&](std::span<const uint8_t> m) {
+    const RingEvent ev{frame, static_cast<uint32_t>(m.size())};
+    jack_ringbuffer_write(c.live.get(), reinterpret_cast<const char*>(&ev), sizeof ev);
+    jack_ringbuffer_write(c.live.get(), reinterpret_cast<const char*>(m.data()), m.size());
+  });
   return {};
 }
 

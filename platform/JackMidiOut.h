@@ -8,9 +8,11 @@
 // JACK process thread writes each into the port at that frame's offset in its period. A send
 // with a due time is due then (one already past: at the start of the next period); one
 // without is due one period after the frame it was sent at, so the timing of the sender
-// survives. Messages leave in the order they were sent. A full ring is an error, never a wait. A port that
-// vanishes (its client ends or is disconnected) and a server that stops arrive as callbacks
-// and turn every later send into DeviceGone or ServerGone.
+// survives. Messages leave in the order they were sent. Messages played by hand (SendLive)
+// go through a ring of their own, one period after they were sent, beside the song sent ahead
+// rather than behind it. A full ring is an error, never a wait. A port that vanishes (its
+// client ends or is disconnected) and a server that stops arrive as callbacks and turn every
+// later send into DeviceGone or ServerGone.
 
 #include <map>
 #include <memory>
@@ -31,6 +33,7 @@ class TJackMidiOutService : public TMidiOutService {
   TMidiOutStatus Send(TMidiOutHandle handle, std::span<const uint8_t> bytes, TMidiOutDone done = {}) override;
   TMidiOutStatus SendAt(TMidiOutHandle handle, std::span<const uint8_t> bytes, int64_t dueUs,
                         TMidiOutDone done = {}) override;
+  TMidiOutStatus SendLive(TMidiOutHandle handle, std::span<const uint8_t> bytes) override;
   bool HonoursDueTimes(TMidiOutHandle handle) const override;
   // One period of the server.
   int64_t DueTimeHoldUs(TMidiOutHandle handle) const override;
@@ -38,6 +41,8 @@ class TJackMidiOutService : public TMidiOutService {
 
   // Bytes a device's ring holds: a send that does not fit fails with BufferFull.
   static constexpr std::size_t kRingBytes = 64 * 1024;
+  // Bytes the ring of messages played by hand holds.
+  static constexpr std::size_t kLiveRingBytes = 8 * 1024;
 
  private:
   struct Connection;

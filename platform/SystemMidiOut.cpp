@@ -66,6 +66,12 @@ TMidiOutStatus TCombinedMidiOutService::SendAt(TMidiOutHandle handle, std::span<
   return part->SendAt(handle, bytes, dueUs, std::move(done));
 }
 
+TMidiOutStatus TCombinedMidiOutService::SendLive(TMidiOutHandle handle, std::span<const uint8_t> bytes) {
+  TMidiOutService* part = Owner(handle);
+  if (!part) return TMidiOutError{TMidiOutErrc::NotOpen};
+  return part->SendLive(handle, bytes);
+}
+
 bool TCombinedMidiOutService::HonoursDueTimes(TMidiOutHandle handle) const {
   const TMidiOutService* part = Owner(handle);
   return part && part->HonoursDueTimes(handle);

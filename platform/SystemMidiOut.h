@@ -30,6 +30,7 @@ class TCombinedMidiOutService : public TMidiOutService {
   TMidiOutStatus Send(TMidiOutHandle handle, std::span<const uint8_t> bytes, TMidiOutDone done = {}) override;
   TMidiOutStatus SendAt(TMidiOutHandle handle, std::span<const uint8_t> bytes, int64_t dueUs,
                         TMidiOutDone done = {}) override;
+  TMidiOutStatus SendLive(TMidiOutHandle handle, std::span<const uint8_t> bytes) override;
   bool HonoursDueTimes(TMidiOutHandle handle) const override;
   int64_t DueTimeHoldUs(TMidiOutHandle handle) const override;
   TMidiOutStatus Close(TMidiOutHandle handle) override;

@@ -59,7 +59,7 @@ void TfrmMain::MidiInputChord(const std::vector<int>& notes) {
 void TfrmMain::MidiInputThru(const TMidiInMessage& message) {
   if (!MidiThru || !MidiOut_->IsOpen()) return;
   try {
-    MidiOut_->SendEvent(TMidiEvent(message.Bytes[0], message.Bytes[1], message.Size > 2 ? message.Bytes[2] : 0));
+    MidiOut_->SendEventLive(TMidiEvent(message.Bytes[0], message.Bytes[1], message.Size > 2 ? message.Bytes[2] : 0));
   } catch (const EmidioutputError& e) {
     // One line in the status bar, not a box for every note played.
     if (!thruWarned_) ShowStatusHint(e.what());

@@ -251,7 +251,7 @@ void TfrmMain::PlayNote(int note, int velocity) {
   // A note that the transposition moved off the keyboard has no sound to send.
   if (sent < 0 || sent > 127 || !MidiOut_->IsOpen()) return;
   try {
-    MidiOut_->SendEvent(TMidiEvent(0x90, static_cast<uint8_t>(sent), static_cast<uint8_t>(velocity)));
+    MidiOut_->SendEventLive(TMidiEvent(0x90, static_cast<uint8_t>(sent), static_cast<uint8_t>(velocity)));
   } catch (const EmidioutputError& e) {
     ShowError(e.what());
   }

@@ -265,6 +265,26 @@ TEST_F(JackTest, DueTimesAreHonouredAndSendingOrderIsKeptWhetherPastTiedOrFarAhe
   EXPECT_EQ(out.PlaybackLookAheadUs(), 0);
 }
 
+TEST_F(JackTest, NotesPlayedByHandGoBesideTheSongSentAheadNotBehindIt) {
+  TestMidiReceiver keys(Server(), "keys");
+  ASSERT_TRUE(keys.Ok());
+  auto service = ServiceSeeingPorts(Server());
+  TMidiOutput out(service, std::make_shared<TImmediatePoster>());
+  out.SetProductName("keys:in");
+  ASSERT_TRUE(out.Open());
+  // The song is queued half a second ahead; a musician plays three notes meanwhile.
+  const int64_t now = SteadyClockUs();
+  out.SendEventAt(TMidiEvent(0x90, 40, 100), now + 500000);
+  out.SendEventAt(TMidiEvent(0x80, 40, 0), now + 600000);
+  out.SendEventLive(TMidiEvent(0x91, 72, 90));
+  out.SendEventLive(TMidiEvent(0x81, 72, 0));
+  out.SendEventLive(TMidiEvent(0x91, 76, 90));
+  ASSERT_TRUE(WaitFor([&] { return keys.Count() >= 5; }, std::chrono::seconds(30))) << keys.Count() << " arrived";
+  EXPECT_EQ(keys.Messages(),
+            (std::vector<Bytes>{{0x91, 72, 90}, {0x81, 72, 0}, {0x91, 76, 90}, {0x90, 40, 100}, {0x80, 40, 0}}));
+  EXPECT_TRUE(out.Close());
+}
+
 TEST_F(JackTest, StoppingASongSentAheadAndSilencingItLeavesNoNoteSounding) {
   TestMidiReceiver keys(Server(), "keys");
   ASSERT_TRUE(keys.Ok());
