@@ -332,7 +332,8 @@
   X(SMidiInLost, "Вход MIDI \"%s\" отключён: %s") \
   X(SMidiInErrGone, "устройство не найдено или отключено") \
   X(SMidiInErrBusy, "устройство занято или недоступно") \
-  X(SMidiInErrServer, "сервер JACK остановлен")
+  X(SMidiInErrServer, "сервер JACK остановлен") \
+  X(SMidiInFound, "Вход MIDI \"%s\" подключён")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_DIALOGS(X) \

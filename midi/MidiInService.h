@@ -57,6 +57,9 @@ class TMidiInService {
   // Lists the devices anew; ids refer to this listing.
   virtual std::vector<TMidiInDevice> Devices() = 0;
   virtual TMidiOutResult<std::shared_ptr<TMidiInPort>> Open(uint32_t id) = 0;
+  // Whether devices may have come since this was last asked (cheap; a reader waiting for a
+  // device it wants lists the devices again only then). By default always.
+  virtual bool MayHaveNewDevices() { return true; }
 };
 
 // Keeps only what a reader of played notes needs: channel messages with their data bytes

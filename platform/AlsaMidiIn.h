@@ -19,6 +19,8 @@ class TAlsaMidiInService : public TMidiInService {
 
   std::vector<TMidiInDevice> Devices() override;
   TMidiOutResult<std::shared_ptr<TMidiInPort>> Open(uint32_t id) override;
+  // Without a sequencer never; with one always (its listing is cheap).
+  bool MayHaveNewDevices() override { return static_cast<bool>(enumerator_); }
 
  private:
   struct Port {

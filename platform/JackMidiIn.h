@@ -2,7 +2,8 @@
 // The MIDI output ports of a running JACK server as MIDI input devices: every port of another
 // client that sends MIDI (a keyboard through the system or a2j bridge, a sequencer) is a
 // device, named by its full port name ("client:port"). Without a server the service lists
-// nothing and reports no error.
+// nothing and reports no error. A client of ours without ports watches the server, so that
+// ports registered later (a keyboard plugged in) are noticed without asking the server again.
 //
 // Opening a device makes a client of our own with one input port connected from it. The JACK
 // process thread copies each channel message into the port's queue (with the moment of its
@@ -20,11 +21,22 @@ class TJackMidiInService : public TMidiInService {
   // server: the JACK server's name; empty for the default one.
   explicit TJackMidiInService(std::string clientName = "Cantaro in", std::string server = {});
 
+  ~TJackMidiInService() override;
+
   std::vector<TMidiInDevice> Devices() override;
   TMidiOutResult<std::shared_ptr<TMidiInPort>> Open(uint32_t id) override;
+  // True when a port was registered since the last call (the server tells a watching client of
+  // ours), or when a server is found that was not there before.
+  bool MayHaveNewDevices() override;
 
  private:
+  struct Watch;
+  // The watching client, opened again after its server stopped; false without a server.
+  bool Connect();
+
   std::string clientName_;
   std::string server_;
   std::vector<std::string> ports_;  // as last listed
+  std::shared_ptr<Watch> watch_;
+  TJackClientPtr lister_;           // closes before watch_ goes
 };

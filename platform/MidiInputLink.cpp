@@ -4,7 +4,11 @@
 #include <QTimer>
 
 TMidiInputLink::TMidiInputLink(std::shared_ptr<TMidiInService> service, QObject* parent)
-    : QObject(parent), service_(std::move(service)) {}
+    : QObject(parent), service_(std::move(service)) {
+  presence_ = new QTimer(this);
+  presence_->setInterval(1000);
+  connect(presence_, &QTimer::timeout, this, [this] { CheckPresent(); });
+}
 
 TMidiInputLink::~TMidiInputLink() {
   // Nobody listens any more: the port closes without telling.
@@ -19,13 +23,22 @@ std::vector<TMidiInDevice> TMidiInputLink::Devices() {
 
 TMidiOutStatus TMidiInputLink::Open(const std::string& name) {
   Close();
-  if (name.empty() || !service_) return {};
-  const std::optional<uint32_t> id = FindMidiInDevice(service_->Devices(), name);
-  if (!id) return TMidiOutError{TMidiOutErrc::DeviceGone, name};
+  wanted_ = service_ ? name : std::string();
+  if (wanted_.empty()) {
+    presence_->stop();
+    return {};
+  }
+  presence_->start();
+  return OpenWanted();
+}
+
+TMidiOutStatus TMidiInputLink::OpenWanted() {
+  const std::optional<uint32_t> id = FindMidiInDevice(service_->Devices(), wanted_);
+  if (!id) return TMidiOutError{TMidiOutErrc::DeviceGone, wanted_};
   auto opened = service_->Open(*id);
   if (!opened) {
     TMidiOutError error = opened.Error();
-    if (error.Device.empty()) error.Device = name;
+    if (error.Device.empty()) error.Device = wanted_;
     return error;
   }
   port_ = opened.Value();
@@ -33,15 +46,16 @@ TMidiOutStatus TMidiInputLink::Open(const std::string& name) {
     notifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] { Poll(); });
   }
-  presence_ = new QTimer(this);
-  presence_->setInterval(1000);
-  connect(presence_, &QTimer::timeout, this, [this] { CheckPresent(); });
-  presence_->start();
   return {};
 }
 
 void TMidiInputLink::CheckPresent() {
-  if (!port_) return;
+  if (!port_) {
+    // Waiting for the wanted device: the list is read again only when something may have come.
+    if (wanted_.empty() || !service_->MayHaveNewDevices()) return;
+    if (OpenWanted() && OnFound) OnFound(wanted_);
+    return;
+  }
   port_->CheckPresent();
   // What came before it went is still read; then the loss is told.
   Poll();
@@ -52,11 +66,6 @@ void TMidiInputLink::Close() {
     notifier_->setEnabled(false);
     notifier_->deleteLater();
     notifier_ = nullptr;
-  }
-  if (presence_) {
-    presence_->stop();
-    presence_->deleteLater();
-    presence_ = nullptr;
   }
   port_.reset();
   Keyboard.Reset();

@@ -29,6 +29,12 @@ TMidiOutResult<std::shared_ptr<TMidiInPort>> TCombinedMidiInService::Open(uint32
   return TMidiOutError{TMidiOutErrc::BadDevice};
 }
 
+bool TCombinedMidiInService::MayHaveNewDevices() {
+  bool any = false;
+  for (const auto& part : parts_) any |= part->MayHaveNewDevices();  // every part is asked
+  return any;
+}
+
 std::shared_ptr<TMidiInService> CreateSystemMidiInService(const std::string& jackServer) {
   std::vector<std::shared_ptr<TMidiInService>> parts;
   parts.push_back(std::make_shared<TJackMidiInService>("Cantaro in", jackServer));

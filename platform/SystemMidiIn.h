@@ -15,6 +15,7 @@ class TCombinedMidiInService : public TMidiInService {
   explicit TCombinedMidiInService(std::vector<std::shared_ptr<TMidiInService>> parts);
   std::vector<TMidiInDevice> Devices() override;
   TMidiOutResult<std::shared_ptr<TMidiInPort>> Open(uint32_t id) override;
+  bool MayHaveNewDevices() override;
 
  private:
   std::vector<std::shared_ptr<TMidiInService>> parts_;

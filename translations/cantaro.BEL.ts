@@ -1279,6 +1279,11 @@
       <translation>сервер JACK спынены</translation>
     </message>
     <message>
+      <source>Вход MIDI &quot;%s&quot; подключён</source>
+      <comment>SMidiInFound</comment>
+      <translation>Уваход MIDI &quot;%s&quot; падключаны</translation>
+    </message>
+    <message>
       <source>Настройки программы</source>
       <comment>SOptCaption</comment>
       <translation>Налады праграмы</translation>

@@ -1279,6 +1279,11 @@
       <translation>the JACK server has stopped</translation>
     </message>
     <message>
+      <source>Вход MIDI &quot;%s&quot; подключён</source>
+      <comment>SMidiInFound</comment>
+      <translation>The MIDI input &quot;%s&quot; is connected</translation>
+    </message>
+    <message>
       <source>Настройки программы</source>
       <comment>SOptCaption</comment>
       <translation>Program settings</translation>

@@ -1279,6 +1279,11 @@
       <translation>il server JACK si è fermato</translation>
     </message>
     <message>
+      <source>Вход MIDI &quot;%s&quot; подключён</source>
+      <comment>SMidiInFound</comment>
+      <translation>L'ingresso MIDI &quot;%s&quot; è collegato</translation>
+    </message>
+    <message>
       <source>Настройки программы</source>
       <comment>SOptCaption</comment>
       <translation>Impostazioni del programma</translation>

@@ -39,6 +39,11 @@ void TfrmMain::ConnectMidiInput() {
   MidiIn_->OnLost = [this](const TMidiOutError& error) {
     ShowStatusHint(MesFormat(MesId::SMidiInLost, error.Device, InputProblem(error)));
   };
+  // The keyboard is plugged in (again): it is heard from now on.
+  MidiIn_->OnFound = [this](const std::string& name) {
+    thruWarned_ = false;
+    ShowStatusHint(MesFormat(MesId::SMidiInFound, name));
+  };
 }
 
 std::vector<TMidiInDevice> TfrmMain::InputDevices() { return MidiIn_->Devices(); }

@@ -152,3 +152,49 @@ TEST_F(JackInputTest, AKeyboardUnpluggedOrAServerStoppedIsToldOnceAndClosesTheIn
   EXPECT_FALSE(link.IsOpen());
   EXPECT_TRUE(input->Devices().empty() || !Lists(*input, other.PortName()));
 }
+
+TEST_F(JackInputTest, AKeyboardPluggedInLaterOrAgainIsOpenedByItselfAndHeard) {
+  auto input = std::make_shared<TJackMidiInService>("Cantaro in", Server());
+  TMidiInputLink link(input);
+  std::vector<std::string> found;
+  int lost = 0;
+  link.OnFound = [&](const std::string& name) { found.push_back(name); };
+  link.OnLost = [&](const TMidiOutError&) { ++lost; };
+  // Chosen before it is plugged in: not there yet, but wanted.
+  EXPECT_FALSE(link.Open("keys:out").Ok());
+  EXPECT_EQ(link.Wanted(), "keys:out");
+  auto keys = std::make_unique<TestMidiPlayer>(Server(), "keys");
+  ASSERT_TRUE(keys->Ok());
+  ASSERT_TRUE(PumpUntil([&] {
+    link.CheckPresent();
+    return link.IsOpen();
+  }));
+  EXPECT_EQ(found, (std::vector<std::string>{"keys:out"}));
+  keys->Play(On(64));
+  ASSERT_TRUE(PumpUntil([&] { return link.Keyboard.Sounding(64); }));
+
+  // Unplugged and plugged in again.
+  keys.reset();
+  ASSERT_TRUE(PumpUntil([&] {
+    link.CheckPresent();
+    return lost == 1;
+  }));
+  EXPECT_FALSE(link.IsOpen());
+  keys = std::make_unique<TestMidiPlayer>(Server(), "keys");
+  ASSERT_TRUE(PumpUntil([&] {
+    link.CheckPresent();
+    return link.IsOpen();
+  }));
+  EXPECT_EQ(found.size(), 2u);
+  keys->Play(On(67));
+  ASSERT_TRUE(PumpUntil([&] { return link.Keyboard.Sounding(67); }));
+
+  // Choosing none wants nothing: another keyboard of the name is left alone.
+  link.Open("");
+  EXPECT_EQ(link.Wanted(), "");
+  keys.reset();
+  keys = std::make_unique<TestMidiPlayer>(Server(), "keys");
+  for (int i = 0; i < 5; ++i) link.CheckPresent();
+  EXPECT_FALSE(link.IsOpen());
+  EXPECT_EQ(found.size(), 2u);
+}

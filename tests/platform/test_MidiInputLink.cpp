@@ -36,12 +36,15 @@ class UnpluggablePort : public TMidiInQueue {
 
 class OnePort : public TMidiInService {
  public:
-  std::vector<TMidiInDevice> Devices() override { return {{0, "keys", "TEST"}}; }
+  std::vector<TMidiInDevice> Devices() override {
+    return present ? std::vector<TMidiInDevice>{{0, "keys", "TEST"}} : std::vector<TMidiInDevice>{};
+  }
   TMidiOutResult<std::shared_ptr<TMidiInPort>> Open(uint32_t) override {
     port = std::make_shared<UnpluggablePort>("keys");
     return std::shared_ptr<TMidiInPort>(port);
   }
   std::shared_ptr<UnpluggablePort> port;
+  bool present = true;
 };
 
 }  // namespace
@@ -80,6 +83,7 @@ TEST(MidiInputLink, AnUnpluggedDeviceFoundByThePresenceCheckIsToldOnceAfterWhatI
   ASSERT_TRUE(link.Open("keys").Ok());
   service->port->Push(Note(0x90, 60));
   service->port->unplugged = true;
+  service->present = false;
   link.CheckPresent();
   link.CheckPresent();
   EXPECT_EQ(log, (std::vector<std::string>{"note 60", "lost keys"}));

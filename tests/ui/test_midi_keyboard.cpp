@@ -45,8 +45,6 @@ class TestInputs : public TMidiInService {
   std::shared_ptr<TMidiInQueue> port;
   int opened = 0;
   bool refuse = false;
-
- private:
   std::vector<std::string> names_;
 };
 
@@ -142,6 +140,19 @@ TEST_F(MidiKeyboardTest, TheOptionsChoiceOpensTheKeyboardAndProblemsNameTheDevic
   w().ApplySettings();
   EXPECT_FALSE(w().MidiIn().IsOpen());
   EXPECT_NE(w().StatusText().toStdString().find("keys:out"), std::string::npos);
+}
+
+TEST_F(MidiKeyboardTest, AKeyboardPluggedInAfterTheStartIsHeardAndSaidSo) {
+  MidiInName = "late:out";
+  Open();
+  EXPECT_FALSE(w().MidiIn().IsOpen());
+  inputs->names_.push_back("late:out");
+  w().MidiIn().CheckPresent();  // what the link's timer does every second
+  ASSERT_TRUE(w().MidiIn().IsOpen());
+  EXPECT_EQ(w().StatusText().toStdString(), MesFormat(MesId::SMidiInFound, "late:out"));
+  inputs->Play(0x90, 60, 90);
+  Settle();
+  EXPECT_TRUE(w().MidiPiano().IsSounding(60));
 }
 
 // The same through a real JACK server of the test's own: a keyboard client plays C4 E4 G4
