@@ -2,7 +2,6 @@
 // becomes the marked keys while "Автопоиск" is down (so the held chord's variants show while
 // it is held, and stay when it is let go), and sounds through the output with MIDI thru.
 // Nothing played reaches the song.
-#include <QLabel>
 
 #include "base/untMesConst.h"
 #include "midi/MidiOut.h"
