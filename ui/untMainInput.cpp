@@ -3,6 +3,8 @@
 // it is held, and stay when it is let go), and sounds through the output with MIDI thru.
 // Nothing played reaches the song.
 
+#include <algorithm>
+
 #include "base/untMesConst.h"
 #include "midi/MidiOut.h"
 #include "platform/MidiInputLink.h"
