@@ -240,6 +240,18 @@ int64_t TJackMidiOutService::DueTimeHoldUs(TMidiOutHandle handle) const {
 
 TMidiOutStatus TJackMidiOutService::SendAt(TMidiOutHandle handle, std::span<const uint8_t> bytes, int64_t dueUs,
                                            TMidiOutDone done) {
+  TMidiOutStatus status = Enqueue(handle, bytes, dueUs, false);
+  // The bytes are copied: the caller's block is free again.
+  if (status && done) done();
+  return status;
+}
+
+TMidiOutStatus TJackMidiOutService::SendLive(TMidiOutHandle handle, std::span<const uint8_t> bytes) {
+  return Enqueue(handle, bytes, 0, true);
+}
+
+TMidiOutStatus TJackMidiOutService::Enqueue(TMidiOutHandle handle, std::span<const uint8_t> bytes, int64_t dueUs,
+                                            bool live) {
   auto it = open_.find(handle);
   if (it == open_.end()) return TMidiOutError{TMidiOutErrc::NotOpen};
   Connection& c = *it->second;
@@ -247,10 +259,10 @@ TMidiOutStatus TJackMidiOutService::SendAt(TMidiOutHandle handle, std::span<cons
   if (const int lost = c.lost.load()) return TMidiOutError{static_cast<TMidiOutErrc>(lost), c.target};
 
   // All messages of one send go in, or none: first what they need.
+  jack_ringbuffer_t* ring = live ? c.live.get() : c.ring.get();
   std::size_t need = 0;
   ForEachMidiMessage(bytes, [&](std::span<const uint8_t> m) { need += sizeof(RingEvent) + m.size(); });
-  if (need > jack_ringbuffer_write_space(c.ring.get()))
-    return TMidiOutError{TMidiOutErrc::BufferFull, c.target};
+  if (need > jack_ringbuffer_write_space(ring)) return TMidiOutError{TMidiOutErrc::BufferFull, c.target};
   jack_client_t* client = c.client.get();
   // Without a due time (or with one absurdly far ahead) the messages are played one period
   // after the frame they were sent at, so that the spacing of the sender survives. A due time
@@ -266,30 +278,8 @@ TMidiOutStatus TJackMidiOutService::SendAt(TMidiOutHandle handle, std::span<cons
   ForEachMidiMessage(bytes, [&](std::span<const uint8_t> m) {
     const RingEvent ev{frame, static_cast<uint32_t>(m.size())};
     // One writer (this thread): the space checked above is still there.
-    jack_ringbuffer_write(c.ring.get(), reinterpret_cast<const char*>(&ev), sizeof ev);
-    jack_ringbuffer_write(c.ring.get(), reinterpret_cast<const char*>(m.data()), m.size());
-  });
-  // The bytes are copied: the caller's block is free again.
-  if (done) done();
-  return {};
-}
-
-TMidiOutStatus TJackMidiOutService::SendLive(TMidiOutHandle handle, std::span<const uint8_t> bytes) {
-  auto it = open_.find(handle);
-  if (it == open_.end()) return TMidiOutError{TMidiOutErrc::NotOpen};
-  Connection& c = *it->second;
-  if (bytes.empty()) return TMidiOutError{TMidiOutErrc::BadMessage, c.target};
-  if (const int lost = c.lost.load()) return TMidiOutError{static_cast<TMidiOutErrc>(lost), c.target};
-  std::size_t need = 0;
-  ForEachMidiMessage(bytes, [&](std::span<const uint8_t> m) { need += sizeof(RingEvent) + m.size(); });
-  if (need > jack_ringbuffer_write_space(c.live.get())) return TMidiOutError{TMidiOutErrc::BufferFull, c.target};
-  // One period after the frame it was played at, so that the player's spacing survives.
-  jack_client_t* client = c.client.get();
-  const jack_nframes_t frame = jack_frame_time(client) + jack_get_buffer_size(client);
-  ForEachMidiMessage(bytes, [&](std::span<const uint8_t> m) {
-    const RingEvent ev{frame, static_cast<uint32_t>(m.size())};
-    jack_ringbuffer_write(c.live.get(), reinterpret_cast<const char*>(&ev), sizeof ev);
-    jack_ringbuffer_write(c.live.get(), reinterpret_cast<const char*>(m.data()), m.size());
+    jack_ringbuffer_write(ring, reinterpret_cast<const char*>(&ev), sizeof ev);
+    jack_ringbuffer_write(ring, reinterpret_cast<const char*>(m.data()), m.size());
   });
   return {};
 }

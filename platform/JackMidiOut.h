@@ -49,6 +49,9 @@ class TJackMidiOutService : public TMidiOutService {
   struct Watch;
 
   bool Connect();
+  // Copies the messages into the connection's ring (the live one for messages played by hand),
+  // due at dueUs (0: one period after now).
+  TMidiOutStatus Enqueue(TMidiOutHandle handle, std::span<const uint8_t> bytes, int64_t dueUs, bool live);
 
   std::string clientName_;
   std::string server_;
