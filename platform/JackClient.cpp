@@ -81,3 +81,51 @@ void AbandonJackClient(TJackClientPtr& client) { (void)client.release(); }
 bool JackServerRunning(const std::string& server) {
   return static_cast<bool>(OpenJackClient("Cantaro probe", server));
 }
+
+TJackWatcher::TJackWatcher(std::string clientName, std::string server)
+    : clientName_(std::move(clientName)), server_(std::move(server)) {}
+
+TJackWatcher::~TJackWatcher() { Drop(); }
+
+void TJackWatcher::Drop() {
+  // A client whose server stopped cannot be closed; what its thread may touch stays.
+  if (client_ && state_->serverGone.load()) {
+    AbandonJackClient(client_);
+    KeepUntilExit(state_);
+  }
+  client_.reset();
+}
+
+bool TJackWatcher::Connect() {
+  if (client_ && !state_->serverGone.load()) return true;
+  Drop();
+  state_ = std::make_shared<State>();
+  client_ = OpenJackClient(clientName_, server_);
+  if (!client_) return false;
+  jack_on_shutdown(client_.get(), [](void* s) { static_cast<State*>(s)->serverGone.store(true); }, state_.get());
+  jack_set_port_registration_callback(
+      client_.get(),
+      [](jack_port_id_t, int registered, void* s) {
+        if (registered) static_cast<State*>(s)->registered.store(true);
+      },
+      state_.get());
+  // Only an active client hears of ports; this one has none and takes no part in processing.
+  jack_activate(client_.get());
+  return true;
+}
+
+std::vector<std::string> TJackWatcher::MidiPorts(unsigned long flags) {
+  std::vector<std::string> ports;
+  if (!Connect()) return ports;
+  const char** names = jack_get_ports(client_.get(), nullptr, JACK_DEFAULT_MIDI_TYPE, flags);
+  if (names) {
+    for (const char** n = names; *n; ++n)
+      if (!IsOwnJackClient(JackClientOfPort(*n))) ports.emplace_back(*n);
+    jack_free(names);
+  }
+  return ports;
+}
+
+bool TJackWatcher::TakePortsRegistered() {
+  return Connect() && state_->registered.exchange(false);
+}

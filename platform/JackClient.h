@@ -4,8 +4,10 @@
 // about a missing server are kept off the terminal. Both the MIDI ports and the built-in
 // synthesizer's audio use this.
 
+#include <atomic>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct _jack_client;
 
@@ -33,6 +35,37 @@ void MarkOwnJackClient(const TJackClientPtr& client);
 bool IsOwnJackClient(const std::string& clientName);
 // The client part of a full port name ("client:port").
 std::string JackClientOfPort(const std::string& portName);
+
+// A portless client of ours that watches a server for the device lists: it lists the MIDI
+// ports of other clients, hears when ports are registered, and, once its server has stopped,
+// is abandoned and opened again at the next use (a server started since is found).
+class TJackWatcher {
+ public:
+  TJackWatcher(std::string clientName, std::string server);
+  ~TJackWatcher();
+  TJackWatcher(const TJackWatcher&) = delete;
+  TJackWatcher& operator=(const TJackWatcher&) = delete;
+
+  // Whether a server is there (the client is opened again when its server has stopped).
+  bool Connect();
+  // Full names of the MIDI ports of clients not our own with those flags (JackPortIsInput:
+  // ports that take MIDI, JackPortIsOutput: ports that send it); none without a server.
+  std::vector<std::string> MidiPorts(unsigned long flags);
+  // True when a port was registered since the last call, or when the server is new.
+  bool TakePortsRegistered();
+
+ private:
+  struct State {
+    std::atomic<bool> serverGone{false};
+    std::atomic<bool> registered{true};
+  };
+  void Drop();
+
+  std::string clientName_;
+  std::string server_;
+  std::shared_ptr<State> state_;
+  TJackClientPtr client_;  // closes before state_ goes
+};
 
 // Whether that server runs and accepts clients.
 bool JackServerRunning(const std::string& server = {});

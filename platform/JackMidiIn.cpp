@@ -115,59 +115,14 @@ class JackInPort : public TMidiInPort {
 
 }  // namespace
 
-struct TJackMidiInService::Watch {
-  std::atomic<bool> serverGone{false};
-  std::atomic<bool> changed{true};
-};
-
 TJackMidiInService::TJackMidiInService(std::string clientName, std::string server)
-    : clientName_(std::move(clientName)), server_(std::move(server)) {}
+    : clientName_(clientName), server_(server), watcher_(std::move(clientName), std::move(server)) {}
 
-TJackMidiInService::~TJackMidiInService() {
-  if (lister_ && watch_->serverGone.load()) {
-    AbandonJackClient(lister_);
-    KeepUntilExit(watch_);
-  }
-  lister_.reset();
-}
-
-bool TJackMidiInService::Connect() {
-  if (lister_ && !watch_->serverGone.load()) return true;
-  if (lister_) {
-    AbandonJackClient(lister_);
-    KeepUntilExit(watch_);
-  }
-  watch_ = std::make_shared<Watch>();
-  lister_ = OpenJackClient(clientName_, server_);
-  if (!lister_) return false;
-  jack_on_shutdown(lister_.get(), [](void* w) { static_cast<Watch*>(w)->serverGone.store(true); }, watch_.get());
-  jack_set_port_registration_callback(
-      lister_.get(),
-      [](jack_port_id_t, int registered, void* w) {
-        if (registered) static_cast<Watch*>(w)->changed.store(true);
-      },
-      watch_.get());
-  // Only an active client hears of ports; this one has none and takes no part in processing.
-  jack_activate(lister_.get());
-  return true;
-}
-
-bool TJackMidiInService::MayHaveNewDevices() {
-  const bool had = lister_ && !watch_->serverGone.load();
-  if (!Connect()) return false;
-  return !had || watch_->changed.exchange(false);
-}
+bool TJackMidiInService::MayHaveNewDevices() { return watcher_.TakePortsRegistered(); }
 
 std::vector<TMidiInDevice> TJackMidiInService::Devices() {
-  ports_.clear();
   // A server started or stopped since the last listing is seen here.
-  if (!Connect()) return {};
-  const char** names = jack_get_ports(lister_.get(), nullptr, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput);
-  if (names) {
-    for (const char** n = names; *n; ++n)
-      if (!IsOwnJackClient(JackClientOfPort(*n))) ports_.emplace_back(*n);
-    jack_free(names);
-  }
+  ports_ = watcher_.MidiPorts(JackPortIsOutput);
   std::vector<TMidiInDevice> devices;
   for (uint32_t i = 0; i < ports_.size(); ++i) devices.push_back(TMidiInDevice{i, ports_[i], "JACK"});
   return devices;

@@ -21,8 +21,6 @@ class TJackMidiInService : public TMidiInService {
   // server: the JACK server's name; empty for the default one.
   explicit TJackMidiInService(std::string clientName = "Cantaro in", std::string server = {});
 
-  ~TJackMidiInService() override;
-
   std::vector<TMidiInDevice> Devices() override;
   TMidiOutResult<std::shared_ptr<TMidiInPort>> Open(uint32_t id) override;
   // True when a port was registered since the last call (the server tells a watching client of
@@ -30,13 +28,8 @@ class TJackMidiInService : public TMidiInService {
   bool MayHaveNewDevices() override;
 
  private:
-  struct Watch;
-  // The watching client, opened again after its server stopped; false without a server.
-  bool Connect();
-
   std::string clientName_;
   std::string server_;
   std::vector<std::string> ports_;  // as last listed
-  std::shared_ptr<Watch> watch_;
-  TJackClientPtr lister_;           // closes before watch_ goes
+  TJackWatcher watcher_;
 };

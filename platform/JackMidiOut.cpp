@@ -29,11 +29,6 @@ struct RingDeleter {
 
 }  // namespace
 
-// Server loss seen by a client that only lists ports.
-struct TJackMidiOutService::Watch {
-  std::atomic<bool> serverGone{false};
-};
-
 struct TJackMidiOutService::Connection {
   TJackClientPtr client;
   // What the library's threads use: set before activation and never changed while they run
@@ -144,45 +139,20 @@ void TJackMidiOutService::Connection::PortRegistration(jack_port_id_t id, int re
   if (p && c->target == jack_port_name(p)) c->lost.store(static_cast<int>(TMidiOutErrc::DeviceGone));
 }
 
-namespace {
-void ListerShutdown(void* arg) {
-  static_cast<std::atomic<bool>*>(arg)->store(true);
-}
-}  // namespace
-
 TJackMidiOutService::TJackMidiOutService(std::string clientName, std::string server)
-    : clientName_(std::move(clientName)), server_(std::move(server)) {
-  Connect();
+    : clientName_(clientName), server_(server), watcher_(std::move(clientName), std::move(server)) {
+  watcher_.Connect();
 }
 
 TJackMidiOutService::~TJackMidiOutService() {
   // Each connection's client closes first: its threads stop before its ring goes.
   for (auto& entry : open_) Connection::Discard(entry.second);
   open_.clear();
-  if (listerWatch_ && listerWatch_->serverGone.load()) AbandonJackClient(lister_);
-  lister_.reset();
-}
-
-bool TJackMidiOutService::Connect() {
-  if (lister_ && !listerWatch_->serverGone.load()) return true;
-  if (lister_) AbandonJackClient(lister_);
-  listerWatch_ = std::make_shared<Watch>();
-  lister_ = OpenJackClient(clientName_, server_);
-  if (!lister_) return false;
-  jack_on_shutdown(lister_.get(), ListerShutdown, &listerWatch_->serverGone);
-  return true;
 }
 
 std::vector<TMidiOutDevice> TJackMidiOutService::Devices() {
-  ports_.clear();
   // A server that stopped (or started since) is looked for again at every listing.
-  if (!Connect()) return {};
-  const char** names = jack_get_ports(lister_.get(), nullptr, JACK_DEFAULT_MIDI_TYPE, JackPortIsInput);
-  if (names) {
-    for (const char** n = names; *n; ++n)
-      if (!IsOwnJackClient(JackClientOfPort(*n))) ports_.emplace_back(*n);
-    jack_free(names);
-  }
+  ports_ = watcher_.MidiPorts(JackPortIsInput);
   std::vector<TMidiOutDevice> devices;
   for (uint32_t i = 0; i < ports_.size(); ++i) devices.push_back(TMidiOutDevice{i, ports_[i], "JACK"});
   return devices;

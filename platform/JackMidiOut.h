@@ -46,17 +46,14 @@ class TJackMidiOutService : public TMidiOutService {
 
  private:
   struct Connection;
-  struct Watch;
 
-  bool Connect();
   // Copies the messages into the connection's ring (the live one for messages played by hand),
   // due at dueUs (0: one period after now).
   TMidiOutStatus Enqueue(TMidiOutHandle handle, std::span<const uint8_t> bytes, int64_t dueUs, bool live);
 
   std::string clientName_;
   std::string server_;
-  TJackClientPtr lister_;
-  std::shared_ptr<Watch> listerWatch_;
+  TJackWatcher watcher_;
   std::vector<std::string> ports_;  // as last listed
   std::map<TMidiOutHandle, std::unique_ptr<Connection>> open_;
 };
