@@ -4,6 +4,7 @@
 // The widget paints from it and repaints what the change notifications name; the song
 // session marks keys through it during the chord search and the chord editing.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -32,6 +33,9 @@ class TMidiPianoModel {
   void SetKeyLevel(int note, int level);
   bool IsSounding(int note) const { return KeyLevel(note) > 0; }
   void ReleaseAllKeys();
+  // A key played by hand (a MIDI keyboard) starts or stops sounding, beside whatever plays it
+  // too; in mark mode as well, and never below silent.
+  void SoundByHand(int note, bool on) { SetKeyLevel(note, on ? std::max<int>(KeyLevel(note), 0) + 1 : std::max<int>(KeyLevel(note) - 1, 0)); }
 
   bool IsMarked(int note) const;
   void SetMarked(int note, bool mark);

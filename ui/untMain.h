@@ -260,7 +260,6 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   // The MIDI keyboard: its notes light the piano, its chords become the marked keys while
   // "Автопоиск" is down, its messages pass to the output with MIDI thru.
   void ConnectMidiInput();
-  void MidiInputChord(const std::vector<int>& notes);
   void MidiInputThru(const TMidiInMessage& message);
   void actPlayExecute();
   void actRewindExecute();

@@ -3,8 +3,6 @@
 // it is held, and stay when it is let go), and sounds through the output with MIDI thru.
 // Nothing played reaches the song.
 
-#include <algorithm>
-
 #include "base/untMesConst.h"
 #include "midi/MidiOut.h"
 #include "platform/MidiInputLink.h"
@@ -30,12 +28,8 @@ std::string InputProblem(const TMidiOutError& error) {
 
 void TfrmMain::ConnectMidiInput() {
   TLiveKeyboard& keys = MidiIn_->Keyboard;
-  keys.OnSounding = [this](int note, bool sounding) {
-    TMidiPianoModel& piano = MidiPiano();
-    piano.SetKeyLevel(note, sounding ? std::max<int>(piano.KeyLevel(note), 0) + 1
-                                     : std::max<int>(piano.KeyLevel(note) - 1, 0));
-  };
-  keys.OnChord = [this](const std::vector<int>& notes) { MidiInputChord(notes); };
+  keys.OnSounding = [this](int note, bool sounding) { MidiPiano().SoundByHand(note, sounding); };
+  keys.OnChord = [this](const std::vector<int>& notes) { presenter_->KeyboardChord(notes); };
   MidiIn_->OnMessage = [this](const TMidiInMessage& message) { MidiInputThru(message); };
   MidiIn_->OnLost = [this](const TMidiOutError& error) {
     ShowStatusHint(MesFormat(MesId::SMidiInLost, error.Device, InputProblem(error)));
@@ -54,12 +48,6 @@ void TfrmMain::OpenInput() {
   thruWarned_ = false;
   const TMidiOutStatus opened = MidiIn_->Open(MidiInName);
   if (!opened) ShowStatusHint(MesFormat(MesId::SMidiInOpenFailed, MidiInName, InputProblem(opened.Error())));
-}
-
-void TfrmMain::MidiInputChord(const std::vector<int>& notes) {
-  // Marks are the search's own while it runs; with "Автопоиск" up the keyboard only sounds.
-  if (!presenter_->btnAutoSearchMarked() || session_->Searching()) return;
-  session_->MarkPlayedNotes(notes);
 }
 
 void TfrmMain::MidiInputThru(const TMidiInMessage& message) {

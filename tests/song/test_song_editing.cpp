@@ -271,3 +271,20 @@ TEST_F(SessionTest, NotesPlayedOnAKeyboardBecomeTheMarkedKeysAndAreRecognisedOnc
   EXPECT_TRUE(session.MidiPiano.IsMarked(69));
   EXPECT_EQ(session.beats().size(), beats);
 }
+
+TEST_F(SessionTest, AKeyboardChordMarksKeysOnlyWhileAutoSearchIsDown) {
+  presenter.KeyboardChord({60, 64, 67});
+  EXPECT_EQ(presenter.grdVariants().Cell(1, 1), "C");
+  presenter.SetAutoSearchMarked(false);
+  presenter.KeyboardChord({57, 60, 64});
+  EXPECT_FALSE(session.MidiPiano.IsMarked(57));
+  EXPECT_TRUE(session.MidiPiano.IsMarked(67));
+  EXPECT_EQ(presenter.grdVariants().Cell(1, 1), "C");
+  // Played by hand beside the song: never below silent, and counted with what else sounds.
+  session.MidiPiano.SoundByHand(40, false);
+  EXPECT_EQ(session.MidiPiano.KeyLevel(40), 0);
+  session.MidiPiano.HandleMidiMessage(0x90, 40, 100);
+  session.MidiPiano.SoundByHand(40, true);
+  session.MidiPiano.SoundByHand(40, false);
+  EXPECT_TRUE(session.MidiPiano.IsSounding(40));
+}

@@ -66,6 +66,11 @@ class TSongPresenter {
   void FillTransposeList(bool withKeys);
   // The variants of a set of notes (the command line's recognition uses this too).
   void VariantsForNotes(const TNotes& notes) { session_.RecognizeNotes(notes); }
+  // A chord held on a MIDI keyboard: with the auto-search button down its notes become the
+  // marked keys and are recognised; with it up the keyboard only sounds.
+  void KeyboardChord(const TNotes& notes) {
+    if (session_.Model().autoRecognize) session_.MarkPlayedNotes(notes);
+  }
 
   // ---- The song grid's cursor -----------------------------------------------------------
   void SetSongCell(int col, int row);
