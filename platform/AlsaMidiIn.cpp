@@ -75,15 +75,24 @@ class AlsaInPort : public TMidiInQueue {
 
 }  // namespace
 
-TAlsaMidiInService::TAlsaMidiInService(std::string clientName) : clientName_(std::move(clientName)) {
-  enumerator_ = NewClient(clientName_);
+TAlsaMidiInService::TAlsaMidiInService(std::string clientName) : clientName_(std::move(clientName)) {}
+
+RtMidiIn* TAlsaMidiInService::Enumerator() {
+  // Made at the first use, not when the window starts: most users choose no keyboard.
+  if (!triedEnumerator_) {
+    triedEnumerator_ = true;
+    enumerator_ = NewClient(clientName_);
+  }
+  return enumerator_.get();
 }
+
+bool TAlsaMidiInService::MayHaveNewDevices() { return Enumerator() != nullptr; }
 
 TAlsaMidiInService::~TAlsaMidiInService() = default;
 
 std::vector<TMidiInDevice> TAlsaMidiInService::Devices() {
   ports_.clear();
-  if (!enumerator_) return {};
+  if (!Enumerator()) return {};
   std::map<std::string, int> seen;
   try {
     const unsigned count = enumerator_->getPortCount();
@@ -104,7 +113,7 @@ std::vector<TMidiInDevice> TAlsaMidiInService::Devices() {
 }
 
 TMidiOutResult<std::shared_ptr<TMidiInPort>> TAlsaMidiInService::Open(uint32_t id) {
-  if (!enumerator_) return TMidiOutError{TMidiOutErrc::NoSequencer};
+  if (!Enumerator()) return TMidiOutError{TMidiOutErrc::NoSequencer};
   if (id >= ports_.size()) return TMidiOutError{TMidiOutErrc::BadDevice};
   const Port wanted = ports_[id];
   // The port's number may have changed since the list was read: find it by name now.

@@ -20,7 +20,7 @@ class TAlsaMidiInService : public TMidiInService {
   std::vector<TMidiInDevice> Devices() override;
   TMidiOutResult<std::shared_ptr<TMidiInPort>> Open(uint32_t id) override;
   // Without a sequencer never; with one always (its listing is cheap).
-  bool MayHaveNewDevices() override { return static_cast<bool>(enumerator_); }
+  bool MayHaveNewDevices() override;
 
  private:
   struct Port {
@@ -28,6 +28,9 @@ class TAlsaMidiInService : public TMidiInService {
     std::string productName;  // unique within the list
   };
   std::string clientName_;
+  RtMidiIn* Enumerator();
+
   std::unique_ptr<RtMidiIn> enumerator_;
+  bool triedEnumerator_ = false;
   std::vector<Port> ports_;
 };
