@@ -4,8 +4,7 @@
 
 std::optional<TMidiInMessage> MidiInMessageFrom(const uint8_t* bytes, std::size_t size, uint64_t arrivedUs) {
   if (!bytes || size == 0 || !IsMidiChannelMessage(bytes[0])) return std::nullopt;
-  const uint8_t kind = MidiKind(bytes[0]);
-  const std::size_t need = (kind == MidiStatus::ProgramChange || kind == MidiStatus::ChannelPressure) ? 2 : 3;
+  const std::size_t need = 1 + static_cast<std::size_t>(DataBytesAfter(bytes[0]));
   if (size < need) return std::nullopt;
   TMidiInMessage m;
   m.ArrivedUs = arrivedUs;
