@@ -66,7 +66,7 @@ bool StreamFormat(const TCliOptions& o) { return o.format == TCliFormat::JsonLin
 bool IsBatchExport(const TCliOptions& options) {
   if (options.inputs.size() > 1) return true;
   if (options.format == TCliFormat::Json || options.format == TCliFormat::JsonLines ||
-      options.format == TCliFormat::Midi)
+      options.format == TCliFormat::Midi || options.format == TCliFormat::Pdf)
     return true;
   return IsDirectory(options.file) || IsDirectory(options.output);
 }
@@ -95,7 +95,7 @@ int RunBatchExport(const TCliOptions& options, const TCliSettings& settings, std
 
   TBatchInputs found = CollectBatchInputs(inputs, outputFolder);
   std::vector<TBatchItem>& items = found.items;
-  if (folderOutput) MapBatchOutputs(items, outputFolder, ExportExtension(ExportFormatOf(options.format)));
+  if (folderOutput) MapBatchOutputs(items, outputFolder, CliExtension(options.format));
 
   int failed = 0;
   for (const std::string& e : found.errors) {

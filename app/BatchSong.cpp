@@ -11,9 +11,11 @@
 
 #include "base/untMesConst.h"
 #include "export/AnalysisJson.h"
+#include "export/ChordSheetOfSession.h"
 #include "export/ChordText.h"
 #include "export/SongExport.h"
 #include "song/SongSession.h"
+#include "ui/sheet/ChordSheetPrint.h"
 
 namespace {
 
@@ -32,6 +34,16 @@ class TCollectingPrompter final : public Prompter {
   std::vector<std::string> errors;
   std::vector<std::string> warnings;
 };
+
+// The chord sheet as a PDF. Qt paints it: the fonts need a GUI application (offscreen when the
+// command line runs without one), and one painter works at a time.
+std::string SheetPdfOfSession(const TSongSession& session, const TExportOptions& options) {
+  static std::mutex painting;
+  const TChordSheet sheet = ChordSheetOfSession(session, options);
+  std::lock_guard<std::mutex> lock(painting);
+  EnsureGuiApplication();
+  return ChordSheetPdf(sheet);
+}
 
 bool IsAutoKey(std::string key) {
   for (char& c : key) c = char(std::tolower(static_cast<unsigned char>(c)));
@@ -54,6 +66,10 @@ TExportFormat ExportFormatOf(TCliFormat format) {
     case TCliFormat::Midi: return TExportFormat::Midi;
     default: return TExportFormat::Text;
   }
+}
+
+std::string CliExtension(TCliFormat format) {
+  return format == TCliFormat::Pdf ? std::string(".pdf") : ExportExtension(ExportFormatOf(format));
 }
 
 TSongExport ExportSongFile(const std::string& path, const std::string& name, const TCliOptions& options,
@@ -119,6 +135,7 @@ TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TC
     // The JSON text is made from the plain document after the session is gone, so it needs no
     // lock: it is most of the work of a JSON export.
     if (jsonFormat) document = AnalysisOfSession(session, context);
+    else if (options.format == TCliFormat::Pdf) content = {true, SheetPdfOfSession(session, settings.text), {}};
     else content = ExportSongContent(session, ExportFormatOf(options.format), context, settings.text);
   }
   if (jsonFormat) {

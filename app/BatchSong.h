@@ -31,3 +31,5 @@ TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TC
                             const TCliSettings& settings);
 
 TExportFormat ExportFormatOf(TCliFormat format);
+// The extension of the format's files, with its dot.
+std::string CliExtension(TCliFormat format);

@@ -25,6 +25,7 @@
 #include "platform/SystemMidiOut.h"
 #include "settings/untVars.h"
 #include "song/SongSession.h"
+#include "ui/sheet/ChordSheetPrint.h"
 
 namespace {
 
@@ -304,7 +305,8 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
       if (auto v = value()) {
         static const std::map<std::string, TCliFormat> formats{
             {"text", TCliFormat::Text}, {"chordpro", TCliFormat::ChordPro}, {"grid", TCliFormat::Grid},
-            {"json", TCliFormat::Json}, {"jsonl", TCliFormat::JsonLines}, {"midi", TCliFormat::Midi}};
+            {"json", TCliFormat::Json}, {"jsonl", TCliFormat::JsonLines}, {"midi", TCliFormat::Midi},
+            {"pdf", TCliFormat::Pdf}};
         auto it = formats.find(Lower(*v));
         if (it == formats.end()) fail(MesFormat(MesId::SCliBadValue, arg, *v));
         else o.format = it->second;
@@ -409,6 +411,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         break;
     }
     const TCliSettings settings = LoadCliSettings(options, err);
+    if (options.command == TCliCommand::Export && options.format == TCliFormat::Pdf) EnsureGuiApplication();
     switch (options.command) {
       case TCliCommand::Render: return RunRender(options, err);
       case TCliCommand::Export:

@@ -14,7 +14,7 @@
 #include "song/SongModel.h"
 
 enum class TCliCommand { Help, Export, Events, Recognize, Devices, Render, Play };
-enum class TCliFormat { Text, ChordPro, Grid, Json, JsonLines, Midi };
+enum class TCliFormat { Text, ChordPro, Grid, Json, JsonLines, Midi, Pdf };
 enum class TCliBeat { Default, Double, Half };
 
 struct TCliOptions {

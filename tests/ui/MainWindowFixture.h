@@ -102,6 +102,11 @@ class TTestWindow final : public TfrmMain {
   using TfrmMain::actManual;
   using TfrmMain::actExport;
   using TfrmMain::actPlayBitMenuItem;
+  using TfrmMain::actSheet;
+  using TfrmMain::actStage;
+  using TfrmMain::actPrint;
+  using TfrmMain::actExportPdf;
+  using TfrmMain::dckSheet;
 };
 
 class MainWindowTest : public ::testing::Test {
