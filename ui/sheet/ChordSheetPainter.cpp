@@ -60,6 +60,8 @@ TSheetLook PaperLook() {
   look.text = QFont(QStringLiteral("Sans Serif"));
   look.text.setStyleHint(QFont::SansSerif);
   look.text.setPointSizeF(11);
+  // Letters stay letters (no "fl" ligature), so a PDF reader finds the words as they are sung.
+  look.text.setStyleStrategy(QFont::PreferNoShaping);
   look.chord = look.text;
   look.chord.setBold(true);
   look.title = look.text;
