@@ -495,8 +495,7 @@
   X(SSheetUntitled, "Без названия") \
   X(SSheetStageLeave, "Esc - выход") \
   X(SSheetPdfFilter, "Документ PDF (*.pdf)") \
-  X(SSheetPdfFailed, "Не удалось записать файл PDF %s") \
-  X(SExportFormatPdf, "Текст с аккордами в PDF (*.pdf)")
+  X(SSheetPdfFailed, "Не удалось записать файл PDF %s")
 
 #define CANTARO_MESSAGES(X)                                                           \
   CANTARO_MESSAGES_COMMON(X)                                                          \

@@ -2058,10 +2058,5 @@
       <comment>SSheetPdfFailed</comment>
       <translation>Не ўдалося запісаць файл PDF %s</translation>
     </message>
-    <message>
-      <source>Текст с аккордами в PDF (*.pdf)</source>
-      <comment>SExportFormatPdf</comment>
-      <translation>Тэкст з акордамі ў PDF (*.pdf)</translation>
-    </message>
   </context>
 </TS>

@@ -2058,10 +2058,5 @@
       <comment>SSheetPdfFailed</comment>
       <translation>Could not write the PDF file %s</translation>
     </message>
-    <message>
-      <source>Текст с аккордами в PDF (*.pdf)</source>
-      <comment>SExportFormatPdf</comment>
-      <translation>Chord sheet as PDF (*.pdf)</translation>
-    </message>
   </context>
 </TS>

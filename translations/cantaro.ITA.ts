@@ -2058,10 +2058,5 @@
       <comment>SSheetPdfFailed</comment>
       <translation>Impossibile scrivere il file PDF %s</translation>
     </message>
-    <message>
-      <source>Текст с аккордами в PDF (*.pdf)</source>
-      <comment>SExportFormatPdf</comment>
-      <translation>Testo con accordi in PDF (*.pdf)</translation>
-    </message>
   </context>
 </TS>

@@ -292,6 +292,7 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void ShowLyrics();
   // untMainSheet.cpp
   void CreateSheet();
+  void FitSheetBeside();
   void RefreshSheet();
   void FollowSheet(int32_t tick);
   void SheetChordClicked(int beat);

@@ -84,8 +84,9 @@ void TfrmMain::CreateSheet() {
                         QDockWidget::DockWidgetFloatable);
   dckSheet->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
   dckSheet->setWidget(sheetView_);
-  sheetView_->setMinimumWidth(std::max(160, logicalDpiX() * 160 / 96));
+  sheetView_->setMinimumWidth(std::max(120, logicalDpiX() * 120 / 96));
   addDockWidget(Qt::RightDockWidgetArea, dckSheet);
+  FitSheetBeside();
   resize(DefaultSize());
   actSheet->setCheckable(true);
   actSheet->setChecked(true);
@@ -109,6 +110,21 @@ void TfrmMain::CreateSheet() {
     if (IsSheetChange(notice.what)) sheetDirty_ = true;
   });
   sheetDirty_ = true;
+}
+
+// On a narrow screen (large fonts on a small one) the sheet finds room beside the beat grid
+// when the long captions over the variants and the beat grid take two lines.
+void TfrmMain::FitSheetBeside() {
+  QScreen* s = screen();
+  if (!s) return;
+  centralWidget()->layout()->activate();
+  const int needed = centralWidget()->minimumSizeHint().width() + dckSheet->minimumSizeHint().width() + 16;
+  if (needed <= s->availableGeometry().width()) return;
+  for (QLabel* label : {stVariants, Label1}) {
+    label->setWordWrap(true);
+    label->setMinimumWidth(std::max(60, label->fontMetrics().horizontalAdvance(QStringLiteral("Всего найдено"))));
+  }
+  centralWidget()->layout()->invalidate();
 }
 
 // The sheet of the song as it stands, in the notation in force; the placeholder says what is

@@ -212,7 +212,8 @@ def main():
             config = os.path.join(work, "move")
             os.makedirs(config)
             expected = None
-            for cycle, to in enumerate([(300, 219), (120, 60), (410, 140)]):
+            # The window with the chord sheet beside the grids is about 1050 pixels wide.
+            for cycle, to in enumerate([(200, 219), (40, 60), (210, 140)]):
                 run = Run(d, program_dir, config)
                 rows = run.controls()
                 run.dismiss_boxes()

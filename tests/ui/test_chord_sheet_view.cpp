@@ -3,12 +3,19 @@
 // and the performing view on the whole screen.
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QScrollBar>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
+#include <set>
+
 #include "MainWindowFixture.h"
 #include "ui/ChordSheetView.h"
+#include "ui/sheet/ChordSheetPrint.h"
 
 namespace {
 
@@ -130,6 +137,60 @@ TEST_F(ChordSheetWindowTest, F11ShowsThePerformingViewFullScreenAndEscLeavesIt) 
   QTest::keyClick(stage, Qt::Key_Escape);
   QCoreApplication::processEvents();
   EXPECT_FALSE(w().StageShown());
+}
+
+}  // namespace
+
+namespace {
+
+// Text of one page of a PDF as a reader gets it; empty without pdftotext.
+std::string PdfPageText(const std::string& pdf, int page) {
+  QProcess reader;
+  reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
+                                             QStringLiteral("-l"), QString::number(page), QString::fromStdString(pdf),
+                                             QStringLiteral("-")});
+  if (!reader.waitForFinished(30000)) return std::string();
+  return reader.readAllStandardOutput().toStdString();
+}
+
+// A long song on paper: numbered pages, and every line on the same page as its chords.
+TEST(ChordSheetPaper, PagesAreNumberedAndNoLineLeavesItsChords) {
+  uitest::App();
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    GTEST_SKIP() << "needs pdftotext (Debian package poppler-utils)";
+  TChordSheet sheet;
+  sheet.title = "Long song";
+  sheet.beatLength = 480;
+  for (int i = 0; i < 90; ++i) {
+    const std::string n = std::to_string(i);
+    TSheetLine line{TSheetLineKind::Lyrics, {{2 * i, "K" + n, "line" + n + " "}, {2 * i + 1, "Q" + n, "end" + n}}};
+    sheet.lines.push_back(line);
+    if (i % 4 == 3) sheet.lines.push_back({TSheetLineKind::Paragraph, {}});
+  }
+  const std::string bytes = ChordSheetPdf(sheet, QPageSize::A4);
+  const std::string pdf = (std::filesystem::path(testing::TempDir()) / "long-song.pdf").string();
+  {
+    std::ofstream out(pdf, std::ios::binary);
+    out << bytes;
+  }
+  int pages = 0;
+  std::set<int> seen;
+  for (int page = 1; page < 20; ++page) {
+    const std::string text = PdfPageText(pdf, page);
+    if (text.find("line") == std::string::npos) break;
+    pages = page;
+    for (int i = 0; i < 90; ++i) {
+      const std::string n = std::to_string(i);
+      const bool lyrics = text.find("line" + n + " ") != std::string::npos;
+      const bool chords = text.find("K" + n + " ") != std::string::npos;
+      EXPECT_EQ(lyrics, chords) << "line " << i << " on page " << page;
+      if (lyrics) seen.insert(i);
+    }
+    EXPECT_NE(text.find("Страница " + std::to_string(page) + " из "), std::string::npos) << page;
+  }
+  EXPECT_GE(pages, 3);
+  EXPECT_EQ(seen.size(), 90u);
+  EXPECT_NE(PdfPageText(pdf, 1).find("Long song"), std::string::npos);
 }
 
 }  // namespace
