@@ -35,6 +35,22 @@ std::vector<TSheetLine> BarLines(const std::vector<std::string>& cells) {
   return lines;
 }
 
+// The syllables of one beat may hold the end of a word and the start of the next ("на ко"):
+// they become one piece per word, the chord with the first, so that a line can break between
+// them.
+void AppendSplitAtWords(std::vector<TSheetPiece>& pieces, const TPlacedPiece& placed) {
+  TSheetPiece piece{placed.beat, placed.chord, std::string()};
+  const std::string& text = placed.text;
+  for (size_t i = 0; i < text.size(); ++i) {
+    piece.text += text[i];
+    if (text[i] == ' ' && i + 1 < text.size() && text[i + 1] != ' ') {
+      pieces.push_back(std::move(piece));
+      piece = TSheetPiece{placed.beat, std::string(), std::string()};
+    }
+  }
+  pieces.push_back(std::move(piece));
+}
+
 // A word starts with the piece when the syllables before it end with a space.
 bool StartsWord(const TSheetLine& line, int piece) {
   if (piece == 0) return true;
@@ -57,7 +73,7 @@ TChordSheet MakeChordSheet(const TChordText& text, const TChordSheetInput& input
   if (HasLyrics(text.placement)) {
     for (const TPlacedLine& placed : text.placement) {
       TSheetLine line{KindOf(placed.kind), {}};
-      for (const TPlacedPiece& p : placed.pieces) line.pieces.push_back({p.beat, p.chord, p.text});
+      for (const TPlacedPiece& p : placed.pieces) AppendSplitAtWords(line.pieces, p);
       // Paragraph breaks of a sheet never stand first or twice in a row.
       if (line.kind == TSheetLineKind::Paragraph &&
           (sheet.lines.empty() || sheet.lines.back().kind == TSheetLineKind::Paragraph))

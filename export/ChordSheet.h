@@ -26,7 +26,8 @@ enum class TSheetLineKind : unsigned char {
 };
 
 // What one beat put on its line: the chord that starts there (empty where the chord goes on)
-// and the syllables sung from there to the next piece.
+// and the syllables sung from there to the next piece. Syllables of one beat that span two
+// words are two pieces of that beat, the chord with the first.
 struct TSheetPiece {
   int32_t beat = 0;
   std::string chord;

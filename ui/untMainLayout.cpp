@@ -345,7 +345,7 @@ QSize TfrmMain::DefaultSize() {
   QMainWindow::layout()->activate();
   QSize size(px(792), px(570));
   // The chord sheet's pane beside the design's areas.
-  if (dckSheet && !dckSheet->isHidden()) size.rwidth() += px(220);
+  if (dckSheet && !dckSheet->isHidden()) size.rwidth() += px(300);
   size = size.expandedTo(minimumSizeHint());
   size.setWidth(std::max(size.width(), ToolBar->sizeHint().width()));
   if (QScreen* s = screen()) {

@@ -212,8 +212,8 @@ def main():
             config = os.path.join(work, "move")
             os.makedirs(config)
             expected = None
-            # The window with the chord sheet beside the grids is about 1050 pixels wide.
-            for cycle, to in enumerate([(200, 219), (40, 60), (210, 140)]):
+            # The window with the chord sheet beside the grids is about 1100 pixels wide.
+            for cycle, to in enumerate([(150, 219), (40, 60), (170, 140)]):
                 run = Run(d, program_dir, config)
                 rows = run.controls()
                 run.dismiss_boxes()

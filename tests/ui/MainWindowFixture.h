@@ -122,6 +122,7 @@ class MainWindowTest : public ::testing::Test {
     fs::create_directories(scratch / "config");
     ResetSettings();
     SetNoteNotation(NoteNotation::English);
+    programFolder = ProgramFolder;
     SetProgramFolder((scratch / "prog").string());
     SetConfigHome((scratch / "config").string());
     recorder = std::make_shared<TMidiOutRecorder>();
@@ -130,6 +131,8 @@ class MainWindowTest : public ::testing::Test {
 
   ~MainWindowTest() override {
     window.reset();
+    // The program's own folder again, where the tests after this one find the translations.
+    SetProgramFolder(programFolder);
     ResetSettings();
     std::filesystem::remove_all(scratch);
   }
@@ -185,6 +188,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   std::filesystem::path scratch;
+  std::string programFolder;
   ScriptedPrompter prompter;
   TManualClock clock;
   std::shared_ptr<TMidiOutRecorder> recorder;
