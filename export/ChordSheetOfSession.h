@@ -1,7 +1,11 @@
 #pragma once
-// The chord sheet of the open song as it stands: the chords the beat grid shows (notation,
-// transposition, beat length, edits), the lyrics of the file, title, key and tempo. The song's
-// events are walked without the player, so the sheet can be made again while the song plays.
+// The chord sheet of a song as it stands: the chords the beat grid shows (notation,
+// transposition, beat length, edits), the lyrics of the file, title, key named with its mode
+// and tempo; of the open song in a session (the window) or of an analysis (the PDF format).
+// The song's events are only read, so the sheet can be made again while the song plays.
+//
+// The PDF itself is painted by the Qt layer, which hands its writer in (SetSheetPdfWriter);
+// the format table's PDF row writes through it.
 
 #include <string>
 
@@ -9,13 +13,12 @@
 #include "export/WriteText.h"
 
 class TSongSession;
-
-// The key of the song named with its mode after the transposition ("Am", "F#"): the mode the
-// key detector found when the key is the detected one, else major. Empty when unknown.
-std::string SheetKeyName(const TSongSession& session, NoteNotation notation);
-
-// The chord text built from the song's events walked read-only, beat by beat in the order the
-// player would pass them; the same text BuildChordText makes with the engine.
-TChordText ChordTextOfSong(const TSongSession& session, const TChordTextInput& input);
+struct TSongAnalysis;
 
 TChordSheet ChordSheetOfSession(const TSongSession& session, const TExportOptions& options);
+TChordSheet ChordSheetOf(const TSongAnalysis& analysis);
+
+// Paints a sheet as a PDF on the paper named ("a4", "letter"; empty: the locale's).
+using TSheetPdfWriter = std::string (*)(const TChordSheet& sheet, const std::string& paper);
+void SetSheetPdfWriter(TSheetPdfWriter writer);
+TSheetPdfWriter SheetPdfWriter();

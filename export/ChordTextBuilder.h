@@ -62,6 +62,7 @@ struct TChordText {
   std::vector<TTextLine> lines;  // the whole text in order, title and header lines included
   std::vector<TPlacedLine> placement;  // the chords and syllables of the body, placed
   NoteNotation notation = NoteNotation::English;  // of the key's name
+  std::string keyWithMode;  // the key after the transposition named with its mode ("Am")
 
   // The plain text, one entry per line.
   std::vector<std::string> Lines() const;

@@ -529,9 +529,9 @@
       <translation>Табуліст не можа прымаць тэксты: %s</translation>
     </message>
     <message>
-      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format text|chordpro|grid         текст с аккордами, ChordPro или сетка битов&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
+      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format ИМЯ                        формат результата (список ниже; по умолчанию text)&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
       <comment>SCliHelp</comment>
-      <translation>Выкарыстанне:&#13;  cantaro ФАЙЛ [параметры]            тэкст з акордамі песні (як --export)&#13;  cantaro --export ФАЙЛ [параметры]   тэкст з акордамі песні&#13;  cantaro --events ФАЙЛ               трэкі файла і падзеі кожнага трэка&#13;  cantaro --recognize НОТА...         варыянты акорда з нот (C4 E4 G4 або 60 64 67)&#13;  cantaro --devices                   прылады вываду MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  гучанне песні ў файл WAV&#13;  cantaro --help                      гэтая даведка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   запісаць вынік у файл&#13;  --key auto|ТАНАЛЬНАСЦЬ              арыгінальная танальнасць: вызначыць або задаць (C, Am, F#)&#13;  --transpose N                       транспазіцыя на N паўтонаў (-11..11)&#13;  --beat default|double|half          працягласць біта: па змаўчанні, удвая большая, удвая меншая&#13;  --notation english|german|italian   спосаб запісу нот&#13;  --keysense on|off                   тэхналогія Keysense&#13;  --continuity on|off                 звязныя акорды (разам з Keysense)&#13;  --comments on|off                   каментарыі MIDI-файла ў тэксце&#13;  --format text|chordpro|grid         тэкст з акордамі, ChordPro або сетка бітаў&#13;  --codepage cp1251|cp1252|koi8-r     кадзіроўка тэкстаў файла, калі гэта не UTF-8&#13;&#13;Без параметраў --key, --notation, --keysense, --continuity, --comments і --codepage дзейнічаюць&#13;налады праграмы.</translation>
+      <translation>Выкарыстанне:&#13;  cantaro ФАЙЛ [параметры]            тэкст з акордамі песні (як --export)&#13;  cantaro --export ФАЙЛ [параметры]   тэкст з акордамі песні&#13;  cantaro --events ФАЙЛ               трэкі файла і падзеі кожнага трэка&#13;  cantaro --recognize НОТА...         варыянты акорда з нот (C4 E4 G4 або 60 64 67)&#13;  cantaro --devices                   прылады вываду MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  гучанне песні ў файл WAV&#13;  cantaro --help                      гэтая даведка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   запісаць вынік у файл&#13;  --key auto|ТАНАЛЬНАСЦЬ              арыгінальная танальнасць: вызначыць або задаць (C, Am, F#)&#13;  --transpose N                       транспазіцыя на N паўтонаў (-11..11)&#13;  --beat default|double|half          працягласць біта: па змаўчанні, удвая большая, удвая меншая&#13;  --notation english|german|italian   спосаб запісу нот&#13;  --keysense on|off                   тэхналогія Keysense&#13;  --continuity on|off                 звязныя акорды (разам з Keysense)&#13;  --comments on|off                   каментарыі MIDI-файла ў тэксце&#13;  --format ІМЯ                        фармат выніку (спіс ніжэй; па змаўчанні text)&#13;  --codepage cp1251|cp1252|koi8-r     кадзіроўка тэкстаў файла, калі гэта не UTF-8&#13;&#13;Без параметраў --key, --notation, --keysense, --continuity, --comments і --codepage дзейнічаюць&#13;налады праграмы.</translation>
     </message>
     <message>
       <source>Справка: cantaro --help</source>
@@ -649,9 +649,14 @@
       <translation>Прайграванне:&#13;  cantaro --play ФАЙЛ [--device N|НАЗВА] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    прайграць песню на прыладзе вываду MIDI (па змаўчанні на абранай у наладах; Ctrl+C: спыніць)</translation>
     </message>
     <message>
-      <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
+      <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
       <comment>SCliHelpBatch</comment>
-      <translation>Пакетная апрацоўка:&#13;  cantaro --export ФАЙЛ|ТЭЧКА... -o ТЭЧКА [параметры]  усе песні (.mid, .midi, .kar, і ва ўкладзеных тэчках)&#13;  --format json|jsonl|midi            аналіз у JSON, JSON Lines (радок на песню) або MIDI з дарожкай акордаў&#13;  --jobs N, -j N                      колькі песень апрацоўваць адначасова (па змаўчанні па ліку ядраў)&#13;  --quiet, -q                         без індыкатара ходу працы&#13;Код завяршэння: 0 - усё атрымалася, 1 - былі памылкі, 2 - няправільныя параметры, 130 - перапынена.</translation>
+      <translation>Пакетная апрацоўка:&#13;  cantaro --export ФАЙЛ|ТЭЧКА... -o ТЭЧКА [параметры]  усе песні (.mid, .midi, .kar, і ва ўкладзеных тэчках)&#13;  --jobs N, -j N                      колькі песень апрацоўваць адначасова (па змаўчанні па ліку ядраў)&#13;  --quiet, -q                         без індыкатара ходу працы&#13;Код завяршэння: 0 - усё атрымалася, 1 - былі памылкі, 2 - няправільныя параметры, 130 - перапынена.</translation>
+    </message>
+    <message>
+      <source>Форматы (--format ИМЯ):</source>
+      <comment>SCliHelpFormats</comment>
+      <translation>Фарматы (--format ІМЯ):</translation>
     </message>
     <message>
       <source>Для нескольких песен или папки укажите папку результатов: -o ПАПКА</source>
@@ -1924,6 +1929,11 @@
       <translation>Аналіз у JSON (*.json)</translation>
     </message>
     <message>
+      <source>Анализ в JSON Lines, строка на песню (*.jsonl)</source>
+      <comment>SExportFormatJsonLines</comment>
+      <translation>Аналіз у JSON Lines, радок на песню (*.jsonl)</translation>
+    </message>
+    <message>
       <source>MIDI с дорожкой аккордов (*.mid)</source>
       <comment>SExportFormatMidi</comment>
       <translation>MIDI з дарожкай акордаў (*.mid)</translation>
@@ -2057,6 +2067,16 @@
       <source>Не удалось записать файл PDF %s</source>
       <comment>SSheetPdfFailed</comment>
       <translation>Не ўдалося запісаць файл PDF %s</translation>
+    </message>
+    <message>
+      <source>Не удалось создать PDF: нет средств рисования страниц</source>
+      <comment>SSheetPdfUnavailable</comment>
+      <translation>Не ўдалося стварыць PDF: няма чым маляваць старонкі</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами в PDF (*.pdf)</source>
+      <comment>SExportFormatPdf</comment>
+      <translation>Тэкст з акордамі ў PDF (*.pdf)</translation>
     </message>
   </context>
 </TS>

@@ -529,9 +529,9 @@
       <translation>Tabulist cannot receive texts: %s</translation>
     </message>
     <message>
-      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format text|chordpro|grid         текст с аккордами, ChordPro или сетка битов&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
+      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format ИМЯ                        формат результата (список ниже; по умолчанию text)&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
       <comment>SCliHelp</comment>
-      <translation>Usage:&#13;  cantaro FILE [options]              the song's text with chords (as --export)&#13;  cantaro --export FILE [options]     the song's text with chords&#13;  cantaro --events FILE               the file's tracks and the events of each track&#13;  cantaro --recognize NOTE...         chord variants from notes (C4 E4 G4 or 60 64 67)&#13;  cantaro --devices                   MIDI output devices&#13;  cantaro --render FILE -o FILE.wav [--transpose N]  the song's sound into a WAV file&#13;  cantaro --help                      this help&#13;&#13;Options:&#13;  -o, --output FILE                   write the result to a file&#13;  --key auto|KEY                      original key: detect or give it (C, Am, F#)&#13;  --transpose N                       transpose by N semitones (-11..11)&#13;  --beat default|double|half          beat length: default, doubled, halved&#13;  --notation english|german|italian   note naming&#13;  --keysense on|off                   Keysense technology&#13;  --continuity on|off                 connected chords (with Keysense)&#13;  --comments on|off                   the MIDI file's comments in the text&#13;  --format text|chordpro|grid         text with chords, ChordPro or beat grid&#13;  --codepage cp1251|cp1252|koi8-r     encoding of the file's texts if not UTF-8&#13;&#13;Without --key, --notation, --keysense, --continuity, --comments and --codepage the program's&#13;settings apply.</translation>
+      <translation>Usage:&#13;  cantaro FILE [options]              the song's text with chords (as --export)&#13;  cantaro --export FILE [options]     the song's text with chords&#13;  cantaro --events FILE               the file's tracks and the events of each track&#13;  cantaro --recognize NOTE...         chord variants from notes (C4 E4 G4 or 60 64 67)&#13;  cantaro --devices                   MIDI output devices&#13;  cantaro --render FILE -o FILE.wav [--transpose N]  the song's sound into a WAV file&#13;  cantaro --help                      this help&#13;&#13;Options:&#13;  -o, --output FILE                   write the result to a file&#13;  --key auto|KEY                      original key: detect or give it (C, Am, F#)&#13;  --transpose N                       transpose by N semitones (-11..11)&#13;  --beat default|double|half          beat length: default, doubled, halved&#13;  --notation english|german|italian   note naming&#13;  --keysense on|off                   Keysense technology&#13;  --continuity on|off                 connected chords (with Keysense)&#13;  --comments on|off                   the MIDI file's comments in the text&#13;  --format NAME                       the result's format (listed below; text by default)&#13;  --codepage cp1251|cp1252|koi8-r     encoding of the file's texts if not UTF-8&#13;&#13;Without --key, --notation, --keysense, --continuity, --comments and --codepage the program's&#13;settings apply.</translation>
     </message>
     <message>
       <source>Справка: cantaro --help</source>
@@ -649,9 +649,14 @@
       <translation>Playing:&#13;  cantaro --play FILE [--device N|NAME] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    play the song on a MIDI output device (by default the one chosen in the options; Ctrl+C: stop)</translation>
     </message>
     <message>
-      <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
+      <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
       <comment>SCliHelpBatch</comment>
-      <translation>Batch export:&#13;  cantaro --export FILE|FOLDER... -o FOLDER [options]  every song (.mid, .midi, .kar, in subfolders too)&#13;  --format json|jsonl|midi            the analysis as JSON, JSON Lines (one line per song) or MIDI with a chord track&#13;  --jobs N, -j N                      songs processed at once (default: one per core)&#13;  --quiet, -q                         no progress display&#13;Exit status: 0 all done, 1 some failed, 2 invalid options, 130 interrupted.</translation>
+      <translation>Batch export:&#13;  cantaro --export FILE|FOLDER... -o FOLDER [options]  every song (.mid, .midi, .kar, in subfolders too)&#13;  --jobs N, -j N                      songs processed at once (default: one per core)&#13;  --quiet, -q                         no progress display&#13;Exit status: 0 all done, 1 some failed, 2 invalid options, 130 interrupted.</translation>
+    </message>
+    <message>
+      <source>Форматы (--format ИМЯ):</source>
+      <comment>SCliHelpFormats</comment>
+      <translation>Formats (--format NAME):</translation>
     </message>
     <message>
       <source>Для нескольких песен или папки укажите папку результатов: -o ПАПКА</source>
@@ -1924,6 +1929,11 @@
       <translation>Analysis as JSON (*.json)</translation>
     </message>
     <message>
+      <source>Анализ в JSON Lines, строка на песню (*.jsonl)</source>
+      <comment>SExportFormatJsonLines</comment>
+      <translation>Analysis as JSON Lines, one line per song (*.jsonl)</translation>
+    </message>
+    <message>
       <source>MIDI с дорожкой аккордов (*.mid)</source>
       <comment>SExportFormatMidi</comment>
       <translation>MIDI with a chord track (*.mid)</translation>
@@ -2057,6 +2067,16 @@
       <source>Не удалось записать файл PDF %s</source>
       <comment>SSheetPdfFailed</comment>
       <translation>Could not write the PDF file %s</translation>
+    </message>
+    <message>
+      <source>Не удалось создать PDF: нет средств рисования страниц</source>
+      <comment>SSheetPdfUnavailable</comment>
+      <translation>Could not make the PDF: nothing to paint its pages with</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами в PDF (*.pdf)</source>
+      <comment>SExportFormatPdf</comment>
+      <translation>Chord sheet as PDF (*.pdf)</translation>
     </message>
   </context>
 </TS>

@@ -529,9 +529,9 @@
       <translation>Tabulist non può ricevere testi: %s</translation>
     </message>
     <message>
-      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format text|chordpro|grid         текст с аккордами, ChordPro или сетка битов&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
+      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format ИМЯ                        формат результата (список ниже; по умолчанию text)&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
       <comment>SCliHelp</comment>
-      <translation>Uso:&#13;  cantaro FILE [opzioni]              testo del brano con accordi (come --export)&#13;  cantaro --export FILE [opzioni]     testo del brano con accordi&#13;  cantaro --events FILE               tracce del file ed eventi di ogni traccia&#13;  cantaro --recognize NOTA...         varianti di accordo dalle note (C4 E4 G4 o 60 64 67)&#13;  cantaro --devices                   dispositivi di uscita MIDI&#13;  cantaro --render FILE -o FILE.wav [--transpose N]  suono del brano in un file WAV&#13;  cantaro --help                      questa guida&#13;&#13;Opzioni:&#13;  -o, --output FILE                   scrive il risultato in un file&#13;  --key auto|TONALITÀ                 tonalità originale: determinarla o indicarla (C, Am, F#)&#13;  --transpose N                       trasposizione di N semitoni (-11..11)&#13;  --beat default|double|half          durata del battito: predefinita, doppia, dimezzata&#13;  --notation english|german|italian   nomi delle note&#13;  --keysense on|off                   tecnologia Keysense&#13;  --continuity on|off                 accordi collegati (con Keysense)&#13;  --comments on|off                   commenti del file MIDI nel testo&#13;  --format text|chordpro|grid         testo con accordi, ChordPro o griglia dei battiti&#13;  --codepage cp1251|cp1252|koi8-r     codifica dei testi del file, se non è UTF-8&#13;&#13;Senza --key, --notation, --keysense, --continuity, --comments e --codepage valgono&#13;le impostazioni del programma.</translation>
+      <translation>Uso:&#13;  cantaro FILE [opzioni]              testo del brano con accordi (come --export)&#13;  cantaro --export FILE [opzioni]     testo del brano con accordi&#13;  cantaro --events FILE               tracce del file ed eventi di ogni traccia&#13;  cantaro --recognize NOTA...         varianti di accordo dalle note (C4 E4 G4 o 60 64 67)&#13;  cantaro --devices                   dispositivi di uscita MIDI&#13;  cantaro --render FILE -o FILE.wav [--transpose N]  suono del brano in un file WAV&#13;  cantaro --help                      questa guida&#13;&#13;Opzioni:&#13;  -o, --output FILE                   scrive il risultato in un file&#13;  --key auto|TONALITÀ                 tonalità originale: determinarla o indicarla (C, Am, F#)&#13;  --transpose N                       trasposizione di N semitoni (-11..11)&#13;  --beat default|double|half          durata del battito: predefinita, doppia, dimezzata&#13;  --notation english|german|italian   nomi delle note&#13;  --keysense on|off                   tecnologia Keysense&#13;  --continuity on|off                 accordi collegati (con Keysense)&#13;  --comments on|off                   commenti del file MIDI nel testo&#13;  --format NOME                       formato del risultato (elenco sotto; text per impostazione predefinita)&#13;  --codepage cp1251|cp1252|koi8-r     codifica dei testi del file, se non è UTF-8&#13;&#13;Senza --key, --notation, --keysense, --continuity, --comments e --codepage valgono&#13;le impostazioni del programma.</translation>
     </message>
     <message>
       <source>Справка: cantaro --help</source>
@@ -649,9 +649,14 @@
       <translation>Riproduzione:&#13;  cantaro --play FILE [--device N|NOME] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    riproduce il brano su un dispositivo di uscita MIDI (per impostazione predefinita quello scelto nelle impostazioni; Ctrl+C: ferma)</translation>
     </message>
     <message>
-      <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
+      <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
       <comment>SCliHelpBatch</comment>
-      <translation>Elaborazione in blocco:&#13;  cantaro --export FILE|CARTELLA... -o CARTELLA [opzioni]  tutti i brani (.mid, .midi, .kar, anche nelle sottocartelle)&#13;  --format json|jsonl|midi            l'analisi in JSON, JSON Lines (una riga per brano) o MIDI con una traccia di accordi&#13;  --jobs N, -j N                      brani elaborati insieme (predefinito: uno per core)&#13;  --quiet, -q                         senza indicatore di avanzamento&#13;Codice di uscita: 0 tutto riuscito, 1 alcuni errori, 2 opzioni non valide, 130 interrotto.</translation>
+      <translation>Elaborazione in blocco:&#13;  cantaro --export FILE|CARTELLA... -o CARTELLA [opzioni]  tutti i brani (.mid, .midi, .kar, anche nelle sottocartelle)&#13;  --jobs N, -j N                      brani elaborati insieme (predefinito: uno per core)&#13;  --quiet, -q                         senza indicatore di avanzamento&#13;Codice di uscita: 0 tutto riuscito, 1 alcuni errori, 2 opzioni non valide, 130 interrotto.</translation>
+    </message>
+    <message>
+      <source>Форматы (--format ИМЯ):</source>
+      <comment>SCliHelpFormats</comment>
+      <translation>Formati (--format NOME):</translation>
     </message>
     <message>
       <source>Для нескольких песен или папки укажите папку результатов: -o ПАПКА</source>
@@ -1924,6 +1929,11 @@
       <translation>Analisi in JSON (*.json)</translation>
     </message>
     <message>
+      <source>Анализ в JSON Lines, строка на песню (*.jsonl)</source>
+      <comment>SExportFormatJsonLines</comment>
+      <translation>Analisi in JSON Lines, una riga per brano (*.jsonl)</translation>
+    </message>
+    <message>
       <source>MIDI с дорожкой аккордов (*.mid)</source>
       <comment>SExportFormatMidi</comment>
       <translation>MIDI con una traccia di accordi (*.mid)</translation>
@@ -2057,6 +2067,16 @@
       <source>Не удалось записать файл PDF %s</source>
       <comment>SSheetPdfFailed</comment>
       <translation>Impossibile scrivere il file PDF %s</translation>
+    </message>
+    <message>
+      <source>Не удалось создать PDF: нет средств рисования страниц</source>
+      <comment>SSheetPdfUnavailable</comment>
+      <translation>Impossibile creare il PDF: nulla con cui disegnarne le pagine</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами в PDF (*.pdf)</source>
+      <comment>SExportFormatPdf</comment>
+      <translation>Testo con accordi in PDF (*.pdf)</translation>
     </message>
   </context>
 </TS>

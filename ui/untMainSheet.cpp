@@ -106,6 +106,8 @@ void TfrmMain::CreateSheet() {
       actEditBitExecute();
     });
   }
+  // The Export dialog's PDF format paints through the same painter.
+  UseQtSheetPdfWriter();
   sheetObserver_ = session_->Observers().Add([this](const TSongNotice& notice) {
     if (IsSheetChange(notice.what)) sheetDirty_ = true;
   });

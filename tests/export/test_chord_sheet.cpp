@@ -192,8 +192,7 @@ class ChordSheetOfSong : public testing::Test {
   RecordingStatusSink status;
 };
 
-// The sheet of each example has the text's chords and syllables line by line, in order; the
-// read-only walk of the song gives the text the player's replay gives.
+// The sheet of each example has the text's chords and syllables line by line, in order.
 TEST_F(ChordSheetOfSong, ExamplesCarryTheTextsChordsAndSyllables) {
   for (const char* name : {"korobeiniki.kar", "mary-had-a-little-lamb.mid", "minuet-in-g.mid"}) {
     TSongSession session(prompter, status);
@@ -202,10 +201,6 @@ TEST_F(ChordSheetOfSong, ExamplesCarryTheTextsChordsAndSyllables) {
     TExportOptions options;
     TChordTextInput input = ChordTextInputOf(session, options);
     input.dateTime = "-";
-    const TChordText walked = ChordTextOfSong(session, input);
-    const TChordText replayed = BuildChordText(session.MidiFile, input);
-    EXPECT_EQ(walked.Lines(), replayed.Lines()) << name;
-
     const TChordSheet sheet = ChordSheetOfSession(session, options);
     ASSERT_FALSE(sheet.Empty()) << name;
     options.commExport = false;

@@ -10,8 +10,10 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <mutex>
 
 #include "base/untMesConst.h"
+#include "export/ChordSheetOfSession.h"
 #include "ui/sheet/ChordSheetPainter.h"
 
 QPageSize::PageSizeId LocalePageSize() {
@@ -87,6 +89,19 @@ int PaintChordSheetPages(const TChordSheet& sheet, QPagedPaintDevice& device) {
   }
   return pages;
 }
+
+std::string ChordSheetPdfOnPaper(const TChordSheet& sheet, const std::string& paper) {
+  static std::mutex painting;
+  std::lock_guard<std::mutex> lock(painting);
+  if (!QGuiApplication::instance()) return std::string();
+  const QString name = QString::fromStdString(paper).toLower();
+  const QPageSize::PageSizeId size = name == QStringLiteral("letter") ? QPageSize::Letter
+                                     : name == QStringLiteral("a4")   ? QPageSize::A4
+                                                                      : LocalePageSize();
+  return ChordSheetPdf(sheet, size);
+}
+
+void UseQtSheetPdfWriter() { SetSheetPdfWriter(&ChordSheetPdfOnPaper); }
 
 std::string ChordSheetPdf(const TChordSheet& sheet, QPageSize::PageSizeId pageSize) {
   QBuffer buffer;

@@ -26,3 +26,8 @@ void EnsureGuiApplication();
 
 // The sheet as a PDF document.
 std::string ChordSheetPdf(const TChordSheet& sheet, QPageSize::PageSizeId pageSize = LocalePageSize());
+
+// The PDF writer of the output formats (SetSheetPdfWriter): paper "a4", "letter" or empty for
+// the locale's; one painting at a time, on any thread, under a GUI application.
+std::string ChordSheetPdfOnPaper(const TChordSheet& sheet, const std::string& paper);
+void UseQtSheetPdfWriter();
