@@ -254,7 +254,7 @@ TEST_F(CommandLine, UsageErrorsExitWithTwo) {
       {"--export"},
       {"--export", "a.mid", "--transpose", "12"},
       {"--export", "a.mid", "--beat", "triple"},
-      {"--export", "a.mid", "--format", "pdf"},
+      {"--export", "a.mid", "--format", "docx"},
       {"--export", "a.mid", "--notation", "french"},
       {"--export", "a.mid", "--keysense", "maybe"},
       {"--export", "a.mid", "--continuity", "2"},

@@ -93,7 +93,7 @@ int PaintChordSheetPages(const TChordSheet& sheet, QPagedPaintDevice& device) {
 std::string ChordSheetPdfOnPaper(const TChordSheet& sheet, const std::string& paper) {
   static std::mutex painting;
   std::lock_guard<std::mutex> lock(painting);
-  if (!QGuiApplication::instance()) return std::string();
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return std::string();
   const QString name = QString::fromStdString(paper).toLower();
   const QPageSize::PageSizeId size = name == QStringLiteral("letter") ? QPageSize::Letter
                                      : name == QStringLiteral("a4")   ? QPageSize::A4
