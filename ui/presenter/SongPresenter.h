@@ -14,12 +14,15 @@
 #include <string>
 #include <vector>
 
+#include "settings/untVars.h"
 #include "song/SongSession.h"
 #include "ui/presenter/StringGrid.h"
 
 class TSongPresenter {
  public:
-  explicit TSongPresenter(TSongSession& session);
+  // The settings give the notation of the names shown and keep the open dialog's folder and the
+  // recent files up to date.
+  TSongPresenter(TSongSession& session, TSettings& settings);
   ~TSongPresenter();
   TSongPresenter(const TSongPresenter&) = delete;
   TSongPresenter& operator=(const TSongPresenter&) = delete;
@@ -120,6 +123,7 @@ class TSongPresenter {
   void SetMarkedLines(int key, bool marked);
 
   TSongSession& session_;
+  TSettings& settings_;
   int observer_ = 0;
 
   TStringGrid grdSong_{5, 2};
