@@ -229,7 +229,7 @@ TEST_F(ContinuitySearch, ATranspositionSearchesAgainWithTheChoice) {
   SearchInC("transposed.mid", {PassingA()});
   presenter.SetTransposition(2);
   EXPECT_EQ(Cells(), (std::vector<std::string>{"D", "D", "D", "D", ""}));
-  EXPECT_EQ(ChordName(session.beats()[2].chords[0]), "Bm");
+  EXPECT_EQ(ChordName(session.beats()[2].chords[0], NoteNotation::English), "Bm");
 }
 
 }  // namespace

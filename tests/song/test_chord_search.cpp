@@ -209,5 +209,5 @@ TEST(ChordSearchAnalyse, TheKeyAwareChoiceComesFirstAndWeighsPitchClassesByTime)
   // When the table has nothing, plain recognition takes over.
   TKeysenseChooser none = [](const TKeysenseWeights&, int) -> std::optional<TChord> { return std::nullopt; };
   v = Analyse({{60, 0}, {64, 0}, {67, 0}}, &none);
-  EXPECT_EQ(ChordName(v.chords.at(0)), "C");
+  EXPECT_EQ(ChordName(v.chords.at(0), NoteNotation::English), "C");
 }
