@@ -205,7 +205,7 @@ TEST(OptionsDialog, ContinuityIsAChordsPageChoiceThatNeedsKeysense) {
   EXPECT_EQ(dlg.cbKeysenseContinuity->text(), "Связные аккорды: выбирать аккорды всей композиции сразу");
   EXPECT_EQ(dlg.cbKeysenseContinuity->toolTip(),
             "Аккорд бита выбирается вместе с соседними битами:\nпроходящая нота мелодии не меняет аккорд.\n"
-            "Действует вместе с технологией s.Keysense.");
+            "Действует вместе с технологией Keysense.");
   EXPECT_FALSE(dlg.stKeysenseContinuityInfo->text().contains('\n'));
   // Off by default; enabled only while s.Keysense is checked, and kept when s.Keysense goes off.
   TOptionsValues v = ReadOptions(s);
