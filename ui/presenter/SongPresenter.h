@@ -8,7 +8,7 @@
 // change notifications keep the control state in step.
 //
 // Plain C++ without Qt: the window shows this state through item models, and tests read it
-// directly. Names are made in the note notation in force, as the window shows them.
+// directly. Names are made in the notation of the window's settings.
 
 #include <cstdint>
 #include <string>
@@ -60,10 +60,10 @@ class TSongPresenter {
   void actSetSelectedChordExecute();
   void SetTrackChecked(int index, bool checked);
   void SelectTrack(int index);
-  // The key list's entries in the current note notation, keeping the selection (and the
+  // The key list's entries in the settings' note notation, keeping the selection (and the
   // current-key display in step with it); the marked notes and the variants are named anew.
   void FillKeyList();
-  // The marked notes and the chord variants named anew in the current note notation.
+  // The marked notes and the chord variants named anew in the settings' note notation.
   void ShowNoteNames();
   // The transposition list, with the key each entry leads to while it is dropped down.
   void FillTransposeList(bool withKeys);
