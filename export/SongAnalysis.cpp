@@ -38,6 +38,17 @@ class TKeepingPrompter final : public Prompter {
   Prompter& to_;
 };
 
+// What an analysis takes of a session; the model is the caller's to copy or take.
+TSongAnalysis AnalysisFrame(const TSongSession& session, const std::string& name, const TAnalysisRequest& request) {
+  TSongAnalysis analysis;
+  analysis.name = name;
+  analysis.song = session.MidiFile.SharedSong();
+  analysis.speedNumerator = session.MidiFile.SpeedNumerator();
+  analysis.speedDenominator = session.MidiFile.SpeedDenominator();
+  analysis.request = request;
+  return analysis;
+}
+
 template <typename Load>
 TAnalysisOutcome Analyse(const std::string& name, const TAnalysisRequest& request, Prompter& prompter, Load load) {
   TAnalysisOutcome outcome;
@@ -57,13 +68,8 @@ TAnalysisOutcome Analyse(const std::string& name, const TAnalysisRequest& reques
   session.FindChords();
   if (request.transpose != 0) session.Transpose(request.transpose);
 
-  TSongAnalysis analysis;
-  analysis.name = name;
-  analysis.song = session.MidiFile.SharedSong();
-  analysis.speedNumerator = session.MidiFile.SpeedNumerator();
-  analysis.speedDenominator = session.MidiFile.SpeedDenominator();
+  TSongAnalysis analysis = AnalysisFrame(session, name, request);
   analysis.model = session.TakeModel();
-  analysis.request = request;
   analysis.errors = std::move(keeping.errors);
   analysis.warnings = std::move(keeping.warnings);
   outcome.analysis = std::move(analysis);
@@ -89,12 +95,7 @@ TAnalysisOutcome AnalyseSongBytes(const std::string& name, std::string bytes, co
 }
 
 TSongAnalysis SongAnalysisOf(const TSongSession& session, const std::string& name, const TAnalysisRequest& request) {
-  TSongAnalysis analysis;
-  analysis.name = name;
-  analysis.song = session.MidiFile.SharedSong();
-  analysis.speedNumerator = session.MidiFile.SpeedNumerator();
-  analysis.speedDenominator = session.MidiFile.SpeedDenominator();
+  TSongAnalysis analysis = AnalysisFrame(session, name, request);
   analysis.model = session.Model();
-  analysis.request = request;
   return analysis;
 }

@@ -18,6 +18,7 @@
 
 #include "base/untMesConst.h"
 #include "export/ChordSheetOfSession.h"
+#include "export/OptionsOfSettings.h"
 #include "settings/untVars.h"
 #include "ui/ChordSheetView.h"
 #include "ui/sheet/ChordSheetPrint.h"
@@ -133,13 +134,15 @@ void TfrmMain::FitSheetBeside() {
 // missing while there is no sheet.
 void TfrmMain::RefreshSheet() {
   if (!sheetView_) return;
-  const NoteNotation notation = CurrentNoteNotation();
+  const NoteNotation notation = settings_.NoteSet;
   if (!sheetDirty_ && notation == sheetNotation_) return;
   sheetDirty_ = false;
   sheetNotation_ = notation;
   TChordSheet sheet;
   if (!session_->beats().empty()) {
-    const TExportOptions options{false, TextCodepage, notation, PathTabulist, ProgramFolder};
+    TExportOptions options = ExportOptionsOf(settings_);
+    options.commExport = false;
+    options.notation = notation;
     sheet = ChordSheetOfSession(*session_, options);
   }
   const QString placeholder =

@@ -11,7 +11,6 @@
 #include "export/ChordSheet.h"
 #include "export/ChordSheetOfSession.h"
 #include "export/ChordText.h"
-#include "settings/untVars.h"
 #include "song/ScriptedPrompter.h"
 #include "song/SongSession.h"
 
@@ -186,8 +185,12 @@ std::string WithoutSpaces(std::string s) {
 
 class ChordSheetOfSong : public testing::Test {
  protected:
-  void SetUp() override { Keysense = false; }
-  void TearDown() override { ResetSettings(); }
+  // The plain chord search: no question about the key.
+  static TSongOptions Plain() {
+    TSongOptions options;
+    options.keysense = false;
+    return options;
+  }
   ScriptedPrompter prompter;
   RecordingStatusSink status;
 };
@@ -195,7 +198,7 @@ class ChordSheetOfSong : public testing::Test {
 // The sheet of each example has the text's chords and syllables line by line, in order.
 TEST_F(ChordSheetOfSong, ExamplesCarryTheTextsChordsAndSyllables) {
   for (const char* name : {"korobeiniki.kar", "mary-had-a-little-lamb.mid", "minuet-in-g.mid"}) {
-    TSongSession session(prompter, status);
+    TSongSession session(prompter, status, Plain());
     ASSERT_TRUE(session.LoadSong(kExamples + name)) << name;
     session.FindChords();
     TExportOptions options;
@@ -234,7 +237,7 @@ TEST_F(ChordSheetOfSong, ExamplesCarryTheTextsChordsAndSyllables) {
 }
 
 TEST_F(ChordSheetOfSong, ShowsTheSongAsItStandsAfterAVariantIsChosenAndATransposition) {
-  TSongSession session(prompter, status);
+  TSongSession session(prompter, status, Plain());
   ASSERT_TRUE(session.LoadSong(kExamples + "mary-had-a-little-lamb.mid"));
   session.FindChords();
   session.FindKey();

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "export/OutputFormats.h"
 #include "export/SongAnalysis.h"
@@ -38,31 +39,32 @@ std::string Export(const char* song, const char* format, const TAnalysisRequest&
   return FindOutputFormat(format)->write(*outcome.analysis).bytes;
 }
 
-TKeyEvidence Detected(int tonic, bool minor) {
-  TKeyEvidence e;
-  e.result.best = {tonic, minor, 100};
-  return e;
-}
-
 }  // namespace
 
+// Keys as the program holds them (a major tonic), with the mode given by hand and the
+// detector's best key (its tonic and mode; -1: not detected).
 TEST(KeyWithMode, TheGivenModeThenTheDetectorsThenMajor) {
-  struct Case {
-    const char* what;
-    TSongKey key;
-    int transposition;
-    const char* name;
-  } cases[] = {
-      {"unknown", TSongKey{}, 0, ""},
-      {"given minor", TSongKey{0, std::nullopt, true}, 0, "Am"},
-      {"given major", TSongKey{0, Detected(9, true), false}, 0, "C"},
-      {"detected minor, same signature", TSongKey{0, Detected(9, true), std::nullopt}, 0, "Am"},
-      {"detected minor, transposed up three", TSongKey{0, Detected(9, true), std::nullopt}, 3, "Cm"},
-      {"detected minor of another signature", TSongKey{2, Detected(9, true), std::nullopt}, 0, "D"},
-      {"no mode known", TSongKey{7, std::nullopt, std::nullopt}, -2, "F"},
+  const std::tuple<int, std::optional<bool>, int, bool, int, const char*> cases[] = {
+      // key, given mode, detected tonic, detected minor, transposition, name
+      {-1, std::nullopt, -1, false, 0, ""},
+      {0, true, -1, false, 0, "Am"},
+      {0, false, 9, true, 0, "C"},
+      {0, std::nullopt, 9, true, 0, "Am"},
+      {0, std::nullopt, 9, true, 3, "Cm"},
+      {2, std::nullopt, 9, true, 0, "D"},  // the detector's key has another signature
+      {7, std::nullopt, -1, false, -2, "F"},
   };
-  for (const Case& c : cases) EXPECT_EQ(KeyWithModeName(c.key, c.transposition, NoteNotation::English), c.name) << c.what;
-  EXPECT_EQ(KeyWithModeName(TSongKey{0, std::nullopt, true}, 0, NoteNotation::Italian), "LAm");
+  for (const auto& [entry, given, tonic, minor, transposition, name] : cases) {
+    TSongKey key;
+    key.key = entry;
+    key.minor = given;
+    if (tonic >= 0) key.evidence = TKeyEvidence{{}, TKeyResult{{tonic, minor, 100}, {}}};
+    EXPECT_EQ(KeyWithModeName(key, transposition, NoteNotation::English), name) << entry << " " << tonic;
+  }
+  TSongKey aMinor;
+  aMinor.key = 0;
+  aMinor.minor = true;
+  EXPECT_EQ(KeyWithModeName(aMinor, 0, NoteNotation::Italian), "LAm");
 }
 
 TEST(SongAnalysis, TheFormatTableNamesEveryFormatOnce) {
