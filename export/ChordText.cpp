@@ -64,6 +64,11 @@ TChordText BuildChordText(const TMidiSong& song, const TChordTextInput& input) {
   }
   TChordText text = builder.Finish(tempo, input.transposition, input.key, keyFrom, keyTo,
                                    input.dateTime.empty() ? SignatureDateTime() : input.dateTime);
+  text.openingTempo = song.BpmAt(0, input.speedNumerator, input.speedDenominator);
+  if (song.TimeSigNumerator() > 0 && song.TimeSigDenominator() < 8) {
+    text.timeSignature =
+        std::to_string(song.TimeSigNumerator()) + "/" + std::to_string(1 << song.TimeSigDenominator());
+  }
   text.notation = input.notation;
   text.keyWithMode = input.keyWithMode;
   return text;

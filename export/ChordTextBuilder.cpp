@@ -30,7 +30,62 @@ void DropFirstChar(std::string& s) {
   s.erase(0, n);
 }
 
+struct TCreditLabel {
+  std::string_view label;  // lower case where Latin
+  bool lyricist;
+  bool composer;
+  bool artist;
+};
+
+constexpr TCreditLabel kCreditLabels[] = {
+    {"words", true, false, false},          {"lyrics", true, false, false},
+    {"lyricist", true, false, false},       {"text", true, false, false},
+    {"слова", true, false, false},          {"Слова", true, false, false},
+    {"текст", true, false, false},          {"Текст", true, false, false},
+    {"стихи", true, false, false},          {"Стихи", true, false, false},
+    {"music", false, true, false},          {"tune", false, true, false},
+    {"composer", false, true, false},       {"музыка", false, true, false},
+    {"Музыка", false, true, false},         {"words and music", true, true, false},
+    {"words and tune", true, true, false},  {"music and lyrics", true, true, false},
+    {"слова и музыка", true, true, false},  {"Слова и музыка", true, true, false},
+    {"artist", false, false, true},         {"performer", false, false, true},
+    {"performed by", false, false, true},   {"исполнитель", false, false, true},
+    {"Исполнитель", false, false, true},    {"исполняет", false, false, true},
+    {"Исполняет", false, false, true},
+};
+
+std::string_view Trimmed(std::string_view s) {
+  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
+  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
+  return s;
+}
+
 }  // namespace
+
+std::vector<TCredit> CreditsOfText(std::string_view text) {
+  std::vector<TCredit> credits;
+  while (!text.empty()) {
+    const size_t end = std::min(text.find(';'), text.size());
+    const std::string_view part = text.substr(0, end);
+    text.remove_prefix(std::min(end + 1, text.size()));
+    const size_t colon = part.find(':');
+    if (colon == std::string_view::npos) continue;
+    std::string label(Trimmed(part.substr(0, colon)));
+    for (char& c : label) {
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    const std::string_view name = Trimmed(part.substr(colon + 1));
+    if (name.empty()) continue;
+    for (const TCreditLabel& known : kCreditLabels) {
+      if (known.label != label) continue;
+      if (known.artist) credits.push_back({TCreditRole::Artist, std::string(name)});
+      if (known.composer) credits.push_back({TCreditRole::Composer, std::string(name)});
+      if (known.lyricist) credits.push_back({TCreditRole::Lyricist, std::string(name)});
+      break;
+    }
+  }
+  return credits;
+}
 
 std::vector<std::string> TChordText::Lines() const {
   std::vector<std::string> out;
@@ -56,6 +111,8 @@ void TChordTextBuilder::CollectText(uint8_t status, uint8_t metaType, std::strin
       else if (time == 0) HeaderHandling(std::move(text));
       break;
     case MidiMeta::Copyright:
+      HeaderHandling(std::move(text), true);
+      break;
     case MidiMeta::Instrument:
       HeaderHandling(std::move(text));
       break;
@@ -96,7 +153,7 @@ void TChordTextBuilder::LyricHandling(std::string text, int32_t time) {
   else fragment_ += text;
 }
 
-void TChordTextBuilder::HeaderHandling(std::string text) {
+void TChordTextBuilder::HeaderHandling(std::string text, bool copyright) {
   while (!text.empty() && text[0] == '@') {
     if (text.size() > 1 && (text[1] == 'T' || text[1] == 't')) {
       ++titleCount_;
@@ -107,7 +164,17 @@ void TChordTextBuilder::HeaderHandling(std::string text) {
     DropFirstChar(text);
   }
   ReplaceNul(text);
-  if (options_.commExport) body_.push_back({TTextLineKind::Comment, "//" + text});
+  bool credit = false;
+  if (copyright && copyright_.empty()) {
+    copyright_ = std::string(Trimmed(text));
+    credit = !copyright_.empty();
+  }
+  // A copyright notice names rights, not who made the song.
+  for (TCredit& found : copyright ? std::vector<TCredit>() : CreditsOfText(text)) {
+    credit = true;
+    if (std::find(credits_.begin(), credits_.end(), found) == credits_.end()) credits_.push_back(std::move(found));
+  }
+  if (options_.commExport) body_.push_back({TTextLineKind::Comment, "//" + text, false, credit});
 }
 
 void TChordTextBuilder::BeginBeat() {
@@ -203,6 +270,10 @@ TChordText TChordTextBuilder::Finish(int32_t tempo, int32_t transposition, int32
   result.tempo = tempo;
   result.transposition = transposition;
   result.key = key;
+  result.credits = std::move(credits_);
+  result.copyright = std::move(copyright_);
+  credits_.clear();
+  copyright_.clear();
   result.lines.push_back({TTextLineKind::Title, " " + result.title2});
   result.lines.push_back({TTextLineKind::Title, " " + result.title1});
   result.lines.push_back({TTextLineKind::Header, HeaderLine(tempo, transposition, keyFromName, keyToName)});

@@ -30,7 +30,22 @@ struct TTextLine {
   std::string text;
   // A chord line whose chords stand above the next line (a lyric line of the same pair).
   bool overLyrics = false;
+  // A comment line whose text the song's credits or copyright already carry.
+  bool credit = false;
 };
+
+// Who made the song, as a text of the file names them ("Words: ...", "Музыка: ...").
+enum class TCreditRole : unsigned char { Artist, Composer, Lyricist };
+
+struct TCredit {
+  TCreditRole role = TCreditRole::Artist;
+  std::string name;
+  bool operator==(const TCredit&) const = default;
+};
+
+// The credits a text gives with a label before a colon, parts separated by ";"
+// ("Words: A; music: B"); none when no part carries a known label.
+std::vector<TCredit> CreditsOfText(std::string_view text);
 
 // Where the builder put each chord and syllable, as data: the lines of the text in order, each
 // a run of pieces. A piece is what one beat added to its line: the chord written there (empty
@@ -63,6 +78,10 @@ struct TChordText {
   std::vector<TPlacedLine> placement;  // the chords and syllables of the body, placed
   NoteNotation notation = NoteNotation::English;  // of the key's name
   std::string keyWithMode;  // the key after the transposition named with its mode ("Am")
+  int32_t openingTempo = 120;     // the tempo at the song's start
+  std::string timeSignature;      // "3/4"; empty when unknown
+  std::vector<TCredit> credits;   // in the order the file gives them, without repeats
+  std::string copyright;          // the first copyright notice of the file
 
   // The plain text, one entry per line.
   std::vector<std::string> Lines() const;
@@ -107,7 +126,7 @@ class TChordTextBuilder {
  private:
   std::string Decode(std::string_view bytes) const;
   void LyricHandling(std::string text, int32_t time);
-  void HeaderHandling(std::string text);
+  void HeaderHandling(std::string text, bool copyright = false);
   void AppendChord(const std::string& text);
   void AppendLyric(const std::string& text);
 
@@ -127,6 +146,8 @@ class TChordTextBuilder {
   std::string title1_;
   std::string title2_;
   int titleCount_ = 0;
+  std::vector<TCredit> credits_;
+  std::string copyright_;
 };
 
 // The current date and time as the signature shows them: the locale's date, one space, the

@@ -80,42 +80,58 @@ std::string ChordProString(const TChordText& text) {
   };
   directive("title", text.title1);
   directive("subtitle", text.title2);
+  for (const TCredit& credit : text.credits) {
+    switch (credit.role) {
+      case TCreditRole::Artist: directive("artist", credit.name); break;
+      case TCreditRole::Composer: directive("composer", credit.name); break;
+      case TCreditRole::Lyricist: directive("lyricist", credit.name); break;
+    }
+  }
+  directive("copyright", text.copyright);
   directive("key", text.keyWithMode);
-  directive("tempo", std::to_string(text.tempo));
+  directive("tempo", std::to_string(text.openingTempo));
+  directive("time", text.timeSignature);
 
+  // A sung line opens with the chord sounding at its start, as songbooks print it, also when
+  // the chord went on from the line before.
+  std::string sounding;
+  auto opened = [&sounding](const std::string& line) {
+    return sounding.empty() || line.rfind('[', 0) == 0 ? line : '[' + sounding + ']' + line;
+  };
   for (size_t i = 0; i < text.lines.size(); ++i) {
     const TTextLine& line = text.lines[i];
     switch (line.kind) {
       case TTextLineKind::Title:
       case TTextLineKind::Header:
         break;  // carried by the directives
-      case TTextLineKind::Chords:
+      case TTextLineKind::Chords: {
+        const std::vector<TPlacedChord> chords = ChordsOfLine(line.text);
         if (line.overLyrics && i + 1 < text.lines.size() && text.lines[i + 1].kind == TTextLineKind::Lyrics) {
-          out += MergeChordsIntoLyrics(line.text, text.lines[i + 1].text) + "\n";
+          out += opened(MergeChordsIntoLyrics(line.text, text.lines[i + 1].text)) + "\n";
           ++i;
         } else {
           std::string markers;
-          for (const TPlacedChord& chord : ChordsOfLine(line.text)) {
+          for (const TPlacedChord& chord : chords) {
             if (!markers.empty()) markers += ' ';
             markers += '[' + chord.name + ']';
           }
           out += markers + "\n";
         }
+        if (!chords.empty()) sounding = chords.back().name;
         break;
+      }
       case TTextLineKind::Lyrics: {
         std::string lyrics = line.text;
         RightTrim(lyrics);
-        out += lyrics + "\n";
+        out += (lyrics.empty() ? lyrics : opened(lyrics)) + "\n";
         break;
       }
       case TTextLineKind::Comment:
-        // ChordPro ends a directive at "}", so the comment cannot carry one.
-        if (line.text.size() > 2) {
-          std::string comment = line.text.substr(2);
-          for (char& c : comment) {
-            if (c == '{' || c == '}') c = c == '{' ? '(' : ')';
-          }
-          directive("comment", comment);
+        // The other texts of the file (track and instrument names, the karaoke file's tags)
+        // are kept for the reader of the file, not printed.
+        if (line.text.size() > 2 && !line.credit) {
+          const std::string comment = line.text.substr(2);
+          if (comment != text.title1 && comment != text.title2) out += "# " + comment + "\n";
         }
         break;
       case TTextLineKind::Empty:

@@ -10,10 +10,12 @@
 // The plain text with chords above the lyrics, lines ended by eol.
 std::string ChordTextString(const TChordText& text, const std::string& eol = "\n");
 
-// ChordPro: {title: }, {subtitle: }, {key: } (the current key, when known) and {tempo: }
-// directives, then the lyrics with a [Chord] marker in front of the syllable over which the
-// plain text places the chord; a line of chords without lyrics becomes a line of markers,
-// comments of the file become {comment: } directives and the signature "#" comment lines.
+// ChordPro: {title: }, {subtitle: }, the credits ({artist: }, {composer: }, {lyricist: }),
+// {copyright: }, {key: } (the current key, when known), {tempo: } (the opening tempo) and
+// {time: } directives, then the lyrics with a [Chord] marker in front of the syllable over
+// which the plain text places the chord; every sung line opens with a marker, repeating the
+// chord that goes on from the line before. A line of chords without lyrics becomes a line of
+// markers; the other texts of the file and the signature become "#" lines, which do not print.
 std::string ChordProString(const TChordText& text);
 
 // The beat grid: one line per row of four beats, the row number (from 0) and the four cells,

@@ -116,7 +116,8 @@ TEST_F(CommandLine, ChordProParsesBackToTheTextForm) {
   ASSERT_EQ(pro.code, 0) << pro.err;
   std::map<std::string, std::string> directives;
   std::vector<std::string> proLyrics;
-  size_t markers = 0;
+  size_t markers = 0;  // those that change the chord: a sung line repeats the one going on
+  std::string sounding;
   for (const std::string& line : pro.Lines()) {
     if (line.rfind("{", 0) == 0) {
       ASSERT_EQ(line.back(), '}') << line;
@@ -131,7 +132,9 @@ TEST_F(CommandLine, ChordProParsesBackToTheTextForm) {
       if (line[i] == '[') {
         const size_t close = line.find(']', i);
         ASSERT_NE(close, std::string::npos) << line;
-        ++markers;
+        const std::string name = line.substr(i + 1, close - i - 1);
+        if (name != sounding) ++markers;
+        sounding = name;
         i = close;
       } else {
         lyric += line[i];
@@ -462,10 +465,12 @@ std::string Squeezed(const std::string& text) {
 }
 
 // The chords and then the syllables of each line of the ChordPro form, line by line: the
-// order in which they stand on a sheet with the chords above the syllables.
+// order in which they stand on a sheet with the chords above the syllables. The sheet writes
+// a chord where it changes; ChordPro opens a sung line with the chord going on, too.
 std::string SheetOrderOfChordPro(const std::string& chordPro, bool& hasLyrics) {
   std::istringstream in(chordPro);
   std::string out;
+  std::string sounding;
   hasLyrics = false;
   for (std::string line; std::getline(in, line);) {
     if (line.empty() || line[0] == '{' || line[0] == '#') continue;
@@ -473,7 +478,9 @@ std::string SheetOrderOfChordPro(const std::string& chordPro, bool& hasLyrics) {
     for (size_t i = 0; i < line.size(); ++i) {
       if (line[i] == '[') {
         const size_t end = line.find(']', i);
-        chords += line.substr(i + 1, end - i - 1);
+        const std::string name = line.substr(i + 1, end - i - 1);
+        if (i > 0 || name != sounding) chords += name;
+        sounding = name;
         i = end;
       } else {
         syllables += line[i];

@@ -109,7 +109,10 @@ ParsedChordPro ParseChordPro(const std::string& text) {
   std::istringstream in(text);
   std::string line;
   while (std::getline(in, line)) {
-    if (line.rfind("#", 0) == 0) continue;
+    if (line.rfind("# ", 0) == 0) {
+      parsed.comments.push_back(line.substr(2));
+      continue;
+    }
     if (line.rfind("{", 0) == 0) {
       const size_t colon = line.find(':');
       const size_t close = line.find('}');
@@ -151,7 +154,9 @@ TEST(ChordPro, ParsesBackToTheSameChordsOverTheSameSyllables) {
   EXPECT_EQ(parsed.directives.count("subtitle"), 0u);
   EXPECT_EQ(parsed.directives.at("key"), "C");
   EXPECT_EQ(parsed.directives.at("tempo"), "100");
-  EXPECT_EQ(parsed.comments, (std::vector<std::string>{"Mary", "public domain"}));
+  EXPECT_EQ(parsed.directives.at("copyright"), "public domain");
+  EXPECT_EQ(parsed.comments,
+            (std::vector<std::string>{"Created with Cantaro by Tabulist Software", "07.12.2026 10:00:00"}));
   ASSERT_GE(parsed.lines.size(), 1u);
   EXPECT_EQ(parsed.lines[0], (std::vector<std::pair<std::string, std::string>>{
                                  {"Am", "Mary "}, {"Dm", "had a "}, {"E", "lit-"}}));
@@ -170,6 +175,83 @@ TEST(ChordPro, InstrumentalLineBecomesALineOfMarkers) {
   const std::string pro = ChordProString(text);
   EXPECT_NE(pro.find("[C] [G] [Am]\n[F]Привет\n"), std::string::npos) << pro;
   EXPECT_EQ(pro.find("{key:"), std::string::npos);
+}
+
+// The file's texts: the title and the credits become directives, the rest "#" lines (none
+// without comments); the tempo is the opening one, not the last change.
+TEST(ChordPro, CreditsTempoAndTimeFromTheFile) {
+  smf::Track conductor;
+  conductor.Meta(0, 3, "Minuet")
+      .Meta(0, 0x58, std::string("\x03\x02\x18\x08", 4))
+      .Meta(0, 0x51, std::string("\x07\x44\x1E", 3))  // 126 bpm
+      .Meta(0, 1, "Words: A. Poet; music: traditional")
+      .Meta(0, 1, "Performer: The Band")
+      .Meta(0, 1, "Harpsichord")
+      .Meta(1400, 0x51, std::string("\x0B\x71\xB0", 3));  // 80 bpm
+  smf::Track melody;
+  melody.Meta(10, 5, "/La ").Meta(480, 5, "la");
+  const std::string bytes = smf::File({conductor, melody});
+  TMidiFile engine;
+  engine.LoadFromBytes(bytes);
+  TChordTextInput input = MaryInput();
+  for (const bool comments : {true, false}) {
+    input.commExport = comments;
+    const std::string pro = ChordProString(BuildChordText(engine, input));
+    const ParsedChordPro parsed = ParseChordPro(pro);
+    EXPECT_EQ(parsed.directives, (std::map<std::string, std::string>{{"title", "Minuet"},
+                                                                     {"lyricist", "A. Poet"},
+                                                                     {"composer", "traditional"},
+                                                                     {"artist", "The Band"},
+                                                                     {"tempo", "126"},
+                                                                     {"time", "3/4"}}))
+        << pro;
+    std::vector<std::string> comments_seen = parsed.comments;
+    comments_seen.resize(comments_seen.size() - 2);  // the signature
+    EXPECT_EQ(comments_seen, comments ? std::vector<std::string>{"Harpsichord"} : std::vector<std::string>{})
+        << pro;
+  }
+  // Not transposed, the plain text's header keeps the tempo in force at the end.
+  EXPECT_EQ(BuildChordText(engine, input).Lines()[2], "TEMPO=80 ");
+}
+
+TEST(ChordPro, EverySungLineOpensWithItsChord) {
+  struct Row {
+    std::vector<std::pair<const char*, const char*>> beats;  // chord, lyric
+    std::string expected;
+  };
+  const Row rows[] = {
+      {{{"C", "/one "}, {"C", "/two "}, {"G", "three"}}, "[C]one\n[C]two [G]three\n"},
+      {{{"C", "/one "}, {"", "/two "}, {"G", "/three"}}, "[C]one\n[C]two\n[G]three\n"},
+      {{{"Am", "/one "}, {"Am", "two "}, {"Am", "/three"}}, "[Am]one two\n[Am]three\n"},
+      {{{"", "/no "}, {"", "chord"}}, "no chord\n"},
+  };
+  for (const Row& row : rows) {
+    TChordTextBuilder builder({});
+    int32_t time = 100;
+    for (const auto& [chord, lyric] : row.beats) {
+      builder.BeginBeat();
+      builder.CollectText(0xFF, 5, lyric, time, 1);
+      builder.EndBeat(chord);
+      time += 480;
+    }
+    const std::string pro = ChordProString(builder.Finish(120, 0, -1, "", "", "x"));
+    EXPECT_NE(pro.find("}\n" + row.expected + "\n# Created"), std::string::npos) << pro;
+  }
+}
+
+TEST(ChordPro, CreditsOfLabelledTexts) {
+  using R = TCreditRole;
+  const std::pair<const char*, std::vector<TCredit>> rows[] = {
+      {"Words: A; music: B", {{R::Lyricist, "A"}, {R::Composer, "B"}}},
+      {"Слова: Н. А. Некрасов, 1861", {{R::Lyricist, "Н. А. Некрасов, 1861"}}},
+      {"Музыка: народная", {{R::Composer, "народная"}}},
+      {"Words and music: C", {{R::Composer, "C"}, {R::Lyricist, "C"}}},
+      {"ARTIST:  D ", {{R::Artist, "D"}}},
+      {"Christian Petzold, Minuet in G", {}},
+      {"Time: 3:15; Words:", {}},
+      {"", {}},
+  };
+  for (const auto& [text, credits] : rows) EXPECT_EQ(CreditsOfText(text), credits) << text;
 }
 
 TEST(ChordPro, MarkersLandAtCharacterColumnsOfCyrillicLyrics) {
