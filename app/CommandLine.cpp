@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <exception>
 #include <map>
 #include <ostream>
@@ -162,6 +163,7 @@ int RunRender(const TCliOptions& options, std::ostream& err) {
   // Asking for a transposed rendering means hearing it transposed, whatever the window's
   // option for live playback says.
   render.MidiOutNoTranspose = false;
+  render.GainDb = options.gainDb;
   const TSongRenderResult result = RenderSongToWav(options.file, options.output, render);
   if (!result.Ok) {
     err << MesLines(result.Error) << '\n';
@@ -247,6 +249,17 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
       if (auto v = value()) {
         if (!ParseSpeedEntry(*v)) fail(MesFormat(MesId::SCliBadValue, arg, *v));
         else o.speed = *v;
+      }
+    } else if (arg == "--gain") {
+      if (auto v = value()) {
+        // Decibels as a decimal number with a point whatever the locale, within what 16-bit
+        // audio can tell apart.
+        double db = 0;
+        const char* first = v->data() + (v->rfind('+', 0) == 0 ? 1 : 0);
+        const auto [end, ec] = std::from_chars(first, v->data() + v->size(), db);
+        if (v->empty() || ec != std::errc() || end != v->data() + v->size() || !(db >= -96 && db <= 96))
+          fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.gainDb = db;
       }
     } else if (arg == "-o" || arg == "--output") {
       if (auto v = value()) o.output = *v;
@@ -406,6 +419,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     switch (options.command) {
       case TCliCommand::Help:
         out << MesLines(Mes(MesId::SCliHelp)) << "\n\n" << OutputFormatsHelp() << '\n'
+            << MesLines(Mes(MesId::SCliHelpRender)) << "\n\n"
             << MesLines(Mes(MesId::SCliHelpPlay)) << "\n\n" << MesLines(Mes(MesId::SCliHelpBatch)) << '\n';
         return kExitOk;
       case TCliCommand::Devices:

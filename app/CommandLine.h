@@ -34,6 +34,7 @@ struct TCliOptions {
   const TOutputFormat* format = &DefaultOutputFormat();
   std::string device;                // Play: --device, a number or a part of a name
   std::string speed;                 // Play: --speed, a tempo list entry
+  std::optional<double> gainDb;      // Render: --gain; unset: the peak normalised
   std::vector<std::string> inputs;   // Export: every song or folder named (file is the first)
   int jobs = 0;                      // songs analysed at once; 0: one per core
   bool quiet = false;                // no progress display

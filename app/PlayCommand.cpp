@@ -176,7 +176,9 @@ int RunPlay(const TPlayOptions& options, const TSongOptions& song, std::ostream&
   file.SetOnUpdateEvent(nullptr);
   if (terminal) out << '\n';
 
-  int code = 0;
+  // Stopped by Ctrl+C (or a termination request): 130, as a shell reports a program ended by
+  // SIGINT and as the batch export does.
+  int code = interrupted ? kExitPlayInterrupted : 0;
   if (state.failed) {
     // Told once; the rest of the song is not sent anywhere.
     err << Mes(MesId::SCaptionError) << ": " << state.error << '\n';

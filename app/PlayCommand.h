@@ -26,7 +26,9 @@ struct TSpeedRatio {
 };
 std::optional<TSpeedRatio> ParseSpeedEntry(const std::string& text);
 
-// Plays the song and returns the exit code: 0 when it played to its end or was stopped by
-// Ctrl+C, 1 when the song or the device could not be opened or the device went away.
+constexpr int kExitPlayInterrupted = 130;
+
+// Plays the song and returns the exit code: 0 when it played to its end, 130 when Ctrl+C
+// stopped it, 1 when the song or the device could not be opened or the device went away.
 // song: the analysis options the song is loaded with.
 int RunPlay(const TPlayOptions& options, const TSongOptions& song, std::ostream& out, std::ostream& err);

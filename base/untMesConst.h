@@ -500,6 +500,12 @@
   X(SSheetPdfUnavailable, "Не удалось создать PDF: нет средств рисования страниц") \
   X(SExportFormatPdf, "Текст с аккордами в PDF (*.pdf)")
 
+// ----------------------------------------------------------------------------------
+// Fewer interruptions and louder renders: the loudness of a WAV file, the questions a user
+// can silence, the bar of a missing audio output.
+#define CANTARO_MESSAGES_DETAILS(X) \
+  X(SCliHelpRender, "Запись в WAV (--render):\r  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)")
+
 #define CANTARO_MESSAGES(X)                                                           \
   CANTARO_MESSAGES_COMMON(X)                                                          \
   CANTARO_MESSAGES_MIDI(X)                                                            \
@@ -511,7 +517,8 @@
   CANTARO_MESSAGES_APP(X)                                                             \
   CANTARO_MESSAGES_UI(X)                                                              \
   CANTARO_MESSAGES_DIALOGS(X)                                                         \
-  CANTARO_MESSAGES_SHEET(X)
+  CANTARO_MESSAGES_SHEET(X)                                                           \
+  CANTARO_MESSAGES_DETAILS(X)
 
 enum class MesId : int {
 #define CANTARO_MES_ENUM(id, text) id,

@@ -1,6 +1,7 @@
 #include "platform/SongRenderer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 
@@ -150,6 +151,12 @@ TSongRenderResult RenderSongToSamples(TMidiFile& file, const TSongRenderOptions&
   });
 }
 
+double NormalisingGain(float peak) {
+  // Below -100 dBFS a song is silent: what is there is rounding, not music worth raising.
+  if (!(peak > 1e-5f)) return 1.0;
+  return std::pow(10.0, kRenderPeakDb / 20.0) / static_cast<double>(peak);
+}
+
 TSongRenderResult RenderSongToWav(const std::string& midiPath, const std::string& wavPath,
                                   const TSongRenderOptions& options) {
   TSongRenderResult result;
@@ -171,22 +178,54 @@ TSongRenderResult RenderSongToWav(const std::string& midiPath, const std::string
     return result;
   }
 
+  std::vector<float> buffer;
+  double gain = 1.0;
+  if (options.GainDb) {
+    gain = std::pow(10.0, *options.GainDb / 20.0);
+  } else {
+    // The synthesizer is deterministic: a first rendering finds the peak the second one has.
+    TOfflineSynth probe(options.SoundFont);
+    if (!probe.engine) {
+      result.Error = probe.error;
+      return result;
+    }
+    float peak = 0;
+    result = PlaySongOffline(file, *probe.output, options, [&](int frames) {
+      buffer.resize(static_cast<std::size_t>(frames) * 2);
+      if (!probe.engine->WriteFloat(frames, buffer.data())) return false;
+      for (float v : buffer) peak = std::max(peak, std::fabs(v));
+      return true;
+    });
+    if (!result.Ok) {
+      if (result.Error.empty()) result.Error = MesFormat(MesId::SRenderSynthError, Mes(MesId::SMidiOutErrUnspecified));
+      return result;
+    }
+    gain = NormalisingGain(peak);
+  }
+
   TOfflineSynth synth(options.SoundFont);
   if (!synth.engine) {
+    result = {};
     result.Error = synth.error;
     return result;
   }
   TWavWriter wav(wavPath);
   if (!wav.Begin(static_cast<uint32_t>(total), kSongRenderSampleRate)) {
+    result = {};
     result.Error = MesFormat(MesId::SRenderWriteError, wavPath, wav.ErrorString());
     return result;
   }
-  std::vector<int16_t> buffer;
+  std::vector<int16_t> samples;
   bool writeFailed = false;
   result = PlaySongOffline(file, *synth.output, options, [&](int frames) {
     buffer.resize(static_cast<std::size_t>(frames) * 2);
-    if (!synth.engine->WriteS16(frames, buffer.data())) return false;
-    if (!wav.Write(buffer.data(), frames)) {
+    samples.resize(buffer.size());
+    if (!synth.engine->WriteFloat(frames, buffer.data())) return false;
+    for (std::size_t i = 0; i < buffer.size(); ++i) {
+      const double v = std::clamp(static_cast<double>(buffer[i]) * gain, -1.0, 1.0);
+      samples[i] = static_cast<int16_t>(std::lround(v * 32767.0));
+    }
+    if (!wav.Write(samples.data(), frames)) {
       writeFailed = true;
       return false;
     }

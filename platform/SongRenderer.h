@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,12 @@ struct TSongRenderOptions {
   int StepMs = 2;     // simulated clock step
   int TailMs = 500;   // after the last event
   std::string SoundFont;  // empty: the standard folders
+  // The WAV file's gain in dB; empty: its loudest sample is brought to kRenderPeakDb (a silent
+  // song stays silent).
+  std::optional<double> GainDb;
 };
+
+constexpr double kRenderPeakDb = -1.0;
 
 struct TSongRenderResult {
   bool Ok = false;
@@ -52,6 +58,10 @@ TSongRenderResult PlaySongOffline(TMidiFile& file, TMidiOutput& output,
 TSongRenderResult RenderSongToSamples(TMidiFile& file, const TSongRenderOptions& options,
                                       std::vector<int16_t>& samples);
 
-// Reads midiPath, renders it and writes wavPath.
+// The linear gain that brings a peak (1.0 full scale) to kRenderPeakDb; 1 for silence.
+double NormalisingGain(float peak);
+
+// Reads midiPath, renders it and writes wavPath at options.GainDb, else normalised (the song
+// is rendered twice: once for its peak, once into the file).
 TSongRenderResult RenderSongToWav(const std::string& midiPath, const std::string& wavPath,
                                   const TSongRenderOptions& options);

@@ -2078,5 +2078,10 @@
       <comment>SExportFormatPdf</comment>
       <translation>Тэкст з акордамі ў PDF (*.pdf)</translation>
     </message>
+    <message>
+      <source>Запись в WAV (--render):&#13;  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)</source>
+      <comment>SCliHelpRender</comment>
+      <translation>Запіс у WAV (--render):&#13;  --gain ДБ                           узмацненне ў дэцыбелах (без яго самы гучны адлік прыводзіцца да -1 дБ поўнай шкалы)</translation>
+    </message>
   </context>
 </TS>

@@ -2078,5 +2078,10 @@
       <comment>SExportFormatPdf</comment>
       <translation>Chord sheet as PDF (*.pdf)</translation>
     </message>
+    <message>
+      <source>Запись в WAV (--render):&#13;  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)</source>
+      <comment>SCliHelpRender</comment>
+      <translation>Writing a WAV file (--render):&#13;  --gain DB                           gain in decibels (without it the loudest sample is brought to -1 dB full scale)</translation>
+    </message>
   </context>
 </TS>

@@ -2078,5 +2078,10 @@
       <comment>SExportFormatPdf</comment>
       <translation>Testo con accordi in PDF (*.pdf)</translation>
     </message>
+    <message>
+      <source>Запись в WAV (--render):&#13;  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)</source>
+      <comment>SCliHelpRender</comment>
+      <translation>Scrittura in WAV (--render):&#13;  --gain DB                           guadagno in decibel (senza, il campione più forte viene portato a -1 dB di fondo scala)</translation>
+    </message>
   </context>
 </TS>

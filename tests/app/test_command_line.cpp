@@ -256,6 +256,9 @@ TEST_F(CommandLine, UsageErrorsExitWithTwo) {
       {"--export", "a.mid", "--notation", "french"},
       {"--export", "a.mid", "--keysense", "maybe"},
       {"--export", "a.mid", "--continuity", "2"},
+      {"--render", "a.mid", "-o", "a.wav", "--gain", "loud"},
+      {"--render", "a.mid", "-o", "a.wav", "--gain", "-6,5"},
+      {"--render", "a.mid", "-o", "a.wav", "--gain", "200"},
       {"--recognize"},
       {"--recognize", "X9"},
       {"--recognize", "C4", "200"},
@@ -327,7 +330,8 @@ TEST_F(CommandLine, OutputFileIsWrittenOrTheFailureReported) {
 
 TEST_F(CommandLine, RendersTheSongToAWaveFile) {
   const std::string target = Scratch("mary.wav");
-  const CliRun run = Cli({"--render", kExamples + "mary-had-a-little-lamb.mid", "-o", target, "--transpose", "-3"});
+  const CliRun run =
+      Cli({"--render", kExamples + "mary-had-a-little-lamb.mid", "-o", target, "--transpose", "-3", "--gain", "+1.5"});
   ASSERT_EQ(run.code, 0) << run.err;
   std::ifstream in(target, std::ios::binary);
   char header[12] = {};

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <csignal>
+#include <sys/types.h>
 #include <QProcessEnvironment>
 
 #include <filesystem>
@@ -128,6 +130,27 @@ TEST_F(PlayTest, AReceiverThatQuitsMidSongIsReportedOnceAndPlaybackStops) {
   const std::string gone = Mes(MesId::SMidiOutErrDeviceGone);
   ASSERT_NE(err.find(gone), std::string::npos) << err;
   EXPECT_EQ(err.find(gone, err.find(gone) + 1), std::string::npos) << "told once: " << err;
+}
+
+// Ctrl+C stops the song with its notes silenced and ends with 130, as the batch export does.
+TEST_F(PlayTest, CtrlCStopsThePlayingAndExitsWith130) {
+  TestMidiReceiver keys(server_->Name(), "keys");
+  ASSERT_TRUE(keys.Ok());
+  QProcess play;
+  Start(play, {"--play", QString::fromStdString(kExamples + "korobeiniki.kar"), "--device", "keys"});
+  ASSERT_TRUE(WaitFor([&] { return keys.Count() >= 10; }, std::chrono::seconds(60)));
+  ASSERT_EQ(::kill(static_cast<pid_t>(play.processId()), SIGINT), 0);
+  ASSERT_TRUE(play.waitForFinished(20000));
+  EXPECT_EQ(play.exitStatus(), QProcess::NormalExit) << "the signal is handled, not fatal";
+  EXPECT_EQ(play.exitCode(), 130) << play.readAllStandardError().toStdString();
+  auto allSoundOff = [&keys] {
+    int n = 0;
+    for (const auto& m : keys.Messages())
+      n += m.size() == 3 && MidiKind(m[0]) == MidiStatus::ControlChange && m[1] == MidiController::AllSoundOff;
+    return n;
+  };
+  WaitFor([&] { return allSoundOff() >= 16; }, std::chrono::seconds(5));
+  EXPECT_EQ(allSoundOff(), 16);
 }
 
 TEST_F(PlayTest, ADeviceThatCannotBeFoundOrOpenedEndsWithAClearMessage) {

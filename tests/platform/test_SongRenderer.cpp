@@ -4,7 +4,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <memory>
 
 #include "base/untMesConst.h"
@@ -218,6 +222,46 @@ TEST_F(SynthRenderTest, TheWavFileHasTheSongsLengthInCdQualityStereo) {
   std::vector<int16_t> samples(static_cast<std::size_t>(r.Frames) * 2);
   std::memcpy(samples.data(), data.constData() + 44, samples.size() * 2);
   EXPECT_NEAR(PitchBetween(samples, 1.1, 1.6), 440.0, 8.8);
+}
+
+// The WAV file's loudest sample: -1 dBFS when normalised, the gain asked for otherwise, and a
+// song without a note stays silent.
+TEST_F(SynthRenderTest, TheWavFilePeaksAtMinusOneDbfsUnlessAGainIsGiven) {
+  QTemporaryDir tmp;
+  auto peakOf = [&tmp](const std::string& bytes, std::optional<double> gainDb) {
+    const std::string midi = tmp.filePath("song.mid").toStdString();
+    const std::string wav = tmp.filePath("song.wav").toStdString();
+    QFile f(QString::fromStdString(midi));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    f.close();
+    TSongRenderOptions options;
+    options.GainDb = gainDb;
+    const TSongRenderResult r = RenderSongToWav(midi, wav, options);
+    EXPECT_TRUE(r.Ok) << r.Error;
+    QFile out(QString::fromStdString(wav));
+    EXPECT_TRUE(out.open(QIODevice::ReadOnly));
+    const QByteArray data = out.readAll().mid(44);
+    int peak = 0;
+    for (qsizetype i = 0; i + 1 < data.size(); i += 2) {
+      int16_t v = 0;
+      std::memcpy(&v, data.constData() + i, 2);
+      peak = std::max(peak, std::abs(static_cast<int>(v)));
+    }
+    return peak;
+  };
+  const std::string silent = MidiBytes()
+                                 .Header(1, 2, 480)
+                                 .Track({0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, 0x8F, 0x00, 0xFF, 0x2F, 0x00})
+                                 .Track({0x00, 0xC0, 0x00, 0x8F, 0x00, 0xFF, 0x2F, 0x00});
+  const double minusOneDb = 32767 * std::pow(10.0, -1.0 / 20);
+  EXPECT_NEAR(peakOf(TempoSong(true), std::nullopt), minusOneDb, 2.0);
+  EXPECT_EQ(peakOf(silent, std::nullopt), 0);
+  EXPECT_EQ(peakOf(silent, 20.0), 0);
+  const int unity = peakOf(TempoSong(true), 0.0);
+  EXPECT_GT(unity, 0);
+  EXPECT_LT(unity, minusOneDb * 0.5) << "the synthesizer alone is quieter than the normalised file";
+  EXPECT_NEAR(peakOf(TempoSong(true), -6.0), unity * std::pow(10.0, -6.0 / 20), 2.0);
 }
 
 TEST(SongRenderingFailures, EachFailureHasItsTextAndLeavesNoFile) {
