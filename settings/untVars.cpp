@@ -243,6 +243,7 @@ const std::vector<TSettingKey>& SettingKeys() {
       BoolKey(kMain, "KeysenseContinuity", &TSettings::KeysenseContinuity),
       StringKey(kMain, "MidiInName", &TSettings::MidiInName),
       BoolKey(kMain, "MidiThru", &TSettings::MidiThru),
+      StringKey(kMain, "ExportDir", &TSettings::ExportDir),
   };
   return keys;
 }

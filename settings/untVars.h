@@ -79,6 +79,7 @@ struct TSettings {
   bool CommExport = true;           // the MIDI file's comments go into the exported text
   bool Keysense = true;             // key-aware chord choice
   std::string LoadDir = InitialLoadDir();  // where the open dialog starts
+  std::string ExportDir;            // the folder of the last export; empty: none yet
   TColor WhiteKey = 15793151;       // RGB 255,251,240
   TColor BlackKey = 8388608;        // RGB 0,0,128
   TColor Border = 16711680;         // RGB 0,0,255

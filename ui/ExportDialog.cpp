@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include "base/untMesConst.h"
 #include "export/OutputFormats.h"
@@ -24,7 +25,8 @@ bool SamePath(const QString& a, const QString& b) {
 
 }  // namespace
 
-TExportDialog::TExportDialog(QWidget* parent, const std::string& songFile) : QDialog(parent), songFile_(songFile) {
+TExportDialog::TExportDialog(QWidget* parent, const std::string& songFile, const QString& lastFolder)
+    : QDialog(parent), songFile_(songFile), folder_(SuggestedFolder(songFile, lastFolder)) {
   setObjectName(QStringLiteral("frmExport"));
   setWindowTitle(MesText(MesId::SExportCaption));
   cbFormat_ = new QComboBox(this);
@@ -55,7 +57,7 @@ TExportDialog::TExportDialog(QWidget* parent, const std::string& songFile) : QDi
     if (!edtFile_->text().trimmed().isEmpty()) accept();
   });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  edtFile_->setText(SuggestedFile(songFile_, Format()));
+  edtFile_->setText(SuggestedFile(songFile_, Format(), folder_));
 }
 
 const TOutputFormat& TExportDialog::Format() const {
@@ -70,13 +72,28 @@ void TExportDialog::SetFormat(const TOutputFormat& format) {
 QString TExportDialog::FileName() const { return edtFile_->text().trimmed(); }
 void TExportDialog::SetFileName(const QString& name) { edtFile_->setText(name); }
 
-QString TExportDialog::SuggestedFile(const std::string& songFile, const TOutputFormat& format) {
+QString TExportDialog::SuggestedFile(const std::string& songFile, const TOutputFormat& format, const QString& folder) {
   if (songFile.empty()) return {};
   const QFileInfo song(QString::fromStdString(songFile));
+  const QDir dir = folder.isEmpty() ? song.dir() : QDir(folder);
   const QString ext = QString::fromStdString(std::string(format.extension));
-  QString name = song.dir().filePath(song.completeBaseName() + ext);
-  if (SamePath(name, song.absoluteFilePath())) name = song.dir().filePath(song.completeBaseName() + QStringLiteral("-chords") + ext);
+  QString name = dir.filePath(song.completeBaseName() + ext);
+  if (SamePath(name, song.absoluteFilePath())) name = dir.filePath(song.completeBaseName() + QStringLiteral("-chords") + ext);
   return name;
+}
+
+QString TExportDialog::SuggestedFolder(const std::string& songFile, const QString& lastFolder) {
+  const auto usable = [](const QString& folder) {
+    const QFileInfo info(folder);
+    return !folder.isEmpty() && info.isDir() && info.isWritable();
+  };
+  if (usable(lastFolder)) return QFileInfo(lastFolder).absoluteFilePath();
+  if (!songFile.empty()) {
+    const QString songFolder = QFileInfo(QString::fromStdString(songFile)).absolutePath();
+    if (usable(songFolder)) return songFolder;
+  }
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
 // A file name the user left as suggested follows the format; one typed by hand keeps its name
@@ -84,7 +101,7 @@ QString TExportDialog::SuggestedFile(const std::string& songFile, const TOutputF
 void TExportDialog::FormatChanged() {
   const QString current = FileName();
   if (current.isEmpty()) {
-    edtFile_->setText(SuggestedFile(songFile_, Format()));
+    edtFile_->setText(SuggestedFile(songFile_, Format(), folder_));
     return;
   }
   const QFileInfo info(current);

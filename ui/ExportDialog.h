@@ -18,8 +18,9 @@ class TSongSession;
 class TExportDialog : public QDialog {
   Q_OBJECT
  public:
-  // songFile: the open song; the suggested file lies beside it.
-  TExportDialog(QWidget* parent, const std::string& songFile);
+  // songFile: the open song; lastFolder: the folder of the last export (empty: none). The
+  // suggested file lies in SuggestedFolder.
+  TExportDialog(QWidget* parent, const std::string& songFile, const QString& lastFolder = {});
 
   const TOutputFormat& Format() const;
   void SetFormat(const TOutputFormat& format);
@@ -28,13 +29,20 @@ class TExportDialog : public QDialog {
 
   // The file suggested for a format: the song's name with the format's extension, never the
   // song itself.
-  static QString SuggestedFile(const std::string& songFile, const TOutputFormat& format);
+  // folder: where it lies; empty: beside the song.
+  static QString SuggestedFile(const std::string& songFile, const TOutputFormat& format,
+                               const QString& folder = {});
+  // Where an export goes unless the user says otherwise: the last export's folder while it is
+  // there, else the song's folder when the user can write to it (the examples of an installed
+  // program are read-only), else the user's documents folder.
+  static QString SuggestedFolder(const std::string& songFile, const QString& lastFolder);
 
  private:
   void FormatChanged();
   void Browse();
 
   std::string songFile_;
+  QString folder_;
   QComboBox* cbFormat_ = nullptr;
   QLineEdit* edtFile_ = nullptr;
 };

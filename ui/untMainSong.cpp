@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -171,15 +172,17 @@ void TfrmMain::actWriteTextExecute() {
 
 void TfrmMain::actExportExecute() {
   if (session_->MidiFile.NumberOfTracks() == 0) return;
-  TExportDialog dialog(this, session_->MidiFile.Filename());
+  TExportDialog dialog(this, session_->MidiFile.Filename(), QString::fromStdString(settings_.ExportDir));
   if (dialog.exec() != QDialog::Accepted) return;
   const std::string file = dialog.FileName().toStdString();
   RunSongCommand([&] {
     TAnalysisRequest request;
     request.song = session_->Options();
     request.text = ExportOptionsOf(settings_);
-    if (ExportOpenSong(*session_, *prompter_, dialog.Format(), file, request))
+    if (ExportOpenSong(*session_, *prompter_, dialog.Format(), file, request)) {
       ShowStatusHint(MesFormat(MesId::SExportSaved, file));
+      settings_.ExportDir = QFileInfo(dialog.FileName()).absolutePath().toStdString();
+    }
   });
 }
 

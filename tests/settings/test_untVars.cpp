@@ -56,7 +56,7 @@ TEST_F(Settings, FirstRunUsesTheInitialValuesAndWritesEveryKey) {
             "[Main]\nPathTabulist=\"\"\nFormOpened=0\nShowHints=1\nNoteSet=0\nMidiOutNo=0\n"
             "MidiOutNoTranspose=1\nOctaveCnt=4\nPlayKeys=1\nCommExport=1\nKeysense=1\n"
             "LoadDir=" + Prog() + "examples/\nLeft=0\nTop=0\nWidth=0\nHeight=0\nTimerResol=10\nTextCodepage=1251\n"
-            "KeysenseContinuity=0\nMidiInName=\nMidiThru=0\n\n"
+            "KeysenseContinuity=0\nMidiInName=\nMidiThru=0\nExportDir=\n\n"
             "[Keys]\nWhiteKey=15793151\nBlackKey=8388608\nBorder=16711680\nSelectedKey=16744576\n"
             "MarkedKey=16711935\n");
 }
@@ -80,6 +80,7 @@ TEST_F(Settings, EverySettingSurvivesASaveAndTheUsersOtherKeysToo) {
   s.KeysenseContinuity = true;
   s.MidiInName = "a2j:Keystation [20] (capture): Keystation MIDI 1";  // ports carry colons and brackets
   s.MidiThru = true;
+  s.ExportDir = "/music/chord sheets";
   ASSERT_TRUE(SaveSettings(s, TWindowPos{120, -5}));
   ASSERT_TRUE(SaveSettings(s, TWindowPos{120, -5}));  // a second save changes nothing
 
@@ -102,6 +103,7 @@ TEST_F(Settings, EverySettingSurvivesASaveAndTheUsersOtherKeysToo) {
   EXPECT_TRUE(s.KeysenseContinuity);
   EXPECT_EQ(s.MidiInName, "a2j:Keystation [20] (capture): Keystation MIDI 1");
   EXPECT_TRUE(s.MidiThru);
+  EXPECT_EQ(s.ExportDir, "/music/chord sheets");
   EXPECT_EQ(pos.Left, 120);
   EXPECT_EQ(pos.Top, -5);
   EXPECT_EQ(s.KeysenseTable.size(), 2u);

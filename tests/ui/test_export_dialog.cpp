@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <fstream>
@@ -39,19 +40,48 @@ TEST_F(ExportCommand, StandsInTheFileMenuAfterTheTextCommand) {
 
 TEST_F(ExportCommand, TheDialogSuggestsAFileBesideTheSongWithTheFormatsExtension) {
   Open();
-  TExportDialog dialog(&w(), "/music/song.kar");
+  const QString folder = QString::fromStdString(scratch.string());
+  TExportDialog dialog(&w(), (scratch / "song.kar").string());
   EXPECT_EQ(dialog.Format().name, "text");
-  EXPECT_EQ(dialog.FileName(), QStringLiteral("/music/song.txt"));
+  EXPECT_EQ(dialog.FileName(), folder + QStringLiteral("/song.txt"));
   dialog.SetFormat(*FindOutputFormat("json"));
-  EXPECT_EQ(dialog.FileName(), QStringLiteral("/music/song.json"));
+  EXPECT_EQ(dialog.FileName(), folder + QStringLiteral("/song.json"));
   dialog.SetFileName(QStringLiteral("/tmp/mine.json"));
   dialog.SetFormat(*FindOutputFormat("chordpro"));
   EXPECT_EQ(dialog.FileName(), QStringLiteral("/tmp/mine.cho"));
   // The song itself is never the suggested result.
   EXPECT_EQ(TExportDialog::SuggestedFile("/music/tune.mid", *FindOutputFormat("midi")), QStringLiteral("/music/tune-chords.mid"));
-  TExportDialog midi(&w(), "/music/tune.mid");
+  TExportDialog midi(&w(), (scratch / "tune.mid").string());
   midi.SetFormat(*FindOutputFormat("midi"));
-  EXPECT_EQ(midi.FileName(), QStringLiteral("/music/tune-chords.mid"));
+  EXPECT_EQ(midi.FileName(), folder + QStringLiteral("/tune-chords.mid"));
+}
+
+// The folder proposed: the last export's while it is there, else the song's when it can be
+// written to, else the documents folder.
+TEST_F(ExportCommand, TheDialogProposesAFolderTheUserCanWriteTo) {
+  Open();
+  const QString here = QString::fromStdString(scratch.string());
+  const fs::path other = scratch / "exports";
+  fs::create_directories(other);
+  const QString there = QString::fromStdString(other.string());
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const std::string song = (scratch / "song.mid").string();
+  struct Row {
+    std::string song;
+    QString last;
+    QString expected;
+  };
+  const Row rows[] = {
+      {song, there, there},
+      {song, {}, here},
+      {song, here + QStringLiteral("/gone"), here},
+      {"/no/such/folder/song.mid", there, there},
+      {"/no/such/folder/song.mid", {}, documents},
+      {{}, {}, documents},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(TExportDialog::SuggestedFolder(row.song, row.last), row.expected) << row.song << " " << row.last.toStdString();
+  EXPECT_EQ(TExportDialog(&w(), "/no/such/folder/song.mid").FileName(), documents + QStringLiteral("/song.txt"));
 }
 
 TEST_F(ExportCommand, WritesTheOpenSongInEachFormat) {
@@ -108,6 +138,8 @@ TEST_F(ExportCommand, TheCommandRunsTheDialogAndExportsWhatItSays) {
   w().actExport->trigger();
   EXPECT_TRUE(fs::exists(target));
   EXPECT_EQ(w().StatusText().toStdString(), MesFormat(MesId::SExportSaved, target.string()));
+  // The next export starts in the folder of this one.
+  EXPECT_EQ(w().Settings().ExportDir, scratch.string());
 }
 
 }  // namespace
