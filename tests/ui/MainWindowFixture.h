@@ -126,6 +126,9 @@ class MainWindowTest : public ::testing::Test {
   ~MainWindowTest() override {
     window.reset();
     ResetSettings();
+    // The tests after this one find the folders of the program as they were.
+    SetConfigHome(savedConfigHome);
+    SetProgramFolder(savedProgramFolder);
     std::filesystem::remove_all(scratch);
   }
 
@@ -179,6 +182,8 @@ class MainWindowTest : public ::testing::Test {
     return n;
   }
 
+  const std::string savedProgramFolder = ProgramFolder;
+  const std::string savedConfigHome = ConfigHomeFolder();
   std::filesystem::path scratch;
   ScriptedPrompter prompter;
   TManualClock clock;
