@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "tests/midi/MidiBytes.h"
@@ -130,6 +131,26 @@ TEST_F(BatchExport, EveryFormatWritesItsOwnExtensionAndTheTextIsTheOneSongExport
   midi.SetFilename((root / "out-midi" / "korobeiniki.mid").string());
   EXPECT_EQ(midi.LoadFile(), 7) << "six tracks and the chord track";
   EXPECT_EQ(midi.TrackAt(6).Name(), "Chords");
+}
+
+TEST_F(BatchExport, AResultGetsThePermissionsTheUsersMaskGivesANewFile) {
+  const fs::path in = SongFolder();
+  // The mask is the process's: put back whatever happens below.
+  struct KeepMask {
+    mode_t mask = ::umask(022);
+    ~KeepMask() { ::umask(mask); }
+  } keep;
+  for (const mode_t mask : {022, 027, 077, 002}) {
+    ::umask(mask);
+    const fs::path out = root / ("out-" + std::to_string(mask));
+    const Outcome run = Cli({"--export", in.string(), "-o", out.string(), "--format", "text", "--key", "C", "--quiet"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    for (const fs::path& f : FilesUnder(out)) {
+      struct stat st {};
+      ASSERT_EQ(::stat((out / f).c_str(), &st), 0);
+      EXPECT_EQ(st.st_mode & 07777, 0666u & ~mask) << f << " under the mask " << std::oct << mask;
+    }
+  }
 }
 
 TEST_F(BatchExport, SeveralSongsOrAFolderNeedAnOutputFolderExceptForJsonLines) {
