@@ -188,6 +188,34 @@ TEST_F(AnalysisJsonTest, LyricsAreSyllablesWithTheirTimesAndLineMarks) {
   EXPECT_TRUE(lyrics[2].newLine);
 }
 
+TEST_F(AnalysisJsonTest, TheWrittenTimesAreMillisecondsOfTheTempoMapNotTicks) {
+  // 480 ticks per quarter at 120 beats a minute (500 ms a quarter), twice as fast from tick 960.
+  smf::Track t0;
+  t0.Meta(0, 0x51, std::string("\x07\xA1\x20", 3)).Meta(960, 0x51, std::string("\x03\xD0\x90", 3));
+  smf::Track t1;
+  t1.On(0, 0, 60).On(0, 0, 64).On(0, 0, 67).Meta(1440, 0x05, "lo");  // a syllable in the faster part
+  t1.Off(960, 0, 60).Off(0, 0, 64).Off(0, 0, 67);
+  TSongSession s(prompter, status);
+  ASSERT_TRUE(s.LoadSongFromBytes("tempo.mid", smf::File({t0, t1}, 480)));
+  s.FindChords();
+  TAnalysisContext context;
+  context.file = "tempo.mid";
+  const json parsed = json::parse(AnalysisJsonDocument(AnalysisOfSession(s, context)));
+  ASSERT_EQ(parsed["beatLength"], 480);
+  const auto msOfTick = [](int tick) { return tick <= 960 ? tick * 500 / 480 : 1000 + (tick - 960) * 250 / 480; };
+  ASSERT_GE(parsed["beats"].size(), 5u);
+  for (const json& beat : parsed["beats"]) {
+    const int tick = beat["tick"];
+    EXPECT_EQ(beat["ms"], msOfTick(tick)) << "beat at tick " << tick;
+  }
+  ASSERT_EQ(parsed["tempoMap"].size(), 2u);
+  EXPECT_EQ(parsed["tempoMap"][1]["ms"], 1000);
+  ASSERT_FALSE(parsed["lyrics"].empty());
+  EXPECT_EQ(parsed["lyrics"].back()["tick"], 1440);
+  EXPECT_EQ(parsed["lyrics"].back()["ms"], 1250);
+  EXPECT_EQ(parsed["length"]["ms"], msOfTick(parsed["length"]["ticks"]));
+}
+
 TEST_F(AnalysisJsonTest, TextsThatAreNotUtf8AreDecodedFromTheCodePageAndStayValidJson) {
   smf::Track t0;
   t0.Meta(0, 0x03, "\xCF\xE5\xF1\xED\xFF").On(0, 0, 60).Off(480, 0, 60);  // "Песня" in Windows-1251

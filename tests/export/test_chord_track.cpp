@@ -2,6 +2,7 @@
 // chord track's blocks and markers naming the chords of the beats.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <set>
 
@@ -155,6 +156,32 @@ TEST_F(ChordTrackTest, WithoutAFreeChannelTheChordsShareTheOneWithTheFewestNotes
   EXPECT_EQ(out.channel, 5);
   EXPECT_TRUE(out.channelShared);
   EXPECT_EQ(out.sharedChannelNotes, 1);
+}
+
+TEST_F(ChordTrackTest, TheChordsNeverGoToThePercussionChannelHoweverEmptyItIs) {
+  // Notes per channel; the percussion channel is the emptiest of all or left silent.
+  const struct {
+    const char* what;
+    std::array<int, 16> notes;
+    int channel;
+    int sharedNotes;
+  } cases[] = {
+      {"drums silent, every other channel busy", {3, 3, 3, 3, 3, 3, 3, 3, 3, 0, 3, 3, 3, 3, 3, 3}, 0, 3},
+      {"drums with the fewest notes", {3, 3, 3, 3, 3, 3, 3, 3, 3, 1, 3, 3, 2, 3, 3, 3}, 12, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    smf::Track busy;
+    for (int ch = 0; ch < 16; ++ch)
+      for (int n = 0; n < c.notes[size_t(ch)]; ++n) busy.On(0, ch, 60 + n).Off(10, ch, 60 + n);
+    TSongSession session(prompter, status);
+    ASSERT_TRUE(session.LoadSongFromBytes("drums.mid", smf::File({busy})));
+    const TChordTrackFile out = MidiWithChordTrack(session.MidiFile, {});
+    ASSERT_TRUE(out.ok);
+    EXPECT_EQ(out.channel, c.channel);
+    EXPECT_TRUE(out.channelShared);
+    EXPECT_EQ(out.sharedChannelNotes, c.sharedNotes);
+  }
 }
 
 TEST_F(ChordTrackTest, AChannelWithOnlyAProgramIsTakenAfterTheUnusedOnes) {
