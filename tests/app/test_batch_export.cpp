@@ -153,6 +153,16 @@ TEST_F(BatchExport, AResultGetsThePermissionsTheUsersMaskGivesANewFile) {
   }
 }
 
+TEST_F(BatchExport, ResultsInsideTheSongFolderAreNotTakenForSongsTheNextTime) {
+  const fs::path in = SongFolder();
+  const fs::path out = in / "with-chords";
+  for (int run = 0; run < 2; ++run) {
+    const Outcome r = Cli({"--export", in.string(), "-o", out.string(), "--format", "midi", "--key", "C", "--quiet"});
+    ASSERT_EQ(r.code, 0) << r.err;
+  }
+  EXPECT_EQ(FilesUnder(out), (std::vector<fs::path>{"korobeiniki.mid", "sub/Mary.mid", "sub/deeper/minuet.mid"}));
+}
+
 TEST_F(BatchExport, SeveralSongsOrAFolderNeedAnOutputFolderExceptForJsonLines) {
   const fs::path in = SongFolder();
   const Outcome noFolder = Cli({"--export", in.string(), "--format", "json"});

@@ -186,6 +186,16 @@ TEST_F(AnalysisJsonTest, LyricsAreSyllablesWithTheirTimesAndLineMarks) {
   EXPECT_EQ(lyrics[2].text, "had");
   EXPECT_TRUE(lyrics[2].newParagraph);
   EXPECT_TRUE(lyrics[2].newLine);
+
+  // Syllables on two tracks make one text in the order they are sung.
+  smf::Track first, second;
+  first.Meta(240, 0x05, "/one ").Meta(960, 0x05, "three").On(0, 0, 60).Off(480, 0, 60);
+  second.Meta(480, 0x05, "two ").On(0, 1, 55).Off(240, 1, 55).On(0, 1, 57).Off(240, 1, 57);
+  TSongSession two(prompter, status);
+  ASSERT_TRUE(two.LoadSongFromBytes("two-tracks.mid", smf::File({t0, first, second}, 480)));
+  std::vector<std::string> texts;
+  for (const TAnalysisSyllable& l : AnalysisLyrics(two.MidiFile, two.karaoke(), TCodePage::Cp1251)) texts.push_back(l.text);
+  EXPECT_EQ(texts, (std::vector<std::string>{"one ", "two ", "three"}));
 }
 
 TEST_F(AnalysisJsonTest, TheWrittenTimesAreMillisecondsOfTheTempoMapNotTicks) {
