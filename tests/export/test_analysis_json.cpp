@@ -194,7 +194,8 @@ TEST_F(AnalysisJsonTest, LyricsAreSyllablesWithTheirTimesAndLineMarks) {
   TSongSession two(prompter, status);
   ASSERT_TRUE(two.LoadSongFromBytes("two-tracks.mid", smf::File({t0, first, second}, 480)));
   std::vector<std::string> texts;
-  for (const TAnalysisSyllable& l : AnalysisLyrics(two.MidiFile, two.karaoke(), TCodePage::Cp1251)) texts.push_back(l.text);
+  for (const TAnalysisSyllable& l : AnalysisLyrics(two.MidiFile.Song(), two.karaoke(), TCodePage::Cp1251))
+    texts.push_back(l.text);
   EXPECT_EQ(texts, (std::vector<std::string>{"one ", "two ", "three"}));
 }
 
