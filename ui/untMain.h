@@ -45,6 +45,8 @@ class QTableView;
 class QTimer;
 class QToolBar;
 class QTreeView;
+class QDockWidget;
+class TChordSheetView;
 class TDropDownCombo;
 class TEventGridModel;
 class TMidiPiano;
@@ -83,9 +85,13 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
 
   TSongSession& Session() { return *session_; }
   TSongPresenter& Presenter() { return *presenter_; }
+  // The window's own settings: read from the settings file when it is first shown, edited by
+  // the options dialog, written when it closes.
+  TSettings& Settings() { return settings_; }
   // Hands the settings the song's analysis uses (the key-aware choice, the notation) to the
   // session; the settings' application does it too.
-  void UseSongOptions();
+  void UseSongOptions() override;
+  void SetTimerResol(int32_t ms) override;
   TMidiOutput& MidiOut() override { return *MidiOut_; }
   TMidiFile& MidiFile() { return session_->MidiFile; }
   TMidiPianoModel& MidiPiano() { return session_->MidiPiano; }
@@ -124,6 +130,10 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   QString StatusText() const;
   bool FollowPlayback() const { return followPlayback_; }
   const TKeyboardPlayer& KeyboardPlayer() const { return keyboard_; }
+  // The chord sheet: whether the performing view is on the screen, and the PDF of the sheet
+  // written to a file (told in the status bar, a failure in a message).
+  bool StageShown() const;
+  bool ExportSheetPdf(const std::string& file);
 
   // Handlers that tests and timers reach directly.
   void MidiFileMidiEvent(PMidiEventEx event, int32_t TrackNo);
@@ -167,13 +177,17 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   QMenu* lvTracksMenu = nullptr;
   QMenu* grdVariantsMenu = nullptr;
   QTimer* TimerAutoStop = nullptr;
+  QDockWidget* dckSheet = nullptr;  // the chord sheet's pane
+  TChordSheetView* sheetView_ = nullptr;
+  TChordSheetView* stageView_ = nullptr;  // the performing view's sheet
+  QWidget* stageWindow_ = nullptr;
 
   // ---- Commands (ActionList) -------------------------------------------------------
   QAction *actLoad, *actSearchSongChords, *actWriteText, *actRewind, *actPlay, *actOptions, *actFindRoot,
       *actIncBeat, *actDefBeat, *actDecBeat, *actSetFragmentStart, *actRepeat, *actEditBit, *actPlayBit,
       *actSetSelectedChord, *actPlaySelectedChord, *actClearMarks, *actTracksMute, *actTracksTurnOn,
       *actLangBel, *actLangEng, *actLangIta, *actLangRus, *actEmail, *actHomePage, *actAbout, *actQuit,
-      *actManual, *actExport;
+      *actManual, *actExport, *actSheet, *actStage, *actPrint, *actExportPdf;
   // The grid's own entry for actPlayBit, with the Space key while the grid has the focus.
   QAction* actPlayBitMenuItem = nullptr;
 
@@ -280,6 +294,16 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void actLangItaExecute();
   void actLangRusExecute();
   void ShowLyrics();
+  // untMainSheet.cpp
+  void CreateSheet();
+  void FitSheetBeside();
+  void RefreshSheet();
+  void FollowSheet(int32_t tick);
+  void SheetChordClicked(int beat);
+  void actSheetExecute();
+  void actStageExecute();
+  void actPrintExecute();
+  void actExportPdfExecute();
   // untMainKeys.cpp
   bool FormKeyDown(QKeyEvent* event);
   bool FormKeyUp(QKeyEvent* event);
@@ -293,12 +317,17 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   std::unique_ptr<TQtPlayback> qtPlayback_;
   std::unique_ptr<TTabulistClient> tabulistClient_;
   std::unique_ptr<TTabulistPeer> ownTabulist_;
+  // Declared before everything that reads it.
+  TSettings settings_;
   std::unique_ptr<TSongSession> session_;
   // Declared after the session: it leaves the session's observers before the session goes.
   std::unique_ptr<TSongPresenter> presenter_;
   std::unique_ptr<TMidiOutput> MidiOut_;
   std::unique_ptr<TMidiInputLink> MidiIn_;
   bool thruWarned_ = false;
+  int sheetObserver_ = 0;  // marks the sheet for making anew when what it shows changed
+  bool sheetDirty_ = true;
+  NoteNotation sheetNotation_ = NoteNotation::English;
   int modelObserver_ = 0;  // the window's subscription to the song model's changes  // a failing MIDI thru is told once per device opened
   TKeyboardPlayer keyboard_;
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -152,7 +153,7 @@ void TfrmMain::CreateControls() {
   SetHint(btnScrollPianoLeft, Mes(MesId::SScrollPianoLeftHint));
   SetHint(btnScrollPianoRight, Mes(MesId::SScrollPianoRightHint));
 
-  MidiPianoView = new TMidiPiano(MidiPiano(), client);
+  MidiPianoView = new TMidiPiano(MidiPiano(), settings_, client);
   MidiPianoView->setObjectName(QStringLiteral("MidiPiano"));
   // The piano widens its keys with the window; its height follows the font size.
   MidiPianoView->setFixedHeight(px(105));
@@ -343,6 +344,8 @@ QSize TfrmMain::DefaultSize() {
   const TDesignScale px(this);
   QMainWindow::layout()->activate();
   QSize size(px(792), px(570));
+  // The chord sheet's pane beside the design's areas.
+  if (dckSheet && !dckSheet->isHidden()) size.rwidth() += px(300);
   size = size.expandedTo(minimumSizeHint());
   size.setWidth(std::max(size.width(), ToolBar->sizeHint().width()));
   if (QScreen* s = screen()) {
