@@ -11,7 +11,7 @@ FUZZ_SECONDS ?=
 FUZZ_ONLY ?=
 EXAMPLE ?= examples/korobeiniki.kar
 
-.PHONY: all deps test tsan release run bench fuzz fuzz-build fuzz-long package mutants clean
+.PHONY: all deps test test-whole tsan release run bench fuzz fuzz-build fuzz-long package mutants clean
 
 all: release
 
@@ -23,6 +23,11 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCANTARO_SANITIZE=ON -DCANTARO_TESTS=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 900
+
+# Each test program once as one process, its tests shuffled in a fixed order: a test that
+# leaves the process otherwise than it found it fails the ones after it (ctest hides that).
+test-whole: test
+	bash scripts/run-whole $(TEST_DIR) $(or $(SEED),20261207)
 
 # The tests where threads meet, built with ThreadSanitizer.
 tsan: deps

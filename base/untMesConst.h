@@ -28,7 +28,9 @@
   X(SInOutError, "I/O error %d")                                                      \
   X(SListIndexError, "List index out of bounds (%d)")                                 \
   X(SExternalException, "Внешнее исключение")                                         \
-  X(SDamagedFile, "Файл повреждён, обрезано дорожек: %d")
+  X(SDamagedFile, "Файл повреждён, обрезано дорожек: %d")                                \
+  X(SDamagedFileMissing, "Файл повреждён, не хватает дорожек: %d")                         \
+  X(SDamagedFileCutMissing, "Файл повреждён, обрезано дорожек: %d, не хватает дорожек: %d")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_MIDIOUT(X)                                                   \

@@ -271,8 +271,12 @@ std::size_t TMidiSong::ParseTrack(const uint8_t* p, std::size_t length) {
 }
 
 std::string DamagedFileNotice(const TReadCompleteness& completeness) {
-  if (completeness.CutTracks.empty()) return {};
-  return MesFormat(MesId::SDamagedFile, static_cast<int>(completeness.CutTracks.size()));
+  const int cut = static_cast<int>(completeness.CutTracks.size());
+  const int missing = completeness.MissingTracks;
+  if (cut > 0 && missing > 0) return MesFormat(MesId::SDamagedFileCutMissing, cut, missing);
+  if (missing > 0) return MesFormat(MesId::SDamagedFileMissing, missing);
+  if (cut > 0) return MesFormat(MesId::SDamagedFile, cut);
+  return {};
 }
 
 TMidiTrack& TMidiSong::TrackAt(int32_t index) {

@@ -211,8 +211,9 @@ class TMidiSong {
   uint8_t timeSigDenominator_ = 2;
 };
 
-// The notice for a file whose tracks were cut short ("damaged file, N tracks cut short"), or
-// an empty text when none was.
+// The notice for a file that was not read whole: how many tracks were cut short ("damaged
+// file, N tracks cut short"), how many the header announced but the file does not hold, or
+// both; an empty text for a complete file.
 std::string DamagedFileNotice(const TReadCompleteness& completeness);
 
 // "h:mm:ss.zzz" ("0:01:23.456").

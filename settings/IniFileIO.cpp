@@ -133,7 +133,8 @@ TFileWriteResult WriteFileAtomically(const std::string& path, std::string_view b
   bool hadOld = stat(target.c_str(), &old) == 0;
   if (hadOld && S_ISDIR(old.st_mode)) return Failure(EISDIR);
   // The rename would replace a file the user made read-only; respect that as writing in place
-  // would.
+  // would. A file nobody may write is read-only for root too, whom the bits do not stop.
+  if (hadOld && (old.st_mode & 0222) == 0) return Failure(EACCES);
   if (hadOld && access(target.c_str(), W_OK) != 0) return Failure(errno);
 
   int fd = mkostemp(tmp.data(), O_CLOEXEC);

@@ -291,6 +291,8 @@ void SetConfigHome(const std::string& folder) {
   ComputeSettingsFolder();
 }
 
+const std::string& ConfigHomeFolder() { return ConfigHome; }
+
 std::string SettingsFile() { return SettingsFolder + kSettingsFileName; }
 
 std::string ShippedSettingsFile() {

@@ -50,6 +50,7 @@ void SetProgramFolder(const std::string& folder);
 // the program, and recomputes the settings folder. At start-up it is $XDG_CONFIG_HOME or
 // $HOME/.config. Tests point it at a scratch folder, so no test touches the real one.
 void SetConfigHome(const std::string& folder);
+const std::string& ConfigHomeFolder();
 
 // SettingsFolder + "cantaro.ini".
 std::string SettingsFile();

@@ -74,6 +74,16 @@
       <translation>Файл пашкоджаны, абрэзана дарожак: %d</translation>
     </message>
     <message>
+      <source>Файл повреждён, не хватает дорожек: %d</source>
+      <comment>SDamagedFileMissing</comment>
+      <translation>Файл пашкоджаны, не хапае дарожак: %d</translation>
+    </message>
+    <message>
+      <source>Файл повреждён, обрезано дорожек: %d, не хватает дорожек: %d</source>
+      <comment>SDamagedFileCutMissing</comment>
+      <translation>Файл пашкоджаны, абрэзана дарожак: %d, не хапае дарожак: %d</translation>
+    </message>
+    <message>
       <source>Change to DeviceID while device was open</source>
       <comment>SMidiOutChangeDeviceID</comment>
       <translation>Change to DeviceID while device was open</translation>

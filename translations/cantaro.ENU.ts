@@ -74,6 +74,16 @@
       <translation>damaged file, %d tracks cut short</translation>
     </message>
     <message>
+      <source>Файл повреждён, не хватает дорожек: %d</source>
+      <comment>SDamagedFileMissing</comment>
+      <translation>damaged file, %d tracks missing</translation>
+    </message>
+    <message>
+      <source>Файл повреждён, обрезано дорожек: %d, не хватает дорожек: %d</source>
+      <comment>SDamagedFileCutMissing</comment>
+      <translation>damaged file, %d tracks cut short, %d tracks missing</translation>
+    </message>
+    <message>
       <source>Change to DeviceID while device was open</source>
       <comment>SMidiOutChangeDeviceID</comment>
       <translation>Change to DeviceID while device was open</translation>

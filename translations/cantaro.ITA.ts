@@ -74,6 +74,16 @@
       <translation>file danneggiato, %d tracce troncate</translation>
     </message>
     <message>
+      <source>Файл повреждён, не хватает дорожек: %d</source>
+      <comment>SDamagedFileMissing</comment>
+      <translation>file danneggiato, %d tracce mancanti</translation>
+    </message>
+    <message>
+      <source>Файл повреждён, обрезано дорожек: %d, не хватает дорожек: %d</source>
+      <comment>SDamagedFileCutMissing</comment>
+      <translation>file danneggiato, %d tracce troncate, %d tracce mancanti</translation>
+    </message>
+    <message>
       <source>Change to DeviceID while device was open</source>
       <comment>SMidiOutChangeDeviceID</comment>
       <translation>Change to DeviceID while device was open</translation>

@@ -193,6 +193,17 @@ TEST(ChordPro, InstrumentalLineBecomesALineOfMarkers) {
   EXPECT_EQ(pro.find("{key:"), std::string::npos);
 }
 
+TEST(ChordPro, AChordLineOverNoLyricsStaysALineOfMarkersEvenWhenLyricsFollow) {
+  // An instrumental passage, then a lyric line that brings no chord of its own (it goes on
+  // with the last one), then a lyric line with its chords.
+  TChordText text;
+  text.lines = {{TTextLineKind::Chords, "C   G   Am", false},
+                {TTextLineKind::Lyrics, "Привет, мир", false},
+                {TTextLineKind::Chords, "F     C", true},
+                {TTextLineKind::Lyrics, "Пока, мир", false}};
+  EXPECT_EQ(ChordProString(text), "{tempo: 120}\n[C] [G] [Am]\nПривет, мир\n[F]Пока, [C]мир\n");
+}
+
 TEST(ChordPro, MarkersLandAtCharacterColumnsOfCyrillicLyrics) {
   EXPECT_EQ(MergeChordsIntoLyrics("Am   Dm  E", "Вечерний звон"), "[Am]Вечер[Dm]ний [E]звон");
   EXPECT_EQ(MergeChordsIntoLyrics("C       G", "ab"), "[C]ab[G]");

@@ -2,6 +2,7 @@
 // chord track's blocks and markers naming the chords of the beats.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <set>
 
@@ -153,6 +154,55 @@ TEST_F(ChordTrackTest, WithoutAFreeChannelTheChordsShareTheOneWithTheFewestNotes
   EXPECT_EQ(out.channel, 5);
   EXPECT_TRUE(out.channelShared);
   EXPECT_EQ(out.sharedChannelNotes, 1);
+}
+
+TEST_F(ChordTrackTest, AtAChangeTheOldBlockEndsBeforeTheNewOneSoundsSoSharedTonesKeepSounding) {
+  smf::Track t;
+  t.On(0, 0, 72).Off(1440, 0, 72);
+  TSongSession session(prompter, status);
+  ASSERT_TRUE(session.LoadSongFromBytes("one.mid", smf::File({t})));
+  // C, Am and C/E share C and E: each change releases and strikes them at the same tick.
+  const std::vector<TChordBlock> blocks = {
+      {0, 480, "C", {48, 60, 64, 67}}, {480, 960, "Am", {45, 57, 60, 64}}, {960, 1440, "C/E", {40, 60, 64, 67}}};
+  const TChordTrackFile out = MidiWithChordTrack(session.MidiFile.Song(), blocks);
+  ASSERT_TRUE(out.ok) << out.error;
+  TMidiFile back;
+  ASSERT_EQ(back.LoadFromBytes(out.bytes), 2);
+  std::set<int> sounding;
+  for (const TNoteEvent& e : ChannelEvents(back.TrackAt(1))) {
+    const bool on = (e.status & 0xF0) == 0x90 && e.data2 > 0;
+    EXPECT_EQ(sounding.count(e.data1), on ? 0u : 1u) << (on ? "struck while sounding: " : "released while silent: ")
+                                                     << int(e.data1) << " at " << e.time;
+    if (on) sounding.insert(e.data1);
+    else sounding.erase(e.data1);
+  }
+  EXPECT_TRUE(sounding.empty());
+}
+
+TEST_F(ChordTrackTest, TheChordsNeverGoToThePercussionChannelHoweverEmptyItIs) {
+  // Notes per channel; the percussion channel is the emptiest of all or left silent.
+  const struct {
+    const char* what;
+    std::array<int, 16> notes;
+    int channel;
+    int sharedNotes;
+  } cases[] = {
+      {"drums silent, every other channel busy", {3, 3, 3, 3, 3, 3, 3, 3, 3, 0, 3, 3, 3, 3, 3, 3}, 0, 3},
+      {"drums with the fewest notes", {3, 3, 3, 3, 3, 3, 3, 3, 3, 1, 3, 3, 2, 3, 3, 3}, 12, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    smf::Track busy;
+    for (int ch = 0; ch < 16; ++ch)
+      for (int n = 0; n < c.notes[size_t(ch)]; ++n) busy.On(0, ch, 60 + n).Off(10, ch, 60 + n);
+    TSongSession session(prompter, status);
+    ASSERT_TRUE(session.LoadSongFromBytes("drums.mid", smf::File({busy})));
+    const TChordTrackFile out = MidiWithChordTrack(session.MidiFile.Song(), {});
+    ASSERT_TRUE(out.ok);
+    EXPECT_EQ(out.channel, c.channel);
+    EXPECT_TRUE(out.channelShared);
+    EXPECT_EQ(out.sharedChannelNotes, c.sharedNotes);
+  }
 }
 
 TEST_F(ChordTrackTest, AChannelWithOnlyAProgramIsTakenAfterTheUnusedOnes) {

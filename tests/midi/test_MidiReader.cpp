@@ -268,6 +268,33 @@ TEST(MidiReaderCompleteness, ACutTrackIsReportedWithWhereItStoppedAndKeepsItsEve
   EXPECT_TRUE(f.Completeness().Complete());
 }
 
+TEST(MidiReaderCompleteness, TheNoticeTellsTracksCutShortFromTracksThatAreMissing) {
+  const std::vector<uint8_t> note{0x00, 0x90, 0x3C, 0x40};
+  const std::vector<uint8_t> cutNote{0x00, 0x90, 0x3C, 0x40, 0x00, 0x90, 0x3E};
+  const struct {
+    const char* what;
+    std::string bytes;
+    std::string notice;
+  } cases[] = {
+      {"whole", MidiBytes().Header(1, 2, 96).Track(note).Track(note), ""},
+      {"one track cut short", MidiBytes().Header(1, 2, 96).Track(note).Track(cutNote),
+       MesFormat(MesId::SDamagedFile, 1)},
+      {"two announced tracks not there, none cut", MidiBytes().Header(1, 3, 96).Track(note),
+       MesFormat(MesId::SDamagedFileMissing, 2)},
+      {"one cut short and one not there", MidiBytes().Header(1, 3, 96).Track(note).Track(cutNote),
+       MesFormat(MesId::SDamagedFileCutMissing, 1, 1)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TMidiFile f;
+    f.LoadFromBytes(c.bytes);
+    EXPECT_EQ(DamagedFileNotice(f.Completeness()), c.notice);
+  }
+  // The texts themselves differ: a missing track is not called cut short.
+  EXPECT_EQ(Mes(MesId::SDamagedFileMissing).find("обрезано"), std::string::npos);
+  EXPECT_NE(MesFormat(MesId::SDamagedFileCutMissing, 1, 2).find('2'), std::string::npos);
+}
+
 TEST(MidiReaderMalformed, ShortTempoAndTimeSignatureEventsStayEventsButChangeNothing) {
   TMidiFile f;
   f.LoadFromBytes(MidiBytes().Header(0, 1, 96).Track(

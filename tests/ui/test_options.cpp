@@ -227,9 +227,11 @@ TEST(OptionsDialog, ContinuityIsAChordsPageChoiceThatNeedsKeysense) {
 
 TEST(OptionsDialog, TheBrowseButtonTakesTheFolderOfThePickedFile) {
   EXPECT_EQ(TfrmOptions::TabulistFolderOf("/opt/tab/tabulist"), "/opt/tab/");
+  const std::string saved = ProgramFolder;
   SetProgramFolder("/usr/lib/cantaro");
   EXPECT_EQ(TfrmOptions::TabulistStartFolder(""), "/usr/lib/cantaro/");
   EXPECT_EQ(TfrmOptions::TabulistStartFolder("/home/me/"), "/home/me/");
+  SetProgramFolder(saved);
 }
 
 TEST(ColorBox, ListedColoursAreSelectedAndOthersGoIntoTheCustomEntry) {
