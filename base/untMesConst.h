@@ -473,6 +473,24 @@
   X(SOptMidiThru, "Передавать сыгранное на устройство вывода (MIDI thru)") \
   X(SOptMidiThruHint, "Ноты с клавиатуры MIDI будут звучать\rчерез выбранное устройство вывода")
 
+// ----------------------------------------------------------------------------------
+// The learned chord model: faults of its file, and the choice of chord recognition.
+#define CANTARO_MESSAGES_CHORDMODEL(X)                                                \
+  X(SChordModelNotAModel, "это не файл модели аккордов")                              \
+  X(SChordModelNewerVersion, "файл записан более новой версией программы (версия модели %s)") \
+  X(SChordModelBadLine, "строка %d: непонятная запись \"%s\"")                          \
+  X(SChordModelBadNumber, "строка %d: неверное число \"%s\"")                           \
+  X(SChordModelWrongCount, "строка %d: неверное количество чисел (%s)")               \
+  X(SChordModelUnknownType, "строка %d: неизвестный тип аккорда \"%s\"")                \
+  X(SChordModelMissing, "нет весов типа аккорда \"%s\"")                               \
+  X(SChordModelDuplicate, "строка %d: тип аккорда \"%s\" повторяется")                  \
+  X(SChordModelUnusable, "Модель аккордов \"%s\" не может быть использована: %s.\rАккорды ищутся по таблице Keysense.") \
+  X(SChordModelNotFound, "Файл модели аккордов %s не найден ни в одной из папок данных:\r%s\rАккорды ищутся по таблице Keysense.") \
+  X(SChordRecognition, "Распознавание аккордов")                                      \
+  X(SChordRecognitionTable, "Таблица Keysense")                                       \
+  X(SChordRecognitionLearned, "Обученная модель")                                     \
+  X(SChordRecognitionLearnedNote, "С обученной моделью переключатели Keysense и непрерывности не действуют:\rмодель сама выбирает аккорды всей композиции, тональность определяется только для её названия.")
+
 #define CANTARO_MESSAGES(X)                                                           \
   CANTARO_MESSAGES_COMMON(X)                                                          \
   CANTARO_MESSAGES_MIDI(X)                                                            \
@@ -483,7 +501,8 @@
   CANTARO_MESSAGES_EXPORT(X)                                                          \
   CANTARO_MESSAGES_APP(X)                                                             \
   CANTARO_MESSAGES_UI(X)                                                              \
-  CANTARO_MESSAGES_DIALOGS(X)
+  CANTARO_MESSAGES_DIALOGS(X)                                                         \
+  CANTARO_MESSAGES_CHORDMODEL(X)
 
 enum class MesId : int {
 #define CANTARO_MES_ENUM(id, text) id,

@@ -8,6 +8,7 @@
 #include "song/EngineScan.h"
 #include "chords/untKeysense.h"
 #include "song/ChordContinuity.h"
+#include "song/ChordModelSearch.h"
 #include "song/SongSession.h"
 
 namespace {
@@ -81,7 +82,8 @@ void TSongSession::SearchChords() {
   TBeats& beats = model_.beats;
   if (beats.empty()) return;
   model_.keysenseActive = false;
-  if (options_.keysense) ActivateKeysense();
+  const TChordModel* learned = options_.chordModel.get();
+  if (options_.keysense && !learned) ActivateKeysense();
 
   // The marks the replay makes must not start the recognition of the marked keys.
   MidiPiano.MarkMode = true;
@@ -131,6 +133,8 @@ void TSongSession::SearchChords() {
   }
   MidiFile.Seek(0, false);
   if (continuity) ChooseContinuousChords(values, tonic);
+  // The replay gave every beat its notes; the model chooses the chords from the events.
+  if (learned) ApplyChordModel(*learned, MidiFile, beatLength, beats);
 }
 
 void TSongSession::ChooseContinuousChords(const std::vector<TEntryValues>& values, int tonic) {

@@ -101,6 +101,7 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
   TSongOptions songOptions;
   songOptions.keysense = options.Keysense;
   songOptions.continuity = options.Continuity;
+  songOptions.chordModel = options.Model;
   TSongSession session(prompter, status, songOptions);
   std::vector<TBeatTrace>& traces = m.Trace;
   if (trace)

@@ -10,11 +10,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "bench/accuracy/AccuracyScore.h"
 #include "bench/accuracy/ChordTruth.h"
+#include "chords/ChordModel.h"
 #include "midi/MidiFile.h"
 
 struct TCorpusSong {
@@ -36,6 +38,8 @@ struct TAccuracyOptions {
   int LabelTrack = 2;   // track index of the label blocks, for songs without a table
   TBeatJudging Judging = TBeatJudging::Start;
   bool Continuity = false;  // the table's chords chosen for the whole song (ChordContinuity)
+  // The learned chord model instead of the table (no Keysense question, no continuity).
+  std::shared_ptr<const TChordModel> Model;
 };
 
 // What the search saw and chose for one beat, for studying the table without running the
