@@ -122,7 +122,7 @@ enum class TChordModelFault : uint8_t {
   NotAModel,        // the first line is not the model file's header
   NewerVersion,     // written by a later version of the program
   BadLine,          // a line that is not what the format allows there (see Line)
-  BadNumber,        // a number that cannot be read or is not finite (see Line)
+  BadNumber,        // a number that cannot be read, or is not finite, or beyond 1e6 (see Line)
   WrongCount,       // a row with too few or too many numbers (see Line)
   UnknownType,      // a type the program does not know (see Line)
   Missing,          // a type's row is missing

@@ -19,7 +19,10 @@ namespace {
 
 constexpr std::string_view kHeader = "cantaro chord model";
 constexpr std::string_view kComment = "comment";
-constexpr size_t kShownDetail = 40;  // a damaged file may hold anything: quote a little of it
+constexpr size_t kShownDetail = 40;
+// Trained weights are a few units; a number beyond this is damage, and would overflow the
+// scores of a beat.
+constexpr float kLargestWeight = 1e6f;  // a damaged file may hold anything: quote a little of it
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -55,7 +58,7 @@ TChordModelRead Fault(TChordModelFault fault, int line, std::string_view detail 
 bool ReadFloat(std::string_view word, float& value) {
   const char* end = word.data() + word.size();
   auto [ptr, ec] = std::from_chars(word.data(), end, value);
-  return ec == std::errc() && ptr == end && std::isfinite(value);
+  return ec == std::errc() && ptr == end && std::isfinite(value) && std::fabs(value) <= kLargestWeight;
 }
 
 }  // namespace

@@ -273,6 +273,7 @@ INSTANTIATE_TEST_SUITE_P(DamagedFiles, ChordModelFileTest, ::testing::Values(
   FileCase{"an unknown type", Edited("\nsus2", "\nsus9"), TChordModelFault::UnknownType, 21},
   FileCase{"a word in a row", Edited("\nmaj 0 0", "\nmaj 0 x"), TChordModelFault::BadNumber, 4},
   FileCase{"an infinite number", Edited("\nmaj 0 0", "\nmaj 0 inf"), TChordModelFault::BadNumber, 4},
+  FileCase{"a number too large to score", Edited("\nmaj 0 0", "\nmaj 0 3e20"), TChordModelFault::BadNumber, 4},
   FileCase{"a number too many", Edited("\nmaj 0", "\nmaj 0 0"), TChordModelFault::WrongCount, 4},
   FileCase{"a stray line", Edited("\nmaj ", "\nhello world\nmaj "), TChordModelFault::BadLine, 4}
 ));

@@ -1,13 +1,15 @@
 // Trains the learned chord model on labelled songs and writes its file:
 //
 //   cantaro_chord_trainer -o data/chord-model.txt [--first N] [--last N] [--label-track N]
-//                         [--hear-labels] [--epochs N] [--comment TEXT] FOLDER|FILE...
+//                         [--hear-labels] [--epochs N] [--comment TEXT] [--notice FILE]
+//                         FOLDER|FILE...
 //
 // A folder gives its MIDI and karaoke files in name order; --first and --last keep the songs
 // whose names are numbers in that range (the pop collection's 001..450). Songs with a
 // "<name>.truth.tsv" beside them take their labels from it and are heard whole; the others
 // take them from the label track (index 2 unless given), which is muted unless --hear-labels
 // says that it is part of the music (as the accompaniment of the example songs is).
+// --notice puts a text (the licence of the songs trained on) in comment lines at the top.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -25,7 +27,7 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: cantaro_chord_trainer -o FILE [--first N] [--last N] [--label-track N] [--hear-labels]\n"
-               "                             [--epochs N] [--comment TEXT] FOLDER|FILE...\n");
+               "                             [--epochs N] [--comment TEXT] [--notice FILE] FOLDER|FILE...\n");
   return 2;
 }
 
@@ -40,7 +42,7 @@ bool InRange(const std::string& name, long first, long last) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string out, comment;
+  std::string out, comment, notice;
   long first = -1, last = -1;
   int labelTrack = 2;
   bool hear = false;
@@ -55,6 +57,7 @@ int main(int argc, char** argv) {
     else if (a == "--label-track" && more) labelTrack = std::atoi(argv[++i]);
     else if (a == "--epochs" && more) options.Epochs = std::atoi(argv[++i]);
     else if (a == "--comment" && more) comment = argv[++i];
+    else if (a == "--notice" && more) notice = argv[++i];
     else if (a == "--hear-labels") hear = true;
     else if (!a.empty() && a[0] == '-') return Usage();
     else inputs.push_back(a);
@@ -77,9 +80,14 @@ int main(int argc, char** argv) {
       }
       for (const TCorpusSong& s : list) {
         if (!InRange(s.Name, first, last)) continue;
-        std::vector<TTrainingBeat> more = LabelledBeats({s.MidiPath, s.TablePath, labelTrack, hear});
-        beats.insert(beats.end(), more.begin(), more.end());
-        ++songs;
+        // A song without labels (or unreadable) teaches nothing: it is named and left out.
+        try {
+          std::vector<TTrainingBeat> more = LabelledBeats({s.MidiPath, s.TablePath, labelTrack, hear});
+          beats.insert(beats.end(), more.begin(), more.end());
+          ++songs;
+        } catch (const std::runtime_error& e) {
+          std::fprintf(stderr, "left out: %s\n", e.what());
+        }
       }
     }
   } catch (const std::exception& e) {
@@ -103,7 +111,16 @@ int main(int argc, char** argv) {
   std::printf("class accuracy on the training beats: %.2f %%\n", 100 * ClassAccuracy(model, beats));
   std::printf("read and trained in %.1f s\n", seconds);
 
-  const std::string text = WriteChordModel(model);
+  std::string text;
+  if (!notice.empty()) {
+    std::ifstream in(notice);
+    if (!in) {
+      std::fprintf(stderr, "cannot read %s\n", notice.c_str());
+      return 1;
+    }
+    for (std::string line; std::getline(in, line);) text += line.empty() ? "#\n" : "# " + line + "\n";
+  }
+  text += WriteChordModel(model);
   const std::string temporary = out + ".new";
   {
     std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
