@@ -23,6 +23,7 @@
 #include "midi/MidiFile.h"
 #include "platform/SongRenderer.h"
 #include "platform/SystemMidiOut.h"
+#include "settings/ChordModelStore.h"
 #include "settings/untVars.h"
 #include "song/SongSession.h"
 
@@ -205,6 +206,14 @@ TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
   TCliSettings settings;
   settings.song.keysense = options.keysense.value_or(file.Keysense);
   settings.song.continuity = options.continuity.value_or(file.KeysenseContinuity);
+  if (options.learnedChords.value_or(file.LearnedChords)) {
+    // Without a usable model the table chooses, and the user is told why.
+    const TChordModelLoad& model = ShippedChordModel();
+    if (model.Model)
+      settings.song.chordModel = model.Model;
+    else
+      err << MesLines(model.Problem) << '\n';
+  }
   settings.text.commExport = options.comments.value_or(file.CommExport);
   settings.text.textCodepage = options.codePage.value_or(file.TextCodepage);
   settings.text.notation = options.notation ? static_cast<NoteNotation>(*options.notation) : CurrentNoteNotation();
@@ -299,6 +308,12 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
         else if (arg == "--keysense") o.keysense = flag;
         else if (arg == "--continuity") o.continuity = flag;
         else o.comments = flag;
+      }
+    } else if (arg == "--chords") {
+      if (auto v = value()) {
+        const std::string method = Lower(*v);
+        if (method != "table" && method != "learned") fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.learnedChords = method == "learned";
       }
     } else if (arg == "--format") {
       if (auto v = value()) {
@@ -400,7 +415,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     switch (options.command) {
       case TCliCommand::Help:
         out << MesLines(Mes(MesId::SCliHelp)) << "\n\n" << MesLines(Mes(MesId::SCliHelpPlay)) << "\n\n"
-            << MesLines(Mes(MesId::SCliHelpBatch)) << '\n';
+            << MesLines(Mes(MesId::SCliHelpBatch)) << "\n\n" << MesLines(Mes(MesId::SCliHelpChords)) << '\n';
         return kExitOk;
       case TCliCommand::Devices:
         out << FormatMidiOutDeviceList(ListMidiOutDevices());

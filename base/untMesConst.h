@@ -486,10 +486,11 @@
   X(SChordModelDuplicate, "строка %d: тип аккорда \"%s\" повторяется")                  \
   X(SChordModelUnusable, "Модель аккордов \"%s\" не может быть использована: %s.\rАккорды ищутся по таблице Keysense.") \
   X(SChordModelNotFound, "Файл модели аккордов %s не найден ни в одной из папок данных:\r%s\rАккорды ищутся по таблице Keysense.") \
+  X(SCliHelpChords, "Распознавание аккордов:\r  --chords table|learned              таблица Keysense или обученная модель (без параметра\r                                      действуют настройки); с моделью --keysense и --continuity\r                                      не действуют")  \
   X(SChordRecognition, "Распознавание аккордов")                                      \
   X(SChordRecognitionTable, "Таблица Keysense")                                       \
   X(SChordRecognitionLearned, "Обученная модель")                                     \
-  X(SChordRecognitionLearnedNote, "С обученной моделью переключатели Keysense и непрерывности не действуют:\rмодель сама выбирает аккорды всей композиции, тональность определяется только для её названия.")
+  X(SChordRecognitionLearnedNote, "С обученной моделью переключатели Keysense и непрерывности не действуют: модель сама выбирает аккорды всей композиции, тональность определяется только для её названия.")
 
 #define CANTARO_MESSAGES(X)                                                           \
   CANTARO_MESSAGES_COMMON(X)                                                          \

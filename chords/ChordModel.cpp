@@ -119,24 +119,50 @@ void RotateFeatures(const TBeatFeatures& beat, TRotatedFeatures& rotated) {
             beat.Groups[static_cast<size_t>(g)][static_cast<size_t>((r + k) % 12)];
 }
 
-TClassScores ChordModelLogProbabilities(const TChordModel& model, const TBeatFeatures& beat) {
-  TRotatedFeatures rotated;
-  RotateFeatures(beat, rotated);
-  TClassScores scores;
-  float best = -INFINITY;
-  for (int t = 0; t < ChordModelTypeCount; ++t) {
-    const auto& w = model.Weights[static_cast<size_t>(t)];
-    for (int r = 0; r < 12; ++r) {
-      const auto& f = rotated[static_cast<size_t>(r)];
-      float s = model.Bias[static_cast<size_t>(t)];
-      for (int i = 0; i < ChordFeatureCount; ++i) s += w[static_cast<size_t>(i)] * f[static_cast<size_t>(i)];
-      scores[static_cast<size_t>(ChordModelClass(r, t))] = s;
-      best = std::max(best, s);
+namespace {
+
+using TTypeSums = std::array<std::array<float, 12>, ChordModelTypeCount>;
+using TReversed = std::array<std::array<std::array<float, 24>, ChordModelTypeCount>, ChordFeatureGroups>;
+
+void AddFeatures(const TReversed& reversed, const TBeatFeatures& beat, TTypeSums& sums) {
+  for (size_t g = 0; g < ChordFeatureGroups; ++g)
+    for (size_t pc = 0; pc < 12; ++pc) {
+      const float v = beat.Groups[g][pc];
+      if (v == 0) continue;
+      for (size_t t = 0; t < ChordModelTypeCount; ++t) {
+        const float* w = &reversed[g][t][12 - pc];
+        for (size_t r = 0; r < 12; ++r) sums[t][r] += v * w[r];
+      }
     }
-  }
-  double sum = 0;
-  for (float s : scores) sum += std::exp(static_cast<double>(s - best));
-  const float logSum = best + static_cast<float>(std::log(sum));
+}
+
+}  // namespace
+
+TChordModelScorer::TChordModelScorer(const TChordModel& model) {
+  for (size_t g = 0; g < ChordFeatureGroups; ++g)
+    for (size_t t = 0; t < ChordModelTypeCount; ++t)
+      for (size_t i = 0; i < 24; ++i) reversed_[g][t][i] = model.Weights[t][g * 12 + (24 - i) % 12];
+  bias_ = model.Bias;
+}
+
+TClassScores TChordModelScorer::LogProbabilities(const TBeatFeatures& beat) const {
+  TTypeSums sums;
+  for (size_t t = 0; t < ChordModelTypeCount; ++t) sums[t].fill(bias_[t]);
+  AddFeatures(reversed_, beat, sums);
+  TClassScores scores;
+  for (size_t t = 0; t < ChordModelTypeCount; ++t)
+    std::copy(sums[t].begin(), sums[t].end(), scores.begin() + static_cast<std::ptrdiff_t>(t * 12));
+  const float best = *std::max_element(scores.begin(), scores.end());
+  // Classes more than 20 below the best add less than 276 x e^-20 (a millionth) to the sum:
+  // most of a beat's classes, whose exponentials need not be taken.
+  float total = 0;
+  for (float s : scores)
+    if (s - best > -20.0f) total += std::exp(s - best);
+  const float logSum = best + std::log(total);
   for (float& s : scores) s -= logSum;
   return scores;
+}
+
+TClassScores ChordModelLogProbabilities(const TChordModel& model, const TBeatFeatures& beat) {
+  return TChordModelScorer(model).LogProbabilities(beat);
 }

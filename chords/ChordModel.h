@@ -109,6 +109,22 @@ using TClassScores = std::array<float, ChordModelClassCount>;
 // The log-probabilities of all classes for a beat (log softmax of the scores).
 TClassScores ChordModelLogProbabilities(const TChordModel& model, const TBeatFeatures& beat);
 
+// The same for many beats: the weights laid out once so that every sounding feature of a beat
+// adds to the twelve roots of every type at once (a beat has a few dozen of its 84 features
+// above zero).
+class TChordModelScorer {
+ public:
+  explicit TChordModelScorer(const TChordModel& model);
+  TClassScores LogProbabilities(const TBeatFeatures& beat) const;
+
+ private:
+  // reversed_[g][t][i] = the weight of group g, class (12 - i) mod 12 of type t, twice over:
+  // a feature at pitch class pc adds reversed_[g][t][12 - pc + r] to root r, so the twelve
+  // roots read twelve neighbouring numbers. 15 KB, which stay in the fastest cache.
+  std::array<std::array<std::array<float, 24>, ChordModelTypeCount>, ChordFeatureGroups> reversed_{};
+  std::array<float, ChordModelTypeCount> bias_{};
+};
+
 // The features of a beat rotated for every root: rotated[r][g x 12 + k] = group g at class
 // (r + k) mod 12. The trainer uses it for the gradient.
 using TRotatedFeatures = std::array<std::array<float, ChordFeatureCount>, 12>;

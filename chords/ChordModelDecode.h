@@ -20,16 +20,19 @@ inline constexpr float ChordModelChangePenalty = 2.0f;
 std::vector<int32_t> DecodeChordClasses(const std::vector<TClassScores>& scores, const std::vector<bool>& silent,
                                         float changePenalty = ChordModelChangePenalty);
 
-// The chords of a song's beats and how likely each class is: what the analysis needs.
-struct TModelBeat {
-  int32_t Class = -1;            // -1: silent, no chord
-  TClassScores LogProbability{};
+// The chosen class of every beat of a song (-1: silent) and how likely every class is there
+// (left at zero for silent beats).
+struct TModelBeats {
+  std::vector<int32_t> Classes;
+  std::vector<TClassScores> LogProbabilities;
 };
 
 // Scores and decodes all beats of a song.
-std::vector<TModelBeat> ChordModelBeats(const TChordModel& model, const std::vector<TBeatFeatures>& features,
-                                        float changePenalty = ChordModelChangePenalty);
+TModelBeats ChordModelBeats(const TChordModel& model, const std::vector<TBeatFeatures>& features,
+                            float changePenalty = ChordModelChangePenalty);
 
 // The classes of a beat worth offering as variants: the chosen one first, then the others by
-// falling probability, as long as they hold at least `minProbability` and at most `limit` in all.
-std::vector<int32_t> RankedClasses(const TModelBeat& beat, size_t limit, float minProbability);
+// falling probability, as long as they hold at least `minProbability` and at most `limit` in
+// all. None when the beat has no chosen class.
+std::vector<int32_t> RankedClasses(const TClassScores& logProbability, int32_t chosen, size_t limit,
+                                   float minProbability);

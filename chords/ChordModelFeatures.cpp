@@ -8,88 +8,108 @@ namespace {
 
 constexpr int kPitches = 128;
 
-struct TEdge {
-  int32_t Tick;
-  int Pitch;
-  int Step;  // +1 the note starts sounding, -1 it stops
-};
+// The part of a beat not yet claimed by a lower note, as ordered disjoint spans.
+class TUncovered {
+ public:
+  void Reset(int32_t start, int32_t end) { spans_.assign(1, {start, end}); }
+  bool Empty() const { return spans_.empty(); }
 
-// The time each pitch class is the lowest sounding note within [start, end), from the notes'
-// clipped spans.
-void BassTimes(const std::vector<const TSoundingNote*>& active, int32_t start, int32_t end,
-               std::array<double, 12>& bass, std::vector<TEdge>& edges) {
-  edges.clear();
-  for (const TSoundingNote* n : active) {
-    const int32_t s = std::max(n->Start, start);
-    const int32_t e = std::min(n->End, end);
-    if (s >= e) continue;
-    edges.push_back({s, n->Pitch, +1});
-    edges.push_back({e, n->Pitch, -1});
-  }
-  std::sort(edges.begin(), edges.end(), [](const TEdge& a, const TEdge& b) { return a.Tick < b.Tick; });
-  std::array<int32_t, kPitches> count{};
-  for (size_t i = 0; i < edges.size();) {
-    const int32_t tick = edges[i].Tick;
-    for (; i < edges.size() && edges[i].Tick == tick; ++i) count[static_cast<size_t>(edges[i].Pitch)] += edges[i].Step;
-    if (i == edges.size()) break;
-    const int32_t next = edges[i].Tick;
-    for (int p = 0; p < kPitches; ++p)
-      if (count[static_cast<size_t>(p)] > 0) {
-        bass[static_cast<size_t>(p % 12)] += next - tick;
-        break;
+  // Removes [s, e) and returns how many ticks of it were still unclaimed.
+  int64_t Claim(int32_t s, int32_t e) {
+    int64_t claimed = 0;
+    kept_.clear();
+    for (auto [a, b] : spans_) {
+      if (b <= s || a >= e) {
+        kept_.push_back({a, b});
+        continue;
       }
+      claimed += std::min(b, e) - std::max(a, s);
+      if (a < s) kept_.push_back({a, s});
+      if (b > e) kept_.push_back({e, b});
+    }
+    spans_.swap(kept_);
+    return claimed;
   }
-}
+
+ private:
+  std::vector<std::pair<int32_t, int32_t>> spans_, kept_;
+};
 
 }  // namespace
 
 std::vector<TBeatFeatures> ChordModelFeatures(std::vector<TSoundingNote> notes, int32_t beatLength,
                                               size_t beatCount) {
   std::vector<TBeatFeatures> beats(beatCount);
-  if (beatLength < 1) return beats;
-  std::erase_if(notes, [](const TSoundingNote& n) { return n.End <= n.Start || n.Pitch < 0 || n.Pitch >= kPitches; });
-  std::sort(notes.begin(), notes.end(), [](const TSoundingNote& a, const TSoundingNote& b) { return a.Start < b.Start; });
+  if (beatLength < 1 || beatCount == 0) return beats;
+  // The notes by the beat they start in (a counting sort: songs hold hundreds of thousands).
+  std::erase_if(notes, [&](const TSoundingNote& n) {
+    return n.End <= n.Start || n.Start < 0 || n.Pitch < 0 || n.Pitch >= kPitches ||
+           static_cast<size_t>(n.Start / beatLength) >= beatCount;
+  });
+  std::vector<size_t> first(beatCount + 1, 0);
+  for (const TSoundingNote& n : notes) ++first[static_cast<size_t>(n.Start / beatLength) + 1];
+  for (size_t b = 0; b < beatCount; ++b) first[b + 1] += first[b];
+  std::vector<TSoundingNote> byBeat(notes.size());
+  {
+    std::vector<size_t> next(first.begin(), first.end() - 1);
+    for (const TSoundingNote& n : notes) byBeat[next[static_cast<size_t>(n.Start / beatLength)]++] = n;
+  }
 
   const double length = beatLength;
-  std::vector<const TSoundingNote*> active;
-  std::vector<TEdge> edges;
-  size_t next = 0;
+  // The notes sounding in the current beat, kept in ascending pitch: the lowest ones, which
+  // decide the bass, come first.
+  std::vector<TSoundingNote> active;
+  TUncovered uncovered;
   for (size_t b = 0; b < beatCount; ++b) {
     const int64_t start64 = static_cast<int64_t>(b) * beatLength;
-    if (start64 > INT32_MAX) break;
     const int32_t start = static_cast<int32_t>(start64);
     const int32_t end = static_cast<int32_t>(std::min<int64_t>(start64 + beatLength, INT32_MAX));
-    while (next < notes.size() && notes[next].Start < end) active.push_back(&notes[next++]);
-    std::erase_if(active, [start](const TSoundingNote* n) { return n->End <= start; });
+    std::erase_if(active, [start](const TSoundingNote& n) { return n.End <= start; });
+    for (size_t i = first[b]; i < first[b + 1]; ++i) {
+      const TSoundingNote& n = byBeat[i];
+      active.insert(std::upper_bound(active.begin(), active.end(), n,
+                                     [](const TSoundingNote& x, const TSoundingNote& y) { return x.Pitch < y.Pitch; }),
+                    n);
+    }
     if (active.empty()) continue;
 
-    std::array<double, 12> sounding{};
-    std::array<double, kPitches> perPitch{};
     TBeatFeatures& f = beats[b];
-    for (const TSoundingNote* n : active) {
-      const int32_t overlap = std::min(n->End, end) - std::max(n->Start, start);
-      if (overlap <= 0) continue;
-      sounding[static_cast<size_t>(n->Pitch % 12)] += overlap;
-      perPitch[static_cast<size_t>(n->Pitch)] += overlap;
-      if (n->Start >= start && n->Start - start < beatLength / 8.0) f.Groups[cfOnset][static_cast<size_t>(n->Pitch % 12)] = 1;
+    std::array<double, 12> sounding{};
+    for (const TSoundingNote& n : active) {
+      const int32_t overlap = std::min(n.End, end) - std::max(n.Start, start);
+      sounding[static_cast<size_t>(n.Pitch % 12)] += overlap;
+      if (n.Start >= start && n.Start - start < length / 8) f.Groups[cfOnset][static_cast<size_t>(n.Pitch % 12)] = 1;
     }
     double total = 0;
-    for (double s : sounding) total += s;
+    for (double v : sounding) total += v;
     if (total <= 0) continue;
     f.Silent = false;
     for (size_t k = 0; k < 12; ++k) {
       f.Groups[cfShare][k] = static_cast<float>(sounding[k] / total);
       f.Groups[cfSaturated][k] = static_cast<float>(std::min(1.0, sounding[k] / length));
     }
-    for (int p = 0; p < kPitches; ++p)
-      if (perPitch[static_cast<size_t>(p)] >= length / 16) {
-        f.Groups[cfLowest][static_cast<size_t>(p % 12)] = 1;
-        break;
-      }
+
+    // Upwards from the lowest pitch: each note's time not taken by a lower one is bass time;
+    // the first pitch sounding a sixteenth of the beat is the lowest note. Usually one or two
+    // pitches settle both.
     std::array<double, 12> bass{};
-    BassTimes(active, start, end, bass, edges);
+    uncovered.Reset(start, end);
+    bool lowestFound = false;
+    for (size_t i = 0; i < active.size() && (!lowestFound || !uncovered.Empty());) {
+      const int pitch = active[i].Pitch;
+      double pitchTime = 0;
+      for (; i < active.size() && active[i].Pitch == pitch; ++i) {
+        const int32_t s = std::max(active[i].Start, start), e = std::min(active[i].End, end);
+        pitchTime += e - s;
+        if (!uncovered.Empty()) bass[static_cast<size_t>(pitch % 12)] += static_cast<double>(uncovered.Claim(s, e));
+      }
+      if (!lowestFound && pitchTime >= length / 16) {
+        f.Groups[cfLowest][static_cast<size_t>(pitch % 12)] = 1;
+        lowestFound = true;
+      }
+    }
     double bassTotal = 0;
-    for (double s : bass) bassTotal += s;
+    for (double v : bass) bassTotal += v;
     if (bassTotal > 0)
       for (size_t k = 0; k < 12; ++k) f.Groups[cfBass][k] = static_cast<float>(bass[k] / bassTotal);
   }

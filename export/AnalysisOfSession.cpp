@@ -135,6 +135,10 @@ TAnalysisDocument AnalysisOfSession(const TSongSession& session, const TAnalysis
   doc.lengthMs = file.TicksToMs(doc.lengthTicks);
   doc.beatLength = session.beatLength();
   doc.notation = NotationName(context.notation);
+  if (const auto& model = session.Options().chordModel) {
+    doc.chordRecognition = "learned-model";
+    doc.chordModel = model->Comment;
+  }
   doc.karaoke = session.karaoke();
   doc.transposition = session.transposition();
 

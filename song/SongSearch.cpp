@@ -84,6 +84,9 @@ void TSongSession::SearchChords() {
   model_.keysenseActive = false;
   const TChordModel* learned = options_.chordModel.get();
   if (options_.keysense && !learned) ActivateKeysense();
+  // The model needs no key, but the song's key is still named beside its chords: found
+  // without asking, as the table would have asked to.
+  if (learned && !model_.key.Known()) DetectKey();
 
   // The marks the replay makes must not start the recognition of the marked keys.
   MidiPiano.MarkMode = true;
@@ -128,7 +131,10 @@ void TSongSession::SearchChords() {
     int32_t end = BeatEnd(b, beatLength);
     MidiFile.Seek(end, true);
     search_.FlushSoundingNotes(end);
-    search_.AnalyseBeat(beats[b], chooser, tonic);
+    if (learned)
+      search_.CollectBeatNotes(beats[b]);
+    else
+      search_.AnalyseBeat(beats[b], chooser, tonic);
     MidiPiano.ClearMarks();
   }
   MidiFile.Seek(0, false);

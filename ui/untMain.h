@@ -326,6 +326,8 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   bool refreshing_ = false;
   bool refreshRequested_ = false;
   bool hintsShown_ = true;
+  // A missing or damaged chord model is named once a run, not at every change of settings.
+  bool chordModelProblemShown_ = false;
   bool starting_ = false;
   bool startWarningPending_ = false;
   bool startWarningTimer_ = false;

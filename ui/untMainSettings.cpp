@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QActionGroup>
 
+#include "base/untMesConst.h"
+#include "settings/ChordModelStore.h"
 #include "settings/untVars.h"
 #include "ui/MidiPiano.h"
 #include "ui/untAbout.h"
@@ -22,6 +24,16 @@ void TfrmMain::UseSongOptions() {
   options.keysense = Keysense;
   options.continuity = KeysenseContinuity;
   options.notation = CurrentNoteNotation();
+  if (LearnedChords) {
+    // Without a usable model the table chooses the chords, and the user learns why.
+    const TChordModelLoad& model = ShippedChordModel();
+    if (model.Model) {
+      options.chordModel = model.Model;
+    } else if (!chordModelProblemShown_) {
+      chordModelProblemShown_ = true;
+      prompter_->Warning(Mes(MesId::SCaptionWarning), model.Problem);
+    }
+  }
   session_->SetOptions(std::move(options));
 }
 

@@ -60,6 +60,7 @@ TOptionsValues ReadOptions() {
   v.CommExport = CommExport;
   v.Keysense = Keysense;
   v.KeysenseContinuity = KeysenseContinuity;
+  v.LearnedChords = LearnedChords;
   v.WhiteKey = WhiteKey;
   v.BlackKey = BlackKey;
   v.Border = Border;
@@ -88,6 +89,7 @@ void WriteOptions(const TOptionsValues& v) {
   CommExport = v.CommExport;
   Keysense = v.Keysense;
   KeysenseContinuity = v.KeysenseContinuity;
+  LearnedChords = v.LearnedChords;
   WhiteKey = v.WhiteKey;
   BlackKey = v.BlackKey;
   Border = v.Border;
@@ -176,6 +178,21 @@ TfrmOptions::TfrmOptions(TOptionsDevices devices, QWidget* parent)
       v->addWidget(rbNoteSet[i]);
     }
     lay->addWidget(rgNoteSet);
+    rgChordRecognition = new QGroupBox(MesText(MesId::SChordRecognition), tsChords);
+    {
+      auto* methods = new QButtonGroup(rgChordRecognition);
+      auto* r = new QVBoxLayout(rgChordRecognition);
+      rbChordTable = new QRadioButton(MesText(MesId::SChordRecognitionTable), rgChordRecognition);
+      rbChordLearned = new QRadioButton(MesText(MesId::SChordRecognitionLearned), rgChordRecognition);
+      methods->addButton(rbChordTable, 0);
+      methods->addButton(rbChordLearned, 1);
+      r->addWidget(rbChordTable);
+      r->addWidget(rbChordLearned);
+      stChordLearnedNote = WrappedLabel(MesId::SChordRecognitionLearnedNote, rgChordRecognition);
+      r->addWidget(stChordLearnedNote);
+      connect(rbChordLearned, &QRadioButton::toggled, this, [this] { UpdateChordSwitches(); });
+    }
+    lay->addWidget(rgChordRecognition);
     gbKeysense = new QGroupBox(tsChords);
     auto* k = new QVBoxLayout(gbKeysense);
     cbKeysense = CheckBox(MesId::SOptKeysense, MesId::SOptKeysenseHint, gbKeysense);
@@ -186,7 +203,7 @@ TfrmOptions::TfrmOptions(TOptionsDevices devices, QWidget* parent)
     stKeysenseContinuityInfo = WrappedLabel(MesId::SOptKeysenseContinuityInfo, gbKeysense);
     k->addWidget(cbKeysenseContinuity);
     k->addWidget(stKeysenseContinuityInfo);
-    connect(cbKeysense, &QCheckBox::toggled, cbKeysenseContinuity, &QWidget::setEnabled);
+    connect(cbKeysense, &QCheckBox::toggled, this, [this] { UpdateChordSwitches(); });
     lay->addWidget(gbKeysense);
     lay->addStretch(1);
   }
@@ -304,7 +321,9 @@ void TfrmOptions::LoadControls(const TOptionsValues& v) {
   cbCommExport->setChecked(v.CommExport);
   cbKeysense->setChecked(v.Keysense);
   cbKeysenseContinuity->setChecked(v.KeysenseContinuity);
-  cbKeysenseContinuity->setEnabled(v.Keysense);
+  rbChordLearned->setChecked(v.LearnedChords);
+  rbChordTable->setChecked(!v.LearnedChords);
+  UpdateChordSwitches();
   cbWhiteKey->SetSelected(v.WhiteKey);
   cbBlackKey->SetSelected(v.BlackKey);
   cbBorder->SetSelected(v.Border);
@@ -345,6 +364,7 @@ TOptionsValues TfrmOptions::ControlValues() const {
   v.CommExport = cbCommExport->isChecked();
   v.Keysense = cbKeysense->isChecked();
   v.KeysenseContinuity = cbKeysenseContinuity->isChecked();
+  v.LearnedChords = rbChordLearned->isChecked();
   v.WhiteKey = cbWhiteKey->Selected();
   v.BlackKey = cbBlackKey->Selected();
   v.Border = cbBorder->Selected();
@@ -360,6 +380,13 @@ std::string TfrmOptions::TabulistFolderOf(const std::string& pickedFile) {
 
 std::string TfrmOptions::TabulistStartFolder(const std::string& typed) {
   return typed.empty() ? ProgramFolder : typed;
+}
+
+void TfrmOptions::UpdateChordSwitches() {
+  const bool learned = rbChordLearned->isChecked();
+  cbKeysense->setEnabled(!learned);
+  cbKeysenseContinuity->setEnabled(!learned && cbKeysense->isChecked());
+  stChordLearnedNote->setEnabled(learned);
 }
 
 void TfrmOptions::sbTabulistClick() {

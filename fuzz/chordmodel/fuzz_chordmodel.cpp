@@ -28,9 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const TBeatFeatures& beat : beats)
     for (float p : ChordModelLogProbabilities(*read.Model, beat))
       if (!std::isfinite(p) || p > 1e-3f) std::abort();
-  for (const TModelBeat& b : ChordModelBeats(*read.Model, beats)) {
-    if (b.Class < -1 || b.Class >= ChordModelClassCount) std::abort();
-    for (int32_t c : RankedClasses(b, 8, 0.005f))
+  const TModelBeats decoded = ChordModelBeats(*read.Model, beats);
+  for (size_t b = 0; b < beats.size(); ++b) {
+    const int32_t chosen = decoded.Classes[b];
+    if (chosen < -1 || chosen >= ChordModelClassCount) std::abort();
+    for (int32_t c : RankedClasses(decoded.LogProbabilities[b], chosen, 8, 0.005f))
       if (c < 0 || c >= ChordModelClassCount) std::abort();
   }
   return 0;

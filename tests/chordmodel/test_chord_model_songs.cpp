@@ -39,6 +39,20 @@ std::string ReadText(const std::string& path) {
   return s.str();
 }
 
+// Counts what the session asks or tells; answers nothing.
+class CountingPrompter final : public Prompter {
+ public:
+  int asked = 0;
+  TPromptAnswer Question(const std::string&, const std::string&, TPromptButtons, TPromptIcon) override {
+    ++asked;
+    return TPromptAnswer::Cancel;
+  }
+  void Information(const std::string&, const std::string&) override { ++asked; }
+  void Warning(const std::string&, const std::string&) override { ++asked; }
+  void Error(const std::string&, const std::string&) override { ++asked; }
+  void Message(const std::string&) override { ++asked; }
+};
+
 // The song searched with the model: every beat's chosen chord name beside the name of its
 // chord track's label at the beat's start ("" where there is none).
 struct Named {
@@ -46,7 +60,7 @@ struct Named {
 };
 
 Named SearchWithModel(const ExampleSong& song, std::shared_ptr<const TChordModel> model) {
-  SilentPrompter prompter;
+  CountingPrompter prompter;
   NullStatusSink status;
   TSongOptions options;
   options.chordModel = std::move(model);
@@ -56,10 +70,15 @@ Named SearchWithModel(const ExampleSong& song, std::shared_ptr<const TChordModel
   corpusSong.MidiPath = Example(song.file);
   const TTruthLabels labels = ReadSongLabels(corpusSong, session.MidiFile, song.chordTrack);
   session.FindChords();
+  // The model asks nothing (no question about the key), and the key is still found to be named.
+  EXPECT_EQ(prompter.asked, 0) << song.file;
+  EXPECT_GE(session.key(), 0) << song.file;
   Named n;
   TNoteNotationScope english;
   for (size_t b = 0; b < session.beats().size(); ++b) {
     const TVariants& v = session.beats()[b];
+    // The chosen chord leads the variants; the others follow by the model's probability.
+    if (v.HasChord()) EXPECT_EQ(v.chosen, 0) << song.file << ", beat " << b;
     n.chosen.push_back(v.HasChord() ? ChordName(v.Chord()) : "");
     const TTruthLabel* label = LabelAt(labels, static_cast<int32_t>(b) * session.beatLength());
     n.labelled.push_back(label ? SpellChordName(label->Tones, label->Root, label->Bass) : "");

@@ -207,13 +207,10 @@ INSTANTIATE_TEST_SUITE_P(Penalty, ChordModelDecodeTest, ::testing::Values(
 // clang-format on
 
 TEST(ChordModelDecode, RankedClassesPutTheChosenOneFirst) {
-  TModelBeat beat;
-  beat.LogProbability = Favour({{C, std::log(0.6f)}, {G, std::log(0.3f)}, {Am, std::log(0.002f)}});
-  beat.Class = G;
-  EXPECT_EQ(RankedClasses(beat, 8, 0.005f), (std::vector<int32_t>{G, C}));
-  EXPECT_EQ(RankedClasses(beat, 1, 0.005f), (std::vector<int32_t>{G}));
-  beat.Class = -1;
-  EXPECT_TRUE(RankedClasses(beat, 8, 0.005f).empty());
+  const TClassScores beat = Favour({{C, std::log(0.6f)}, {G, std::log(0.3f)}, {Am, std::log(0.002f)}});
+  EXPECT_EQ(RankedClasses(beat, G, 8, 0.005f), (std::vector<int32_t>{G, C}));
+  EXPECT_EQ(RankedClasses(beat, G, 1, 0.005f), (std::vector<int32_t>{G}));
+  EXPECT_TRUE(RankedClasses(beat, -1, 8, 0.005f).empty());
 }
 
 // ---- The model file ---------------------------------------------------------------------------
