@@ -42,35 +42,37 @@ std::vector<TBeatFeatures> ChordModelFeatures(std::vector<TSoundingNote> notes, 
   std::vector<TBeatFeatures> beats(beatCount);
   if (beatLength < 1 || beatCount == 0) return beats;
   // The notes by the beat they start in (a counting sort: songs hold hundreds of thousands).
+  std::vector<uint32_t> beatOf;
+  beatOf.reserve(notes.size());
   std::erase_if(notes, [&](const TSoundingNote& n) {
-    return n.End <= n.Start || n.Start < 0 || n.Pitch < 0 || n.Pitch >= kPitches ||
-           static_cast<size_t>(n.Start / beatLength) >= beatCount;
+    if (n.End <= n.Start || n.Start < 0 || n.Pitch < 0 || n.Pitch >= kPitches) return true;
+    const size_t b = static_cast<size_t>(n.Start / beatLength);
+    if (b >= beatCount) return true;
+    beatOf.push_back(static_cast<uint32_t>(b));
+    return false;
   });
   std::vector<size_t> first(beatCount + 1, 0);
-  for (const TSoundingNote& n : notes) ++first[static_cast<size_t>(n.Start / beatLength) + 1];
+  for (uint32_t b : beatOf) ++first[b + 1];
   for (size_t b = 0; b < beatCount; ++b) first[b + 1] += first[b];
   std::vector<TSoundingNote> byBeat(notes.size());
   {
     std::vector<size_t> next(first.begin(), first.end() - 1);
-    for (const TSoundingNote& n : notes) byBeat[next[static_cast<size_t>(n.Start / beatLength)]++] = n;
+    for (size_t i = 0; i < notes.size(); ++i) byBeat[next[beatOf[i]]++] = notes[i];
   }
 
   const double length = beatLength;
-  // The notes sounding in the current beat, kept in ascending pitch: the lowest ones, which
-  // decide the bass, come first.
-  std::vector<TSoundingNote> active;
+  // The notes sounding in the current beat, and the same in ascending pitch (a counting sort
+  // per beat): the lowest ones, which decide the bass, come first.
+  std::vector<TSoundingNote> active, byPitch;
+  std::array<uint32_t, kPitches + 1> pitchFirst{};
   TUncovered uncovered;
   for (size_t b = 0; b < beatCount; ++b) {
     const int64_t start64 = static_cast<int64_t>(b) * beatLength;
     const int32_t start = static_cast<int32_t>(start64);
     const int32_t end = static_cast<int32_t>(std::min<int64_t>(start64 + beatLength, INT32_MAX));
     std::erase_if(active, [start](const TSoundingNote& n) { return n.End <= start; });
-    for (size_t i = first[b]; i < first[b + 1]; ++i) {
-      const TSoundingNote& n = byBeat[i];
-      active.insert(std::upper_bound(active.begin(), active.end(), n,
-                                     [](const TSoundingNote& x, const TSoundingNote& y) { return x.Pitch < y.Pitch; }),
-                    n);
-    }
+    active.insert(active.end(), byBeat.begin() + static_cast<std::ptrdiff_t>(first[b]),
+                  byBeat.begin() + static_cast<std::ptrdiff_t>(first[b + 1]));
     if (active.empty()) continue;
 
     TBeatFeatures& f = beats[b];
@@ -92,14 +94,20 @@ std::vector<TBeatFeatures> ChordModelFeatures(std::vector<TSoundingNote> notes, 
     // Upwards from the lowest pitch: each note's time not taken by a lower one is bass time;
     // the first pitch sounding a sixteenth of the beat is the lowest note. Usually one or two
     // pitches settle both.
+    pitchFirst.fill(0);
+    for (const TSoundingNote& n : active) ++pitchFirst[static_cast<size_t>(n.Pitch) + 1];
+    for (size_t p = 0; p < kPitches; ++p) pitchFirst[p + 1] += pitchFirst[p];
+    byPitch.resize(active.size());
+    for (const TSoundingNote& n : active) byPitch[pitchFirst[static_cast<size_t>(n.Pitch)]++] = n;
+
     std::array<double, 12> bass{};
     uncovered.Reset(start, end);
     bool lowestFound = false;
-    for (size_t i = 0; i < active.size() && (!lowestFound || !uncovered.Empty());) {
-      const int pitch = active[i].Pitch;
+    for (size_t i = 0; i < byPitch.size() && (!lowestFound || !uncovered.Empty());) {
+      const int pitch = byPitch[i].Pitch;
       double pitchTime = 0;
-      for (; i < active.size() && active[i].Pitch == pitch; ++i) {
-        const int32_t s = std::max(active[i].Start, start), e = std::min(active[i].End, end);
+      for (; i < byPitch.size() && byPitch[i].Pitch == pitch; ++i) {
+        const int32_t s = std::max(byPitch[i].Start, start), e = std::min(byPitch[i].End, end);
         pitchTime += e - s;
         if (!uncovered.Empty()) bass[static_cast<size_t>(pitch % 12)] += static_cast<double>(uncovered.Claim(s, e));
       }

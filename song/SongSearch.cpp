@@ -86,7 +86,7 @@ void TSongSession::SearchChords() {
   if (options_.keysense && !learned) ActivateKeysense();
   // The model needs no key, but the song's key is still named beside its chords: found
   // without asking, as the table would have asked to.
-  if (learned && !model_.key.Known()) DetectKey();
+  if (learned && !model_.key.Known()) DetectKeySilently();
 
   // The marks the replay makes must not start the recognition of the marked keys.
   MidiPiano.MarkMode = true;
