@@ -10,11 +10,12 @@
 #include <vector>
 
 #include "chords/untChords.h"
+#include "export/OutputFormats.h"
+#include "export/SongAnalysis.h"
 #include "export/WriteText.h"
 #include "song/SongModel.h"
 
 enum class TCliCommand { Help, Export, Events, Recognize, Devices, Render, Play };
-enum class TCliFormat { Text, ChordPro, Grid, Json, JsonLines, Midi };
 enum class TCliBeat { Default, Double, Half };
 
 struct TCliOptions {
@@ -31,7 +32,7 @@ struct TCliOptions {
   std::optional<bool> learnedChords; // --chords learned (true) or table (false); unset: the settings'
   std::optional<bool> comments;      // unset: the settings'
   std::optional<int> codePage;       // Windows code page number; unset: the settings'
-  TCliFormat format = TCliFormat::Text;
+  const TOutputFormat* format = &DefaultOutputFormat();
   std::string device;                // Play: --device, a number or a part of a name
   std::string speed;                 // Play: --speed, a tempo list entry
   std::vector<std::string> inputs;   // Export: every song or folder named (file is the first)
@@ -78,3 +79,12 @@ std::optional<int> ParseCliNote(const std::string& text, NoteNotation notation);
 // "m" ("Am" stands for its relative major, C), or a key list entry ("C или Am"); -1 when none.
 int ParseCliKey(const std::string& text);
 int ParseCliKey(const std::string& text, NoteNotation notation);
+// The mode a key given on the command line names: minor for "Am", major for "C", nothing for
+// a number or a key list entry.
+std::optional<bool> ParseCliKeyMode(const std::string& text, NoteNotation notation);
+
+// What the options and settings ask the analysis of a song for (the key given, or "auto").
+TAnalysisRequest AnalysisRequestOf(const TCliOptions& options, const TCliSettings& settings);
+
+// The formats' part of --help: a line per format with its name and label.
+std::string OutputFormatsHelp();

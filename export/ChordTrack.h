@@ -11,7 +11,7 @@
 
 #include "song/SongTypes.h"
 
-class TMidiFile;
+class TMidiSong;
 
 // One block of the chord track: the chord sounds from start up to, not including, end.
 struct TChordBlock {
@@ -45,4 +45,4 @@ struct TChordTrackFile {
 
 // Format 0 songs are written as format 1 (their track, then the chord track); format 2 songs
 // (independent patterns) are refused.
-TChordTrackFile MidiWithChordTrack(const TMidiFile& file, const std::vector<TChordBlock>& blocks);
+TChordTrackFile MidiWithChordTrack(const TMidiSong& file, const std::vector<TChordBlock>& blocks);

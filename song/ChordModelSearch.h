@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "chords/ChordModel.h"
-#include "midi/MidiFile.h"
+#include "midi/MidiSong.h"
 #include "song/SongTypes.h"
 
 // The notes of the song's unmuted tracks, the percussion channel left out, each paired with
-// its release (the earliest note-on of the same key and channel first). A note never released
-// sounds to the end of the song. Pitches are as the events hold them now (transposed).
-std::vector<TSoundingNote> SongSoundingNotes(const TMidiFile& midi);
+// its release in its track (the earliest note-on of the same key and channel first). A note
+// never released sounds to the end of the song. Pitches are as the events hold them now
+// (transposed).
+std::vector<TSoundingNote> SongSoundingNotes(const TMidiSong& song);
 
 // How many variants a beat lists under the model, and the least probability a variant other
 // than the chosen one must have.
@@ -23,4 +24,4 @@ inline constexpr float ModelVariantMinProbability = 0.005f;
 // Replaces the chords of every beat by the model's: the decoded chord first and chosen, then
 // the other likely classes, best first. A beat in which nothing sounds gets no chord. The
 // beats' notes (what the replay heard) stay.
-void ApplyChordModel(const TChordModel& model, const TMidiFile& midi, int32_t beatLength, TBeats& beats);
+void ApplyChordModel(const TChordModel& model, const TMidiSong& song, int32_t beatLength, TBeats& beats);

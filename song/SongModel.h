@@ -32,6 +32,8 @@ struct TKeyEvidence {
 struct TSongKey {
   int key = -1;
   std::optional<TKeyEvidence> evidence;
+  // The mode given by hand with the key (a minor key named as such), if one was.
+  std::optional<bool> minor;
 
   bool Known() const { return key >= 0 && key < 12; }
   // The key's tonic (major) with the song shifted by `transposition` semitones.

@@ -89,7 +89,7 @@ std::vector<TTrainingBeat> LabelledBeats(const TTrainingSong& song) {
   const int32_t beatLength = session.beatLength();
   if (beatLength < 1) throw std::runtime_error(song.MidiPath + ": no beats");
   const size_t count = static_cast<size_t>(std::max(0, session.MidiFile.SongLength()) / beatLength + 1);
-  std::vector<TBeatFeatures> features = ChordModelFeatures(SongSoundingNotes(session.MidiFile), beatLength, count);
+  std::vector<TBeatFeatures> features = ChordModelFeatures(SongSoundingNotes(session.MidiFile.Song()), beatLength, count);
   std::vector<TTrainingBeat> beats;
   for (size_t b = 0; b < count; ++b) {
     if (features[b].Silent) continue;
