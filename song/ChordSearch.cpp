@@ -130,16 +130,7 @@ void TChordSearch::CollectBeatNotes(TVariants& v) const {
 }
 
 void TChordSearch::AnalyseBeat(TVariants& v, const TKeysenseChooser* keysense, int keyTonic) const {
-  v.notes.clear();
-  v.chords.clear();
-  v.chosen = 0;
-
-  std::array<uint64_t, 2> all{};
-  for (const auto& m : sounded_) {
-    all[0] |= m[0];
-    all[1] |= m[1];
-  }
-  v.notes = NotesOf(all);
+  CollectBeatNotes(v);
 
   uint8_t best = 255;
   if (keysense && *keysense) {

@@ -168,15 +168,6 @@ std::string DefaultIni(const std::string& programDir) {
   return (fs::path(programDir) / "INI" / "cantaro.ini").string();
 }
 
-// Songs named by a number keep to --first and --last; others only when no range is given.
-bool InRange(const std::string& name, long first, long last) {
-  if (first < 0 && last < 0) return true;
-  char* end = nullptr;
-  const long n = std::strtol(name.c_str(), &end, 10);
-  if (end == name.c_str() || *end != '\0') return false;
-  return (first < 0 || n >= first) && (last < 0 || n <= last);
-}
-
 // The learned model to measure, or none; exits naming the fault of a damaged file.
 std::shared_ptr<const TChordModel> LoadModel(const std::string& given, std::string& source) {
   if (given == "none") return nullptr;
@@ -264,7 +255,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (!args.Song.empty()) std::erase_if(songs, [&](const TCorpusSong& s) { return s.Name != args.Song; });
-  std::erase_if(songs, [&](const TCorpusSong& s) { return !InRange(s.Name, args.First, args.Last); });
+  std::erase_if(songs, [&](const TCorpusSong& s) { return !InSongRange(s.Name, args.First, args.Last); });
   std::string modelSource;
   const std::shared_ptr<const TChordModel> model = LoadModel(args.Model, modelSource);
   if (songs.empty()) {

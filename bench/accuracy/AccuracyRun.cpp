@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -76,6 +77,14 @@ std::vector<TCorpusSong> ListCorpus(const std::string& folder) {
   std::sort(songs.begin(), songs.end(),
             [](const TCorpusSong& a, const TCorpusSong& b) { return a.MidiPath < b.MidiPath; });
   return songs;
+}
+
+bool InSongRange(const std::string& name, long first, long last) {
+  if (first < 0 && last < 0) return true;
+  char* end = nullptr;
+  const long n = std::strtol(name.c_str(), &end, 10);
+  if (end == name.c_str() || *end != '\0') return false;
+  return (first < 0 || n >= first) && (last < 0 || n <= last);
 }
 
 TTruthLabels ReadSongLabels(const TCorpusSong& song, const TMidiFile& midi, int labelTrack) {

@@ -29,6 +29,12 @@ struct TCorpusSong {
 // tables where one exists. Throws std::runtime_error when the folder cannot be read.
 std::vector<TCorpusSong> ListCorpus(const std::string& folder);
 
+// Whether a song belongs to a range of the numbered songs of a collection (001..450): a song
+// named by a number within [first, last] (a bound below 0 is open); with no bound at all,
+// every song. Trainer and measurement keep apart the songs a model learns from and those it
+// is judged on this way.
+bool InSongRange(const std::string& name, long first, long last);
+
 enum class TKeyMode { Detect, None, Fixed };
 
 struct TAccuracyOptions {

@@ -31,14 +31,6 @@ int Usage() {
   return 2;
 }
 
-bool InRange(const std::string& name, long first, long last) {
-  if (first < 0 && last < 0) return true;
-  char* end = nullptr;
-  const long n = std::strtol(name.c_str(), &end, 10);
-  if (end == name.c_str() || *end != '\0') return false;
-  return (first < 0 || n >= first) && (last < 0 || n <= last);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -79,7 +71,7 @@ int main(int argc, char** argv) {
         list.push_back(s);
       }
       for (const TCorpusSong& s : list) {
-        if (!InRange(s.Name, first, last)) continue;
+        if (!InSongRange(s.Name, first, last)) continue;
         // A song without labels (or unreadable) teaches nothing: it is named and left out.
         try {
           std::vector<TTrainingBeat> more = LabelledBeats({s.MidiPath, s.TablePath, labelTrack, hear});
