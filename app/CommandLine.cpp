@@ -19,6 +19,7 @@
 #include "export/ChordTextForms.h"
 #include "export/CodePage.h"
 #include "export/EventText.h"
+#include "export/OptionsOfSettings.h"
 #include "export/WriteText.h"
 #include "midi/MidiFile.h"
 #include "platform/SongRenderer.h"
@@ -120,7 +121,7 @@ int RunEvents(const TCliOptions& options, const TCliSettings& settings, std::ost
     text << "#\tTime\tEvent\tData\tInfo\n";
     int32_t index = 0;
     for (const TMidiEventEx& e : track.Events()) {
-      const TEventRow row = EventRow(file, index++, e, codePage);
+      const TEventRow row = EventRow(file, index++, e, codePage, settings.text.notation);
       text << row.index << '\t' << row.time << '\t' << row.event << '\t' << row.data << '\t' << Cell(row.info) << '\n';
     }
   }
@@ -172,6 +173,7 @@ int RunRender(const TCliOptions& options, std::ostream& err) {
 }  // namespace
 
 TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
+  // The command line's own settings: the file's, with the flags standing over them.
   TSettings file;
   TWindowPos ignored;
   try {
@@ -179,21 +181,23 @@ TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
   } catch (const std::exception& e) {
     err << MesFormat(MesId::SCliSettingsWarning, MesLines(e.what())) << '\n';
   }
+  file.Keysense = options.keysense.value_or(file.Keysense);
+  file.KeysenseContinuity = options.continuity.value_or(file.KeysenseContinuity);
+  file.LearnedChords = options.learnedChords.value_or(file.LearnedChords);
+  file.CommExport = options.comments.value_or(file.CommExport);
+  file.TextCodepage = options.codePage.value_or(file.TextCodepage);
+  if (options.notation) file.NoteSet = static_cast<NoteNotation>(*options.notation);
   TCliSettings settings;
-  settings.song.keysense = options.keysense.value_or(file.Keysense);
-  settings.song.continuity = options.continuity.value_or(file.KeysenseContinuity);
-  if (options.learnedChords.value_or(file.LearnedChords)) {
+  settings.song = SongOptionsOf(file);
+  if (file.LearnedChords) {
     // Without a usable model the table chooses, and the user is told why.
-    const TChordModelLoad& model = ShippedChordModel();
+    const TChordModelLoad model = LoadChordModel(ChordModelFolders());
     if (model.Model)
       settings.song.chordModel = model.Model;
     else
       err << MesLines(model.Problem) << '\n';
   }
-  settings.text.commExport = options.comments.value_or(file.CommExport);
-  settings.text.textCodepage = options.codePage.value_or(file.TextCodepage);
-  settings.text.notation = options.notation ? static_cast<NoteNotation>(*options.notation) : CurrentNoteNotation();
-  settings.song.notation = settings.text.notation;
+  settings.text = ExportOptionsOf(file);
   settings.midiOutNo = file.MidiOutNo;
   return settings;
 }
@@ -336,8 +340,6 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
   return result;
 }
 
-std::optional<int> ParseCliNote(const std::string& text) { return ParseCliNote(text, CurrentNoteNotation()); }
-
 std::optional<int> ParseCliNote(const std::string& text, NoteNotation notation) {
   if (IsInteger(text)) {
     const int n = std::stoi(text);
@@ -354,8 +356,6 @@ std::optional<int> ParseCliNote(const std::string& text, NoteNotation notation) 
   if (pitch < 0 || pitch > 127) return std::nullopt;
   return pitch;
 }
-
-int ParseCliKey(const std::string& text) { return ParseCliKey(text, CurrentNoteNotation()); }
 
 int ParseCliKey(const std::string& text, NoteNotation notation) {
   if (IsInteger(text)) {

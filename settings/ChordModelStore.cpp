@@ -1,4 +1,4 @@
-// Finding and reading the shipped chord model once per run.
+// Finding and reading the shipped chord model.
 #include "settings/ChordModelStore.h"
 
 #include "base/untMesConst.h"
@@ -38,9 +38,4 @@ std::vector<std::string> ChordModelFolders() {
   std::vector<std::string> folders{DataFolder()};
   if (ProgramFolder != DataFolder()) folders.push_back(ProgramFolder);
   return folders;
-}
-
-const TChordModelLoad& ShippedChordModel() {
-  static const TChordModelLoad load = LoadChordModel(ChordModelFolders());
-  return load;
 }

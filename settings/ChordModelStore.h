@@ -1,6 +1,6 @@
 #pragma once
-// The learned chord model the program ships: found in the data folders, read once, and handed
-// to whoever analyses a song (the window, the command line, the batch) as a value.
+// The learned chord model the program ships: found in the data folders and read by whoever
+// analyses songs (the window, the command line, the batch), which hands it on as a value.
 
 #include <memory>
 #include <string>
@@ -24,6 +24,3 @@ TChordModelLoad LoadChordModel(const std::vector<std::string>& folders);
 // The folders the program looks in, in order: the data folder of its layout
 // (settings/DataFolders.h), then the program's own folder.
 std::vector<std::string> ChordModelFolders();
-
-// LoadChordModel over ChordModelFolders, read on the first call only (from any thread).
-const TChordModelLoad& ShippedChordModel();

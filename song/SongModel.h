@@ -52,7 +52,7 @@ struct TSongOptions {
   // The learned chord model (chords/ChordModel.h): when there is one, it chooses the chords of
   // the whole song and the key-aware table, its key question and continuity do not apply.
   std::shared_ptr<const TChordModel> chordModel;
-  // The key-aware table for the search; empty: the one loaded from the settings file.
+  // The key-aware table for the search (the settings' table); empty: no chord is chosen by key.
   std::vector<KeysenseEntry> keysenseTable;
   // The names of the chords in the session's questions.
   NoteNotation notation = NoteNotation::English;

@@ -163,7 +163,7 @@ class TSongSession {
   // DetectKey without telling the user the key found (the learned model's search names the
   // key without having asked for it).
   bool DetectKeySilently();
-  // The key-aware table of the search: the options' own, else the one of the settings file.
+  // The key-aware table of the search, as the options hand it in.
   const std::vector<KeysenseEntry>& ActiveKeysenseTable() const;
   // With continuity: the chords of the beats that have table values chosen for the whole
   // song, and their variants listed (song/ChordContinuity.h).

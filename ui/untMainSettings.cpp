@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 
+#include "export/OptionsOfSettings.h"
 #include "base/untMesConst.h"
 #include "settings/ChordModelStore.h"
 #include "settings/untVars.h"
@@ -14,28 +15,27 @@
 
 void TfrmMain::ApplySettings() {
   // Before the settings take effect: a changed notation may search the chords again.
-  UseSongOptions();
-  ::ApplySettings(*this, *prompter_);
+  ::ApplySettings(settings_, *this, *prompter_);
   RefreshFromSession();
 }
 
 void TfrmMain::UseSongOptions() {
-  TSongOptions options;
-  options.keysense = Keysense;
-  options.continuity = KeysenseContinuity;
-  options.notation = CurrentNoteNotation();
-  if (LearnedChords) {
-    // Without a usable model the table chooses the chords, and the user learns why.
-    const TChordModelLoad& model = ShippedChordModel();
-    if (model.Model) {
-      options.chordModel = model.Model;
+  TSongOptions options = SongOptionsOf(settings_);
+  if (settings_.LearnedChords) {
+    // Read once a run; without a usable model the table chooses the chords, and the user
+    // learns why, once.
+    if (!chordModel_.Model && chordModel_.Problem.empty()) chordModel_ = LoadChordModel(ChordModelFolders());
+    if (chordModel_.Model) {
+      options.chordModel = chordModel_.Model;
     } else if (!chordModelProblemShown_) {
       chordModelProblemShown_ = true;
-      prompter_->Warning(Mes(MesId::SCaptionWarning), model.Problem);
+      prompter_->Warning(Mes(MesId::SCaptionWarning), chordModel_.Problem);
     }
   }
   session_->SetOptions(std::move(options));
 }
+
+void TfrmMain::SetTimerResol(int32_t ms) { session_->MidiFile.SetTimerResol(ms); }
 
 void TfrmMain::SetShowHints(bool show) { hintsShown_ = show; }
 
@@ -73,7 +73,7 @@ void TfrmMain::ConnectDialogs() {
 }
 
 void TfrmMain::actOptionsExecute() {
-  ShowOptions(this, *this, *prompter_);
+  ShowOptions(this, settings_, *this, *prompter_);
   RefreshFromSession();
 }
 

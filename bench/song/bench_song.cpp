@@ -18,14 +18,15 @@ namespace {
 std::string SharedSong(const char* name) { return std::string(CANTARO_SHARED_DIR) + "/bench/" + name; }
 
 // The chord table the program ships.
-void LoadShippedKeysense() {
-  static bool loaded = [] {
+const TKeysenseTable& ShippedKeysense() {
+  static const TKeysenseTable table = [] {
     TFileReadResult r = ReadWholeFile(std::string(CANTARO_SOURCE_DIR) + "/INI/cantaro.ini");
     TIniFile ini(r.bytes);
-    LoadKeysenseTable(ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
-    return true;
+    TKeysenseTable t;
+    LoadKeysenseTable(t, ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
+    return t;
   }();
-  (void)loaded;
+  return table;
 }
 
 // The learned chord model the program ships.
@@ -56,10 +57,10 @@ struct Session {
   NullStatusSink status;
   TSongSession song{prompter, status};
   explicit Session(const char* file, TChoice choice) {
-    LoadShippedKeysense();
     TSongOptions options;
     options.keysense = choice != TChoice::Plain;
     options.continuity = choice == TChoice::Continuity;
+    options.keysenseTable = ShippedKeysense();
     if (choice == TChoice::Learned) options.chordModel = ShippedModel();
     song.SetOptions(options);
     song.LoadSong(SharedSong(file));

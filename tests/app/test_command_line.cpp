@@ -40,11 +40,6 @@ struct CliRun {
 
 class CommandLine : public testing::Test {
  protected:
-  // Every run reads the settings file and may change the notation; the next test starts clean.
-  void TearDown() override {
-    ResetSettings();
-    SetNoteNotation(NoteNotation::English);
-  }
   static CliRun Cli(std::vector<std::string> args) {
     std::ostringstream out, err;
     const int code = RunCommandLine(args, out, err);
@@ -379,25 +374,24 @@ TEST_F(CommandLine, HelpListsEveryCommandAndOption) {
 }
 
 TEST(CliParsing, KeysAndNotes) {
-  SetNoteNotation(NoteNotation::English);
-  EXPECT_EQ(ParseCliKey("C"), 0);
-  EXPECT_EQ(ParseCliKey("Am"), 0);
-  EXPECT_EQ(ParseCliKey("F#"), 6);
-  EXPECT_EQ(ParseCliKey("Bb"), 10);
-  EXPECT_EQ(ParseCliKey("Em"), 7);
-  EXPECT_EQ(ParseCliKey("11"), 11);
-  EXPECT_EQ(ParseCliKey("G или Em"), 7);
-  EXPECT_EQ(ParseCliKey("12"), -1);
-  EXPECT_EQ(ParseCliKey("Cmaj"), -1);
-  EXPECT_EQ(ParseCliKey(""), -1);
-  EXPECT_EQ(ParseCliNote("C4"), 60);
-  EXPECT_EQ(ParseCliNote("C-1"), 0);
-  EXPECT_EQ(ParseCliNote("G9"), 127);
-  EXPECT_EQ(ParseCliNote("G#9"), std::nullopt);
-  EXPECT_EQ(ParseCliNote("B#3"), 60);
-  EXPECT_EQ(ParseCliNote("C"), std::nullopt);
-  EXPECT_EQ(ParseCliNote("C+4"), std::nullopt);
-  EXPECT_EQ(ParseCliNote("-3"), std::nullopt);
+  EXPECT_EQ(ParseCliKey("C", NoteNotation::English), 0);
+  EXPECT_EQ(ParseCliKey("Am", NoteNotation::English), 0);
+  EXPECT_EQ(ParseCliKey("F#", NoteNotation::English), 6);
+  EXPECT_EQ(ParseCliKey("Bb", NoteNotation::English), 10);
+  EXPECT_EQ(ParseCliKey("Em", NoteNotation::English), 7);
+  EXPECT_EQ(ParseCliKey("11", NoteNotation::English), 11);
+  EXPECT_EQ(ParseCliKey("G или Em", NoteNotation::English), 7);
+  EXPECT_EQ(ParseCliKey("12", NoteNotation::English), -1);
+  EXPECT_EQ(ParseCliKey("Cmaj", NoteNotation::English), -1);
+  EXPECT_EQ(ParseCliKey("", NoteNotation::English), -1);
+  EXPECT_EQ(ParseCliNote("C4", NoteNotation::English), 60);
+  EXPECT_EQ(ParseCliNote("C-1", NoteNotation::English), 0);
+  EXPECT_EQ(ParseCliNote("G9", NoteNotation::English), 127);
+  EXPECT_EQ(ParseCliNote("G#9", NoteNotation::English), std::nullopt);
+  EXPECT_EQ(ParseCliNote("B#3", NoteNotation::English), 60);
+  EXPECT_EQ(ParseCliNote("C", NoteNotation::English), std::nullopt);
+  EXPECT_EQ(ParseCliNote("C+4", NoteNotation::English), std::nullopt);
+  EXPECT_EQ(ParseCliNote("-3", NoteNotation::English), std::nullopt);
 }
 
 // The program run as a user runs it, with a configuration folder of its own and the locale

@@ -74,12 +74,11 @@ Named SearchWithModel(const ExampleSong& song, std::shared_ptr<const TChordModel
   EXPECT_EQ(prompter.asked, 0) << song.file;
   EXPECT_GE(session.key(), 0) << song.file;
   Named n;
-  TNoteNotationScope english;
   for (size_t b = 0; b < session.beats().size(); ++b) {
     const TVariants& v = session.beats()[b];
     // The chosen chord leads the variants; the others follow by the model's probability.
     if (v.HasChord()) EXPECT_EQ(v.chosen, 0) << song.file << ", beat " << b;
-    n.chosen.push_back(v.HasChord() ? ChordName(v.Chord()) : "");
+    n.chosen.push_back(v.HasChord() ? ChordName(v.Chord(), NoteNotation::English) : "");
     const TTruthLabel* label = LabelAt(labels, static_cast<int32_t>(b) * session.beatLength());
     n.labelled.push_back(label ? SpellChordName(label->Tones, label->Root, label->Bass) : "");
   }

@@ -101,14 +101,13 @@ class ChordModelClassTest : public ::testing::TestWithParam<ClassCase> {};
 
 TEST_P(ChordModelClassTest, MapsTheLabelAndNamesItsClass) {
   const ClassCase& c = GetParam();
-  TNoteNotationScope english;
   const int cls = ChordModelClassOf(c.tones, c.root, c.bass);
   if (!c.name) {
     EXPECT_EQ(cls, -1) << c.what;
     return;
   }
   ASSERT_GE(cls, 0) << c.what;
-  EXPECT_EQ(ChordName(ChordModelClassChord(cls)), c.name) << c.what;
+  EXPECT_EQ(ChordName(ChordModelClassChord(cls), NoteNotation::English), c.name) << c.what;
 }
 
 // clang-format off
