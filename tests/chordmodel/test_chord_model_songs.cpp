@@ -77,7 +77,9 @@ Named SearchWithModel(const ExampleSong& song, std::shared_ptr<const TChordModel
   for (size_t b = 0; b < session.beats().size(); ++b) {
     const TVariants& v = session.beats()[b];
     // The chosen chord leads the variants; the others follow by the model's probability.
-    if (v.HasChord()) EXPECT_EQ(v.chosen, 0) << song.file << ", beat " << b;
+    if (v.HasChord()) {
+      EXPECT_EQ(v.chosen, 0) << song.file << ", beat " << b;
+    }
     n.chosen.push_back(v.HasChord() ? ChordName(v.Chord(), NoteNotation::English) : "");
     const TTruthLabel* label = LabelAt(labels, static_cast<int32_t>(b) * session.beatLength());
     n.labelled.push_back(label ? SpellChordName(label->Tones, label->Root, label->Bass) : "");
