@@ -9,9 +9,11 @@ TSAN_DIR ?= build/tsan
 FUZZ_SECONDS ?=
 # Only these fuzz targets (names without fuzz_), all when empty.
 FUZZ_ONLY ?=
+# The shared corpus beside the checkout, for `make chord-model`.
+SHARED_DIR ?= ../shared
 EXAMPLE ?= examples/korobeiniki.kar
 
-.PHONY: all deps test test-whole tsan release run bench fuzz fuzz-build fuzz-long package mutants clean
+.PHONY: all deps test test-whole tsan release run bench fuzz fuzz-build fuzz-long package mutants chord-model clean
 
 all: release
 
@@ -75,6 +77,16 @@ fuzz-long: fuzz-build
 # minutes; not part of CI).
 mutants: deps
 	python3 scripts/mutants --jobs $(JOBS)
+
+# Trains the learned chord model again on the 450 pop songs of the shared corpus and rewrites
+# the committed data/chord-model.txt (about a minute; the program and the package only read it).
+chord-model: deps
+	cmake -S . -B $(REL_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCANTARO_TESTS=OFF -DCANTARO_BENCH=ON
+	cmake --build $(REL_DIR) -j $(JOBS) --target cantaro_chord_trainer
+	$(REL_DIR)/bin/cantaro_chord_trainer -o data/chord-model.txt --first 1 --last 450 \
+	  --notice $(SHARED_DIR)/corpus/pop/LICENSE \
+	  --comment "trained on the pop songs 001-450 of the shared corpus (MIT licence, above)" \
+	  $(SHARED_DIR)/corpus/pop
 
 clean:
 	rm -rf build

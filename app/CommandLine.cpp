@@ -24,6 +24,7 @@
 #include "midi/MidiFile.h"
 #include "platform/SongRenderer.h"
 #include "platform/SystemMidiOut.h"
+#include "settings/ChordModelStore.h"
 #include "settings/untVars.h"
 #include "song/SongSession.h"
 #include "ui/sheet/ChordSheetPrint.h"
@@ -183,11 +184,20 @@ TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
   }
   file.Keysense = options.keysense.value_or(file.Keysense);
   file.KeysenseContinuity = options.continuity.value_or(file.KeysenseContinuity);
+  file.LearnedChords = options.learnedChords.value_or(file.LearnedChords);
   file.CommExport = options.comments.value_or(file.CommExport);
   file.TextCodepage = options.codePage.value_or(file.TextCodepage);
   if (options.notation) file.NoteSet = static_cast<NoteNotation>(*options.notation);
   TCliSettings settings;
   settings.song = SongOptionsOf(file);
+  if (file.LearnedChords) {
+    // Without a usable model the table chooses, and the user is told why.
+    const TChordModelLoad model = LoadChordModel(ChordModelFolders());
+    if (model.Model)
+      settings.song.chordModel = model.Model;
+    else
+      err << MesLines(model.Problem) << '\n';
+  }
   settings.text = ExportOptionsOf(file);
   settings.midiOutNo = file.MidiOutNo;
   return settings;
@@ -279,6 +289,12 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
         else if (arg == "--keysense") o.keysense = flag;
         else if (arg == "--continuity") o.continuity = flag;
         else o.comments = flag;
+      }
+    } else if (arg == "--chords") {
+      if (auto v = value()) {
+        const std::string method = Lower(*v);
+        if (method != "table" && method != "learned") fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.learnedChords = method == "learned";
       }
     } else if (arg == "--format") {
       if (auto v = value()) {
@@ -406,7 +422,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     switch (options.command) {
       case TCliCommand::Help:
         out << MesLines(Mes(MesId::SCliHelp)) << "\n\n" << OutputFormatsHelp() << '\n'
-            << MesLines(Mes(MesId::SCliHelpPlay)) << "\n\n" << MesLines(Mes(MesId::SCliHelpBatch)) << '\n';
+            << MesLines(Mes(MesId::SCliHelpPlay)) << "\n\n" << MesLines(Mes(MesId::SCliHelpBatch)) << "\n\n"
+            << MesLines(Mes(MesId::SCliHelpChords)) << '\n';
         return kExitOk;
       case TCliCommand::Devices:
         out << FormatMidiOutDeviceList(ListMidiOutDevices());

@@ -29,6 +29,7 @@ struct TCliOptions {
   std::optional<int> notation;       // 0 English, 1 German, 2 Italian; unset: the settings'
   std::optional<bool> keysense;      // unset: the settings'
   std::optional<bool> continuity;    // chord continuity with Keysense; unset: the settings'
+  std::optional<bool> learnedChords; // --chords learned (true) or table (false); unset: the settings'
   std::optional<bool> comments;      // unset: the settings'
   std::optional<int> codePage;       // Windows code page number; unset: the settings'
   const TOutputFormat* format = &DefaultOutputFormat();

@@ -477,6 +477,25 @@
   X(SOptMidiThruHint, "Ноты с клавиатуры MIDI будут звучать\rчерез выбранное устройство вывода")
 
 // ----------------------------------------------------------------------------------
+// The learned chord model: faults of its file, and the choice of chord recognition.
+#define CANTARO_MESSAGES_CHORDMODEL(X)                                                \
+  X(SChordModelNotAModel, "это не файл модели аккордов")                              \
+  X(SChordModelNewerVersion, "файл записан более новой версией программы (версия модели %s)") \
+  X(SChordModelBadLine, "строка %d: непонятная запись \"%s\"")                          \
+  X(SChordModelBadNumber, "строка %d: неверное число \"%s\"")                           \
+  X(SChordModelWrongCount, "строка %d: неверное количество чисел (%s)")               \
+  X(SChordModelUnknownType, "строка %d: неизвестный тип аккорда \"%s\"")                \
+  X(SChordModelMissing, "нет весов типа аккорда \"%s\"")                               \
+  X(SChordModelDuplicate, "строка %d: тип аккорда \"%s\" повторяется")                  \
+  X(SChordModelUnusable, "Модель аккордов \"%s\" не может быть использована: %s.\rАккорды ищутся по таблице Keysense.") \
+  X(SChordModelNotFound, "Файл модели аккордов %s не найден ни в одной из папок данных:\r%s\rАккорды ищутся по таблице Keysense.") \
+  X(SCliHelpChords, "Распознавание аккордов:\r  --chords table|learned              таблица Keysense или обученная модель (без параметра\r                                      действуют настройки); с моделью --keysense и --continuity\r                                      не действуют")  \
+  X(SChordRecognition, "Распознавание аккордов")                                      \
+  X(SChordRecognitionTable, "Таблица Keysense")                                       \
+  X(SChordRecognitionLearned, "Обученная модель")                                     \
+  X(SChordRecognitionLearnedNote, "С обученной моделью переключатели Keysense и непрерывности не действуют: модель сама выбирает аккорды всей композиции, тональность определяется только для её названия.")
+
+// ----------------------------------------------------------------------------------
 // The chord sheet: its pane, the performing view, printing and the PDF.
 #define CANTARO_MESSAGES_SHEET(X) \
   X(SMenuView, "Вид") \
@@ -513,6 +532,7 @@
   CANTARO_MESSAGES_APP(X)                                                             \
   CANTARO_MESSAGES_UI(X)                                                              \
   CANTARO_MESSAGES_DIALOGS(X)                                                         \
+  CANTARO_MESSAGES_CHORDMODEL(X)                                                      \
   CANTARO_MESSAGES_SHEET(X)
 
 enum class MesId : int {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <climits>
 #include <cstdlib>
 #include <functional>
@@ -241,6 +242,16 @@ const std::vector<TSettingKey>& SettingKeys() {
        },
        [](TIniFile& ini, const TSettings& s, const TWindowPos&) { ini.WriteInteger(kMain, "TextCodepage", s.TextCodepage); }},
       BoolKey(kMain, "KeysenseContinuity", &TSettings::KeysenseContinuity),
+      {kMain, "ChordRecognition",
+       [](const TIniFile& ini, TSettings& s, TWindowPos&) {
+         std::string v = ini.ReadString(kMain, "ChordRecognition", "");
+         for (char& c : v) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+         // Anything else (a file of an older version, a typing slip) keeps the table.
+         s.LearnedChords = v == "learned";
+       },
+       [](TIniFile& ini, const TSettings& s, const TWindowPos&) {
+         ini.WriteString(kMain, "ChordRecognition", s.LearnedChords ? "learned" : "table");
+       }},
       StringKey(kMain, "MidiInName", &TSettings::MidiInName),
       BoolKey(kMain, "MidiThru", &TSettings::MidiThru),
   };

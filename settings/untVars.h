@@ -93,6 +93,10 @@ struct TSettings {
   // With Keysense active, the table's chords are chosen for the whole song at once: a beat
   // keeps its neighbours' chord unless another fits it clearly better (song/ChordContinuity.h).
   bool KeysenseContinuity = false;
+  // The chords are chosen by the learned chord model (chords/ChordModel.h) instead of the
+  // Keysense table; the Keysense switches then do not apply. Stored as ChordRecognition=table
+  // or learned.
+  bool LearnedChords = false;
   // The MIDI keyboard: the input device's name (empty: none), and whether what is played on
   // it also sounds through the output device.
   std::string MidiInName;

@@ -6,10 +6,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "chords/ChordModel.h"
 #include "chords/untChords.h"
 #include "chords/untKeysense.h"
 #include "song/KeyDetect.h"
@@ -47,6 +49,9 @@ struct TSongOptions {
   // clearly better, and its variants list the table's chords that cover it, best first, the
   // chosen one marked, then the exact variants of its notes.
   bool continuity = false;
+  // The learned chord model (chords/ChordModel.h): when there is one, it chooses the chords of
+  // the whole song and the key-aware table, its key question and continuity do not apply.
+  std::shared_ptr<const TChordModel> chordModel;
   // The key-aware table for the search (the settings' table); empty: no chord is chosen by key.
   std::vector<KeysenseEntry> keysenseTable;
   // The names of the chords in the session's questions.

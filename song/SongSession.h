@@ -160,6 +160,9 @@ class TSongSession {
   void RewindSong();
   void ClearSongState();
   void ActivateKeysense();
+  // DetectKey without telling the user the key found (the learned model's search names the
+  // key without having asked for it).
+  bool DetectKeySilently();
   // The key-aware table of the search, as the options hand it in.
   const std::vector<KeysenseEntry>& ActiveKeysenseTable() const;
   // With continuity: the chords of the beats that have table values chosen for the whole

@@ -1979,6 +1979,79 @@
       <translation>Ноты з клавіятуры MIDI будуць гучаць&#13;праз абраную прыладу вываду</translation>
     </message>
     <message>
+      <source>это не файл модели аккордов</source>
+      <comment>SChordModelNotAModel</comment>
+      <translation>гэта не файл мадэлі акордаў</translation>
+    </message>
+    <message>
+      <source>файл записан более новой версией программы (версия модели %s)</source>
+      <comment>SChordModelNewerVersion</comment>
+      <translation>файл запісаны навейшай версіяй праграмы (версія мадэлі %s)</translation>
+    </message>
+    <message>
+      <source>строка %d: непонятная запись &quot;%s&quot;</source>
+      <comment>SChordModelBadLine</comment>
+      <translation>радок %d: незразумелы запіс &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: неверное число &quot;%s&quot;</source>
+      <comment>SChordModelBadNumber</comment>
+      <translation>радок %d: няправільны лік &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: неверное количество чисел (%s)</source>
+      <comment>SChordModelWrongCount</comment>
+      <translation>радок %d: няправільная колькасць лікаў (%s)</translation>
+    </message>
+    <message>
+      <source>строка %d: неизвестный тип аккорда &quot;%s&quot;</source>
+      <comment>SChordModelUnknownType</comment>
+      <translation>радок %d: невядомы тып акорда &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>нет весов типа аккорда &quot;%s&quot;</source>
+      <comment>SChordModelMissing</comment>
+      <translation>няма вагаў тыпу акорда &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: тип аккорда &quot;%s&quot; повторяется</source>
+      <comment>SChordModelDuplicate</comment>
+      <translation>радок %d: тып акорда &quot;%s&quot; паўтараецца</translation>
+    </message>
+    <message>
+      <source>Модель аккордов &quot;%s&quot; не может быть использована: %s.&#13;Аккорды ищутся по таблице Keysense.</source>
+      <comment>SChordModelUnusable</comment>
+      <translation>Мадэль акордаў &quot;%s&quot; немагчыма выкарыстаць: %s.&#13;Акорды шукаюцца па табліцы Keysense.</translation>
+    </message>
+    <message>
+      <source>Файл модели аккордов %s не найден ни в одной из папок данных:&#13;%s&#13;Аккорды ищутся по таблице Keysense.</source>
+      <comment>SChordModelNotFound</comment>
+      <translation>Файл мадэлі акордаў %s не знойдзены ні ў адной з папак даных:&#13;%s&#13;Акорды шукаюцца па табліцы Keysense.</translation>
+    </message>
+    <message>
+      <source>Распознавание аккордов:&#13;  --chords table|learned              таблица Keysense или обученная модель (без параметра&#13;                                      действуют настройки); с моделью --keysense и --continuity&#13;                                      не действуют</source>
+      <comment>SCliHelpChords</comment>
+      <translation>Распазнаванне акордаў:&#13;  --chords table|learned              табліца Keysense або навучаная мадэль (без параметра&#13;                                      дзейнічаюць налады); з мадэллю --keysense і --continuity&#13;                                      не дзейнічаюць</translation>
+    </message>
+    <message>
+      <source>Распознавание аккордов</source>
+      <comment>SChordRecognition</comment>
+      <translation>Распазнаванне акордаў</translation>
+    </message>
+    <message>
+      <source>Таблица Keysense</source>
+      <comment>SChordRecognitionTable</comment>
+      <translation>Табліца Keysense</translation>
+    </message>
+    <message>
+      <source>Обученная модель</source>
+      <comment>SChordRecognitionLearned</comment>
+      <translation>Навучаная мадэль</translation>
+    </message>
+    <message>
+      <source>С обученной моделью переключатели Keysense и непрерывности не действуют: модель сама выбирает аккорды всей композиции, тональность определяется только для её названия.</source>
+      <comment>SChordRecognitionLearnedNote</comment>
+      <translation>З навучанай мадэллю пераключальнікі Keysense і бесперапыннасці не дзейнічаюць: мадэль сама выбірае акорды ўсёй кампазіцыі, танальнасць вызначаецца толькі для яе назвы.</translation>
       <source>Вид</source>
       <comment>SMenuView</comment>
       <translation>Выгляд</translation>

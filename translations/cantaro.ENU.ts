@@ -1979,6 +1979,79 @@
       <translation>Notes from the MIDI keyboard sound&#13;through the chosen output device</translation>
     </message>
     <message>
+      <source>это не файл модели аккордов</source>
+      <comment>SChordModelNotAModel</comment>
+      <translation>it is not a chord model file</translation>
+    </message>
+    <message>
+      <source>файл записан более новой версией программы (версия модели %s)</source>
+      <comment>SChordModelNewerVersion</comment>
+      <translation>the file was written by a newer version of the program (model version %s)</translation>
+    </message>
+    <message>
+      <source>строка %d: непонятная запись &quot;%s&quot;</source>
+      <comment>SChordModelBadLine</comment>
+      <translation>line %d: unreadable entry &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: неверное число &quot;%s&quot;</source>
+      <comment>SChordModelBadNumber</comment>
+      <translation>line %d: invalid number &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: неверное количество чисел (%s)</source>
+      <comment>SChordModelWrongCount</comment>
+      <translation>line %d: wrong count of numbers (%s)</translation>
+    </message>
+    <message>
+      <source>строка %d: неизвестный тип аккорда &quot;%s&quot;</source>
+      <comment>SChordModelUnknownType</comment>
+      <translation>line %d: unknown chord type &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>нет весов типа аккорда &quot;%s&quot;</source>
+      <comment>SChordModelMissing</comment>
+      <translation>the weights of the chord type &quot;%s&quot; are missing</translation>
+    </message>
+    <message>
+      <source>строка %d: тип аккорда &quot;%s&quot; повторяется</source>
+      <comment>SChordModelDuplicate</comment>
+      <translation>line %d: the chord type &quot;%s&quot; comes twice</translation>
+    </message>
+    <message>
+      <source>Модель аккордов &quot;%s&quot; не может быть использована: %s.&#13;Аккорды ищутся по таблице Keysense.</source>
+      <comment>SChordModelUnusable</comment>
+      <translation>The chord model &quot;%s&quot; cannot be used: %s.&#13;The chords are found with the Keysense table.</translation>
+    </message>
+    <message>
+      <source>Файл модели аккордов %s не найден ни в одной из папок данных:&#13;%s&#13;Аккорды ищутся по таблице Keysense.</source>
+      <comment>SChordModelNotFound</comment>
+      <translation>The chord model file %s was not found in any of the data folders:&#13;%s&#13;The chords are found with the Keysense table.</translation>
+    </message>
+    <message>
+      <source>Распознавание аккордов:&#13;  --chords table|learned              таблица Keysense или обученная модель (без параметра&#13;                                      действуют настройки); с моделью --keysense и --continuity&#13;                                      не действуют</source>
+      <comment>SCliHelpChords</comment>
+      <translation>Chord recognition:&#13;  --chords table|learned              the Keysense table or the learned model (without it&#13;                                      the settings apply); with the model --keysense and&#13;                                      --continuity do not apply</translation>
+    </message>
+    <message>
+      <source>Распознавание аккордов</source>
+      <comment>SChordRecognition</comment>
+      <translation>Chord recognition</translation>
+    </message>
+    <message>
+      <source>Таблица Keysense</source>
+      <comment>SChordRecognitionTable</comment>
+      <translation>Keysense table</translation>
+    </message>
+    <message>
+      <source>Обученная модель</source>
+      <comment>SChordRecognitionLearned</comment>
+      <translation>Learned model</translation>
+    </message>
+    <message>
+      <source>С обученной моделью переключатели Keysense и непрерывности не действуют: модель сама выбирает аккорды всей композиции, тональность определяется только для её названия.</source>
+      <comment>SChordRecognitionLearnedNote</comment>
+      <translation>With the learned model the Keysense and continuity switches do not apply: the model chooses the chords of the whole song itself; the key is detected only to be named.</translation>
       <source>Вид</source>
       <comment>SMenuView</comment>
       <translation>View</translation>

@@ -1979,6 +1979,79 @@
       <translation>Le note della tastiera MIDI suonano&#13;attraverso il dispositivo di uscita scelto</translation>
     </message>
     <message>
+      <source>это не файл модели аккордов</source>
+      <comment>SChordModelNotAModel</comment>
+      <translation>non è un file di modello degli accordi</translation>
+    </message>
+    <message>
+      <source>файл записан более новой версией программы (версия модели %s)</source>
+      <comment>SChordModelNewerVersion</comment>
+      <translation>il file è stato scritto da una versione più recente del programma (versione del modello %s)</translation>
+    </message>
+    <message>
+      <source>строка %d: непонятная запись &quot;%s&quot;</source>
+      <comment>SChordModelBadLine</comment>
+      <translation>riga %d: voce non leggibile &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: неверное число &quot;%s&quot;</source>
+      <comment>SChordModelBadNumber</comment>
+      <translation>riga %d: numero non valido &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: неверное количество чисел (%s)</source>
+      <comment>SChordModelWrongCount</comment>
+      <translation>riga %d: numero di valori errato (%s)</translation>
+    </message>
+    <message>
+      <source>строка %d: неизвестный тип аккорда &quot;%s&quot;</source>
+      <comment>SChordModelUnknownType</comment>
+      <translation>riga %d: tipo di accordo sconosciuto &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>нет весов типа аккорда &quot;%s&quot;</source>
+      <comment>SChordModelMissing</comment>
+      <translation>mancano i pesi del tipo di accordo &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: тип аккорда &quot;%s&quot; повторяется</source>
+      <comment>SChordModelDuplicate</comment>
+      <translation>riga %d: il tipo di accordo &quot;%s&quot; è ripetuto</translation>
+    </message>
+    <message>
+      <source>Модель аккордов &quot;%s&quot; не может быть использована: %s.&#13;Аккорды ищутся по таблице Keysense.</source>
+      <comment>SChordModelUnusable</comment>
+      <translation>Il modello degli accordi &quot;%s&quot; non può essere usato: %s.&#13;Gli accordi sono cercati con la tabella Keysense.</translation>
+    </message>
+    <message>
+      <source>Файл модели аккордов %s не найден ни в одной из папок данных:&#13;%s&#13;Аккорды ищутся по таблице Keysense.</source>
+      <comment>SChordModelNotFound</comment>
+      <translation>Il file del modello degli accordi %s non è stato trovato in nessuna delle cartelle dei dati:&#13;%s&#13;Gli accordi sono cercati con la tabella Keysense.</translation>
+    </message>
+    <message>
+      <source>Распознавание аккордов:&#13;  --chords table|learned              таблица Keysense или обученная модель (без параметра&#13;                                      действуют настройки); с моделью --keysense и --continuity&#13;                                      не действуют</source>
+      <comment>SCliHelpChords</comment>
+      <translation>Riconoscimento degli accordi:&#13;  --chords table|learned              la tabella Keysense o il modello appreso (senza l'opzione&#13;                                      valgono le impostazioni); con il modello --keysense e&#13;                                      --continuity non hanno effetto</translation>
+    </message>
+    <message>
+      <source>Распознавание аккордов</source>
+      <comment>SChordRecognition</comment>
+      <translation>Riconoscimento degli accordi</translation>
+    </message>
+    <message>
+      <source>Таблица Keysense</source>
+      <comment>SChordRecognitionTable</comment>
+      <translation>Tabella Keysense</translation>
+    </message>
+    <message>
+      <source>Обученная модель</source>
+      <comment>SChordRecognitionLearned</comment>
+      <translation>Modello appreso</translation>
+    </message>
+    <message>
+      <source>С обученной моделью переключатели Keysense и непрерывности не действуют: модель сама выбирает аккорды всей композиции, тональность определяется только для её названия.</source>
+      <comment>SChordRecognitionLearnedNote</comment>
+      <translation>Con il modello appreso le opzioni Keysense e continuità non hanno effetto: il modello sceglie da sé gli accordi dell'intero brano; la tonalità è determinata solo per nominarla.</translation>
       <source>Вид</source>
       <comment>SMenuView</comment>
       <translation>Visualizza</translation>

@@ -243,6 +243,25 @@ TEST_F(CommandLine, ContinuityKeepsAPassingNoteFromChangingItsBeatsChord) {
       << "continuity only chooses among the table's chords";
 }
 
+TEST_F(CommandLine, TheLearnedModelNamesTheSeventhAndTheJsonSaysWhoChose) {
+  const std::string song = kExamples + "korobeiniki.kar";
+  struct Case {
+    const char* method;
+    const char* json;
+    bool sevenths;
+  } cases[] = {{"learned", "\"method\": \"learned-model\"", true}, {"table", "\"method\": \"keysense-table\"", false}};
+  for (const Case& c : cases) {
+    const CliRun grid = Cli({"--export", song, "--chords", c.method, "--format", "grid"});
+    ASSERT_EQ(grid.code, 0) << grid.err;
+    EXPECT_EQ(grid.out.find("\tE7") != std::string::npos, c.sevenths) << c.method;
+    TearDown();
+    const CliRun json = Cli({"--export", song, "--chords", c.method, "--format", "json"});
+    ASSERT_EQ(json.code, 0) << json.err;
+    EXPECT_NE(json.out.find(c.json), std::string::npos) << c.method;
+    TearDown();
+  }
+}
+
 TEST_F(CommandLine, UsageErrorsExitWithTwo) {
   const std::vector<std::vector<std::string>> cases = {
       {"--bogus"},
@@ -253,6 +272,7 @@ TEST_F(CommandLine, UsageErrorsExitWithTwo) {
       {"--export", "a.mid", "--notation", "french"},
       {"--export", "a.mid", "--keysense", "maybe"},
       {"--export", "a.mid", "--continuity", "2"},
+      {"--export", "a.mid", "--chords", "neural"},
       {"--recognize"},
       {"--recognize", "X9"},
       {"--recognize", "C4", "200"},
@@ -350,7 +370,7 @@ TEST_F(CommandLine, HelpListsEveryCommandAndOption) {
   const CliRun run = Cli({"--help"});
   EXPECT_EQ(run.code, 0);
   for (const char* word : {"--export", "--events", "--recognize", "--devices", "--render", "-o", "--key", "--transpose", "--beat",
-                           "--notation", "--keysense", "--continuity", "--comments", "--format", "--codepage"})
+                           "--notation", "--keysense", "--continuity", "--chords", "--comments", "--format", "--codepage"})
     EXPECT_NE(run.out.find(word), std::string::npos) << word;
   EXPECT_EQ(run.out.find('\r'), std::string::npos);
 }
