@@ -59,22 +59,13 @@ TExportFormat ExportFormatOf(TCliFormat format) {
 TSongExport ExportSongFile(const std::string& path, const std::string& name, const TCliOptions& options,
                            const TCliSettings& settings) {
   TSongExport result;
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) {
-    result.failed = true;
-    result.messages.push_back(MesFormat(MesId::SSongFileNotFound, path));
-    return result;
-  }
-  std::ifstream in(path, std::ios::binary);
   std::string bytes;
-  if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  // A folder opens as a stream on Linux but cannot be read.
-  if (!in || in.bad() || std::filesystem::is_directory(path, ec)) {
+  try {
+    // A file larger than any song is refused before it is read.
+    bytes = ReadFileBytes(path);
+  } catch (const EInOutError& e) {
     result.failed = true;
-    const std::string reason = std::filesystem::is_directory(path, ec)
-                                   ? std::make_error_code(std::errc::is_a_directory).message()
-                                   : std::string(std::strerror(errno ? errno : EIO));
-    result.messages.push_back(MesFormat(MesId::SBatchReadError, reason));
+    result.messages.push_back(SongReadErrorText(path, e));
     return result;
   }
   return ExportSongBytes(std::move(bytes), name, options, settings);
@@ -104,7 +95,7 @@ TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TC
     if (options.beat == TCliBeat::Double) session.ChangeBeatLength(TBeatLength::Double);
     else if (options.beat == TCliBeat::Half) session.ChangeBeatLength(TBeatLength::Half);
     const int key =
-        options.key.empty() || IsAutoKey(options.key) ? -1 : ParseCliKey(options.key, settings.text.notation);
+        options.key.empty() || IsAutoKey(options.key) ? -1 : ParseCliKey(options.key, settings.text.notation).ValueOr(-1);
     if (key >= 0) session.SetKey(key);
     else if (!options.key.empty()) session.FindKey();
     session.FindChords();

@@ -10,6 +10,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "CantaroVersion.h"
 #include "app/BatchExport.h"
 #include "app/CliPrompter.h"
 #include "app/PlayCommand.h"
@@ -89,11 +90,12 @@ void ReportDamage(const TSongSession& session, std::ostream& err) {
 int RunExport(const TCliOptions& options, const TCliSettings& settings, std::ostream& out, std::ostream& err) {
   int key = -1;
   if (!options.key.empty() && Lower(options.key) != "auto") {
-    key = ParseCliKey(options.key, settings.text.notation);
-    if (key < 0) {
-      err << MesFormat(MesId::SCliBadValue, "--key", options.key) << '\n';
+    const TResult<int> given = ParseCliKey(options.key, settings.text.notation);
+    if (!given) {
+      err << given.Error().Text << '\n';
       return kExitUsage;
     }
+    key = given.Value();
   }
 
   TCliPrompter prompter(err);
@@ -185,8 +187,8 @@ int RunRender(const TCliOptions& options, std::ostream& err) {
   // option for live playback says.
   render.MidiOutNoTranspose = false;
   const TSongRenderResult result = RenderSongToWav(options.file, options.output, render);
-  if (!result.Ok) {
-    err << MesLines(result.Error) << '\n';
+  if (!result) {
+    err << MesLines(result.Error().Text) << '\n';
     return kExitFailure;
   }
   return kExitOk;
@@ -245,6 +247,8 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
 
     if (arg == "--help" || arg == "-h") {
       command(TCliCommand::Help);
+    } else if (arg == "--version") {
+      command(TCliCommand::Version);
     } else if (arg == "--export" || arg == "--events" || arg == "--render") {
       command(arg == "--export" ? TCliCommand::Export : arg == "--events" ? TCliCommand::Events : TCliCommand::Render);
       if (auto v = value()) {
@@ -367,12 +371,14 @@ std::optional<int> ParseCliNote(const std::string& text, NoteNotation notation) 
   return pitch;
 }
 
-int ParseCliKey(const std::string& text) { return ParseCliKey(text, CurrentNoteNotation()); }
+TResult<int> ParseCliKey(const std::string& text) { return ParseCliKey(text, CurrentNoteNotation()); }
 
-int ParseCliKey(const std::string& text, NoteNotation notation) {
+TResult<int> ParseCliKey(const std::string& text, NoteNotation notation) {
+  const TError notAKey(MesFormat(MesId::SCliBadValue, "--key", text));
   if (IsInteger(text)) {
     const int n = std::stoi(text);
-    return n >= 0 && n < 12 ? n : -1;
+    if (n >= 0 && n < 12) return n;
+    return notAKey;
   }
   std::string entry = text;
   const std::string& orWord = Mes(MesId::SSongKeyOr);
@@ -381,12 +387,12 @@ int ParseCliKey(const std::string& text, NoteNotation notation) {
   int32_t position = 1;
   bool flat = false;
   const int32_t pc = ParseNoteName(entry, position, flat, notation);
-  if (position == 1) return -1;
+  if (position == 1) return notAKey;
   const std::string rest = entry.substr(static_cast<size_t>(position - 1));
   const int tonic = ((pc % 12) + 12) % 12;
   if (rest.empty()) return tonic;
   if (rest == "m") return (tonic + 3) % 12;  // the list names a key by its major tonic
-  return -1;
+  return notAKey;
 }
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -401,6 +407,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
       case TCliCommand::Help:
         out << MesLines(Mes(MesId::SCliHelp)) << "\n\n" << MesLines(Mes(MesId::SCliHelpPlay)) << "\n\n"
             << MesLines(Mes(MesId::SCliHelpBatch)) << '\n';
+        return kExitOk;
+      case TCliCommand::Version:
+        out << "cantaro " CANTARO_FILE_VERSION "\n";
         return kExitOk;
       case TCliCommand::Devices:
         out << FormatMidiOutDeviceList(ListMidiOutDevices());

@@ -9,11 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "base/Result.h"
 #include "chords/untChords.h"
 #include "export/WriteText.h"
 #include "song/SongModel.h"
 
-enum class TCliCommand { Help, Export, Events, Recognize, Devices, Render, Play };
+enum class TCliCommand { Help, Version, Export, Events, Recognize, Devices, Render, Play };
 enum class TCliFormat { Text, ChordPro, Grid, Json, JsonLines, Midi };
 enum class TCliBeat { Default, Double, Half };
 
@@ -74,6 +75,7 @@ std::optional<int> ParseCliNote(const std::string& text);
 std::optional<int> ParseCliNote(const std::string& text, NoteNotation notation);
 
 // A key given on the command line: 0..11, a major tonic ("C", "F#", "Bb"), a minor one with
-// "m" ("Am" stands for its relative major, C), or a key list entry ("C или Am"); -1 when none.
-int ParseCliKey(const std::string& text);
-int ParseCliKey(const std::string& text, NoteNotation notation);
+// "m" ("Am" stands for its relative major, C), or a key list entry ("C или Am"). The key is the
+// pitch class of its major tonic; the error names the option and the text given.
+TResult<int> ParseCliKey(const std::string& text);
+TResult<int> ParseCliKey(const std::string& text, NoteNotation notation);

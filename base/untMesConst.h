@@ -28,7 +28,9 @@
   X(SInOutError, "I/O error %d")                                                      \
   X(SListIndexError, "List index out of bounds (%d)")                                 \
   X(SExternalException, "Внешнее исключение")                                         \
-  X(SDamagedFile, "Файл повреждён, обрезано дорожек: %d")
+  X(SDamagedFile, "Файл повреждён, обрезано дорожек: %d")                             \
+  X(SFileIsFolder, "Это папка, а не файл")                                            \
+  X(SFileTooLarge, "Файл слишком велик: %s байт при пределе %s байт")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_MIDIOUT(X)                                                   \
@@ -79,6 +81,8 @@
 #define CANTARO_MESSAGES_SONG(X)                                                      \
   X(SSongFileNotFound, "Файл %s не найден")                                           \
   X(SSongFileEmpty, "Файл \"%s\" пуст или испорчен.")                                 \
+  X(SSongFileIsFolder, "%s — это папка, а не файл песни")                            \
+  X(SSongFileReadError, "Не удалось прочитать файл %s:\r%s")                          \
   X(SSongLoadFilter, "Все поддерживаемые форматы|*.mid;*.kar|Файлы MIDI (*.mid)|*.mid|Файлы караоке (*.kar)|*.kar|Все файлы (*.*)|*.*") \
   X(SSongGridCorner, "#")                                                             \
   X(SSongGridBeat, "Бит %d")                                                          \
@@ -150,6 +154,7 @@
     "  cantaro --devices                   устройства вывода MIDI\r"                   \
     "  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV\r" \
     "  cantaro --help                      эта справка\r"                               \
+    "  cantaro --version                   версия программы\r"                         \
     "\r"                                                                               \
     "Параметры:\r"                                                                     \
     "  -o, --output ФАЙЛ                   записать результат в файл\r"                 \
@@ -206,7 +211,6 @@
   X(SBatchNeedsFolder, "Для нескольких песен или папки укажите папку результатов: -o ПАПКА") \
   X(SBatchNoSongs, "Песен (.mid, .midi, .kar) не найдено: %s")                          \
   X(SBatchFolderError, "Не удалось просмотреть папку %s: %s")                          \
-  X(SBatchReadError, "Не удалось прочитать файл: %s")                                  \
   X(SBatchSameOutput, "пропущен: результат %s уже записывается для %s")                \
   X(SBatchOverwritesSong, "пропущен: результат %s заменил бы саму песню")              \
   X(SBatchOutputFolder, "Не удалось создать папку результатов %s: %s")                 \

@@ -30,11 +30,12 @@ TSongExportContent ExportSongContent(TSongSession& session, TExportFormat format
       result.bytes = AnalysisJsonLine(AnalysisOfSession(session, context));
       break;
     case TExportFormat::Midi: {
-      TChordTrackFile file = MidiWithChordTrack(session.MidiFile, ChordBlocks(session.beats(), session.beatLength(), textOptions.notation));
-      if (!file.ok) {
-        result.messages.push_back(file.error);
+      TResult<TChordTrackFile> made = MidiWithChordTrack(session.MidiFile, ChordBlocks(session.beats(), session.beatLength(), textOptions.notation));
+      if (!made) {
+        result.messages.push_back(made.Error().Text);
         return result;
       }
+      TChordTrackFile& file = made.Value();
       if (file.channelShared)
         result.messages.push_back(MesFormat(MesId::SChordTrackSharedChannel, file.channel + 1, file.sharedChannelNotes));
       if (file.droppedEvents > 0) result.messages.push_back(MesFormat(MesId::SChordTrackDropped, file.droppedEvents));

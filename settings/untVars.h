@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Result.h"
+
 // Colours: 0x00BBGGRR, or with the top bit set a system colour by its index in the low byte.
 using TColor = int32_t;
 
@@ -142,11 +144,8 @@ void LoadSettings(TWindowPos& window);
 // The same into a settings object of one's own.
 void LoadSettings(TSettings& settings, TWindowPos& window);
 
-struct TSettingsSaveResult {
-  bool ok = false;
-  std::string message;  // one text naming the file and the reason, when not ok
-  explicit operator bool() const { return ok; }
-};
+// Success, or one text naming the file and the reason.
+using TSettingsSaveResult = TStatus;
 
 // Writes every stored setting into the settings file, keeping everything else in it. The file is
 // replaced atomically: when writing fails, the old file stays as it was and the result says why.

@@ -71,7 +71,7 @@ enum class TSongChange : uint8_t {
 };
 
 // How the opening of a song ended (the index of a Song notice).
-enum class TSongLoadResult : int { Unreadable = 0, Empty = 1, Loaded = 2 };
+enum class TSongLoadResult : int { Unreadable = 0, Loaded = 2 };
 
 struct TSongNotice {
   TSongChange what;

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <map>
 #include <optional>
+#include <regex>
 #include <sstream>
 #include <unistd.h>
 
@@ -269,14 +270,20 @@ TEST_F(CommandLine, UsageErrorsExitWithTwo) {
   }
 }
 
-TEST_F(CommandLine, FileErrorsExitWithOne) {
+TEST_F(CommandLine, FileErrorsNameTheFileAndExitWithOne) {
   const std::string empty = Scratch("empty.mid");
   std::ofstream(empty).close();
+  const std::string letter = Scratch("letter.mid");
+  std::ofstream(letter) << "Dear friend, this is no song.\n";
+  const std::string folder = Scratch("folder.kar");
+  std::filesystem::create_directories(folder);
   struct Case {
     std::string file, message;
   } cases[] = {
       {Scratch("missing.mid"), "Файл " + Scratch("missing.mid") + " не найден"},
       {empty, "Файл \"" + empty + "\" пуст или испорчен."},
+      {letter, "Файл \"" + letter + "\" пуст или испорчен."},
+      {folder, folder + " — это папка, а не файл песни"},
       {kFixtures + "MIDIBadHeaderChunk.mid", "пуст или испорчен"},
       {kFixtures + "MIDIBadTrackLength.mid", "Read beyond end of file"},
   };
@@ -288,6 +295,17 @@ TEST_F(CommandLine, FileErrorsExitWithOne) {
       EXPECT_TRUE(run.out.empty());
     }
   }
+}
+
+TEST_F(CommandLine, TheVersionIsTheProjectsVersion) {
+  std::ifstream cmake(std::string(CANTARO_SOURCE_DIR) + "/CMakeLists.txt");
+  const std::string lists((std::istreambuf_iterator<char>(cmake)), std::istreambuf_iterator<char>());
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(lists, m, std::regex(R"(project\(Cantaro VERSION ([0-9.]+))")));
+  const CliRun run = Cli({"--version"});
+  EXPECT_EQ(run.code, kExitOk);
+  EXPECT_EQ(run.out, "cantaro " + m[1].str() + "\n");
+  EXPECT_TRUE(run.err.empty());
 }
 
 TEST_F(CommandLine, ADamagedFileGivesWhatItHoldsAndANoticeOnStderr) {
@@ -359,16 +377,18 @@ TEST_F(CommandLine, HelpListsEveryCommandAndOption) {
 
 TEST(CliParsing, KeysAndNotes) {
   SetNoteNotation(NoteNotation::English);
-  EXPECT_EQ(ParseCliKey("C"), 0);
-  EXPECT_EQ(ParseCliKey("Am"), 0);
-  EXPECT_EQ(ParseCliKey("F#"), 6);
-  EXPECT_EQ(ParseCliKey("Bb"), 10);
-  EXPECT_EQ(ParseCliKey("Em"), 7);
-  EXPECT_EQ(ParseCliKey("11"), 11);
-  EXPECT_EQ(ParseCliKey("G или Em"), 7);
-  EXPECT_EQ(ParseCliKey("12"), -1);
-  EXPECT_EQ(ParseCliKey("Cmaj"), -1);
-  EXPECT_EQ(ParseCliKey(""), -1);
+  const std::pair<const char*, int> keys[] = {{"C", 0},  {"Am", 0},  {"F#", 6},         {"Bb", 10},
+                                              {"Em", 7}, {"11", 11}, {"G или Em", 7}};
+  for (const auto& [text, key] : keys) {
+    const TResult<int> parsed = ParseCliKey(text);
+    ASSERT_TRUE(parsed.Ok()) << text;
+    EXPECT_EQ(parsed.Value(), key) << text;
+  }
+  for (const char* text : {"12", "Cmaj", "", "-1"}) {
+    const TResult<int> parsed = ParseCliKey(text);
+    ASSERT_FALSE(parsed.Ok()) << text;
+    EXPECT_EQ(parsed.Error().Text, MesFormat(MesId::SCliBadValue, "--key", text));
+  }
   EXPECT_EQ(ParseCliNote("C4"), 60);
   EXPECT_EQ(ParseCliNote("C-1"), 0);
   EXPECT_EQ(ParseCliNote("G9"), 127);
@@ -442,6 +462,7 @@ TEST(CantaroProgram, ExitCodesAndStreams) {
       {{"--bogus"}, 2, "", "--bogus"},
       {{QString::fromStdString(kExamples + "korobeiniki.kar")}, 0, "Коробейники", ""},
       {{"--export", "/nonexistent/song.kar"}, 1, "", "не найден"},
+      {{"--version"}, 0, "cantaro ", ""},
   };
   for (const Case& c : cases) {
     const ProgramRun run = RunCantaro(c.args);

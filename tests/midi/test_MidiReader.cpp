@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <limits>
 #include <string>
 #include <vector>
@@ -306,14 +310,14 @@ TEST(MidiReaderMalformed, DeltaTimesWrapInsteadOfOverflowing) {
 // ---------------------------------------------------------------------------------------
 // Files on disk
 
-TEST(MidiLoadFile, MissingFileDirectoryAndEmptyNameRaiseTheRuntimeErrors) {
+TEST(MidiLoadFile, MissingFileFolderAndEmptyNameRaiseTheirErrors) {
   struct Case {
     std::string path;
     int32_t code;
     const char* text;
   } cases[] = {
       {"/nonexistent-folder/none.mid", EInOutError::FileNotFound, "File not found"},
-      {test_files::ProjectData() + "fixtures", EInOutError::FileAccessDenied, "File access denied"},
+      {test_files::ProjectData() + "fixtures", EInOutError::IsFolder, "Это папка, а не файл"},
       {"", EInOutError::FileNotFound, "File not found"},
       {test_files::Fixtures() + "LICENSE-MIT.txt/x.mid", EInOutError::InvalidFilename, "Invalid filename"},
   };
@@ -331,6 +335,34 @@ TEST(MidiLoadFile, MissingFileDirectoryAndEmptyNameRaiseTheRuntimeErrors) {
     EXPECT_EQ(f.NumberOfTracks(), 0) << "the previous song is gone";
   }
   EXPECT_EQ(EInOutError(103).what(), std::string("I/O error 103"));
+}
+
+// A file larger than any song is refused from its size alone, before it is read, and the
+// error gives both the size and the limit.
+TEST(MidiLoadFile, AFileLargerThanTheLimitIsRefusedBeforeItIsRead) {
+  namespace fs = std::filesystem;
+  const fs::path path = fs::temp_directory_path() / ("cantaro-huge-" + std::to_string(::getpid()) + ".mid");
+  std::ofstream(path).close();
+  for (const uint64_t size : {uint64_t{MaxMidiFileBytes} + 1, uint64_t{100} << 20}) {
+    fs::resize_file(path, size);  // sparse: no bytes written, none to read
+    TMidiFile f;
+    f.SetFilename(path.string());
+    try {
+      f.LoadFile();
+      ADD_FAILURE() << size;
+    } catch (const EInOutError& e) {
+      EXPECT_EQ(e.ErrorCode(), EInOutError::FileTooLarge);
+      EXPECT_EQ(e.FileSize(), size);
+      EXPECT_EQ(std::string(e.what()), "Файл слишком велик: " + std::to_string(size) + " байт при пределе " +
+                                           std::to_string(MaxMidiFileBytes) + " байт");
+    }
+  }
+  // At the limit the file is read (and, being all zeros, holds no track).
+  fs::resize_file(path, MaxMidiFileBytes);
+  TMidiFile f;
+  f.SetFilename(path.string());
+  EXPECT_EQ(f.LoadFile(), 0);
+  fs::remove(path);
 }
 
 struct FixtureCase {
