@@ -59,15 +59,13 @@ bool IsDirectory(const std::string& path) {
   return !path.empty() && fs::is_directory(path, ec);
 }
 
-bool StreamFormat(const TCliOptions& o) { return o.format == TCliFormat::JsonLines; }
+bool StreamFormat(const TCliOptions& o) { return o.format->oneStream; }
 
 }  // namespace
 
 bool IsBatchExport(const TCliOptions& options) {
   if (options.inputs.size() > 1) return true;
-  if (options.format == TCliFormat::Json || options.format == TCliFormat::JsonLines ||
-      options.format == TCliFormat::Midi)
-    return true;
+  if (options.format->batchOnly) return true;
   return IsDirectory(options.file) || IsDirectory(options.output);
 }
 
@@ -96,7 +94,7 @@ int RunBatchExport(const TCliOptions& options, const TCliSettings& settings, std
 
   TBatchInputs found = CollectBatchInputs(inputs, outputFolder);
   std::vector<TBatchItem>& items = found.items;
-  if (folderOutput) MapBatchOutputs(items, outputFolder, ExportExtension(ExportFormatOf(options.format)));
+  if (folderOutput) MapBatchOutputs(items, outputFolder, std::string(options.format->extension));
 
   int failed = 0;
   for (const std::string& e : found.errors) {

@@ -10,10 +10,10 @@
 #include <system_error>
 
 #include "base/untMesConst.h"
-#include "export/AnalysisJson.h"
-#include "export/ChordText.h"
-#include "export/SongExport.h"
+#include "export/OutputFormats.h"
+#include "export/SongAnalysis.h"
 #include "song/SongSession.h"
+#include "song/Prompter.h"
 
 namespace {
 
@@ -33,28 +33,12 @@ class TCollectingPrompter final : public Prompter {
   std::vector<std::string> warnings;
 };
 
-bool IsAutoKey(std::string key) {
-  for (char& c : key) c = char(std::tolower(static_cast<unsigned char>(c)));
-  return key == "auto";
-}
-
 std::mutex& AnalysisLock() {
   static std::mutex lock;
   return lock;
 }
 
 }  // namespace
-
-TExportFormat ExportFormatOf(TCliFormat format) {
-  switch (format) {
-    case TCliFormat::ChordPro: return TExportFormat::ChordPro;
-    case TCliFormat::Grid: return TExportFormat::Grid;
-    case TCliFormat::Json: return TExportFormat::Json;
-    case TCliFormat::JsonLines: return TExportFormat::JsonLines;
-    case TCliFormat::Midi: return TExportFormat::Midi;
-    default: return TExportFormat::Text;
-  }
-}
 
 TSongExport ExportSongFile(const std::string& path, const std::string& name, const TCliOptions& options,
                            const TCliSettings& settings) {
@@ -75,52 +59,25 @@ TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TC
                             const TCliSettings& settings) {
   TSongExport result;
   TCollectingPrompter prompter;
-  NullStatusSink status;
-
-  TSongExportContent content;
-  TAnalysisDocument document;
-  const bool jsonFormat = options.format == TCliFormat::Json || options.format == TCliFormat::JsonLines;
+  TAnalysisOutcome outcome;
   {
     std::unique_lock<std::mutex> lock(AnalysisLock(), std::defer_lock);
     if (!kAnalysisThreadSafe) lock.lock();
-    TSongSession session(prompter, status, settings.song);
-    if (!session.LoadSongFromBytes(name, std::move(bytes))) {
-      result.failed = true;
-      result.messages = prompter.errors;
-      return result;
-    }
-    // A damaged file still gives what it holds; its report and its JSON say that it is not all.
-    if (const std::string damage = DamagedFileNotice(session.MidiFile.Completeness()); !damage.empty())
-      prompter.warnings.push_back(MesLines(damage));
-    if (options.beat == TCliBeat::Double) session.ChangeBeatLength(TBeatLength::Double);
-    else if (options.beat == TCliBeat::Half) session.ChangeBeatLength(TBeatLength::Half);
-    const int key =
-        options.key.empty() || IsAutoKey(options.key) ? -1 : ParseCliKey(options.key, settings.text.notation).ValueOr(-1);
-    if (key >= 0) session.SetKey(key);
-    else if (!options.key.empty()) session.FindKey();
-    session.FindChords();
-    if (options.transpose != 0) session.Transpose(options.transpose);
-
-    TAnalysisContext context;
-    context.file = name;
-    context.codePage = CodePageFromNumber(settings.text.textCodepage);
-    context.notation = settings.text.notation;
-    context.errors = prompter.errors;
-    context.warnings = prompter.warnings;
-    // The JSON text is made from the plain document after the session is gone, so it needs no
-    // lock: it is most of the work of a JSON export.
-    if (jsonFormat) document = AnalysisOfSession(session, context);
-    else content = ExportSongContent(session, ExportFormatOf(options.format), context, settings.text);
+    outcome = AnalyseSongBytes(name, std::move(bytes), AnalysisRequestOf(options, settings), prompter);
   }
-  if (jsonFormat) {
-    content.ok = true;
-    content.bytes = options.format == TCliFormat::Json ? AnalysisJsonDocument(document) : AnalysisJsonLine(document);
-  }
-  if (!content.ok) {
+  if (!outcome.analysis) {
     result.failed = true;
-    result.messages = std::move(content.messages);
+    result.messages = std::move(outcome.errors);
     return result;
   }
+  // The writer reads the analysis alone, which no other song shares: no lock.
+  TResult<TFormatOutput> made = options.format->write(*outcome.analysis);
+  if (!made) {
+    result.failed = true;
+    result.messages = {made.Error().Text};
+    return result;
+  }
+  TFormatOutput& content = made.Value();
   result.messages = std::move(content.messages);
   for (const std::string& e : prompter.errors) result.messages.push_back(e);
   for (const std::string& w : prompter.warnings) result.messages.push_back(w);

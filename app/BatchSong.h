@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "export/SongExport.h"
+#include "export/OutputFormats.h"
 
 struct TSongExport {
   bool produced = false;  // content holds the result
@@ -30,4 +30,3 @@ TSongExport ExportSongFile(const std::string& path, const std::string& name, con
 TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TCliOptions& options,
                             const TCliSettings& settings);
 
-TExportFormat ExportFormatOf(TCliFormat format);

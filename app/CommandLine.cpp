@@ -78,9 +78,6 @@ bool WriteOutput(const TCliOptions& options, const std::string& content, std::os
   return true;
 }
 
-// The settings file's values with the command line's flags over them: what the analysis and
-// the written text are given.
-
 // A damaged file still gives what it holds; the user hears that it is not all.
 void ReportDamage(const TSongSession& session, std::ostream& err) {
   const std::string notice = DamagedFileNotice(session.MidiFile.Completeness());
@@ -88,39 +85,23 @@ void ReportDamage(const TSongSession& session, std::ostream& err) {
 }
 
 int RunExport(const TCliOptions& options, const TCliSettings& settings, std::ostream& out, std::ostream& err) {
-  int key = -1;
   if (!options.key.empty() && Lower(options.key) != "auto") {
-    const TResult<int> given = ParseCliKey(options.key, settings.text.notation);
-    if (!given) {
+    if (const TResult<int> given = ParseCliKey(options.key, settings.text.notation); !given) {
       err << given.Error().Text << '\n';
       return kExitUsage;
     }
-    key = given.Value();
   }
-
   TCliPrompter prompter(err);
-  NullStatusSink status;
-  TSongSession session(prompter, status, settings.song);
-  if (!session.LoadSong(options.file)) return kExitFailure;
-  ReportDamage(session, err);
-
-  if (options.beat == TCliBeat::Double) session.ChangeBeatLength(TBeatLength::Double);
-  else if (options.beat == TCliBeat::Half) session.ChangeBeatLength(TBeatLength::Half);
-  if (key >= 0) session.SetKey(key);
-  else if (!options.key.empty()) session.FindKey();
-  session.FindChords();
-  if (options.transpose != 0) session.Transpose(options.transpose);
-
-  const TChordTextInput input = ChordTextInputOf(session, settings.text);
-
-  std::string content;
-  if (options.format == TCliFormat::Grid) {
-    content = BeatGridString(input.cells);
-  } else {
-    const TChordText text = BuildChordText(session.MidiFile, input);
-    content = options.format == TCliFormat::ChordPro ? ChordProString(text) : ChordTextString(text);
+  const TAnalysisOutcome outcome =
+      AnalyseSongFile(options.file, options.file, AnalysisRequestOf(options, settings), prompter);
+  if (!outcome.analysis) return kExitFailure;
+  const TResult<TFormatOutput> result = options.format->write(*outcome.analysis);
+  if (!result) {
+    err << result.Error().Text << '\n';
+    return kExitFailure;
   }
-  if (!WriteOutput(options, content, out, err)) return kExitFailure;
+  for (const std::string& m : result->messages) err << m << '\n';
+  if (!WriteOutput(options, result->bytes, out, err)) return kExitFailure;
   return prompter.Errors() == 0 ? kExitOk : kExitFailure;
 }
 
@@ -306,12 +287,9 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
       }
     } else if (arg == "--format") {
       if (auto v = value()) {
-        static const std::map<std::string, TCliFormat> formats{
-            {"text", TCliFormat::Text}, {"chordpro", TCliFormat::ChordPro}, {"grid", TCliFormat::Grid},
-            {"json", TCliFormat::Json}, {"jsonl", TCliFormat::JsonLines}, {"midi", TCliFormat::Midi}};
-        auto it = formats.find(Lower(*v));
-        if (it == formats.end()) fail(MesFormat(MesId::SCliBadValue, arg, *v));
-        else o.format = it->second;
+        const TOutputFormat* format = FindOutputFormat(*v);
+        if (!format) fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.format = format;
       }
     } else if (arg == "--codepage") {
       if (auto v = value()) {
@@ -395,6 +373,39 @@ TResult<int> ParseCliKey(const std::string& text, NoteNotation notation) {
   return notAKey;
 }
 
+std::optional<bool> ParseCliKeyMode(const std::string& text, NoteNotation notation) {
+  if (IsInteger(text) || !ParseCliKey(text, notation)) return std::nullopt;
+  if (text.find(Mes(MesId::SSongKeyOr)) != std::string::npos) return std::nullopt;
+  return !text.empty() && text.back() == 'm';
+}
+
+TAnalysisRequest AnalysisRequestOf(const TCliOptions& options, const TCliSettings& settings) {
+  TAnalysisRequest request;
+  const NoteNotation notation = settings.text.notation;
+  if (!options.key.empty() && Lower(options.key) != "auto") {
+    request.key = ParseCliKey(options.key, notation).ValueOr(-1);
+    if (request.key >= 0) request.minor = ParseCliKeyMode(options.key, notation);
+  }
+  request.detectKey = !options.key.empty() && request.key < 0;
+  request.transpose = options.transpose;
+  request.beat = options.beat == TCliBeat::Double ? TBeatLength::Double
+                 : options.beat == TCliBeat::Half ? TBeatLength::Half
+                                                  : TBeatLength::Default;
+  request.song = settings.song;
+  request.text = settings.text;
+  return request;
+}
+
+std::string OutputFormatsHelp() {
+  std::string help = Mes(MesId::SCliHelpFormats) + "\n";
+  for (const TOutputFormat& f : OutputFormats()) {
+    std::string name = "  " + std::string(f.name);
+    name.resize(std::max<std::size_t>(name.size() + 1, 38), ' ');
+    help += name + Mes(f.label) + "\n";
+  }
+  return help;
+}
+
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const TCliParse parse = ParseCommandLine(args);
   if (!parse.error.empty()) {
@@ -405,8 +416,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   try {
     switch (options.command) {
       case TCliCommand::Help:
-        out << MesLines(Mes(MesId::SCliHelp)) << "\n\n" << MesLines(Mes(MesId::SCliHelpPlay)) << "\n\n"
-            << MesLines(Mes(MesId::SCliHelpBatch)) << '\n';
+        out << MesLines(Mes(MesId::SCliHelp)) << "\n\n" << OutputFormatsHelp() << '\n'
+            << MesLines(Mes(MesId::SCliHelpPlay)) << "\n\n" << MesLines(Mes(MesId::SCliHelpBatch)) << '\n';
         return kExitOk;
       case TCliCommand::Version:
         out << "cantaro " CANTARO_FILE_VERSION "\n";

@@ -11,11 +11,12 @@
 
 #include "base/Result.h"
 #include "chords/untChords.h"
+#include "export/OutputFormats.h"
+#include "export/SongAnalysis.h"
 #include "export/WriteText.h"
 #include "song/SongModel.h"
 
 enum class TCliCommand { Help, Version, Export, Events, Recognize, Devices, Render, Play };
-enum class TCliFormat { Text, ChordPro, Grid, Json, JsonLines, Midi };
 enum class TCliBeat { Default, Double, Half };
 
 struct TCliOptions {
@@ -31,7 +32,7 @@ struct TCliOptions {
   std::optional<bool> continuity;    // chord continuity with Keysense; unset: the settings'
   std::optional<bool> comments;      // unset: the settings'
   std::optional<int> codePage;       // Windows code page number; unset: the settings'
-  TCliFormat format = TCliFormat::Text;
+  const TOutputFormat* format = &DefaultOutputFormat();
   std::string device;                // Play: --device, a number or a part of a name
   std::string speed;                 // Play: --speed, a tempo list entry
   std::vector<std::string> inputs;   // Export: every song or folder named (file is the first)
@@ -79,3 +80,12 @@ std::optional<int> ParseCliNote(const std::string& text, NoteNotation notation);
 // pitch class of its major tonic; the error names the option and the text given.
 TResult<int> ParseCliKey(const std::string& text);
 TResult<int> ParseCliKey(const std::string& text, NoteNotation notation);
+// The mode a key given on the command line names: minor for "Am", major for "C", nothing for
+// a number or a key list entry.
+std::optional<bool> ParseCliKeyMode(const std::string& text, NoteNotation notation);
+
+// What the options and settings ask the analysis of a song for (the key given, or "auto").
+TAnalysisRequest AnalysisRequestOf(const TCliOptions& options, const TCliSettings& settings);
+
+// The formats' part of --help: a line per format with its name and label.
+std::string OutputFormatsHelp();

@@ -165,7 +165,7 @@
     "  --keysense on|off                   технология Keysense\r"                       \
     "  --continuity on|off                 связные аккорды (вместе с Keysense)\r"       \
     "  --comments on|off                   комментарии MIDI-файла в тексте\r"           \
-    "  --format text|chordpro|grid         текст с аккордами, ChordPro или сетка битов\r" \
+    "  --format ИМЯ                        формат результата (список ниже; по умолчанию text)\r" \
     "  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8\r" \
     "\r"                                                                               \
     "Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют\r" \
@@ -204,10 +204,10 @@
   X(SCliHelpBatch,                                                                     \
     "Пакетная обработка:\r"                                                            \
     "  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)\r" \
-    "  --format json|jsonl|midi            анализ в JSON, JSON Lines (строка на песню) или MIDI с дорожкой аккордов\r" \
     "  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)\r" \
     "  --quiet, -q                         без индикатора хода работы\r"               \
     "Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.") \
+  X(SCliHelpFormats, "Форматы (--format ИМЯ):")                                       \
   X(SBatchNeedsFolder, "Для нескольких песен или папки укажите папку результатов: -o ПАПКА") \
   X(SBatchNoSongs, "Песен (.mid, .midi, .kar) не найдено: %s")                          \
   X(SBatchFolderError, "Не удалось просмотреть папку %s: %s")                          \
@@ -469,6 +469,7 @@
   X(SExportFormatChordPro, "ChordPro (*.cho)")                                        \
   X(SExportFormatGrid, "Сетка битов (*.tsv)")                                         \
   X(SExportFormatJson, "Анализ в JSON (*.json)")                                      \
+  X(SExportFormatJsonLines, "Анализ в JSON Lines, строка на песню (*.jsonl)")          \
   X(SExportFormatMidi, "MIDI с дорожкой аккордов (*.mid)")                            \
   X(SExportSaved, "Файл %s записан") \
   X(SOptMidiIn, "Вход MIDI (клавиатура):") \

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "export/ChordText.h"
+#include "midi/EventWalk.h"
 #include "midi/MidiConstants.h"
 #include "midi/MidiFile.h"
 #include "song/KeyDetect.h"
@@ -64,46 +65,53 @@ TAnalysisChord AnalysisChord(const TChord& chord, NoteNotation notation) {
   return a;
 }
 
-std::vector<TAnalysisSyllable> AnalysisLyrics(const TMidiFile& file, bool karaoke, TCodePage codePage) {
-  const bool utf8 = MidiTextsAreUtf8(file);
+std::vector<TAnalysisSyllable> AnalysisLyrics(const TMidiSong& song, bool karaoke, TCodePage codePage) {
+  const bool utf8 = MidiTextsAreUtf8(song);
   std::vector<TAnalysisSyllable> syllables;
-  for (int32_t t = 0; t < file.NumberOfTracks(); ++t) {
-    if (karaoke && t != kKaraokeLyricTrack) continue;
-    const uint8_t wanted = karaoke ? MidiMeta::Text : MidiMeta::Lyric;
-    bool newLine = false, newParagraph = false;
-    for (const TMidiEventEx& e : file.TrackAt(t).Events()) {
-      if (e.Status != MidiStatus::Meta || e.Data1 != wanted || e.Text().empty() || e.Time == 0) continue;
-      std::string text = utf8 ? DecodeMidiText(e.Text(), codePage) : DecodeCodePage(e.Text(), codePage);
-      if (!text.empty() && text[0] == '/') {
-        newLine = true;
-        text.erase(0, 1);
-      }
-      if (!text.empty() && text[0] == '\\') {
-        newParagraph = true;
-        text.erase(0, 1);
-      }
-      // A mark alone applies to the next syllable; "@" texts are titles and other header data.
-      if (text.empty() || text[0] == '@') continue;
-      std::replace(text.begin(), text.end(), '\0', ' ');
-      syllables.push_back({std::move(text), e.Time, file.TicksToMs(e.Time), newLine || newParagraph, newParagraph});
+  const uint8_t wanted = karaoke ? MidiMeta::Text : MidiMeta::Lyric;
+  // The marks "/" and "\\" alone apply to the next syllable of their track.
+  int32_t markTrack = -1;
+  bool newLine = false, newParagraph = false;
+  TEventWalk walk(song);
+  walk.ToEnd([&](const TMidiEventEx& e, int32_t track) {
+    if (karaoke && track != kKaraokeLyricTrack) return;
+    if (e.Status != MidiStatus::Meta || e.Data1 != wanted || e.Text().empty() || e.Time == 0) return;
+    if (track != markTrack) {
+      markTrack = track;
       newLine = newParagraph = false;
     }
-  }
+    std::string text = utf8 ? DecodeMidiText(e.Text(), codePage) : DecodeCodePage(e.Text(), codePage);
+    if (!text.empty() && text[0] == '/') {
+      newLine = true;
+      text.erase(0, 1);
+    }
+    if (!text.empty() && text[0] == '\\') {
+      newParagraph = true;
+      text.erase(0, 1);
+    }
+    // A mark alone applies to the next syllable; "@" texts are titles and other header data.
+    if (text.empty() || text[0] == '@') return;
+    std::replace(text.begin(), text.end(), '\0', ' ');
+    syllables.push_back({std::move(text), e.Time, song.TicksToMs(e.Time), newLine || newParagraph, newParagraph});
+    newLine = newParagraph = false;
+  });
   // Lyric events of several tracks are read as one text, in time order.
   std::stable_sort(syllables.begin(), syllables.end(),
                    [](const TAnalysisSyllable& a, const TAnalysisSyllable& b) { return a.tick < b.tick; });
   return syllables;
 }
 
-TAnalysisDocument AnalysisOfSession(const TSongSession& session, const TAnalysisContext& context) {
-  const TMidiFile& file = session.MidiFile;
+TAnalysisDocument AnalysisDocumentOf(const TSongAnalysis& analysis) {
+  const TMidiSong& file = analysis.Song();
+  const TSongModel& model = analysis.model;
+  const TCodePage codePage = CodePageFromNumber(analysis.request.text.textCodepage);
   TAnalysisDocument doc;
-  doc.file = context.file;
+  doc.file = analysis.name;
   doc.format = static_cast<int32_t>(file.FileFormat());
   doc.ticksPerQuarter = file.TicksPerQuarter();
   const bool utf8 = MidiTextsAreUtf8(file);
   auto text = [&](std::string_view bytes) {
-    return utf8 ? DecodeMidiText(bytes, context.codePage) : DecodeCodePage(bytes, context.codePage);
+    return utf8 ? DecodeMidiText(bytes, codePage) : DecodeCodePage(bytes, codePage);
   };
 
   for (int32_t t = 0; t < file.NumberOfTracks(); ++t) {
@@ -133,17 +141,17 @@ TAnalysisDocument AnalysisOfSession(const TSongSession& session, const TAnalysis
 
   doc.lengthTicks = file.SongLength();
   doc.lengthMs = file.TicksToMs(doc.lengthTicks);
-  doc.beatLength = session.beatLength();
-  doc.notation = NotationName(context.notation);
-  doc.karaoke = session.karaoke();
-  doc.transposition = session.transposition();
+  doc.beatLength = model.beatLength;
+  doc.notation = NotationName(analysis.Notation());
+  doc.karaoke = model.karaoke;
+  doc.transposition = model.transposition;
 
-  const NoteNotation notation = context.notation;
-  const TSongKey& key = session.Model().key;
+  const NoteNotation notation = analysis.Notation();
+  const TSongKey& key = model.key;
   if (key.Known()) {
     doc.key.entry = key.key;
-    doc.key.name = KeyName(key.key, false, notation) + "/" + KeyName((key.key + 9) % 12, true, notation);
-    doc.key.current = key.TonicAfter(session.transposition());
+    doc.key.name = analysis.KeyName();
+    doc.key.current = key.TonicAfter(model.transposition);
     doc.key.source = key.evidence ? "detected" : "given";
   } else {
     doc.key.source = "unknown";
@@ -162,26 +170,38 @@ TAnalysisDocument AnalysisOfSession(const TSongSession& session, const TAnalysis
     doc.key.detection = std::move(d);
   }
 
-  const TBeats& beats = session.beats();
+  const TBeats& beats = model.beats;
   doc.beats.reserve(beats.size());
   for (size_t b = 0; b < beats.size(); ++b) {
     const TVariants& v = beats[b];
     TAnalysisBeat a;
     a.index = static_cast<int32_t>(b);
-    const int64_t tick = int64_t(b) * session.beatLength();
+    const int64_t tick = int64_t(b) * model.beatLength;
     a.tick = static_cast<int32_t>(std::min<int64_t>(tick, std::numeric_limits<int32_t>::max()));
     a.ms = file.TicksToMs(a.tick);
     a.notes.assign(v.notes.begin(), v.notes.end());
     a.variants.reserve(v.chords.size());
-    for (const TChord& c : v.chords) a.variants.push_back({ChordName(c, context.notation), ChordScore(c)});
+    for (const TChord& c : v.chords) a.variants.push_back({ChordName(c, analysis.Notation()), ChordScore(c)});
     if (v.HasChord()) {
-      a.chord = AnalysisChord(v.Chord(), context.notation);
+      a.chord = AnalysisChord(v.Chord(), analysis.Notation());
       a.rank = v.chosen;
     }
     doc.beats.push_back(std::move(a));
   }
-  doc.lyrics = AnalysisLyrics(file, session.karaoke(), context.codePage);
-  doc.errors = context.errors;
-  doc.warnings = context.warnings;
+  doc.lyrics = AnalysisLyrics(file, model.karaoke, codePage);
+  doc.errors = analysis.errors;
+  doc.warnings = analysis.warnings;
   return doc;
+}
+
+TAnalysisDocument AnalysisOfSession(const TSongSession& session, const TAnalysisContext& context) {
+  TAnalysisRequest request;
+  request.text.notation = context.notation;
+  request.text.textCodepage = context.codePage == TCodePage::Cp1252  ? 1252
+                              : context.codePage == TCodePage::Koi8r ? 20866
+                                                                     : 1251;
+  TSongAnalysis analysis = SongAnalysisOf(session, context.file, request);
+  analysis.errors = context.errors;
+  analysis.warnings = context.warnings;
+  return AnalysisDocumentOf(analysis);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// Fills the plain analysis document (AnalysisDocument.h) from an analysed song session: the
-// engine's tracks, tempo map and texts, the beats with their chosen chord and variants, the
-// key with the detector's evidence, and the lyrics with their times.
+// Fills the plain analysis document (AnalysisDocument.h) from a song's analysis: the song's
+// tracks, tempo map and texts, the beats with their chosen chord and variants, the key named
+// with its mode and the detector's evidence, and the lyrics with their times.
 
 #include <string>
 #include <vector>
@@ -9,8 +9,9 @@
 #include "chords/untChords.h"
 #include "export/AnalysisDocument.h"
 #include "export/CodePage.h"
+#include "export/SongAnalysis.h"
 
-class TMidiFile;
+class TMidiSong;
 class TSongSession;
 
 struct TAnalysisContext {
@@ -21,6 +22,8 @@ struct TAnalysisContext {
   std::vector<std::string> warnings;
 };
 
+TAnalysisDocument AnalysisDocumentOf(const TSongAnalysis& analysis);
+// The same for the song as it stands in a session.
 TAnalysisDocument AnalysisOfSession(const TSongSession& session, const TAnalysisContext& context);
 
 // A chord's parts, its names in the given notation.
@@ -29,4 +32,4 @@ TAnalysisChord AnalysisChord(const TChord& chord, NoteNotation notation);
 // The lyrics as syllables with their marks: the text events of track 2 of a karaoke song,
 // the lyric events of any track otherwise; texts at tick 0 and "@" texts are header
 // information and are left out.
-std::vector<TAnalysisSyllable> AnalysisLyrics(const TMidiFile& file, bool karaoke, TCodePage codePage);
+std::vector<TAnalysisSyllable> AnalysisLyrics(const TMidiSong& song, bool karaoke, TCodePage codePage);

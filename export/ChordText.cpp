@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "chords/untChords.h"
+#include "midi/EventWalk.h"
 #include "midi/MidiFile.h"
-#include "song/EngineScan.h"
 
 namespace {
 
@@ -17,9 +17,9 @@ int32_t BeatEnd(size_t beat, int32_t beatLength) {
 
 }  // namespace
 
-bool MidiTextsAreUtf8(const TMidiFile& engine) {
-  for (int32_t t = 0; t < engine.NumberOfTracks(); ++t) {
-    for (const TMidiEventEx& e : engine.TrackAt(t).Events()) {
+bool MidiTextsAreUtf8(const TMidiSong& song) {
+  for (int32_t t = 0; t < song.NumberOfTracks(); ++t) {
+    for (const TMidiEventEx& e : song.TrackAt(t).Events()) {
       if (e.Status == MidiStatus::Meta && e.Data1 >= MidiMeta::Text && e.Data1 <= MidiMeta::CuePoint && !IsValidUtf8(e.Text())) return false;
     }
   }
@@ -34,29 +34,28 @@ TCodePage CodePageFromNumber(int32_t number) {
   }
 }
 
-TChordText BuildChordText(TMidiFile& engine, const TChordTextInput& input) {
+TChordText BuildChordText(const TMidiSong& song, const TChordTextInput& input) {
   TChordTextOptions options;
   options.karaoke = input.karaoke;
   options.commExport = input.commExport;
   options.codePage = input.codePage;
-  options.textsAreUtf8 = MidiTextsAreUtf8(engine);
+  options.textsAreUtf8 = MidiTextsAreUtf8(song);
   TChordTextBuilder builder(options);
 
-  engine.Rewind();
-  TEngineHandlersGuard handlers(engine, [&builder](PMidiEventEx event, int32_t trackNo) {
-    builder.CollectText(event->Status, event->Data1, event->Text(), event->Time, trackNo);
-  });
-
+  TEventWalk walk(song);
+  auto collect = [&builder](const TMidiEventEx& event, int32_t trackNo) {
+    builder.CollectText(event.Status, event.Data1, event.Text(), event.Time, trackNo);
+  };
   if (input.beatLength > 0) {
     for (size_t b = 0; b < input.cells.size(); ++b) {
       builder.BeginBeat();
-      engine.Seek(BeatEnd(b, input.beatLength), true);
+      walk.To(BeatEnd(b, input.beatLength), collect);
       builder.EndBeat(input.cells[b]);
     }
   }
 
-  // The tempo in force where the scan ended, the speed ratio applied.
-  const int32_t tempo = engine.CurrentBpm();
+  // The tempo in force where the walk ended, the speed ratio applied.
+  const int32_t tempo = song.BpmAt(walk.Position(), input.speedNumerator, input.speedDenominator);
   std::string keyFrom, keyTo;
   if (input.key >= 0 && input.key < 12) {
     keyFrom = PitchClassName(static_cast<int8_t>(input.key), AccidentalSpelling::Both, input.notation);
@@ -66,6 +65,13 @@ TChordText BuildChordText(TMidiFile& engine, const TChordTextInput& input) {
   TChordText text = builder.Finish(tempo, input.transposition, input.key, keyFrom, keyTo,
                                    input.dateTime.empty() ? SignatureDateTime() : input.dateTime);
   text.notation = input.notation;
-  engine.Seek(0, false);
+  text.keyWithMode = input.keyWithMode;
   return text;
+}
+
+TChordText BuildChordText(const TMidiFile& engine, const TChordTextInput& input) {
+  TChordTextInput atSpeed = input;
+  atSpeed.speedNumerator = engine.SpeedNumerator();
+  atSpeed.speedDenominator = engine.SpeedDenominator();
+  return BuildChordText(engine.Song(), atSpeed);
 }

@@ -1,9 +1,8 @@
 #pragma once
-// BuildChordText: the whole lyrics-with-chords text of the loaded song. It replays the song
-// silently through the engine beat by beat with its own event handler, places the chord
-// names the beat grid shows above the syllables, and adds the title lines, the header line
-// with tempo, transposition and key, and the signature. The engine's handlers are borrowed
-// for the run and given back also when the run fails.
+// BuildChordText: the whole lyrics-with-chords text of a song. It walks the song's events beat
+// by beat (midi/EventWalk.h), places the chord names the beat grid shows above the
+// syllables, and adds the title lines, the header line with tempo, transposition and key,
+// and the signature. It reads the song only: no player is involved.
 //
 // Everything it needs is handed in as plain data, so the window, the command line and the
 // tests share it without a session object.
@@ -17,6 +16,7 @@
 #include "export/CodePage.h"
 
 class TMidiFile;
+class TMidiSong;
 
 struct TChordTextInput {
   // What each beat shows as its chord (BeatChordText of the song model); empty for a beat
@@ -30,12 +30,20 @@ struct TChordTextInput {
   TCodePage codePage = TCodePage::Cp1251;
   std::string dateTime;  // for the signature; empty: now
   NoteNotation notation = NoteNotation::English;  // of the key names
+  // The key after the transposition named with its mode ("Am"), for the ChordPro header;
+  // empty when unknown.
+  std::string keyWithMode;
+  // The playback speed as a ratio of the written tempo, for the tempo of the header.
+  uint8_t speedNumerator = 1;
+  uint8_t speedDenominator = 1;
 };
 
-TChordText BuildChordText(TMidiFile& engine, const TChordTextInput& input);
+TChordText BuildChordText(const TMidiSong& song, const TChordTextInput& input);
+// The same for the song of an engine, at the engine's speed (input's speed is not read).
+TChordText BuildChordText(const TMidiFile& engine, const TChordTextInput& input);
 
 // True when every text event of the file (meta types 1 to 7) is valid UTF-8.
-bool MidiTextsAreUtf8(const TMidiFile& engine);
+bool MidiTextsAreUtf8(const TMidiSong& song);
 
 // The code page for a Windows code page number (the settings store 1251, 1252 or 20866);
 // Windows-1251 for any other number.

@@ -40,6 +40,7 @@ struct TChordText {
   int32_t key = -1;             // original key (pitch class of the major tonic), -1 unknown
   std::vector<TTextLine> lines;  // the whole text in order, title and header lines included
   NoteNotation notation = NoteNotation::English;  // of the key's name
+  std::string keyWithMode;  // the key after the transposition named with its mode ("Am")
 
   // The plain text, one entry per line.
   std::vector<std::string> Lines() const;

@@ -80,9 +80,7 @@ std::string ChordProString(const TChordText& text) {
   };
   directive("title", text.title1);
   directive("subtitle", text.title2);
-  if (text.key >= 0 && text.key < 12)
-    directive("key", PitchClassName(static_cast<int8_t>(((text.key + text.transposition) % 12 + 24) % 12),
-                                    AccidentalSpelling::Sharps, text.notation));
+  directive("key", text.keyWithMode);
   directive("tempo", std::to_string(text.tempo));
 
   for (size_t i = 0; i < text.lines.size(); ++i) {

@@ -104,7 +104,7 @@ struct TChannelUse {
   std::array<bool, 16> used{};
 };
 
-TChannelUse ChannelUse(const TMidiFile& file) {
+TChannelUse ChannelUse(const TMidiSong& file) {
   TChannelUse use;
   for (int32_t t = 0; t < file.NumberOfTracks(); ++t)
     for (const TMidiEventEx& e : file.TrackAt(t).Events()) {
@@ -156,7 +156,7 @@ std::vector<TChordBlock> ChordBlocks(const TBeats& beats, int32_t beatLength, No
   return blocks;
 }
 
-TResult<TChordTrackFile> MidiWithChordTrack(const TMidiFile& file, const std::vector<TChordBlock>& blocks) {
+TResult<TChordTrackFile> MidiWithChordTrack(const TMidiSong& file, const std::vector<TChordBlock>& blocks) {
   if (file.FileFormat() == TFileFormat::multi_asynch) return TError(Mes(MesId::SChordTrackFormat2));
   TChordTrackFile result;
 

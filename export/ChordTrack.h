@@ -12,7 +12,7 @@
 #include "base/Result.h"
 #include "song/SongTypes.h"
 
-class TMidiFile;
+class TMidiSong;
 
 // One block of the chord track: the chord sounds from start up to, not including, end.
 struct TChordBlock {
@@ -44,4 +44,4 @@ struct TChordTrackFile {
 
 // Format 0 songs are written as format 1 (their track, then the chord track); format 2 songs
 // (independent patterns) are refused: the error says why.
-TResult<TChordTrackFile> MidiWithChordTrack(const TMidiFile& file, const std::vector<TChordBlock>& blocks);
+TResult<TChordTrackFile> MidiWithChordTrack(const TMidiSong& file, const std::vector<TChordBlock>& blocks);

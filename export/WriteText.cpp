@@ -1,12 +1,20 @@
 #include "export/WriteText.h"
 
+#include "song/KeyWithMode.h"
+
 #include "base/untMesConst.h"
-#include "song/EngineScan.h"
+#include "base/Finally.h"
 #include "song/SongSession.h"
 
 TChordTextInput ChordTextInputOf(const TSongSession& session, const TExportOptions& options) {
+  TChordTextInput input = ChordTextInputOf(session.Model(), options);
+  input.speedNumerator = session.MidiFile.SpeedNumerator();
+  input.speedDenominator = session.MidiFile.SpeedDenominator();
+  return input;
+}
+
+TChordTextInput ChordTextInputOf(const TSongModel& model, const TExportOptions& options) {
   TChordTextInput input;
-  const TSongModel& model = session.Model();
   const int beats = static_cast<int>(model.beats.size());
   input.cells.reserve(static_cast<size_t>(beats));
   for (int b = 0; b < beats; ++b) input.cells.push_back(BeatChordText(model, b, options.notation));
@@ -17,6 +25,7 @@ TChordTextInput ChordTextInputOf(const TSongSession& session, const TExportOptio
   input.commExport = options.commExport;
   input.codePage = CodePageFromNumber(options.textCodepage);
   input.notation = options.notation;
+  input.keyWithMode = KeyWithModeName(model.key, model.transposition, options.notation);
   return input;
 }
 
@@ -32,6 +41,6 @@ std::optional<TSendResult> actWriteTextExecute(TSongSession& session, Prompter& 
   }
   status.ShowStatus(Mes(MesId::SBuildingText));
   TFinally clearHint([&status] { status.ShowStatus(std::string()); });
-  const TChordText text = BuildChordText(session.MidiFile, ChordTextInputOf(session, options));
+  const TChordText text = BuildChordText(session.MidiFile.Song(), ChordTextInputOf(session, options));
   return SendToTabulist(text.Lines(), options.pathTabulist, options.programFolder, peer, prompter, sendOptions);
 }

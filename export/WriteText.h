@@ -15,6 +15,7 @@ class Prompter;
 class StatusSink;
 class TSongSession;
 class TTabulistPeer;
+struct TSongModel;
 
 // What the written text takes from the settings.
 struct TExportOptions {
@@ -28,6 +29,7 @@ struct TExportOptions {
 // What the text builder needs of the session: each beat's chord as the song model has it,
 // named in the options' notation, and the song-wide values.
 TChordTextInput ChordTextInputOf(const TSongSession& session, const TExportOptions& options);
+TChordTextInput ChordTextInputOf(const TSongModel& model, const TExportOptions& options);
 
 // Runs the command. Nothing (and nothing handed over) when the user declines to search for
 // chords. The editor's folder may be set to the program's folder on the way (the result

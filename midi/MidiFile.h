@@ -1,9 +1,9 @@
 #pragma once
-// The MIDI file engine: reads a standard MIDI file (or a karaoke file) into tracks of timed
-// events with a file-wide tempo map, converts between ticks and milliseconds, and plays the
-// events back against a clock by handing each one to the OnMidiEvent handler. The same
-// dispatch serves as a silent scanner: Seek with dispatch passes every event on the way
-// synchronously.
+// The MIDI file engine: a song read from a standard MIDI file (or a karaoke file, its data in
+// midi/MidiSong.h) and its player, which plays the events back against a clock by handing
+// each one to the OnMidiEvent handler; Seek with dispatch passes every event on the way
+// synchronously. The reading and conversion members are the song's, offered here as well
+// for the window. Analyses never play: they walk the const song (midi/EventWalk.h).
 
 #include <atomic>
 #include <bitset>
@@ -17,106 +17,8 @@
 #include <utility>
 #include <vector>
 
-#include "midi/InOutError.h"
 #include "midi/MidiClock.h"
-#include "midi/TempoIndex.h"
-
-enum class TFileFormat : uint8_t { single = 0, multi_synch = 1, multi_asynch = 2 };
-
-// One event as read from a track. Events live contiguously in their track; the Text bytes
-// live in the file's byte buffer (or in the track, for events added by hand), so loading
-// allocates nothing per event. Channel bytes may be changed in place (transposition).
-struct TMidiEventEx {
-  uint8_t Status = 0;  // status in force: 0x80..0xEF channel, 0xF0/0xF7 SysEx, 0xFF meta, 0 none yet
-  uint8_t Data1 = 0;   // first data byte; the meta type of a meta event
-  uint8_t Data2 = 0;   // second data byte of two-byte channel messages, else 0
-  int32_t DeltaTicks = 0;
-  int32_t Time = 0;  // absolute tick: sum of the track's delta times up to this event
-
-  // The data bytes of a meta or SysEx event as stored after the length; empty otherwise.
-  // Valid until the next load of the file (in copies of the event too); std::string(Text())
-  // keeps them longer.
-  std::string_view Text() const { return {textData_, textLength_}; }
-
- private:
-  friend class TMidiTrack;
-  friend class TMidiFile;
-  uint32_t textLength_ = 0;
-  const char* textData_ = nullptr;
-};
-using PMidiEventEx = TMidiEventEx*;
-
-using TOnMidiEvent = std::function<void(PMidiEventEx event, int32_t TrackNo)>;
-
-class TMidiTrack {
- public:
-  explicit TMidiTrack(int32_t trackNo);
-  TMidiTrack(const TMidiTrack&) = delete;
-  TMidiTrack& operator=(const TMidiTrack&) = delete;
-
-  // Text of the first non-empty track-name (meta 3) and instrument-name (meta 4) event.
-  const std::string& Name() const { return name_; }
-  const std::string& Instrument() const { return instrument_; }
-  int32_t TrackNo() const { return trackNo_; }
-
-  int32_t EventCount() const { return static_cast<int32_t>(events_.size()); }
-  // Null when the index is outside 0..EventCount-1. Pointers stay valid until the next
-  // LoadFile of the owning file (or the next AddEvent of this track).
-  PMidiEventEx EventAt(int32_t index);
-  const TMidiEventEx* EventAt(int32_t index) const;
-  std::span<TMidiEventEx> Events() { return events_; }
-  std::span<const TMidiEventEx> Events() const { return events_; }
-
-  // Appends an event after the last one: its Time becomes the running sum of the delta
-  // times; its text (or the given text) is copied into the track. Fills Name and Instrument
-  // from meta events 3 and 4.
-  void AddEvent(const TMidiEventEx& event);
-  void AddEvent(const TMidiEventEx& event, std::string_view text);
-
-  // Muting swallows the track's note-ons during dispatch and the note-offs of the notes it
-  // swallowed; everything else (controllers, lyrics, ...) still passes.
-  void SetMuted(bool muted);
-  bool Muted() const { return muted_; }
-
-  // Index of the next event that playback will pass.
-  int32_t PlayIndex() const { return static_cast<int32_t>(playIndex_); }
-
- private:
-  friend class TMidiFile;
-  void NoteNameOrInstrument(const TMidiEventEx& event);
-
-  int32_t trackNo_;
-  std::vector<TMidiEventEx> events_;
-  std::string name_;
-  std::string instrument_;
-  uint32_t tickAccumulator_ = 0;  // wraps like the 32-bit sum it stands for
-  std::vector<std::unique_ptr<char[]>> ownTexts_;  // texts of events added by hand
-  std::size_t playIndex_ = 0;
-  bool muted_ = false;
-  std::bitset<256> mutedKeys_;
-};
-
-// One point of the tempo map: from Tick on, Tempo microseconds per quarter note; Ms is the
-// time of that tick.
-struct TempoEntry {
-  int32_t Tempo = 500000;
-  int32_t Tick = 0;
-  int32_t Ms = 0;
-};
-
-// How complete the last file read was. A track is cut short when its chunk ends inside an
-// event (or a chunk claims more bytes than the file holds): what came before is loaded, the
-// rest is lost. Reading never changes what is loaded because of this; it only tells.
-struct TCutTrack {
-  int32_t Track = 0;        // index as in TrackAt
-  std::size_t Offset = 0;   // byte offset in the file where reading stopped
-  int32_t Tick = 0;         // time of the last event read (0 without events)
-};
-struct TReadCompleteness {
-  std::vector<TCutTrack> CutTracks;
-  int32_t MissingTracks = 0;  // announced by the header, not found in the file
-  bool Complete() const { return CutTracks.empty() && MissingTracks == 0; }
-};
+#include "midi/MidiSong.h"
 
 class TMidiFile;
 using TNotifyEvent = std::function<void(TMidiFile& Sender)>;
@@ -136,51 +38,48 @@ class TMidiFile {
   // Installs the clock, timer and message pump (stops playback first).
   void SetPlaybackServices(TPlaybackServices services);
 
-  // ---- reading
-  const std::string& Filename() const { return filename_; }
-  void SetFilename(std::string path) { filename_ = std::move(path); }
+  // ---- reading (the song's; see TMidiSong)
+  const TMidiSong& Song() const { return *song_; }
+  TMidiSong& Song() { return *song_; }
+  // The song, shared: an analysis may keep it after the next file is loaded here (that file
+  // is then read into a song of its own).
+  std::shared_ptr<const TMidiSong> SharedSong() const { return song_; }
+
+  const std::string& Filename() const { return song_->Filename(); }
+  void SetFilename(std::string path) { song_->SetFilename(std::move(path)); }
   // Reads Filename; returns the number of tracks. Throws EInOutError when the file cannot be
-  // read or a chunk claims more bytes than the file holds (the tracks before it remain).
+  // read (missing, a folder, larger than MaxMidiFileBytes, ...). A file cut short is no error:
+  // a chunk that claims more bytes than the file holds gives what the file holds, as a track
+  // cut short (Completeness()).
   int32_t LoadFile();
   // The same from bytes in memory (the file's contents); the bytes are kept as the store of
   // the events' texts until the next load.
   int32_t LoadFromBytes(std::string bytes);
   int32_t LoadFromBytes(const void* data, std::size_t size);
+  // Puts a song read elsewhere in place of the loaded one (playback stops first), so that a
+  // file can be read apart and taken only once it is known to hold a song.
+  void SetSong(std::shared_ptr<TMidiSong> song);
 
-  int32_t NumberOfTracks() const { return static_cast<int32_t>(tracks_.size()); }
-  // Whether the last read found everything it was promised, and where it did not.
-  const TReadCompleteness& Completeness() const { return completeness_; }
-  int32_t TicksPerQuarter() const { return ticksPerQuarter_; }
-  TFileFormat FileFormat() const { return fileFormat_; }
-  // Track count the header announced (informational; NumberOfTracks is what was read).
-  int32_t HeaderTracks() const { return headerTracks_; }
-  // Throws std::out_of_range with "List index out of bounds (%d)" outside 0..NumberOfTracks-1.
-  TMidiTrack& TrackAt(int32_t index);
-  const TMidiTrack& TrackAt(int32_t index) const;
-
-  // The last time signature read: numerator and the denominator as a power of two (4, 2 = 4/4).
-  uint8_t TimeSigNumerator() const { return timeSigNumerator_; }
-  uint8_t TimeSigDenominator() const { return timeSigDenominator_; }
-
-  const std::vector<TempoEntry>& TempoMap() const { return tempoMap_; }
-  // Adds a tempo map entry at tick; an entry at or after the last one's tick replaces it.
-  void AddTempo(int32_t tempo, int32_t tick);
-  // The map entry in force at a tick (or at a time in milliseconds).
-  const TempoEntry& TempoAtTick(int32_t tick) const;
-  const TempoEntry& TempoAtMs(int32_t ms) const;
-
-  int32_t TicksToMs(int32_t tick) const;
-  int32_t MsToTicks(int32_t ms) const;
-  // The same in microseconds, on the same map (TicksToMs is TicksToUs in whole milliseconds):
-  // the time of a tick, and the last tick reached at a time.
-  int64_t TicksToUs(int32_t tick) const;
-  int32_t UsToTicks(int64_t us) const;
-  // Default beat length in ticks from the time signature (480 for 4/4, 720 for 6/8 at 480).
-  int32_t BeatTicks() const;
-  // The largest Time of any track's last event; 0 without tracks.
-  int32_t SongLength() const;
-  // "bar:beat.tick", bars counted as four quarters ("0:02.040").
-  std::string FormatTicks(int32_t tick) const;
+  int32_t NumberOfTracks() const { return song_->NumberOfTracks(); }
+  const TReadCompleteness& Completeness() const { return song_->Completeness(); }
+  int32_t TicksPerQuarter() const { return song_->TicksPerQuarter(); }
+  TFileFormat FileFormat() const { return song_->FileFormat(); }
+  int32_t HeaderTracks() const { return song_->HeaderTracks(); }
+  TMidiTrack& TrackAt(int32_t index) { return song_->TrackAt(index); }
+  const TMidiTrack& TrackAt(int32_t index) const { return song_->TrackAt(index); }
+  uint8_t TimeSigNumerator() const { return song_->TimeSigNumerator(); }
+  uint8_t TimeSigDenominator() const { return song_->TimeSigDenominator(); }
+  const std::vector<TempoEntry>& TempoMap() const { return song_->TempoMap(); }
+  void AddTempo(int32_t tempo, int32_t tick) { song_->AddTempo(tempo, tick); }
+  const TempoEntry& TempoAtTick(int32_t tick) const { return song_->TempoAtTick(tick); }
+  const TempoEntry& TempoAtMs(int32_t ms) const { return song_->TempoAtMs(ms); }
+  int32_t TicksToMs(int32_t tick) const { return song_->TicksToMs(tick); }
+  int32_t MsToTicks(int32_t ms) const { return song_->MsToTicks(ms); }
+  int64_t TicksToUs(int32_t tick) const { return song_->TicksToUs(tick); }
+  int32_t UsToTicks(int64_t us) const { return song_->UsToTicks(us); }
+  int32_t BeatTicks() const { return song_->BeatTicks(); }
+  int32_t SongLength() const { return song_->SongLength(); }
+  std::string FormatTicks(int32_t tick) const { return song_->FormatTicks(tick); }
 
   // ---- playback
   // Starts the clock at the current position. False (nothing starts) without a division or
@@ -203,6 +102,8 @@ class TMidiFile {
   // Tempo at the position in beats per minute, the speed ratio applied; 120 without a tempo.
   int32_t CurrentBpm() const;
   bool AllTracksDone() const;
+  // Index of the next event of a track that playback will pass (0 for a track not yet passed).
+  int32_t PlayIndex(int32_t track) const;
   int32_t PositionTicks() const { return positionTicks_; }
   int32_t PositionMs() const { return positionMs_; }
   bool Playing() const { return playing_; }
@@ -236,11 +137,19 @@ class TMidiFile {
   int64_t EventDueUs() const { return eventDueUs_; }
 
  private:
-  void ResetForLoad();
-  void ParseBytes();
-  void ParseHeader(const uint8_t* data, std::size_t length);
-  // Returns the offset within the chunk where reading stopped (length when it was read whole).
-  std::size_t ParseTrack(const uint8_t* data, std::size_t length);
+  // Where playback is in one track: the next event, and the filter of the track's muting
+  // (started afresh each time the track is muted).
+  struct TTrackCursor {
+    std::size_t index = 0;
+    TMuteFilter mute;
+    uint32_t muteCount = 0;
+  };
+  // Stops playback and makes the song ready to be read: a new song when an analysis still
+  // holds the old one, the same one cleared otherwise.
+  TMidiSong& ResetForLoad();
+  // One cursor per track of the song.
+  std::vector<TTrackCursor>& Cursors();
+  bool Passes(const TMidiTrack& track, TTrackCursor& cursor, const TMidiEventEx& event);
   int32_t Clock();
   int64_t NowUs() const;
   // Song time in microseconds at a moment of the playback clock (look-ahead playback).
@@ -255,24 +164,8 @@ class TMidiFile {
   // passed into the timer's event.
   void OfferGuarded(const TOnMidiEvent& handler, TMidiEventEx& event, int32_t trackNo);
 
-  // reading
-  std::string filename_;
-  std::string bytes_;  // the loaded file; event texts point into it
-  std::vector<std::unique_ptr<TMidiTrack>> tracks_;
-  std::vector<TempoEntry> tempoMap_;
-  bool tempoTicksSorted_ = true;  // lets lookups bisect instead of scanning
-  bool tempoMsSorted_ = true;
-  mutable std::atomic<std::size_t> tickHint_{0};  // last entry found, tried first
-  mutable std::atomic<std::size_t> msHint_{0};
-  // Once the map is out of order: the last entry below a tick or a time, without a scan.
-  TTempoIndex tickIndex_;
-  TTempoIndex msIndex_;
-  int32_t ticksPerQuarter_ = 0;
-  int32_t headerTracks_ = 0;
-  TReadCompleteness completeness_;
-  TFileFormat fileFormat_ = TFileFormat::single;
-  uint8_t timeSigNumerator_ = 4;
-  uint8_t timeSigDenominator_ = 2;
+  std::shared_ptr<TMidiSong> song_;
+  std::vector<TTrackCursor> cursors_;
 
   // playback
   TPlaybackServices services_;
@@ -308,9 +201,3 @@ class TMidiFile {
   std::vector<std::pair<int32_t, std::size_t>> aheadHeap_;  // (time, track) of each track's next event
 };
 
-// The notice for a file whose tracks were cut short ("damaged file, N tracks cut short"), or
-// an empty text when none was.
-std::string DamagedFileNotice(const TReadCompleteness& completeness);
-
-// "h:mm:ss.zzz" ("0:01:23.456").
-std::string FormatTime(int32_t ms);

@@ -37,7 +37,6 @@ void TSongSession::MarkBeatForPlay(int beat) {
 }
 
 void TSongSession::MarkNote(int key, bool /*marked*/) {
-  if (searching_) return;
   Notify(TSongChange::MarkedNotes, key);
   if (model_.autoRecognize && !markingPlayed_) RecognizeMarkedNotes();
 }

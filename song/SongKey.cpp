@@ -3,16 +3,18 @@
 #include <limits>
 
 #include "base/untMesConst.h"
-#include "song/EngineScan.h"
+#include "midi/EventWalk.h"
+#include "base/Finally.h"
 #include "song/SongSession.h"
 
 namespace {
 constexpr int kKeyDetectBeats = 120;  // the beginning of a song states its key
 }
 
-void TSongSession::SetKey(int key) {
+void TSongSession::SetKey(int key, std::optional<bool> minor) {
   model_.key.key = key >= 0 && key < 12 ? key : -1;
   model_.key.evidence.reset();
+  model_.key.minor = model_.key.Known() ? minor : std::nullopt;
   Notify(TSongChange::Key);
 }
 
@@ -28,28 +30,30 @@ bool TSongSession::DetectKey() {
   int64_t limit = std::min<int64_t>(int64_t{kKeyDetectBeats} * beatLength, MidiFile.SongLength());
   if (limit <= 0) return false;
   StopPlaying();
+  // The detection walks the song itself; as a command it leaves the song at its start.
+  MidiFile.Rewind();
 
   TKeyHistogram counts{};
-  MidiFile.Rewind();
   {
     TFinally clearHint([this] { status_.ShowStatus(std::string()); });
-    TEngineHandlersGuard borrow(MidiFile, [this, &counts](PMidiEventEx e, int32_t) {
-      CountKeyNote(counts, e->Status, e->Data1, e->Data2, model_.transposition);
-    });
+    TEventWalk walk(MidiFile.Song());
+    const int32_t transposition = model_.transposition;
     status_.ShowStatus(Mes(MesId::SSongKeyWait));
-    // Whole beats: the scan may end up to one beat past the limit.
+    // Whole beats: the walk may end up to one beat past the limit.
     for (int64_t t = 0; t < limit;) {
       t = std::min<int64_t>(t + beatLength, std::numeric_limits<int32_t>::max());
-      MidiFile.Seek(static_cast<int32_t>(t), true);
+      walk.To(static_cast<int32_t>(t), [&counts, transposition](const TMidiEventEx& e, int32_t) {
+        CountKeyNote(counts, e.Status, e.Data1, e.Data2, transposition);
+      });
       if (t == std::numeric_limits<int32_t>::max()) break;
     }
-    MidiFile.Seek(0, false);
   }
 
   TKeyResult result = EvaluateKey(counts);
   if (!result.Found()) return false;
   model_.key.key = result.KeyEntry();
   model_.key.evidence = TKeyEvidence{counts, result};
+  model_.key.minor.reset();
   Notify(TSongChange::Key);
   prompter_.Information(Mes(MesId::SSongKeyFoundCaption), KeyReport(result, options_.notation));
   return true;

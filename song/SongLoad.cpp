@@ -3,24 +3,12 @@
 // its name and leaves the song that was open as it was.
 #include "base/untMesConst.h"
 #include "midi/MidiConstants.h"
-#include "song/EngineScan.h"
+#include "base/Finally.h"
 #include "song/SongSession.h"
 
 namespace {
 
 constexpr int kKaraokeTrack = 2;  // karaoke files carry their lyrics in the third track
-
-// Whether the bytes give at least one track. Read on a scratch engine, so that the open song
-// stays untouched until the new one is known to be a song.
-bool HoldsATrack(const std::string& bytes) {
-  TMidiFile probe;
-  try {
-    probe.LoadFromBytes(bytes.data(), bytes.size());
-  } catch (const EInOutError&) {
-    // What was read before the fault counts.
-  }
-  return probe.NumberOfTracks() > 0;
-}
 
 }  // namespace
 
@@ -61,34 +49,26 @@ bool TSongSession::LoadSongFromBytes(const std::string& name, std::string bytes)
 }
 
 bool TSongSession::OpenSong(const std::string& fileName, std::string bytes, bool fromFile) {
-  if (!HoldsATrack(bytes)) {
+  // The song is read apart: the open one stays untouched until the new one is known to hold a
+  // track. A file cut short gives what it holds (Completeness() says what is missing).
+  auto song = std::make_shared<TMidiSong>();
+  song->SetFilename(fileName);
+  song->LoadFromBytes(std::move(bytes));
+  if (song->NumberOfTracks() == 0) {
     prompter_.Error(Mes(MesId::SCaptionError), MesFormat(MesId::SSongFileEmpty, fileName));
     return false;
   }
-  MidiFile.SetFilename(fileName);
-  Notify(TSongChange::Opening, fromFile ? 1 : 0);
 
   MidiPiano.ClearMarks();
   // The variants empty: a variant of the previous song must not be applicable to a beat of
   // this one.
   model_.variants = TVariants{};
   RewindSong();
+  MidiFile.SetSong(std::move(song));
+  Notify(TSongChange::Opening, fromFile ? 1 : 0);
   model_.transposition = 0;
   model_.key = TSongKey{};
   model_.lyrics.clear();
-
-  try {
-    MidiFile.LoadFromBytes(std::move(bytes));
-  } catch (...) {
-    // Whatever the engine read before the error is no song to analyse: nothing may go on
-    // describing the previous file either.
-    model_.beatLength = 0;
-    model_.beatChoice = TBeatLength::Default;
-    ClearSongState();
-    Notify(TSongChange::Song, static_cast<int>(TSongLoadResult::Unreadable));
-    throw;
-  }
-
   model_.beatLength = MidiFile.BeatTicks();
   model_.beatChoice = TBeatLength::Default;
   ClearSongState();
@@ -100,6 +80,6 @@ bool TSongSession::OpenSong(const std::string& fileName, std::string bytes, bool
       count += e.Status == MidiStatus::Meta ? 1 : -1;
     model_.karaoke = count > 0;
   }
-  Notify(TSongChange::Song, static_cast<int>(TSongLoadResult::Loaded));
+  Notify(TSongChange::Song);
   return true;
 }

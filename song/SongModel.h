@@ -30,6 +30,8 @@ struct TKeyEvidence {
 struct TSongKey {
   int key = -1;
   std::optional<TKeyEvidence> evidence;
+  // The mode given by hand with the key (a minor key named as such), if one was.
+  std::optional<bool> minor;
 
   bool Known() const { return key >= 0 && key < 12; }
   // The key's tonic (major) with the song shifted by `transposition` semitones.
@@ -53,8 +55,8 @@ struct TSongOptions {
 
 // What an observer is told: the part of the model that changed and, for one beat, which.
 enum class TSongChange : uint8_t {
-  Opening,         // a file was found and is about to be read
-  Song,            // a new song (or none): tracks, beats, key, transposition, lyrics reset
+  Opening,         // a song was read and takes the place of the open one (index 1: from a file)
+  Song,            // the new song is in place: tracks, beats, key, transposition, lyrics reset
   Chords,          // the beats were searched anew (their notes and chords)
   ChordsSimplified,// every chord simplified, every second one dropped
   BeatChord,       // one beat's chosen chord changed (`beat`)
@@ -69,9 +71,6 @@ enum class TSongChange : uint8_t {
   Lyrics,
   Fragment,
 };
-
-// How the opening of a song ended (the index of a Song notice).
-enum class TSongLoadResult : int { Unreadable = 0, Loaded = 2 };
 
 struct TSongNotice {
   TSongChange what;

@@ -1,11 +1,12 @@
-// The song chord search: a silent replay of the song beat by beat, the notes of each beat
-// measured per channel, and the chord of each beat recognised from them.
+// The song chord search: a walk over the song beat by beat, the notes of each beat measured
+// per channel, and the chord of each beat recognised from them.
 #include <algorithm>
 #include <limits>
 
 #include "base/untMesConst.h"
 #include "midi/MidiConstants.h"
-#include "song/EngineScan.h"
+#include "midi/EventWalk.h"
+#include "base/Finally.h"
 #include "chords/untKeysense.h"
 #include "song/ChordContinuity.h"
 #include "song/SongSession.h"
@@ -69,7 +70,6 @@ void TSongSession::CollectBeatNote(const TMidiEventEx& e) {
   if (channel == MidiPercussionChannel || (kind != MidiStatus::NoteOff && kind != MidiStatus::NoteOn)) return;
   bool start = kind == MidiStatus::NoteOn && e.Data2 > 0;
   if (e.Data1 > 127) return;  // shifted out of range by a transposition
-  MidiPiano.HandleMidiMessage(e.Status, e.Data1, e.Data2);
   if (start)
     search_.NoteStart(e.Data1, channel, e.Time);
   else
@@ -83,16 +83,13 @@ void TSongSession::SearchChords() {
   model_.keysenseActive = false;
   if (options_.keysense) ActivateKeysense();
 
-  // The marks the replay makes must not start the recognition of the marked keys.
-  MidiPiano.MarkMode = true;
-  model_.autoRecognize = false;
-  // Every beat ends with its marks cleared, so observers of the marked keys would only see
-  // them come and go for each note: they hear nothing while the replay runs.
+  // The search walks the song itself: it neither plays nor marks a piano key. As a command it
+  // leaves the song stopped at its start with no key marked, and the marked keys recognised
+  // at once again.
+  MidiFile.Rewind();
   searching_ = true;
   search_.Reset(model_.beatLength);
-  MidiFile.Rewind();
   TFinally restore([this] {
-    MidiPiano.ClearMarks();  // a scan cut short leaves no stray marks
     searching_ = false;
     model_.autoRecognize = true;
     model_.simplified = false;
@@ -101,7 +98,7 @@ void TSongSession::SearchChords() {
     Notify(TSongChange::Chords);
     status_.ShowStatus(std::string());
   });
-  TEngineHandlersGuard borrow(MidiFile, [this](PMidiEventEx e, int32_t) { CollectBeatNote(*e); });
+  TEventWalk walk(MidiFile.Song());
   status_.ShowStatus(Mes(MesId::SSongSearchWait));
 
   const int tonic = model_.keysenseActive ? model_.key.TonicAfter(model_.transposition) : 0;
@@ -124,12 +121,10 @@ void TSongSession::SearchChords() {
   for (b = 0; b < beats.size(); ++b) {
     search_.StartBeat();
     int32_t end = BeatEnd(b, beatLength);
-    MidiFile.Seek(end, true);
+    walk.To(end, [this](const TMidiEventEx& e, int32_t) { CollectBeatNote(e); });
     search_.FlushSoundingNotes(end);
     search_.AnalyseBeat(beats[b], chooser, tonic);
-    MidiPiano.ClearMarks();
   }
-  MidiFile.Seek(0, false);
   if (continuity) ChooseContinuousChords(values, tonic);
 }
 

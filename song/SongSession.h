@@ -11,13 +11,14 @@
 // Headless, a song goes: LoadSong; ChangeBeatLength, SetKey or FindKey as wanted (a Prompter
 // that answers Yes confirms them); FindChords; Transpose; then Model() for the beats with
 // their chords, the key, the transposition and the karaoke flag, and the engine MidiFile for
-// the text builder, which scans it with TEngineHandlersGuard (song/EngineScan.h).
+// the text builder, which walks its song (midi/EventWalk.h).
 //
 // The piano model's OnMarkKey belongs to the session (a marked key may be recognised at
 // once); a piano widget listens to OnKeyChanged, OnRepaint and OnShiftOctaves.
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,7 +71,7 @@ class TSongSession {
   // file gives the tracks it holds; MidiFile.Completeness() tells what is missing). A file
   // that cannot be read, is a folder, is larger than MaxMidiFileBytes or holds no track is
   // reported through the Prompter with its name, and the open song stays as it was. Observers
-  // hear Opening once the file is known to hold a song, before the engine takes it.
+  // hear Opening once the new song is in the engine, then Song when the model is reset.
   bool LoadSong(const std::string& fileName);
   // The same for a file's contents already in memory; the name stands in the messages.
   bool LoadSongFromBytes(const std::string& name, std::string bytes);
@@ -96,8 +97,8 @@ class TSongSession {
   void FindKey();
   // The same without the notice of a failure; true when a key was found.
   bool DetectKey();
-  // Sets the key by hand (-1 = unknown).
-  void SetKey(int key);
+  // Sets the key by hand (-1 = unknown), with the mode when one was given (song/KeyWithMode.h).
+  void SetKey(int key, std::optional<bool> minor = std::nullopt);
 
   // ---- Transposition, speed, beat length ------------------------------------------
   // Shifts the song to `semitones` (-11..+11) from its written pitch and searches its chords
@@ -154,6 +155,9 @@ class TSongSession {
   const TVariants& Variants() const { return model_.variants; }
   // The search's working tables (their size does not grow with the song).
   const TChordSearch& SearchTables() const { return search_; }
+  // Hands the model over to an analysis that outlives the session (export/SongAnalysis.h);
+  // the session is left without beats.
+  TSongModel TakeModel() { return std::move(model_); }
 
  private:
   // Everything of opening a song after its bytes were read; fromFile: an opened file (it

@@ -3,7 +3,7 @@
 
 #include "base/untMesConst.h"
 #include "midi/MidiConstants.h"
-#include "song/EngineScan.h"
+#include "base/Finally.h"
 #include "song/SongSession.h"
 
 void TSongSession::Transpose(int semitones) {

@@ -11,23 +11,11 @@
 #include <QSaveFile>
 
 #include "base/untMesConst.h"
-#include "export/ChordText.h"
+#include "export/OutputFormats.h"
 #include "song/SongSession.h"
 #include "ui/MesText.h"
 
 namespace {
-
-struct TFormatEntry {
-  TExportFormat format;
-  MesId name;
-};
-
-// JSON Lines is for streams of many songs; one song is a JSON document.
-constexpr TFormatEntry kFormats[] = {
-    {TExportFormat::Text, MesId::SExportFormatText}, {TExportFormat::ChordPro, MesId::SExportFormatChordPro},
-    {TExportFormat::Grid, MesId::SExportFormatGrid}, {TExportFormat::Json, MesId::SExportFormatJson},
-    {TExportFormat::Midi, MesId::SExportFormatMidi},
-};
 
 // Compared as paths: the files need not exist yet.
 bool SamePath(const QString& a, const QString& b) {
@@ -41,7 +29,10 @@ TExportDialog::TExportDialog(QWidget* parent, const std::string& songFile) : QDi
   setWindowTitle(MesText(MesId::SExportCaption));
   cbFormat_ = new QComboBox(this);
   cbFormat_->setObjectName(QStringLiteral("cbExportFormat"));
-  for (const TFormatEntry& e : kFormats) cbFormat_->addItem(MesText(e.name), static_cast<int>(e.format));
+  // JSON Lines is for streams of many songs; one song is a JSON document.
+  const std::span<const TOutputFormat> formats = OutputFormats();
+  for (std::size_t i = 0; i < formats.size(); ++i)
+    if (formats[i].inWindow) cbFormat_->addItem(MesText(formats[i].label), static_cast<int>(i));
   edtFile_ = new QLineEdit(this);
   edtFile_->setObjectName(QStringLiteral("edtExportFile"));
   edtFile_->setMinimumWidth(360);
@@ -67,20 +58,22 @@ TExportDialog::TExportDialog(QWidget* parent, const std::string& songFile) : QDi
   edtFile_->setText(SuggestedFile(songFile_, Format()));
 }
 
-TExportFormat TExportDialog::Format() const { return static_cast<TExportFormat>(cbFormat_->currentData().toInt()); }
+const TOutputFormat& TExportDialog::Format() const {
+  return OutputFormats()[static_cast<std::size_t>(cbFormat_->currentData().toInt())];
+}
 
-void TExportDialog::SetFormat(TExportFormat format) {
-  const int index = cbFormat_->findData(static_cast<int>(format));
+void TExportDialog::SetFormat(const TOutputFormat& format) {
+  const int index = cbFormat_->findData(static_cast<int>(&format - OutputFormats().data()));
   if (index >= 0) cbFormat_->setCurrentIndex(index);
 }
 
 QString TExportDialog::FileName() const { return edtFile_->text().trimmed(); }
 void TExportDialog::SetFileName(const QString& name) { edtFile_->setText(name); }
 
-QString TExportDialog::SuggestedFile(const std::string& songFile, TExportFormat format) {
+QString TExportDialog::SuggestedFile(const std::string& songFile, const TOutputFormat& format) {
   if (songFile.empty()) return {};
   const QFileInfo song(QString::fromStdString(songFile));
-  const QString ext = QString::fromStdString(ExportExtension(format));
+  const QString ext = QString::fromStdString(std::string(format.extension));
   QString name = song.dir().filePath(song.completeBaseName() + ext);
   if (SamePath(name, song.absoluteFilePath())) name = song.dir().filePath(song.completeBaseName() + QStringLiteral("-chords") + ext);
   return name;
@@ -96,9 +89,9 @@ void TExportDialog::FormatChanged() {
   }
   const QFileInfo info(current);
   QString base = info.completeBaseName();
-  QString name = info.dir().filePath(base + QString::fromStdString(ExportExtension(Format())));
+  QString name = info.dir().filePath(base + QString::fromStdString(std::string(Format().extension)));
   if (SamePath(name, QString::fromStdString(songFile_)))
-    name = info.dir().filePath(base + QStringLiteral("-chords") + QString::fromStdString(ExportExtension(Format())));
+    name = info.dir().filePath(base + QStringLiteral("-chords") + QString::fromStdString(std::string(Format().extension)));
   edtFile_->setText(name);
 }
 
@@ -108,8 +101,8 @@ void TExportDialog::Browse() {
   if (!name.isEmpty()) edtFile_->setText(name);
 }
 
-bool ExportOpenSong(TSongSession& session, Prompter& prompter, TExportFormat format, const std::string& fileName,
-                    const TExportOptions& options) {
+bool ExportOpenSong(TSongSession& session, Prompter& prompter, const TOutputFormat& format,
+                    const std::string& fileName, const TAnalysisRequest& request) {
   if (session.MidiFile.NumberOfTracks() == 0) return false;
   if (session.beats().empty()) {
     if (prompter.Question(Mes(MesId::SCaptionWarning), Mes(MesId::SNoChordsAsk), TPromptButtons::YesNoCancel,
@@ -117,15 +110,13 @@ bool ExportOpenSong(TSongSession& session, Prompter& prompter, TExportFormat for
       return false;
     session.FindChords();
   }
-  TAnalysisContext context;
-  context.file = QFileInfo(QString::fromStdString(session.MidiFile.Filename())).fileName().toStdString();
-  context.codePage = CodePageFromNumber(options.textCodepage);
-  context.notation = options.notation;
-  const TSongExportContent content = ExportSongContent(session, format, context, options);
-  if (!content.ok) {
-    for (const std::string& m : content.messages) prompter.Error(Mes(MesId::SCaptionError), m);
+  const std::string name = QFileInfo(QString::fromStdString(session.MidiFile.Filename())).fileName().toStdString();
+  const TResult<TFormatOutput> made = format.write(SongAnalysisOf(session, name, request));
+  if (!made) {
+    prompter.Error(Mes(MesId::SCaptionError), made.Error().Text);
     return false;
   }
+  const TFormatOutput& content = made.Value();
   QSaveFile file(QString::fromStdString(fileName));
   if (!file.open(QIODevice::WriteOnly) ||
       file.write(content.bytes.data(), static_cast<qint64>(content.bytes.size())) !=

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "export/SongExport.h"
+#include "export/OutputFormats.h"
 
 class QComboBox;
 class QLineEdit;
@@ -21,14 +21,14 @@ class TExportDialog : public QDialog {
   // songFile: the open song; the suggested file lies beside it.
   TExportDialog(QWidget* parent, const std::string& songFile);
 
-  TExportFormat Format() const;
-  void SetFormat(TExportFormat format);
+  const TOutputFormat& Format() const;
+  void SetFormat(const TOutputFormat& format);
   QString FileName() const;
   void SetFileName(const QString& name);
 
   // The file suggested for a format: the song's name with the format's extension, never the
   // song itself.
-  static QString SuggestedFile(const std::string& songFile, TExportFormat format);
+  static QString SuggestedFile(const std::string& songFile, const TOutputFormat& format);
 
  private:
   void FormatChanged();
@@ -42,5 +42,6 @@ class TExportDialog : public QDialog {
 // Exports the open song in the format into the file. When the song has no chords yet, the user
 // is asked whether to find them first, as the text command does. Errors and notices go to the
 // prompter. True when the file was written.
-bool ExportOpenSong(TSongSession& session, Prompter& prompter, TExportFormat format, const std::string& fileName,
-                    const TExportOptions& options);
+// The request gives the names' notation, the texts' options and the per-format choices.
+bool ExportOpenSong(TSongSession& session, Prompter& prompter, const TOutputFormat& format,
+                    const std::string& fileName, const TAnalysisRequest& request);

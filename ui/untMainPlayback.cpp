@@ -21,7 +21,7 @@
 #include "midi/PlayedEvent.h"
 #include "platform/MidiInputLink.h"
 #include "settings/untVars.h"
-#include "song/EngineScan.h"
+#include "base/Finally.h"
 #include "song/LyricsView.h"
 #include "ui/MidiPiano.h"
 #include "ui/untMain.h"

@@ -174,8 +174,10 @@ void TfrmMain::actExportExecute() {
   if (dialog.exec() != QDialog::Accepted) return;
   const std::string file = dialog.FileName().toStdString();
   RunSongCommand([&] {
-    const TExportOptions options{CommExport, TextCodepage, CurrentNoteNotation(), PathTabulist, ProgramFolder};
-    if (ExportOpenSong(*session_, *prompter_, dialog.Format(), file, options))
+    TAnalysisRequest request;
+    request.song = session_->Options();
+    request.text = TExportOptions{CommExport, TextCodepage, CurrentNoteNotation(), PathTabulist, ProgramFolder};
+    if (ExportOpenSong(*session_, *prompter_, dialog.Format(), file, request))
       ShowStatusHint(MesFormat(MesId::SExportSaved, file));
   });
 }

@@ -262,7 +262,7 @@ TEST_F(BatchExport, AFolderGivenAsASongCannotBeReadAndIsReported) {
   options.command = TCliCommand::Export;
   options.file = (root / "song.mid").string();
   options.inputs = {(root / "song.mid").string(), (kExamples / "minuet-in-g.mid").string()};
-  options.format = TCliFormat::Json;
+  options.format = FindOutputFormat("json");
   options.output = (root / "out").string();
   // A folder named directly is searched, and holds no songs.
   std::ostringstream out, err;
@@ -429,7 +429,7 @@ TEST(BatchCommandLine, SeveralSongsJobsAndQuietAreOptionsOfTheExport) {
   p = ParseCommandLine({"a.mid", "b.mid", "--format", "jsonl"});
   ASSERT_TRUE(p.error.empty()) << p.error;
   EXPECT_EQ(p.options.inputs.size(), 2u);
-  EXPECT_EQ(p.options.format, TCliFormat::JsonLines);
+  EXPECT_EQ(p.options.format, FindOutputFormat("jsonl"));
   EXPECT_FALSE(ParseCommandLine({"--export", "a.mid", "--jobs", "257"}).error.empty());
   EXPECT_FALSE(ParseCommandLine({"--events", "a.mid", "b.mid"}).error.empty()) << "other commands take one file";
   // The one-song text export keeps to its own road.

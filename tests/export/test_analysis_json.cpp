@@ -173,7 +173,7 @@ TEST_F(AnalysisJsonTest, LyricsAreSyllablesWithTheirTimesAndLineMarks) {
   const std::string bytes = smf::File({t0, t1}, 480);
   TSongSession s(prompter, status);
   ASSERT_TRUE(s.LoadSongFromBytes("lyrics.mid", bytes));
-  const std::vector<TAnalysisSyllable> lyrics = AnalysisLyrics(s.MidiFile, s.karaoke(), TCodePage::Cp1251);
+  const std::vector<TAnalysisSyllable> lyrics = AnalysisLyrics(s.MidiFile.Song(), s.karaoke(), TCodePage::Cp1251);
   ASSERT_EQ(lyrics.size(), 3u);
   EXPECT_EQ(lyrics[0].text, "Ma");
   EXPECT_EQ(lyrics[0].tick, 480);

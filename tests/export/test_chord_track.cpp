@@ -84,7 +84,7 @@ TEST_F(ChordTrackTest, TheSongReadsBackWithItsTracksUnchangedAndTheChordsAsATrac
     if (transpose) session.Transpose(transpose);
     const std::vector<TChordBlock> blocks = ChordBlocks(session.beats(), session.beatLength(), NoteNotation::English);
     ASSERT_GT(blocks.size(), 10u);
-    const TResult<TChordTrackFile> out = MidiWithChordTrack(session.MidiFile, blocks);
+    const TResult<TChordTrackFile> out = MidiWithChordTrack(session.MidiFile.Song(), blocks);
     ASSERT_TRUE(out.Ok()) << out.Error().Text;
     EXPECT_FALSE(out->channelShared);
 
@@ -129,7 +129,7 @@ TEST_F(ChordTrackTest, AFormat0SongIsWrittenAsFormat1AndAFormat2SongIsRefused) {
   TSongSession session(prompter, status);
   ASSERT_TRUE(session.LoadSongFromBytes("zero.mid", smf::File({only}, 480, 0)));
   session.FindChords();
-  const TResult<TChordTrackFile> out = MidiWithChordTrack(session.MidiFile, ChordBlocks(session.beats(), session.beatLength(), NoteNotation::English));
+  const TResult<TChordTrackFile> out = MidiWithChordTrack(session.MidiFile.Song(), ChordBlocks(session.beats(), session.beatLength(), NoteNotation::English));
   ASSERT_TRUE(out.Ok());
   TMidiFile back;
   ASSERT_EQ(back.LoadFromBytes(out->bytes), 2);
@@ -138,7 +138,7 @@ TEST_F(ChordTrackTest, AFormat0SongIsWrittenAsFormat1AndAFormat2SongIsRefused) {
 
   TSongSession patterns(prompter, status);
   ASSERT_TRUE(patterns.LoadSongFromBytes("two.mid", smf::File({only, only}, 480, 2)));
-  const TResult<TChordTrackFile> refused = MidiWithChordTrack(patterns.MidiFile, {});
+  const TResult<TChordTrackFile> refused = MidiWithChordTrack(patterns.MidiFile.Song(), {});
   ASSERT_FALSE(refused.Ok());
   EXPECT_EQ(refused.Error().Text, Mes(MesId::SChordTrackFormat2));
 }
@@ -149,7 +149,7 @@ TEST_F(ChordTrackTest, WithoutAFreeChannelTheChordsShareTheOneWithTheFewestNotes
     for (int n = 0; n < (ch == 5 ? 1 : 3); ++n) busy.On(0, ch, 60 + n).Off(10, ch, 60 + n);
   TSongSession session(prompter, status);
   ASSERT_TRUE(session.LoadSongFromBytes("busy.mid", smf::File({busy})));
-  const TResult<TChordTrackFile> out = MidiWithChordTrack(session.MidiFile, {});
+  const TResult<TChordTrackFile> out = MidiWithChordTrack(session.MidiFile.Song(), {});
   ASSERT_TRUE(out.Ok());
   EXPECT_EQ(out->channel, 5);
   EXPECT_TRUE(out->channelShared);
@@ -161,7 +161,7 @@ TEST_F(ChordTrackTest, AChannelWithOnlyAProgramIsTakenAfterTheUnusedOnes) {
   t.Raw(0, std::string{char(0xC0), char(40)}).Raw(0, std::string{char(0xC1), char(41)}).On(0, 2, 60).Off(10, 2, 60);
   TSongSession session(prompter, status);
   ASSERT_TRUE(session.LoadSongFromBytes("programs.mid", smf::File({t})));
-  EXPECT_EQ(MidiWithChordTrack(session.MidiFile, {}).Value().channel, 3);
+  EXPECT_EQ(MidiWithChordTrack(session.MidiFile.Song(), {}).Value().channel, 3);
 }
 
 TEST_F(ChordTrackTest, NotesATranspositionMovedOutOfRangeAreLeftOutAndTheFileStaysValid) {
@@ -170,7 +170,7 @@ TEST_F(ChordTrackTest, NotesATranspositionMovedOutOfRangeAreLeftOutAndTheFileSta
   TSongSession session(prompter, status);
   ASSERT_TRUE(session.LoadSongFromBytes("high.mid", smf::File({t})));
   session.Transpose(5);  // 125 + 5 = 130 cannot be a note number
-  const TResult<TChordTrackFile> out = MidiWithChordTrack(session.MidiFile, {});
+  const TResult<TChordTrackFile> out = MidiWithChordTrack(session.MidiFile.Song(), {});
   ASSERT_TRUE(out.Ok());
   EXPECT_EQ(out->droppedEvents, 2);
   TMidiFile back;

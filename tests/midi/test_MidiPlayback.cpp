@@ -154,7 +154,7 @@ TEST_F(Playback, AllTracksDoneWhenTheLastEventOfTheLongestTrackIsPassed) {
   EXPECT_TRUE(empty.AllTracksDone());
   file.Seek(1920, false);
   EXPECT_FALSE(file.AllTracksDone());
-  EXPECT_EQ(file.TrackAt(0).PlayIndex(), 4);
+  EXPECT_EQ(file.PlayIndex(0), 4);
   file.Seek(1921, false);
   EXPECT_TRUE(file.AllTracksDone());
 }
@@ -333,7 +333,7 @@ TEST_F(Playback, RewindStopsGoesToZeroAndRaisesTheUpdate) {
   EXPECT_EQ(file.PositionTicks(), 0);
   EXPECT_EQ(file.PositionMs(), 0);
   EXPECT_EQ(updates, 1);
-  EXPECT_EQ(file.TrackAt(0).PlayIndex(), 0);
+  EXPECT_EQ(file.PlayIndex(0), 0);
 }
 
 TEST_F(Playback, SeekingWhilePlayingGoesOnFromTheNewPlace) {

@@ -24,7 +24,7 @@ std::string ReadAll(const fs::path& p) {
 
 using ExportCommand = MainWindowTest;
 
-const TExportOptions kOptions{};
+const TAnalysisRequest kOptions{};
 
 TEST_F(ExportCommand, StandsInTheFileMenuAfterTheTextCommand) {
   Open();
@@ -40,17 +40,17 @@ TEST_F(ExportCommand, StandsInTheFileMenuAfterTheTextCommand) {
 TEST_F(ExportCommand, TheDialogSuggestsAFileBesideTheSongWithTheFormatsExtension) {
   Open();
   TExportDialog dialog(&w(), "/music/song.kar");
-  EXPECT_EQ(dialog.Format(), TExportFormat::Text);
+  EXPECT_EQ(dialog.Format().name, "text");
   EXPECT_EQ(dialog.FileName(), QStringLiteral("/music/song.txt"));
-  dialog.SetFormat(TExportFormat::Json);
+  dialog.SetFormat(*FindOutputFormat("json"));
   EXPECT_EQ(dialog.FileName(), QStringLiteral("/music/song.json"));
   dialog.SetFileName(QStringLiteral("/tmp/mine.json"));
-  dialog.SetFormat(TExportFormat::ChordPro);
+  dialog.SetFormat(*FindOutputFormat("chordpro"));
   EXPECT_EQ(dialog.FileName(), QStringLiteral("/tmp/mine.cho"));
   // The song itself is never the suggested result.
-  EXPECT_EQ(TExportDialog::SuggestedFile("/music/tune.mid", TExportFormat::Midi), QStringLiteral("/music/tune-chords.mid"));
+  EXPECT_EQ(TExportDialog::SuggestedFile("/music/tune.mid", *FindOutputFormat("midi")), QStringLiteral("/music/tune-chords.mid"));
   TExportDialog midi(&w(), "/music/tune.mid");
-  midi.SetFormat(TExportFormat::Midi);
+  midi.SetFormat(*FindOutputFormat("midi"));
   EXPECT_EQ(midi.FileName(), QStringLiteral("/music/tune-chords.mid"));
 }
 
@@ -58,19 +58,19 @@ TEST_F(ExportCommand, WritesTheOpenSongInEachFormat) {
   Open({uitest::Example("korobeiniki.kar")});
   w().Session().FindChords();
   const fs::path json = scratch / "song.json";
-  ASSERT_TRUE(ExportOpenSong(w().Session(), prompter, TExportFormat::Json, json.string(), kOptions));
+  ASSERT_TRUE(ExportOpenSong(w().Session(), prompter, *FindOutputFormat("json"), json.string(), kOptions));
   const nlohmann::json doc = nlohmann::json::parse(ReadAll(json));
   EXPECT_EQ(doc["file"], "korobeiniki.kar");
   EXPECT_EQ(doc["beats"].size(), w().Session().beats().size());
 
   const fs::path midi = scratch / "song.mid";
-  ASSERT_TRUE(ExportOpenSong(w().Session(), prompter, TExportFormat::Midi, midi.string(), kOptions));
+  ASSERT_TRUE(ExportOpenSong(w().Session(), prompter, *FindOutputFormat("midi"), midi.string(), kOptions));
   TMidiFile back;
   back.SetFilename(midi.string());
   EXPECT_EQ(back.LoadFile(), w().MidiFile().NumberOfTracks() + 1);
 
   const fs::path text = scratch / "song.txt";
-  ASSERT_TRUE(ExportOpenSong(w().Session(), prompter, TExportFormat::Text, text.string(), kOptions));
+  ASSERT_TRUE(ExportOpenSong(w().Session(), prompter, *FindOutputFormat("text"), text.string(), kOptions));
   EXPECT_NE(ReadAll(text).find("TEMPO="), std::string::npos);
 }
 
@@ -78,11 +78,11 @@ TEST_F(ExportCommand, AsksToFindTheChordsFirstAndWritesNothingWhenDeclined) {
   Open({uitest::Example("mary-had-a-little-lamb.mid")});
   ASSERT_TRUE(w().Session().beats().empty());
   prompter.Answer(TPromptAnswer::No);
-  EXPECT_FALSE(ExportOpenSong(w().Session(), prompter, TExportFormat::Grid, (scratch / "g.tsv").string(), kOptions));
+  EXPECT_FALSE(ExportOpenSong(w().Session(), prompter, *FindOutputFormat("grid"), (scratch / "g.tsv").string(), kOptions));
   EXPECT_FALSE(fs::exists(scratch / "g.tsv"));
   EXPECT_EQ(prompter.Last().Text, Mes(MesId::SNoChordsAsk));
   prompter.Answer(TPromptAnswer::Yes);
-  EXPECT_TRUE(ExportOpenSong(w().Session(), prompter, TExportFormat::Grid, (scratch / "g.tsv").string(), kOptions));
+  EXPECT_TRUE(ExportOpenSong(w().Session(), prompter, *FindOutputFormat("grid"), (scratch / "g.tsv").string(), kOptions));
   EXPECT_FALSE(w().Session().beats().empty());
 }
 
@@ -90,7 +90,7 @@ TEST_F(ExportCommand, AFileThatCannotBeWrittenIsReportedAsAnError) {
   Open({uitest::Example("mary-had-a-little-lamb.mid")});
   w().Session().FindChords();
   std::ofstream(scratch / "plain") << "x";
-  EXPECT_FALSE(ExportOpenSong(w().Session(), prompter, TExportFormat::Json, (scratch / "plain" / "x.json").string(), kOptions));
+  EXPECT_FALSE(ExportOpenSong(w().Session(), prompter, *FindOutputFormat("json"), (scratch / "plain" / "x.json").string(), kOptions));
   EXPECT_EQ(prompter.Last().Caption, Mes(MesId::SCaptionError));
 }
 
@@ -101,7 +101,7 @@ TEST_F(ExportCommand, TheCommandRunsTheDialogAndExportsWhatItSays) {
   QTimer::singleShot(0, [&] {
     auto* dialog = qobject_cast<TExportDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
-    dialog->SetFormat(TExportFormat::Json);
+    dialog->SetFormat(*FindOutputFormat("json"));
     dialog->SetFileName(QString::fromStdString(target.string()));
     dialog->accept();
   });
