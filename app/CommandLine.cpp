@@ -20,6 +20,7 @@
 #include "export/ChordTextForms.h"
 #include "export/CodePage.h"
 #include "export/EventText.h"
+#include "export/OptionsOfSettings.h"
 #include "export/WriteText.h"
 #include "midi/MidiFile.h"
 #include "platform/SongRenderer.h"
@@ -126,7 +127,7 @@ int RunEvents(const TCliOptions& options, const TCliSettings& settings, std::ost
     text << "#\tTime\tEvent\tData\tInfo\n";
     int32_t index = 0;
     for (const TMidiEventEx& e : track.Events()) {
-      const TEventRow row = EventRow(file, index++, e, codePage);
+      const TEventRow row = EventRow(file, index++, e, codePage, settings.text.notation);
       text << row.index << '\t' << row.time << '\t' << row.event << '\t' << row.data << '\t' << Cell(row.info) << '\n';
     }
   }
@@ -178,6 +179,7 @@ int RunRender(const TCliOptions& options, std::ostream& err) {
 }  // namespace
 
 TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
+  // The command line's own settings: the file's, with the flags standing over them.
   TSettings file;
   TWindowPos ignored;
   try {
@@ -185,13 +187,14 @@ TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
   } catch (const std::exception& e) {
     err << MesFormat(MesId::SCliSettingsWarning, MesLines(e.what())) << '\n';
   }
+  file.Keysense = options.keysense.value_or(file.Keysense);
+  file.KeysenseContinuity = options.continuity.value_or(file.KeysenseContinuity);
+  file.CommExport = options.comments.value_or(file.CommExport);
+  file.TextCodepage = options.codePage.value_or(file.TextCodepage);
+  if (options.notation) file.NoteSet = static_cast<NoteNotation>(*options.notation);
   TCliSettings settings;
-  settings.song.keysense = options.keysense.value_or(file.Keysense);
-  settings.song.continuity = options.continuity.value_or(file.KeysenseContinuity);
-  settings.text.commExport = options.comments.value_or(file.CommExport);
-  settings.text.textCodepage = options.codePage.value_or(file.TextCodepage);
-  settings.text.notation = options.notation ? static_cast<NoteNotation>(*options.notation) : CurrentNoteNotation();
-  settings.song.notation = settings.text.notation;
+  settings.song = SongOptionsOf(file);
+  settings.text = ExportOptionsOf(file);
   settings.midiOutNo = file.MidiOutNo;
   return settings;
 }
@@ -330,8 +333,6 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
   return result;
 }
 
-std::optional<int> ParseCliNote(const std::string& text) { return ParseCliNote(text, CurrentNoteNotation()); }
-
 std::optional<int> ParseCliNote(const std::string& text, NoteNotation notation) {
   if (IsInteger(text)) {
     const int n = std::stoi(text);
@@ -348,8 +349,6 @@ std::optional<int> ParseCliNote(const std::string& text, NoteNotation notation) 
   if (pitch < 0 || pitch > 127) return std::nullopt;
   return pitch;
 }
-
-TResult<int> ParseCliKey(const std::string& text) { return ParseCliKey(text, CurrentNoteNotation()); }
 
 TResult<int> ParseCliKey(const std::string& text, NoteNotation notation) {
   const TError notAKey(MesFormat(MesId::SCliBadValue, "--key", text));

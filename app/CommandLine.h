@@ -71,14 +71,12 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args);
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // A note given on the command line: a MIDI number 0..127 or a pitch name with its octave in
-// the current notation (C4, F#3, Bb2, H3, DO#4, C-1); nothing when it is neither.
-std::optional<int> ParseCliNote(const std::string& text);
+// the given notation (C4, F#3, Bb2, H3, DO#4, C-1); nothing when it is neither.
 std::optional<int> ParseCliNote(const std::string& text, NoteNotation notation);
 
 // A key given on the command line: 0..11, a major tonic ("C", "F#", "Bb"), a minor one with
 // "m" ("Am" stands for its relative major, C), or a key list entry ("C или Am"). The key is the
 // pitch class of its major tonic; the error names the option and the text given.
-TResult<int> ParseCliKey(const std::string& text);
 TResult<int> ParseCliKey(const std::string& text, NoteNotation notation);
 // The mode a key given on the command line names: minor for "Am", major for "C", nothing for
 // a number or a key list entry.

@@ -16,6 +16,9 @@ constexpr std::array<Entry, static_cast<std::size_t>(MesId::Count)> kBuiltin = {
 #undef CANTARO_MES_ENTRY
 }};
 
+// The message table in force is process-wide on purpose: the language is chosen once at start
+// (a new choice takes effect at the next start), and every window, dialog and command of the
+// process shows its texts in it.
 std::array<std::string, kBuiltin.size()>& Current() {
   // Built on first use, so the table is ready for module start-up code in any order.
   static std::array<std::string, kBuiltin.size()> texts = [] {

@@ -84,6 +84,8 @@ TChordIndex BuildIndex() {
 }
 
 const TChordIndex& Index() {
+  // A constant, computed once on first use (the compiler cannot build it at compile time, so it
+  // sits in writable memory until then); it never changes afterwards.
   static const TChordIndex index = BuildIndex();
   return index;
 }

@@ -1,7 +1,6 @@
 #include "chords/untChords.h"
 
 #include <algorithm>
-#include <atomic>
 
 // ---------------------------------------------------------------------------------------
 // The chord formula table
@@ -76,11 +75,6 @@ const TNotationTables& TablesOf(NoteNotation notation) {
   }
 }
 
-// The stored notation byte and the notation whose tables are in force. Names are read from
-// the analysis and the window alike, so both are atomics rather than plain globals.
-std::atomic<uint8_t> gNotationValue{0};
-std::atomic<NoteNotation> gNotationTables{NoteNotation::English};
-
 
 // The names index by pitch class; a negative pitch is raised by whole ten-octave steps first
 // (once is enough for every pitch of the MIDI range, twice for the lowest signed bytes).
@@ -112,29 +106,6 @@ bool ChordIsValid(const TChord& c) {
   return c.ChordType < ChordTypeCount && c.RootOffset >= 0 && c.RootOffset <= 11 && c.BassOffset >= 0 &&
          c.BassOffset <= 11 && c.Extension <= 3 && c.AddFlag <= 1 && unit(c.ExtensionAlteration) &&
          unit(c.FifthAlteration) && unit(c.NinthAlteration) && unit(c.EleventhAlteration);
-}
-
-void SetNoteNotation(uint8_t notation) {
-  gNotationValue.store(notation, std::memory_order_relaxed);
-  if (notation <= 2) gNotationTables.store(static_cast<NoteNotation>(notation), std::memory_order_relaxed);
-}
-
-uint8_t NoteNotationValue() { return gNotationValue.load(std::memory_order_relaxed); }
-
-NoteNotation CurrentNoteNotation() { return gNotationTables.load(std::memory_order_relaxed); }
-
-TNoteNotationScope::TNoteNotationScope(NoteNotation notation)
-    : savedValue_(NoteNotationValue()), savedTables_(CurrentNoteNotation()) {
-  SetNoteNotation(notation);
-}
-
-TNoteNotationScope::~TNoteNotationScope() {
-  gNotationTables.store(savedTables_, std::memory_order_relaxed);
-  gNotationValue.store(savedValue_, std::memory_order_relaxed);
-}
-
-int32_t ParseNoteName(std::string_view text, int32_t& position, bool& flat) {
-  return ParseNoteName(text, position, flat, CurrentNoteNotation());
 }
 
 int32_t ParseNoteName(std::string_view text, int32_t& position, bool& flat, NoteNotation notation) {
@@ -183,22 +154,14 @@ int32_t ParseNoteName(std::string_view text, int32_t& position, bool& flat, Note
   return semitone;
 }
 
-int32_t NoteNameToPitchClass(std::string_view text) {
+int32_t NoteNameToPitchClass(std::string_view text, NoteNotation notation) {
   int32_t position = 1;
   bool flat = false;
-  return ParseNoteName(text.substr(0, 255), position, flat);
-}
-
-std::string PitchClassName(int8_t pitch, AccidentalSpelling group) {
-  return PitchClassName(pitch, group, CurrentNoteNotation());
+  return ParseNoteName(text.substr(0, 255), position, flat, notation);
 }
 
 std::string PitchClassName(int8_t pitch, AccidentalSpelling group, NoteNotation notation) {
   return ClassName(RaisedPitch(pitch), group, notation);
-}
-
-std::string PitchName(int8_t pitch, AccidentalSpelling group) {
-  return PitchName(pitch, group, CurrentNoteNotation());
 }
 
 std::string PitchName(int8_t pitch, AccidentalSpelling group, NoteNotation notation) {
@@ -207,8 +170,6 @@ std::string PitchName(int8_t pitch, AccidentalSpelling group, NoteNotation notat
   name += std::to_string(p / 12 - 1);
   return name;
 }
-
-std::string ChordName(const TChord& c) { return ChordName(c, CurrentNoteNotation()); }
 
 std::string ChordName(const TChord& c, NoteNotation notation) {
   if (c.ChordType >= ChordTypeCount) return {};

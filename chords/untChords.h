@@ -2,8 +2,9 @@
 // Chord theory: note names in three notations, the chord formula table, the chord record
 // TChord with its name, tones and equality, and recognition of chords from sounding notes.
 //
-// Every operation here is a plain function over plain data. The note notation is
-// process-wide: changing it changes every name the program shows from then on.
+// Every operation here is a plain function over plain data. Names are made in the notation the
+// caller passes (the user's choice lives in the settings), so two songs or two windows may name
+// the same chord in different notations side by side.
 
 #include <array>
 #include <cstdint>
@@ -88,59 +89,26 @@ enum class NoteNotation : uint8_t { English = 0, German = 1, Italian = 2 };
 // Which of the three name groups of a notation: both forms "C#(Db)", sharps, or flats.
 enum class AccidentalSpelling : int8_t { Both = -1, Sharps = 0, Flats = 1 };
 
-// Selects the notation. Values 0..2 install that notation's letters and names; any other
-// value is stored (NoteNotationValue returns it) while the names in force stay as they were.
-void SetNoteNotation(uint8_t notation);
-inline void SetNoteNotation(NoteNotation notation) { SetNoteNotation(static_cast<uint8_t>(notation)); }
-
-// The stored notation byte, as last given to SetNoteNotation (0 at start-up).
-uint8_t NoteNotationValue();
-
-// The notation whose names are in force (always 0..2).
-NoteNotation CurrentNoteNotation();
-
-// Switches to the given notation (English by default) for its lifetime and then restores the
-// notation byte and the names that were in force before, also when an exception leaves the
-// scope. Loaders of chord tables written in English names use it.
-class TNoteNotationScope {
- public:
-  explicit TNoteNotationScope(NoteNotation notation = NoteNotation::English);
-  ~TNoteNotationScope();
-  TNoteNotationScope(const TNoteNotationScope&) = delete;
-  TNoteNotationScope& operator=(const TNoteNotationScope&) = delete;
-
- private:
-  uint8_t savedValue_;
-  NoteNotation savedTables_;
-};
-
-// Reads one note name at `position` (1-based) in the current notation and returns its pitch
+// Reads one note name at `position` (1-based) in the given notation and returns its pitch
 // class, not reduced modulo 12 (B# gives 12, Cb gives -1), or -1 when no name is there.
 // Advances `position` past what it read; `flat` tells whether a "b" was read. Never throws.
-int32_t ParseNoteName(std::string_view text, int32_t& position, bool& flat);
-// The same in the given notation, whatever the notation in force.
 int32_t ParseNoteName(std::string_view text, int32_t& position, bool& flat, NoteNotation notation);
 
 // ParseNoteName from the first character of a short text (at most 255 characters are looked at).
-int32_t NoteNameToPitchClass(std::string_view text);
+int32_t NoteNameToPitchClass(std::string_view text, NoteNotation notation);
 
 // The name of the pitch's class ("C#", "DO#(REb)", "H"); a negative pitch is first raised by
 // whole octaves of ten.
-std::string PitchClassName(int8_t pitch, AccidentalSpelling group);
 std::string PitchClassName(int8_t pitch, AccidentalSpelling group, NoteNotation notation);
 
 // The name followed by the octave number (pitch div 12 - 1): C#4, DO#4, H3, C-1.
-std::string PitchName(int8_t pitch, AccidentalSpelling group);
 std::string PitchName(int8_t pitch, AccidentalSpelling group, NoteNotation notation);
 
 // ---------------------------------------------------------------------------------------
 // Chord name, tones, equality
 
-// The chord's name in the sharps names of the current notation: C, Cm7/5-, C6add9, Gm6/C.
-// Cheap enough to be called for every beat of a song.
-std::string ChordName(const TChord& chord);
-// The same in the given notation: what the analysis and the export use, so that songs named in
-// different notations on different threads do not depend on the notation in force.
+// The chord's name in the sharps names of the notation: C, Cm7/5-, C6add9, Gm6/C. Cheap enough
+// to be called for every beat of a song.
 std::string ChordName(const TChord& chord, NoteNotation notation);
 
 // The chord tones in semitones above BasePitch, one per slot, NoChordTone where absent.

@@ -5,8 +5,6 @@
 
 #include "base/untMesConst.h"
 
-std::vector<KeysenseEntry> KeysenseTable;
-
 namespace {
 
 // Decimal with an optional sign, the whole text; nothing otherwise (also on overflow).
@@ -53,21 +51,21 @@ KeysenseEntry ParseToken(std::string_view token) {
   return e;
 }
 
-void ParseValue(std::string_view rest) {
+void ParseValue(TKeysenseTable& table, std::string_view rest) {
   while (!rest.empty()) {
     std::size_t space = rest.find(' ');
     std::string_view token = rest.substr(0, space);
-    KeysenseTable.push_back(ParseToken(token));
+    table.push_back(ParseToken(token));
     rest = space == std::string_view::npos ? std::string_view{} : rest.substr(space + 1);
   }
 }
 
 }  // namespace
 
-void LoadKeysenseTable(std::string_view mainValue, std::string_view addedValue) {
-  KeysenseTable.clear();
-  ParseValue(mainValue);
-  ParseValue(addedValue);
+void LoadKeysenseTable(TKeysenseTable& table, std::string_view mainValue, std::string_view addedValue) {
+  table.clear();
+  ParseValue(table, mainValue);
+  ParseValue(table, addedValue);
 }
 
 namespace {
@@ -99,10 +97,6 @@ double EntryValue(const KeysenseEntry& e, const TRotated& w) {
 int32_t TonicClass(int32_t tonic) { return ((tonic % 12) + 12) % 12; }
 
 }  // namespace
-
-std::optional<TChord> KeysenseChoose(const std::array<int32_t, 12>& weights, int32_t tonic) {
-  return KeysenseChoose(KeysenseTable, weights, tonic);
-}
 
 std::optional<TChord> KeysenseChoose(const std::vector<KeysenseEntry>& table, const std::array<int32_t, 12>& weights,
                                      int32_t tonic) {

@@ -26,8 +26,9 @@ struct KeysenseEntry {
   uint8_t RootClass = 0;      // pitch class of the root
 };
 
-// The table in load order ("Main" first, then "Added"); the order decides ties.
-extern std::vector<KeysenseEntry> KeysenseTable;
+// The table is a vector of entries in load order ("Main" first, then "Added"); the order
+// decides ties. The settings own the one read from the settings file.
+using TKeysenseTable = std::vector<KeysenseEntry>;
 
 // A bad token. The message is "Keysense initialization error." for a bad note or a type outside
 // 0..14, and "'<text>' is not a valid integer value" for a type that is not a decimal number.
@@ -37,17 +38,14 @@ class EKeysenseError : public std::runtime_error {
 };
 
 // Replaces the table with the tokens of the two values ("Main", then "Added"). Note names are
-// read in English, without touching the notation in force; a bad token stops loading with
-// EKeysenseError. The entries before the bad token stay in the table.
-void LoadKeysenseTable(std::string_view mainValue, std::string_view addedValue);
+// read in English whatever the user's notation; a bad token stops loading with EKeysenseError.
+// The entries before the bad token stay in the table.
+void LoadKeysenseTable(TKeysenseTable& table, std::string_view mainValue, std::string_view addedValue);
 
 // The entry that best covers the weights (indexed by pitch class) read relative to the tonic,
 // moved up by the tonic (BasePitch 60..83); nothing when no entry scores above 0, in particular
 // for an empty table or all-zero weights. The entry's root weighs a third more; of equal
 // scores the earlier entry wins.
-std::optional<TChord> KeysenseChoose(const std::array<int32_t, 12>& weights, int32_t tonic);
-// The same over a table of one's own (a copy taken when a song's analysis starts, so that a
-// table loaded meanwhile cannot change a running search).
 std::optional<TChord> KeysenseChoose(const std::vector<KeysenseEntry>& table, const std::array<int32_t, 12>& weights,
                                      int32_t tonic);
 

@@ -58,6 +58,8 @@ class TJsonRegion {
 };
 
 TJsonRegion& Region() {
+  // Memory kept per thread for the next document, not values: a document's texts are built
+  // and dropped within one call, and nothing of one call reaches the next.
   thread_local TJsonRegion region;
   return region;
 }

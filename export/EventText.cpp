@@ -28,9 +28,9 @@ std::string HexBytes(std::string_view bytes) {
   return out;
 }
 
-std::string EventData(const TMidiEventEx& e) {
+std::string EventData(const TMidiEventEx& e, NoteNotation notation) {
   if (e.Status < MidiStatus::ControlChange)
-    return PitchName(static_cast<int8_t>(e.Data1), AccidentalSpelling::Sharps);
+    return PitchName(static_cast<int8_t>(e.Data1), AccidentalSpelling::Sharps, notation);
   if (IsSysEx(e.Status)) return std::to_string(e.Text().size());
   if (e.Status == MidiStatus::Meta) return "$" + Hex2(e.Data1);
   return std::to_string(e.Data1);
@@ -44,12 +44,13 @@ std::string EventInfo(const TMidiEventEx& e, TCodePage codePage) {
   return std::to_string(e.Data2);
 }
 
-TEventRow EventRow(const TMidiFile& file, int32_t index, const TMidiEventEx& e, TCodePage codePage) {
+TEventRow EventRow(const TMidiFile& file, int32_t index, const TMidiEventEx& e, TCodePage codePage,
+                   NoteNotation notation) {
   TEventRow row;
   row.index = std::to_string(index);
   row.time = file.FormatTicks(e.Time);
   row.event = "$" + Hex2(e.Status);
-  row.data = EventData(e);
+  row.data = EventData(e, notation);
   row.info = EventInfo(e, codePage);
   row.tick = e.Time;
   return row;

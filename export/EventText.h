@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "chords/untChords.h"
 #include "export/CodePage.h"
 
 class TMidiFile;
@@ -20,11 +21,11 @@ struct TEventRow {
 };
 
 // Texts of meta events 0..7 are shown as UTF-8 (decoded from the code page when they are not
-// valid UTF-8); note names follow the current notation.
-TEventRow EventRow(const TMidiFile& file, int32_t index, const TMidiEventEx& event,
-                   TCodePage codePage = TCodePage::Cp1251);
+// valid UTF-8); note names are in the given notation.
+TEventRow EventRow(const TMidiFile& file, int32_t index, const TMidiEventEx& event, TCodePage codePage,
+                   NoteNotation notation);
 
-std::string EventData(const TMidiEventEx& event);
+std::string EventData(const TMidiEventEx& event, NoteNotation notation);
 std::string EventInfo(const TMidiEventEx& event, TCodePage codePage = TCodePage::Cp1251);
 
 // Each byte as two upper-case hex digits followed by a space.

@@ -9,8 +9,6 @@
 #include "base/untMesConst.h"
 #include "midi/MidiConstants.h"
 
-int32_t MidiTimerResol = 10;
-
 namespace {
 
 int32_t Narrow(int64_t v) {
@@ -132,7 +130,7 @@ bool TMidiFile::Play() {
   if (!services_.Timers) return false;
   startReference_ = Clock() - positionMs_;
   const int32_t period =
-      std::clamp(MidiTimerResol, services_.Timers->MinPeriodMs(), std::max(services_.Timers->MinPeriodMs(), services_.Timers->MaxPeriodMs()));
+      std::clamp(timerResol_, services_.Timers->MinPeriodMs(), std::max(services_.Timers->MinPeriodMs(), services_.Timers->MaxPeriodMs()));
   leadUs_ = lookAheadUs_ > 0 ? int64_t{period} * 1000 + lookAheadUs_ : 0;
   anchorWallUs_ = NowUs();
   anchorSongUs_ = TicksToUs(positionTicks_);
@@ -404,7 +402,7 @@ void TMidiFile::PlayUntil(int32_t tick) {
   while (stopTick_ != 0 && playing_) {
     const uint32_t now = clock ? clock->NowMs() : SteadyClockMs();
     if (int64_t{now - started} > limitMs) break;
-    services_.Pump->ProcessMessages(MidiTimerResol > 0 ? MidiTimerResol : 10);
+    services_.Pump->ProcessMessages(timerResol_ > 0 ? timerResol_ : 10);
   }
   Stop();
   stopTick_ = 0;

@@ -24,10 +24,6 @@ class TMidiFile;
 using TNotifyEvent = std::function<void(TMidiFile& Sender)>;
 using TErrorReport = std::function<void(const std::string& message)>;
 
-// Period of the playback timer in milliseconds, read at every Play; the settings copy their
-// TimerResol value here.
-extern int32_t MidiTimerResol;
-
 class TMidiFile {
  public:
   explicit TMidiFile(TPlaybackServices services = {});
@@ -131,6 +127,9 @@ class TMidiFile {
   // playing on neither repeats nor skips an event.
   void SetLookAheadUs(int64_t us) { lookAheadUs_ = us > 0 ? us : 0; }
   int64_t LookAheadUs() const { return lookAheadUs_; }
+  // Period of the playback timer in milliseconds (the settings' TimerResol), read at every Play.
+  void SetTimerResol(int32_t ms) { timerResol_ = ms; }
+  int32_t TimerResol() const { return timerResol_; }
   // Inside the handler, while playback sends ahead: when the event is due, on the playback
   // clock (IMidiClock::NowUs; the steady clock in the program) in microseconds, the speed
   // ratio applied. 0 for events passed by a seek or played without look-ahead.
@@ -193,6 +192,7 @@ class TMidiFile {
   // ahead of it while playback sends ahead.
   int32_t passedTicks_ = 0;
   int64_t lookAheadUs_ = 0;
+  int32_t timerResol_ = 10;
   int64_t leadUs_ = 0;        // of the running playback; 0 without look-ahead
   int64_t anchorWallUs_ = 0;  // a moment of the playback clock, and the song time then
   int64_t anchorSongUs_ = 0;

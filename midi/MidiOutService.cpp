@@ -5,6 +5,8 @@
 #include "midi/MidiConstants.h"
 
 TMidiOutHandle NewMidiOutHandle() {
+  // An id counter, process-wide on purpose: a handle names one open device among all the
+  // outputs of the process, so no two may ever get the same.
   static std::atomic<TMidiOutHandle> next{0};
   TMidiOutHandle h;
   do h = ++next;

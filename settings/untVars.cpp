@@ -57,18 +57,19 @@ bool IsFile(const std::string& path) {
   return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// The shipped files as found from the program folder (see settings/DataFolders.h).
+// The shipped files as found from the program folder (see settings/DataFolders.h). Process-wide
+// with the program folder it is found from: fixed at start.
 TDataFolders& Data() {
   static TDataFolders data;
   return data;
 }
 
-std::string InitialLoadDir() { return Data().Examples; }
-
+// The user's configuration folder, process-wide with the settings folder made from it: fixed at
+// start (tests point it at a scratch folder).
 std::string ConfigHome = DetectConfigHome();
 
 // True when SettingsFolder is the user's configuration folder rather than "INI" beside the
-// program.
+// program; part of the settings folder's choice, fixed at start with it.
 bool UsingConfigHome = false;
 
 void ComputeSettingsFolder() {
@@ -180,6 +181,7 @@ TSettingKey WindowKey(const char* key, int32_t TWindowPos::*member) {
 }
 
 const std::vector<TSettingKey>& SettingKeys() {
+  // A constant table, built once on first use.
   static const std::vector<TSettingKey> keys = {
       {kMain, "PathTabulist",
        [](const TIniFile& ini, TSettings& s, TWindowPos&) { s.PathTabulist = ReadQuotedPath(ini, s.PathTabulist); },
@@ -191,12 +193,12 @@ const std::vector<TSettingKey>& SettingKeys() {
       // Only a known notation is taken; anything else leaves the names as they are and is not
       // written back.
       {kMain, "NoteSet",
-       [](const TIniFile& ini, TSettings&, TWindowPos&) {
-         int32_t noteSet = ini.ReadInteger(kMain, "NoteSet", NoteNotationValue());
-         if (noteSet >= 0 && noteSet <= 2) SetNoteNotation(static_cast<uint8_t>(noteSet));
+       [](const TIniFile& ini, TSettings& s, TWindowPos&) {
+         int32_t noteSet = ini.ReadInteger(kMain, "NoteSet", static_cast<int32_t>(s.NoteSet));
+         if (noteSet >= 0 && noteSet <= 2) s.NoteSet = static_cast<NoteNotation>(noteSet);
        },
-       [](TIniFile& ini, const TSettings&, const TWindowPos&) {
-         ini.WriteInteger(kMain, "NoteSet", static_cast<int32_t>(CurrentNoteNotation()));
+       [](TIniFile& ini, const TSettings& s, const TWindowPos&) {
+         ini.WriteInteger(kMain, "NoteSet", static_cast<int32_t>(s.NoteSet));
        }},
       IntKey(kMain, "MidiOutNo", &TSettings::MidiOutNo),
       BoolKey(kMain, "MidiOutNoTranspose", &TSettings::MidiOutNoTranspose),
@@ -211,19 +213,19 @@ const std::vector<TSettingKey>& SettingKeys() {
       WindowKey("Width", &TWindowPos::Width),
       WindowKey("Height", &TWindowPos::Height),
       {kMain, "MRU",
-       [](const TIniFile& ini, TSettings&, TWindowPos&) {
-         MRUList.clear();
+       [](const TIniFile& ini, TSettings& s, TWindowPos&) {
+         s.MRUList.clear();
          for (int k = 1; k <= MRUMaxCount; ++k) {
            std::string path = ini.ReadString(kMain, "MRU" + std::to_string(k), "");
            if (path.empty()) break;
-           MRUList.push_back(path);
+           s.MRUList.push_back(path);
          }
        },
-       [](TIniFile& ini, const TSettings&, const TWindowPos&) {
+       [](TIniFile& ini, const TSettings& s, const TWindowPos&) {
          // Keys beyond the list are left alone: an empty MRU key ends the list when it is
          // read, and the list only shrinks when the user edits the file.
-         for (std::size_t i = 0; i < MRUList.size() && i < MRUMaxCount; ++i)
-           ini.WriteString(kMain, "MRU" + std::to_string(i + 1), MRUList[i]);
+         for (std::size_t i = 0; i < s.MRUList.size() && i < MRUMaxCount; ++i)
+           ini.WriteString(kMain, "MRU" + std::to_string(i + 1), s.MRUList[i]);
        }},
       IntKey(kKeys, "WhiteKey", &TSettings::WhiteKey),
       IntKey(kKeys, "BlackKey", &TSettings::BlackKey),
@@ -258,59 +260,27 @@ TIniFile ReadForLoading() {
 
 }  // namespace
 
-// Module start-up: folders first, the variables that depend on them after.
+// Module start-up: the folders, fixed at start (see untVars.h).
 std::string ProgramFolder = DetectProgramFolder();
 std::string SettingsFolder;
 std::string LogoFile;
-
-TSettings Settings = [] {
-  TSettings s;
-  s.LoadDir = InitialLoadDir();
-  return s;
-}();
-
-std::string& PathTabulist = Settings.PathTabulist;
-bool& FormOpened = Settings.FormOpened;
-bool& ShowHints = Settings.ShowHints;
-int32_t& MidiOutNo = Settings.MidiOutNo;
-std::string& MidiOutName = Settings.MidiOutName;
-bool& MidiOutNoTranspose = Settings.MidiOutNoTranspose;
-int8_t& OctaveCnt = Settings.OctaveCnt;
-bool& PlayKeys = Settings.PlayKeys;
-bool& CommExport = Settings.CommExport;
-bool& Keysense = Settings.Keysense;
-std::string& LoadDir = Settings.LoadDir;
-TColor& WhiteKey = Settings.WhiteKey;
-TColor& BlackKey = Settings.BlackKey;
-TColor& Border = Settings.Border;
-TColor& SelectedKey = Settings.SelectedKey;
-TColor& MarkedKey = Settings.MarkedKey;
-int32_t& TimerResol = Settings.TimerResol;
-int32_t& TextCodepage = Settings.TextCodepage;
-bool& KeysenseContinuity = Settings.KeysenseContinuity;
-std::string& MidiInName = Settings.MidiInName;
-bool& MidiThru = Settings.MidiThru;
-bool& NoteSetChanged = Settings.NoteSetChanged;
-int32_t& OptionsPage = Settings.OptionsPage;
-
-std::vector<std::string> MRUList;
-std::function<void()> OnMRUChanged;
 
 namespace {
 void ComputeDataFolders() {
   Data() = FindDataFolders(ProgramFolder);
   LogoFile = Data().Data + "logocto.bmp";
 }
-const bool kFoldersComputed = (ComputeDataFolders(), ComputeSettingsFolder(), LoadDir = InitialLoadDir(), true);
+// Computes the folders above once, when the module starts.
+const bool kFoldersComputed = (ComputeDataFolders(), ComputeSettingsFolder(), true);
 }  // namespace
 
 void SetProgramFolder(const std::string& folder) {
-  bool loadDirInitial = LoadDir == InitialLoadDir();
   ProgramFolder = WithSlash(folder);
   ComputeDataFolders();
-  if (loadDirInitial) LoadDir = InitialLoadDir();
   ComputeSettingsFolder();
 }
+
+std::string InitialLoadDir() { return Data().Examples; }
 
 const std::string& DataFolder() { return Data().Data; }
 std::string ManualFile() { return Data().Manual; }
@@ -328,14 +298,6 @@ std::string ShippedSettingsFile() {
   return IsFile(path) ? path : std::string();
 }
 
-void ResetSettings() {
-  Settings = TSettings{};
-  Settings.LoadDir = InitialLoadDir();
-  MRUList.clear();
-}
-
-void LoadSettings(TWindowPos& window) { LoadSettings(Settings, window); }
-
 void LoadSettings(TSettings& settings, TWindowPos& window) {
   const TIniFile ini = ReadForLoading();
   window = TWindowPos{};
@@ -343,10 +305,8 @@ void LoadSettings(TSettings& settings, TWindowPos& window) {
   for (const TSettingKey& k : SettingKeys()) k.read(ini, settings, window);
   // The user's own table when they wrote one, else the shipped one (see UserSettingsSeed.h).
   const TKeysenseTableText table = KeysenseTableText(ini, ShippedSettingsFile());
-  LoadKeysenseTable(table.Main, table.Added);
+  LoadKeysenseTable(settings.KeysenseTable, table.Main, table.Added);
 }
-
-TSettingsSaveResult SaveSettings(const TWindowPos& window) { return SaveSettings(Settings, window); }
 
 TSettingsSaveResult SaveSettings(const TSettings& settings, const TWindowPos& window) {
   const std::string file = SettingsFile();
@@ -372,25 +332,27 @@ TSettingsSaveResult SaveSettings(const TSettings& settings, const TWindowPos& wi
 
 bool SameFileName(const std::string& a, const std::string& b) { return FoldCase(a) == FoldCase(b); }
 
-void AddToMRU(const std::string& newPath) {
+void AddToMRU(TSettings& settings, const std::string& newPath) {
+  std::vector<std::string>& list = settings.MRUList;
   // A copy: the caller may pass an entry of the list itself, which the erase below removes.
   const std::string path = newPath;
   if (!path.empty()) {
-    std::erase_if(MRUList, [&path](const std::string& e) { return SameFileName(e, path); });
-    MRUList.insert(MRUList.begin(), path);
+    std::erase_if(list, [&path](const std::string& e) { return SameFileName(e, path); });
+    list.insert(list.begin(), path);
   }
-  if (MRUList.size() > static_cast<std::size_t>(MRUMaxCount)) MRUList.resize(MRUMaxCount);
-  if (OnMRUChanged) OnMRUChanged();
+  if (list.size() > static_cast<std::size_t>(MRUMaxCount)) list.resize(MRUMaxCount);
+  if (settings.OnMRUChanged) settings.OnMRUChanged();
 }
 
-std::vector<TMRUMenuItem> MRUMenuItems() {
+std::vector<TMRUMenuItem> MRUMenuItems(const TSettings& settings) {
   std::vector<TMRUMenuItem> items;
-  for (std::size_t i = 0; i < MRUList.size(); ++i)
-    items.push_back({MRUList[i], MRUFirstTag + static_cast<int32_t>(i)});
+  for (std::size_t i = 0; i < settings.MRUList.size(); ++i)
+    items.push_back({settings.MRUList[i], MRUFirstTag + static_cast<int32_t>(i)});
   return items;
 }
 
-std::optional<std::string> MRUFileForTag(int32_t tag) {
-  if (tag < MRUFirstTag || tag - MRUFirstTag >= static_cast<int32_t>(MRUList.size())) return std::nullopt;
-  return MRUList[static_cast<std::size_t>(tag - MRUFirstTag)];
+std::optional<std::string> MRUFileForTag(const TSettings& settings, int32_t tag) {
+  const std::vector<std::string>& list = settings.MRUList;
+  if (tag < MRUFirstTag || tag - MRUFirstTag >= static_cast<int32_t>(list.size())) return std::nullopt;
+  return list[static_cast<std::size_t>(tag - MRUFirstTag)];
 }

@@ -18,12 +18,18 @@
 #include <vector>
 
 #include "base/Result.h"
+#include "chords/untChords.h"
+#include "chords/untKeysense.h"
 
 // Colours: 0x00BBGGRR, or with the top bit set a system colour by its index in the low byte.
 using TColor = int32_t;
 
 // ---------------------------------------------------------------------------------------
 // Folders and fixed files. All folders end in "/".
+//
+// These are process-wide on purpose: they are found once at start from where the program file
+// lies (tests point them at scratch folders before they make any settings), and every window,
+// command and settings object of the process works with the same ones.
 
 extern std::string ProgramFolder;   // folder of the running program file
 extern std::string SettingsFolder;  // see above
@@ -37,9 +43,9 @@ std::string ManualFile();
 // the program can name it while it goes on with its built-in defaults.
 const std::string& DataFolderProblem();
 
-// Sets the program folder (a trailing "/" is added) and recomputes the settings folder, the logo
-// file and, while it still holds its initial value, LoadDir. At start-up the folder is that of
-// /proc/self/exe. Tests point it at a scratch folder.
+// Sets the program folder (a trailing "/" is added) and recomputes the settings folder and the
+// logo file. At start-up the folder is that of /proc/self/exe. Tests point it at a scratch
+// folder.
 void SetProgramFolder(const std::string& folder);
 // Sets the user's configuration folder in which "cantaro/" is used when there is no "INI" beside
 // the program, and recomputes the settings folder. At start-up it is $XDG_CONFIG_HOME or
@@ -52,11 +58,15 @@ std::string SettingsFile();
 // carries the chord table; empty when it is missing.
 std::string ShippedSettingsFile();
 
+// The example songs' folder, where the open dialog starts until the user opens a song.
+std::string InitialLoadDir();
+
 // ---------------------------------------------------------------------------------------
 // The settings: one typed object whose member initialisers are the initial values (also the
 // values used when the settings file or the key is missing). The settings file reads and
 // writes it through one table of keys (untVars.cpp), so a new setting is a member here and a
-// line there. The note notation ("NoteSet") lives with the note names.
+// line there. The window and the command line each own one and hand the values the core uses
+// down to it (export/OptionsOfSettings.h).
 
 struct TSettings {
   std::string PathTabulist;         // folder of the chord-text editor; empty: ProgramFolder
@@ -69,7 +79,7 @@ struct TSettings {
   bool PlayKeys = true;             // the computer keyboard plays notes
   bool CommExport = true;           // the MIDI file's comments go into the exported text
   bool Keysense = true;             // key-aware chord choice
-  std::string LoadDir;              // where the open dialog starts; ResetSettings: the example songs' folder
+  std::string LoadDir = InitialLoadDir();  // where the open dialog starts
   TColor WhiteKey = 15793151;       // RGB 255,251,240
   TColor BlackKey = 8388608;        // RGB 0,0,128
   TColor Border = 16711680;         // RGB 0,0,255
@@ -87,41 +97,19 @@ struct TSettings {
   // it also sounds through the output device.
   std::string MidiInName;
   bool MidiThru = false;
+  // "NoteSet": the notation of every note, key and chord name the program shows and writes.
+  NoteNotation NoteSet = NoteNotation::English;
+  // Section "Keysense": the chords usual in the key of C for the key-aware choice.
+  TKeysenseTable KeysenseTable;
+  // Keys "MRU1".."MRU10": the recently opened files, full paths, most recent first, at most ten,
+  // no two equal without regard to letter case.
+  std::vector<std::string> MRUList;
+  // Not stored: called after every change of MRUList (by AddToMRU), so the window rebuilds its
+  // menu.
+  std::function<void()> OnMRUChanged;
   bool NoteSetChanged = false;      // not stored: set by the Options dialog
   int32_t OptionsPage = 0;          // not stored: last page of the Options dialog
 };
-
-// The program's one settings object, which the window reads and the options dialog edits;
-// the window hands the values the song's analysis and the written text use down to them.
-extern TSettings Settings;
-
-// The members of Settings under their key names, for the window's code.
-extern std::string& PathTabulist;
-extern bool& FormOpened;
-extern bool& ShowHints;
-extern int32_t& MidiOutNo;
-extern std::string& MidiOutName;
-extern bool& MidiOutNoTranspose;
-extern int8_t& OctaveCnt;
-extern bool& PlayKeys;
-extern bool& CommExport;
-extern bool& Keysense;
-extern std::string& LoadDir;
-extern TColor& WhiteKey;
-extern TColor& BlackKey;
-extern TColor& Border;
-extern TColor& SelectedKey;
-extern TColor& MarkedKey;
-extern int32_t& TimerResol;
-extern int32_t& TextCodepage;
-extern bool& KeysenseContinuity;
-extern std::string& MidiInName;
-extern bool& MidiThru;
-extern bool& NoteSetChanged;
-extern int32_t& OptionsPage;
-
-// Puts every variable above (not the folders) back to its initial value and empties MRUList.
-void ResetSettings();
 
 // ---------------------------------------------------------------------------------------
 // The settings file
@@ -135,13 +123,10 @@ struct TWindowPos {
   int32_t Height = 0;
 };
 
-// Reads the settings file into Settings; a missing file, key or unparsable value leaves the
-// current value. Applies the note notation at once and stores the window position into
-// `window` (0, 0 without a file). Loads the Keysense table; a bad entry there raises
-// EKeysenseError after the keys that follow it have still been read, so that the next save does
-// not replace them with defaults.
-void LoadSettings(TWindowPos& window);
-// The same into a settings object of one's own.
+// Reads the settings file into `settings`; a missing file, key or unparsable value leaves the
+// current value. Stores the window position into `window` (0, 0 without a file). Loads the
+// Keysense table; a bad entry there raises EKeysenseError after the keys that follow it have
+// still been read, so that the next save does not replace them with defaults.
 void LoadSettings(TSettings& settings, TWindowPos& window);
 
 // Success, or one text naming the file and the reason.
@@ -150,7 +135,6 @@ using TSettingsSaveResult = TStatus;
 // Writes every stored setting into the settings file, keeping everything else in it. The file is
 // replaced atomically: when writing fails, the old file stays as it was and the result says why.
 // An existing file that cannot be read is not replaced either (its other keys would be lost).
-[[nodiscard]] TSettingsSaveResult SaveSettings(const TWindowPos& window);
 [[nodiscard]] TSettingsSaveResult SaveSettings(const TSettings& settings, const TWindowPos& window);
 
 // ---------------------------------------------------------------------------------------
@@ -159,25 +143,19 @@ using TSettingsSaveResult = TStatus;
 constexpr int MRUMaxCount = 10;
 constexpr int32_t MRUFirstTag = 100;
 
-// Full paths, most recent first, at most ten, no two equal without regard to letter case.
-extern std::vector<std::string> MRUList;
-
-// Called after every change of MRUList (by AddToMRU), so the main window rebuilds its menu.
-extern std::function<void()> OnMRUChanged;
-
-// Puts the path at the head of the list (removing an entry equal to it without regard to
-// letter case, and the oldest beyond ten). An empty path changes nothing. Both cases then call
-// OnMRUChanged.
-void AddToMRU(const std::string& path);
+// Puts the path at the head of the settings' MRUList (removing an entry equal to it without
+// regard to letter case, and the oldest beyond ten). An empty path changes nothing. Both cases
+// then call OnMRUChanged.
+void AddToMRU(TSettings& settings, const std::string& path);
 
 struct TMRUMenuItem {
   std::string Caption;  // the full path
   int32_t Tag;          // MRUFirstTag + position in the list
 };
 // The items of the recent-files submenu in list order; the submenu is shown when there are any.
-std::vector<TMRUMenuItem> MRUMenuItems();
+std::vector<TMRUMenuItem> MRUMenuItems(const TSettings& settings);
 // The entry a menu item with this tag stands for; nothing for a tag outside the list.
-std::optional<std::string> MRUFileForTag(int32_t tag);
+std::optional<std::string> MRUFileForTag(const TSettings& settings, int32_t tag);
 
 // Two paths equal without regard to letter case (ASCII, Latin-1 and Cyrillic letters in UTF-8).
 bool SameFileName(const std::string& a, const std::string& b);

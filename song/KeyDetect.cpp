@@ -56,8 +56,6 @@ TKeyResult EvaluateKey(const TKeyHistogram& counts) {
   return r;
 }
 
-std::string KeyReport(const TKeyResult& result) { return KeyReport(result, CurrentNoteNotation()); }
-
 std::string KeyReport(const TKeyResult& result, NoteNotation notation) {
   std::string text = MesFormat(MesId::SSongKeyFound,
                                PitchClassName(static_cast<int8_t>(result.best.tonic), AccidentalSpelling::Sharps, notation),

@@ -38,7 +38,6 @@ void CountKeyNote(TKeyHistogram& counts, uint8_t status, uint8_t data1, uint8_t 
 // earlier offered stays ahead.
 TKeyResult EvaluateKey(const TKeyHistogram& counts);
 
-// "Вероятнее всего, ..." with the runner-up appended when it is close. Needs a found key.
-std::string KeyReport(const TKeyResult& result);
-// The same with the keys named in the given notation.
+// "Вероятнее всего, ..." with the runner-up appended when it is close, the keys named in the
+// given notation. Needs a found key.
 std::string KeyReport(const TKeyResult& result, NoteNotation notation);

@@ -47,7 +47,7 @@ struct TSongOptions {
   // clearly better, and its variants list the table's chords that cover it, best first, the
   // chosen one marked, then the exact variants of its notes.
   bool continuity = false;
-  // The key-aware table for the search; empty: the one loaded from the settings file.
+  // The key-aware table for the search (the settings' table); empty: no chord is chosen by key.
   std::vector<KeysenseEntry> keysenseTable;
   // The names of the chords in the session's questions.
   NoteNotation notation = NoteNotation::English;

@@ -14,7 +14,7 @@ TSongSession::TSongSession(Prompter& prompter, StatusSink& status, TSongOptions 
 }
 
 const std::vector<KeysenseEntry>& TSongSession::ActiveKeysenseTable() const {
-  return options_.keysenseTable.empty() ? KeysenseTable : options_.keysenseTable;
+  return options_.keysenseTable;
 }
 
 void TSongSession::StopPlaying() {

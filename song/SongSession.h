@@ -167,7 +167,7 @@ class TSongSession {
   void RewindSong();
   void ClearSongState();
   void ActivateKeysense();
-  // The key-aware table of the search: the options' own, else the one of the settings file.
+  // The key-aware table of the search, as the options hand it in.
   const std::vector<KeysenseEntry>& ActiveKeysenseTable() const;
   // With continuity: the chords of the beats that have table values chosen for the whole
   // song, and their variants listed (song/ChordContinuity.h).

@@ -88,8 +88,9 @@ void TTextListModel::Refresh() {
 // ---- TTrackListModel -------------------------------------------------------------------
 
 TTrackListModel::TTrackListModel(std::function<const std::vector<TTrackRow>&()> rows, QStringList headers,
-                                 std::function<void(int, bool)> onCheck, QObject* parent)
-    : QAbstractTableModel(parent), rows_(std::move(rows)), headers_(std::move(headers)),
+                                 std::function<void(int, bool)> onCheck, const TSettings& settings,
+                                 QObject* parent)
+    : QAbstractTableModel(parent), rows_(std::move(rows)), headers_(std::move(headers)), settings_(settings),
       onCheck_(std::move(onCheck)) {
   count_ = static_cast<int>(rows_().size());
 }
@@ -104,8 +105,8 @@ QVariant TTrackListModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::DisplayRole) {
     switch (index.column()) {
       case 0: return Q(r.Caption);
-      case 1: return Q(DecodeMidiText(r.Name, CodePageFromNumber(TextCodepage)));
-      case 2: return Q(DecodeMidiText(r.Instrument, CodePageFromNumber(TextCodepage)));
+      case 1: return Q(DecodeMidiText(r.Name, CodePageFromNumber(settings_.TextCodepage)));
+      case 2: return Q(DecodeMidiText(r.Instrument, CodePageFromNumber(settings_.TextCodepage)));
       default: return {};
     }
   }
@@ -145,8 +146,9 @@ void TTrackListModel::RefreshChecks() {
 
 // ---- TEventGridModel -------------------------------------------------------------------
 
-TEventGridModel::TEventGridModel(const TMidiFile& file, QStringList headers, QObject* parent)
-    : QAbstractTableModel(parent), file_(file), headers_(std::move(headers)) {}
+TEventGridModel::TEventGridModel(const TMidiFile& file, QStringList headers, const TSettings& settings,
+                                 QObject* parent)
+    : QAbstractTableModel(parent), file_(file), settings_(settings), headers_(std::move(headers)) {}
 
 int TEventGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 int TEventGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 5; }
@@ -155,7 +157,7 @@ QVariant TEventGridModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || track_ < 0 || track_ >= file_.NumberOfTracks()) return {};
   const TMidiEventEx* e = file_.TrackAt(track_).EventAt(index.row());
   if (!e) return {};
-  TEventRow row = EventRow(file_, index.row(), *e, CodePageFromNumber(TextCodepage));
+  TEventRow row = EventRow(file_, index.row(), *e, CodePageFromNumber(settings_.TextCodepage), settings_.NoteSet);
   switch (index.column()) {
     case 0: return Q(row.index);
     case 1: return Q(row.time);

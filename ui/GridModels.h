@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/untVars.h"
 #include "ui/presenter/StringGrid.h"
 
 class TMidiFile;
@@ -59,7 +60,7 @@ class TTrackListModel final : public QAbstractTableModel {
   Q_OBJECT
  public:
   TTrackListModel(std::function<const std::vector<TTrackRow>&()> rows, QStringList headers,
-                  std::function<void(int row, bool checked)> onCheck, QObject* parent);
+                  std::function<void(int row, bool checked)> onCheck, const TSettings& settings, QObject* parent);
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
@@ -73,6 +74,7 @@ class TTrackListModel final : public QAbstractTableModel {
  private:
   std::function<const std::vector<TTrackRow>&()> rows_;
   QStringList headers_;
+  const TSettings& settings_;  // the code page of the names
   std::function<void(int, bool)> onCheck_;
   int count_ = 0;
 };
@@ -82,7 +84,7 @@ class TTrackListModel final : public QAbstractTableModel {
 class TEventGridModel final : public QAbstractTableModel {
   Q_OBJECT
  public:
-  TEventGridModel(const TMidiFile& file, QStringList headers, QObject* parent);
+  TEventGridModel(const TMidiFile& file, QStringList headers, const TSettings& settings, QObject* parent);
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
@@ -99,6 +101,7 @@ class TEventGridModel final : public QAbstractTableModel {
 
  private:
   const TMidiFile& file_;
+  const TSettings& settings_;  // the code page of the texts and the notation of the notes
   QStringList headers_;
   int track_ = -1;
   int rows_ = 0;

@@ -28,7 +28,8 @@ QColor Complement(const QColor& c) { return QColor(255 - c.red(), 255 - c.green(
 
 }  // namespace
 
-TMidiPiano::TMidiPiano(TMidiPianoModel& model, QWidget* parent) : QWidget(parent), model_(model) {
+TMidiPiano::TMidiPiano(TMidiPianoModel& model, const TSettings& settings, QWidget* parent)
+    : QWidget(parent), model_(model), settings_(settings) {
   setMouseTracking(true);
   resize(sizeHint());
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -80,9 +81,9 @@ void TMidiPiano::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing, false);
   // Read at every paint, so a colour confirmed in the options shows at the next repaint.
-  QColor white = ColorToQColor(WhiteKey), black = ColorToQColor(BlackKey);
-  QColor selected = ColorToQColor(SelectedKey), border = ColorToQColor(Border);
-  QColor marked = ColorToQColor(MarkedKey);
+  QColor white = ColorToQColor(settings_.WhiteKey), black = ColorToQColor(settings_.BlackKey);
+  QColor selected = ColorToQColor(settings_.SelectedKey), border = ColorToQColor(settings_.Border);
+  QColor marked = ColorToQColor(settings_.MarkedKey);
   const QRegion& region = event->region();
   int first = model_.FirstShownNote();
   for (int r = 0; r < g.KeyCount(); ++r) {
@@ -139,7 +140,7 @@ void TMidiPiano::mouseMoveEvent(QMouseEvent* event) {
   int note = KeyAtPoint(pos.x(), pos.y());
   if (note < 0) return;
   emit OnHoverNote(note, QString::fromStdString(
-                             PitchName(static_cast<int8_t>(note), AccidentalSpelling::Sharps)));
+                             PitchName(static_cast<int8_t>(note), AccidentalSpelling::Sharps, settings_.NoteSet)));
   // Sliding with the button held plays each key in turn, ending the one before.
   if ((event->buttons() & Qt::LeftButton) && note != heldNote_) PlayHeld(note);
 }

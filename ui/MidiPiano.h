@@ -16,6 +16,7 @@
 
 #include <QWidget>
 
+#include "settings/untVars.h"
 #include "song/MidiPianoModel.h"
 #include "ui/PianoGeometry.h"
 
@@ -23,7 +24,8 @@ class TMidiPiano : public QWidget {
   Q_OBJECT
 
  public:
-  TMidiPiano(TMidiPianoModel& model, QWidget* parent = nullptr);
+  // The settings give the keys' colours (read at every paint) and the notation of the names.
+  TMidiPiano(TMidiPianoModel& model, const TSettings& settings, QWidget* parent = nullptr);
 
   TMidiPianoModel& Model() { return model_; }
   TPianoGeometry Geometry() const;
@@ -46,7 +48,7 @@ class TMidiPiano : public QWidget {
   void OnPlayNote(int Ton, int Velocity);
   // A mouse click is about to toggle the mark of this key.
   void OnMarkByMouse(int Ton);
-  // The mouse moved over a key; Name is its name with sharps in the current notation.
+  // The mouse moved over a key; Name is its name with sharps in the settings' notation.
   void OnHoverNote(int Ton, const QString& Name);
   // The first shown octave changed.
   void OnShiftOctaves(int StartOctave);
@@ -65,5 +67,6 @@ class TMidiPiano : public QWidget {
   void PlayHeld(int note);
 
   TMidiPianoModel& model_;
+  const TSettings& settings_;
   int heldNote_ = -1;
 };

@@ -1,21 +1,20 @@
 #include "ui/untApplySettings.h"
 
 #include "base/untMesConst.h"
-#include "midi/MidiFile.h"
 #include "settings/untVars.h"
 
 namespace {
 
 // Selects the device of the settings. False when the named device cannot be selected; device
 // 0 is then selected instead, so that playback still sounds.
-void SelectOutputDevice(TMidiOutput& out, Prompter& prompter) {
-  if (!MidiOutName.empty()) {
+void SelectOutputDevice(const std::string& name, TMidiOutput& out, Prompter& prompter) {
+  if (!name.empty()) {
     try {
-      out.SetProductName(MidiOutName);
+      out.SetProductName(name);
       return;
     } catch (const EmidioutputError& e) {
       prompter.Warning(Mes(MesId::SCaptionWarning),
-                       MesFormat(MesId::SOptDeviceNotSelected, MidiOutName, e.what()));
+                       MesFormat(MesId::SOptDeviceNotSelected, name, e.what()));
     }
   }
   // Without any device there is nothing to select; opening then fails with the window's
@@ -30,21 +29,22 @@ void SelectOutputDevice(TMidiOutput& out, Prompter& prompter) {
 
 }  // namespace
 
-void ApplySettings(TApplySettingsTarget& target, Prompter& prompter) {
+void ApplySettings(TSettings& settings, TApplySettingsTarget& target, Prompter& prompter) {
+  target.UseSongOptions();
   target.CloseOutput();
-  SelectOutputDevice(target.MidiOut(), prompter);
+  SelectOutputDevice(settings.MidiOutName, target.MidiOut(), prompter);
   target.OpenOutput();
-  target.SetFormOpened(FormOpened);
-  target.SetShowHints(ShowHints);
-  target.SetPianoOctaves(OctaveCnt);
+  target.SetFormOpened(settings.FormOpened);
+  target.SetShowHints(settings.ShowHints);
+  target.SetPianoOctaves(settings.OctaveCnt);
   target.OpenInput();
   target.FillKeyList();
-  MidiTimerResol = TimerResol;
-  if (NoteSetChanged && target.ChordsSearched()) {
+  target.SetTimerResol(settings.TimerResol);
+  if (settings.NoteSetChanged && target.ChordsSearched()) {
     TPromptAnswer a = prompter.Question(Mes(MesId::SCaptionConfirm), Mes(MesId::SOptNoteSetQuestion),
                                         TPromptButtons::YesNoCancel, TPromptIcon::Question);
     if (a == TPromptAnswer::Yes) {
-      NoteSetChanged = false;
+      settings.NoteSetChanged = false;
       target.SearchSongChords();
     }
   }

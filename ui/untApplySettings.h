@@ -1,6 +1,6 @@
 #pragma once
 // Putting the settings into effect: the main window's output device, layout, tooltips, piano
-// and key list follow the settings variables. It runs after the settings file is read at
+// and key list follow the window's settings. It runs after the settings file is read at
 // start-up and after every confirmation of the options dialog.
 //
 // The window hands in its parts through TApplySettingsTarget, so the steps and their order are
@@ -11,6 +11,7 @@
 
 #include "midi/MidiInService.h"
 #include "midi/MidiOut.h"
+#include "settings/untVars.h"
 #include "song/Prompter.h"
 
 class TApplySettingsTarget {
@@ -18,6 +19,9 @@ class TApplySettingsTarget {
   virtual ~TApplySettingsTarget() = default;
 
   virtual TMidiOutput& MidiOut() = 0;
+  // Hands the settings the song's analysis uses (the key-aware choice, its table, the notation)
+  // to the session, so that the next search follows them.
+  virtual void UseSongOptions() {}
   // Silences the output, releases the piano keys and closes the device.
   virtual void CloseOutput() = 0;
   // Opens the selected device; a failure gives the window's once-per-run warning.
@@ -38,9 +42,11 @@ class TApplySettingsTarget {
   // open one when the name is empty or another). Without a MIDI input, nothing.
   virtual std::vector<TMidiInDevice> InputDevices() { return {}; }
   virtual void OpenInput() {}
+  // The playback timer's interval in milliseconds.
+  virtual void SetTimerResol(int32_t /*ms*/) {}
 };
 
-// The steps, in this order: close the output; select the device named MidiOutName (device 0
+// The steps, in this order: the song's options from the settings; close the output; select the device named MidiOutName (device 0
 // when the name is empty); open it; layout per FormOpened; tooltips per ShowHints; piano
 // octaves per OctaveCnt; the MIDI input named MidiInName; key list; the playback timer's interval from TimerResol; and when the
 // note naming was changed (NoteSetChanged) while the song has searched chords, the question
@@ -49,7 +55,7 @@ class TApplySettingsTarget {
 // A device that cannot be selected (its name no longer among the devices) is reported through
 // the prompter and device 0 is used instead; the remaining steps still run. With no output
 // device at all nothing is selected and the open attempt gives the window's warning.
-void ApplySettings(TApplySettingsTarget& target, Prompter& prompter);
+void ApplySettings(TSettings& settings, TApplySettingsTarget& target, Prompter& prompter);
 
 // The names of the output devices as the options dialog lists them, the position being the
 // device number: the output is closed while the devices are read, the selected device is

@@ -76,7 +76,7 @@ TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, 
   prompter_ = focusPrompter_.get();
   status_ = std::make_unique<TFunctionStatusSink>([this](const std::string& text) { ShowStatusHint(text); });
   session_ = std::make_unique<TSongSession>(*prompter_, *status_);
-  presenter_ = std::make_unique<TSongPresenter>(*session_);
+  presenter_ = std::make_unique<TSongPresenter>(*session_, settings_);
   presenter_->SetCaption(Mes(MesId::SMainCaption));
   // Whatever changes the song model (a command, the MIDI keyboard, a hand-off) redraws the
   // views once the change is over; the presenter heard of it first.
@@ -115,7 +115,7 @@ TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, 
   ConnectDialogs();
   ConnectLayout();
   ConnectFocus();
-  OnMRUChanged = [this] { BuildMRUMenu(); };
+  settings_.OnMRUChanged = [this] { BuildMRUMenu(); };
   // The window sees every key before its controls do (the computer keyboard plays notes),
   // decides whether tooltips show, and watches the beat grid's mouse and keys.
   qApp->installEventFilter(this);
@@ -128,7 +128,7 @@ TfrmMain::~TfrmMain() {
   session_->Observers().Remove(modelObserver_);
   // The keyboard's callbacks reach the session: it closes first.
   MidiIn_.reset();
-  OnMRUChanged = nullptr;
+  settings_.OnMRUChanged = nullptr;
   TMidiFile& file = session_->MidiFile;
   file.Stop();
   file.SetOnMidiEvent(nullptr);
@@ -167,14 +167,14 @@ void TfrmMain::showEvent(QShowEvent* event) {
   // was closed; what they set takes effect once it is there, so that a message on the way
   // (an output device that does not open, a file that is missing) stands over it.
   try {
-    LoadSettings(savedPos_);
+    LoadSettings(settings_, savedPos_);
   } catch (const std::exception& e) {
     // A damaged chord table is reported; the rest of the settings has been read and the
     // window still starts completely.
     settingsError_ = e.what();
   }
   // The layout the settings choose, then the place and size the window was closed with.
-  SetFormOpened(FormOpened);
+  SetFormOpened(settings_.FormOpened);
   RestoreGeometry(savedPos_);
   QMetaObject::invokeMethod(this, [this] { FormShow(); }, Qt::QueuedConnection);
 }
@@ -189,7 +189,7 @@ void TfrmMain::FormShow() {
   // The first start: as wide as the whole tool bar with the key names of the note naming.
   if (savedPos_.Width <= 0) resize(DefaultSize().width(), height());
 
-  AddToMRU(std::string());
+  AddToMRU(settings_, std::string());
   // A path given relative to the folder the program was started in must still name the
   // file when it is opened again from the recent-files list, from another folder.
   if (!args_.empty()) LoadSong(AbsoluteSongPath(args_.front()));
@@ -202,7 +202,7 @@ void TfrmMain::FormShow() {
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   if (session_->MidiFile.Playing()) actPlayExecute();
-  TSettingsSaveResult saved = SaveSettings(SavedGeometry());
+  TSettingsSaveResult saved = SaveSettings(settings_, SavedGeometry());
   // The window closes all the same: the user has been told what was not kept.
   if (!saved) prompter_->Error(Mes(MesId::SCaptionError), saved.Error().Text);
   event->accept();

@@ -83,9 +83,13 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
 
   TSongSession& Session() { return *session_; }
   TSongPresenter& Presenter() { return *presenter_; }
+  // The window's own settings: read from the settings file when it is first shown, edited by
+  // the options dialog, written when it closes.
+  TSettings& Settings() { return settings_; }
   // Hands the settings the song's analysis uses (the key-aware choice, the notation) to the
   // session; the settings' application does it too.
-  void UseSongOptions();
+  void UseSongOptions() override;
+  void SetTimerResol(int32_t ms) override;
   TMidiOutput& MidiOut() override { return *MidiOut_; }
   TMidiFile& MidiFile() { return session_->MidiFile; }
   TMidiPianoModel& MidiPiano() { return session_->MidiPiano; }
@@ -293,6 +297,8 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   std::unique_ptr<TQtPlayback> qtPlayback_;
   std::unique_ptr<TTabulistClient> tabulistClient_;
   std::unique_ptr<TTabulistPeer> ownTabulist_;
+  // Declared before everything that reads it.
+  TSettings settings_;
   std::unique_ptr<TSongSession> session_;
   // Declared after the session: it leaves the session's observers before the session goes.
   std::unique_ptr<TSongPresenter> presenter_;

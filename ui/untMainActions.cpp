@@ -234,7 +234,7 @@ void TfrmMain::BuildMRUMenu() {
       a->deleteLater();
     }
   }
-  const std::vector<TMRUMenuItem> items = MRUMenuItems();
+  const std::vector<TMRUMenuItem> items = MRUMenuItems(settings_);
   for (const TMRUMenuItem& item : items) {
     QString caption = Q(item.Caption);
     caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -243,7 +243,7 @@ void TfrmMain::BuildMRUMenu() {
     int32_t tag = item.Tag;
     connect(a, &QAction::triggered, this, [this, tag] {
       // The list may change before the click is handled; the tag names the entry.
-      if (auto file = MRUFileForTag(tag)) LoadSong(*file);
+      if (auto file = MRUFileForTag(settings_, tag)) LoadSong(*file);
     });
   }
   MRUMenu->menuAction()->setVisible(!items.empty());

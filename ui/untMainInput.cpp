@@ -44,14 +44,14 @@ void TfrmMain::ConnectMidiInput() {
 std::vector<TMidiInDevice> TfrmMain::InputDevices() { return MidiIn_->Devices(); }
 
 void TfrmMain::OpenInput() {
-  if (MidiIn_->IsOpen() && MidiIn_->DeviceName() == MidiInName) return;
+  if (MidiIn_->IsOpen() && MidiIn_->DeviceName() == settings_.MidiInName) return;
   thruWarned_ = false;
-  const TMidiOutStatus opened = MidiIn_->Open(MidiInName);
-  if (!opened) ShowStatusHint(MesFormat(MesId::SMidiInOpenFailed, MidiInName, InputProblem(opened.Error())));
+  const TMidiOutStatus opened = MidiIn_->Open(settings_.MidiInName);
+  if (!opened) ShowStatusHint(MesFormat(MesId::SMidiInOpenFailed, settings_.MidiInName, InputProblem(opened.Error())));
 }
 
 void TfrmMain::MidiInputThru(const TMidiInMessage& message) {
-  if (!MidiThru || !MidiOut_->IsOpen()) return;
+  if (!settings_.MidiThru || !MidiOut_->IsOpen()) return;
   try {
     MidiOut_->SendEventLive(TMidiEvent(message.Bytes[0], message.Bytes[1], message.Size > 2 ? message.Bytes[2] : 0));
   } catch (const EmidioutputError& e) {

@@ -35,7 +35,7 @@ bool EditsText(const QWidget* w) {
 }  // namespace
 
 bool TfrmMain::FormKeyDown(QKeyEvent* event) {
-  if (!PlayKeys || ModifierDown(event) || EditsText(QApplication::focusWidget())) return false;
+  if (!settings_.PlayKeys || ModifierDown(event) || EditsText(QApplication::focusWidget())) return false;
   int code = KeyCodeOf(*event);
   if (TKeyboardPlayer::IsPlayable(code)) keyboard_.PlayFromKey(code, 127);
   return false;
@@ -43,7 +43,7 @@ bool TfrmMain::FormKeyDown(QKeyEvent* event) {
 
 bool TfrmMain::FormKeyUp(QKeyEvent* event) {
   // A held key repeats as releases and presses; only the real release ends the note.
-  if (!PlayKeys || ModifierDown(event) || event->isAutoRepeat()) return false;
+  if (!settings_.PlayKeys || ModifierDown(event) || event->isAutoRepeat()) return false;
   keyboard_.PlayFromKey(KeyCodeOf(*event), 0);
   return false;
 }

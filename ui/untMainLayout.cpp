@@ -152,7 +152,7 @@ void TfrmMain::CreateControls() {
   SetHint(btnScrollPianoLeft, Mes(MesId::SScrollPianoLeftHint));
   SetHint(btnScrollPianoRight, Mes(MesId::SScrollPianoRightHint));
 
-  MidiPianoView = new TMidiPiano(MidiPiano(), client);
+  MidiPianoView = new TMidiPiano(MidiPiano(), settings_, client);
   MidiPianoView->setObjectName(QStringLiteral("MidiPiano"));
   // The piano widens its keys with the window; its height follows the font size.
   MidiPianoView->setFixedHeight(px(105));

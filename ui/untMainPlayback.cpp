@@ -85,13 +85,13 @@ void TfrmMain::ConnectPlayback() {
 void TfrmMain::MidiFileMidiEvent(PMidiEventEx event, int32_t TrackNo) {
   if (event->Status == 0xFF) {
     if (!IsLyricEvent(*event, session_->karaoke(), TrackNo)) return;
-    session_->AppendLyricText(DecodeMidiText(event->Text(), CodePageFromNumber(TextCodepage)));
+    session_->AppendLyricText(DecodeMidiText(event->Text(), CodePageFromNumber(settings_.TextCodepage)));
     ShowLyrics();
     return;
   }
   // A closed device was reported when it failed to open; the song then plays on the piano only.
   if (MidiOut_->IsOpen()) {
-    if (auto played = PlayedMidiEvent(*event, session_->transposition(), MidiOutNoTranspose)) {
+    if (auto played = PlayedMidiEvent(*event, session_->transposition(), settings_.MidiOutNoTranspose)) {
       try {
         MidiOut_->SendEventAt(*played, session_->MidiFile.EventDueUs());
       } catch (const EmidioutputError& e) {
@@ -247,7 +247,7 @@ void TfrmMain::OpenOutput() {
 
 void TfrmMain::PlayNote(int note, int velocity) {
   MidiPiano().HandleMidiMessage(0x90, static_cast<uint8_t>(note), static_cast<uint8_t>(velocity));
-  int sent = MidiOutNoTranspose ? note - session_->transposition() : note;
+  int sent = settings_.MidiOutNoTranspose ? note - session_->transposition() : note;
   // A note that the transposition moved off the keyboard has no sound to send.
   if (sent < 0 || sent > 127 || !MidiOut_->IsOpen()) return;
   try {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 
+#include "export/OptionsOfSettings.h"
 #include "settings/untVars.h"
 #include "ui/MidiPiano.h"
 #include "ui/untAbout.h"
@@ -12,18 +13,13 @@
 
 void TfrmMain::ApplySettings() {
   // Before the settings take effect: a changed notation may search the chords again.
-  UseSongOptions();
-  ::ApplySettings(*this, *prompter_);
+  ::ApplySettings(settings_, *this, *prompter_);
   RefreshFromSession();
 }
 
-void TfrmMain::UseSongOptions() {
-  TSongOptions options;
-  options.keysense = Keysense;
-  options.continuity = KeysenseContinuity;
-  options.notation = CurrentNoteNotation();
-  session_->SetOptions(std::move(options));
-}
+void TfrmMain::UseSongOptions() { session_->SetOptions(SongOptionsOf(settings_)); }
+
+void TfrmMain::SetTimerResol(int32_t ms) { session_->MidiFile.SetTimerResol(ms); }
 
 void TfrmMain::SetShowHints(bool show) { hintsShown_ = show; }
 
@@ -61,7 +57,7 @@ void TfrmMain::ConnectDialogs() {
 }
 
 void TfrmMain::actOptionsExecute() {
-  ShowOptions(this, *this, *prompter_);
+  ShowOptions(this, settings_, *this, *prompter_);
   RefreshFromSession();
 }
 

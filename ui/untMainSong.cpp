@@ -17,6 +17,7 @@
 #include <functional>
 
 #include "base/untMesConst.h"
+#include "export/OptionsOfSettings.h"
 #include "export/WriteText.h"
 #include "settings/untVars.h"
 #include "ui/Controls.h"
@@ -137,7 +138,7 @@ void TfrmMain::ConnectSongControls() {
 }
 
 void TfrmMain::actLoadExecute() {
-  QString file = QFileDialog::getOpenFileName(this, QString(), Q(LoadDir), DialogFilter(Mes(MesId::SSongLoadFilter)),
+  QString file = QFileDialog::getOpenFileName(this, QString(), Q(settings_.LoadDir), DialogFilter(Mes(MesId::SSongLoadFilter)),
                                               nullptr, FileDialogOptions());
   if (!file.isEmpty()) LoadSong(file.toStdString());
 }
@@ -161,9 +162,9 @@ void TfrmMain::actFindRootExecute() {
 
 void TfrmMain::actWriteTextExecute() {
   RunSongCommand([this] {
-    TExportOptions options{CommExport, TextCodepage, CurrentNoteNotation(), PathTabulist, ProgramFolder};
+    TExportOptions options = ExportOptionsOf(settings_);
     ::actWriteTextExecute(*session_, *prompter_, *status_, *services_.tabulist, options);
-    PathTabulist = options.pathTabulist;
+    settings_.PathTabulist = options.pathTabulist;
     presenter_->SetSongCell(1, 1);
   });
 }
@@ -176,7 +177,7 @@ void TfrmMain::actExportExecute() {
   RunSongCommand([&] {
     TAnalysisRequest request;
     request.song = session_->Options();
-    request.text = TExportOptions{CommExport, TextCodepage, CurrentNoteNotation(), PathTabulist, ProgramFolder};
+    request.text = ExportOptionsOf(settings_);
     if (ExportOpenSong(*session_, *prompter_, dialog.Format(), file, request))
       ShowStatusHint(MesFormat(MesId::SExportSaved, file));
   });

@@ -19,7 +19,7 @@ void TfrmMain::ConnectTrackControls() {
   tracksModel_ = new TTrackListModel(
       [&s]() -> const std::vector<TTrackRow>& { return s.lvTracks(); },
       {M(MesId::STrackColNumber), M(MesId::STrackColName), M(MesId::STrackColInstrument)},
-      [this](int row, bool checked) { lvTracksChange(row, checked); }, this);
+      [this](int row, bool checked) { lvTracksChange(row, checked); }, settings_, this);
   lvTracks->setModel(tracksModel_);
   lvTracks->setColumnWidth(0, 40);
   lvTracks->setColumnWidth(1, 150);
@@ -35,7 +35,7 @@ void TfrmMain::ConnectTrackControls() {
       s.Session().MidiFile,
       {M(MesId::SEventColIndex), M(MesId::SEventColTime), M(MesId::SEventColEvent), M(MesId::SEventColData),
        M(MesId::SEventColInfo)},
-      this);
+      settings_, this);
   grdTrack->setModel(eventsModel_);
   grdTrack->horizontalHeader()->setStretchLastSection(false);
 

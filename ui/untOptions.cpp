@@ -46,56 +46,57 @@ std::string WithSlash(std::string folder) {
 
 }  // namespace
 
-TOptionsValues ReadOptions() {
+TOptionsValues ReadOptions(const TSettings& s) {
   TOptionsValues v;
-  v.PathTabulist = PathTabulist;
-  v.FormOpened = FormOpened;
-  v.ShowHints = ShowHints;
-  v.NoteSet = NoteNotationValue();
-  v.MidiOutNo = MidiOutNo;
-  v.MidiOutName = MidiOutName;
-  v.MidiOutNoTranspose = MidiOutNoTranspose;
-  v.OctaveCnt = OctaveCnt;
-  v.PlayKeys = PlayKeys;
-  v.CommExport = CommExport;
-  v.Keysense = Keysense;
-  v.KeysenseContinuity = KeysenseContinuity;
-  v.WhiteKey = WhiteKey;
-  v.BlackKey = BlackKey;
-  v.Border = Border;
-  v.SelectedKey = SelectedKey;
-  v.MarkedKey = MarkedKey;
-  v.TimerResol = TimerResol;
-  v.MidiInName = MidiInName;
-  v.MidiThru = MidiThru;
+  v.PathTabulist = s.PathTabulist;
+  v.FormOpened = s.FormOpened;
+  v.ShowHints = s.ShowHints;
+  v.NoteSet = static_cast<int>(s.NoteSet);
+  v.MidiOutNo = s.MidiOutNo;
+  v.MidiOutName = s.MidiOutName;
+  v.MidiOutNoTranspose = s.MidiOutNoTranspose;
+  v.OctaveCnt = s.OctaveCnt;
+  v.PlayKeys = s.PlayKeys;
+  v.CommExport = s.CommExport;
+  v.Keysense = s.Keysense;
+  v.KeysenseContinuity = s.KeysenseContinuity;
+  v.WhiteKey = s.WhiteKey;
+  v.BlackKey = s.BlackKey;
+  v.Border = s.Border;
+  v.SelectedKey = s.SelectedKey;
+  v.MarkedKey = s.MarkedKey;
+  v.TimerResol = s.TimerResol;
+  v.MidiInName = s.MidiInName;
+  v.MidiThru = s.MidiThru;
   return v;
 }
 
-void WriteOptions(const TOptionsValues& v) {
-  PathTabulist = v.PathTabulist;
-  FormOpened = v.FormOpened;
-  ShowHints = v.ShowHints;
-  // No choice made (a stored naming the dialog does not offer) keeps the naming as it is.
-  if (v.NoteSet >= 0) {
-    NoteSetChanged = v.NoteSet != NoteNotationValue();
-    SetNoteNotation(static_cast<uint8_t>(v.NoteSet));
+void WriteOptions(TSettings& s, const TOptionsValues& v) {
+  s.PathTabulist = v.PathTabulist;
+  s.FormOpened = v.FormOpened;
+  s.ShowHints = v.ShowHints;
+  // No choice made (a naming the dialog does not offer) keeps the naming as it is.
+  if (v.NoteSet >= 0 && v.NoteSet <= 2) {
+    const auto noteSet = static_cast<NoteNotation>(v.NoteSet);
+    s.NoteSetChanged = noteSet != s.NoteSet;
+    s.NoteSet = noteSet;
   }
-  MidiOutNo = v.MidiOutNo;
-  MidiOutName = v.MidiOutNo < 0 ? std::string() : v.MidiOutName;
-  MidiOutNoTranspose = v.MidiOutNoTranspose;
-  OctaveCnt = static_cast<int8_t>(std::clamp(v.OctaveCnt, OctaveCntMin, OctaveCntMax));
-  PlayKeys = v.PlayKeys;
-  CommExport = v.CommExport;
-  Keysense = v.Keysense;
-  KeysenseContinuity = v.KeysenseContinuity;
-  WhiteKey = v.WhiteKey;
-  BlackKey = v.BlackKey;
-  Border = v.Border;
-  SelectedKey = v.SelectedKey;
-  MarkedKey = v.MarkedKey;
-  TimerResol = std::clamp(v.TimerResol, TimerResolMin, TimerResolMax);
-  MidiInName = v.MidiInName;
-  MidiThru = v.MidiThru;
+  s.MidiOutNo = v.MidiOutNo;
+  s.MidiOutName = v.MidiOutNo < 0 ? std::string() : v.MidiOutName;
+  s.MidiOutNoTranspose = v.MidiOutNoTranspose;
+  s.OctaveCnt = static_cast<int8_t>(std::clamp(v.OctaveCnt, OctaveCntMin, OctaveCntMax));
+  s.PlayKeys = v.PlayKeys;
+  s.CommExport = v.CommExport;
+  s.Keysense = v.Keysense;
+  s.KeysenseContinuity = v.KeysenseContinuity;
+  s.WhiteKey = v.WhiteKey;
+  s.BlackKey = v.BlackKey;
+  s.Border = v.Border;
+  s.SelectedKey = v.SelectedKey;
+  s.MarkedKey = v.MarkedKey;
+  s.TimerResol = std::clamp(v.TimerResol, TimerResolMin, TimerResolMax);
+  s.MidiInName = v.MidiInName;
+  s.MidiThru = v.MidiThru;
 }
 
 TfrmOptions::TfrmOptions(const std::vector<std::string>& devices, QWidget* parent)
@@ -370,7 +371,7 @@ void TfrmOptions::sbTabulistClick() {
   if (!file.isEmpty()) edtPathTabulist->setText(QString::fromStdString(TabulistFolderOf(file.toStdString())));
 }
 
-int ShowOptions(QWidget* parent, TApplySettingsTarget& target, Prompter& prompter) {
+int ShowOptions(QWidget* parent, TSettings& settings, TApplySettingsTarget& target, Prompter& prompter) {
   TOptionsDevices devices;
   devices.Outputs = ListOutputDevices(target, &devices.OutputSystems);
   for (const TMidiInDevice& d : target.InputDevices()) {
@@ -378,17 +379,17 @@ int ShowOptions(QWidget* parent, TApplySettingsTarget& target, Prompter& prompte
     devices.InputSystems.push_back(d.System);
   }
   TfrmOptions dlg(std::move(devices), parent);
-  dlg.LoadControls(ReadOptions());
-  dlg.Opts->setCurrentIndex(std::clamp(OptionsPage, 0, dlg.Opts->count() - 1));
+  dlg.LoadControls(ReadOptions(settings));
+  dlg.Opts->setCurrentIndex(std::clamp(settings.OptionsPage, 0, dlg.Opts->count() - 1));
   int result = QDialog::Rejected;
   for (;;) {
     result = dlg.exec();
     if (result != QDialog::Accepted && result != OptionsApplyResult) break;
-    WriteOptions(dlg.ControlValues());
-    ApplySettings(target, prompter);
+    WriteOptions(settings, dlg.ControlValues());
+    ApplySettings(settings, target, prompter);
     if (result == QDialog::Accepted) break;
     // "Применить": shown again as the user left it, on the same page.
   }
-  OptionsPage = dlg.Opts->currentIndex();
+  settings.OptionsPage = dlg.Opts->currentIndex();
   return result;
 }

@@ -48,12 +48,12 @@ struct TOptionsValues {
 constexpr int OctaveCntMin = 2, OctaveCntMax = 6;
 constexpr int TimerResolMin = 5, TimerResolMax = 50, TimerResolStep = 5;
 
-// The values of the settings variables (and the current note notation).
-TOptionsValues ReadOptions();
-// Writes the values into the settings variables, sets NoteSetChanged when the note naming
-// differs from the current one and applies the naming. Octaves and timer interval are kept
-// within the dialog's ranges. Does not apply the settings to the window.
-void WriteOptions(const TOptionsValues& values);
+// The values of the settings the dialog shows.
+TOptionsValues ReadOptions(const TSettings& settings);
+// Writes the values into the settings, setting NoteSetChanged when the note naming differs
+// from the one in force. Octaves and timer interval are kept within the dialog's ranges. Does
+// not apply the settings to the window.
+void WriteOptions(TSettings& settings, const TOptionsValues& values);
 
 // The devices the page "Звуки и MIDI" offers.
 struct TOptionsDevices {
@@ -120,6 +120,6 @@ class TfrmOptions : public QDialog {
 };
 
 // The command "Настройки...": lists the output devices, shows the dialog on the page that was
-// active last time (OptionsPage) until it is confirmed or cancelled, storing and applying the
-// settings on OK and on every "Применить". Returns the last result.
-int ShowOptions(QWidget* parent, TApplySettingsTarget& target, Prompter& prompter);
+// active last time (OptionsPage) until it is confirmed or cancelled, storing the values into
+// `settings` and applying them on OK and on every "Применить". Returns the last result.
+int ShowOptions(QWidget* parent, TSettings& settings, TApplySettingsTarget& target, Prompter& prompter);

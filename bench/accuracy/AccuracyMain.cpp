@@ -102,7 +102,7 @@ TArgs ParseArgs(int argc, char** argv) {
       } else if (v == "none") {
         a.Options.Key = TKeyMode::None;
       } else {
-        const int pc = NoteNameToPitchClass(v);  // English names at start-up
+        const int pc = NoteNameToPitchClass(v, NoteNotation::English);
         if (pc < 0 || pc > 11 || v.size() > 2 || (v.size() == 2 && v[1] != '#' && v[1] != 'b'))
           Usage("--key takes detect, none or a major key C, C#, ..., B");
         a.Options.Key = TKeyMode::Fixed;
@@ -162,7 +162,7 @@ std::string CorpusFolder(const std::string& corpus) {
 std::string Describe(const TArgs& a, const std::string& table) {
   std::string key = a.Options.Key == TKeyMode::Detect ? "detected"
                     : a.Options.Key == TKeyMode::None ? "unknown"
-                    : "fixed " + PitchClassName(static_cast<int8_t>(a.Options.FixedKey), AccidentalSpelling::Sharps);
+                    : "fixed " + PitchClassName(static_cast<int8_t>(a.Options.FixedKey), AccidentalSpelling::Sharps, NoteNotation::English);
   return "corpus " + a.Corpus + ", Keysense " + (a.Options.Keysense ? "on" : "off") + ", key " + key +
          (a.Options.Keysense ? ", table " + table : "") +
          (a.Options.Judging == TBeatJudging::Most ? ", judged by the label of most of the beat" : "");
@@ -194,7 +194,7 @@ int main(int argc, char** argv) {
   std::string tableSource;
   try {
     if (args.TableGiven) {
-      LoadKeysenseTable(args.Main, args.Added);
+      LoadKeysenseTable(args.Options.Table, args.Main, args.Added);
       tableSource = "given";
     } else {
       const std::string ini = args.Ini.empty() ? DefaultIni(ProgramDir(argv[0])) : args.Ini;
@@ -204,14 +204,14 @@ int main(int argc, char** argv) {
         return 1;
       }
       const TIniFile settings(file.bytes);
-      LoadKeysenseTable(settings.ReadString("Keysense", "Main", ""), settings.ReadString("Keysense", "Added", ""));
+      LoadKeysenseTable(args.Options.Table, settings.ReadString("Keysense", "Main", ""), settings.ReadString("Keysense", "Added", ""));
       tableSource = ini;
     }
   } catch (const std::exception& e) {
     std::cerr << "cantaro_accuracy: the chord table: " << e.what() << "\n";
     return 1;
   }
-  tableSource += " (" + std::to_string(KeysenseTable.size()) + " chords)";
+  tableSource += " (" + std::to_string(args.Options.Table.size()) + " chords)";
 
   std::vector<TCorpusSong> songs;
   try {
@@ -251,7 +251,7 @@ int main(int argc, char** argv) {
       for (size_t i = 0; i < args.Penalties.size(); ++i) {
         TSongAccuracy a = m.Accuracy;
         if (a.Error.empty() && m.KeyTonic >= 0)
-          a.Counts = CountVerdicts(JudgeContinuity(m, args.Penalties[i], args.Options.Judging));
+          a.Counts = CountVerdicts(JudgeContinuity(m, args.Options.Table, args.Penalties[i], args.Options.Judging));
         choices[i].Songs.push_back(std::move(a));
       }
     }

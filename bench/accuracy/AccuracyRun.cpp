@@ -101,6 +101,7 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
   TSongOptions songOptions;
   songOptions.keysense = options.Keysense;
   songOptions.continuity = options.Continuity;
+  songOptions.keysenseTable = options.Table;
   TSongSession session(prompter, status, songOptions);
   std::vector<TBeatTrace>& traces = m.Trace;
   if (trace)
@@ -112,7 +113,9 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
       return std::nullopt;
     };
   else
-    session.KeysenseChooser = [](const TKeysenseWeights& w, int tonic) { return KeysenseChoose(w, tonic); };
+    session.KeysenseChooser = [&options](const TKeysenseWeights& w, int tonic) {
+      return KeysenseChoose(options.Table, w, tonic);
+    };
 
   try {
     if (!session.LoadSong(song.MidiPath)) throw std::runtime_error("the file has no tracks");
@@ -149,7 +152,7 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
     if (!trace) continue;
     traces[b].Fallback = chosen[b];
     if (traces[b].Asked)
-      if (auto k = KeysenseChoose(traces[b].Weights, m.KeyTonic)) chosen[b] = BeatChordOf(*k);
+      if (auto k = KeysenseChoose(options.Table, traces[b].Weights, m.KeyTonic)) chosen[b] = BeatChordOf(*k);
   }
   if (!trace) traces.clear();
   m.Verdicts = JudgeBeats(m.Labels, chosen, m.BeatLength, options.Judging);
@@ -157,18 +160,19 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
   return m;
 }
 
-std::vector<TBeatVerdict> JudgeContinuity(const TSongMeasure& traced, double changePenalty, TBeatJudging judging) {
+std::vector<TBeatVerdict> JudgeContinuity(const TSongMeasure& traced, const TKeysenseTable& table, double changePenalty,
+                                          TBeatJudging judging) {
   const size_t n = traced.Trace.size();
   std::vector<TEntryValues> values(n);
   for (size_t b = 0; b < n; ++b) {
     const TBeatTrace& t = traced.Trace[b];
     // The session keeps the values of the beats the table gives a chord, and only of them.
-    if (t.Asked && !KeysenseValues(KeysenseTable, t.Weights, traced.KeyTonic, values[b])) values[b].clear();
+    if (t.Asked && !KeysenseValues(table, t.Weights, traced.KeyTonic, values[b])) values[b].clear();
   }
-  const std::vector<int32_t> path = ChooseContinuousEntries(values, ContinuityGroups(KeysenseTable), changePenalty);
+  const std::vector<int32_t> path = ChooseContinuousEntries(values, ContinuityGroups(table), changePenalty);
   std::vector<TBeatChord> chosen(n);
   for (size_t b = 0; b < n; ++b)
-    chosen[b] = path[b] >= 0 ? BeatChordOf(KeysenseEntryChord(KeysenseTable[static_cast<size_t>(path[b])], traced.KeyTonic))
+    chosen[b] = path[b] >= 0 ? BeatChordOf(KeysenseEntryChord(table[static_cast<size_t>(path[b])], traced.KeyTonic))
                              : traced.Trace[b].Fallback;
   return JudgeBeats(traced.Labels, chosen, traced.BeatLength, judging);
 }

@@ -15,6 +15,7 @@
 
 #include "bench/accuracy/AccuracyScore.h"
 #include "bench/accuracy/ChordTruth.h"
+#include "chords/untKeysense.h"
 #include "midi/MidiFile.h"
 
 struct TCorpusSong {
@@ -36,6 +37,7 @@ struct TAccuracyOptions {
   int LabelTrack = 2;   // track index of the label blocks, for songs without a table
   TBeatJudging Judging = TBeatJudging::Start;
   bool Continuity = false;  // the table's chords chosen for the whole song (ChordContinuity)
+  TKeysenseTable Table;     // the key-aware table
 };
 
 // What the search saw and chose for one beat, for studying the table without running the
@@ -60,8 +62,7 @@ struct TSongMeasure {
 // Throws std::runtime_error when there are none or the table cannot be read.
 TTruthLabels ReadSongLabels(const TCorpusSong& song, const TMidiFile& midi, int labelTrack);
 
-// Runs the session on one song. The key-aware table in force (KeysenseTable) is the one
-// used. Errors (unreadable file, no labels) are reported in Accuracy.Error, not thrown.
+// Runs the session on one song with the options' key-aware table. Errors (unreadable file, no labels) are reported in Accuracy.Error, not thrown.
 // With `trace` the beats' weights and plain-recognition chords are recorded instead of the
 // table's choice being applied; Verdicts then judge the table's choice computed from them.
 TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& options, bool trace = false);
@@ -70,4 +71,5 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
 // for the whole song with the given change penalty: the session's continuity choice, computed
 // from the traced weights without running the search again (a penalty of 0 gives each beat
 // the table's own choice, as the trace's verdicts do).
-std::vector<TBeatVerdict> JudgeContinuity(const TSongMeasure& traced, double changePenalty, TBeatJudging judging);
+std::vector<TBeatVerdict> JudgeContinuity(const TSongMeasure& traced, const TKeysenseTable& table, double changePenalty,
+                                          TBeatJudging judging);

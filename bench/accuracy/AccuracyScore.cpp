@@ -36,7 +36,7 @@ TBeatChord BeatChordOf(const TChord& chord) {
     if (s != NoChordTone) b.Tones |= static_cast<PitchClassSet>(1u << ((base + s) % 12));
   b.Root = static_cast<int8_t>((base + c.RootOffset) % 12);
   b.Bass = static_cast<int8_t>((base + c.BassOffset) % 12);
-  b.Name = ChordName(chord);
+  b.Name = ChordName(chord, NoteNotation::English);
   return b;
 }
 
@@ -142,7 +142,7 @@ std::string FormatAccuracyReport(const std::vector<TSongAccuracy>& songs,
       out += Format("  %-16s %6.2f   %6.2f   %6.2f   %6.2f   %6lld   %-3s%s\n", s.Name.c_str(),
                     s.Counts.RootPercent(), s.Counts.MajMinPercent(), s.Counts.FullPercent(),
                     s.Counts.NoChordPercent(), static_cast<long long>(s.Counts.Beats),
-                    s.KeyEntry < 0 ? "-" : PitchClassName(static_cast<int8_t>(s.KeyEntry), AccidentalSpelling::Sharps).c_str(),
+                    s.KeyEntry < 0 ? "-" : PitchClassName(static_cast<int8_t>(s.KeyEntry), AccidentalSpelling::Sharps, NoteNotation::English).c_str(),
                     s.OnBeatGrid ? "" : "   chords change inside the beats");
     }
   }

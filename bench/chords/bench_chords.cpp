@@ -107,7 +107,6 @@ void BM_GeneratorWalk_AllVariants(benchmark::State& state) {
 
 // Names of every variant of every set, as the beat grid and the variants list show them.
 void BM_ChordName(benchmark::State& state) {
-  SetNoteNotation(NoteNotation::English);
   TChords chords;
   for (const TNotes& notes : Sets()) {
     const TChords found = RecognizeChords(notes, RecognitionMode::AllVariants);
@@ -115,7 +114,7 @@ void BM_ChordName(benchmark::State& state) {
   }
   size_t i = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(ChordName(chords[i]));
+    benchmark::DoNotOptimize(ChordName(chords[i], NoteNotation::English));
     if (++i == chords.size()) i = 0;
   }
   state.counters["chords"] = static_cast<double>(chords.size());

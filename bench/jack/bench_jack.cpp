@@ -106,10 +106,10 @@ void BM_JackNoteOnLateness(benchmark::State& state) {
   }
   TQtPlayback playback;
   file.SetPlaybackServices(playback.Services());
-  MidiTimerResol = static_cast<int32_t>(state.range(0));
+  file.SetTimerResol(static_cast<int32_t>(state.range(0)));
   const bool ahead = state.range(1) != 0;
   file.SetLookAheadUs(ahead ? out.PlaybackLookAheadUs() : 0);
-  const double leadMs = ahead ? static_cast<double>(MidiTimerResol * 1000 + file.LookAheadUs()) / 1000.0 : 0;
+  const double leadMs = ahead ? static_cast<double>(file.TimerResol() * 1000 + file.LookAheadUs()) / 1000.0 : 0;
 
   std::vector<double> lateness;
   for (auto _ : state) {

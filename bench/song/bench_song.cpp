@@ -15,14 +15,15 @@ namespace {
 std::string SharedSong(const char* name) { return std::string(CANTARO_SHARED_DIR) + "/bench/" + name; }
 
 // The chord table the program ships.
-void LoadShippedKeysense() {
-  static bool loaded = [] {
+const TKeysenseTable& ShippedKeysense() {
+  static const TKeysenseTable table = [] {
     TFileReadResult r = ReadWholeFile(std::string(CANTARO_SOURCE_DIR) + "/INI/cantaro.ini");
     TIniFile ini(r.bytes);
-    LoadKeysenseTable(ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
-    return true;
+    TKeysenseTable t;
+    LoadKeysenseTable(t, ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
+    return t;
   }();
-  (void)loaded;
+  return table;
 }
 
 // Answers Yes to every question (repeat the search) and shows nothing.
@@ -42,8 +43,7 @@ struct Session {
   NullStatusSink status;
   TSongSession song{prompter, status};
   explicit Session(const char* file, bool keysense, bool continuity = false) {
-    LoadShippedKeysense();
-    song.SetOptions(TSongOptions{.keysense = keysense, .continuity = continuity});
+    song.SetOptions(TSongOptions{.keysense = keysense, .continuity = continuity, .keysenseTable = ShippedKeysense()});
     song.LoadSong(SharedSong(file));
   }
 };

@@ -18,11 +18,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 11) return 0;
-  SetNoteNotation(static_cast<uint8_t>(data[0] % 4 == 3 ? 200 : data[0] % 4));
+  // An undefined notation byte names as English does.
+  const auto notation = static_cast<NoteNotation>(data[0] % 4 == 3 ? 200 : data[0] % 4);
 
   TChord chord;
   std::memcpy(&chord, data + 1, sizeof chord);
-  (void)ChordName(chord);
+  (void)ChordName(chord, notation);
   (void)ChordScore(chord);
   TChord tones = chord;
   for (int8_t tone : ChordTones(tones))
@@ -30,17 +31,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TChord placed = chord;
   PlaceChordOctave(placed);
   if (placed.BasePitch < 24 || placed.BasePitch > 71) std::abort();
-  (void)PitchName(chord.BasePitch, static_cast<AccidentalSpelling>(chord.RootOffset % 3 - 1));
+  (void)PitchName(chord.BasePitch, static_cast<AccidentalSpelling>(chord.RootOffset % 3 - 1), notation);
 
   const std::string_view text(reinterpret_cast<const char*>(data + 11), size - 11);
   for (int32_t position = 1; position <= static_cast<int32_t>(text.size());) {
     const int32_t before = position;
     bool flat = false;
-    const int32_t pc = ParseNoteName(text, position, flat);
+    const int32_t pc = ParseNoteName(text, position, flat, notation);
     if (pc < -1 || pc > 12 || position < before || position > before + 4) std::abort();
     if (position == before) ++position;
   }
-  (void)NoteNameToPitchClass(text);
+  (void)NoteNameToPitchClass(text, notation);
 
   TNotes notes;
   for (size_t i = 11; i + 1 < size && notes.size() < 12; i += 2)
@@ -52,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if ((data[0] & 0xE0) == 0xE0 && found != RecognizeChordsByWalk(notes, mode)) std::abort();
     for (const TChord& c : found) {
       if (!ChordIsValid(c) || c.BassOffset != 0) std::abort();
-      (void)ChordName(c);
+      (void)ChordName(c, notation);
     }
   }
   return 0;

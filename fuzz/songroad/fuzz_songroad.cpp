@@ -42,14 +42,15 @@ class YesPrompter final : public Prompter {
   }
 };
 
-void LoadShippedKeysense() {
-  static const bool loaded = [] {
+const TKeysenseTable& ShippedKeysense() {
+  static const TKeysenseTable table = [] {
     TFileReadResult r = ReadWholeFile(std::string(CANTARO_SOURCE_DIR) + "/INI/cantaro.ini");
     TIniFile ini(r.bytes);
-    LoadKeysenseTable(ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
-    return true;
+    TKeysenseTable t;
+    LoadKeysenseTable(t, ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
+    return t;
   }();
-  (void)loaded;
+  return table;
 }
 
 uint8_t Option(const uint8_t* data, size_t size, size_t fromEnd) {
@@ -83,22 +84,22 @@ void CheckGrid(const TSongPresenter& s) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  LoadShippedKeysense();
   const uint8_t a = Option(data, size, 0);
   const uint8_t b = Option(data, size, 1);
   const uint8_t c = Option(data, size, 2);
 
-  SetNoteNotation(static_cast<uint8_t>(c >> 6));
+  TSettings settings;
+  if ((c >> 6) <= 2) settings.NoteSet = static_cast<NoteNotation>(c >> 6);
   YesPrompter prompter;
   NullStatusSink status;
-  TSongSession session(prompter, status, TSongOptions{.keysense = (a & 0x01) != 0});
-  TSongPresenter presenter(session);
+  TSongSession session(prompter, status, TSongOptions{.keysense = (a & 0x01) != 0, .keysenseTable = ShippedKeysense(), .notation = settings.NoteSet});
+  TSongPresenter presenter(session, settings);
   presenter.FillKeyList();
   presenter.FillTransposeList(true);
   TExportOptions textOptions;
   textOptions.commExport = a & 0x02;
   textOptions.textCodepage = (a & 0x0C) == 0x04 ? 1252 : (a & 0x0C) == 0x08 ? 20866 : 1251;
-  textOptions.notation = CurrentNoteNotation();
+  textOptions.notation = settings.NoteSet;
 
   // Bytes that hold no track are reported and leave the session as it was; any other file, cut
   // short or not, is opened with what it holds. Neither throws.
@@ -136,7 +137,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckGrid(presenter);
   if (c & 0x01) {
     // A second search without the table, over the shifted notes.
-    session.SetOptions(TSongOptions{.keysense = !session.Options().keysense});
+    TSongOptions flipped = session.Options();
+    flipped.keysense = !flipped.keysense;
+    session.SetOptions(std::move(flipped));
     presenter.actSearchSongChordsExecute();
   }
   if (c & 0x02) presenter.actDecBeatExecute();

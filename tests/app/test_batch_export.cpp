@@ -56,8 +56,6 @@ class BatchExport : public testing::Test {
   }
   void TearDown() override {
     fs::remove_all(root);
-    ResetSettings();
-    SetNoteNotation(NoteNotation::English);
   }
 
   static Outcome Cli(std::vector<std::string> args) {

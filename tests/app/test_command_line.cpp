@@ -41,11 +41,6 @@ struct CliRun {
 
 class CommandLine : public testing::Test {
  protected:
-  // Every run reads the settings file and may change the notation; the next test starts clean.
-  void TearDown() override {
-    ResetSettings();
-    SetNoteNotation(NoteNotation::English);
-  }
   static CliRun Cli(std::vector<std::string> args) {
     std::ostringstream out, err;
     const int code = RunCommandLine(args, out, err);
@@ -390,27 +385,26 @@ TEST_F(CommandLine, HelpListsEveryCommandAndOption) {
 }
 
 TEST(CliParsing, KeysAndNotes) {
-  SetNoteNotation(NoteNotation::English);
   const std::pair<const char*, int> keys[] = {{"C", 0},  {"Am", 0},  {"F#", 6},         {"Bb", 10},
                                               {"Em", 7}, {"11", 11}, {"G или Em", 7}};
   for (const auto& [text, key] : keys) {
-    const TResult<int> parsed = ParseCliKey(text);
+    const TResult<int> parsed = ParseCliKey(text, NoteNotation::English);
     ASSERT_TRUE(parsed.Ok()) << text;
     EXPECT_EQ(parsed.Value(), key) << text;
   }
   for (const char* text : {"12", "Cmaj", "", "-1"}) {
-    const TResult<int> parsed = ParseCliKey(text);
+    const TResult<int> parsed = ParseCliKey(text, NoteNotation::English);
     ASSERT_FALSE(parsed.Ok()) << text;
     EXPECT_EQ(parsed.Error().Text, MesFormat(MesId::SCliBadValue, "--key", text));
   }
-  EXPECT_EQ(ParseCliNote("C4"), 60);
-  EXPECT_EQ(ParseCliNote("C-1"), 0);
-  EXPECT_EQ(ParseCliNote("G9"), 127);
-  EXPECT_EQ(ParseCliNote("G#9"), std::nullopt);
-  EXPECT_EQ(ParseCliNote("B#3"), 60);
-  EXPECT_EQ(ParseCliNote("C"), std::nullopt);
-  EXPECT_EQ(ParseCliNote("C+4"), std::nullopt);
-  EXPECT_EQ(ParseCliNote("-3"), std::nullopt);
+  EXPECT_EQ(ParseCliNote("C4", NoteNotation::English), 60);
+  EXPECT_EQ(ParseCliNote("C-1", NoteNotation::English), 0);
+  EXPECT_EQ(ParseCliNote("G9", NoteNotation::English), 127);
+  EXPECT_EQ(ParseCliNote("G#9", NoteNotation::English), std::nullopt);
+  EXPECT_EQ(ParseCliNote("B#3", NoteNotation::English), 60);
+  EXPECT_EQ(ParseCliNote("C", NoteNotation::English), std::nullopt);
+  EXPECT_EQ(ParseCliNote("C+4", NoteNotation::English), std::nullopt);
+  EXPECT_EQ(ParseCliNote("-3", NoteNotation::English), std::nullopt);
 }
 
 // The program run as a user runs it, with a configuration folder of its own and the locale

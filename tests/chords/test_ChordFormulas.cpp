@@ -35,8 +35,8 @@ class ChordOnCTest : public ::testing::TestWithParam<ChordCase> {};
 
 TEST_P(ChordOnCTest, NameAndTones) {
   const ChordCase& c = GetParam();
-  TNoteNotationScope scope(NoteNotation::English);
-  EXPECT_EQ(ChordName(c.chord), c.name);
+  const NoteNotation notation = NoteNotation::English;
+  EXPECT_EQ(ChordName(c.chord, notation), c.name);
   TChord copy = c.chord;
   EXPECT_EQ(ChordTones(copy), c.tones) << c.name;
   EXPECT_EQ(copy, c.chord) << "a chord in root position is already normalised";
@@ -77,8 +77,8 @@ TEST(ChordTones, SlashChordIsNormalisedToItsBass) {
   EXPECT_EQ(c.RootOffset, 8);
   EXPECT_EQ(c.BassOffset, 0);
   EXPECT_EQ(c.BasePitch, 52);
-  TNoteNotationScope scope(NoteNotation::English);
-  EXPECT_EQ(ChordName(c), "C/E");
+  const NoteNotation notation = NoteNotation::English;
+  EXPECT_EQ(ChordName(c, notation), "C/E");
   // Idempotent on the normalised form.
   const TChord before = c;
   EXPECT_EQ(ChordTones(c), (TChordTones{8, 12, 15, X, X, X, X, 0}));
@@ -96,38 +96,38 @@ TEST(ChordTones, BothOffsetsSetAreCountedFromTheRoot) {
   EXPECT_EQ(tones, (TChordTones{5, 9, 12, X, X, X, X, 0}));
 }
 
-TEST(ChordName, UsesTheSharpNamesOfTheCurrentNotation) {
+TEST(ChordName, UsesTheSharpNamesOfTheGivenNotation) {
   TChord aSharp = Chord(0);
   aSharp.BasePitch = 58;
   TChord b = Chord(0);
   b.BasePitch = 59;
   {
-    TNoteNotationScope scope(NoteNotation::English);
-    EXPECT_EQ(ChordName(aSharp), "A#");
-    EXPECT_EQ(ChordName(b), "B");
+    const NoteNotation notation = NoteNotation::English;
+    EXPECT_EQ(ChordName(aSharp, notation), "A#");
+    EXPECT_EQ(ChordName(b, notation), "B");
   }
   {
-    TNoteNotationScope scope(NoteNotation::German);
-    EXPECT_EQ(ChordName(aSharp), "B");
-    EXPECT_EQ(ChordName(b), "H");
+    const NoteNotation notation = NoteNotation::German;
+    EXPECT_EQ(ChordName(aSharp, notation), "B");
+    EXPECT_EQ(ChordName(b, notation), "H");
   }
   {
-    TNoteNotationScope scope(NoteNotation::Italian);
+    const NoteNotation notation = NoteNotation::Italian;
     TChord gm6 = Chord(7);
     gm6.BasePitch = 48;
     gm6.RootOffset = 7;  // G minor sixth over C
-    EXPECT_EQ(ChordName(gm6), "SOLm6/DO");
+    EXPECT_EQ(ChordName(gm6, notation), "SOLm6/DO");
   }
 }
 
 TEST(ChordName, OfANormalisedSlashChordNamesRootAndBass) {
-  TNoteNotationScope scope(NoteNotation::English);
+  const NoteNotation notation = NoteNotation::English;
   TChord c = Chord(0);
   c.BasePitch = 52;
   c.RootOffset = 8;
-  EXPECT_EQ(ChordName(c), "C/E");
+  EXPECT_EQ(ChordName(c, notation), "C/E");
   c.BasePitch = 127;  // G9; root 8 above is D#
-  EXPECT_EQ(ChordName(c), "D#/G");
+  EXPECT_EQ(ChordName(c, notation), "D#/G");
 }
 
 TEST(SameChord, IgnoresOnlyTheBasePitch) {
@@ -145,12 +145,12 @@ TEST(SameChord, IgnoresOnlyTheBasePitch) {
 // Chords from outside the program (a settings file) may carry any byte in any field: every
 // operation must stay inside its tables and give a defined answer.
 TEST(ChordsFromOutside, StayInsideTheTables) {
-  TNoteNotationScope scope(NoteNotation::English);
+  const NoteNotation notation = NoteNotation::English;
   for (int type : {15, 16, 200, 255}) {
     TChord c = Chord(0);
     c.ChordType = static_cast<uint8_t>(type);
     EXPECT_FALSE(ChordIsValid(c));
-    EXPECT_EQ(ChordName(c), "");
+    EXPECT_EQ(ChordName(c, notation), "");
     TChord t = c;
     EXPECT_EQ(ChordTones(t), (TChordTones{X, X, X, X, X, X, X, X}));
     EXPECT_EQ(ChordScore(c), 255);
@@ -170,7 +170,7 @@ TEST(ChordsFromOutside, StayInsideTheTables) {
       if (field > 0) {
         EXPECT_FALSE(ChordIsValid(c)) << field << " " << v;
       }
-      const std::string name = ChordName(c);
+      const std::string name = ChordName(c, NoteNotation::English);
       EXPECT_FALSE(name.empty());
       TChord t = c;
       for (int8_t tone : ChordTones(t)) EXPECT_TRUE(tone == X || (tone >= 0 && tone < 36)) << field << " " << v;

@@ -17,7 +17,7 @@ using M = RecognitionMode;
 // "Name score" per chord, the way a musician reads the variants list.
 std::vector<std::string> Describe(const TChords& chords) {
   std::vector<std::string> out;
-  for (const TChord& c : chords) out.push_back(ChordName(c) + " " + std::to_string(ChordScore(c)));
+  for (const TChord& c : chords) out.push_back(ChordName(c, NoteNotation::English) + " " + std::to_string(ChordScore(c)));
   return out;
 }
 
@@ -40,7 +40,6 @@ class RecognizeChordsTest : public ::testing::TestWithParam<RecognitionCase> {};
 
 TEST_P(RecognizeChordsTest, RanksTheFittingChords) {
   const RecognitionCase& c = GetParam();
-  TNoteNotationScope scope(NoteNotation::English);
   const std::vector<std::string> got = Describe(RecognizeChords(c.notes, c.mode));
   if (c.head)
     EXPECT_EQ(FirstOf(got, c.expected.size()), c.expected) << c.what;
@@ -111,7 +110,7 @@ TEST(RecognizeChords, EveryResultIsNormalisedAndFitsTheNotes) {
       EXPECT_LE(chord.BasePitch, 71);
       EXPECT_EQ(chord.BasePitch % 12, notes[0] % 12);
       TChord copy = chord;
-      EXPECT_EQ(ChordIntervalSet(copy), NotesIntervalSet(notes)) << ChordName(chord);
+      EXPECT_EQ(ChordIntervalSet(copy), NotesIntervalSet(notes)) << ChordName(chord, NoteNotation::English);
     }
   }
 }
@@ -133,10 +132,9 @@ TEST(RecognizeChords, ExtremeNotesNeitherOverflowNorIndexOutside) {
         EXPECT_LE(c.BasePitch, 71);
       }
     }
-  TNoteNotationScope scope(NoteNotation::English);
   const TChords low = RecognizeChords({-5, -1, 2}, M::QuickFirst);
   ASSERT_EQ(low.size(), 1u);
-  EXPECT_EQ(ChordName(low[0]), "G");
+  EXPECT_EQ(ChordName(low[0], NoteNotation::English), "G");
 }
 
 TEST(EnumerateChords, VisitsEveryCandidateOfTheFullPhaseOnceInOrder) {

@@ -10,23 +10,16 @@ namespace {
 
 class Keysense : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetNoteNotation(NoteNotation::English);
-    KeysenseTable.clear();
-  }
-  void TearDown() override {
-    SetNoteNotation(NoteNotation::English);
-    KeysenseTable.clear();
-  }
-  // The message of the error loading raises, or "" when it loads.
-  static std::string LoadError(std::string_view mainValue, std::string_view addedValue = "") {
+  // The message of the error loading into KeysenseTable raises, or "" when it loads.
+  std::string LoadError(std::string_view mainValue, std::string_view addedValue = "") {
     try {
-      LoadKeysenseTable(mainValue, addedValue);
+      LoadKeysenseTable(KeysenseTable, mainValue, addedValue);
     } catch (const EKeysenseError& e) {
       return e.what();
     }
     return "";
   }
+  TKeysenseTable KeysenseTable;
   // Weights in the key of C, moved up by the tonic.
   static std::array<int32_t, 12> Moved(const std::array<int32_t, 12>& w, int tonic) {
     std::array<int32_t, 12> out{};
@@ -98,63 +91,54 @@ TEST_F(Keysense, BadTokensStopLoadingWithTheirError) {
   EXPECT_TRUE(KeysenseTable.empty());  // loading replaces the table
 }
 
-TEST_F(Keysense, NamesAreEnglishWhileLoadingAndTheNotationComesBack) {
-  SetNoteNotation(NoteNotation::German);
+TEST_F(Keysense, NamesAreEnglishWhateverTheUsersNotation) {
   EXPECT_EQ(LoadError("B0"), "");
   EXPECT_EQ(KeysenseTable[0].Chord.BasePitch, 71);  // B is 11 in English, 10 in German
-  EXPECT_EQ(CurrentNoteNotation(), NoteNotation::German);
-
-  SetNoteNotation(NoteNotation::Italian);
   EXPECT_EQ(LoadError("DO0"), "'O0' is not a valid integer value");  // "D", then not a number
-  EXPECT_EQ(CurrentNoteNotation(), NoteNotation::Italian);
-  EXPECT_EQ(PitchClassName(0, AccidentalSpelling::Sharps), "DO");
-
-  SetNoteNotation(9);  // an unknown value is kept as it was, too
   EXPECT_EQ(LoadError("C"), "'' is not a valid integer value");
-  EXPECT_EQ(NoteNotationValue(), 9);
 }
 
 TEST_F(Keysense, ChoosesTheEntryThatCoversTheWeightsBest) {
   ASSERT_EQ(LoadError("C0"), "");
   const std::array<int32_t, 12> beat = {90, 0, 30, 0, 60, 0, 0, 60, 0, 0, 0, 0};  // C D E G
-  std::optional<TChord> c = KeysenseChoose(beat, 0);
+  std::optional<TChord> c = KeysenseChoose(KeysenseTable, beat, 0);
   ASSERT_TRUE(c);
   EXPECT_EQ(c->BasePitch, 60);
-  EXPECT_EQ(ChordName(*c), "C");
+  EXPECT_EQ(ChordName(*c, NoteNotation::English), "C");
 
   for (int tonic : {7, -5}) {  // the same beat a fifth higher, in G
-    std::optional<TChord> g = KeysenseChoose(Moved(beat, 7), tonic);
+    std::optional<TChord> g = KeysenseChoose(KeysenseTable, Moved(beat, 7), tonic);
     ASSERT_TRUE(g);
     EXPECT_EQ(g->BasePitch, 67);
-    EXPECT_EQ(ChordName(*g), "G");
+    EXPECT_EQ(ChordName(*g, NoteNotation::English), "G");
   }
 
-  EXPECT_FALSE(KeysenseChoose({}, 0));  // all weights 0: value 0 is not enough
-  EXPECT_FALSE(KeysenseChoose({0, 90, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0));  // only out-of-chord weight
+  EXPECT_FALSE(KeysenseChoose(KeysenseTable, {}, 0));  // all weights 0: value 0 is not enough
+  EXPECT_FALSE(KeysenseChoose(KeysenseTable, {0, 90, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0));  // only out-of-chord weight
   KeysenseTable.clear();
-  EXPECT_FALSE(KeysenseChoose(beat, 0));
+  EXPECT_FALSE(KeysenseChoose(KeysenseTable, beat, 0));
 }
 
 TEST_F(Keysense, EqualValuesGoToTheEarlierEntryAndTheRootWeighsMore) {
   // Am7 and C6 share their tones A C E G; only the weight of their roots tells them apart.
   const std::array<int32_t, 12> even = {60, 0, 0, 0, 60, 0, 0, 60, 0, 60, 0, 0};
   ASSERT_EQ(LoadError("A3", "C6"), "");
-  EXPECT_EQ(ChordName(*KeysenseChoose(even, 0)), "Am7");
+  EXPECT_EQ(ChordName(*KeysenseChoose(KeysenseTable, even, 0), NoteNotation::English), "Am7");
   ASSERT_EQ(LoadError("C6", "A3"), "");
-  EXPECT_EQ(ChordName(*KeysenseChoose(even, 0)), "C6");
+  EXPECT_EQ(ChordName(*KeysenseChoose(KeysenseTable, even, 0), NoteNotation::English), "C6");
   std::array<int32_t, 12> moreA = even;
   moreA[9] = 63;
-  EXPECT_EQ(ChordName(*KeysenseChoose(moreA, 0)), "Am7");
+  EXPECT_EQ(ChordName(*KeysenseChoose(KeysenseTable, moreA, 0), NoteNotation::English), "Am7");
 }
 
 TEST_F(Keysense, LargeWeightsDoNotOverflow) {
   ASSERT_EQ(LoadError("G0 C0 B#0"), "");
   std::array<int32_t, 12> w{};
   w[0] = w[4] = w[7] = INT32_MAX;
-  std::optional<TChord> c = KeysenseChoose(Moved(w, 11), 11);
+  std::optional<TChord> c = KeysenseChoose(KeysenseTable, Moved(w, 11), 11);
   ASSERT_TRUE(c);
   EXPECT_EQ(c->BasePitch, 71);  // C0 moved to B; B#0 ties with it and comes later
-  c = KeysenseChoose(w, 0);
+  c = KeysenseChoose(KeysenseTable, w, 0);
   ASSERT_TRUE(c);
   EXPECT_EQ(c->BasePitch, 60);
 }
@@ -178,17 +162,17 @@ TEST_F(Keysense, ValuesAreWhatTheChoiceComparesPerUnitOfWeight) {
   KeysenseValues(KeysenseTable, Moved(beat, 7), 7, same);
   EXPECT_EQ(same, values);
   // The best value's entry, in the key, is the choice.
-  EXPECT_EQ(ChordName(KeysenseEntryChord(KeysenseTable[0], 7)), "G");
-  EXPECT_EQ(KeysenseEntryChord(KeysenseTable[0], 7).BasePitch, KeysenseChoose(Moved(beat, 7), 7)->BasePitch);
+  EXPECT_EQ(ChordName(KeysenseEntryChord(KeysenseTable[0], 7), NoteNotation::English), "G");
+  EXPECT_EQ(KeysenseEntryChord(KeysenseTable[0], 7).BasePitch, KeysenseChoose(KeysenseTable, Moved(beat, 7), 7)->BasePitch);
   EXPECT_EQ(KeysenseEntryChord(KeysenseTable[2], -3).BasePitch, 69 + 9);  // A minor moved to A: F#m
-  EXPECT_EQ(ChordName(KeysenseEntryChord(KeysenseTable[2], -3)), "F#m");
+  EXPECT_EQ(ChordName(KeysenseEntryChord(KeysenseTable[2], -3), NoteNotation::English), "F#m");
 
   // True exactly when the choice returns a chord.
   EXPECT_FALSE(KeysenseValues(KeysenseTable, {}, 0, values));
   EXPECT_EQ(values, (std::vector<double>{0, 0, 0}));
   const std::array<int32_t, 12> outside = {0, 90, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   EXPECT_FALSE(KeysenseValues(KeysenseTable, outside, 0, values));
-  EXPECT_FALSE(KeysenseChoose(outside, 0));
+  EXPECT_FALSE(KeysenseChoose(KeysenseTable, outside, 0));
   EXPECT_LT(values[0], 0.0);
   KeysenseTable.clear();
   EXPECT_FALSE(KeysenseValues(KeysenseTable, beat, 0, values));

@@ -29,10 +29,9 @@ class ParseNoteNameTest : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseNoteNameTest, ReadsOneNameAndAdvances) {
   const ParseCase& c = GetParam();
-  TNoteNotationScope scope(c.notation);
   int32_t position = c.start;
   bool flat = !c.flat;
-  EXPECT_EQ(ParseNoteName(c.text, position, flat), c.pitchClass);
+  EXPECT_EQ(ParseNoteName(c.text, position, flat, c.notation), c.pitchClass);
   EXPECT_EQ(position, c.positionAfter);
   EXPECT_EQ(flat, c.flat);
 }
@@ -73,11 +72,10 @@ INSTANTIATE_TEST_SUITE_P(Names, ParseNoteNameTest, ::testing::Values(
 // clang-format on
 
 TEST(NoteNameToPitchClass, ParsesFromTheFirstCharacter) {
-  TNoteNotationScope scope(N::English);
-  EXPECT_EQ(NoteNameToPitchClass("F#m7"), 6);
-  EXPECT_EQ(NoteNameToPitchClass(" F#"), -1);
-  EXPECT_EQ(NoteNameToPitchClass(std::string(400, 'G')), 7);
-  EXPECT_EQ(NoteNameToPitchClass(""), -1);
+  EXPECT_EQ(NoteNameToPitchClass("F#m7", N::English), 6);
+  EXPECT_EQ(NoteNameToPitchClass(" F#", N::English), -1);
+  EXPECT_EQ(NoteNameToPitchClass(std::string(400, 'G'), N::English), 7);
+  EXPECT_EQ(NoteNameToPitchClass("", N::English), -1);
 }
 
 struct NameCase {
@@ -92,11 +90,10 @@ void PrintTo(const NameCase& c, std::ostream* os) { *os << NotationName(c.notati
 
 class PitchNameTest : public ::testing::TestWithParam<NameCase> {};
 
-TEST_P(PitchNameTest, NamesInTheCurrentNotation) {
+TEST_P(PitchNameTest, NamesInTheGivenNotation) {
   const NameCase& c = GetParam();
-  TNoteNotationScope scope(c.notation);
-  EXPECT_EQ(PitchName(c.pitch, c.group), c.pitchName);
-  EXPECT_EQ(PitchClassName(c.pitch, c.group), c.className);
+  EXPECT_EQ(PitchName(c.pitch, c.group, c.notation), c.pitchName);
+  EXPECT_EQ(PitchClassName(c.pitch, c.group, c.notation), c.className);
 }
 
 // clang-format off
@@ -126,49 +123,38 @@ INSTANTIATE_TEST_SUITE_P(Names, PitchNameTest, ::testing::Values(
 
 TEST(NoteNames, EveryNameOfEveryGroupIsShortAndDistinctWithinItsGroup) {
   for (N notation : {N::English, N::German, N::Italian}) {
-    TNoteNotationScope scope(notation);
     for (A group : {A::Both, A::Sharps, A::Flats}) {
       std::set<std::string> seen;
       for (int pc = 0; pc < 12; ++pc) {
-        const std::string name = PitchClassName(static_cast<int8_t>(pc), group);
+        const std::string name = PitchClassName(static_cast<int8_t>(pc), group, notation);
         EXPECT_LE(name.size(), 8u) << name;
         EXPECT_TRUE(seen.insert(name).second) << name;
         // A name read back gives its pitch class (the Both forms start with the sharp name).
-        EXPECT_EQ(NoteNameToPitchClass(name) % 12, pc) << name;
+        EXPECT_EQ(NoteNameToPitchClass(name, notation) % 12, pc) << name;
       }
     }
   }
 }
 
-TEST(NoteNotationSetting, AnUnknownValueIsStoredButKeepsTheNamesInForce) {
-  TNoteNotationScope scope(N::German);
-  SetNoteNotation(uint8_t{7});
-  EXPECT_EQ(NoteNotationValue(), 7);
-  EXPECT_EQ(CurrentNoteNotation(), N::German);
-  EXPECT_EQ(PitchClassName(11, A::Sharps), "H");
+TEST(NoteNotationSetting, AnUnknownValueNamesAndReadsAsEnglish) {
+  const auto unknown = static_cast<N>(7);
+  EXPECT_EQ(PitchClassName(11, A::Sharps, unknown), "B");
+  EXPECT_EQ(PitchName(70, A::Flats, unknown), "Bb4");
   int32_t position = 1;
   bool flat = false;
-  EXPECT_EQ(ParseNoteName("H", position, flat), 11);
-  SetNoteNotation(N::Italian);
-  EXPECT_EQ(NoteNotationValue(), 2);
-  EXPECT_EQ(PitchClassName(11, A::Sharps), "SI");
+  EXPECT_EQ(ParseNoteName("H", position, flat, unknown), -1);
+  EXPECT_EQ(NoteNameToPitchClass("B", unknown), 11);
 }
 
-TEST(NoteNotationSetting, TheScopeRestoresValueAndNamesAlsoOnAnException) {
-  SetNoteNotation(N::German);
-  SetNoteNotation(uint8_t{9});  // German names stay in force under the stored 9
-  try {
-    TNoteNotationScope scope;
-    EXPECT_EQ(CurrentNoteNotation(), N::English);
-    EXPECT_EQ(NoteNotationValue(), 0);
-    EXPECT_EQ(NoteNameToPitchClass("B"), 11);
-    throw std::runtime_error("load failed");
-  } catch (const std::runtime_error&) {
-  }
-  EXPECT_EQ(NoteNotationValue(), 9);
-  EXPECT_EQ(CurrentNoteNotation(), N::German);
-  EXPECT_EQ(NoteNameToPitchClass("B"), 10);
-  SetNoteNotation(N::English);
+// Names are made in the notation the caller passes: two callers in two notations read and
+// name the same text differently side by side, in any order.
+TEST(NoteNotationSetting, TwoNotationsSideBySideDoNotDisturbEachOther) {
+  EXPECT_EQ(NoteNameToPitchClass("B", N::German), 10);
+  EXPECT_EQ(NoteNameToPitchClass("B", N::English), 11);
+  EXPECT_EQ(NoteNameToPitchClass("B", N::German), 10);
+  EXPECT_EQ(PitchClassName(11, A::Sharps, N::Italian), "SI");
+  EXPECT_EQ(PitchClassName(11, A::Sharps, N::German), "H");
+  EXPECT_EQ(PitchClassName(11, A::Sharps, N::Italian), "SI");
 }
 
 }  // namespace

@@ -21,12 +21,6 @@ const std::string kExamples = std::string(CANTARO_SOURCE_DIR) + "/examples/";
 
 class AnalysisJsonTest : public testing::Test {
  protected:
-  void SetUp() override { Keysense = false; }
-  void TearDown() override {
-    ResetSettings();
-    SetNoteNotation(NoteNotation::English);
-  }
-
   // Loads and analyses a song the way the command line does (key detected first).
   TAnalysisDocument Analyse(const std::string& path, int transpose = 0) {
     session = std::make_unique<TSongSession>(prompter, status);
@@ -114,7 +108,7 @@ TEST_F(AnalysisJsonTest, BeatsCarryTheChosenChordItsRankTheVariantsAndTheNotes) 
 TEST_F(AnalysisJsonTest, AChordIsWrittenAsItsParts) {
   // C/E: the root C, the bass E, a major triad; Am9: extension 9 over a minor seventh chord.
   TChords slash = RecognizeChords({52, 60, 67}, RecognitionMode::AllVariants);
-  auto it = std::find_if(slash.begin(), slash.end(), [](const TChord& c) { return ChordName(c) == "C/E"; });
+  auto it = std::find_if(slash.begin(), slash.end(), [](const TChord& c) { return ChordName(c, NoteNotation::English) == "C/E"; });
   ASSERT_NE(it, slash.end());
   const TAnalysisChord ce = AnalysisChord(*it, NoteNotation::English);
   EXPECT_EQ(ce.root, 0);
@@ -127,7 +121,7 @@ TEST_F(AnalysisJsonTest, AChordIsWrittenAsItsParts) {
   EXPECT_EQ(ce.tones.front() % 12, 4) << "the bass is the lowest tone";
 
   TChords nine = RecognizeChords({57, 60, 64, 67, 71}, RecognitionMode::AllVariants);
-  auto am9 = std::find_if(nine.begin(), nine.end(), [](const TChord& c) { return ChordName(c) == "Am9"; });
+  auto am9 = std::find_if(nine.begin(), nine.end(), [](const TChord& c) { return ChordName(c, NoteNotation::English) == "Am9"; });
   ASSERT_NE(am9, nine.end());
   const TAnalysisChord a = AnalysisChord(*am9, NoteNotation::English);
   EXPECT_EQ(a.root, 9);

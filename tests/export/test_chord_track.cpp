@@ -39,8 +39,6 @@ std::vector<TNoteEvent> ChannelEvents(const TMidiTrack& track) {
 
 class ChordTrackTest : public testing::Test {
  protected:
-  void SetUp() override { Keysense = false; }
-  void TearDown() override { ResetSettings(); }
   ScriptedPrompter prompter;
   RecordingStatusSink status;
 };
@@ -70,7 +68,7 @@ TEST_F(ChordTrackTest, ABlockHoldsTheChordTonesAndTheBassAnOctaveLower) {
   EXPECT_EQ(classes, (std::set<int>{0, 4, 7}));
 
   const TChords slash = RecognizeChords({52, 60, 67}, RecognitionMode::AllVariants);
-  auto ce = std::find_if(slash.begin(), slash.end(), [](const TChord& x) { return ChordName(x) == "C/E"; });
+  auto ce = std::find_if(slash.begin(), slash.end(), [](const TChord& x) { return ChordName(x, NoteNotation::English) == "C/E"; });
   ASSERT_NE(ce, slash.end());
   EXPECT_EQ(ChordBlockNotes(*ce).front() % 12, 4) << "a slash chord's bass sounds below";
 }
@@ -117,7 +115,7 @@ TEST_F(ChordTrackTest, TheSongReadsBackWithItsTracksUnchangedAndTheChordsAsATrac
       TNotes sorted(blocks[i].notes.begin(), blocks[i].notes.end());
       const TChords again = RecognizeChords(sorted, RecognitionMode::AllVariants);
       ASSERT_FALSE(again.empty());
-      EXPECT_TRUE(std::any_of(again.begin(), again.end(), [&](const TChord& c) { return ChordName(c) == blocks[i].name; }))
+      EXPECT_TRUE(std::any_of(again.begin(), again.end(), [&](const TChord& c) { return ChordName(c, NoteNotation::English) == blocks[i].name; }))
           << "the block of " << blocks[i].name << " is recognised as that chord";
     }
   }

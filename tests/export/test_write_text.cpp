@@ -28,7 +28,6 @@ class WriteText : public testing::Test {
     editor.folder = folder;
   }
   void TearDown() override {
-    ResetSettings();
     fs::remove_all(folder);
   }
 

@@ -40,7 +40,7 @@ constexpr int64_t kStartUs = 100000LL * 1000;
 class LookAhead : public ::testing::Test {
  protected:
   void SetUp() override {
-    MidiTimerResol = 10;
+    file.SetTimerResol(10);
     clock.SetNow(100000);
     file.LoadFromBytes(Song());
     file.SetLookAheadUs(kExtraUs);
@@ -48,7 +48,6 @@ class LookAhead : public ::testing::Test {
       sent.push_back({track, ev->Time, ev->Status, ev->Data1, file.EventDueUs(), clock.NowUs()});
     });
   }
-  void TearDown() override { MidiTimerResol = 10; }
 
   void PlayToTheEnd() {
     for (int i = 0; i < 1000 && !file.AllTracksDone(); ++i) clock.Advance(10);
@@ -171,7 +170,7 @@ TEST_F(LookAhead, PlayUntilSendsUpToItsEndAndStopsThereWhenTheClockArrives) {
 
 TEST_F(LookAhead, WithoutLeadPlaybackIsAsBeforeTrackByTrackWithoutDueTimes) {
   file.SetLookAheadUs(0);
-  MidiTimerResol = 1000;  // one step passes the first second
+  file.SetTimerResol(1000);  // one step passes the first second
   ASSERT_TRUE(file.Play());
   EXPECT_TRUE(sent.empty());
   clock.Advance(1000);

@@ -36,14 +36,13 @@ std::string Song(uint16_t division = 480) {
 class Playback : public ::testing::Test {
  protected:
   void SetUp() override {
-    MidiTimerResol = 10;
+    file.SetTimerResol(10);
     clock.SetNow(100000);
     file.LoadFromBytes(Song());
     file.SetOnMidiEvent([this](PMidiEventEx ev, int32_t trackNo) {
       passed.push_back({trackNo, ev->Time, ev->Status, ev->Data1});
     });
   }
-  void TearDown() override { MidiTimerResol = 10; }
 
   std::vector<int32_t> Times() const {
     std::vector<int32_t> t;
@@ -302,7 +301,7 @@ TEST_F(Playback, TheTimerPeriodFollowsTheResolutionWithinTheServiceLimits) {
   clock.MinPeriod = 5;
   clock.MaxPeriod = 50;
   for (auto row : table) {
-    MidiTimerResol = row.resol;
+    file.SetTimerResol(row.resol);
     ASSERT_TRUE(file.Play());
     EXPECT_EQ(clock.LastPeriod(), row.period) << row.resol;
   }

@@ -38,13 +38,13 @@ class KilledSave : public ScratchDir {
     savedProgramFolder_ = ProgramFolder;
     SetConfigHome((root_ / "config").string());
     SetProgramFolder((root_ / "prog").string());
-    ResetSettings();
+    settings_ = TSettings{};
   }
   void TearDown() override {
     SetProgramFolder(savedProgramFolder_);
-    ResetSettings();
     ScratchDir::TearDown();
   }
+  TSettings settings_;
   // Everything in the settings folder except the settings file itself.
   std::vector<std::string> Leftovers() const {
     std::vector<std::string> names;
@@ -64,9 +64,9 @@ void SleepMicroseconds(long us) {
 TEST_F(KilledSave, EveryKillLeavesTheOldOrTheNewFileAndTheNextSaveClearsTheRest) {
   // The two versions the child alternates between, as the save writes them.
   Write(SettingsFile(), "; kept by hand\n[Other]\nX=1\n");
-  ASSERT_TRUE(SaveSettings(TWindowPos{111, 7}));
+  ASSERT_TRUE(SaveSettings(settings_, TWindowPos{111, 7}));
   const std::string first = Read(SettingsFile());
-  ASSERT_TRUE(SaveSettings(TWindowPos{222, 7}));
+  ASSERT_TRUE(SaveSettings(settings_, TWindowPos{222, 7}));
   const std::string second = Read(SettingsFile());
   ASSERT_NE(first, second);
   ASSERT_NE(first.find("X=1"), std::string::npos);
@@ -81,7 +81,7 @@ TEST_F(KilledSave, EveryKillLeavesTheOldOrTheNewFileAndTheNextSaveClearsTheRest)
     ASSERT_GE(child, 0);
     if (child == 0) {
       for (int i = 0;; ++i) {
-        if (!SaveSettings(TWindowPos{i % 2 ? 111 : 222, 7})) _exit(1);
+        if (!SaveSettings(settings_, TWindowPos{i % 2 ? 111 : 222, 7})) _exit(1);
       }
     }
     SleepMicroseconds(delay(random));
@@ -96,7 +96,7 @@ TEST_F(KilledSave, EveryKillLeavesTheOldOrTheNewFileAndTheNextSaveClearsTheRest)
     if (!Leftovers().empty()) ++killsWithLeftovers;
   }
   // The parent's own successful save clears what the last kill left.
-  ASSERT_TRUE(SaveSettings(TWindowPos{111, 7}));
+  ASSERT_TRUE(SaveSettings(settings_, TWindowPos{111, 7}));
   EXPECT_EQ(Read(SettingsFile()), first);
   EXPECT_EQ(Leftovers(), std::vector<std::string>{});
 

@@ -23,23 +23,20 @@ class Settings : public ScratchDir {
     savedProgramFolder_ = ProgramFolder;
     SetConfigHome((root_ / "config").string());
     SetProgramFolder((root_ / "prog").string());
-    ResetSettings();
-    SetNoteNotation(NoteNotation::English);
-    KeysenseTable.clear();
-    OnMRUChanged = nullptr;
+    s = TSettings{};
   }
   void TearDown() override {
-    SetNoteNotation(NoteNotation::English);
     SetProgramFolder(savedProgramFolder_);
-    ResetSettings();
     ScratchDir::TearDown();
   }
   std::string Prog() const { return (root_ / "prog").string() + "/"; }
   TWindowPos Load() {
     TWindowPos pos{-1, -1};
-    LoadSettings(pos);
+    LoadSettings(s, pos);
     return pos;
   }
+  // The settings object under test, made after the folders are set.
+  TSettings s;
   std::string savedProgramFolder_;
 };
 
@@ -51,10 +48,10 @@ TEST_F(Settings, FirstRunUsesTheInitialValuesAndWritesEveryKey) {
   TWindowPos pos = Load();
   EXPECT_EQ(pos.Left, 0);
   EXPECT_EQ(pos.Top, 0);
-  EXPECT_EQ(LoadDir, Prog() + "examples/");
-  EXPECT_TRUE(MRUMenuItems().empty());
+  EXPECT_EQ(s.LoadDir, Prog() + "examples/");
+  EXPECT_TRUE(MRUMenuItems(s).empty());
 
-  ASSERT_TRUE(SaveSettings(TWindowPos{}));
+  ASSERT_TRUE(SaveSettings(s, TWindowPos{}));
   EXPECT_EQ(Read(SettingsFile()),
             "[Main]\nPathTabulist=\"\"\nFormOpened=0\nShowHints=1\nNoteSet=0\nMidiOutNo=0\n"
             "MidiOutNoTranspose=1\nOctaveCnt=4\nPlayKeys=1\nCommExport=1\nKeysense=1\n"
@@ -66,48 +63,48 @@ TEST_F(Settings, FirstRunUsesTheInitialValuesAndWritesEveryKey) {
 
 TEST_F(Settings, EverySettingSurvivesASaveAndTheUsersOtherKeysToo) {
   Write(SettingsFile(), "; my notes\r\n[Main]\r\nMine=keep me\r\n[Keysense]\r\nMain=C0 G0\r\n[Other]\r\nX=1");
-  PathTabulist = "/opt/tab \"x\"/";
-  FormOpened = true;
-  ShowHints = false;
-  SetNoteNotation(NoteNotation::Italian);
-  MidiOutNo = 3;
-  MidiOutNoTranspose = false;
-  OctaveCnt = 6;
-  PlayKeys = CommExport = Keysense = false;
-  LoadDir = " /music/ with blanks ";
-  AddToMRU("/b.kar");
-  AddToMRU("/a.mid");
-  WhiteKey = -2147483643;  // a system colour
-  TimerResol = 25;
-  TextCodepage = 866;
-  KeysenseContinuity = true;
-  MidiInName = "a2j:Keystation [20] (capture): Keystation MIDI 1";  // ports carry colons and brackets
-  MidiThru = true;
-  ASSERT_TRUE(SaveSettings(TWindowPos{120, -5}));
-  ASSERT_TRUE(SaveSettings(TWindowPos{120, -5}));  // a second save changes nothing
+  s.PathTabulist = "/opt/tab \"x\"/";
+  s.FormOpened = true;
+  s.ShowHints = false;
+  s.NoteSet = NoteNotation::Italian;
+  s.MidiOutNo = 3;
+  s.MidiOutNoTranspose = false;
+  s.OctaveCnt = 6;
+  s.PlayKeys = s.CommExport = s.Keysense = false;
+  s.LoadDir = " /music/ with blanks ";
+  AddToMRU(s, "/b.kar");
+  AddToMRU(s, "/a.mid");
+  s.WhiteKey = -2147483643;  // a system colour
+  s.TimerResol = 25;
+  s.TextCodepage = 866;
+  s.KeysenseContinuity = true;
+  s.MidiInName = "a2j:Keystation [20] (capture): Keystation MIDI 1";  // ports carry colons and brackets
+  s.MidiThru = true;
+  ASSERT_TRUE(SaveSettings(s, TWindowPos{120, -5}));
+  ASSERT_TRUE(SaveSettings(s, TWindowPos{120, -5}));  // a second save changes nothing
 
-  ResetSettings();
-  SetNoteNotation(NoteNotation::English);
+  s = TSettings{};
+  s.NoteSet = NoteNotation::English;
   TWindowPos pos = Load();
-  EXPECT_EQ(PathTabulist, "/opt/tab \"x\"/");
-  EXPECT_TRUE(FormOpened);
-  EXPECT_FALSE(ShowHints);
-  EXPECT_EQ(CurrentNoteNotation(), NoteNotation::Italian);
-  EXPECT_EQ(MidiOutNo, 3);
-  EXPECT_FALSE(MidiOutNoTranspose);
-  EXPECT_EQ(OctaveCnt, 6);
-  EXPECT_FALSE(PlayKeys || CommExport || Keysense);
-  EXPECT_EQ(LoadDir, " /music/ with blanks ");
-  EXPECT_EQ(MRUList, (std::vector<std::string>{"/a.mid", "/b.kar"}));
-  EXPECT_EQ(WhiteKey, -2147483643);
-  EXPECT_EQ(TimerResol, 25);
-  EXPECT_EQ(TextCodepage, 866);
-  EXPECT_TRUE(KeysenseContinuity);
-  EXPECT_EQ(MidiInName, "a2j:Keystation [20] (capture): Keystation MIDI 1");
-  EXPECT_TRUE(MidiThru);
+  EXPECT_EQ(s.PathTabulist, "/opt/tab \"x\"/");
+  EXPECT_TRUE(s.FormOpened);
+  EXPECT_FALSE(s.ShowHints);
+  EXPECT_EQ(s.NoteSet, NoteNotation::Italian);
+  EXPECT_EQ(s.MidiOutNo, 3);
+  EXPECT_FALSE(s.MidiOutNoTranspose);
+  EXPECT_EQ(s.OctaveCnt, 6);
+  EXPECT_FALSE(s.PlayKeys || s.CommExport || s.Keysense);
+  EXPECT_EQ(s.LoadDir, " /music/ with blanks ");
+  EXPECT_EQ(s.MRUList, (std::vector<std::string>{"/a.mid", "/b.kar"}));
+  EXPECT_EQ(s.WhiteKey, -2147483643);
+  EXPECT_EQ(s.TimerResol, 25);
+  EXPECT_EQ(s.TextCodepage, 866);
+  EXPECT_TRUE(s.KeysenseContinuity);
+  EXPECT_EQ(s.MidiInName, "a2j:Keystation [20] (capture): Keystation MIDI 1");
+  EXPECT_TRUE(s.MidiThru);
   EXPECT_EQ(pos.Left, 120);
   EXPECT_EQ(pos.Top, -5);
-  EXPECT_EQ(KeysenseTable.size(), 2u);
+  EXPECT_EQ(s.KeysenseTable.size(), 2u);
 
   std::string text = Read(SettingsFile());
   EXPECT_EQ(text.rfind("; my notes\r\n[Main]\r\nMine=keep me\r\nPathTabulist=\"/opt/tab \"\"x\"\"/\"\r\n", 0), 0u);
@@ -120,17 +117,17 @@ TEST_F(Settings, HandWrittenValuesAreReadByTheRules) {
         "[Main]\nPathTabulist=\"C:\\Tools\\\"\nMidiOutNo=0x10\nNoteSet=7\nOctaveCnt=0\n"
         "TimerResol=abc\nTextCodepage=windows-1252\n[Keys]\nWhiteKey=$10\nBorder=abc\n");
   Load();
-  EXPECT_EQ(PathTabulist, "C:\\Tools\\");
-  EXPECT_EQ(MidiOutNo, 16);
-  EXPECT_EQ(WhiteKey, 16);
-  EXPECT_EQ(Border, 16711680);
-  EXPECT_EQ(TimerResol, 10);
-  EXPECT_EQ(TextCodepage, 1252);
-  EXPECT_EQ(OctaveCnt, 2);
+  EXPECT_EQ(s.PathTabulist, "C:\\Tools\\");
+  EXPECT_EQ(s.MidiOutNo, 16);
+  EXPECT_EQ(s.WhiteKey, 16);
+  EXPECT_EQ(s.Border, 16711680);
+  EXPECT_EQ(s.TimerResol, 10);
+  EXPECT_EQ(s.TextCodepage, 1252);
+  EXPECT_EQ(s.OctaveCnt, 2);
   // An unknown notation is ignored and not written back.
-  EXPECT_EQ(CurrentNoteNotation(), NoteNotation::English);
-  EXPECT_EQ(NoteNotationValue(), 0);
-  ASSERT_TRUE(SaveSettings(TWindowPos{}));
+  EXPECT_EQ(s.NoteSet, NoteNotation::English);
+  EXPECT_EQ(static_cast<int>(s.NoteSet), 0);
+  ASSERT_TRUE(SaveSettings(s, TWindowPos{}));
   EXPECT_NE(Read(SettingsFile()).find("NoteSet=0\n"), std::string::npos);
 
   struct Case {
@@ -142,80 +139,80 @@ TEST_F(Settings, HandWrittenValuesAreReadByTheRules) {
     int32_t textCodepage;
   } cases[] = {{"9", "0", "cp866", 6, 1, 866}, {"-3", "100000", "0", 2, 1000, 1251}, {"5", "$14", "x", 5, 20, 1251}};
   for (const Case& c : cases) {
-    ResetSettings();
+    s = TSettings{};
     Write(SettingsFile(), std::string("[Main]\nOctaveCnt=") + c.octaves + "\nTimerResol=" + c.timer +
                               "\nTextCodepage=" + c.codepage + "\n");
     Load();
-    EXPECT_EQ(OctaveCnt, c.octaveCnt) << c.octaves;
-    EXPECT_EQ(TimerResol, c.timerResol) << c.timer;
-    EXPECT_EQ(TextCodepage, c.textCodepage) << c.codepage;
+    EXPECT_EQ(s.OctaveCnt, c.octaveCnt) << c.octaves;
+    EXPECT_EQ(s.TimerResol, c.timerResol) << c.timer;
+    EXPECT_EQ(s.TextCodepage, c.textCodepage) << c.codepage;
   }
 }
 
 TEST_F(Settings, ABadChordTableStopsLoadingButNotTheKeysAfterIt) {
-  SetNoteNotation(NoteNotation::German);
+  s.NoteSet = NoteNotation::German;
   Write(SettingsFile(), "[Main]\nNoteSet=1\nTimerResol=30\nTextCodepage=866\n[Keysense]\nMain=C0 H0\n");
   TWindowPos pos;
   try {
-    LoadSettings(pos);
+    LoadSettings(s, pos);
     FAIL() << "no error";
   } catch (const EKeysenseError& e) {
     EXPECT_STREQ(e.what(), "Keysense initialization error.");
   }
-  EXPECT_EQ(KeysenseTable.size(), 1u);
-  EXPECT_EQ(CurrentNoteNotation(), NoteNotation::German);
+  EXPECT_EQ(s.KeysenseTable.size(), 1u);
+  EXPECT_EQ(s.NoteSet, NoteNotation::German);
   // Saving after the error must not turn the user's timer setting into the default.
-  EXPECT_EQ(TimerResol, 30);
-  EXPECT_EQ(TextCodepage, 866);
+  EXPECT_EQ(s.TimerResol, 30);
+  EXPECT_EQ(s.TextCodepage, 866);
 }
 
 TEST_F(Settings, RecentFilesAreUniqueWithoutRegardToCaseAndAtMostTen) {
   int changes = 0;
-  OnMRUChanged = [&changes] { ++changes; };
-  for (int i = 1; i <= 11; ++i) AddToMRU("/songs/" + std::to_string(i) + ".kar");
-  EXPECT_EQ(MRUList.size(), 10u);
-  EXPECT_EQ(MRUList.front(), "/songs/11.kar");
-  EXPECT_EQ(MRUList.back(), "/songs/2.kar");  // the oldest was dropped
+  s.OnMRUChanged = [&changes] { ++changes; };
+  for (int i = 1; i <= 11; ++i) AddToMRU(s, "/songs/" + std::to_string(i) + ".kar");
+  EXPECT_EQ(s.MRUList.size(), 10u);
+  EXPECT_EQ(s.MRUList.front(), "/songs/11.kar");
+  EXPECT_EQ(s.MRUList.back(), "/songs/2.kar");  // the oldest was dropped
 
-  AddToMRU(MRUList[4]);  // position 5 moves to the top (passing the entry itself is safe)
-  EXPECT_EQ(MRUList[0], "/songs/7.kar");
-  EXPECT_EQ(MRUList[1], "/songs/11.kar");
-  EXPECT_EQ(MRUList[5], "/songs/6.kar");
+  AddToMRU(s, s.MRUList[4]);  // position 5 moves to the top (passing the entry itself is safe)
+  EXPECT_EQ(s.MRUList[0], "/songs/7.kar");
+  EXPECT_EQ(s.MRUList[1], "/songs/11.kar");
+  EXPECT_EQ(s.MRUList[5], "/songs/6.kar");
 
-  AddToMRU("/Песни/Вечер.KAR");
-  AddToMRU("/песни/вечер.kar");
-  EXPECT_EQ(MRUList.front(), "/песни/вечер.kar");
-  EXPECT_EQ(MRUList.size(), 10u);
+  AddToMRU(s, "/Песни/Вечер.KAR");
+  AddToMRU(s, "/песни/вечер.kar");
+  EXPECT_EQ(s.MRUList.front(), "/песни/вечер.kar");
+  EXPECT_EQ(s.MRUList.size(), 10u);
   EXPECT_FALSE(SameFileName("/песни/вечер.kar", "/песни/вечёр.kar"));
 
-  AddToMRU("");  // only rebuilds the menu
+  AddToMRU(s, "");  // only rebuilds the menu
   EXPECT_EQ(changes, 15);
-  std::vector<TMRUMenuItem> items = MRUMenuItems();
+  std::vector<TMRUMenuItem> items = MRUMenuItems(s);
   ASSERT_EQ(items.size(), 10u);
   for (std::size_t i = 0; i < items.size(); ++i) {
     EXPECT_EQ(items[i].Tag, 100 + static_cast<int32_t>(i));
-    EXPECT_EQ(items[i].Caption, MRUList[i]);
-    EXPECT_EQ(MRUFileForTag(items[i].Tag), MRUList[i]);
+    EXPECT_EQ(items[i].Caption, s.MRUList[i]);
+    EXPECT_EQ(MRUFileForTag(s, items[i].Tag), s.MRUList[i]);
   }
-  EXPECT_FALSE(MRUFileForTag(99));
-  EXPECT_FALSE(MRUFileForTag(110));
+  EXPECT_FALSE(MRUFileForTag(s, 99));
+  EXPECT_FALSE(MRUFileForTag(s, 110));
 
-  ASSERT_TRUE(SaveSettings(TWindowPos{}));
+  ASSERT_TRUE(SaveSettings(s, TWindowPos{}));
   EXPECT_EQ(Read(SettingsFile()).find("MRU11"), std::string::npos);
 
   // A full list comes back whole on the next start, the oldest entry too.
-  const std::vector<std::string> saved = MRUList;
-  MRUList.clear();
+  const std::vector<std::string> saved = s.MRUList;
+  s.MRUList.clear();
   Load();
-  EXPECT_EQ(MRUList, saved);
+  EXPECT_EQ(s.MRUList, saved);
 }
 
 TEST_F(Settings, AGapEndsTheRecentFilesAndKeysBeyondTheListStay) {
   Write(SettingsFile(), "[Main]\nMRU1=/a\nMRU2=/b\nMRU3=\nMRU4=/d\n");
   Load();
-  EXPECT_EQ(MRUList, (std::vector<std::string>{"/a", "/b"}));
-  MRUList = {"/x"};
-  ASSERT_TRUE(SaveSettings(TWindowPos{}));
+  EXPECT_EQ(s.MRUList, (std::vector<std::string>{"/a", "/b"}));
+  s.MRUList = {"/x"};
+  ASSERT_TRUE(SaveSettings(s, TWindowPos{}));
   EXPECT_EQ(Read(SettingsFile()).rfind("[Main]\nMRU1=/x\nMRU2=/b\nMRU3=\nMRU4=/d\n", 0), 0u);
 }
 
@@ -230,12 +227,12 @@ TEST_F(Settings, AnInstalledCopyKeepsTheUsersSettingsApartFromTheShippedChordTab
   EXPECT_EQ(ShippedSettingsFile(), shipped);
 
   Load();  // before the first save the shipped table is in force
-  EXPECT_EQ(KeysenseTable.size(), 2u);
+  EXPECT_EQ(s.KeysenseTable.size(), 2u);
   EXPECT_FALSE(fs::exists(config));  // reading creates nothing
 
   // The user's file is created without the table, which stays the shipped one's...
-  Keysense = false;
-  ASSERT_TRUE(SaveSettings(TWindowPos{}));
+  s.Keysense = false;
+  ASSERT_TRUE(SaveSettings(s, TWindowPos{}));
   std::string text = Read(config + "cantaro.ini");
   EXPECT_EQ(text.find("[Keysense]\nMain"), std::string::npos) << text;
   EXPECT_NE(text.find(shipped), std::string::npos) << "the file says where the table comes from";
@@ -244,19 +241,19 @@ TEST_F(Settings, AnInstalledCopyKeepsTheUsersSettingsApartFromTheShippedChordTab
   // ...so a better table shipped later reaches the user.
   Write(shipped, "[Keysense]\nMain=C0 G0 F0\nAdded=D0\n");
   Load();
-  EXPECT_EQ(KeysenseTable.size(), 4u);
+  EXPECT_EQ(s.KeysenseTable.size(), 4u);
 
   // A table the user wrote is theirs: read from their file, and never overwritten.
   Write(config + "cantaro.ini", Read(config + "cantaro.ini") + "[Keysense]\nMain=E1\n");
   Load();
-  EXPECT_EQ(KeysenseTable.size(), 1u);
-  ASSERT_TRUE(SaveSettings(TWindowPos{}));
+  EXPECT_EQ(s.KeysenseTable.size(), 1u);
+  ASSERT_TRUE(SaveSettings(s, TWindowPos{}));
   EXPECT_NE(Read(config + "cantaro.ini").find("[Keysense]\nMain=E1\n"), std::string::npos);
 
   // An empty section is still the user's choice: no table, not the shipped one.
   Write(config + "cantaro.ini", "[Keysense]\n");
   Load();
-  EXPECT_TRUE(KeysenseTable.empty());
+  EXPECT_TRUE(s.KeysenseTable.empty());
 }
 
 TEST_F(Settings, AMissingSharedFolderIsNamedAndTheBuiltInDefaultsApply) {
@@ -267,8 +264,8 @@ TEST_F(Settings, AMissingSharedFolderIsNamedAndTheBuiltInDefaultsApply) {
   EXPECT_EQ(ShippedSettingsFile(), "");
   Write(SettingsFile(), "[Main]\nShowHints=0\n");
   Load();
-  EXPECT_FALSE(ShowHints);
-  EXPECT_TRUE(KeysenseTable.empty());
+  EXPECT_FALSE(s.ShowHints);
+  EXPECT_TRUE(s.KeysenseTable.empty());
   EXPECT_EQ(SettingsFolder, (root_ / "config" / "cantaro").string() + "/");
 }
 
@@ -276,14 +273,14 @@ TEST_F(Settings, AFailedSaveNamesTheFileAndKeepsTheOldOne) {
   Write(SettingsFile(), "[Main]\nShowHints=0\n");
   Load();
   fs::remove_all(root_ / "prog" / "INI");  // the folder disappeared while the program ran
-  TSettingsSaveResult r = SaveSettings(TWindowPos{});
+  TSettingsSaveResult r = SaveSettings(s, TWindowPos{});
   ASSERT_FALSE(r.Ok());
   EXPECT_EQ(r.Error().Text, "Не удалось сохранить настройки в файл\r" + SettingsFile() + ":\r" +
                            std::generic_category().message(ENOENT));
 
   // A settings file that cannot be read is not replaced by one without the user's keys.
   fs::create_directories(SettingsFile());
-  r = SaveSettings(TWindowPos{});
+  r = SaveSettings(s, TWindowPos{});
   ASSERT_FALSE(r.Ok());
   EXPECT_NE(r.Error().Text.find(SettingsFile()), std::string::npos);
   EXPECT_TRUE(fs::is_directory(SettingsFile()));
@@ -295,8 +292,8 @@ TEST_F(Settings, GarbageInTheFileIsKeptAndNeverCrashesLoading) {
   garbage += std::string(200000, 'z');  // a very long line without a final line end
   Write(SettingsFile(), garbage);
   Load();
-  EXPECT_FALSE(ShowHints);
-  ASSERT_TRUE(SaveSettings(TWindowPos{}));
+  EXPECT_FALSE(s.ShowHints);
+  ASSERT_TRUE(SaveSettings(s, TWindowPos{}));
   std::string text = Read(SettingsFile());
   EXPECT_EQ(text.rfind(garbage.substr(0, 24), 0), 0u);
   // New lines follow the first line end of the file, here CR LF.
@@ -309,7 +306,7 @@ TEST_F(Settings, TheShippedChordTableLoadsAndChoosesTheChordsOfTheKey) {
   SetProgramFolder((root_ / "prog").string());
   fs::copy_file(std::string(CANTARO_SOURCE_DIR) + "/INI/cantaro.ini", SettingsFile());
   Load();
-  ASSERT_GE(KeysenseTable.size(), 20u);
+  ASSERT_GE(s.KeysenseTable.size(), 20u);
 
   // Weights by pitch class in the key of C, and what a musician calls the beat.
   struct Case {
@@ -326,18 +323,20 @@ TEST_F(Settings, TheShippedChordTableLoadsAndChoosesTheChordsOfTheKey) {
       {{0, 60, 0, 0, 60, 0, 0, 0, 0, 90, 0, 0}, 7, "A"},     // A C# E in G major: V of V
   };
   for (const Case& c : cases) {
-    std::optional<TChord> chord = KeysenseChoose(c.w, c.tonic);
+    std::optional<TChord> chord = KeysenseChoose(s.KeysenseTable, c.w, c.tonic);
     ASSERT_TRUE(chord) << c.name;
-    EXPECT_EQ(ChordName(*chord), c.name);
+    EXPECT_EQ(ChordName(*chord, s.NoteSet), c.name);
   }
 }
 
-// A settings object of one's own (the command line's, a batch run's) is read and written
-// like the program's, and the program's object is left as it was.
-TEST_F(Settings, AnObjectOfOnesOwnIsReadAndWrittenWithoutTouchingTheProgramsOne) {
+// Each owner (the window, the command line, a batch run) has a settings object of its own:
+// reading and writing one leaves the other as it was, and two objects name the same chord in
+// their own notations side by side.
+TEST_F(Settings, TwoObjectsAreReadWrittenAndNameChordsIndependently) {
   {
     std::ofstream out(SettingsFile());
-    out << "[Main]\nKeysense=0\nCommExport=0\nTextCodepage=cp1252\nOctaveCnt=9\nLeft=12\n";
+    out << "[Main]\nKeysense=0\nCommExport=0\nTextCodepage=cp1252\nOctaveCnt=9\nLeft=12\nNoteSet=2\nMRU1=/a.kar\n"
+           "[Keysense]\nMain=C0 G0\n";
   }
   TSettings own;
   TWindowPos pos;
@@ -346,23 +345,40 @@ TEST_F(Settings, AnObjectOfOnesOwnIsReadAndWrittenWithoutTouchingTheProgramsOne)
   EXPECT_FALSE(own.CommExport);
   EXPECT_EQ(own.TextCodepage, 1252);
   EXPECT_EQ(own.OctaveCnt, 6);  // kept to the octaves the dialog offers
+  EXPECT_EQ(own.NoteSet, NoteNotation::Italian);
+  EXPECT_EQ(own.MRUList, (std::vector<std::string>{"/a.kar"}));
+  EXPECT_EQ(own.KeysenseTable.size(), 2u);
   EXPECT_EQ(pos.Left, 12);
-  EXPECT_TRUE(Keysense);  // the program's object is untouched
-  EXPECT_TRUE(::Settings.CommExport);
-  EXPECT_EQ(TextCodepage, 1251);
+  // The other object is untouched.
+  EXPECT_TRUE(s.Keysense);
+  EXPECT_TRUE(s.CommExport);
+  EXPECT_EQ(s.TextCodepage, 1251);
+  EXPECT_EQ(s.NoteSet, NoteNotation::English);
+  EXPECT_TRUE(s.MRUList.empty());
+  EXPECT_TRUE(s.KeysenseTable.empty());
+
+  // The same chord in each object's notation, one after the other and back.
+  s.NoteSet = NoteNotation::German;
+  const TChord b7{.BasePitch = 59, .ChordType = 2};
+  const TChord bb{.BasePitch = 58};
+  EXPECT_EQ(ChordName(b7, s.NoteSet), "H7");
+  EXPECT_EQ(ChordName(b7, own.NoteSet), "SI7");
+  EXPECT_EQ(ChordName(bb, s.NoteSet), "B");
+  EXPECT_EQ(ChordName(bb, own.NoteSet), "LA#");
+  EXPECT_EQ(ChordName(b7, s.NoteSet), "H7");
 
   own.PlayKeys = false;
   ASSERT_TRUE(SaveSettings(own, pos));
   EXPECT_NE(Read(SettingsFile()).find("PlayKeys=0\n"), std::string::npos);
   EXPECT_NE(Read(SettingsFile()).find("Left=12\n"), std::string::npos);
-  EXPECT_TRUE(PlayKeys);
+  EXPECT_NE(Read(SettingsFile()).find("NoteSet=2\n"), std::string::npos);
+  EXPECT_TRUE(s.PlayKeys);
 
-  // Putting the program's object back gives the member initialisers, the load folder beside
-  // the program.
-  Keysense = false;
-  OctaveCnt = 3;
-  ResetSettings();
-  EXPECT_TRUE(Keysense);
-  EXPECT_EQ(OctaveCnt, 4);
-  EXPECT_EQ(LoadDir, Prog() + "examples/");
+  // A fresh object has the member initialisers, the load folder beside the program.
+  s.Keysense = false;
+  s.OctaveCnt = 3;
+  s = TSettings{};
+  EXPECT_TRUE(s.Keysense);
+  EXPECT_EQ(s.OctaveCnt, 4);
+  EXPECT_EQ(s.LoadDir, Prog() + "examples/");
 }

@@ -17,16 +17,30 @@
 class SessionTest : public ::testing::Test {
  protected:
   SessionTest() {
-    ResetSettings();
     SetKeysense(false);
-    SetNoteNotation(NoteNotation::English);
     presenter.SetCaption("Cantaro");
   }
-  ~SessionTest() override { ResetSettings(); }
 
   void SetKeysense(bool on) {
     TSongOptions options = session.Options();
     options.keysense = on;
+    session.SetOptions(std::move(options));
+  }
+
+  // The notation of the names the presenter shows and of the session's questions, as putting
+  // the settings into effect hands it to both.
+  void SetNotation(NoteNotation notation) {
+    settings.NoteSet = notation;
+    TSongOptions options = session.Options();
+    options.notation = notation;
+    session.SetOptions(std::move(options));
+  }
+
+  // Loads the key-aware table into the settings and hands it to the session.
+  void UseKeysenseTable(std::string_view mainValue, std::string_view addedValue) {
+    LoadKeysenseTable(settings.KeysenseTable, mainValue, addedValue);
+    TSongOptions options = session.Options();
+    options.keysenseTable = settings.KeysenseTable;
     session.SetOptions(std::move(options));
   }
 
@@ -51,8 +65,9 @@ class SessionTest : public ::testing::Test {
 
   ScriptedPrompter prompter;
   RecordingStatusSink status;
+  TSettings settings;
   TSongSession session{prompter, status};
-  TSongPresenter presenter{session};
+  TSongPresenter presenter{session, settings};
 };
 
 // Three notes of a triad on one channel over one beat of 480 ticks.

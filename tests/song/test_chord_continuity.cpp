@@ -72,10 +72,10 @@ TEST(ChordContinuityPath, ChangesWithinAGroupAreFreeSoASeventhIsNamedWhereItSoun
 }
 
 TEST(ChordContinuityPath, GroupsJoinChordsOfOneRootAndThird) {
-  LoadKeysenseTable("C0 G0 G2 G1 A1 C14 C9 B12 C13", "");
+  TKeysenseTable table;
+  LoadKeysenseTable(table, "C0 G0 G2 G1 A1 C14 C9 B12 C13", "");
   // C, G and G7 (major), Gm, Am, C5 (no third), Csus4 (no third), Bdim (minor), Caug (major).
-  const std::vector<int32_t> g = ContinuityGroups(KeysenseTable);
-  LoadKeysenseTable("", "");
+  const std::vector<int32_t> g = ContinuityGroups(table);
   ASSERT_EQ(g.size(), 9u);
   EXPECT_EQ(g[1], g[2]) << "G and G7";
   EXPECT_NE(g[1], g[3]) << "G and Gm";
@@ -96,12 +96,11 @@ TChord Named(int8_t base, uint8_t type) {
 
 std::vector<std::string> Names(const TChords& chords) {
   std::vector<std::string> out;
-  for (const TChord& c : chords) out.push_back(ChordName(c));
+  for (const TChord& c : chords) out.push_back(ChordName(c, NoteNotation::English));
   return out;
 }
 
 TEST(ChordContinuityVariants, TheCoveringTableChordsComeBestFirstThenTheExactVariants) {
-  SetNoteNotation(NoteNotation::English);
   const std::vector<TChord> table = {Named(60, 0), Named(67, 0), Named(65, 0), Named(69, 1)};  // C G F Am
   const TChords exact = {Named(60, 6), Named(48, 0)};  // C6, and C again in another octave
   int32_t chosen = -1;
@@ -129,7 +128,7 @@ namespace {
 class ContinuitySearch : public SessionTest {
  protected:
   ContinuitySearch() {
-    LoadKeysenseTable("C0 G0 F0 A1", "");
+    UseKeysenseTable("C0 G0 F0 A1", "");
     SetKeysense(true);
     SetContinuity(true);
   }
@@ -138,7 +137,6 @@ class ContinuitySearch : public SessionTest {
     options.continuity = on;
     session.SetOptions(std::move(options));
   }
-  ~ContinuitySearch() override { LoadKeysenseTable("", ""); }
 
   // Four beats of C E G, the third with a long A over a short G: beat by beat that beat is Am.
   static TTrackBuilder PassingA() {
@@ -173,16 +171,16 @@ TEST_F(ContinuitySearch, ABeatListsTheCoveringTableChordsThenItsExactVariants) {
   EXPECT_EQ(v.notes, (TNotes{60, 64, 67, 69}));
   ASSERT_GE(v.chords.size(), 3u);
   // Am covers C E G A best, C next, F (its A and C) a little; G not at all.
-  EXPECT_EQ(ChordName(v.chords[0]), "Am") << "the best cover first";
-  EXPECT_EQ(ChordName(v.chords[1]), "C");
-  EXPECT_EQ(ChordName(v.chords[2]), "F");
+  EXPECT_EQ(ChordName(v.chords[0], NoteNotation::English), "Am") << "the best cover first";
+  EXPECT_EQ(ChordName(v.chords[1], NoteNotation::English), "C");
+  EXPECT_EQ(ChordName(v.chords[2], NoteNotation::English), "F");
   EXPECT_EQ(v.chosen, 1) << "the continuity choice is the chosen one";
   // Then the exact variants of C E G A, less those the table already listed.
   const TChords exact = RecognizeChords(v.notes, RecognitionMode::AllVariants);
   ASSERT_FALSE(exact.empty());
   std::vector<std::string> expected = {"Am", "C", "F"};
   for (const TChord& c : exact)
-    if (ChordName(c) != "C" && ChordName(c) != "Am" && ChordName(c) != "F") expected.push_back(ChordName(c));
+    if (ChordName(c, NoteNotation::English) != "C" && ChordName(c, NoteNotation::English) != "Am" && ChordName(c, NoteNotation::English) != "F") expected.push_back(ChordName(c, NoteNotation::English));
   EXPECT_EQ(Names(v.chords), expected);
 
   // The variants grid shows the list with the continuity choice selected.
@@ -231,7 +229,7 @@ TEST_F(ContinuitySearch, ATranspositionSearchesAgainWithTheChoice) {
   SearchInC("transposed.mid", {PassingA()});
   presenter.SetTransposition(2);
   EXPECT_EQ(Cells(), (std::vector<std::string>{"D", "D", "D", "D", ""}));
-  EXPECT_EQ(ChordName(session.beats()[2].chords[0]), "Bm");
+  EXPECT_EQ(ChordName(session.beats()[2].chords[0], NoteNotation::English), "Bm");
 }
 
 }  // namespace

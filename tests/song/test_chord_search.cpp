@@ -130,7 +130,7 @@ TEST(ChordSearchAnalyse, ChannelsAreRecognisedOneByOneBeforeTheUnion) {
   // Channel 0 alone holds a complete C major triad; channel 1's A-minor third gives nothing.
   TVariants v = Analyse({{60, 0}, {64, 0}, {67, 0}, {57, 1}, {60, 1}});
   ASSERT_EQ(v.chords.size(), 1u);
-  EXPECT_EQ(ChordName(v.chords[0]), "C");
+  EXPECT_EQ(ChordName(v.chords[0], NoteNotation::English), "C");
   EXPECT_EQ(v.notes, (TNotes{57, 60, 64, 67}));
   EXPECT_EQ(v.chosen, 0);
 }
@@ -138,7 +138,7 @@ TEST(ChordSearchAnalyse, ChannelsAreRecognisedOneByOneBeforeTheUnion) {
 TEST(ChordSearchAnalyse, ATriadSplitSoNoChannelFitsIsFoundFromTheUnion) {
   TVariants v = Analyse({{60, 0}, {64, 1}, {67, 1}});
   ASSERT_FALSE(v.chords.empty());
-  EXPECT_EQ(ChordName(v.chords[0]), "C");
+  EXPECT_EQ(ChordName(v.chords[0], NoteNotation::English), "C");
   EXPECT_EQ(v.chords.size(), 5u);  // all variants of C E G
 }
 
@@ -146,10 +146,10 @@ TEST(ChordSearchAnalyse, TheBestScoringChannelWinsAndTiesKeepTheLowerChannel) {
   // Channel 2: C7 (score 2); channel 5: G major (score 0) wins.
   TVariants v = Analyse({{60, 2}, {64, 2}, {67, 2}, {70, 2}, {55, 5}, {59, 5}, {62, 5}});
   ASSERT_EQ(v.chords.size(), 1u);
-  EXPECT_EQ(ChordName(v.chords[0]), "G");
+  EXPECT_EQ(ChordName(v.chords[0], NoteNotation::English), "G");
   // Two perfect triads: the lower channel keeps the beat.
   v = Analyse({{57, 3}, {61, 3}, {64, 3}, {55, 1}, {59, 1}, {62, 1}});
-  EXPECT_EQ(ChordName(v.chords[0]), "G");
+  EXPECT_EQ(ChordName(v.chords[0], NoteNotation::English), "G");
   // Two sevenths of one score, above zero, so the comparison is reached: the lower channel
   // keeps the beat whichever of the two chords it plays.
   const std::vector<std::pair<int, int>> am7{{57, 0}, {60, 0}, {64, 0}, {67, 0}};
@@ -161,7 +161,7 @@ TEST(ChordSearchAnalyse, TheBestScoringChannelWinsAndTiesKeepTheLowerChannel) {
     v = Analyse(notes);
     ASSERT_FALSE(v.chords.empty());
     EXPECT_GT(ChordScore(v.chords[0]), 0);
-    EXPECT_EQ(ChordName(v.chords[0]), lowIsAm ? "Am7" : "Dm7");
+    EXPECT_EQ(ChordName(v.chords[0], NoteNotation::English), lowIsAm ? "Am7" : "Dm7");
   }
 }
 
@@ -170,7 +170,7 @@ TEST(ChordSearchAnalyse, TwoNotesOnOneChannelAreAChordOfTheirOwn) {
   // not a search over every note of the beat.
   TVariants v = Analyse({{60, 1}, {67, 1}, {61, 2}, {62, 2}});
   ASSERT_EQ(v.chords.size(), 1u);
-  EXPECT_EQ(ChordName(v.chords[0]), "C5");
+  EXPECT_EQ(ChordName(v.chords[0], NoteNotation::English), "C5");
 }
 
 TEST(ChordSearchAnalyse, NotesThatNoChordFitsLeaveTheBeatWithoutChord) {
@@ -204,10 +204,10 @@ TEST(ChordSearchAnalyse, TheKeyAwareChoiceComesFirstAndWeighsPitchClassesByTime)
   EXPECT_EQ(seen[0], 480 + 240);
   EXPECT_EQ(seen[4], 480);
   ASSERT_EQ(v.chords.size(), 1u);
-  EXPECT_EQ(ChordName(v.chords[0]), "Am");
+  EXPECT_EQ(ChordName(v.chords[0], NoteNotation::English), "Am");
 
   // When the table has nothing, plain recognition takes over.
   TKeysenseChooser none = [](const TKeysenseWeights&, int) -> std::optional<TChord> { return std::nullopt; };
   v = Analyse({{60, 0}, {64, 0}, {67, 0}}, &none);
-  EXPECT_EQ(ChordName(v.chords.at(0)), "C");
+  EXPECT_EQ(ChordName(v.chords.at(0), NoteNotation::English), "C");
 }

@@ -81,13 +81,13 @@ TEST(KeyDetect, OnlyNoteOnsWithVelocityOutsidePercussionAreCountedUntransposed) 
 }
 
 TEST(KeyDetect, TheReportNamesTheRunnerUpOnlyWhenItIsClose) {
-  SetNoteNotation(NoteNotation::English);
-  EXPECT_EQ(KeyReport(EvaluateKey(Counts({{0, 10}, {4, 10}, {7, 10}}))),
+  EXPECT_EQ(KeyReport(EvaluateKey(Counts({{0, 10}, {4, 10}, {7, 10}})), NoteNotation::English),
             "Вероятнее всего, мелодия написана\rв тональности C major."
             "\rВозможно также, тональность мелодии - G major.");
-  EXPECT_EQ(KeyReport(EvaluateKey(Counts({{9, 20}, {0, 10}, {4, 10}, {11, 5}, {2, 5}, {5, 5}, {7, 5}}))),
+  EXPECT_EQ(KeyReport(EvaluateKey(Counts({{9, 20}, {0, 10}, {4, 10}, {11, 5}, {2, 5}, {5, 5}, {7, 5}})),
+                      NoteNotation::English),
             "Вероятнее всего, мелодия написана\rв тональности A minor.");
-  EXPECT_EQ(KeyReport(EvaluateKey(Counts({{1, 3}}))),
+  EXPECT_EQ(KeyReport(EvaluateKey(Counts({{1, 3}})), NoteNotation::English),
             "Вероятнее всего, мелодия написана\rв тональности C# major."
             "\rВозможно также, тональность мелодии - C# minor.");
 }

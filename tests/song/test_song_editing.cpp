@@ -31,7 +31,7 @@ TEST_F(SessionTest, MarkedNotesListTheirVariantsWhileAutoSearchIsDown) {
 TEST_F(SessionTest, AfterANotationChangeTheMarkedListAndTheVariantsFollowThePiano) {
   for (int n : {60, 64, 67}) session.MidiPiano.SetMarked(n, true);
   presenter.SelectVariantRow(2);
-  SetNoteNotation(NoteNotation::Italian);
+  SetNotation(NoteNotation::Italian);
   presenter.FillKeyList();  // what putting the settings into effect does
   EXPECT_EQ(presenter.mmMarked(), (std::vector<std::string>{"60 - DO4", "64 - MI4", "67 - SOL4"}));
   EXPECT_EQ(presenter.grdVariants().Cell(1, 1), "DO");

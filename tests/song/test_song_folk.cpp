@@ -63,8 +63,8 @@ TEST_F(SessionTest, WithTheKeyAwareTableFolkAccompanimentsAreRecognised) {
   TFileReadResult r = ReadWholeFile(std::string(CANTARO_SOURCE_DIR) + "/INI/cantaro.ini");
   ASSERT_EQ(r.status, TFileReadResult::Status::Ok);
   TIniFile ini(r.bytes);
-  LoadKeysenseTable(ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
-  ASSERT_FALSE(KeysenseTable.empty());
+  UseKeysenseTable(ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
+  ASSERT_FALSE(session.Options().keysenseTable.empty());
   const std::filesystem::path folk = test_files::Shared() / "corpus" / "folk";
   SKIP_WITHOUT_SHARED(folk);
   TAgreement total;
@@ -84,5 +84,4 @@ TEST_F(SessionTest, WithTheKeyAwareTableFolkAccompanimentsAreRecognised) {
   ASSERT_GT(total.labelled, 1000);
   EXPECT_GE(total.agreed * 100 / total.labelled, 85) << total.agreed << " of " << total.labelled;
   EXPECT_EQ(prompter.Unexpected(), 0u);
-  KeysenseTable.clear();
 }

@@ -134,13 +134,13 @@ TEST_F(SessionTest, WithoutASongATranspositionOnlyChangesTheSelection) {
 }
 
 TEST_F(SessionTest, KeyNamesFollowTheNoteNotation) {
-  SetNoteNotation(NoteNotation::German);
+  SetNotation(NoteNotation::German);
   presenter.FillKeyList();
   EXPECT_EQ(presenter.cbRootOrigItems().at(10), "B(A#) или Gm");
-  SetNoteNotation(NoteNotation::Italian);
+  SetNotation(NoteNotation::Italian);
   presenter.FillKeyList();
   EXPECT_EQ(presenter.cbRootOrigItems().at(0), "DO или LAm");
-  SetNoteNotation(NoteNotation::English);
+  SetNotation(NoteNotation::English);
   presenter.FillKeyList();
   EXPECT_EQ(presenter.cbRootOrigItems().at(1), "C#(Db) или A#(Bb)m");
 }

@@ -77,9 +77,9 @@ TEST_F(SessionTest, LoadingOneFileAfterAnotherKeepsOneFileNameInTheCaption) {
   EXPECT_EQ(presenter.Caption(), "Cantaro - " + first);
   std::string second = Load("second.mid", {t});
   EXPECT_EQ(presenter.Caption(), "Cantaro - " + second);
-  EXPECT_EQ(MRUList.at(0), second);
-  EXPECT_EQ(MRUList.at(1), first);
-  EXPECT_EQ(LoadDir, songfiles::ScratchDir().string() + "/");
+  EXPECT_EQ(settings.MRUList.at(0), second);
+  EXPECT_EQ(settings.MRUList.at(1), first);
+  EXPECT_EQ(settings.LoadDir, songfiles::ScratchDir().string() + "/");
 }
 
 TEST_F(SessionTest, AMissingFileChangesOnlyTheLoadFolderAndLeavesTheSongUsable) {
@@ -90,14 +90,14 @@ TEST_F(SessionTest, AMissingFileChangesOnlyTheLoadFolderAndLeavesTheSongUsable) 
   ASSERT_EQ(Cells(), (std::vector<std::string>{"C", ""}));
 
   EXPECT_FALSE(presenter.LoadSong("/no/such/folder/gone.mid"));
-  EXPECT_EQ(LoadDir, "/no/such/folder/");
+  EXPECT_EQ(settings.LoadDir, "/no/such/folder/");
   ASSERT_EQ(prompter.Calls().size(), 1u);
   EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Error);
   EXPECT_EQ(prompter.Last().Caption, "Ошибка");
   EXPECT_EQ(prompter.Last().Text, "Файл /no/such/folder/gone.mid не найден");
   EXPECT_EQ(presenter.Caption(), "Cantaro - " + path);
   EXPECT_EQ(Cells(), (std::vector<std::string>{"C", ""}));
-  EXPECT_EQ(MRUList.size(), 1u);
+  EXPECT_EQ(settings.MRUList.size(), 1u);
   EXPECT_FALSE(session.Loading());
 }
 
@@ -201,7 +201,8 @@ TEST(SongLoading, OpeningAFileWhileOneIsBeingOpenedIsIgnored) {
   ReenteringPrompter p;
   NullStatusSink s;
   TSongSession session(p, s);
-  TSongPresenter presenter(session);
+  TSettings settings;
+  TSongPresenter presenter(session, settings);
   p.session = &session;
   TTrackBuilder t;
   t.Note(0, 60, 0, 100);
@@ -210,5 +211,4 @@ TEST(SongLoading, OpeningAFileWhileOneIsBeingOpenedIsIgnored) {
   EXPECT_FALSE(p.nestedResult);
   EXPECT_TRUE(presenter.lvTracks().empty());
   EXPECT_TRUE(presenter.LoadSong(p.other));  // and afterwards it works
-  ResetSettings();
 }

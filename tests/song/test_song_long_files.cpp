@@ -81,12 +81,12 @@ TEST_F(SessionTest, ASongFromMemoryLoadsLikeAFileWithoutTouchingTheFolderOrRecen
   TTrackBuilder t;
   Triad(t, 0, 60, 64, 67);
   Triad(t, 1, 57, 60, 64);
-  LoadDir = "/somewhere/";
+  settings.LoadDir = "/somewhere/";
   ASSERT_TRUE(session.LoadSongFromBytes("in memory.mid", songfiles::SongBytes({t})));
   EXPECT_EQ(presenter.Caption(), "Cantaro - in memory.mid");
   EXPECT_EQ(session.MidiFile.Filename(), "in memory.mid");
-  EXPECT_EQ(LoadDir, "/somewhere/");
-  EXPECT_TRUE(MRUList.empty());
+  EXPECT_EQ(settings.LoadDir, "/somewhere/");
+  EXPECT_TRUE(settings.MRUList.empty());
   EXPECT_EQ(presenter.lvTracks().size(), 1u);
   EXPECT_EQ(session.beatLength(), 480);
   presenter.actSearchSongChordsExecute();

@@ -31,8 +31,9 @@ struct TOutcome {
 std::vector<KeysenseEntry> ShippedKeysenseTable() {
   const TFileReadResult r = ReadWholeFile(std::string(CANTARO_SOURCE_DIR) + "/INI/cantaro.ini");
   const TIniFile ini(r.bytes);
-  LoadKeysenseTable(ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
-  return KeysenseTable;
+  std::vector<KeysenseEntry> table;
+  LoadKeysenseTable(table, ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
+  return table;
 }
 
 TOutcome Analyse(const TRun& run, const std::vector<KeysenseEntry>& table) {

@@ -68,9 +68,15 @@ class AccuracyRun : public ::testing::Test {
           ::testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::remove_all(dir);
     fs::create_directories(dir);
-    LoadKeysenseTable("C0 G0 F0 A1 D1 E1", "");
+    LoadKeysenseTable(table, "C0 G0 F0 A1 D1 E1", "");
   }
-  void TearDown() override { LoadKeysenseTable("", ""); }
+  // The options of a run with the fixture's key-aware table.
+  TAccuracyOptions Options() const {
+    TAccuracyOptions options;
+    options.Table = table;
+    return options;
+  }
+  TKeysenseTable table;
 
   // Music: C major for four beats, then G major for four; the label track says C, Am, G.
   TCorpusSong MakeSong(bool withLabels) {
@@ -97,7 +103,7 @@ class AccuracyRun : public ::testing::Test {
 TEST_F(AccuracyRun, TheLabelTrackIsReadButNeverHeard) {
   const TCorpusSong song = MakeSong(true);
   for (bool keysense : {false, true}) {
-    TAccuracyOptions options;
+    TAccuracyOptions options = Options();
     options.Keysense = keysense;
     const TSongMeasure m = MeasureSong(song, options);
     ASSERT_EQ(m.Accuracy.Error, "");
@@ -118,7 +124,7 @@ TEST_F(AccuracyRun, TheLabelTrackIsReadButNeverHeard) {
 }
 
 TEST_F(AccuracyRun, WithoutAKeyTheTableStaysUnused) {
-  TAccuracyOptions options;
+  TAccuracyOptions options = Options();
   options.Key = TKeyMode::None;
   const TSongMeasure m = MeasureSong(MakeSong(true), options);
   ASSERT_EQ(m.Accuracy.Error, "");
@@ -134,7 +140,7 @@ TEST_F(AccuracyRun, WithoutAKeyTheTableStaysUnused) {
 }
 
 TEST_F(AccuracyRun, SongsThatCannotBeMeasuredSayWhy) {
-  TAccuracyOptions options;
+  TAccuracyOptions options = Options();
   EXPECT_EQ(MeasureSong(MakeSong(false), options).Accuracy.Error, "no chord labels");
   TCorpusSong missing{"missing", (dir / "missing.mid").string(), ""};
   EXPECT_NE(MeasureSong(missing, options).Accuracy.Error, "");
@@ -155,7 +161,7 @@ TEST_F(AccuracyRun, ATableBesideTheSongReplacesTheLabelTrack) {
   const std::vector<TCorpusSong> listed = ListCorpus(dir.string());
   ASSERT_EQ(listed.size(), 1u);
   EXPECT_EQ(listed[0].TablePath, (dir / "made.truth.tsv").string());
-  const TSongMeasure m = MeasureSong(listed[0], TAccuracyOptions{});
+  const TSongMeasure m = MeasureSong(listed[0], Options());
   ASSERT_EQ(m.Accuracy.Error, "");
   EXPECT_EQ(m.Accuracy.Counts.Beats, 8);
   EXPECT_EQ(m.Accuracy.Counts.FullHits, 8) << "the table is the truth, and all tracks are heard";
@@ -179,13 +185,13 @@ TEST_F(AccuracyRun, ATracedSearchJudgesExactlyAsTheSearchItself) {
   // studied without the search; it must agree with the search beat for beat.
   SKIP_WITHOUT_SHARED(Corpus / "pop");
   SKIP_WITHOUT_SHARED(Corpus / "folk");
-  LoadKeysenseTable("C0 G0 F0 A1 D1 E1 G2 E0", "A0 D0 A#0");
+  LoadKeysenseTable(table, "C0 G0 F0 A1 D1 E1 G2 E0", "A0 D0 A#0");
   TCorpusSong song{"001", (Corpus / "pop" / "001.mid").string(), ""};
   TCorpusSong tune{"ashover44", (Corpus / "folk" / "ashover44.mid").string(),
                    (Corpus / "folk" / "ashover44.truth.tsv").string()};
   for (const TCorpusSong& s : {song, tune}) {
-    const TSongMeasure direct = MeasureSong(s, TAccuracyOptions{});
-    const TSongMeasure traced = MeasureSong(s, TAccuracyOptions{}, true);
+    const TSongMeasure direct = MeasureSong(s, Options());
+    const TSongMeasure traced = MeasureSong(s, Options(), true);
     ASSERT_EQ(direct.Accuracy.Error, "");
     ASSERT_EQ(traced.Accuracy.Error, "");
     EXPECT_GE(direct.Accuracy.Counts.Beats, 80) << s.Name;
@@ -200,17 +206,17 @@ TEST_F(AccuracyRun, ATracedSearchJudgesExactlyAsTheSearchItself) {
 TEST_F(AccuracyRun, ContinuityJudgedFromATraceAgreesWithTheSearchBeatForBeat) {
   // Tuning the change penalty judges the choice from traced weights; that must be exactly the
   // session's own choice, and a penalty of 0 exactly the beat-by-beat choice.
-  LoadKeysenseTable("C0 G0 F0 A1 D1 E1 G2 E0", "A0 D0 A#0");
+  LoadKeysenseTable(table, "C0 G0 F0 A1 D1 E1 G2 E0", "A0 D0 A#0");
   const TCorpusSong song{"001", (Corpus / "pop" / "001.mid").string(), ""};
   if (!fs::exists(song.MidiPath)) GTEST_SKIP() << "no pop corpus: " << song.MidiPath;
-  TAccuracyOptions options;
+  TAccuracyOptions options = Options();
   const TSongMeasure traced = MeasureSong(song, options, true);
   const TSongMeasure off = MeasureSong(song, options);
   options.Continuity = true;
   const TSongMeasure on = MeasureSong(song, options);
   ASSERT_EQ(traced.Accuracy.Error, "");
-  const auto judged = JudgeContinuity(traced, ChordChangePenalty, TBeatJudging::Start);
-  const auto zero = JudgeContinuity(traced, 0.0, TBeatJudging::Start);
+  const auto judged = JudgeContinuity(traced, table, ChordChangePenalty, TBeatJudging::Start);
+  const auto zero = JudgeContinuity(traced, table, 0.0, TBeatJudging::Start);
   ASSERT_EQ(judged.size(), on.Verdicts.size());
   ASSERT_EQ(zero.size(), off.Verdicts.size());
   size_t differ = 0;
@@ -272,7 +278,7 @@ TEST_F(AccuracyRun, TheTableHearsWhatAStraightWalkThroughTheFileHears) {
   SKIP_WITHOUT_SHARED(Corpus / "pop");
   for (const char* name : {"001", "076", "350"}) {
     const TCorpusSong song{name, (Corpus / "pop" / (std::string(name) + ".mid")).string(), ""};
-    const TSongMeasure traced = MeasureSong(song, TAccuracyOptions{}, true);
+    const TSongMeasure traced = MeasureSong(song, Options(), true);
     ASSERT_EQ(traced.Accuracy.Error, "") << name;
     const auto walked = WalkedWeights(song.MidiPath, 2);
     ASSERT_EQ(traced.Trace.size(), walked.size()) << name;
@@ -286,9 +292,10 @@ TEST_F(AccuracyRun, TheTableHearsWhatAStraightWalkThroughTheFileHears) {
 
 namespace {
 
-TAccuracyCounts MeasureCorpus(const std::string& folder, bool keysense) {
+TAccuracyCounts MeasureCorpus(const std::string& folder, bool keysense, const TKeysenseTable& table) {
   TAccuracyOptions options;
   options.Keysense = keysense;
+  options.Table = table;
   TAccuracyCounts total;
   for (const TCorpusSong& song : ListCorpus(folder)) {
     const TSongMeasure m = MeasureSong(song, options);
@@ -306,11 +313,11 @@ TEST(ShippedChordTable, NamesTheFolkTunesAtLeastAsWellAsPlainRecognition) {
   const TFileReadResult file = ReadWholeFile(std::string(CANTARO_SOURCE_DIR) + "/INI/cantaro.ini");
   ASSERT_EQ(file.status, TFileReadResult::Status::Ok);
   ini.Parse(file.bytes);
-  LoadKeysenseTable(ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
-  ASSERT_GE(KeysenseTable.size(), 24u);
+  TKeysenseTable shipped;
+  LoadKeysenseTable(shipped, ini.ReadString("Keysense", "Main", ""), ini.ReadString("Keysense", "Added", ""));
+  ASSERT_GE(shipped.size(), 24u);
   const std::string folk = (Corpus / "folk").string();
-  const TAccuracyCounts plain = MeasureCorpus(folk, false), table = MeasureCorpus(folk, true);
-  LoadKeysenseTable("", "");
+  const TAccuracyCounts plain = MeasureCorpus(folk, false, shipped), table = MeasureCorpus(folk, true, shipped);
   EXPECT_GT(plain.Beats, 7000);
   EXPECT_EQ(table.Beats, plain.Beats);
   EXPECT_GE(table.RootPercent(), plain.RootPercent());

@@ -115,17 +115,15 @@ class MainWindowTest : public ::testing::Test {
     fs::remove_all(scratch);
     fs::create_directories(scratch / "prog");
     fs::create_directories(scratch / "config");
-    ResetSettings();
-    SetNoteNotation(NoteNotation::English);
     SetProgramFolder((scratch / "prog").string());
     SetConfigHome((scratch / "config").string());
+    preset = TSettings{};
     recorder = std::make_shared<TMidiOutRecorder>();
     poster = std::make_shared<TManualPoster>();
   }
 
   ~MainWindowTest() override {
     window.reset();
-    ResetSettings();
     std::filesystem::remove_all(scratch);
   }
 
@@ -139,18 +137,28 @@ class MainWindowTest : public ::testing::Test {
     services.playback = clock.Services();
     services.tabulist = tabulist;
     window = std::make_unique<TTestWindow>(std::move(args), services);
-    // Chord searches ask no key question unless a test wants them to.
-    Keysense = keysense;
+    // The window starts from the test's settings (its own menu callback kept), then reads the
+    // settings file when it is first shown. Chord searches ask no key question unless a test
+    // wants them to.
+    std::function<void()> menu = window->Settings().OnMRUChanged;
+    window->Settings() = preset;
+    window->Settings().OnMRUChanged = std::move(menu);
+    window->Settings().Keysense = keysense;
     window->show();
     QCoreApplication::processEvents();
     // The warnings of the start wait for the window to stand on the screen.
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    Keysense = keysense;
+    window->Settings().Keysense = keysense;
     window->UseSongOptions();
     return *window;
   }
+
+  // The settings a test gives before the window opens, which the window starts from; the
+  // window's own once it is open.
+  TSettings& S() { return window ? window->Settings() : preset; }
+  TSettings preset;
 
   // The same with another output service than the recorder.
   TTestWindow& OpenWithOutput(std::shared_ptr<TMidiOutService> output, std::vector<std::string> args = {}) {

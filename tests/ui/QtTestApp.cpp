@@ -42,9 +42,7 @@ class QtAppEnvironment : public ::testing::Environment {
 
 class FreshState : public ::testing::EmptyTestEventListener {
   void OnTestStart(const ::testing::TestInfo&) override {
-    ResetSettings();
     ResetAllMes();
-    SetNoteNotation(NoteNotation::English);
   }
 };
 

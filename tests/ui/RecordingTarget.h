@@ -1,6 +1,7 @@
 #pragma once
 // A stand-in for the main window's parts that ApplySettings and the options dialog work on:
-// a real TMidiOutput over a recording MIDI service, and a log of every other step.
+// a real TMidiOutput over a recording MIDI service, settings of its own, and a log of every
+// other step.
 
 #include <memory>
 #include <string>
@@ -19,6 +20,8 @@ class RecordingTarget : public TApplySettingsTarget {
         out(service, std::make_shared<TImmediatePoster>()) {}
 
   TMidiOutput& MidiOut() override { return out; }
+  void UseSongOptions() override { calls.push_back("song options"); }
+  void SetTimerResol(int32_t ms) override { calls.push_back("timer " + std::to_string(ms)); }
   void CloseOutput() override {
     calls.push_back("close");
     out.Close();
@@ -33,8 +36,9 @@ class RecordingTarget : public TApplySettingsTarget {
   void FillKeyList() override { calls.push_back("key list"); }
   bool ChordsSearched() override { return searched; }
   void SearchSongChords() override { calls.push_back("search"); }
-  void OpenInput() override { calls.push_back("input " + MidiInName); }
+  void OpenInput() override { calls.push_back("input " + settings.MidiInName); }
 
+  TSettings settings;
   std::shared_ptr<TMidiOutRecorder> service;
   TMidiOutput out;
   std::vector<std::string> calls;

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "midi/MidiFile.h"
 #include "settings/untVars.h"
 #include "song/ScriptedPrompter.h"
 #include "tests/ui/RecordingTarget.h"
@@ -16,18 +15,17 @@ using Calls = std::vector<std::string>;
 TEST(ApplySettings, PutsEverySettingIntoEffectInOrder) {
   RecordingTarget target;
   ScriptedPrompter prompter;
-  FormOpened = true;
-  ShowHints = false;
-  OctaveCnt = 6;
-  TimerResol = 25;
-  MidiOutName = "Port C";
-  MidiInName = "keys:out";
-  ApplySettings(target, prompter);
+  target.settings.FormOpened = true;
+  target.settings.ShowHints = false;
+  target.settings.OctaveCnt = 6;
+  target.settings.TimerResol = 25;
+  target.settings.MidiOutName = "Port C";
+  target.settings.MidiInName = "keys:out";
+  ApplySettings(target.settings, target, prompter);
   EXPECT_EQ(target.calls,
-            (Calls{"close", "open Port C", "expanded", "hints off", "octaves 6", "input keys:out", "key list"}));
-  MidiInName.clear();
+            (Calls{"song options", "close", "open Port C", "expanded", "hints off", "octaves 6", "input keys:out",
+                   "key list", "timer 25"}));
   EXPECT_EQ(target.out.DeviceID(), 2u);
-  EXPECT_EQ(MidiTimerResol, 25);
   EXPECT_TRUE(prompter.Calls().empty());
 }
 
@@ -35,32 +33,34 @@ TEST(ApplySettings, WithoutADeviceNameTheFirstDeviceIsUsed) {
   RecordingTarget target;
   ScriptedPrompter prompter;
   target.out.SetDeviceID(1);
-  ApplySettings(target, prompter);
+  ApplySettings(target.settings, target, prompter);
   EXPECT_EQ(target.out.DeviceID(), 0u);
   EXPECT_TRUE(target.out.IsOpen());
-  EXPECT_EQ(target.calls[1], "open Synth A");
+  EXPECT_EQ(target.calls[2], "open Synth A");
 }
 
 TEST(ApplySettings, ADeviceThatIsGoneIsReportedAndTheRestStillApplies) {
   RecordingTarget target;
   ScriptedPrompter prompter;
-  MidiOutName = "Unplugged keyboard";
-  OctaveCnt = 3;
-  ApplySettings(target, prompter);
+  target.settings.MidiOutName = "Unplugged keyboard";
+  target.settings.OctaveCnt = 3;
+  ApplySettings(target.settings, target, prompter);
   ASSERT_EQ(prompter.Calls().size(), 1u);
   EXPECT_EQ(prompter.Calls()[0].Kind, ScriptedPrompter::TKind::Warning);
   EXPECT_NE(prompter.Calls()[0].Text.find("Unplugged keyboard"), std::string::npos);
-  EXPECT_EQ(target.calls, (Calls{"close", "open Synth A", "compact", "hints on", "octaves 3", "input ", "key list"}));
+  EXPECT_EQ(target.calls, (Calls{"song options", "close", "open Synth A", "compact", "hints on", "octaves 3", "input ",
+                                  "key list", "timer 10"}));
   // The setting stays: the device may come back at the next start.
-  EXPECT_EQ(MidiOutName, "Unplugged keyboard");
+  EXPECT_EQ(target.settings.MidiOutName, "Unplugged keyboard");
 }
 
 TEST(ApplySettings, WithoutAnyOutputDeviceTheProgramGoesOnSilent) {
   RecordingTarget target{std::vector<std::string>{}};
   ScriptedPrompter prompter;
-  ApplySettings(target, prompter);
+  ApplySettings(target.settings, target, prompter);
   EXPECT_TRUE(prompter.Calls().empty());
-  EXPECT_EQ(target.calls, (Calls{"close", "open failed", "compact", "hints on", "octaves 4", "input ", "key list"}));
+  EXPECT_EQ(target.calls, (Calls{"song options", "close", "open failed", "compact", "hints on", "octaves 4", "input ",
+                                  "key list", "timer 10"}));
 }
 
 TEST(ApplySettings, AChangedNoteNamingAsksOnlyWhenChordsWereSearched) {
@@ -79,9 +79,9 @@ TEST(ApplySettings, AChangedNoteNamingAsksOnlyWhenChordsWereSearched) {
   for (const auto& c : cases) {
     RecordingTarget target;
     ScriptedPrompter prompter{c.answer};
-    NoteSetChanged = c.changed;
+    target.settings.NoteSetChanged = c.changed;
     target.searched = c.searched;
-    ApplySettings(target, prompter);
+    ApplySettings(target.settings, target, prompter);
     EXPECT_EQ(prompter.Calls().size(), c.asked ? 1u : 0u);
     if (c.asked) {
       EXPECT_EQ(prompter.Last().Caption, "Подтверждение");
@@ -90,7 +90,7 @@ TEST(ApplySettings, AChangedNoteNamingAsksOnlyWhenChordsWereSearched) {
       EXPECT_EQ(prompter.Last().Text.rfind("Вы изменили способ записи нот.\r", 0), 0u);
     }
     EXPECT_EQ(target.calls.back() == "search", c.searchedAgain);
-    EXPECT_EQ(NoteSetChanged, c.stillChanged);
+    EXPECT_EQ(target.settings.NoteSetChanged, c.stillChanged);
   }
 }
 

@@ -66,7 +66,7 @@ class MidiKeyboardTest : public MainWindowTest {
 }  // namespace
 
 TEST_F(MidiKeyboardTest, TheHeldChordIsNamedWhileHeldAndStaysAfterRelease) {
-  MidiInName = "keys:out";
+  S().MidiInName = "keys:out";
   Open({uitest::Example("korobeiniki.kar")});
   ASSERT_EQ(inputs->opened, 1);
   ASSERT_TRUE(w().btnAutoSearchMarked->isChecked());
@@ -93,8 +93,8 @@ TEST_F(MidiKeyboardTest, TheHeldChordIsNamedWhileHeldAndStaysAfterRelease) {
 }
 
 TEST_F(MidiKeyboardTest, WithAutoSearchUpTheKeysOnlyLightAndThruSoundsThem) {
-  MidiInName = "keys:out";
-  MidiThru = true;
+  S().MidiInName = "keys:out";
+  S().MidiThru = true;
   Open();
   QTest::mouseClick(w().btnAutoSearchMarked, Qt::LeftButton);
   ASSERT_FALSE(w().btnAutoSearchMarked->isChecked());
@@ -116,7 +116,7 @@ TEST_F(MidiKeyboardTest, WithAutoSearchUpTheKeysOnlyLightAndThruSoundsThem) {
 TEST_F(MidiKeyboardTest, TheOptionsChoiceOpensTheKeyboardAndProblemsNameTheDevice) {
   Open();
   EXPECT_EQ(inputs->opened, 0);  // none chosen: nothing opened
-  MidiInName = "pads:out";
+  S().MidiInName = "pads:out";
   w().ApplySettings();
   EXPECT_EQ(w().MidiIn().DeviceName(), "pads:out");
   w().ApplySettings();  // the same device stays open, held keys and all
@@ -132,18 +132,18 @@ TEST_F(MidiKeyboardTest, TheOptionsChoiceOpensTheKeyboardAndProblemsNameTheDevic
   EXPECT_NE(w().StatusText().toStdString().find("pads:out"), std::string::npos) << w().StatusText().toStdString();
   EXPECT_TRUE(prompter.Calls().empty());  // no message box for a keyboard
 
-  MidiInName = "gone:out";
+  S().MidiInName = "gone:out";
   w().ApplySettings();
   EXPECT_NE(w().StatusText().toStdString().find("gone:out"), std::string::npos);
   inputs->refuse = true;
-  MidiInName = "keys:out";
+  S().MidiInName = "keys:out";
   w().ApplySettings();
   EXPECT_FALSE(w().MidiIn().IsOpen());
   EXPECT_NE(w().StatusText().toStdString().find("keys:out"), std::string::npos);
 }
 
 TEST_F(MidiKeyboardTest, AKeyboardPluggedInAfterTheStartIsHeardAndSaidSo) {
-  MidiInName = "late:out";
+  S().MidiInName = "late:out";
   Open();
   EXPECT_FALSE(w().MidiIn().IsOpen());
   inputs->names_.push_back("late:out");
@@ -173,9 +173,9 @@ TEST_F(MidiKeyboardTest, AKeyboardOnAJackServerNamesItsChordAndThruReachesTheOut
       if (d.Name == synth.PortName()) return true;
     return false;
   }));
-  MidiInName = keys.PortName();
-  MidiOutName = synth.PortName();
-  MidiThru = true;
+  S().MidiInName = keys.PortName();
+  S().MidiOutName = synth.PortName();
+  S().MidiThru = true;
   OpenWithOutput(output);
   ASSERT_TRUE(w().MidiIn().IsOpen()) << w().StatusText().toStdString();
   ASSERT_TRUE(w().MidiOut().IsOpen());

@@ -39,7 +39,7 @@ QColor Rgb(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF
 class MidiPianoTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    piano = std::make_unique<TMidiPiano>(model);
+    piano = std::make_unique<TMidiPiano>(model, settings);
     piano->resize(617, 105);
     model.OnMarkKey = [this](int ton, bool mark) {
       events.push_back("mark " + std::to_string(ton) + (mark ? " on" : " off"));
@@ -58,6 +58,7 @@ class MidiPianoTest : public ::testing::Test {
     return QPoint((r.Left + r.Right) / 2, upper || k.Black ? 10 : (r.Top + r.Bottom) / 2);
   }
 
+  TSettings settings;
   TMidiPianoModel model;
   std::unique_ptr<TMidiPiano> piano;
   std::vector<std::string> events;
@@ -108,7 +109,7 @@ TEST_F(MidiPianoTest, MovingWithoutTheButtonOnlyNamesTheKey) {
                    [&name](int, const QString& n) { name = n; });
   Mouse(piano.get(), QEvent::MouseMove, Centre(61, true), Qt::NoButton, Qt::NoButton);
   EXPECT_EQ(name, "C#4");
-  SetNoteNotation(NoteNotation::Italian);
+  settings.NoteSet = NoteNotation::Italian;
   Mouse(piano.get(), QEvent::MouseMove, Centre(60, false), Qt::NoButton, Qt::NoButton);
   EXPECT_EQ(name, "DO4");
   EXPECT_TRUE(events.empty());
@@ -167,20 +168,20 @@ TEST_F(MidiPianoTest, KeysArePaintedInTheSettingsColours) {
   model.SetKeyLevel(64, 1);
   model.SetMarked(67, true);
   QImage img = piano->grab().toImage();
-  EXPECT_EQ(img.pixelColor(Centre(60, false)), Rgb(WhiteKey));
-  EXPECT_EQ(img.pixelColor(Centre(61, true)), Rgb(BlackKey));
-  EXPECT_EQ(img.pixelColor(Centre(64, false)), Rgb(SelectedKey));
+  EXPECT_EQ(img.pixelColor(Centre(60, false)), Rgb(settings.WhiteKey));
+  EXPECT_EQ(img.pixelColor(Centre(61, true)), Rgb(settings.BlackKey));
+  EXPECT_EQ(img.pixelColor(Centre(64, false)), Rgb(settings.SelectedKey));
   // A frame in the border colour; the marked key's frame and dot in the mark colour.
   QRect c = piano->KeyRect(60);
-  EXPECT_EQ(img.pixelColor(c.left(), c.bottom()), Rgb(Border));
+  EXPECT_EQ(img.pixelColor(c.left(), c.bottom()), Rgb(settings.Border));
   QRect g = piano->KeyRect(67);
-  EXPECT_EQ(img.pixelColor(g.left(), g.bottom()), Rgb(MarkedKey));
+  EXPECT_EQ(img.pixelColor(g.left(), g.bottom()), Rgb(settings.MarkedKey));
   TPianoKeyShape mark = PianoKeyShape(piano->Geometry(), 67 - 48);
   EXPECT_EQ(img.pixelColor((mark.Mark.Left + mark.Mark.Right) / 2, (mark.Mark.Top + mark.Mark.Bottom) / 2),
-            Rgb(MarkedKey));
+            Rgb(settings.MarkedKey));
 
   // Colours are read at every paint.
-  WhiteKey = 0x00FF00;
+  settings.WhiteKey = 0x00FF00;
   img = piano->grab().toImage();
   EXPECT_EQ(img.pixelColor(Centre(60, false)), QColor(0, 255, 0));
 }
@@ -189,7 +190,7 @@ TEST_F(MidiPianoTest, TheShiftIsSignalledWithTheNewFirstOctave) {
   std::vector<int> shifts;
   int before = 0;
   model.OnShiftOctaves = [&before](int8_t) { ++before; };
-  TMidiPiano second(model);  // installs its handlers over the ones already there
+  TMidiPiano second(model, settings);  // installs its handlers over the ones already there
   QObject::connect(&second, &TMidiPiano::OnShiftOctaves, [&shifts](int s) { shifts.push_back(s); });
   model.ShiftOctaves(-1, +2);
   model.SetOctaveCount(6);     // octave 6 no longer fits: back to 4
@@ -199,17 +200,18 @@ TEST_F(MidiPianoTest, TheShiftIsSignalledWithTheNewFirstOctave) {
 }
 
 TEST(MidiPianoLifetime, EitherTheModelOrTheWidgetMayGoFirst) {
+  const TSettings settings;
   int repaints = 0;
   {
     TMidiPianoModel model;
     model.OnRepaint = [&repaints] { ++repaints; };
-    { TMidiPiano piano(model); }
+    { TMidiPiano piano(model, settings); }
     model.SetKeyLevel(60, 1);
     model.ShiftOctaves(-1, 1);
     EXPECT_EQ(repaints, 1);
   }
   auto model = std::make_unique<TMidiPianoModel>();
-  auto piano = std::make_unique<TMidiPiano>(*model);
+  auto piano = std::make_unique<TMidiPiano>(*model, settings);
   model.reset();
   piano.reset();
   SUCCEED();

@@ -53,48 +53,53 @@ TOptionsValues Changed() {
 }
 
 TEST(OptionsValues, WrittenValuesAreReadBack) {
-  WriteOptions(Changed());
-  EXPECT_EQ(ReadOptions(), Changed());
-  EXPECT_EQ(CurrentNoteNotation(), NoteNotation::Italian);
-  EXPECT_TRUE(NoteSetChanged);
+  TSettings s;
+  WriteOptions(s, Changed());
+  EXPECT_EQ(ReadOptions(s), Changed());
+  EXPECT_EQ(s.NoteSet, NoteNotation::Italian);
+  EXPECT_TRUE(s.NoteSetChanged);
 }
 
 TEST(OptionsValues, NumbersAreKeptWithinTheDialogsRanges) {
-  TOptionsValues v = ReadOptions();
+  TSettings s;
+  TOptionsValues v = ReadOptions(s);
   v.OctaveCnt = 0;
   v.TimerResol = 500;
-  WriteOptions(v);
-  EXPECT_EQ(OctaveCnt, 2);
-  EXPECT_EQ(TimerResol, 50);
+  WriteOptions(s, v);
+  EXPECT_EQ(s.OctaveCnt, 2);
+  EXPECT_EQ(s.TimerResol, 50);
 }
 
 TEST(OptionsValues, NoteSetChangedOnlyWhenTheNamingDiffers) {
-  TOptionsValues v = ReadOptions();
-  WriteOptions(v);
-  EXPECT_FALSE(NoteSetChanged);
+  TSettings s;
+  TOptionsValues v = ReadOptions(s);
+  WriteOptions(s, v);
+  EXPECT_FALSE(s.NoteSetChanged);
   v.NoteSet = 1;
-  WriteOptions(v);
-  EXPECT_TRUE(NoteSetChanged);
-  EXPECT_EQ(CurrentNoteNotation(), NoteNotation::German);
+  WriteOptions(s, v);
+  EXPECT_TRUE(s.NoteSetChanged);
+  EXPECT_EQ(s.NoteSet, NoteNotation::German);
   // No choice in the dialog keeps the naming and the flag as they are.
   v.NoteSet = -1;
-  WriteOptions(v);
-  EXPECT_TRUE(NoteSetChanged);
-  EXPECT_EQ(CurrentNoteNotation(), NoteNotation::German);
+  WriteOptions(s, v);
+  EXPECT_TRUE(s.NoteSetChanged);
+  EXPECT_EQ(s.NoteSet, NoteNotation::German);
 }
 
 TEST(OptionsValues, NoDeviceSelectedStoresNoName) {
-  TOptionsValues v = ReadOptions();
+  TSettings s;
+  TOptionsValues v = ReadOptions(s);
   v.MidiOutNo = -1;
   v.MidiOutName = "stale";
-  WriteOptions(v);
-  EXPECT_EQ(MidiOutNo, -1);
-  EXPECT_EQ(MidiOutName, "");
+  WriteOptions(s, v);
+  EXPECT_EQ(s.MidiOutNo, -1);
+  EXPECT_EQ(s.MidiOutName, "");
 }
 
 const std::vector<std::string> Devices = {"Synth A", "Port B", "Port C"};
 
 TEST(OptionsDialog, ControlsShowAndReturnTheValues) {
+  TSettings s;
   TfrmOptions dlg(Devices);
   dlg.LoadControls(Changed());
   EXPECT_TRUE(dlg.rbNoteSet[2]->isChecked());
@@ -102,13 +107,14 @@ TEST(OptionsDialog, ControlsShowAndReturnTheValues) {
   EXPECT_EQ(dlg.udTimerResol->value(), 35);
   EXPECT_EQ(dlg.ControlValues(), Changed());
 
-  TOptionsValues initial = ReadOptions();
+  TOptionsValues initial = ReadOptions(s);
   initial.MidiOutName = "Synth A";  // position 0 is selected, and its name stored
   dlg.LoadControls(initial);
   EXPECT_EQ(dlg.ControlValues(), initial);
 }
 
 TEST(OptionsDialog, DevicesShowTheirSystemAndTheMidiKeyboardIsChosenByName) {
+  TSettings s;
   TOptionsDevices devices;
   devices.Outputs = {"Synth A", "system:playback_1"};
   devices.OutputSystems = {"FluidSynth", "JACK"};
@@ -120,7 +126,7 @@ TEST(OptionsDialog, DevicesShowTheirSystemAndTheMidiKeyboardIsChosenByName) {
   EXPECT_EQ(dlg.cbMidiIn->itemText(0), "(нет)");
   EXPECT_EQ(dlg.cbMidiIn->itemText(2), "Keystation  [ALSA]");
 
-  TOptionsValues v = ReadOptions();
+  TOptionsValues v = ReadOptions(s);
   v.MidiOutNo = 1;
   v.MidiInName = "Keystation";
   dlg.LoadControls(v);
@@ -136,15 +142,16 @@ TEST(OptionsDialog, DevicesShowTheirSystemAndTheMidiKeyboardIsChosenByName) {
   EXPECT_EQ(back.MidiInName, "system:capture_1");
   EXPECT_TRUE(back.MidiThru);
   // Stored by OK and read back.
-  WriteOptions(back);
-  EXPECT_EQ(MidiInName, "system:capture_1");
-  EXPECT_TRUE(MidiThru);
-  EXPECT_EQ(ReadOptions().MidiInName, "system:capture_1");
+  WriteOptions(s, back);
+  EXPECT_EQ(s.MidiInName, "system:capture_1");
+  EXPECT_TRUE(s.MidiThru);
+  EXPECT_EQ(ReadOptions(s).MidiInName, "system:capture_1");
 }
 
 TEST(OptionsDialog, ANumberStillBeingTypedCounts) {
+  TSettings s;
   TfrmOptions dlg(Devices);
-  dlg.LoadControls(ReadOptions());
+  dlg.LoadControls(ReadOptions(s));
   dlg.udTimerResol->selectAll();
   QTest::keyClicks(dlg.udTimerResol, "45");
   dlg.udOctaveCnt->selectAll();
@@ -155,8 +162,9 @@ TEST(OptionsDialog, ANumberStillBeingTypedCounts) {
 }
 
 TEST(OptionsDialog, ADevicePositionBeyondTheListSelectsNothing) {
+  TSettings s;
   TfrmOptions dlg(Devices);
-  TOptionsValues v = ReadOptions();
+  TOptionsValues v = ReadOptions(s);
   v.MidiOutNo = 5;
   dlg.LoadControls(v);
   EXPECT_EQ(dlg.cbMidiOut->currentIndex(), -1);
@@ -189,6 +197,7 @@ TEST(OptionsDialog, HasTheDesignedTexts) {
 }
 
 TEST(OptionsDialog, ContinuityIsAChordsPageChoiceThatNeedsKeysense) {
+  TSettings s;
   TfrmOptions dlg(Devices);
   ASSERT_NE(dlg.cbKeysenseContinuity, nullptr);
   EXPECT_TRUE(dlg.tsChords->isAncestorOf(dlg.cbKeysenseContinuity));
@@ -198,8 +207,8 @@ TEST(OptionsDialog, ContinuityIsAChordsPageChoiceThatNeedsKeysense) {
             "Аккорд бита выбирается вместе с соседними битами:\nпроходящая нота мелодии не меняет аккорд.\n"
             "Действует вместе с технологией Keysense.");
   EXPECT_FALSE(dlg.stKeysenseContinuityInfo->text().contains('\n'));
-  // Off by default; enabled only while Keysense is checked, and kept when Keysense goes off.
-  TOptionsValues v = ReadOptions();
+  // Off by default; enabled only while s.Keysense is checked, and kept when s.Keysense goes off.
+  TOptionsValues v = ReadOptions(s);
   EXPECT_FALSE(v.KeysenseContinuity);
   v.KeysenseContinuity = true;
   dlg.LoadControls(v);
@@ -212,9 +221,8 @@ TEST(OptionsDialog, ContinuityIsAChordsPageChoiceThatNeedsKeysense) {
   v.Keysense = false;
   dlg.LoadControls(v);
   EXPECT_FALSE(dlg.cbKeysenseContinuity->isEnabled());
-  WriteOptions(dlg.ControlValues());
-  EXPECT_TRUE(KeysenseContinuity);
-  ResetSettings();
+  WriteOptions(s, dlg.ControlValues());
+  EXPECT_TRUE(s.KeysenseContinuity);
 }
 
 TEST(OptionsDialog, TheBrowseButtonTakesTheFolderOfThePickedFile) {
@@ -225,6 +233,7 @@ TEST(OptionsDialog, TheBrowseButtonTakesTheFolderOfThePickedFile) {
 }
 
 TEST(ColorBox, ListedColoursAreSelectedAndOthersGoIntoTheCustomEntry) {
+  TSettings s;
   TColorBox box;
   box.SetSelected(0x0000FF);
   EXPECT_EQ(box.currentText(), "Красный");
@@ -236,8 +245,8 @@ TEST(ColorBox, ListedColoursAreSelectedAndOthersGoIntoTheCustomEntry) {
   EXPECT_EQ(box.Selected(), 0x123456);
   EXPECT_EQ(box.count(), static_cast<int>(ColorBoxEntries().size()) + 1);
   // The settings' initial piano colours: cream, navy, blue and fuchsia are listed.
-  for (TColor c : {WhiteKey, BlackKey, Border, MarkedKey}) EXPECT_GE(ColorBoxIndexOf(c), 0) << c;
-  EXPECT_EQ(ColorBoxIndexOf(SelectedKey), -1);
+  for (TColor c : {s.WhiteKey, s.BlackKey, s.Border, s.MarkedKey}) EXPECT_GE(ColorBoxIndexOf(c), 0) << c;
+  EXPECT_EQ(ColorBoxIndexOf(s.SelectedKey), -1);
   EXPECT_EQ(ColorToQColor(0x00FF8040), QColor(0x40, 0x80, 0xFF));
 }
 
@@ -281,19 +290,19 @@ TEST(ShowOptions, OkStoresAndAppliesCancelDoesNot) {
                          d.cbMidiOut->setCurrentIndex(2);
                          d.OK->click();
                        }});
-  EXPECT_EQ(ShowOptions(nullptr, target, prompter), QDialog::Rejected);
-  EXPECT_EQ(OctaveCnt, 4);
-  EXPECT_TRUE(Keysense);
+  EXPECT_EQ(ShowOptions(nullptr, target.settings, target, prompter), QDialog::Rejected);
+  EXPECT_EQ(target.settings.OctaveCnt, 4);
+  EXPECT_TRUE(target.settings.Keysense);
   // Listing the devices closed and reopened the output; nothing was applied.
   EXPECT_EQ(target.calls, (std::vector<std::string>{"close", "open Synth A"}));
 
   target.calls.clear();
-  EXPECT_EQ(ShowOptions(nullptr, target, prompter), QDialog::Accepted);
+  EXPECT_EQ(ShowOptions(nullptr, target.settings, target, prompter), QDialog::Accepted);
   EXPECT_TRUE(script.Done());
-  EXPECT_EQ(OctaveCnt, 5);
-  EXPECT_EQ(MidiOutNo, 2);
-  EXPECT_EQ(MidiOutName, "Port C");
-  EXPECT_EQ(target.calls.back(), "key list");
+  EXPECT_EQ(target.settings.OctaveCnt, 5);
+  EXPECT_EQ(target.settings.MidiOutNo, 2);
+  EXPECT_EQ(target.settings.MidiOutName, "Port C");
+  EXPECT_EQ(target.calls.back(), "timer 10");
   EXPECT_NE(std::find(target.calls.begin(), target.calls.end(), "octaves 5"), target.calls.end());
   EXPECT_EQ(target.out.DeviceID(), 2u);
 }
@@ -322,12 +331,12 @@ TEST(ShowOptions, ApplyTwiceThenCancelKeepsBothApplications) {
                          EXPECT_EQ(d.udOctaveCnt->value(), 3);  // the last applied state
                          d.Cancel->click();
                        }});
-  EXPECT_EQ(ShowOptions(nullptr, target, prompter), QDialog::Rejected);
-  EXPECT_EQ(OctaveCnt, 3);
-  EXPECT_EQ(OptionsPage, 2);
+  EXPECT_EQ(ShowOptions(nullptr, target.settings, target, prompter), QDialog::Rejected);
+  EXPECT_EQ(target.settings.OctaveCnt, 3);
+  EXPECT_EQ(target.settings.OptionsPage, 2);
   int applied = static_cast<int>(std::count(target.calls.begin(), target.calls.end(), "key list"));
   EXPECT_EQ(applied, 2);
-  ShowOptions(nullptr, target, prompter);
+  ShowOptions(nullptr, target.settings, target, prompter);
   EXPECT_TRUE(script.Done());
 }
 

@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, TheWindowOpensWithThePlaceAndSizeItWasClosedWith) {
 }
 
 TEST_F(MainWindowTest, ASavedPlaceAboveTheScreenOpensWithTheTitleBarOnIt) {
-  ASSERT_TRUE(SaveSettings(TWindowPos{40, -12, 0, 0}));
+  ASSERT_TRUE(SaveSettings(S(), TWindowPos{40, -12, 0, 0}));
   Open();
   const QRect available = w().screen()->availableGeometry();
   EXPECT_GE(w().frameGeometry().top(), available.top());
@@ -165,7 +165,7 @@ TEST_F(MainWindowTest, TheSongLengthShowsWholeForAThousandBarsAndMore) {
 }
 
 TEST_F(MainWindowTest, TheEventGridShowsItsInfoColumn) {
-  FormOpened = true;
+  S().FormOpened = true;
   Open({Example("mary-had-a-little-lamb.mid")});
   QHeaderView* header = w().grdTrack->horizontalHeader();
   ASSERT_EQ(header->count(), 5);
@@ -245,7 +245,7 @@ TEST_F(MainWindowTest, TheAutoSearchButtonShowsWhetherItIsDownInEveryStyle) {
 }
 
 TEST_F(MainWindowTest, NoCaptionOfTheWindowIsCut) {
-  FormOpened = true;
+  S().FormOpened = true;
   Open({Example("korobeiniki.kar")});
   w().resize(std::max(w().width(), w().ToolBar->sizeHint().width()), w().height());
   QCoreApplication::processEvents();
@@ -286,7 +286,7 @@ TEST_F(MainWindowTest, ASynthesizerWithoutAudioSaysSoAndTheStatusBarShowsThatPla
   services.midiOutService = recorder;
   services.poster = poster;
   services.playback = clock.Services();
-  FormOpened = true;
+  S().FormOpened = true;
   window = std::make_unique<TTestWindow>(std::vector<std::string>{}, services);
   witness.window = window.get();
   window->show();

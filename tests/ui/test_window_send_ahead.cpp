@@ -18,7 +18,7 @@ TEST_F(MainWindowTest, ToADeviceThatHonoursDueTimesTheSongGoesAheadInOrderAndSto
   recorder->SetHonoursDueTimes(true);
   recorder->SetClock([this] { return clock.NowUs(); });
   Open({Example("mary-had-a-little-lamb.mid")});
-  const int64_t leadUs = MidiTimerResol * 1000 + recorder->HoldUs + TMidiOutput::kLateTimerMarginUs;
+  const int64_t leadUs = w().MidiFile().TimerResol() * 1000 + recorder->HoldUs + TMidiOutput::kLateTimerMarginUs;
   w().actPlay->trigger();
   ASSERT_TRUE(w().MidiFile().Playing());
   clock.Advance(5000);

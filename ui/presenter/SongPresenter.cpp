@@ -38,8 +38,8 @@ std::string CaptionWithFile(const std::string& caption, const std::string& fileN
   return (cut == std::string::npos ? caption : caption.substr(0, cut)) + " - " + fileName;
 }
 
-std::string MarkedLine(int key) {
-  return std::to_string(key) + " - " + PitchName(static_cast<int8_t>(key), AccidentalSpelling::Sharps);
+std::string MarkedLine(int key, NoteNotation notation) {
+  return std::to_string(key) + " - " + PitchName(static_cast<int8_t>(key), AccidentalSpelling::Sharps, notation);
 }
 
 // The key a line of the marked-notes list stands for: the number before its name.
@@ -47,7 +47,7 @@ int MarkedLineKey(const std::string& line) { return std::atoi(line.substr(0, lin
 
 }  // namespace
 
-TSongPresenter::TSongPresenter(TSongSession& session) : session_(session) {
+TSongPresenter::TSongPresenter(TSongSession& session, TSettings& settings) : session_(session), settings_(settings) {
   observer_ = session_.Observers().Add([this](const TSongNotice& notice) { Changed(notice); });
   FillKeyList();
   FillTransposeList(false);
@@ -59,7 +59,7 @@ TSongPresenter::~TSongPresenter() { session_.Observers().Remove(observer_); }
 void TSongPresenter::Changed(const TSongNotice& notice) {
   switch (notice.what) {
     case TSongChange::Opening:
-      if (notice.index == 1) AddToMRU(session_.MidiFile.Filename());
+      if (notice.index == 1) AddToMRU(settings_, session_.MidiFile.Filename());
       caption_ = CaptionWithFile(caption_, session_.MidiFile.Filename());
       // The variants grid empties with the song's variants.
       stVariants_.clear();
@@ -113,7 +113,7 @@ void TSongPresenter::SongOpened() {
 
 bool TSongPresenter::LoadSong(const std::string& fileName) {
   if (session_.Loading()) return false;
-  LoadDir = FolderOf(fileName);
+  settings_.LoadDir = FolderOf(fileName);
   return session_.LoadSong(fileName);
 }
 
@@ -134,7 +134,7 @@ void TSongPresenter::LayOutSongGrid() {
 
 std::string TSongPresenter::BeatChordName(int beat) const {
   const std::optional<TChord> chord = session_.Model().ChosenChord(beat);
-  return chord ? ChordName(*chord) : std::string();
+  return chord ? ChordName(*chord, settings_.NoteSet) : std::string();
 }
 
 void TSongPresenter::FillSongGrid() {
@@ -145,7 +145,7 @@ void TSongPresenter::FillSongGrid() {
   const int n = static_cast<int>(session_.beats().size());
   grdSong_.SetRowCount(n / BeatsPerRow + 2);
   for (int row = 1; row < grdSong_.RowCount(); ++row) grdSong_.ClearRow(row);
-  const NoteNotation notation = CurrentNoteNotation();
+  const NoteNotation notation = settings_.NoteSet;
   for (int b = 0; b < n; ++b) {
     int col = 0, row = 0;
     BeatCell(b, col, row);
@@ -185,9 +185,10 @@ int TSongPresenter::CurrentGridBeat() const {
 void TSongPresenter::FillKeyList() {
   cbRootOrigItems_.clear();
   for (int i = 0; i < 12; ++i)
-    cbRootOrigItems_.push_back(PitchClassName(static_cast<int8_t>(i), AccidentalSpelling::Both) +
+    cbRootOrigItems_.push_back(PitchClassName(static_cast<int8_t>(i), AccidentalSpelling::Both, settings_.NoteSet) +
                                Mes(MesId::SSongKeyOr) +
-                               PitchClassName(static_cast<int8_t>((i + 9) % 12), AccidentalSpelling::Both) + "m");
+                               PitchClassName(static_cast<int8_t>((i + 9) % 12), AccidentalSpelling::Both, settings_.NoteSet) +
+                               "m");
   ShowCurrentKey();
   ShowNoteNames();
 }
@@ -207,7 +208,8 @@ void TSongPresenter::FillTransposeList(bool withKeys) {
   for (int n = 11; n >= -11; --n) {
     std::string item = (n > 0 ? "+" : "") + std::to_string(n);
     if (withKeys && key >= 0)
-      item += "  " + PitchClassName(static_cast<int8_t>(((key + n) % 12 + 12) % 12), AccidentalSpelling::Sharps);
+      item += "  " + PitchClassName(static_cast<int8_t>(((key + n) % 12 + 12) % 12), AccidentalSpelling::Sharps,
+                                     settings_.NoteSet);
     cbTransposItems_.push_back(std::move(item));
   }
 }
@@ -261,8 +263,8 @@ void TSongPresenter::ShowVariants() {
   if (n >= grdVariants_.RowCount()) grdVariants_.SetRowCount(n + 1);
   for (int k = 0; k < n; ++k) {
     grdVariants_.SetCell(0, k + 1, std::to_string(k + 1));
-    grdVariants_.SetCell(1, k + 1, ChordName(chords[static_cast<size_t>(k)]));
-    grdVariants_.SetCell(2, k + 1, VariantToneList(chords[static_cast<size_t>(k)], CurrentNoteNotation()));
+    grdVariants_.SetCell(1, k + 1, ChordName(chords[static_cast<size_t>(k)], settings_.NoteSet));
+    grdVariants_.SetCell(2, k + 1, VariantToneList(chords[static_cast<size_t>(k)], settings_.NoteSet));
   }
   grdVariants_.Row = std::clamp(variants.chosen + 1, 1, grdVariants_.RowCount() - 1);
   stVariants_ = MesFormat(MesId::SSongVariantsFound, n);
@@ -270,7 +272,7 @@ void TSongPresenter::ShowVariants() {
 
 void TSongPresenter::ShowNoteNames() {
   // Same keys, so the same order: the lines sort by their numbers first.
-  for (std::string& line : mmMarked_) line = MarkedLine(MarkedLineKey(line));
+  for (std::string& line : mmMarked_) line = MarkedLine(MarkedLineKey(line), settings_.NoteSet);
   if (session_.Variants().chords.empty()) return;
   const int row = grdVariants_.Row;
   ShowVariants();
@@ -290,7 +292,7 @@ void TSongPresenter::actSetSelectedChordExecute() {
 // The list keeps its lines sorted as text ("100 - E7" before "60 - C4"); the selection
 // follows its line when lines are added or removed above it.
 void TSongPresenter::SetMarkedLines(int key, bool marked) {
-  std::string line = MarkedLine(key);
+  std::string line = MarkedLine(key, settings_.NoteSet);
   if (marked) {
     auto at = std::upper_bound(mmMarked_.begin(), mmMarked_.end(), line);
     int index = static_cast<int>(at - mmMarked_.begin());

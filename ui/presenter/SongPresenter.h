@@ -8,18 +8,21 @@
 // change notifications keep the control state in step.
 //
 // Plain C++ without Qt: the window shows this state through item models, and tests read it
-// directly. Names are made in the note notation in force, as the window shows them.
+// directly. Names are made in the notation of the window's settings.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "settings/untVars.h"
 #include "song/SongSession.h"
 #include "ui/presenter/StringGrid.h"
 
 class TSongPresenter {
  public:
-  explicit TSongPresenter(TSongSession& session);
+  // The settings give the notation of the names shown and keep the open dialog's folder and the
+  // recent files up to date.
+  TSongPresenter(TSongSession& session, TSettings& settings);
   ~TSongPresenter();
   TSongPresenter(const TSongPresenter&) = delete;
   TSongPresenter& operator=(const TSongPresenter&) = delete;
@@ -57,10 +60,10 @@ class TSongPresenter {
   void actSetSelectedChordExecute();
   void SetTrackChecked(int index, bool checked);
   void SelectTrack(int index);
-  // The key list's entries in the current note notation, keeping the selection (and the
+  // The key list's entries in the settings' note notation, keeping the selection (and the
   // current-key display in step with it); the marked notes and the variants are named anew.
   void FillKeyList();
-  // The marked notes and the chord variants named anew in the current note notation.
+  // The marked notes and the chord variants named anew in the settings' note notation.
   void ShowNoteNames();
   // The transposition list, with the key each entry leads to while it is dropped down.
   void FillTransposeList(bool withKeys);
@@ -120,6 +123,7 @@ class TSongPresenter {
   void SetMarkedLines(int key, bool marked);
 
   TSongSession& session_;
+  TSettings& settings_;
   int observer_ = 0;
 
   TStringGrid grdSong_{5, 2};
