@@ -146,7 +146,7 @@ TEST_F(SessionTest, AFileThatHoldsNoSongIsReportedByNameAndTheOpenSongStays) {
     ASSERT_EQ(presenter.lvTracks().size(), 1u) << c.path;
     EXPECT_EQ(presenter.lvTracks()[0].Name, "Kept");
     EXPECT_EQ(Cells(), (std::vector<std::string>{"C", ""})) << c.path;
-    EXPECT_EQ(MRUList, (std::vector<std::string>{kept})) << c.path;
+    EXPECT_EQ(settings.MRUList, (std::vector<std::string>{kept})) << c.path;
     EXPECT_FALSE(session.Loading());
   }
   fs::remove(huge);
