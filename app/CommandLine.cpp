@@ -27,6 +27,7 @@
 #include "platform/SystemMidiOut.h"
 #include "settings/untVars.h"
 #include "song/SongSession.h"
+#include "ui/sheet/ChordSheetPrint.h"
 
 namespace {
 
@@ -428,6 +429,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         break;
     }
     const TCliSettings settings = LoadCliSettings(options, err);
+    // The chord sheet's PDF is painted by Qt, under an application made here, on the main thread.
+    if (options.command == TCliCommand::Export && options.format == FindOutputFormat("pdf")) {
+      EnsureGuiApplication();
+      UseQtSheetPdfWriter();
+    }
     switch (options.command) {
       case TCliCommand::Render: return RunRender(options, err);
       case TCliCommand::Export:

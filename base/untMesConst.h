@@ -478,6 +478,32 @@
   X(SOptMidiThru, "Передавать сыгранное на устройство вывода (MIDI thru)") \
   X(SOptMidiThruHint, "Ноты с клавиатуры MIDI будут звучать\rчерез выбранное устройство вывода")
 
+// ----------------------------------------------------------------------------------
+// The chord sheet: its pane, the performing view, printing and the PDF.
+#define CANTARO_MESSAGES_SHEET(X) \
+  X(SMenuView, "Вид") \
+  X(SSheetCaption, "Текст с аккордами") \
+  X(SActSheet, "Текст с аккордами") \
+  X(SActSheetHint, "Текст с аккордами|Показать или скрыть текст песни с аккордами, который следует за проигрыванием") \
+  X(SActStage, "Сцена") \
+  X(SActStageHint, "Сцена|Текст с аккордами на весь экран крупным шрифтом, светлым по тёмному; Esc - выход") \
+  X(SActPrint, "Печать...") \
+  X(SActPrintHint, "Печать|Печать текста с аккордами") \
+  X(SActExportPdf, "Экспорт в PDF...") \
+  X(SActExportPdfHint, "Экспорт в PDF|Сохранение текста с аккордами в файл PDF") \
+  X(SSheetHint, "|Щелчок по аккорду - перейти к его биту и показать варианты аккорда") \
+  X(SSheetNoSong, "Откройте песню (F3)") \
+  X(SSheetNoChords, "Аккорды ещё не определены: нажмите F8") \
+  X(SSheetKey, "Тональность: %s") \
+  X(SSheetTempo, "Темп: %d") \
+  X(SSheetPage, "Страница %d из %d") \
+  X(SSheetUntitled, "Без названия") \
+  X(SSheetStageLeave, "Esc - выход") \
+  X(SSheetPdfFilter, "Документ PDF (*.pdf)") \
+  X(SSheetPdfFailed, "Не удалось записать файл PDF %s") \
+  X(SSheetPdfUnavailable, "Не удалось создать PDF: нет средств рисования страниц") \
+  X(SExportFormatPdf, "Текст с аккордами в PDF (*.pdf)")
+
 #define CANTARO_MESSAGES(X)                                                           \
   CANTARO_MESSAGES_COMMON(X)                                                          \
   CANTARO_MESSAGES_MIDI(X)                                                            \
@@ -488,7 +514,8 @@
   CANTARO_MESSAGES_EXPORT(X)                                                          \
   CANTARO_MESSAGES_APP(X)                                                             \
   CANTARO_MESSAGES_UI(X)                                                              \
-  CANTARO_MESSAGES_DIALOGS(X)
+  CANTARO_MESSAGES_DIALOGS(X)                                                         \
+  CANTARO_MESSAGES_SHEET(X)
 
 enum class MesId : int {
 #define CANTARO_MES_ENUM(id, text) id,

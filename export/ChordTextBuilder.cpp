@@ -1,6 +1,7 @@
 #include "export/ChordTextBuilder.h"
 #include "midi/MidiConstants.h"
 
+#include <algorithm>
 #include <ctime>
 
 namespace {
@@ -87,6 +88,7 @@ void TChordTextBuilder::LyricHandling(std::string text, int32_t time) {
   if (!text.empty() && text[0] == '\\') {
     FlushTextLines();
     body_.push_back({TTextLineKind::Empty, std::string()});
+    placement_.push_back({TPlacedLineKind::Paragraph, {}});
     text.erase(0, 1);
     if (text.empty()) return;
   }
@@ -108,7 +110,10 @@ void TChordTextBuilder::HeaderHandling(std::string text) {
   if (options_.commExport) body_.push_back({TTextLineKind::Comment, "//" + text});
 }
 
-void TChordTextBuilder::BeginBeat() { fragment_.clear(); }
+void TChordTextBuilder::BeginBeat() {
+  fragment_.clear();
+  ++beat_;
+}
 
 void TChordTextBuilder::EndBeat(std::string_view cellText) {
   std::string cell(cellText);
@@ -117,9 +122,12 @@ void TChordTextBuilder::EndBeat(std::string_view cellText) {
   if (cell == previousChord_) cell.clear();
   else if (!cell.empty()) previousChord_ = cell;
 
+  const int32_t beat = std::max(beat_ - 1, 0);
   if (cell.empty()) {
     AppendLyric(fragment_);
+    if (!fragment_.empty()) pieces_.push_back({beat, std::string(), fragment_});
   } else {
+    pieces_.push_back({beat, cell.substr(0, cell.size() - 1), fragment_});
     // An instrumental passage keeps its chords at least five columns apart.
     if (lyricBlank_ && fragment_.empty()) PadTo(cell, 5);
     const std::size_t width = std::max(chordChars_, lyricChars_);
@@ -147,12 +155,22 @@ void TChordTextBuilder::AppendLyric(const std::string& text) {
 void TChordTextBuilder::FlushTextLines() {
   while (!chordLine_.empty() && static_cast<unsigned char>(chordLine_.back()) <= ' ') chordLine_.pop_back();
   ReplaceNul(chordLine_);
+  if (!fragment_.empty()) pieces_.push_back({std::max(beat_ - 1, 0), std::string(), fragment_});
   AppendLyric(fragment_);
   ReplaceNul(lyricLine_);
   // Padding under an instrumental chord line is not a lyric line.
   if (lyricBlank_) lyricLine_.clear();
   if (!chordLine_.empty()) body_.push_back({TTextLineKind::Chords, chordLine_, !lyricLine_.empty()});
   if (!lyricLine_.empty()) body_.push_back({TTextLineKind::Lyrics, lyricLine_});
+  if (!chordLine_.empty() || !lyricLine_.empty()) {
+    for (TPlacedPiece& piece : pieces_) {
+      ReplaceNul(piece.chord);
+      ReplaceNul(piece.text);
+    }
+    placement_.push_back({lyricLine_.empty() ? TPlacedLineKind::Instrumental : TPlacedLineKind::Lyrics,
+                          std::move(pieces_)});
+  }
+  pieces_.clear();
   chordLine_.clear();
   lyricLine_.clear();
   fragment_.clear();
@@ -193,6 +211,8 @@ TChordText TChordTextBuilder::Finish(int32_t tempo, int32_t transposition, int32
   result.lines.push_back({TTextLineKind::Empty, std::string()});
   result.lines.push_back({TTextLineKind::Signature, kSignature});
   result.lines.push_back({TTextLineKind::Signature, "//" + std::string(dateTime)});
+  result.placement = std::move(placement_);
+  placement_.clear();
   body_.clear();
   return result;
 }

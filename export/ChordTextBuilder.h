@@ -32,6 +32,27 @@ struct TTextLine {
   bool overLyrics = false;
 };
 
+// Where the builder put each chord and syllable, as data: the lines of the text in order, each
+// a run of pieces. A piece is what one beat added to its line: the chord written there (empty
+// where the chord did not change) and the syllables that follow it up to the next piece.
+// Views that lay the sheet out in a proportional font read this instead of the columns.
+struct TPlacedPiece {
+  int32_t beat = 0;
+  std::string chord;  // without the trailing space
+  std::string text;   // syllables, as the lyric line has them
+};
+
+enum class TPlacedLineKind : unsigned char {
+  Lyrics,        // syllables, with or without chords
+  Instrumental,  // chords alone
+  Paragraph,     // the empty line of a paragraph break
+};
+
+struct TPlacedLine {
+  TPlacedLineKind kind = TPlacedLineKind::Lyrics;
+  std::vector<TPlacedPiece> pieces;
+};
+
 struct TChordText {
   std::string title1;  // first "@T" text, else the first track name of track 0
   std::string title2;  // second one
@@ -39,6 +60,7 @@ struct TChordText {
   int32_t transposition = 0;
   int32_t key = -1;             // original key (pitch class of the major tonic), -1 unknown
   std::vector<TTextLine> lines;  // the whole text in order, title and header lines included
+  std::vector<TPlacedLine> placement;  // the chords and syllables of the body, placed
   NoteNotation notation = NoteNotation::English;  // of the key's name
   std::string keyWithMode;  // the key after the transposition named with its mode ("Am")
 
@@ -80,6 +102,7 @@ class TChordTextBuilder {
   const std::string& ChordLine() const { return chordLine_; }
   const std::string& LyricLine() const { return lyricLine_; }
   const std::vector<TTextLine>& Body() const { return body_; }
+  const std::vector<TPlacedLine>& Placement() const { return placement_; }
 
  private:
   std::string Decode(std::string_view bytes) const;
@@ -97,6 +120,10 @@ class TChordTextBuilder {
   std::size_t lyricChars_ = 0;  // width of lyricLine_ in characters
   bool lyricBlank_ = true;      // lyricLine_ holds nothing but spaces
   std::string previousChord_;
+  // The pieces of the pending line pair; beat_ counts the beats begun (the current one is beat_ - 1).
+  std::vector<TPlacedPiece> pieces_;
+  std::vector<TPlacedLine> placement_;
+  int32_t beat_ = 0;
   std::string title1_;
   std::string title2_;
   int titleCount_ = 0;

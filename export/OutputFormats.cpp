@@ -5,6 +5,7 @@
 
 #include "export/AnalysisJson.h"
 #include "export/AnalysisOfSession.h"
+#include "export/ChordSheetOfSession.h"
 #include "export/ChordText.h"
 #include "export/ChordTextForms.h"
 #include "export/ChordTrack.h"
@@ -58,6 +59,20 @@ TResult<TFormatOutput> WriteMidi(const TSongAnalysis& a) {
   return out;
 }
 
+// The chord sheet on paper, painted by the writer the Qt layer handed in.
+TFormatOutput WritePdf(const TSongAnalysis& a) {
+  TFormatOutput out;
+  const TSheetPdfWriter writer = SheetPdfWriter();
+  if (!writer) {
+    out.messages.push_back(Mes(MesId::SSheetPdfUnavailable));
+    return out;
+  }
+  out.bytes = writer(ChordSheetOf(a), a.request.paper);
+  out.ok = !out.bytes.empty();
+  if (!out.ok) out.messages.push_back(Mes(MesId::SSheetPdfUnavailable));
+  return out;
+}
+
 constexpr TOutputFormat kFormats[] = {
     {"text", ".txt", MesId::SExportFormatText, WriteText},
     {"chordpro", ".cho", MesId::SExportFormatChordPro, WriteChordPro},
@@ -65,6 +80,7 @@ constexpr TOutputFormat kFormats[] = {
     {"json", ".json", MesId::SExportFormatJson, WriteJson, true, false, true},
     {"jsonl", ".jsonl", MesId::SExportFormatJsonLines, WriteJsonLine, false, true, true},
     {"midi", ".mid", MesId::SExportFormatMidi, WriteMidi, true, false, true},
+    {"pdf", ".pdf", MesId::SExportFormatPdf, WritePdf, true, false, true},
 };
 
 }  // namespace

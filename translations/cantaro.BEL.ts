@@ -1983,5 +1983,115 @@
       <comment>SOptMidiThruHint</comment>
       <translation>Ноты з клавіятуры MIDI будуць гучаць&#13;праз абраную прыладу вываду</translation>
     </message>
+    <message>
+      <source>Вид</source>
+      <comment>SMenuView</comment>
+      <translation>Выгляд</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами</source>
+      <comment>SSheetCaption</comment>
+      <translation>Тэкст з акордамі</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами</source>
+      <comment>SActSheet</comment>
+      <translation>Тэкст з акордамі</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами|Показать или скрыть текст песни с аккордами, который следует за проигрыванием</source>
+      <comment>SActSheetHint</comment>
+      <translation>Тэкст з акордамі|Паказаць або схаваць тэкст песні з акордамі, які ідзе за прайграваннем</translation>
+    </message>
+    <message>
+      <source>Сцена</source>
+      <comment>SActStage</comment>
+      <translation>Сцэна</translation>
+    </message>
+    <message>
+      <source>Сцена|Текст с аккордами на весь экран крупным шрифтом, светлым по тёмному; Esc - выход</source>
+      <comment>SActStageHint</comment>
+      <translation>Сцэна|Тэкст з акордамі на ўвесь экран буйным шрыфтам, светлым па цёмным; Esc - выхад</translation>
+    </message>
+    <message>
+      <source>Печать...</source>
+      <comment>SActPrint</comment>
+      <translation>Друк...</translation>
+    </message>
+    <message>
+      <source>Печать|Печать текста с аккордами</source>
+      <comment>SActPrintHint</comment>
+      <translation>Друк|Друк тэксту з акордамі</translation>
+    </message>
+    <message>
+      <source>Экспорт в PDF...</source>
+      <comment>SActExportPdf</comment>
+      <translation>Экспарт у PDF...</translation>
+    </message>
+    <message>
+      <source>Экспорт в PDF|Сохранение текста с аккордами в файл PDF</source>
+      <comment>SActExportPdfHint</comment>
+      <translation>Экспарт у PDF|Захаванне тэксту з акордамі ў файл PDF</translation>
+    </message>
+    <message>
+      <source>|Щелчок по аккорду - перейти к его биту и показать варианты аккорда</source>
+      <comment>SSheetHint</comment>
+      <translation>|Пстрычка па акордзе - перайсці да яго біта і паказаць варыянты акорда</translation>
+    </message>
+    <message>
+      <source>Откройте песню (F3)</source>
+      <comment>SSheetNoSong</comment>
+      <translation>Адкрыйце песню (F3)</translation>
+    </message>
+    <message>
+      <source>Аккорды ещё не определены: нажмите F8</source>
+      <comment>SSheetNoChords</comment>
+      <translation>Акорды яшчэ не вызначаны: націсніце F8</translation>
+    </message>
+    <message>
+      <source>Тональность: %s</source>
+      <comment>SSheetKey</comment>
+      <translation>Танальнасць: %s</translation>
+    </message>
+    <message>
+      <source>Темп: %d</source>
+      <comment>SSheetTempo</comment>
+      <translation>Тэмп: %d</translation>
+    </message>
+    <message>
+      <source>Страница %d из %d</source>
+      <comment>SSheetPage</comment>
+      <translation>Старонка %d з %d</translation>
+    </message>
+    <message>
+      <source>Без названия</source>
+      <comment>SSheetUntitled</comment>
+      <translation>Без назвы</translation>
+    </message>
+    <message>
+      <source>Esc - выход</source>
+      <comment>SSheetStageLeave</comment>
+      <translation>Esc - выхад</translation>
+    </message>
+    <message>
+      <source>Документ PDF (*.pdf)</source>
+      <comment>SSheetPdfFilter</comment>
+      <translation>Дакумент PDF (*.pdf)</translation>
+    </message>
+    <message>
+      <source>Не удалось записать файл PDF %s</source>
+      <comment>SSheetPdfFailed</comment>
+      <translation>Не ўдалося запісаць файл PDF %s</translation>
+    </message>
+    <message>
+      <source>Не удалось создать PDF: нет средств рисования страниц</source>
+      <comment>SSheetPdfUnavailable</comment>
+      <translation>Не ўдалося стварыць PDF: няма чым маляваць старонкі</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами в PDF (*.pdf)</source>
+      <comment>SExportFormatPdf</comment>
+      <translation>Тэкст з акордамі ў PDF (*.pdf)</translation>
+    </message>
   </context>
 </TS>

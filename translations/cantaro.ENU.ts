@@ -1983,5 +1983,115 @@
       <comment>SOptMidiThruHint</comment>
       <translation>Notes from the MIDI keyboard sound&#13;through the chosen output device</translation>
     </message>
+    <message>
+      <source>Вид</source>
+      <comment>SMenuView</comment>
+      <translation>View</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами</source>
+      <comment>SSheetCaption</comment>
+      <translation>Chord sheet</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами</source>
+      <comment>SActSheet</comment>
+      <translation>Chord sheet</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами|Показать или скрыть текст песни с аккордами, который следует за проигрыванием</source>
+      <comment>SActSheetHint</comment>
+      <translation>Chord sheet|Show or hide the song's lyrics with chords, following playback</translation>
+    </message>
+    <message>
+      <source>Сцена</source>
+      <comment>SActStage</comment>
+      <translation>Performing view</translation>
+    </message>
+    <message>
+      <source>Сцена|Текст с аккордами на весь экран крупным шрифтом, светлым по тёмному; Esc - выход</source>
+      <comment>SActStageHint</comment>
+      <translation>Performing view|The chord sheet full screen in large type, light on dark; Esc leaves</translation>
+    </message>
+    <message>
+      <source>Печать...</source>
+      <comment>SActPrint</comment>
+      <translation>Print...</translation>
+    </message>
+    <message>
+      <source>Печать|Печать текста с аккордами</source>
+      <comment>SActPrintHint</comment>
+      <translation>Print|Print the chord sheet</translation>
+    </message>
+    <message>
+      <source>Экспорт в PDF...</source>
+      <comment>SActExportPdf</comment>
+      <translation>Export as PDF...</translation>
+    </message>
+    <message>
+      <source>Экспорт в PDF|Сохранение текста с аккордами в файл PDF</source>
+      <comment>SActExportPdfHint</comment>
+      <translation>Export as PDF|Save the chord sheet as a PDF file</translation>
+    </message>
+    <message>
+      <source>|Щелчок по аккорду - перейти к его биту и показать варианты аккорда</source>
+      <comment>SSheetHint</comment>
+      <translation>|Click a chord to go to its beat and see its variants</translation>
+    </message>
+    <message>
+      <source>Откройте песню (F3)</source>
+      <comment>SSheetNoSong</comment>
+      <translation>Open a song (F3)</translation>
+    </message>
+    <message>
+      <source>Аккорды ещё не определены: нажмите F8</source>
+      <comment>SSheetNoChords</comment>
+      <translation>The chords have not been found yet: press F8</translation>
+    </message>
+    <message>
+      <source>Тональность: %s</source>
+      <comment>SSheetKey</comment>
+      <translation>Key: %s</translation>
+    </message>
+    <message>
+      <source>Темп: %d</source>
+      <comment>SSheetTempo</comment>
+      <translation>Tempo: %d</translation>
+    </message>
+    <message>
+      <source>Страница %d из %d</source>
+      <comment>SSheetPage</comment>
+      <translation>Page %d of %d</translation>
+    </message>
+    <message>
+      <source>Без названия</source>
+      <comment>SSheetUntitled</comment>
+      <translation>Untitled</translation>
+    </message>
+    <message>
+      <source>Esc - выход</source>
+      <comment>SSheetStageLeave</comment>
+      <translation>Esc - leave</translation>
+    </message>
+    <message>
+      <source>Документ PDF (*.pdf)</source>
+      <comment>SSheetPdfFilter</comment>
+      <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+      <source>Не удалось записать файл PDF %s</source>
+      <comment>SSheetPdfFailed</comment>
+      <translation>Could not write the PDF file %s</translation>
+    </message>
+    <message>
+      <source>Не удалось создать PDF: нет средств рисования страниц</source>
+      <comment>SSheetPdfUnavailable</comment>
+      <translation>Could not make the PDF: nothing to paint its pages with</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами в PDF (*.pdf)</source>
+      <comment>SExportFormatPdf</comment>
+      <translation>Chord sheet as PDF (*.pdf)</translation>
+    </message>
   </context>
 </TS>

@@ -1983,5 +1983,115 @@
       <comment>SOptMidiThruHint</comment>
       <translation>Le note della tastiera MIDI suonano&#13;attraverso il dispositivo di uscita scelto</translation>
     </message>
+    <message>
+      <source>Вид</source>
+      <comment>SMenuView</comment>
+      <translation>Visualizza</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами</source>
+      <comment>SSheetCaption</comment>
+      <translation>Testo con accordi</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами</source>
+      <comment>SActSheet</comment>
+      <translation>Testo con accordi</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами|Показать или скрыть текст песни с аккордами, который следует за проигрыванием</source>
+      <comment>SActSheetHint</comment>
+      <translation>Testo con accordi|Mostra o nasconde il testo della canzone con gli accordi, che segue la riproduzione</translation>
+    </message>
+    <message>
+      <source>Сцена</source>
+      <comment>SActStage</comment>
+      <translation>Vista da palco</translation>
+    </message>
+    <message>
+      <source>Сцена|Текст с аккордами на весь экран крупным шрифтом, светлым по тёмному; Esc - выход</source>
+      <comment>SActStageHint</comment>
+      <translation>Vista da palco|Il testo con accordi a schermo intero a caratteri grandi, chiaro su scuro; Esc per uscire</translation>
+    </message>
+    <message>
+      <source>Печать...</source>
+      <comment>SActPrint</comment>
+      <translation>Stampa...</translation>
+    </message>
+    <message>
+      <source>Печать|Печать текста с аккордами</source>
+      <comment>SActPrintHint</comment>
+      <translation>Stampa|Stampa il testo con accordi</translation>
+    </message>
+    <message>
+      <source>Экспорт в PDF...</source>
+      <comment>SActExportPdf</comment>
+      <translation>Esporta in PDF...</translation>
+    </message>
+    <message>
+      <source>Экспорт в PDF|Сохранение текста с аккордами в файл PDF</source>
+      <comment>SActExportPdfHint</comment>
+      <translation>Esporta in PDF|Salva il testo con accordi in un file PDF</translation>
+    </message>
+    <message>
+      <source>|Щелчок по аккорду - перейти к его биту и показать варианты аккорда</source>
+      <comment>SSheetHint</comment>
+      <translation>|Clic su un accordo: va alla sua battuta e mostra le varianti</translation>
+    </message>
+    <message>
+      <source>Откройте песню (F3)</source>
+      <comment>SSheetNoSong</comment>
+      <translation>Apri una canzone (F3)</translation>
+    </message>
+    <message>
+      <source>Аккорды ещё не определены: нажмите F8</source>
+      <comment>SSheetNoChords</comment>
+      <translation>Gli accordi non sono ancora stati trovati: premi F8</translation>
+    </message>
+    <message>
+      <source>Тональность: %s</source>
+      <comment>SSheetKey</comment>
+      <translation>Tonalità: %s</translation>
+    </message>
+    <message>
+      <source>Темп: %d</source>
+      <comment>SSheetTempo</comment>
+      <translation>Tempo: %d</translation>
+    </message>
+    <message>
+      <source>Страница %d из %d</source>
+      <comment>SSheetPage</comment>
+      <translation>Pagina %d di %d</translation>
+    </message>
+    <message>
+      <source>Без названия</source>
+      <comment>SSheetUntitled</comment>
+      <translation>Senza titolo</translation>
+    </message>
+    <message>
+      <source>Esc - выход</source>
+      <comment>SSheetStageLeave</comment>
+      <translation>Esc - esci</translation>
+    </message>
+    <message>
+      <source>Документ PDF (*.pdf)</source>
+      <comment>SSheetPdfFilter</comment>
+      <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+      <source>Не удалось записать файл PDF %s</source>
+      <comment>SSheetPdfFailed</comment>
+      <translation>Impossibile scrivere il file PDF %s</translation>
+    </message>
+    <message>
+      <source>Не удалось создать PDF: нет средств рисования страниц</source>
+      <comment>SSheetPdfUnavailable</comment>
+      <translation>Impossibile creare il PDF: nulla con cui disegnarne le pagine</translation>
+    </message>
+    <message>
+      <source>Текст с аккордами в PDF (*.pdf)</source>
+      <comment>SExportFormatPdf</comment>
+      <translation>Testo con accordi in PDF (*.pdf)</translation>
+    </message>
   </context>
 </TS>

@@ -21,7 +21,7 @@ bool IsControl(const QWidget* w) {
   return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLabel*>(w) ||
          qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
          qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
-         w->inherits("TMidiPiano");
+         w->inherits("TMidiPiano") || w->inherits("TChordSheetView");
 }
 
 // Inside another control (a combo box's field, a grid's corner button): part of that control.

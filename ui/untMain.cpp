@@ -108,6 +108,7 @@ TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, 
   CreateActions();
   CreateControls();
   CreateMenus();
+  CreateSheet();
   ConnectSongControls();
   ConnectTrackControls();
   ConnectPlayback();
@@ -126,6 +127,7 @@ TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, 
 TfrmMain::~TfrmMain() {
   qApp->removeEventFilter(this);
   session_->Observers().Remove(modelObserver_);
+  session_->Observers().Remove(sheetObserver_);
   // The keyboard's callbacks reach the session: it closes first.
   MidiIn_.reset();
   settings_.OnMRUChanged = nullptr;
@@ -320,6 +322,7 @@ void TfrmMain::RefreshFromSession() {
   btnAutoSearchMarked->setChecked(s.btnAutoSearchMarked());
   if (!s.Caption().empty()) setWindowTitle(Q(s.Caption()));
   ShowLyrics();
+  RefreshSheet();
   refreshing_ = false;
   SyncSongCursor();
 }

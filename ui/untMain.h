@@ -45,6 +45,8 @@ class QTableView;
 class QTimer;
 class QToolBar;
 class QTreeView;
+class QDockWidget;
+class TChordSheetView;
 class TDropDownCombo;
 class TEventGridModel;
 class TMidiPiano;
@@ -128,6 +130,10 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   QString StatusText() const;
   bool FollowPlayback() const { return followPlayback_; }
   const TKeyboardPlayer& KeyboardPlayer() const { return keyboard_; }
+  // The chord sheet: whether the performing view is on the screen, and the PDF of the sheet
+  // written to a file (told in the status bar, a failure in a message).
+  bool StageShown() const;
+  bool ExportSheetPdf(const std::string& file);
 
   // Handlers that tests and timers reach directly.
   void MidiFileMidiEvent(PMidiEventEx event, int32_t TrackNo);
@@ -171,13 +177,17 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   QMenu* lvTracksMenu = nullptr;
   QMenu* grdVariantsMenu = nullptr;
   QTimer* TimerAutoStop = nullptr;
+  QDockWidget* dckSheet = nullptr;  // the chord sheet's pane
+  TChordSheetView* sheetView_ = nullptr;
+  TChordSheetView* stageView_ = nullptr;  // the performing view's sheet
+  QWidget* stageWindow_ = nullptr;
 
   // ---- Commands (ActionList) -------------------------------------------------------
   QAction *actLoad, *actSearchSongChords, *actWriteText, *actRewind, *actPlay, *actOptions, *actFindRoot,
       *actIncBeat, *actDefBeat, *actDecBeat, *actSetFragmentStart, *actRepeat, *actEditBit, *actPlayBit,
       *actSetSelectedChord, *actPlaySelectedChord, *actClearMarks, *actTracksMute, *actTracksTurnOn,
       *actLangBel, *actLangEng, *actLangIta, *actLangRus, *actEmail, *actHomePage, *actAbout, *actQuit,
-      *actManual, *actExport;
+      *actManual, *actExport, *actSheet, *actStage, *actPrint, *actExportPdf;
   // The grid's own entry for actPlayBit, with the Space key while the grid has the focus.
   QAction* actPlayBitMenuItem = nullptr;
 
@@ -284,6 +294,16 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void actLangItaExecute();
   void actLangRusExecute();
   void ShowLyrics();
+  // untMainSheet.cpp
+  void CreateSheet();
+  void FitSheetBeside();
+  void RefreshSheet();
+  void FollowSheet(int32_t tick);
+  void SheetChordClicked(int beat);
+  void actSheetExecute();
+  void actStageExecute();
+  void actPrintExecute();
+  void actExportPdfExecute();
   // untMainKeys.cpp
   bool FormKeyDown(QKeyEvent* event);
   bool FormKeyUp(QKeyEvent* event);
@@ -305,6 +325,9 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   std::unique_ptr<TMidiOutput> MidiOut_;
   std::unique_ptr<TMidiInputLink> MidiIn_;
   bool thruWarned_ = false;
+  int sheetObserver_ = 0;  // marks the sheet for making anew when what it shows changed
+  bool sheetDirty_ = true;
+  NoteNotation sheetNotation_ = NoteNotation::English;
   int modelObserver_ = 0;  // the window's subscription to the song model's changes  // a failing MIDI thru is told once per device opened
   TKeyboardPlayer keyboard_;
 

@@ -90,6 +90,14 @@ const std::vector<TfrmMain::TCommand>& TfrmMain::Commands() {
        QKeySequence(Qt::SHIFT | Qt::Key_F1), &TfrmMain::actManualExecute},
       {&TfrmMain::actExport, "actExport", MesId::SActExport, MesId::SActExportHint,
        QKeySequence(), &TfrmMain::actExportExecute},
+      {&TfrmMain::actSheet, "actSheet", MesId::SActSheet, MesId::SActSheetHint,
+       QKeySequence(), &TfrmMain::actSheetExecute},
+      {&TfrmMain::actStage, "actStage", MesId::SActStage, MesId::SActStageHint,
+       QKeySequence(Qt::Key_F11), &TfrmMain::actStageExecute},
+      {&TfrmMain::actPrint, "actPrint", MesId::SActPrint, MesId::SActPrintHint,
+       QKeySequence(QKeySequence::Print), &TfrmMain::actPrintExecute},
+      {&TfrmMain::actExportPdf, "actExportPdf", MesId::SActExportPdf, MesId::SActExportPdfHint,
+       QKeySequence(), &TfrmMain::actExportPdfExecute},
   };
   return table;
 }
@@ -115,6 +123,7 @@ void TfrmMain::CreateActions() {
   actFindRoot->setIcon(style->standardIcon(QStyle::SP_FileDialogInfoView));
   actQuit->setIcon(style->standardIcon(QStyle::SP_DialogCloseButton));
   actAbout->setIcon(style->standardIcon(QStyle::SP_MessageBoxInformation));
+  actStage->setIcon(style->standardIcon(QStyle::SP_TitleBarMaxButton));
   SetPlayActionPlaying(false);
 
   beatGroup_ = new QActionGroup(this);
@@ -160,6 +169,8 @@ void TfrmMain::CreateMenus() {
   file->addSeparator();
   file->addAction(actWriteText);
   file->addAction(actExport);
+  file->addAction(actExportPdf);
+  file->addAction(actPrint);
   file->addSeparator();
   file->addAction(actQuit);
 
@@ -176,6 +187,11 @@ void TfrmMain::CreateMenus() {
   process->addSeparator();
   process->addAction(actSetFragmentStart);
   process->addAction(actRepeat);
+
+  QMenu* view = bar->addMenu(Q(Mes(MesId::SMenuView)));
+  view->setObjectName(QStringLiteral("mnuView"));
+  view->addAction(actSheet);
+  view->addAction(actStage);
 
   QMenu* service = bar->addMenu(Q(Mes(MesId::SMenuService)));
   service->addAction(actOptions);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -343,6 +344,8 @@ QSize TfrmMain::DefaultSize() {
   const TDesignScale px(this);
   QMainWindow::layout()->activate();
   QSize size(px(792), px(570));
+  // The chord sheet's pane beside the design's areas.
+  if (dckSheet && !dckSheet->isHidden()) size.rwidth() += px(300);
   size = size.expandedTo(minimumSizeHint());
   size.setWidth(std::max(size.width(), ToolBar->sizeHint().width()));
   if (QScreen* s = screen()) {

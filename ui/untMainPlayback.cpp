@@ -121,6 +121,7 @@ void TfrmMain::MidiFileUpdateEvent() {
     cbBpm->repaint();
   }
   SetTextNow(edtTicks, Q(file.FormatTicks(file.PositionTicks())));
+  FollowSheet(file.PositionTicks());
   if (followPlayback_) {
     presenter_->FollowPlayback(file.PositionTicks());
     SyncSongCursor();

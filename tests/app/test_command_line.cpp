@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 
 #include <filesystem>
 #include <fstream>
@@ -248,7 +249,7 @@ TEST_F(CommandLine, UsageErrorsExitWithTwo) {
       {"--export"},
       {"--export", "a.mid", "--transpose", "12"},
       {"--export", "a.mid", "--beat", "triple"},
-      {"--export", "a.mid", "--format", "pdf"},
+      {"--export", "a.mid", "--format", "docx"},
       {"--export", "a.mid", "--notation", "french"},
       {"--export", "a.mid", "--keysense", "maybe"},
       {"--export", "a.mid", "--continuity", "2"},
@@ -481,3 +482,80 @@ TEST(CantaroProgram, ExitCodesAndStreams) {
 }
 
 }  // namespace
+
+namespace {
+
+// What is left of a text to compare when spaces, line ends and hyphens mean nothing: a PDF
+// reader breaks and joins a sheet's rows its own way.
+std::string Squeezed(const std::string& text) {
+  std::string out;
+  for (char c : text)
+    if (c != ' ' && c != '\n' && c != '\r' && c != '\f' && c != '\t' && c != '-') out += c;
+  return out;
+}
+
+// The chords and then the syllables of each line of the ChordPro form, line by line: the
+// order in which they stand on a sheet with the chords above the syllables.
+std::string SheetOrderOfChordPro(const std::string& chordPro, bool& hasLyrics) {
+  std::istringstream in(chordPro);
+  std::string out;
+  hasLyrics = false;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '{' || line[0] == '#') continue;
+    std::string chords, syllables;
+    for (size_t i = 0; i < line.size(); ++i) {
+      if (line[i] == '[') {
+        const size_t end = line.find(']', i);
+        chords += line.substr(i + 1, end - i - 1);
+        i = end;
+      } else {
+        syllables += line[i];
+      }
+    }
+    hasLyrics = hasLyrics || !Squeezed(syllables).empty();
+    out += chords + syllables;
+  }
+  return Squeezed(out);
+}
+
+}  // namespace
+
+// The chord sheet as a PDF: a PDF reader finds each example's chord names and syllables in the
+// song's order, a song without lyrics as the beat grid's rows.
+TEST(CantaroProgram, PdfSheetCarriesTheChordsAndSyllablesInTheSongsOrder) {
+  const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+  if (pdftotext.isEmpty()) GTEST_SKIP() << "needs pdftotext (Debian package poppler-utils)";
+  for (const char* name : {"korobeiniki.kar", "mary-had-a-little-lamb.mid", "minuet-in-g.mid"}) {
+    const QString song = QString::fromStdString(kExamples + name);
+    const std::string pdf = (fs::path(testing::TempDir()) / (std::string(name) + ".pdf")).string();
+    // Fontconfig keeps its caches to the end of a program that paints text.
+    const ProgramRun run = RunCantaro({"--export", song, "--key", "auto", "--format", "pdf", "-o", QString::fromStdString(pdf)},
+                                      {{"LC_ALL", "ru_RU.UTF-8"}, {"ASAN_OPTIONS", "detect_leaks=0"}});
+    ASSERT_EQ(run.code, 0) << name << ": " << run.err;
+
+    QProcess reader;
+    reader.start(pdftotext, {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
+    ASSERT_TRUE(reader.waitForFinished(30000)) << name;
+    std::string text = Squeezed(reader.readAllStandardOutput().toStdString());
+    // The page numbers at the foot of the pages stand between the rows.
+    text = std::regex_replace(text, std::regex("Страница[0-9]+из[0-9]+"), "");
+
+    bool hasLyrics = false;
+    std::string expected =
+        SheetOrderOfChordPro(RunCantaro({"--export", song, "--key", "auto", "--format", "chordpro", "--comments", "off"}).out, hasLyrics);
+    if (!hasLyrics) {
+      // Four beats a row, every beat's chord as the grid shows it.
+      expected.clear();
+      std::istringstream grid(RunCantaro({"--export", song, "--key", "auto", "--format", "grid"}).out);
+      for (std::string row; std::getline(grid, row);) {
+        const std::vector<std::string> cells = Split(row);
+        for (size_t c = 1; c < cells.size(); ++c) expected += cells[c];
+      }
+      expected = Squeezed(expected);
+    }
+    ASSERT_GT(expected.size(), 20u) << name;
+    EXPECT_NE(text.find(expected), std::string::npos) << name << "\nexpected: " << expected << "\nread: " << text;
+    EXPECT_NE(text.find("Тональность"), std::string::npos) << name;
+    EXPECT_NE(text.find("Темп"), std::string::npos) << name;
+  }
+}

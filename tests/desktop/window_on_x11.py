@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The window under a real X server (Xvfb) with a window manager (openbox).
 
-  window_on_x11.py CANTARO [--screenshot OUT.png]
+  window_on_x11.py CANTARO [--screenshot OUT.png [--stage-screenshot STAGE.png]]
 
 Checks, each on a fresh display:
   - start, move, quit, three times: the window opens where it was closed;
@@ -109,6 +109,18 @@ class Run:
             raise RuntimeError("the window did not close on Ctrl+Q")
 
 
+def answer_questions(d):
+    # The chord search may ask first (the key of the song): Enter takes the default answer.
+    for _ in range(4):
+        boxes = d.xdotool("search", "--onlyvisible", "--name", "Подтверждение|Тональность|Внимание")
+        if not boxes:
+            break
+        for b in boxes.split():
+            d.xdotool("windowactivate", "--sync", b)
+            d.xdotool("key", "Return")
+        time.sleep(2)
+
+
 def client_of(rows):
     return next(r for r in rows if r[0] == "client")[2:6]
 
@@ -136,6 +148,7 @@ def main():
         return 2
     program = os.path.abspath(sys.argv[1])
     shot = sys.argv[sys.argv.index("--screenshot") + 1] if "--screenshot" in sys.argv else None
+    stage_shot = sys.argv[sys.argv.index("--stage-screenshot") + 1] if "--stage-screenshot" in sys.argv else None
     for tool in ("Xvfb", "openbox", "xdotool"):
         if not shutil.which(tool):
             print("skipped: %s is not installed" % tool)
@@ -172,17 +185,20 @@ def main():
                 d.xdotool("windowactivate", "--sync", wid)
                 d.xdotool("key", "F8")
                 time.sleep(2)
-                # The search may ask first (the key of the song): Enter takes the default answer.
-                for _ in range(4):
-                    boxes = d.xdotool("search", "--onlyvisible", "--name", "Подтверждение|Тональность|Внимание")
-                    if not boxes:
-                        break
-                    for b in boxes.split():
-                        d.xdotool("windowactivate", "--sync", b)
-                        d.xdotool("key", "Return")
-                    time.sleep(2)
+                answer_questions(d)
                 time.sleep(1)
                 subprocess.run(["import", "-window", wid, "-frame", shot], env=d.env, check=True)
+                if stage_shot:
+                    # The performing view, a while into the song.
+                    d.xdotool("windowactivate", "--sync", wid)
+                    d.xdotool("key", "F11")
+                    time.sleep(1)
+                    d.xdotool("key", "F9")
+                    time.sleep(14)
+                    subprocess.run(["import", "-window", "root", stage_shot], env=d.env, check=True)
+                    d.xdotool("key", "F9")
+                    d.xdotool("key", "Escape")
+                    time.sleep(1)
                 run.quit()
             finally:
                 d.close()
@@ -196,7 +212,8 @@ def main():
             config = os.path.join(work, "move")
             os.makedirs(config)
             expected = None
-            for cycle, to in enumerate([(300, 219), (120, 60), (410, 140)]):
+            # The window with the chord sheet beside the grids is about 1100 pixels wide.
+            for cycle, to in enumerate([(150, 219), (40, 60), (170, 140)]):
                 run = Run(d, program_dir, config)
                 rows = run.controls()
                 run.dismiss_boxes()
@@ -240,6 +257,19 @@ def main():
                 time.sleep(1.0)
                 label = "%dx%d %s" % (w, h, " ".join("%s=%s" % kv for kv in env.items()))
                 failures += check_on_screen(run.controls(), label)
+                # After the chords are found the chord sheet stands beside the beat grid.
+                wid = run.main_window()
+                d.xdotool("windowactivate", "--sync", wid)
+                os.remove(run.dump)
+                d.xdotool("key", "F8")
+                time.sleep(2)
+                answer_questions(d)
+                rows = run.controls()
+                time.sleep(1.0)
+                rows = run.controls()
+                if not any(r[0] == "pnlSheet" and r[4] >= 100 and r[5] >= 100 for r in rows):
+                    failures.append("%s: no chord sheet after F8" % label)
+                failures += check_on_screen(rows, label + " after F8")
                 run.quit()
             finally:
                 d.close()

@@ -102,6 +102,11 @@ class TTestWindow final : public TfrmMain {
   using TfrmMain::actManual;
   using TfrmMain::actExport;
   using TfrmMain::actPlayBitMenuItem;
+  using TfrmMain::actSheet;
+  using TfrmMain::actStage;
+  using TfrmMain::actPrint;
+  using TfrmMain::actExportPdf;
+  using TfrmMain::dckSheet;
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -115,6 +120,7 @@ class MainWindowTest : public ::testing::Test {
     fs::remove_all(scratch);
     fs::create_directories(scratch / "prog");
     fs::create_directories(scratch / "config");
+    programFolder = ProgramFolder;
     SetProgramFolder((scratch / "prog").string());
     SetConfigHome((scratch / "config").string());
     preset = TSettings{};
@@ -124,6 +130,8 @@ class MainWindowTest : public ::testing::Test {
 
   ~MainWindowTest() override {
     window.reset();
+    // The program's own folder again, where the tests after this one find the translations.
+    SetProgramFolder(programFolder);
     std::filesystem::remove_all(scratch);
   }
 
@@ -188,6 +196,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   std::filesystem::path scratch;
+  std::string programFolder;
   ScriptedPrompter prompter;
   TManualClock clock;
   std::shared_ptr<TMidiOutRecorder> recorder;

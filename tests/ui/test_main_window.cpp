@@ -527,7 +527,8 @@ TEST_F(MainWindowTest, CommandsCarryTheirCaptionsKeysAndHints) {
     if (r.tooltip) EXPECT_EQ(r.action->toolTip(), QString::fromUtf8(r.tooltip));
     EXPECT_EQ(r.action->statusTip(), QString::fromUtf8(r.status));
   }
-  EXPECT_EQ(w().ActionList().size(), 29u);  // the described 27, the manual and the export
+  // The described 27, the manual, the export, and the chord sheet's pane, performing view, print and PDF.
+  EXPECT_EQ(w().ActionList().size(), 33u);
   EXPECT_EQ(w().grdSongMenu->actions().size(), 5);
   EXPECT_EQ(w().lvTracksMenu->actions()[0], w().actTracksTurnOn);
   EXPECT_EQ(w().grdVariantsMenu->actions()[1], w().actPlaySelectedChord);
