@@ -60,16 +60,12 @@ TResult<TFormatOutput> WriteMidi(const TSongAnalysis& a) {
 }
 
 // The chord sheet on paper, painted by the writer the Qt layer handed in.
-TFormatOutput WritePdf(const TSongAnalysis& a) {
-  TFormatOutput out;
+TResult<TFormatOutput> WritePdf(const TSongAnalysis& a) {
   const TSheetPdfWriter writer = SheetPdfWriter();
-  if (!writer) {
-    out.messages.push_back(Mes(MesId::SSheetPdfUnavailable));
-    return out;
-  }
+  if (!writer) return TError(Mes(MesId::SSheetPdfUnavailable));
+  TFormatOutput out;
   out.bytes = writer(ChordSheetOf(a), a.request.paper);
-  out.ok = !out.bytes.empty();
-  if (!out.ok) out.messages.push_back(Mes(MesId::SSheetPdfUnavailable));
+  if (out.bytes.empty()) return TError(Mes(MesId::SSheetPdfUnavailable));
   return out;
 }
 
