@@ -103,8 +103,8 @@ bool TAtomicFile::Commit() {
   return true;
 }
 
-std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view content) {
+TStatus WriteFileAtomically(const std::filesystem::path& target, std::string_view content) {
   TAtomicFile file;
-  if (!file.Open(target) || !file.Append(content) || !file.Commit()) return file.Error();
+  if (!file.Open(target) || !file.Append(content) || !file.Commit()) return TError(file.Error());
   return {};
 }

@@ -30,7 +30,9 @@
   X(SExternalException, "Внешнее исключение")                                         \
   X(SDamagedFile, "Файл повреждён, обрезано дорожек: %d")                                \
   X(SDamagedFileMissing, "Файл повреждён, не хватает дорожек: %d")                         \
-  X(SDamagedFileCutMissing, "Файл повреждён, обрезано дорожек: %d, не хватает дорожек: %d")
+  X(SDamagedFileCutMissing, "Файл повреждён, обрезано дорожек: %d, не хватает дорожек: %d") \
+  X(SFileIsFolder, "Это папка, а не файл")                                            \
+  X(SFileTooLarge, "Файл слишком велик: %s байт при пределе %s байт")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_MIDIOUT(X)                                                   \
@@ -81,6 +83,8 @@
 #define CANTARO_MESSAGES_SONG(X)                                                      \
   X(SSongFileNotFound, "Файл %s не найден")                                           \
   X(SSongFileEmpty, "Файл \"%s\" пуст или испорчен.")                                 \
+  X(SSongFileIsFolder, "%s — это папка, а не файл песни")                            \
+  X(SSongFileReadError, "Не удалось прочитать файл %s:\r%s")                          \
   X(SSongLoadFilter, "Все поддерживаемые форматы|*.mid;*.kar|Файлы MIDI (*.mid)|*.mid|Файлы караоке (*.kar)|*.kar|Все файлы (*.*)|*.*") \
   X(SSongGridCorner, "#")                                                             \
   X(SSongGridBeat, "Бит %d")                                                          \
@@ -152,6 +156,7 @@
     "  cantaro --devices                   устройства вывода MIDI\r"                   \
     "  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV\r" \
     "  cantaro --help                      эта справка\r"                               \
+    "  cantaro --version                   версия программы\r"                         \
     "\r"                                                                               \
     "Параметры:\r"                                                                     \
     "  -o, --output ФАЙЛ                   записать результат в файл\r"                 \
@@ -208,7 +213,6 @@
   X(SBatchNeedsFolder, "Для нескольких песен или папки укажите папку результатов: -o ПАПКА") \
   X(SBatchNoSongs, "Песен (.mid, .midi, .kar) не найдено: %s")                          \
   X(SBatchFolderError, "Не удалось просмотреть папку %s: %s")                          \
-  X(SBatchReadError, "Не удалось прочитать файл: %s")                                  \
   X(SBatchSameOutput, "пропущен: результат %s уже записывается для %s")                \
   X(SBatchOverwritesSong, "пропущен: результат %s заменил бы саму песню")              \
   X(SBatchOutputFolder, "Не удалось создать папку результатов %s: %s")                 \

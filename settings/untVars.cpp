@@ -324,7 +324,7 @@ void LoadSettings(TSettings& settings, TWindowPos& window) {
 TSettingsSaveResult SaveSettings(const TSettings& settings, const TWindowPos& window) {
   const std::string file = SettingsFile();
   auto failed = [&file](const std::string& reason) {
-    return TSettingsSaveResult{false, MesFormat(MesId::SSettingsSaveError, file, reason)};
+    return TSettingsSaveResult(TError(MesFormat(MesId::SSettingsSaveError, file, reason)));
   };
 
   // Read again now: the program writes only its own keys, and anything written into the file
@@ -333,14 +333,14 @@ TSettingsSaveResult SaveSettings(const TSettings& settings, const TWindowPos& wi
   if (current.status == TFileReadResult::Status::Failed) return failed(current.reason);
   TIniFile ini(current.bytes);
   if (current.status == TFileReadResult::Status::Missing && UsingConfigHome) {
-    if (TFileWriteResult made = CreateFolders(SettingsFolder); !made) return failed(made.reason);
+    if (TFileWriteResult made = CreateFolders(SettingsFolder); !made) return failed(made.Error().Text);
     ini.Parse(UserSettingsSeed(ShippedSettingsFile()));
   }
 
   for (const TSettingKey& k : SettingKeys()) k.write(ini, settings, window);
 
-  if (TFileWriteResult w = WriteFileAtomically(file, ini.Text()); !w) return failed(w.reason);
-  return TSettingsSaveResult{true, {}};
+  if (TFileWriteResult w = WriteFileAtomically(file, ini.Text()); !w) return failed(w.Error().Text);
+  return {};
 }
 
 bool SameFileName(const std::string& a, const std::string& b) { return FoldCase(a) == FoldCase(b); }

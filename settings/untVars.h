@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Result.h"
 #include "chords/untChords.h"
 #include "chords/untKeysense.h"
 
@@ -133,11 +134,8 @@ struct TWindowPos {
 // still been read, so that the next save does not replace them with defaults.
 void LoadSettings(TSettings& settings, TWindowPos& window);
 
-struct TSettingsSaveResult {
-  bool ok = false;
-  std::string message;  // one text naming the file and the reason, when not ok
-  explicit operator bool() const { return ok; }
-};
+// Success, or one text naming the file and the reason.
+using TSettingsSaveResult = TStatus;
 
 // Writes every stored setting into the settings file, keeping everything else in it. The file is
 // replaced atomically: when writing fails, the old file stays as it was and the result says why.

@@ -60,8 +60,8 @@ struct TSongOptions {
 
 // What an observer is told: the part of the model that changed and, for one beat, which.
 enum class TSongChange : uint8_t {
-  Opening,         // a file was found and is about to be read
-  Song,            // a new song (or none): tracks, beats, key, transposition, lyrics reset
+  Opening,         // a song was read and takes the place of the open one (index 1: from a file)
+  Song,            // the new song is in place: tracks, beats, key, transposition, lyrics reset
   Chords,          // the beats were searched anew (their notes and chords)
   ChordsSimplified,// every chord simplified, every second one dropped
   BeatChord,       // one beat's chosen chord changed (`beat`)
@@ -76,9 +76,6 @@ enum class TSongChange : uint8_t {
   Lyrics,
   Fragment,
 };
-
-// How the opening of a song ended (the index of a Song notice).
-enum class TSongLoadResult : int { Unreadable = 0, Empty = 1, Loaded = 2 };
 
 struct TSongNotice {
   TSongChange what;

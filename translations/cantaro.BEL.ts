@@ -84,6 +84,16 @@
       <translation>Файл пашкоджаны, абрэзана дарожак: %d, не хапае дарожак: %d</translation>
     </message>
     <message>
+      <source>Это папка, а не файл</source>
+      <comment>SFileIsFolder</comment>
+      <translation>Гэта папка, а не файл</translation>
+    </message>
+    <message>
+      <source>Файл слишком велик: %s байт при пределе %s байт</source>
+      <comment>SFileTooLarge</comment>
+      <translation>Файл занадта вялікі: %s байт пры ліміце %s байт</translation>
+    </message>
+    <message>
       <source>Change to DeviceID while device was open</source>
       <comment>SMidiOutChangeDeviceID</comment>
       <translation>Change to DeviceID while device was open</translation>
@@ -257,6 +267,16 @@
       <source>Файл &quot;%s&quot; пуст или испорчен.</source>
       <comment>SSongFileEmpty</comment>
       <translation>Файл &quot;%s&quot; пусты або пашкоджаны.</translation>
+    </message>
+    <message>
+      <source>%s — это папка, а не файл песни</source>
+      <comment>SSongFileIsFolder</comment>
+      <translation>%s — гэта папка, а не файл песні</translation>
+    </message>
+    <message>
+      <source>Не удалось прочитать файл %s:&#13;%s</source>
+      <comment>SSongFileReadError</comment>
+      <translation>Не ўдалося прачытаць файл %s:&#13;%s</translation>
     </message>
     <message>
       <source>Все поддерживаемые форматы|*.mid;*.kar|Файлы MIDI (*.mid)|*.mid|Файлы караоке (*.kar)|*.kar|Все файлы (*.*)|*.*</source>
@@ -539,9 +559,9 @@
       <translation>Табуліст не можа прымаць тэксты: %s</translation>
     </message>
     <message>
-      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format ИМЯ                        формат результата (список ниже; по умолчанию text)&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
+      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;  cantaro --version                   версия программы&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format ИМЯ                        формат результата (список ниже; по умолчанию text)&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
       <comment>SCliHelp</comment>
-      <translation>Выкарыстанне:&#13;  cantaro ФАЙЛ [параметры]            тэкст з акордамі песні (як --export)&#13;  cantaro --export ФАЙЛ [параметры]   тэкст з акордамі песні&#13;  cantaro --events ФАЙЛ               трэкі файла і падзеі кожнага трэка&#13;  cantaro --recognize НОТА...         варыянты акорда з нот (C4 E4 G4 або 60 64 67)&#13;  cantaro --devices                   прылады вываду MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  гучанне песні ў файл WAV&#13;  cantaro --help                      гэтая даведка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   запісаць вынік у файл&#13;  --key auto|ТАНАЛЬНАСЦЬ              арыгінальная танальнасць: вызначыць або задаць (C, Am, F#)&#13;  --transpose N                       транспазіцыя на N паўтонаў (-11..11)&#13;  --beat default|double|half          працягласць біта: па змаўчанні, удвая большая, удвая меншая&#13;  --notation english|german|italian   спосаб запісу нот&#13;  --keysense on|off                   тэхналогія Keysense&#13;  --continuity on|off                 звязныя акорды (разам з Keysense)&#13;  --comments on|off                   каментарыі MIDI-файла ў тэксце&#13;  --format ІМЯ                        фармат выніку (спіс ніжэй; па змаўчанні text)&#13;  --codepage cp1251|cp1252|koi8-r     кадзіроўка тэкстаў файла, калі гэта не UTF-8&#13;&#13;Без параметраў --key, --notation, --keysense, --continuity, --comments і --codepage дзейнічаюць&#13;налады праграмы.</translation>
+      <translation>Выкарыстанне:&#13;  cantaro ФАЙЛ [параметры]            тэкст з акордамі песні (як --export)&#13;  cantaro --export ФАЙЛ [параметры]   тэкст з акордамі песні&#13;  cantaro --events ФАЙЛ               трэкі файла і падзеі кожнага трэка&#13;  cantaro --recognize НОТА...         варыянты акорда з нот (C4 E4 G4 або 60 64 67)&#13;  cantaro --devices                   прылады вываду MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  гучанне песні ў файл WAV&#13;  cantaro --help                      гэтая даведка&#13;  cantaro --version                   версія праграмы&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   запісаць вынік у файл&#13;  --key auto|ТАНАЛЬНАСЦЬ              арыгінальная танальнасць: вызначыць або задаць (C, Am, F#)&#13;  --transpose N                       транспазіцыя на N паўтонаў (-11..11)&#13;  --beat default|double|half          працягласць біта: па змаўчанні, удвая большая, удвая меншая&#13;  --notation english|german|italian   спосаб запісу нот&#13;  --keysense on|off                   тэхналогія Keysense&#13;  --continuity on|off                 звязныя акорды (разам з Keysense)&#13;  --comments on|off                   каментарыі MIDI-файла ў тэксце&#13;  --format ІМЯ                        фармат выніку (спіс ніжэй; па змаўчанні text)&#13;  --codepage cp1251|cp1252|koi8-r     кадзіроўка тэкстаў файла, калі гэта не UTF-8&#13;&#13;Без параметраў --key, --notation, --keysense, --continuity, --comments і --codepage дзейнічаюць&#13;налады праграмы.</translation>
     </message>
     <message>
       <source>Справка: cantaro --help</source>
@@ -682,11 +702,6 @@
       <source>Не удалось просмотреть папку %s: %s</source>
       <comment>SBatchFolderError</comment>
       <translation>Не ўдалося праглядзець тэчку %s: %s</translation>
-    </message>
-    <message>
-      <source>Не удалось прочитать файл: %s</source>
-      <comment>SBatchReadError</comment>
-      <translation>Не ўдалося прачытаць файл: %s</translation>
     </message>
     <message>
       <source>пропущен: результат %s уже записывается для %s</source>

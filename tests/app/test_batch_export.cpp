@@ -510,7 +510,7 @@ TEST(BatchProgressDisplay, OnATerminalTheBarIsRedrawnInPlaceAndMessagesGoAboveIt
 TEST(AtomicFileWriting, AFileAppearsWholeOrNotAtAll) {
   const fs::path dir = fs::path(testing::TempDir()) / ("cantaro-atomic-" + std::to_string(::getpid()));
   fs::remove_all(dir);
-  EXPECT_EQ(WriteFileAtomically(dir / "a" / "b.txt", "new"), "");
+  EXPECT_TRUE(WriteFileAtomically(dir / "a" / "b.txt", "new").Ok());
   EXPECT_EQ(ReadAll(dir / "a" / "b.txt"), "new");
   {
     TAtomicFile file;
@@ -523,7 +523,9 @@ TEST(AtomicFileWriting, AFileAppearsWholeOrNotAtAll) {
   for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir / "a")) ++entries;
   EXPECT_EQ(entries, 1u) << "no temporary file stays";
   WriteAll(dir / "file", "x");
-  EXPECT_NE(WriteFileAtomically(dir / "file" / "c.txt", "y"), "");
+  const TStatus refused = WriteFileAtomically(dir / "file" / "c.txt", "y");
+  ASSERT_FALSE(refused.Ok());
+  EXPECT_FALSE(refused.Error().Text.empty());
   fs::remove_all(dir);
 }
 

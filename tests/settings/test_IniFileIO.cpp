@@ -87,12 +87,13 @@ TEST_F(ScratchFolder, ALinkedSettingsFileStaysALink) {
 
 TEST_F(ScratchFolder, AFailedWriteSaysWhyAndLeavesNothingBehind) {
   TFileWriteResult r = WriteFileAtomically(Path("missing/cantaro.ini"), "x");
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.reason, std::generic_category().message(ENOENT));
+  ASSERT_FALSE(r.Ok());
+  EXPECT_EQ(r.Error().Text, std::generic_category().message(ENOENT));
+  EXPECT_EQ(r.Error().Code, ENOENT);
 
   fs::create_directory(Path("cantaro.ini"));  // the target is a folder: keep it
   r = WriteFileAtomically(Path("cantaro.ini"), "x");
-  EXPECT_FALSE(r.ok);
+  EXPECT_FALSE(r.Ok());
   EXPECT_TRUE(fs::is_directory(Path("cantaro.ini")));
   EXPECT_EQ(FileCount(), 1u);
 }

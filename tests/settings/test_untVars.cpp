@@ -281,15 +281,15 @@ TEST_F(Settings, AFailedSaveNamesTheFileAndKeepsTheOldOne) {
   Load();
   fs::remove_all(root_ / "prog" / "INI");  // the folder disappeared while the program ran
   TSettingsSaveResult r = SaveSettings(s, TWindowPos{});
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.message, "Не удалось сохранить настройки в файл\r" + SettingsFile() + ":\r" +
+  ASSERT_FALSE(r.Ok());
+  EXPECT_EQ(r.Error().Text, "Не удалось сохранить настройки в файл\r" + SettingsFile() + ":\r" +
                            std::generic_category().message(ENOENT));
 
   // A settings file that cannot be read is not replaced by one without the user's keys.
   fs::create_directories(SettingsFile());
   r = SaveSettings(s, TWindowPos{});
-  EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.message.find(SettingsFile()), std::string::npos);
+  ASSERT_FALSE(r.Ok());
+  EXPECT_NE(r.Error().Text.find(SettingsFile()), std::string::npos);
   EXPECT_TRUE(fs::is_directory(SettingsFile()));
 }
 
