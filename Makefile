@@ -9,9 +9,11 @@ TSAN_DIR ?= build/tsan
 FUZZ_SECONDS ?=
 # Only these fuzz targets (names without fuzz_), all when empty.
 FUZZ_ONLY ?=
+# The shared corpus beside the checkout, for `make chord-model`.
+SHARED_DIR ?= ../shared
 EXAMPLE ?= examples/korobeiniki.kar
 
-.PHONY: all deps test tsan release run bench fuzz fuzz-build fuzz-long package mutants clean
+.PHONY: all deps test test-whole tsan release run bench fuzz fuzz-build fuzz-long package mutants chord-model clean
 
 all: release
 
@@ -23,6 +25,11 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCANTARO_SANITIZE=ON -DCANTARO_TESTS=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 900
+
+# Each test program once as one process, its tests shuffled in a fixed order: a test that
+# leaves the process otherwise than it found it fails the ones after it (ctest hides that).
+test-whole: test
+	bash scripts/run-whole $(TEST_DIR) $(or $(SEED),20261207)
 
 # The tests where threads meet, built with ThreadSanitizer.
 tsan: deps
@@ -70,6 +77,16 @@ fuzz-long: fuzz-build
 # minutes; not part of CI).
 mutants: deps
 	python3 scripts/mutants --jobs $(JOBS)
+
+# Trains the learned chord model again on the 450 pop songs of the shared corpus and rewrites
+# the committed data/chord-model.txt (about a minute; the program and the package only read it).
+chord-model: deps
+	cmake -S . -B $(REL_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCANTARO_TESTS=OFF -DCANTARO_BENCH=ON
+	cmake --build $(REL_DIR) -j $(JOBS) --target cantaro_chord_trainer
+	$(REL_DIR)/bin/cantaro_chord_trainer -o data/chord-model.txt --first 1 --last 450 \
+	  --notice $(SHARED_DIR)/corpus/pop/LICENSE \
+	  --comment "trained on the pop songs 001-450 of the shared corpus (MIT licence, above)" \
+	  $(SHARED_DIR)/corpus/pop
 
 clean:
 	rm -rf build

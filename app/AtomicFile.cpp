@@ -5,15 +5,34 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <optional>
+#include <string>
 #include <system_error>
 
 namespace {
 
-// The permissions a new file gets, as any other program creating it would give it. The mask
-// is read once: reading it means setting it, which is not safe while other threads create
-// files.
+// The process's file mode mask as it is now, read without changing it (the kernel tells it
+// in /proc/self/status); nothing where the system does not tell.
+std::optional<mode_t> CurrentUmask() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("Umask:", 0) == 0) {
+      char* end = nullptr;
+      const unsigned long mask = std::strtoul(line.c_str() + 6, &end, 8);
+      if (end != line.c_str() + 6) return static_cast<mode_t>(mask & 0777);
+    }
+  return std::nullopt;
+}
+
+// The permissions a new file gets, as any other program creating it now would give it. The
+// mask is read each time, so a program that changes it is followed; only where it cannot be
+// read is it set and put back, once, as that is not safe while other threads create files.
 mode_t NewFileMode() {
+  if (const std::optional<mode_t> mask = CurrentUmask()) return static_cast<mode_t>(0666 & ~*mask);
   static const mode_t mode = [] {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -84,8 +103,8 @@ bool TAtomicFile::Commit() {
   return true;
 }
 
-std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view content) {
+TStatus WriteFileAtomically(const std::filesystem::path& target, std::string_view content) {
   TAtomicFile file;
-  if (!file.Open(target) || !file.Append(content) || !file.Commit()) return file.Error();
+  if (!file.Open(target) || !file.Append(content) || !file.Commit()) return TError(file.Error());
   return {};
 }

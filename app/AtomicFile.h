@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Result.h"
+
 class TAtomicFile {
  public:
   TAtomicFile() = default;
@@ -29,5 +31,5 @@ class TAtomicFile {
   std::string error_;
 };
 
-// Writes a whole file atomically; empty on success, else the reason.
-std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view content);
+// Writes a whole file atomically; the error's text is the reason.
+TStatus WriteFileAtomically(const std::filesystem::path& target, std::string_view content);

@@ -74,8 +74,9 @@ int RunBatchExport(const TCliOptions& options, const TCliSettings& settings, std
   if (!options.key.empty()) {
     std::string lower = options.key;
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    if (lower != "auto" && ParseCliKey(options.key, settings.text.notation) < 0) {
-      err << MesFormat(MesId::SCliBadValue, "--key", options.key) << '\n' << Mes(MesId::SCliHint) << '\n';
+    const TResult<int> key = ParseCliKey(options.key, settings.text.notation);
+    if (lower != "auto" && !key) {
+      err << key.Error().Text << '\n' << Mes(MesId::SCliHint) << '\n';
       return kExitUsage;
     }
   }
@@ -205,9 +206,9 @@ int RunBatchExport(const TCliOptions& options, const TCliSettings& settings, std
     bool ok = !result->failed;
     if (result->produced) {
       if (folderOutput) {
-        const std::string error = WriteFileAtomically(item.output, result->content);
-        if (!error.empty()) {
-          result->messages.push_back(MesFormat(MesId::SCliWriteError, item.output.string(), error));
+        const TStatus written = WriteFileAtomically(item.output, result->content);
+        if (!written) {
+          result->messages.push_back(MesFormat(MesId::SCliWriteError, item.output.string(), written.Error().Text));
           ok = false;
         }
       } else if (streamToFile) {

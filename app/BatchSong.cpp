@@ -12,6 +12,7 @@
 #include "base/untMesConst.h"
 #include "export/OutputFormats.h"
 #include "export/SongAnalysis.h"
+#include "song/SongSession.h"
 #include "song/Prompter.h"
 
 namespace {
@@ -42,22 +43,13 @@ std::mutex& AnalysisLock() {
 TSongExport ExportSongFile(const std::string& path, const std::string& name, const TCliOptions& options,
                            const TCliSettings& settings) {
   TSongExport result;
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) {
-    result.failed = true;
-    result.messages.push_back(MesFormat(MesId::SSongFileNotFound, path));
-    return result;
-  }
-  std::ifstream in(path, std::ios::binary);
   std::string bytes;
-  if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  // A folder opens as a stream on Linux but cannot be read.
-  if (!in || in.bad() || std::filesystem::is_directory(path, ec)) {
+  try {
+    // A file larger than any song is refused before it is read.
+    bytes = ReadFileBytes(path);
+  } catch (const EInOutError& e) {
     result.failed = true;
-    const std::string reason = std::filesystem::is_directory(path, ec)
-                                   ? std::make_error_code(std::errc::is_a_directory).message()
-                                   : std::string(std::strerror(errno ? errno : EIO));
-    result.messages.push_back(MesFormat(MesId::SBatchReadError, reason));
+    result.messages.push_back(SongReadErrorText(path, e));
     return result;
   }
   return ExportSongBytes(std::move(bytes), name, options, settings);
@@ -79,12 +71,13 @@ TSongExport ExportSongBytes(std::string bytes, const std::string& name, const TC
     return result;
   }
   // The writer reads the analysis alone, which no other song shares: no lock.
-  TFormatOutput content = options.format->write(*outcome.analysis);
-  if (!content.ok) {
+  TResult<TFormatOutput> made = options.format->write(*outcome.analysis);
+  if (!made) {
     result.failed = true;
-    result.messages = std::move(content.messages);
+    result.messages = {made.Error().Text};
     return result;
   }
+  TFormatOutput& content = made.Value();
   result.messages = std::move(content.messages);
   for (const std::string& e : prompter.errors) result.messages.push_back(e);
   for (const std::string& w : prompter.warnings) result.messages.push_back(w);

@@ -11,6 +11,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "CantaroVersion.h"
 #include "app/BatchExport.h"
 #include "app/CliPrompter.h"
 #include "app/PlayCommand.h"
@@ -25,6 +26,7 @@
 #include "midi/MidiFile.h"
 #include "platform/SongRenderer.h"
 #include "platform/SystemMidiOut.h"
+#include "settings/ChordModelStore.h"
 #include "settings/untVars.h"
 #include "song/SongSession.h"
 #include "ui/sheet/ChordSheetPrint.h"
@@ -87,17 +89,23 @@ void ReportDamage(const TSongSession& session, std::ostream& err) {
 }
 
 int RunExport(const TCliOptions& options, const TCliSettings& settings, std::ostream& out, std::ostream& err) {
-  if (!options.key.empty() && Lower(options.key) != "auto" && ParseCliKey(options.key, settings.text.notation) < 0) {
-    err << MesFormat(MesId::SCliBadValue, "--key", options.key) << '\n';
-    return kExitUsage;
+  if (!options.key.empty() && Lower(options.key) != "auto") {
+    if (const TResult<int> given = ParseCliKey(options.key, settings.text.notation); !given) {
+      err << given.Error().Text << '\n';
+      return kExitUsage;
+    }
   }
   TCliPrompter prompter(err);
   const TAnalysisOutcome outcome =
       AnalyseSongFile(options.file, options.file, AnalysisRequestOf(options, settings), prompter);
   if (!outcome.analysis) return kExitFailure;
-  const TFormatOutput result = options.format->write(*outcome.analysis);
-  for (const std::string& m : result.messages) err << m << '\n';
-  if (!result.ok || !WriteOutput(options, result.bytes, out, err)) return kExitFailure;
+  const TResult<TFormatOutput> result = options.format->write(*outcome.analysis);
+  if (!result) {
+    err << result.Error().Text << '\n';
+    return kExitFailure;
+  }
+  for (const std::string& m : result->messages) err << m << '\n';
+  if (!WriteOutput(options, result->bytes, out, err)) return kExitFailure;
   return prompter.Errors() == 0 ? kExitOk : kExitFailure;
 }
 
@@ -165,8 +173,8 @@ int RunRender(const TCliOptions& options, std::ostream& err) {
   render.MidiOutNoTranspose = false;
   render.GainDb = options.gainDb;
   const TSongRenderResult result = RenderSongToWav(options.file, options.output, render);
-  if (!result.Ok) {
-    err << MesLines(result.Error) << '\n';
+  if (!result) {
+    err << MesLines(result.Error().Text) << '\n';
     return kExitFailure;
   }
   return kExitOk;
@@ -185,11 +193,20 @@ TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
   }
   file.Keysense = options.keysense.value_or(file.Keysense);
   file.KeysenseContinuity = options.continuity.value_or(file.KeysenseContinuity);
+  file.LearnedChords = options.learnedChords.value_or(file.LearnedChords);
   file.CommExport = options.comments.value_or(file.CommExport);
   file.TextCodepage = options.codePage.value_or(file.TextCodepage);
   if (options.notation) file.NoteSet = static_cast<NoteNotation>(*options.notation);
   TCliSettings settings;
   settings.song = SongOptionsOf(file);
+  if (file.LearnedChords) {
+    // Without a usable model the table chooses, and the user is told why.
+    const TChordModelLoad model = LoadChordModel(ChordModelFolders());
+    if (model.Model)
+      settings.song.chordModel = model.Model;
+    else
+      err << MesLines(model.Problem) << '\n';
+  }
   settings.text = ExportOptionsOf(file);
   settings.midiOutNo = file.MidiOutNo;
   return settings;
@@ -227,6 +244,8 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
 
     if (arg == "--help" || arg == "-h") {
       command(TCliCommand::Help);
+    } else if (arg == "--version") {
+      command(TCliCommand::Version);
     } else if (arg == "--export" || arg == "--events" || arg == "--render") {
       command(arg == "--export" ? TCliCommand::Export : arg == "--events" ? TCliCommand::Events : TCliCommand::Render);
       if (auto v = value()) {
@@ -293,6 +312,12 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
         else if (arg == "--continuity") o.continuity = flag;
         else o.comments = flag;
       }
+    } else if (arg == "--chords") {
+      if (auto v = value()) {
+        const std::string method = Lower(*v);
+        if (method != "table" && method != "learned") fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.learnedChords = method == "learned";
+      }
     } else if (arg == "--format") {
       if (auto v = value()) {
         const TOutputFormat* format = FindOutputFormat(*v);
@@ -355,10 +380,12 @@ std::optional<int> ParseCliNote(const std::string& text, NoteNotation notation) 
   return pitch;
 }
 
-int ParseCliKey(const std::string& text, NoteNotation notation) {
+TResult<int> ParseCliKey(const std::string& text, NoteNotation notation) {
+  const TError notAKey(MesFormat(MesId::SCliBadValue, "--key", text));
   if (IsInteger(text)) {
     const int n = std::stoi(text);
-    return n >= 0 && n < 12 ? n : -1;
+    if (n >= 0 && n < 12) return n;
+    return notAKey;
   }
   std::string entry = text;
   const std::string& orWord = Mes(MesId::SSongKeyOr);
@@ -367,16 +394,16 @@ int ParseCliKey(const std::string& text, NoteNotation notation) {
   int32_t position = 1;
   bool flat = false;
   const int32_t pc = ParseNoteName(entry, position, flat, notation);
-  if (position == 1) return -1;
+  if (position == 1) return notAKey;
   const std::string rest = entry.substr(static_cast<size_t>(position - 1));
   const int tonic = ((pc % 12) + 12) % 12;
   if (rest.empty()) return tonic;
   if (rest == "m") return (tonic + 3) % 12;  // the list names a key by its major tonic
-  return -1;
+  return notAKey;
 }
 
 std::optional<bool> ParseCliKeyMode(const std::string& text, NoteNotation notation) {
-  if (IsInteger(text) || ParseCliKey(text, notation) < 0) return std::nullopt;
+  if (IsInteger(text) || !ParseCliKey(text, notation)) return std::nullopt;
   if (text.find(Mes(MesId::SSongKeyOr)) != std::string::npos) return std::nullopt;
   return !text.empty() && text.back() == 'm';
 }
@@ -385,7 +412,7 @@ TAnalysisRequest AnalysisRequestOf(const TCliOptions& options, const TCliSetting
   TAnalysisRequest request;
   const NoteNotation notation = settings.text.notation;
   if (!options.key.empty() && Lower(options.key) != "auto") {
-    request.key = ParseCliKey(options.key, notation);
+    request.key = ParseCliKey(options.key, notation).ValueOr(-1);
     if (request.key >= 0) request.minor = ParseCliKeyMode(options.key, notation);
   }
   request.detectKey = !options.key.empty() && request.key < 0;
@@ -420,7 +447,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
       case TCliCommand::Help:
         out << MesLines(Mes(MesId::SCliHelp)) << "\n\n" << OutputFormatsHelp() << '\n'
             << MesLines(Mes(MesId::SCliHelpRender)) << "\n\n"
-            << MesLines(Mes(MesId::SCliHelpPlay)) << "\n\n" << MesLines(Mes(MesId::SCliHelpBatch)) << '\n';
+            << MesLines(Mes(MesId::SCliHelpPlay)) << "\n\n" << MesLines(Mes(MesId::SCliHelpBatch)) << "\n\n"
+            << MesLines(Mes(MesId::SCliHelpChords)) << '\n';
+        return kExitOk;
+      case TCliCommand::Version:
+        out << "cantaro " CANTARO_FILE_VERSION "\n";
         return kExitOk;
       case TCliCommand::Devices:
         out << FormatMidiOutDeviceList(ListMidiOutDevices());

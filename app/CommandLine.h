@@ -9,13 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "base/Result.h"
 #include "chords/untChords.h"
 #include "export/OutputFormats.h"
 #include "export/SongAnalysis.h"
 #include "export/WriteText.h"
 #include "song/SongModel.h"
 
-enum class TCliCommand { Help, Export, Events, Recognize, Devices, Render, Play };
+enum class TCliCommand { Help, Version, Export, Events, Recognize, Devices, Render, Play };
 enum class TCliBeat { Default, Double, Half };
 
 struct TCliOptions {
@@ -29,6 +30,7 @@ struct TCliOptions {
   std::optional<int> notation;       // 0 English, 1 German, 2 Italian; unset: the settings'
   std::optional<bool> keysense;      // unset: the settings'
   std::optional<bool> continuity;    // chord continuity with Keysense; unset: the settings'
+  std::optional<bool> learnedChords; // --chords learned (true) or table (false); unset: the settings'
   std::optional<bool> comments;      // unset: the settings'
   std::optional<int> codePage;       // Windows code page number; unset: the settings'
   const TOutputFormat* format = &DefaultOutputFormat();
@@ -75,8 +77,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
 std::optional<int> ParseCliNote(const std::string& text, NoteNotation notation);
 
 // A key given on the command line: 0..11, a major tonic ("C", "F#", "Bb"), a minor one with
-// "m" ("Am" stands for its relative major, C), or a key list entry ("C или Am"); -1 when none.
-int ParseCliKey(const std::string& text, NoteNotation notation);
+// "m" ("Am" stands for its relative major, C), or a key list entry ("C или Am"). The key is the
+// pitch class of its major tonic; the error names the option and the text given.
+TResult<int> ParseCliKey(const std::string& text, NoteNotation notation);
 // The mode a key given on the command line names: minor for "Am", major for "C", nothing for
 // a number or a key list entry.
 std::optional<bool> ParseCliKeyMode(const std::string& text, NoteNotation notation);

@@ -77,6 +77,14 @@ std::optional<TSpeedRatio> ParseSpeedEntry(const std::string& text) {
   return std::nullopt;
 }
 
+std::optional<uint32_t> ChoosePlayDevice(const std::vector<TMidiOutDeviceInfo>& devices, const std::string& device,
+                                         int32_t defaultDevice) {
+  if (!device.empty()) return FindMidiOutDevice(devices, device);
+  if (devices.empty()) return std::nullopt;
+  return defaultDevice >= 0 && static_cast<size_t>(defaultDevice) < devices.size() ? static_cast<uint32_t>(defaultDevice)
+                                                                                   : 0u;
+}
+
 int RunPlay(const TPlayOptions& options, const TSongOptions& song, std::ostream& out, std::ostream& err) {
   const std::optional<TSpeedRatio> speed = ParseSpeedEntry(options.speed);
   if (!speed) {
@@ -104,13 +112,7 @@ int RunPlay(const TPlayOptions& options, const TSongOptions& song, std::ostream&
 
   auto service = CreateSystemMidiOutService(options.jackServer);
   const std::vector<TMidiOutDeviceInfo> devices = ListMidiOutDevices(service);
-  std::optional<uint32_t> id;
-  if (!options.device.empty())
-    id = FindMidiOutDevice(devices, options.device);
-  else if (!devices.empty())
-    id = options.defaultDevice >= 0 && static_cast<size_t>(options.defaultDevice) < devices.size()
-             ? static_cast<uint32_t>(options.defaultDevice)
-             : 0u;
+  const std::optional<uint32_t> id = ChoosePlayDevice(devices, options.device, options.defaultDevice);
   if (!id) {
     err << MesFormat(MesId::SCliNoDevice, options.device) << '\n';
     return 1;

@@ -6,7 +6,9 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "platform/SystemMidiOut.h"
 #include "song/SongModel.h"
 
 struct TPlayOptions {
@@ -25,6 +27,12 @@ struct TSpeedRatio {
   int numerator = 1, denominator = 1;
 };
 std::optional<TSpeedRatio> ParseSpeedEntry(const std::string& text);
+
+// The device --play plays on: the one named (a number as --devices prints it, or a part of a
+// name), else the window's device, else device 0 when that one is no longer in the list;
+// nothing when the named one is not there or there is no device at all.
+std::optional<uint32_t> ChoosePlayDevice(const std::vector<TMidiOutDeviceInfo>& devices, const std::string& device,
+                                         int32_t defaultDevice);
 
 constexpr int kExitPlayInterrupted = 130;
 

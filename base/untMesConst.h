@@ -28,7 +28,11 @@
   X(SInOutError, "I/O error %d")                                                      \
   X(SListIndexError, "List index out of bounds (%d)")                                 \
   X(SExternalException, "Внешнее исключение")                                         \
-  X(SDamagedFile, "Файл повреждён, обрезано дорожек: %d")
+  X(SDamagedFile, "Файл повреждён, обрезано дорожек: %d")                                \
+  X(SDamagedFileMissing, "Файл повреждён, не хватает дорожек: %d")                         \
+  X(SDamagedFileCutMissing, "Файл повреждён, обрезано дорожек: %d, не хватает дорожек: %d") \
+  X(SFileIsFolder, "Это папка, а не файл")                                            \
+  X(SFileTooLarge, "Файл слишком велик: %s байт при пределе %s байт")
 
 // ----------------------------------------------------------------------------------
 #define CANTARO_MESSAGES_MIDIOUT(X)                                                   \
@@ -79,6 +83,8 @@
 #define CANTARO_MESSAGES_SONG(X)                                                      \
   X(SSongFileNotFound, "Файл %s не найден")                                           \
   X(SSongFileEmpty, "Файл \"%s\" пуст или испорчен.")                                 \
+  X(SSongFileIsFolder, "%s — это папка, а не файл песни")                            \
+  X(SSongFileReadError, "Не удалось прочитать файл %s:\r%s")                          \
   X(SSongLoadFilter, "Все поддерживаемые форматы|*.mid;*.kar|Файлы MIDI (*.mid)|*.mid|Файлы караоке (*.kar)|*.kar|Все файлы (*.*)|*.*") \
   X(SSongGridCorner, "#")                                                             \
   X(SSongGridBeat, "Бит %d")                                                          \
@@ -150,6 +156,7 @@
     "  cantaro --devices                   устройства вывода MIDI\r"                   \
     "  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV\r" \
     "  cantaro --help                      эта справка\r"                               \
+    "  cantaro --version                   версия программы\r"                         \
     "\r"                                                                               \
     "Параметры:\r"                                                                     \
     "  -o, --output ФАЙЛ                   записать результат в файл\r"                 \
@@ -206,7 +213,6 @@
   X(SBatchNeedsFolder, "Для нескольких песен или папки укажите папку результатов: -o ПАПКА") \
   X(SBatchNoSongs, "Песен (.mid, .midi, .kar) не найдено: %s")                          \
   X(SBatchFolderError, "Не удалось просмотреть папку %s: %s")                          \
-  X(SBatchReadError, "Не удалось прочитать файл: %s")                                  \
   X(SBatchSameOutput, "пропущен: результат %s уже записывается для %s")                \
   X(SBatchOverwritesSong, "пропущен: результат %s заменил бы саму песню")              \
   X(SBatchOutputFolder, "Не удалось создать папку результатов %s: %s")                 \
@@ -475,6 +481,25 @@
   X(SOptMidiThruHint, "Ноты с клавиатуры MIDI будут звучать\rчерез выбранное устройство вывода")
 
 // ----------------------------------------------------------------------------------
+// The learned chord model: faults of its file, and the choice of chord recognition.
+#define CANTARO_MESSAGES_CHORDMODEL(X)                                                \
+  X(SChordModelNotAModel, "это не файл модели аккордов")                              \
+  X(SChordModelNewerVersion, "файл записан более новой версией программы (версия модели %s)") \
+  X(SChordModelBadLine, "строка %d: непонятная запись \"%s\"")                          \
+  X(SChordModelBadNumber, "строка %d: неверное число \"%s\"")                           \
+  X(SChordModelWrongCount, "строка %d: неверное количество чисел (%s)")               \
+  X(SChordModelUnknownType, "строка %d: неизвестный тип аккорда \"%s\"")                \
+  X(SChordModelMissing, "нет весов типа аккорда \"%s\"")                               \
+  X(SChordModelDuplicate, "строка %d: тип аккорда \"%s\" повторяется")                  \
+  X(SChordModelUnusable, "Модель аккордов \"%s\" не может быть использована: %s.\rАккорды ищутся по таблице Keysense.") \
+  X(SChordModelNotFound, "Файл модели аккордов %s не найден ни в одной из папок данных:\r%s\rАккорды ищутся по таблице Keysense.") \
+  X(SCliHelpChords, "Распознавание аккордов:\r  --chords table|learned              таблица Keysense или обученная модель (без параметра\r                                      действуют настройки); с моделью --keysense и --continuity\r                                      не действуют")  \
+  X(SChordRecognition, "Распознавание аккордов")                                      \
+  X(SChordRecognitionTable, "Таблица Keysense")                                       \
+  X(SChordRecognitionLearned, "Обученная модель")                                     \
+  X(SChordRecognitionLearnedNote, "С обученной моделью переключатели Keysense и непрерывности не действуют: модель сама выбирает аккорды всей композиции, тональность определяется только для её названия.")
+
+// ----------------------------------------------------------------------------------
 // The chord sheet: its pane, the performing view, printing and the PDF.
 #define CANTARO_MESSAGES_SHEET(X) \
   X(SMenuView, "Вид") \
@@ -517,6 +542,7 @@
   CANTARO_MESSAGES_APP(X)                                                             \
   CANTARO_MESSAGES_UI(X)                                                              \
   CANTARO_MESSAGES_DIALOGS(X)                                                         \
+  CANTARO_MESSAGES_CHORDMODEL(X)                                                      \
   CANTARO_MESSAGES_SHEET(X)                                                           \
   CANTARO_MESSAGES_DETAILS(X)
 

@@ -108,6 +108,10 @@ struct TAnalysisDocument {
   int32_t lengthMs = 0;
   int32_t beatLength = 0;
   std::string notation = "english";
+  // How the chords were chosen: "keysense-table" or "learned-model", and for the model the
+  // note it carries (what it was trained on).
+  std::string chordRecognition = "keysense-table";
+  std::string chordModel;
   bool karaoke = false;
   int32_t transposition = 0;
   TAnalysisKey key;

@@ -226,6 +226,10 @@ json AnalysisJson(const TAnalysisDocument& doc) {
   Put(root, "length", std::move(length));
   Put(root, "beatLength", doc.beatLength);
   Put(root, "notation", doc.notation);
+  json recognition = json::object();
+  Put(recognition, "method", doc.chordRecognition);
+  if (!doc.chordModel.empty()) Put(recognition, "model", doc.chordModel);
+  Put(root, "chordRecognition", std::move(recognition));
   Put(root, "karaoke", doc.karaoke);
   Put(root, "transposition", doc.transposition);
   Put(root, "key", KeyJson(doc.key));

@@ -143,6 +143,10 @@ TAnalysisDocument AnalysisDocumentOf(const TSongAnalysis& analysis) {
   doc.lengthMs = file.TicksToMs(doc.lengthTicks);
   doc.beatLength = model.beatLength;
   doc.notation = NotationName(analysis.Notation());
+  if (const auto& chordModel = analysis.request.song.chordModel) {
+    doc.chordRecognition = "learned-model";
+    doc.chordModel = chordModel->Comment;
+  }
   doc.karaoke = model.karaoke;
   doc.transposition = model.transposition;
 

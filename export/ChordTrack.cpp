@@ -156,12 +156,9 @@ std::vector<TChordBlock> ChordBlocks(const TBeats& beats, int32_t beatLength, No
   return blocks;
 }
 
-TChordTrackFile MidiWithChordTrack(const TMidiSong& file, const std::vector<TChordBlock>& blocks) {
+TResult<TChordTrackFile> MidiWithChordTrack(const TMidiSong& file, const std::vector<TChordBlock>& blocks) {
+  if (file.FileFormat() == TFileFormat::multi_asynch) return TError(Mes(MesId::SChordTrackFormat2));
   TChordTrackFile result;
-  if (file.FileFormat() == TFileFormat::multi_asynch) {
-    result.error = Mes(MesId::SChordTrackFormat2);
-    return result;
-  }
 
   // A channel without notes, and best one that carries nothing at all (no instrument chosen
   // for it); else the one with the fewest notes.
@@ -220,6 +217,5 @@ TChordTrackFile MidiWithChordTrack(const TMidiSong& file, const std::vector<TCho
     end = std::max(end, t.tick);
   }
   chunk.End(end, out);
-  result.ok = true;
   return result;
 }

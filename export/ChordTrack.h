@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Result.h"
 #include "song/SongTypes.h"
 
 class TMidiSong;
@@ -31,9 +32,7 @@ std::vector<TChordBlock> ChordBlocks(const TBeats& beats, int32_t beatLength, No
 std::vector<int32_t> ChordBlockNotes(const TChord& chord);
 
 struct TChordTrackFile {
-  bool ok = false;
   std::string bytes;   // the whole file
-  std::string error;   // why no file was written (a format 2 song)
   int channel = -1;    // channel (0..15) of the chord track's notes
   // The song had no channel without notes: the chord track shares the one with the fewest,
   // which holds this many notes.
@@ -44,5 +43,5 @@ struct TChordTrackFile {
 };
 
 // Format 0 songs are written as format 1 (their track, then the chord track); format 2 songs
-// (independent patterns) are refused.
-TChordTrackFile MidiWithChordTrack(const TMidiSong& file, const std::vector<TChordBlock>& blocks);
+// (independent patterns) are refused: the error says why.
+TResult<TChordTrackFile> MidiWithChordTrack(const TMidiSong& file, const std::vector<TChordBlock>& blocks);

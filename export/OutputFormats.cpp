@@ -13,70 +13,59 @@
 namespace {
 
 // A text whose last line has no line end would run into the next file's first line.
-TFormatOutput TextOutput(std::string bytes) {
+TResult<TFormatOutput> TextOutput(std::string bytes) {
   TFormatOutput out;
-  out.ok = true;
   out.bytes = std::move(bytes);
   if (!out.bytes.empty() && out.bytes.back() != '\n') out.bytes += '\n';
   return out;
 }
 
-TFormatOutput WriteText(const TSongAnalysis& a) {
+TResult<TFormatOutput> WriteText(const TSongAnalysis& a) {
   return TextOutput(ChordTextString(BuildChordText(a.Song(), ChordTextInputOf(a))));
 }
 
-TFormatOutput WriteChordPro(const TSongAnalysis& a) {
+TResult<TFormatOutput> WriteChordPro(const TSongAnalysis& a) {
   return TextOutput(ChordProString(BuildChordText(a.Song(), ChordTextInputOf(a))));
 }
 
-TFormatOutput WriteGrid(const TSongAnalysis& a) {
+TResult<TFormatOutput> WriteGrid(const TSongAnalysis& a) {
   TFormatOutput out;
-  out.ok = true;
   out.bytes = BeatGridString(ChordTextInputOf(a).cells);
   return out;
 }
 
-TFormatOutput WriteJson(const TSongAnalysis& a) {
+TResult<TFormatOutput> WriteJson(const TSongAnalysis& a) {
   TFormatOutput out;
-  out.ok = true;
   out.bytes = AnalysisJsonDocument(AnalysisDocumentOf(a));
   return out;
 }
 
-TFormatOutput WriteJsonLine(const TSongAnalysis& a) {
+TResult<TFormatOutput> WriteJsonLine(const TSongAnalysis& a) {
   TFormatOutput out;
-  out.ok = true;
   out.bytes = AnalysisJsonLine(AnalysisDocumentOf(a));
   return out;
 }
 
-TFormatOutput WriteMidi(const TSongAnalysis& a) {
+TResult<TFormatOutput> WriteMidi(const TSongAnalysis& a) {
   TFormatOutput out;
-  TChordTrackFile file =
+  TResult<TChordTrackFile> made =
       MidiWithChordTrack(a.Song(), ChordBlocks(a.model.beats, a.model.beatLength, a.Notation()));
-  if (!file.ok) {
-    out.messages.push_back(file.error);
-    return out;
-  }
+  if (!made) return made.Error();
+  TChordTrackFile& file = made.Value();
   if (file.channelShared)
     out.messages.push_back(MesFormat(MesId::SChordTrackSharedChannel, file.channel + 1, file.sharedChannelNotes));
   if (file.droppedEvents > 0) out.messages.push_back(MesFormat(MesId::SChordTrackDropped, file.droppedEvents));
-  out.ok = true;
   out.bytes = std::move(file.bytes);
   return out;
 }
 
 // The chord sheet on paper, painted by the writer the Qt layer handed in.
-TFormatOutput WritePdf(const TSongAnalysis& a) {
-  TFormatOutput out;
+TResult<TFormatOutput> WritePdf(const TSongAnalysis& a) {
   const TSheetPdfWriter writer = SheetPdfWriter();
-  if (!writer) {
-    out.messages.push_back(Mes(MesId::SSheetPdfUnavailable));
-    return out;
-  }
+  if (!writer) return TError(Mes(MesId::SSheetPdfUnavailable));
+  TFormatOutput out;
   out.bytes = writer(ChordSheetOf(a), a.request.paper);
-  out.ok = !out.bytes.empty();
-  if (!out.ok) out.messages.push_back(Mes(MesId::SSheetPdfUnavailable));
+  if (out.bytes.empty()) return TError(Mes(MesId::SSheetPdfUnavailable));
   return out;
 }
 

@@ -8,18 +8,18 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Result.h"
 #include "base/untMesConst.h"
 #include "export/SongAnalysis.h"
 
-// What a writer made.
+// What a writer made: the bytes and notices about them (a shared channel, ...).
 struct TFormatOutput {
-  bool ok = false;
   std::string bytes;
-  // Why nothing was made (ok false), or notices about what was made (a shared channel, ...).
   std::vector<std::string> messages;
 };
 
-using TFormatWriter = TFormatOutput (*)(const TSongAnalysis& analysis);
+// What a writer made, or why it could not (a format 2 song as MIDI).
+using TFormatWriter = TResult<TFormatOutput> (*)(const TSongAnalysis& analysis);
 
 struct TOutputFormat {
   std::string_view name;       // as --format takes it

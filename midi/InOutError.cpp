@@ -5,15 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 #include "base/untMesConst.h"
 
 namespace {
 
-// Larger inputs are no MIDI files; refusing them keeps a device file or a stray disk image
-// from filling the memory.
-constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
-constexpr int32_t kNotEnoughMemory = 8;
+constexpr int32_t kNotEnoughMemory = 8;  // the runtime's number
 
 class FileDescriptor {
  public:
@@ -33,6 +31,14 @@ class FileDescriptor {
 
 EInOutError::EInOutError(int32_t errorCode) : std::runtime_error(MessageFor(errorCode)), errorCode_(errorCode) {}
 
+EInOutError::EInOutError(int32_t errorCode, std::string message, uint64_t fileSize)
+    : std::runtime_error(std::move(message)), errorCode_(errorCode), fileSize_(fileSize) {}
+
+EInOutError EInOutError::TooLarge(uint64_t size) {
+  return EInOutError(FileTooLarge,
+                     MesFormat(MesId::SFileTooLarge, std::to_string(size), std::to_string(MaxMidiFileBytes)), size);
+}
+
 std::string EInOutError::MessageFor(int32_t errorCode) {
   switch (errorCode) {
     case FileNotFound: return Mes(MesId::SFileNotFound);
@@ -40,6 +46,7 @@ std::string EInOutError::MessageFor(int32_t errorCode) {
     case TooManyOpenFiles: return Mes(MesId::STooManyOpenFiles);
     case FileAccessDenied: return Mes(MesId::SFileAccessDenied);
     case ReadBeyondEnd: return Mes(MesId::SReadBeyondEnd);
+    case IsFolder: return Mes(MesId::SFileIsFolder);
     default: return MesFormat(MesId::SInOutError, errorCode);
   }
 }
@@ -55,8 +62,8 @@ EInOutError EInOutError::FromErrno(int errnoValue) {
     case ENFILE: return EInOutError(TooManyOpenFiles);
     case EACCES:
     case EPERM:
-    case EROFS:
-    case EISDIR: return EInOutError(FileAccessDenied);
+    case EROFS: return EInOutError(FileAccessDenied);
+    case EISDIR: return EInOutError(IsFolder);
     // Numbers that would read as one of the codes above get the runtime's own number.
     case EIO: return EInOutError(30);
     case ENOMEM: return EInOutError(kNotEnoughMemory);
@@ -76,18 +83,18 @@ std::string ReadFileBytes(const std::string& path) {
 
   struct stat st {};
   if (::fstat(fd, &st) != 0) throw EInOutError::FromErrno(errno);
-  if (S_ISDIR(st.st_mode)) throw EInOutError(EInOutError::FileAccessDenied);
+  if (S_ISDIR(st.st_mode)) throw EInOutError(EInOutError::IsFolder);
 
   std::string bytes;
   if (S_ISREG(st.st_mode)) {
-    if (static_cast<uint64_t>(st.st_size) > kMaxFileBytes) throw EInOutError(kNotEnoughMemory);
+    if (static_cast<uint64_t>(st.st_size) > MaxMidiFileBytes) throw EInOutError::TooLarge(static_cast<uint64_t>(st.st_size));
     // One byte more than the size, so that the read after the last one sees the end at once.
     bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
   }
   std::size_t filled = 0;
   for (;;) {
     if (filled == bytes.size()) {
-      if (bytes.size() >= kMaxFileBytes) throw EInOutError(kNotEnoughMemory);
+      if (filled > MaxMidiFileBytes) throw EInOutError::TooLarge(filled);
       // Room to notice growth of a regular file and to read pipes and devices.
       bytes.resize(bytes.size() + 65536);
     }

@@ -52,6 +52,11 @@ TMidiSong& TMidiFile::ResetForLoad() {
 
 int32_t TMidiFile::LoadFile() { return ResetForLoad().LoadFile(); }
 
+void TMidiFile::SetSong(std::shared_ptr<TMidiSong> song) {
+  ResetForLoad();
+  if (song) song_ = std::move(song);
+}
+
 int32_t TMidiFile::LoadFromBytes(std::string bytes) { return ResetForLoad().LoadFromBytes(std::move(bytes)); }
 
 int32_t TMidiFile::LoadFromBytes(const void* data, std::size_t size) {

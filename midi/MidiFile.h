@@ -44,12 +44,17 @@ class TMidiFile {
   const std::string& Filename() const { return song_->Filename(); }
   void SetFilename(std::string path) { song_->SetFilename(std::move(path)); }
   // Reads Filename; returns the number of tracks. Throws EInOutError when the file cannot be
-  // read or a chunk claims more bytes than the file holds (the tracks before it remain).
+  // read (missing, a folder, larger than MaxMidiFileBytes, ...). A file cut short is no error:
+  // a chunk that claims more bytes than the file holds gives what the file holds, as a track
+  // cut short (Completeness()).
   int32_t LoadFile();
   // The same from bytes in memory (the file's contents); the bytes are kept as the store of
   // the events' texts until the next load.
   int32_t LoadFromBytes(std::string bytes);
   int32_t LoadFromBytes(const void* data, std::size_t size);
+  // Puts a song read elsewhere in place of the loaded one (playback stops first), so that a
+  // file can be read apart and taken only once it is known to hold a song.
+  void SetSong(std::shared_ptr<TMidiSong> song);
 
   int32_t NumberOfTracks() const { return song_->NumberOfTracks(); }
   const TReadCompleteness& Completeness() const { return song_->Completeness(); }

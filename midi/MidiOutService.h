@@ -10,12 +10,12 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <span>
 #include <string>
 #include <utility>
-#include <variant>
 #include <vector>
+
+#include "base/Result.h"
 
 using TMidiOutHandle = uint32_t;  // 0 is no handle
 
@@ -47,33 +47,10 @@ struct TMidiOutError {
   std::string Detail;  // what the backend said beyond the code, for logs; may be empty
 };
 
-// A value or the error that kept it from being made.
+// A value or the error that kept it from being made; success or the error.
 template <class T>
-class TMidiOutResult {
- public:
-  TMidiOutResult(T value) : v_(std::move(value)) {}
-  TMidiOutResult(TMidiOutError error) : v_(std::move(error)) {}
-  bool Ok() const { return v_.index() == 0; }
-  explicit operator bool() const { return Ok(); }
-  const T& Value() const { return std::get<0>(v_); }
-  const TMidiOutError& Error() const { return std::get<1>(v_); }
-
- private:
-  std::variant<T, TMidiOutError> v_;
-};
-
-// Success, or the error.
-class TMidiOutStatus {
- public:
-  TMidiOutStatus() = default;
-  TMidiOutStatus(TMidiOutError error) : error_(std::move(error)) {}
-  bool Ok() const { return !error_; }
-  explicit operator bool() const { return Ok(); }
-  const TMidiOutError& Error() const { return *error_; }
-
- private:
-  std::optional<TMidiOutError> error_;
-};
+using TMidiOutResult = TResult<T, TMidiOutError>;
+using TMidiOutStatus = TResult<void, TMidiOutError>;
 
 // One output device as the service lists it. Ids run from 0 in list order.
 struct TMidiOutDevice {

@@ -159,21 +159,22 @@ void TMidiSong::ParseBytes() {
     const bool header = std::memcmp(h, "MThd", 4) == 0;
     const bool track = !header && std::memcmp(h, "MTrk", 4) == 0;
     if (!header && !track) break;
-    const uint32_t length = BigEndian32(h + 4);
+    uint32_t length = BigEndian32(h + 4);
     pos += 8;
     // A length of 0 or with its top bit set (negative as a signed count) has no data.
     if (length == 0 || (length & 0x80000000u)) continue;
-    if (length > size - pos) {
-      // The tracks before it stay loaded; the caller hears of the rest by the exception.
-      if (track) completeness_.CutTracks.push_back(TCutTrack{NumberOfTracks(), pos - 8, 0});
-      completeness_.MissingTracks = std::max(0, headerTracks_ - NumberOfTracks() - (track ? 1 : 0));
-      throw EInOutError(EInOutError::ReadBeyondEnd);
+    // A chunk that claims more bytes than the file holds: the file was cut short. What it
+    // holds is read like any chunk; the track it starts is a track cut short, and reading ends.
+    const bool cutShort = length > size - pos;
+    if (cutShort) {
+      length = static_cast<uint32_t>(size - pos);
+      if (length == 0) break;
     }
     if (header) {
       ParseHeader(data + pos, length);
     } else {
       const std::size_t stop = ParseTrack(data + pos, length);
-      if (stop < length) {
+      if (stop < length || cutShort) {
         const TMidiTrack& track = *tracks_.back();
         const int32_t tick = track.events_.empty() ? 0 : track.events_.back().Time;
         completeness_.CutTracks.push_back(TCutTrack{track.TrackNo(), pos + stop, tick});
@@ -271,8 +272,12 @@ std::size_t TMidiSong::ParseTrack(const uint8_t* p, std::size_t length) {
 }
 
 std::string DamagedFileNotice(const TReadCompleteness& completeness) {
-  if (completeness.CutTracks.empty()) return {};
-  return MesFormat(MesId::SDamagedFile, static_cast<int>(completeness.CutTracks.size()));
+  const int cut = static_cast<int>(completeness.CutTracks.size());
+  const int missing = completeness.MissingTracks;
+  if (cut > 0 && missing > 0) return MesFormat(MesId::SDamagedFileCutMissing, cut, missing);
+  if (missing > 0) return MesFormat(MesId::SDamagedFileMissing, missing);
+  if (cut > 0) return MesFormat(MesId::SDamagedFile, cut);
+  return {};
 }
 
 TMidiTrack& TMidiSong::TrackAt(int32_t index) {

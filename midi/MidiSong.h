@@ -115,8 +115,8 @@ struct TempoEntry {
 };
 
 // How complete the last file read was. A track is cut short when its chunk ends inside an
-// event (or a chunk claims more bytes than the file holds): what came before is loaded, the
-// rest is lost. Reading never changes what is loaded because of this; it only tells.
+// event or the file ends inside its chunk (a chunk that claims more bytes than the file
+// holds): what came before is loaded, the rest is lost. Reading never changes what is loaded because of this; it only tells.
 struct TCutTrack {
   int32_t Track = 0;        // index as in TrackAt
   std::size_t Offset = 0;   // byte offset in the file where reading stopped
@@ -141,7 +141,9 @@ class TMidiSong {
   const std::string& Filename() const { return filename_; }
   void SetFilename(std::string path) { filename_ = std::move(path); }
   // Reads Filename; returns the number of tracks. Throws EInOutError when the file cannot be
-  // read or a chunk claims more bytes than the file holds (the tracks before it remain).
+  // read (missing, a folder, larger than MaxMidiFileBytes, ...). A file cut short is no error:
+  // a chunk that claims more bytes than the file holds gives what the file holds, as a track
+  // cut short (Completeness()).
   int32_t LoadFile();
   // The same from bytes in memory (the file's contents); the bytes are kept as the store of
   // the events' texts until the next load.
@@ -211,8 +213,9 @@ class TMidiSong {
   uint8_t timeSigDenominator_ = 2;
 };
 
-// The notice for a file whose tracks were cut short ("damaged file, N tracks cut short"), or
-// an empty text when none was.
+// The notice for a file that was not read whole: how many tracks were cut short ("damaged
+// file, N tracks cut short"), how many the header announced but the file does not hold, or
+// both; an empty text for a complete file.
 std::string DamagedFileNotice(const TReadCompleteness& completeness);
 
 // "h:mm:ss.zzz" ("0:01:23.456").

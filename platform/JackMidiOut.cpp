@@ -9,6 +9,7 @@
 #include <chrono>
 #include <thread>
 #include <cstring>
+#include <optional>
 
 #include "midi/MidiClock.h"
 
@@ -41,6 +42,7 @@ struct TJackMidiOutService::Connection {
   // Messages played by hand: they go beside what waits in `ring` for its due time.
   std::unique_ptr<jack_ringbuffer_t, RingDeleter> live;
   std::atomic<int> lost{0};  // 0, or the TMidiOutErrc that ended the connection
+  std::atomic<uint32_t> cycles{0};  // periods the process thread has finished
 
   // The client goes first: its process thread reads the ring until it is closed.
   ~Connection() { client.reset(); }
@@ -112,6 +114,7 @@ int TJackMidiOutService::Connection::Process(jack_nframes_t frames, void* arg) {
     lastOffset = offset;
     ++written;
   }
+  c->cycles.fetch_add(1, std::memory_order_release);
   return 0;
 }
 
@@ -257,11 +260,29 @@ TMidiOutStatus TJackMidiOutService::Enqueue(TMidiOutHandle handle, std::span<con
 TMidiOutStatus TJackMidiOutService::Close(TMidiOutHandle handle) {
   auto it = open_.find(handle);
   if (it == open_.end()) return TMidiOutError{TMidiOutErrc::NotOpen};
-  // What was sent last still gets out: a few periods at most, and not at all for a port or
-  // server that is gone.
+  // What was sent last still gets out (the song's last notes, the notes-off of a stop): the
+  // ring is drained, and the period that took its last message is finished, before the client
+  // goes. On a busy machine the server's periods come late, so the wait is not a fixed time:
+  // it goes on while periods still pass, and ends when none has for a second, after five
+  // seconds in all, or at once for a port or server that is gone.
   Connection& c = *it->second;
-  for (int i = 0; i < 100 && !c.lost.load() && jack_ringbuffer_read_space(c.ring.get()) > 0; ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point start = Clock::now();
+  Clock::time_point progress = start;
+  uint32_t seen = c.cycles.load(std::memory_order_acquire);
+  std::optional<uint32_t> drainedAt;
+  while (!c.lost.load()) {
+    const uint32_t now = c.cycles.load(std::memory_order_acquire);
+    if (now != seen) {
+      seen = now;
+      progress = Clock::now();
+    }
+    if (!drainedAt && jack_ringbuffer_read_space(c.ring.get()) == 0) drainedAt = seen;
+    // Two periods more: the one that may be taking the last message has ended.
+    if (drainedAt && seen - *drainedAt >= 2) break;
+    if (Clock::now() - progress > std::chrono::seconds(1) || Clock::now() - start > std::chrono::seconds(5)) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
   // Closing the client stops its process thread before the ring is freed.
   Connection::Discard(it->second);
   open_.erase(it);

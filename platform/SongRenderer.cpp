@@ -54,7 +54,7 @@ int64_t SongRenderFrames(const TMidiFile& file, const TSongRenderOptions& option
 TSongRenderResult PlaySongOffline(TMidiFile& file, TMidiOutput& output,
                                   const TSongRenderOptions& options,
                                   const std::function<bool(int frames)>& renderAudio) {
-  TSongRenderResult result;
+  TSongRender result;
   result.SongMs = SongMsOf(file);
   const int64_t total = SongRenderFrames(file, options);
   const int32_t songLength = file.SongLength();
@@ -95,20 +95,14 @@ TSongRenderResult PlaySongOffline(TMidiFile& file, TMidiOutput& output,
       const int64_t target = std::min(total, endMs * kSongRenderSampleRate / 1000);
       const int n = static_cast<int>(target - frames);
       if (n > 0) {
-        if (!renderAudio(n)) {
-          result.Frames = frames;
-          return result;
-        }
+        if (!renderAudio(n)) return TError(MesFormat(MesId::SRenderSynthError, Mes(MesId::SMidiOutErrUnspecified)));
         frames = target;
       }
     }
   } catch (const EmidioutputError& e) {
-    result.Error = MesFormat(MesId::SRenderSendError, e.what());
-    result.Frames = frames;
-    return result;
+    return TError(MesFormat(MesId::SRenderSendError, e.what()));
   }
   result.Frames = frames;
-  result.Ok = true;
   return result;
 }
 
@@ -138,11 +132,7 @@ TSongRenderResult RenderSongToSamples(TMidiFile& file, const TSongRenderOptions&
                                       std::vector<int16_t>& samples) {
   samples.clear();
   TOfflineSynth synth(options.SoundFont);
-  if (!synth.engine) {
-    TSongRenderResult r;
-    r.Error = synth.error;
-    return r;
-  }
+  if (!synth.engine) return TError(synth.error);
   samples.reserve(static_cast<std::size_t>(SongRenderFrames(file, options)) * 2);
   return PlaySongOffline(file, *synth.output, options, [&](int frames) {
     const std::size_t at = samples.size();
@@ -159,24 +149,17 @@ double NormalisingGain(float peak) {
 
 TSongRenderResult RenderSongToWav(const std::string& midiPath, const std::string& wavPath,
                                   const TSongRenderOptions& options) {
-  TSongRenderResult result;
   TMidiFile file;
   file.SetFilename(midiPath);
   try {
     file.LoadFile();
   } catch (const std::exception& e) {
-    result.Error = MesFormat(MesId::SRenderReadError, midiPath, e.what());
-    return result;
+    return TError(MesFormat(MesId::SRenderReadError, midiPath, e.what()));
   }
-  if (file.NumberOfTracks() == 0) {
-    result.Error = MesFormat(MesId::SRenderEmptySong, midiPath);
-    return result;
-  }
+  if (file.NumberOfTracks() == 0) return TError(MesFormat(MesId::SRenderEmptySong, midiPath));
   const int64_t total = SongRenderFrames(file, options);
-  if (static_cast<uint64_t>(total) > kMaxWavStereoFrames) {
-    result.Error = MesFormat(MesId::SRenderTooLong, midiPath, FormatTime(SongMsOf(file)));
-    return result;
-  }
+  if (static_cast<uint64_t>(total) > kMaxWavStereoFrames)
+    return TError(MesFormat(MesId::SRenderTooLong, midiPath, FormatTime(SongMsOf(file))));
 
   std::vector<float> buffer;
   double gain = 1.0;
@@ -185,39 +168,26 @@ TSongRenderResult RenderSongToWav(const std::string& midiPath, const std::string
   } else {
     // The synthesizer is deterministic: a first rendering finds the peak the second one has.
     TOfflineSynth probe(options.SoundFont);
-    if (!probe.engine) {
-      result.Error = probe.error;
-      return result;
-    }
+    if (!probe.engine) return TError(probe.error);
     float peak = 0;
-    result = PlaySongOffline(file, *probe.output, options, [&](int frames) {
+    const TSongRenderResult measured = PlaySongOffline(file, *probe.output, options, [&](int frames) {
       buffer.resize(static_cast<std::size_t>(frames) * 2);
       if (!probe.engine->WriteFloat(frames, buffer.data())) return false;
       for (float v : buffer) peak = std::max(peak, std::fabs(v));
       return true;
     });
-    if (!result.Ok) {
-      if (result.Error.empty()) result.Error = MesFormat(MesId::SRenderSynthError, Mes(MesId::SMidiOutErrUnspecified));
-      return result;
-    }
+    if (!measured.Ok()) return measured;
     gain = NormalisingGain(peak);
   }
 
   TOfflineSynth synth(options.SoundFont);
-  if (!synth.engine) {
-    result = {};
-    result.Error = synth.error;
-    return result;
-  }
+  if (!synth.engine) return TError(synth.error);
   TWavWriter wav(wavPath);
-  if (!wav.Begin(static_cast<uint32_t>(total), kSongRenderSampleRate)) {
-    result = {};
-    result.Error = MesFormat(MesId::SRenderWriteError, wavPath, wav.ErrorString());
-    return result;
-  }
+  if (!wav.Begin(static_cast<uint32_t>(total), kSongRenderSampleRate))
+    return TError(MesFormat(MesId::SRenderWriteError, wavPath, wav.ErrorString()));
   std::vector<int16_t> samples;
   bool writeFailed = false;
-  result = PlaySongOffline(file, *synth.output, options, [&](int frames) {
+  TSongRenderResult result = PlaySongOffline(file, *synth.output, options, [&](int frames) {
     buffer.resize(static_cast<std::size_t>(frames) * 2);
     samples.resize(buffer.size());
     if (!synth.engine->WriteFloat(frames, buffer.data())) return false;
@@ -231,15 +201,7 @@ TSongRenderResult RenderSongToWav(const std::string& midiPath, const std::string
     }
     return true;
   });
-  if (!result.Ok) {
-    if (result.Error.empty())
-      result.Error = writeFailed ? MesFormat(MesId::SRenderWriteError, wavPath, wav.ErrorString())
-                                 : MesFormat(MesId::SRenderSynthError, Mes(MesId::SMidiOutErrUnspecified));
-    return result;
-  }
-  if (!wav.Commit()) {
-    result.Ok = false;
-    result.Error = MesFormat(MesId::SRenderWriteError, wavPath, wav.ErrorString());
-  }
+  if (writeFailed || (result.Ok() && !wav.Commit()))
+    return TError(MesFormat(MesId::SRenderWriteError, wavPath, wav.ErrorString()));
   return result;
 }

@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Result.h"
+
 class TMidiFile;
 class TMidiOutput;
 
@@ -35,12 +37,12 @@ struct TSongRenderOptions {
 
 constexpr double kRenderPeakDb = -1.0;
 
-struct TSongRenderResult {
-  bool Ok = false;
-  std::string Error;   // for the user, when not Ok
+struct TSongRender {
   int32_t SongMs = 0;  // the song's length by its tempo map
   int64_t Frames = 0;  // stereo frames rendered
 };
+// What was rendered, or the error for the user.
+using TSongRenderResult = TResult<TSongRender>;
 
 constexpr int kSongRenderSampleRate = 44100;
 

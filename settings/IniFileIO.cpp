@@ -16,7 +16,7 @@ namespace {
 
 std::string Reason(int err) { return std::generic_category().message(err); }
 
-TFileWriteResult Failure(int err) { return TFileWriteResult{false, Reason(err)}; }
+TFileWriteResult Failure(int err) { return TError(Reason(err), err); }
 
 // The file a path finally names; the path itself when it is no link or a dangling one.
 std::string ResolveLinks(const std::string& path) {
@@ -133,7 +133,8 @@ TFileWriteResult WriteFileAtomically(const std::string& path, std::string_view b
   bool hadOld = stat(target.c_str(), &old) == 0;
   if (hadOld && S_ISDIR(old.st_mode)) return Failure(EISDIR);
   // The rename would replace a file the user made read-only; respect that as writing in place
-  // would.
+  // would. A file nobody may write is read-only for root too, whom the bits do not stop.
+  if (hadOld && (old.st_mode & 0222) == 0) return Failure(EACCES);
   if (hadOld && access(target.c_str(), W_OK) != 0) return Failure(errno);
 
   int fd = mkostemp(tmp.data(), O_CLOEXEC);
@@ -155,7 +156,7 @@ TFileWriteResult WriteFileAtomically(const std::string& path, std::string_view b
     close(dfd);
   }
   RemoveStaleTemporaries(folder, name);
-  return TFileWriteResult{true, {}};
+  return {};
 }
 
 TFileWriteResult CreateFolders(const std::string& path) {
@@ -173,5 +174,5 @@ TFileWriteResult CreateFolders(const std::string& path) {
   struct stat st {};
   if (stat(path.c_str(), &st) != 0) return Failure(errno);
   if (!S_ISDIR(st.st_mode)) return Failure(ENOTDIR);
-  return TFileWriteResult{true, {}};
+  return {};
 }

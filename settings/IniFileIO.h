@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Result.h"
+
 struct TFileReadResult {
   enum class Status { Ok, Missing, Failed };
   Status status = Status::Missing;
@@ -17,11 +19,8 @@ struct TFileReadResult {
   std::string reason;  // why reading failed, when Failed
 };
 
-struct TFileWriteResult {
-  bool ok = false;
-  std::string reason;  // why writing failed, when not ok
-  explicit operator bool() const { return ok; }
-};
+// Success, or why writing failed.
+using TFileWriteResult = TStatus;
 
 // A settings file larger than this is not a settings file; it is refused rather than read.
 constexpr std::size_t MaxSettingsFileSize = 16u << 20;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <climits>
 #include <cstdlib>
 #include <functional>
@@ -241,6 +242,16 @@ const std::vector<TSettingKey>& SettingKeys() {
        },
        [](TIniFile& ini, const TSettings& s, const TWindowPos&) { ini.WriteInteger(kMain, "TextCodepage", s.TextCodepage); }},
       BoolKey(kMain, "KeysenseContinuity", &TSettings::KeysenseContinuity),
+      {kMain, "ChordRecognition",
+       [](const TIniFile& ini, TSettings& s, TWindowPos&) {
+         std::string v = ini.ReadString(kMain, "ChordRecognition", "");
+         for (char& c : v) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+         // Anything else (a file of an older version, a typing slip) keeps the table.
+         s.LearnedChords = v == "learned";
+       },
+       [](TIniFile& ini, const TSettings& s, const TWindowPos&) {
+         ini.WriteString(kMain, "ChordRecognition", s.LearnedChords ? "learned" : "table");
+       }},
       StringKey(kMain, "MidiInName", &TSettings::MidiInName),
       BoolKey(kMain, "MidiThru", &TSettings::MidiThru),
       StringKey(kMain, "ExportDir", &TSettings::ExportDir),
@@ -292,6 +303,8 @@ void SetConfigHome(const std::string& folder) {
   ComputeSettingsFolder();
 }
 
+const std::string& ConfigHomeFolder() { return ConfigHome; }
+
 std::string SettingsFile() { return SettingsFolder + kSettingsFileName; }
 
 std::string ShippedSettingsFile() {
@@ -312,7 +325,7 @@ void LoadSettings(TSettings& settings, TWindowPos& window) {
 TSettingsSaveResult SaveSettings(const TSettings& settings, const TWindowPos& window) {
   const std::string file = SettingsFile();
   auto failed = [&file](const std::string& reason) {
-    return TSettingsSaveResult{false, MesFormat(MesId::SSettingsSaveError, file, reason)};
+    return TSettingsSaveResult(TError(MesFormat(MesId::SSettingsSaveError, file, reason)));
   };
 
   // Read again now: the program writes only its own keys, and anything written into the file
@@ -321,14 +334,14 @@ TSettingsSaveResult SaveSettings(const TSettings& settings, const TWindowPos& wi
   if (current.status == TFileReadResult::Status::Failed) return failed(current.reason);
   TIniFile ini(current.bytes);
   if (current.status == TFileReadResult::Status::Missing && UsingConfigHome) {
-    if (TFileWriteResult made = CreateFolders(SettingsFolder); !made) return failed(made.reason);
+    if (TFileWriteResult made = CreateFolders(SettingsFolder); !made) return failed(made.Error().Text);
     ini.Parse(UserSettingsSeed(ShippedSettingsFile()));
   }
 
   for (const TSettingKey& k : SettingKeys()) k.write(ini, settings, window);
 
-  if (TFileWriteResult w = WriteFileAtomically(file, ini.Text()); !w) return failed(w.reason);
-  return TSettingsSaveResult{true, {}};
+  if (TFileWriteResult w = WriteFileAtomically(file, ini.Text()); !w) return failed(w.Error().Text);
+  return {};
 }
 
 bool SameFileName(const std::string& a, const std::string& b) { return FoldCase(a) == FoldCase(b); }

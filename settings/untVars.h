@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Result.h"
 #include "chords/untChords.h"
 #include "chords/untKeysense.h"
 
@@ -50,6 +51,7 @@ void SetProgramFolder(const std::string& folder);
 // the program, and recomputes the settings folder. At start-up it is $XDG_CONFIG_HOME or
 // $HOME/.config. Tests point it at a scratch folder, so no test touches the real one.
 void SetConfigHome(const std::string& folder);
+const std::string& ConfigHomeFolder();
 
 // SettingsFolder + "cantaro.ini".
 std::string SettingsFile();
@@ -93,6 +95,10 @@ struct TSettings {
   // With Keysense active, the table's chords are chosen for the whole song at once: a beat
   // keeps its neighbours' chord unless another fits it clearly better (song/ChordContinuity.h).
   bool KeysenseContinuity = false;
+  // The chords are chosen by the learned chord model (chords/ChordModel.h) instead of the
+  // Keysense table; the Keysense switches then do not apply. Stored as ChordRecognition=table
+  // or learned.
+  bool LearnedChords = false;
   // The MIDI keyboard: the input device's name (empty: none), and whether what is played on
   // it also sounds through the output device.
   std::string MidiInName;
@@ -129,11 +135,8 @@ struct TWindowPos {
 // still been read, so that the next save does not replace them with defaults.
 void LoadSettings(TSettings& settings, TWindowPos& window);
 
-struct TSettingsSaveResult {
-  bool ok = false;
-  std::string message;  // one text naming the file and the reason, when not ok
-  explicit operator bool() const { return ok; }
-};
+// Success, or one text naming the file and the reason.
+using TSettingsSaveResult = TStatus;
 
 // Writes every stored setting into the settings file, keeping everything else in it. The file is
 // replaced atomically: when writing fails, the old file stays as it was and the result says why.

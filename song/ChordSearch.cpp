@@ -118,17 +118,19 @@ size_t TChordSearch::WorkingBytes() const {
   return bytes;
 }
 
-void TChordSearch::AnalyseBeat(TVariants& v, const TKeysenseChooser* keysense, int keyTonic) const {
-  v.notes.clear();
+void TChordSearch::CollectBeatNotes(TVariants& v) const {
   v.chords.clear();
   v.chosen = 0;
-
   std::array<uint64_t, 2> all{};
   for (const auto& m : sounded_) {
     all[0] |= m[0];
     all[1] |= m[1];
   }
   v.notes = NotesOf(all);
+}
+
+void TChordSearch::AnalyseBeat(TVariants& v, const TKeysenseChooser* keysense, int keyTonic) const {
+  CollectBeatNotes(v);
 
   uint8_t best = 255;
   if (keysense && *keysense) {

@@ -46,6 +46,8 @@ class TChordSearch {
   // Notes, candidates and chosen index of the beat just collected. With a chooser (the
   // key-aware table is active) it is asked first, with the current key's tonic.
   void AnalyseBeat(TVariants& v, const TKeysenseChooser* keysense, int keyTonic) const;
+  // Only the notes of the beat just collected, no chords (the learned model names them).
+  void CollectBeatNotes(TVariants& v) const;
 
   int32_t Duration(int note, int channel) const { return durations_[Index(note, channel)]; }
   int32_t MinimumDuration() const { return minimum_; }

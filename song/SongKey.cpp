@@ -24,6 +24,12 @@ void TSongSession::FindKey() {
 }
 
 bool TSongSession::DetectKey() {
+  if (!DetectKeySilently()) return false;
+  prompter_.Information(Mes(MesId::SSongKeyFoundCaption), KeyReport(model_.key.evidence->result, options_.notation));
+  return true;
+}
+
+bool TSongSession::DetectKeySilently() {
   MidiPiano.ClearMarks();
   const int32_t beatLength = model_.beatLength;
   if (beatLength < 1) return false;
@@ -55,6 +61,5 @@ bool TSongSession::DetectKey() {
   model_.key.evidence = TKeyEvidence{counts, result};
   model_.key.minor.reset();
   Notify(TSongChange::Key);
-  prompter_.Information(Mes(MesId::SSongKeyFoundCaption), KeyReport(result, options_.notation));
   return true;
 }

@@ -6,10 +6,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "chords/ChordModel.h"
 #include "chords/untChords.h"
 #include "chords/untKeysense.h"
 #include "song/KeyDetect.h"
@@ -47,6 +49,9 @@ struct TSongOptions {
   // clearly better, and its variants list the table's chords that cover it, best first, the
   // chosen one marked, then the exact variants of its notes.
   bool continuity = false;
+  // The learned chord model (chords/ChordModel.h): when there is one, it chooses the chords of
+  // the whole song and the key-aware table, its key question and continuity do not apply.
+  std::shared_ptr<const TChordModel> chordModel;
   // The key-aware table for the search (the settings' table); empty: no chord is chosen by key.
   std::vector<KeysenseEntry> keysenseTable;
   // The names of the chords in the session's questions.
@@ -55,8 +60,8 @@ struct TSongOptions {
 
 // What an observer is told: the part of the model that changed and, for one beat, which.
 enum class TSongChange : uint8_t {
-  Opening,         // a file was found and is about to be read
-  Song,            // a new song (or none): tracks, beats, key, transposition, lyrics reset
+  Opening,         // a song was read and takes the place of the open one (index 1: from a file)
+  Song,            // the new song is in place: tracks, beats, key, transposition, lyrics reset
   Chords,          // the beats were searched anew (their notes and chords)
   ChordsSimplified,// every chord simplified, every second one dropped
   BeatChord,       // one beat's chosen chord changed (`beat`)
@@ -71,9 +76,6 @@ enum class TSongChange : uint8_t {
   Lyrics,
   Fragment,
 };
-
-// How the opening of a song ended (the index of a Song notice).
-enum class TSongLoadResult : int { Unreadable = 0, Empty = 1, Loaded = 2 };
 
 struct TSongNotice {
   TSongChange what;

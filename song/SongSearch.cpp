@@ -9,6 +9,7 @@
 #include "base/Finally.h"
 #include "chords/untKeysense.h"
 #include "song/ChordContinuity.h"
+#include "song/ChordModelSearch.h"
 #include "song/SongSession.h"
 
 namespace {
@@ -81,7 +82,11 @@ void TSongSession::SearchChords() {
   TBeats& beats = model_.beats;
   if (beats.empty()) return;
   model_.keysenseActive = false;
-  if (options_.keysense) ActivateKeysense();
+  const TChordModel* learned = options_.chordModel.get();
+  if (options_.keysense && !learned) ActivateKeysense();
+  // The model needs no key, but the song's key is still named beside its chords: found
+  // without asking, as the table would have asked to.
+  if (learned && !model_.key.Known()) DetectKeySilently();
 
   // The search walks the song itself: it neither plays nor marks a piano key. As a command it
   // leaves the song stopped at its start with no key marked, and the marked keys recognised
@@ -123,9 +128,14 @@ void TSongSession::SearchChords() {
     int32_t end = BeatEnd(b, beatLength);
     walk.To(end, [this](const TMidiEventEx& e, int32_t) { CollectBeatNote(e); });
     search_.FlushSoundingNotes(end);
-    search_.AnalyseBeat(beats[b], chooser, tonic);
+    if (learned)
+      search_.CollectBeatNotes(beats[b]);
+    else
+      search_.AnalyseBeat(beats[b], chooser, tonic);
   }
   if (continuity) ChooseContinuousChords(values, tonic);
+  // The walk gave every beat its notes; the model chooses the chords from the events.
+  if (learned) ApplyChordModel(*learned, MidiFile.Song(), beatLength, beats);
 }
 
 void TSongSession::ChooseContinuousChords(const std::vector<TEntryValues>& values, int tonic) {

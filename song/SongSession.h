@@ -39,6 +39,10 @@ struct TPlaybackHooks {
   std::function<void()> PlayMarkedNotes;  // sounds the marked keys for about a second
 };
 
+// What the user reads when a song file cannot be read at all: its name and why (not found, a
+// folder, too large, ...).
+std::string SongReadErrorText(const std::string& fileName, const EInOutError& e);
+
 class TSongSession {
  public:
   TSongSession(Prompter& prompter, StatusSink& status, TSongOptions options = {});
@@ -63,9 +67,11 @@ class TSongSession {
   TSongObservers& Observers() { return observers_; }
 
   // ---- Loading -------------------------------------------------------------------
-  // Opens a MIDI or karaoke file. True when it was read with at least one track. A read
-  // error inside the engine propagates after the song has been cleared. Observers hear
-  // Opening once the file is found, before it is read.
+  // Opens a MIDI or karaoke file. True when it was read with at least one track (a damaged
+  // file gives the tracks it holds; MidiFile.Completeness() tells what is missing). A file
+  // that cannot be read, is a folder, is larger than MaxMidiFileBytes or holds no track is
+  // reported through the Prompter with its name, and the open song stays as it was. Observers
+  // hear Opening once the new song is in the engine, then Song when the model is reset.
   bool LoadSong(const std::string& fileName);
   // The same for a file's contents already in memory; the name stands in the messages.
   bool LoadSongFromBytes(const std::string& name, std::string bytes);
@@ -154,12 +160,16 @@ class TSongSession {
   TSongModel TakeModel() { return std::move(model_); }
 
  private:
-  // Everything of opening a song after the file was found: read() fills the engine.
-  bool OpenSong(const std::string& fileName, const std::function<void()>& read);
+  // Everything of opening a song after its bytes were read; fromFile: an opened file (it
+  // joins the recent files), not bytes handed over.
+  bool OpenSong(const std::string& fileName, std::string bytes, bool fromFile);
   void StopPlaying();
   void RewindSong();
   void ClearSongState();
   void ActivateKeysense();
+  // DetectKey without telling the user the key found (the learned model's search names the
+  // key without having asked for it).
+  bool DetectKeySilently();
   // The key-aware table of the search, as the options hand it in.
   const std::vector<KeysenseEntry>& ActiveKeysenseTable() const;
   // With continuity: the chords of the beats that have table values chosen for the whole

@@ -74,6 +74,26 @@
       <translation>Файл пашкоджаны, абрэзана дарожак: %d</translation>
     </message>
     <message>
+      <source>Файл повреждён, не хватает дорожек: %d</source>
+      <comment>SDamagedFileMissing</comment>
+      <translation>Файл пашкоджаны, не хапае дарожак: %d</translation>
+    </message>
+    <message>
+      <source>Файл повреждён, обрезано дорожек: %d, не хватает дорожек: %d</source>
+      <comment>SDamagedFileCutMissing</comment>
+      <translation>Файл пашкоджаны, абрэзана дарожак: %d, не хапае дарожак: %d</translation>
+    </message>
+    <message>
+      <source>Это папка, а не файл</source>
+      <comment>SFileIsFolder</comment>
+      <translation>Гэта папка, а не файл</translation>
+    </message>
+    <message>
+      <source>Файл слишком велик: %s байт при пределе %s байт</source>
+      <comment>SFileTooLarge</comment>
+      <translation>Файл занадта вялікі: %s байт пры ліміце %s байт</translation>
+    </message>
+    <message>
       <source>Change to DeviceID while device was open</source>
       <comment>SMidiOutChangeDeviceID</comment>
       <translation>Change to DeviceID while device was open</translation>
@@ -247,6 +267,16 @@
       <source>Файл &quot;%s&quot; пуст или испорчен.</source>
       <comment>SSongFileEmpty</comment>
       <translation>Файл &quot;%s&quot; пусты або пашкоджаны.</translation>
+    </message>
+    <message>
+      <source>%s — это папка, а не файл песни</source>
+      <comment>SSongFileIsFolder</comment>
+      <translation>%s — гэта папка, а не файл песні</translation>
+    </message>
+    <message>
+      <source>Не удалось прочитать файл %s:&#13;%s</source>
+      <comment>SSongFileReadError</comment>
+      <translation>Не ўдалося прачытаць файл %s:&#13;%s</translation>
     </message>
     <message>
       <source>Все поддерживаемые форматы|*.mid;*.kar|Файлы MIDI (*.mid)|*.mid|Файлы караоке (*.kar)|*.kar|Все файлы (*.*)|*.*</source>
@@ -529,9 +559,9 @@
       <translation>Табуліст не можа прымаць тэксты: %s</translation>
     </message>
     <message>
-      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format ИМЯ                        формат результата (список ниже; по умолчанию text)&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
+      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;  cantaro --version                   версия программы&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format ИМЯ                        формат результата (список ниже; по умолчанию text)&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
       <comment>SCliHelp</comment>
-      <translation>Выкарыстанне:&#13;  cantaro ФАЙЛ [параметры]            тэкст з акордамі песні (як --export)&#13;  cantaro --export ФАЙЛ [параметры]   тэкст з акордамі песні&#13;  cantaro --events ФАЙЛ               трэкі файла і падзеі кожнага трэка&#13;  cantaro --recognize НОТА...         варыянты акорда з нот (C4 E4 G4 або 60 64 67)&#13;  cantaro --devices                   прылады вываду MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  гучанне песні ў файл WAV&#13;  cantaro --help                      гэтая даведка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   запісаць вынік у файл&#13;  --key auto|ТАНАЛЬНАСЦЬ              арыгінальная танальнасць: вызначыць або задаць (C, Am, F#)&#13;  --transpose N                       транспазіцыя на N паўтонаў (-11..11)&#13;  --beat default|double|half          працягласць біта: па змаўчанні, удвая большая, удвая меншая&#13;  --notation english|german|italian   спосаб запісу нот&#13;  --keysense on|off                   тэхналогія Keysense&#13;  --continuity on|off                 звязныя акорды (разам з Keysense)&#13;  --comments on|off                   каментарыі MIDI-файла ў тэксце&#13;  --format ІМЯ                        фармат выніку (спіс ніжэй; па змаўчанні text)&#13;  --codepage cp1251|cp1252|koi8-r     кадзіроўка тэкстаў файла, калі гэта не UTF-8&#13;&#13;Без параметраў --key, --notation, --keysense, --continuity, --comments і --codepage дзейнічаюць&#13;налады праграмы.</translation>
+      <translation>Выкарыстанне:&#13;  cantaro ФАЙЛ [параметры]            тэкст з акордамі песні (як --export)&#13;  cantaro --export ФАЙЛ [параметры]   тэкст з акордамі песні&#13;  cantaro --events ФАЙЛ               трэкі файла і падзеі кожнага трэка&#13;  cantaro --recognize НОТА...         варыянты акорда з нот (C4 E4 G4 або 60 64 67)&#13;  cantaro --devices                   прылады вываду MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  гучанне песні ў файл WAV&#13;  cantaro --help                      гэтая даведка&#13;  cantaro --version                   версія праграмы&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   запісаць вынік у файл&#13;  --key auto|ТАНАЛЬНАСЦЬ              арыгінальная танальнасць: вызначыць або задаць (C, Am, F#)&#13;  --transpose N                       транспазіцыя на N паўтонаў (-11..11)&#13;  --beat default|double|half          працягласць біта: па змаўчанні, удвая большая, удвая меншая&#13;  --notation english|german|italian   спосаб запісу нот&#13;  --keysense on|off                   тэхналогія Keysense&#13;  --continuity on|off                 звязныя акорды (разам з Keysense)&#13;  --comments on|off                   каментарыі MIDI-файла ў тэксце&#13;  --format ІМЯ                        фармат выніку (спіс ніжэй; па змаўчанні text)&#13;  --codepage cp1251|cp1252|koi8-r     кадзіроўка тэкстаў файла, калі гэта не UTF-8&#13;&#13;Без параметраў --key, --notation, --keysense, --continuity, --comments і --codepage дзейнічаюць&#13;налады праграмы.</translation>
     </message>
     <message>
       <source>Справка: cantaro --help</source>
@@ -672,11 +702,6 @@
       <source>Не удалось просмотреть папку %s: %s</source>
       <comment>SBatchFolderError</comment>
       <translation>Не ўдалося праглядзець тэчку %s: %s</translation>
-    </message>
-    <message>
-      <source>Не удалось прочитать файл: %s</source>
-      <comment>SBatchReadError</comment>
-      <translation>Не ўдалося прачытаць файл: %s</translation>
     </message>
     <message>
       <source>пропущен: результат %s уже записывается для %s</source>
@@ -1969,6 +1994,79 @@
       <translation>Ноты з клавіятуры MIDI будуць гучаць&#13;праз абраную прыладу вываду</translation>
     </message>
     <message>
+      <source>это не файл модели аккордов</source>
+      <comment>SChordModelNotAModel</comment>
+      <translation>гэта не файл мадэлі акордаў</translation>
+    </message>
+    <message>
+      <source>файл записан более новой версией программы (версия модели %s)</source>
+      <comment>SChordModelNewerVersion</comment>
+      <translation>файл запісаны навейшай версіяй праграмы (версія мадэлі %s)</translation>
+    </message>
+    <message>
+      <source>строка %d: непонятная запись &quot;%s&quot;</source>
+      <comment>SChordModelBadLine</comment>
+      <translation>радок %d: незразумелы запіс &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: неверное число &quot;%s&quot;</source>
+      <comment>SChordModelBadNumber</comment>
+      <translation>радок %d: няправільны лік &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: неверное количество чисел (%s)</source>
+      <comment>SChordModelWrongCount</comment>
+      <translation>радок %d: няправільная колькасць лікаў (%s)</translation>
+    </message>
+    <message>
+      <source>строка %d: неизвестный тип аккорда &quot;%s&quot;</source>
+      <comment>SChordModelUnknownType</comment>
+      <translation>радок %d: невядомы тып акорда &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>нет весов типа аккорда &quot;%s&quot;</source>
+      <comment>SChordModelMissing</comment>
+      <translation>няма вагаў тыпу акорда &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: тип аккорда &quot;%s&quot; повторяется</source>
+      <comment>SChordModelDuplicate</comment>
+      <translation>радок %d: тып акорда &quot;%s&quot; паўтараецца</translation>
+    </message>
+    <message>
+      <source>Модель аккордов &quot;%s&quot; не может быть использована: %s.&#13;Аккорды ищутся по таблице Keysense.</source>
+      <comment>SChordModelUnusable</comment>
+      <translation>Мадэль акордаў &quot;%s&quot; немагчыма выкарыстаць: %s.&#13;Акорды шукаюцца па табліцы Keysense.</translation>
+    </message>
+    <message>
+      <source>Файл модели аккордов %s не найден ни в одной из папок данных:&#13;%s&#13;Аккорды ищутся по таблице Keysense.</source>
+      <comment>SChordModelNotFound</comment>
+      <translation>Файл мадэлі акордаў %s не знойдзены ні ў адной з папак даных:&#13;%s&#13;Акорды шукаюцца па табліцы Keysense.</translation>
+    </message>
+    <message>
+      <source>Распознавание аккордов:&#13;  --chords table|learned              таблица Keysense или обученная модель (без параметра&#13;                                      действуют настройки); с моделью --keysense и --continuity&#13;                                      не действуют</source>
+      <comment>SCliHelpChords</comment>
+      <translation>Распазнаванне акордаў:&#13;  --chords table|learned              табліца Keysense або навучаная мадэль (без параметра&#13;                                      дзейнічаюць налады); з мадэллю --keysense і --continuity&#13;                                      не дзейнічаюць</translation>
+    </message>
+    <message>
+      <source>Распознавание аккордов</source>
+      <comment>SChordRecognition</comment>
+      <translation>Распазнаванне акордаў</translation>
+    </message>
+    <message>
+      <source>Таблица Keysense</source>
+      <comment>SChordRecognitionTable</comment>
+      <translation>Табліца Keysense</translation>
+    </message>
+    <message>
+      <source>Обученная модель</source>
+      <comment>SChordRecognitionLearned</comment>
+      <translation>Навучаная мадэль</translation>
+    </message>
+    <message>
+      <source>С обученной моделью переключатели Keysense и непрерывности не действуют: модель сама выбирает аккорды всей композиции, тональность определяется только для её названия.</source>
+      <comment>SChordRecognitionLearnedNote</comment>
+      <translation>З навучанай мадэллю пераключальнікі Keysense і бесперапыннасці не дзейнічаюць: мадэль сама выбірае акорды ўсёй кампазіцыі, танальнасць вызначаецца толькі для яе назвы.</translation>
       <source>Вид</source>
       <comment>SMenuView</comment>
       <translation>Выгляд</translation>

@@ -74,6 +74,26 @@
       <translation>damaged file, %d tracks cut short</translation>
     </message>
     <message>
+      <source>Файл повреждён, не хватает дорожек: %d</source>
+      <comment>SDamagedFileMissing</comment>
+      <translation>damaged file, %d tracks missing</translation>
+    </message>
+    <message>
+      <source>Файл повреждён, обрезано дорожек: %d, не хватает дорожек: %d</source>
+      <comment>SDamagedFileCutMissing</comment>
+      <translation>damaged file, %d tracks cut short, %d tracks missing</translation>
+    </message>
+    <message>
+      <source>Это папка, а не файл</source>
+      <comment>SFileIsFolder</comment>
+      <translation>This is a folder, not a file</translation>
+    </message>
+    <message>
+      <source>Файл слишком велик: %s байт при пределе %s байт</source>
+      <comment>SFileTooLarge</comment>
+      <translation>File too large: %s bytes, the limit is %s bytes</translation>
+    </message>
+    <message>
       <source>Change to DeviceID while device was open</source>
       <comment>SMidiOutChangeDeviceID</comment>
       <translation>Change to DeviceID while device was open</translation>
@@ -247,6 +267,16 @@
       <source>Файл &quot;%s&quot; пуст или испорчен.</source>
       <comment>SSongFileEmpty</comment>
       <translation>The file &quot;%s&quot; is empty or damaged.</translation>
+    </message>
+    <message>
+      <source>%s — это папка, а не файл песни</source>
+      <comment>SSongFileIsFolder</comment>
+      <translation>%s is a folder, not a song file</translation>
+    </message>
+    <message>
+      <source>Не удалось прочитать файл %s:&#13;%s</source>
+      <comment>SSongFileReadError</comment>
+      <translation>Could not read the file %s:&#13;%s</translation>
     </message>
     <message>
       <source>Все поддерживаемые форматы|*.mid;*.kar|Файлы MIDI (*.mid)|*.mid|Файлы караоке (*.kar)|*.kar|Все файлы (*.*)|*.*</source>
@@ -529,9 +559,9 @@
       <translation>Tabulist cannot receive texts: %s</translation>
     </message>
     <message>
-      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format ИМЯ                        формат результата (список ниже; по умолчанию text)&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
+      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;  cantaro --version                   версия программы&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format ИМЯ                        формат результата (список ниже; по умолчанию text)&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
       <comment>SCliHelp</comment>
-      <translation>Usage:&#13;  cantaro FILE [options]              the song's text with chords (as --export)&#13;  cantaro --export FILE [options]     the song's text with chords&#13;  cantaro --events FILE               the file's tracks and the events of each track&#13;  cantaro --recognize NOTE...         chord variants from notes (C4 E4 G4 or 60 64 67)&#13;  cantaro --devices                   MIDI output devices&#13;  cantaro --render FILE -o FILE.wav [--transpose N]  the song's sound into a WAV file&#13;  cantaro --help                      this help&#13;&#13;Options:&#13;  -o, --output FILE                   write the result to a file&#13;  --key auto|KEY                      original key: detect or give it (C, Am, F#)&#13;  --transpose N                       transpose by N semitones (-11..11)&#13;  --beat default|double|half          beat length: default, doubled, halved&#13;  --notation english|german|italian   note naming&#13;  --keysense on|off                   Keysense technology&#13;  --continuity on|off                 connected chords (with Keysense)&#13;  --comments on|off                   the MIDI file's comments in the text&#13;  --format NAME                       the result's format (listed below; text by default)&#13;  --codepage cp1251|cp1252|koi8-r     encoding of the file's texts if not UTF-8&#13;&#13;Without --key, --notation, --keysense, --continuity, --comments and --codepage the program's&#13;settings apply.</translation>
+      <translation>Usage:&#13;  cantaro FILE [options]              the song's text with chords (as --export)&#13;  cantaro --export FILE [options]     the song's text with chords&#13;  cantaro --events FILE               the file's tracks and the events of each track&#13;  cantaro --recognize NOTE...         chord variants from notes (C4 E4 G4 or 60 64 67)&#13;  cantaro --devices                   MIDI output devices&#13;  cantaro --render FILE -o FILE.wav [--transpose N]  the song's sound into a WAV file&#13;  cantaro --help                      this help&#13;  cantaro --version                   the program's version&#13;&#13;Options:&#13;  -o, --output FILE                   write the result to a file&#13;  --key auto|KEY                      original key: detect or give it (C, Am, F#)&#13;  --transpose N                       transpose by N semitones (-11..11)&#13;  --beat default|double|half          beat length: default, doubled, halved&#13;  --notation english|german|italian   note naming&#13;  --keysense on|off                   Keysense technology&#13;  --continuity on|off                 connected chords (with Keysense)&#13;  --comments on|off                   the MIDI file's comments in the text&#13;  --format NAME                       the result's format (listed below; text by default)&#13;  --codepage cp1251|cp1252|koi8-r     encoding of the file's texts if not UTF-8&#13;&#13;Without --key, --notation, --keysense, --continuity, --comments and --codepage the program's&#13;settings apply.</translation>
     </message>
     <message>
       <source>Справка: cantaro --help</source>
@@ -672,11 +702,6 @@
       <source>Не удалось просмотреть папку %s: %s</source>
       <comment>SBatchFolderError</comment>
       <translation>Could not search the folder %s: %s</translation>
-    </message>
-    <message>
-      <source>Не удалось прочитать файл: %s</source>
-      <comment>SBatchReadError</comment>
-      <translation>Could not read the file: %s</translation>
     </message>
     <message>
       <source>пропущен: результат %s уже записывается для %s</source>
@@ -1969,6 +1994,79 @@
       <translation>Notes from the MIDI keyboard sound&#13;through the chosen output device</translation>
     </message>
     <message>
+      <source>это не файл модели аккордов</source>
+      <comment>SChordModelNotAModel</comment>
+      <translation>it is not a chord model file</translation>
+    </message>
+    <message>
+      <source>файл записан более новой версией программы (версия модели %s)</source>
+      <comment>SChordModelNewerVersion</comment>
+      <translation>the file was written by a newer version of the program (model version %s)</translation>
+    </message>
+    <message>
+      <source>строка %d: непонятная запись &quot;%s&quot;</source>
+      <comment>SChordModelBadLine</comment>
+      <translation>line %d: unreadable entry &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: неверное число &quot;%s&quot;</source>
+      <comment>SChordModelBadNumber</comment>
+      <translation>line %d: invalid number &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: неверное количество чисел (%s)</source>
+      <comment>SChordModelWrongCount</comment>
+      <translation>line %d: wrong count of numbers (%s)</translation>
+    </message>
+    <message>
+      <source>строка %d: неизвестный тип аккорда &quot;%s&quot;</source>
+      <comment>SChordModelUnknownType</comment>
+      <translation>line %d: unknown chord type &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>нет весов типа аккорда &quot;%s&quot;</source>
+      <comment>SChordModelMissing</comment>
+      <translation>the weights of the chord type &quot;%s&quot; are missing</translation>
+    </message>
+    <message>
+      <source>строка %d: тип аккорда &quot;%s&quot; повторяется</source>
+      <comment>SChordModelDuplicate</comment>
+      <translation>line %d: the chord type &quot;%s&quot; comes twice</translation>
+    </message>
+    <message>
+      <source>Модель аккордов &quot;%s&quot; не может быть использована: %s.&#13;Аккорды ищутся по таблице Keysense.</source>
+      <comment>SChordModelUnusable</comment>
+      <translation>The chord model &quot;%s&quot; cannot be used: %s.&#13;The chords are found with the Keysense table.</translation>
+    </message>
+    <message>
+      <source>Файл модели аккордов %s не найден ни в одной из папок данных:&#13;%s&#13;Аккорды ищутся по таблице Keysense.</source>
+      <comment>SChordModelNotFound</comment>
+      <translation>The chord model file %s was not found in any of the data folders:&#13;%s&#13;The chords are found with the Keysense table.</translation>
+    </message>
+    <message>
+      <source>Распознавание аккордов:&#13;  --chords table|learned              таблица Keysense или обученная модель (без параметра&#13;                                      действуют настройки); с моделью --keysense и --continuity&#13;                                      не действуют</source>
+      <comment>SCliHelpChords</comment>
+      <translation>Chord recognition:&#13;  --chords table|learned              the Keysense table or the learned model (without it&#13;                                      the settings apply); with the model --keysense and&#13;                                      --continuity do not apply</translation>
+    </message>
+    <message>
+      <source>Распознавание аккордов</source>
+      <comment>SChordRecognition</comment>
+      <translation>Chord recognition</translation>
+    </message>
+    <message>
+      <source>Таблица Keysense</source>
+      <comment>SChordRecognitionTable</comment>
+      <translation>Keysense table</translation>
+    </message>
+    <message>
+      <source>Обученная модель</source>
+      <comment>SChordRecognitionLearned</comment>
+      <translation>Learned model</translation>
+    </message>
+    <message>
+      <source>С обученной моделью переключатели Keysense и непрерывности не действуют: модель сама выбирает аккорды всей композиции, тональность определяется только для её названия.</source>
+      <comment>SChordRecognitionLearnedNote</comment>
+      <translation>With the learned model the Keysense and continuity switches do not apply: the model chooses the chords of the whole song itself; the key is detected only to be named.</translation>
       <source>Вид</source>
       <comment>SMenuView</comment>
       <translation>View</translation>

@@ -74,6 +74,26 @@
       <translation>file danneggiato, %d tracce troncate</translation>
     </message>
     <message>
+      <source>Файл повреждён, не хватает дорожек: %d</source>
+      <comment>SDamagedFileMissing</comment>
+      <translation>file danneggiato, %d tracce mancanti</translation>
+    </message>
+    <message>
+      <source>Файл повреждён, обрезано дорожек: %d, не хватает дорожек: %d</source>
+      <comment>SDamagedFileCutMissing</comment>
+      <translation>file danneggiato, %d tracce troncate, %d tracce mancanti</translation>
+    </message>
+    <message>
+      <source>Это папка, а не файл</source>
+      <comment>SFileIsFolder</comment>
+      <translation>Questa è una cartella, non un file</translation>
+    </message>
+    <message>
+      <source>Файл слишком велик: %s байт при пределе %s байт</source>
+      <comment>SFileTooLarge</comment>
+      <translation>File troppo grande: %s byte, il limite è %s byte</translation>
+    </message>
+    <message>
       <source>Change to DeviceID while device was open</source>
       <comment>SMidiOutChangeDeviceID</comment>
       <translation>Change to DeviceID while device was open</translation>
@@ -247,6 +267,16 @@
       <source>Файл &quot;%s&quot; пуст или испорчен.</source>
       <comment>SSongFileEmpty</comment>
       <translation>Il file &quot;%s&quot; è vuoto o danneggiato.</translation>
+    </message>
+    <message>
+      <source>%s — это папка, а не файл песни</source>
+      <comment>SSongFileIsFolder</comment>
+      <translation>%s è una cartella, non il file di un brano</translation>
+    </message>
+    <message>
+      <source>Не удалось прочитать файл %s:&#13;%s</source>
+      <comment>SSongFileReadError</comment>
+      <translation>Impossibile leggere il file %s:&#13;%s</translation>
     </message>
     <message>
       <source>Все поддерживаемые форматы|*.mid;*.kar|Файлы MIDI (*.mid)|*.mid|Файлы караоке (*.kar)|*.kar|Все файлы (*.*)|*.*</source>
@@ -529,9 +559,9 @@
       <translation>Tabulist non può ricevere testi: %s</translation>
     </message>
     <message>
-      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format ИМЯ                        формат результата (список ниже; по умолчанию text)&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
+      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;  cantaro --version                   версия программы&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format ИМЯ                        формат результата (список ниже; по умолчанию text)&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
       <comment>SCliHelp</comment>
-      <translation>Uso:&#13;  cantaro FILE [opzioni]              testo del brano con accordi (come --export)&#13;  cantaro --export FILE [opzioni]     testo del brano con accordi&#13;  cantaro --events FILE               tracce del file ed eventi di ogni traccia&#13;  cantaro --recognize NOTA...         varianti di accordo dalle note (C4 E4 G4 o 60 64 67)&#13;  cantaro --devices                   dispositivi di uscita MIDI&#13;  cantaro --render FILE -o FILE.wav [--transpose N]  suono del brano in un file WAV&#13;  cantaro --help                      questa guida&#13;&#13;Opzioni:&#13;  -o, --output FILE                   scrive il risultato in un file&#13;  --key auto|TONALITÀ                 tonalità originale: determinarla o indicarla (C, Am, F#)&#13;  --transpose N                       trasposizione di N semitoni (-11..11)&#13;  --beat default|double|half          durata del battito: predefinita, doppia, dimezzata&#13;  --notation english|german|italian   nomi delle note&#13;  --keysense on|off                   tecnologia Keysense&#13;  --continuity on|off                 accordi collegati (con Keysense)&#13;  --comments on|off                   commenti del file MIDI nel testo&#13;  --format NOME                       formato del risultato (elenco sotto; text per impostazione predefinita)&#13;  --codepage cp1251|cp1252|koi8-r     codifica dei testi del file, se non è UTF-8&#13;&#13;Senza --key, --notation, --keysense, --continuity, --comments e --codepage valgono&#13;le impostazioni del programma.</translation>
+      <translation>Uso:&#13;  cantaro FILE [opzioni]              testo del brano con accordi (come --export)&#13;  cantaro --export FILE [opzioni]     testo del brano con accordi&#13;  cantaro --events FILE               tracce del file ed eventi di ogni traccia&#13;  cantaro --recognize NOTA...         varianti di accordo dalle note (C4 E4 G4 o 60 64 67)&#13;  cantaro --devices                   dispositivi di uscita MIDI&#13;  cantaro --render FILE -o FILE.wav [--transpose N]  suono del brano in un file WAV&#13;  cantaro --help                      questa guida&#13;  cantaro --version                   versione del programma&#13;&#13;Opzioni:&#13;  -o, --output FILE                   scrive il risultato in un file&#13;  --key auto|TONALITÀ                 tonalità originale: determinarla o indicarla (C, Am, F#)&#13;  --transpose N                       trasposizione di N semitoni (-11..11)&#13;  --beat default|double|half          durata del battito: predefinita, doppia, dimezzata&#13;  --notation english|german|italian   nomi delle note&#13;  --keysense on|off                   tecnologia Keysense&#13;  --continuity on|off                 accordi collegati (con Keysense)&#13;  --comments on|off                   commenti del file MIDI nel testo&#13;  --format NOME                       formato del risultato (elenco sotto; text per impostazione predefinita)&#13;  --codepage cp1251|cp1252|koi8-r     codifica dei testi del file, se non è UTF-8&#13;&#13;Senza --key, --notation, --keysense, --continuity, --comments e --codepage valgono&#13;le impostazioni del programma.</translation>
     </message>
     <message>
       <source>Справка: cantaro --help</source>
@@ -672,11 +702,6 @@
       <source>Не удалось просмотреть папку %s: %s</source>
       <comment>SBatchFolderError</comment>
       <translation>Impossibile esaminare la cartella %s: %s</translation>
-    </message>
-    <message>
-      <source>Не удалось прочитать файл: %s</source>
-      <comment>SBatchReadError</comment>
-      <translation>Impossibile leggere il file: %s</translation>
     </message>
     <message>
       <source>пропущен: результат %s уже записывается для %s</source>
@@ -1969,6 +1994,79 @@
       <translation>Le note della tastiera MIDI suonano&#13;attraverso il dispositivo di uscita scelto</translation>
     </message>
     <message>
+      <source>это не файл модели аккордов</source>
+      <comment>SChordModelNotAModel</comment>
+      <translation>non è un file di modello degli accordi</translation>
+    </message>
+    <message>
+      <source>файл записан более новой версией программы (версия модели %s)</source>
+      <comment>SChordModelNewerVersion</comment>
+      <translation>il file è stato scritto da una versione più recente del programma (versione del modello %s)</translation>
+    </message>
+    <message>
+      <source>строка %d: непонятная запись &quot;%s&quot;</source>
+      <comment>SChordModelBadLine</comment>
+      <translation>riga %d: voce non leggibile &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: неверное число &quot;%s&quot;</source>
+      <comment>SChordModelBadNumber</comment>
+      <translation>riga %d: numero non valido &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: неверное количество чисел (%s)</source>
+      <comment>SChordModelWrongCount</comment>
+      <translation>riga %d: numero di valori errato (%s)</translation>
+    </message>
+    <message>
+      <source>строка %d: неизвестный тип аккорда &quot;%s&quot;</source>
+      <comment>SChordModelUnknownType</comment>
+      <translation>riga %d: tipo di accordo sconosciuto &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>нет весов типа аккорда &quot;%s&quot;</source>
+      <comment>SChordModelMissing</comment>
+      <translation>mancano i pesi del tipo di accordo &quot;%s&quot;</translation>
+    </message>
+    <message>
+      <source>строка %d: тип аккорда &quot;%s&quot; повторяется</source>
+      <comment>SChordModelDuplicate</comment>
+      <translation>riga %d: il tipo di accordo &quot;%s&quot; è ripetuto</translation>
+    </message>
+    <message>
+      <source>Модель аккордов &quot;%s&quot; не может быть использована: %s.&#13;Аккорды ищутся по таблице Keysense.</source>
+      <comment>SChordModelUnusable</comment>
+      <translation>Il modello degli accordi &quot;%s&quot; non può essere usato: %s.&#13;Gli accordi sono cercati con la tabella Keysense.</translation>
+    </message>
+    <message>
+      <source>Файл модели аккордов %s не найден ни в одной из папок данных:&#13;%s&#13;Аккорды ищутся по таблице Keysense.</source>
+      <comment>SChordModelNotFound</comment>
+      <translation>Il file del modello degli accordi %s non è stato trovato in nessuna delle cartelle dei dati:&#13;%s&#13;Gli accordi sono cercati con la tabella Keysense.</translation>
+    </message>
+    <message>
+      <source>Распознавание аккордов:&#13;  --chords table|learned              таблица Keysense или обученная модель (без параметра&#13;                                      действуют настройки); с моделью --keysense и --continuity&#13;                                      не действуют</source>
+      <comment>SCliHelpChords</comment>
+      <translation>Riconoscimento degli accordi:&#13;  --chords table|learned              la tabella Keysense o il modello appreso (senza l'opzione&#13;                                      valgono le impostazioni); con il modello --keysense e&#13;                                      --continuity non hanno effetto</translation>
+    </message>
+    <message>
+      <source>Распознавание аккордов</source>
+      <comment>SChordRecognition</comment>
+      <translation>Riconoscimento degli accordi</translation>
+    </message>
+    <message>
+      <source>Таблица Keysense</source>
+      <comment>SChordRecognitionTable</comment>
+      <translation>Tabella Keysense</translation>
+    </message>
+    <message>
+      <source>Обученная модель</source>
+      <comment>SChordRecognitionLearned</comment>
+      <translation>Modello appreso</translation>
+    </message>
+    <message>
+      <source>С обученной моделью переключатели Keysense и непрерывности не действуют: модель сама выбирает аккорды всей композиции, тональность определяется только для её названия.</source>
+      <comment>SChordRecognitionLearnedNote</comment>
+      <translation>Con il modello appreso le opzioni Keysense e continuità non hanno effetto: il modello sceglie da sé gli accordi dell'intero brano; la tonalità è determinata solo per nominarla.</translation>
       <source>Вид</source>
       <comment>SMenuView</comment>
       <translation>Visualizza</translation>

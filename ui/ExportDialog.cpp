@@ -128,11 +128,12 @@ bool ExportOpenSong(TSongSession& session, Prompter& prompter, const TOutputForm
     session.FindChords();
   }
   const std::string name = QFileInfo(QString::fromStdString(session.MidiFile.Filename())).fileName().toStdString();
-  const TFormatOutput content = format.write(SongAnalysisOf(session, name, request));
-  if (!content.ok) {
-    for (const std::string& m : content.messages) prompter.Error(Mes(MesId::SCaptionError), m);
+  const TResult<TFormatOutput> made = format.write(SongAnalysisOf(session, name, request));
+  if (!made) {
+    prompter.Error(Mes(MesId::SCaptionError), made.Error().Text);
     return false;
   }
+  const TFormatOutput& content = made.Value();
   QSaveFile file(QString::fromStdString(fileName));
   if (!file.open(QIODevice::WriteOnly) ||
       file.write(content.bytes.data(), static_cast<qint64>(content.bytes.size())) !=

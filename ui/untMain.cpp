@@ -206,7 +206,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   if (session_->MidiFile.Playing()) actPlayExecute();
   TSettingsSaveResult saved = SaveSettings(settings_, SavedGeometry());
   // The window closes all the same: the user has been told what was not kept.
-  if (!saved) prompter_->Error(Mes(MesId::SCaptionError), saved.message);
+  if (!saved) prompter_->Error(Mes(MesId::SCaptionError), saved.Error().Text);
   event->accept();
 }
 
@@ -268,7 +268,7 @@ void TfrmMain::LoadSong(const std::string& fileName) {
   try {
     presenter_->LoadSong(fileName);
   } catch (const std::exception& e) {
-    ShowError(e.what());
+    ShowError(MesFormat(MesId::SSongFileReadError, fileName, e.what()));
   }
   ShowStatusHint(DamagedFileNotice(session_->MidiFile.Completeness()));
   setWindowTitle(Q(presenter_->Caption()));

@@ -26,6 +26,7 @@
 #include "ui/presenter/SongPresenter.h"
 #include "ui/KeyboardPlayer.h"
 #include "ui/untApplySettings.h"
+#include "settings/ChordModelStore.h"
 #include "settings/untVars.h"
 
 class QAction;
@@ -355,6 +356,10 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   bool refreshing_ = false;
   bool refreshRequested_ = false;
   bool hintsShown_ = true;
+  // The learned chord model, read when first chosen; a missing or damaged one is named once a
+  // run, not at every change of settings.
+  TChordModelLoad chordModel_;
+  bool chordModelProblemShown_ = false;
   bool starting_ = false;
   bool startWarningPending_ = false;
   bool startWarningTimer_ = false;

@@ -4,6 +4,8 @@
 #include <QActionGroup>
 
 #include "export/OptionsOfSettings.h"
+#include "base/untMesConst.h"
+#include "settings/ChordModelStore.h"
 #include "settings/untVars.h"
 #include "ui/MidiPiano.h"
 #include "ui/untAbout.h"
@@ -17,7 +19,21 @@ void TfrmMain::ApplySettings() {
   RefreshFromSession();
 }
 
-void TfrmMain::UseSongOptions() { session_->SetOptions(SongOptionsOf(settings_)); }
+void TfrmMain::UseSongOptions() {
+  TSongOptions options = SongOptionsOf(settings_);
+  if (settings_.LearnedChords) {
+    // Read once a run; without a usable model the table chooses the chords, and the user
+    // learns why, once.
+    if (!chordModel_.Model && chordModel_.Problem.empty()) chordModel_ = LoadChordModel(ChordModelFolders());
+    if (chordModel_.Model) {
+      options.chordModel = chordModel_.Model;
+    } else if (!chordModelProblemShown_) {
+      chordModelProblemShown_ = true;
+      prompter_->Warning(Mes(MesId::SCaptionWarning), chordModel_.Problem);
+    }
+  }
+  session_->SetOptions(std::move(options));
+}
 
 void TfrmMain::SetTimerResol(int32_t ms) { session_->MidiFile.SetTimerResol(ms); }
 

@@ -60,6 +60,7 @@ TOptionsValues ReadOptions(const TSettings& s) {
   v.CommExport = s.CommExport;
   v.Keysense = s.Keysense;
   v.KeysenseContinuity = s.KeysenseContinuity;
+  v.LearnedChords = s.LearnedChords;
   v.WhiteKey = s.WhiteKey;
   v.BlackKey = s.BlackKey;
   v.Border = s.Border;
@@ -89,6 +90,7 @@ void WriteOptions(TSettings& s, const TOptionsValues& v) {
   s.CommExport = v.CommExport;
   s.Keysense = v.Keysense;
   s.KeysenseContinuity = v.KeysenseContinuity;
+  s.LearnedChords = v.LearnedChords;
   s.WhiteKey = v.WhiteKey;
   s.BlackKey = v.BlackKey;
   s.Border = v.Border;
@@ -177,6 +179,21 @@ TfrmOptions::TfrmOptions(TOptionsDevices devices, QWidget* parent)
       v->addWidget(rbNoteSet[i]);
     }
     lay->addWidget(rgNoteSet);
+    rgChordRecognition = new QGroupBox(MesText(MesId::SChordRecognition), tsChords);
+    {
+      auto* methods = new QButtonGroup(rgChordRecognition);
+      auto* r = new QVBoxLayout(rgChordRecognition);
+      rbChordTable = new QRadioButton(MesText(MesId::SChordRecognitionTable), rgChordRecognition);
+      rbChordLearned = new QRadioButton(MesText(MesId::SChordRecognitionLearned), rgChordRecognition);
+      methods->addButton(rbChordTable, 0);
+      methods->addButton(rbChordLearned, 1);
+      r->addWidget(rbChordTable);
+      r->addWidget(rbChordLearned);
+      stChordLearnedNote = WrappedLabel(MesId::SChordRecognitionLearnedNote, rgChordRecognition);
+      r->addWidget(stChordLearnedNote);
+      connect(rbChordLearned, &QRadioButton::toggled, this, [this] { UpdateChordSwitches(); });
+    }
+    lay->addWidget(rgChordRecognition);
     gbKeysense = new QGroupBox(tsChords);
     auto* k = new QVBoxLayout(gbKeysense);
     cbKeysense = CheckBox(MesId::SOptKeysense, MesId::SOptKeysenseHint, gbKeysense);
@@ -187,7 +204,7 @@ TfrmOptions::TfrmOptions(TOptionsDevices devices, QWidget* parent)
     stKeysenseContinuityInfo = WrappedLabel(MesId::SOptKeysenseContinuityInfo, gbKeysense);
     k->addWidget(cbKeysenseContinuity);
     k->addWidget(stKeysenseContinuityInfo);
-    connect(cbKeysense, &QCheckBox::toggled, cbKeysenseContinuity, &QWidget::setEnabled);
+    connect(cbKeysense, &QCheckBox::toggled, this, [this] { UpdateChordSwitches(); });
     lay->addWidget(gbKeysense);
     lay->addStretch(1);
   }
@@ -305,7 +322,9 @@ void TfrmOptions::LoadControls(const TOptionsValues& v) {
   cbCommExport->setChecked(v.CommExport);
   cbKeysense->setChecked(v.Keysense);
   cbKeysenseContinuity->setChecked(v.KeysenseContinuity);
-  cbKeysenseContinuity->setEnabled(v.Keysense);
+  rbChordLearned->setChecked(v.LearnedChords);
+  rbChordTable->setChecked(!v.LearnedChords);
+  UpdateChordSwitches();
   cbWhiteKey->SetSelected(v.WhiteKey);
   cbBlackKey->SetSelected(v.BlackKey);
   cbBorder->SetSelected(v.Border);
@@ -346,6 +365,7 @@ TOptionsValues TfrmOptions::ControlValues() const {
   v.CommExport = cbCommExport->isChecked();
   v.Keysense = cbKeysense->isChecked();
   v.KeysenseContinuity = cbKeysenseContinuity->isChecked();
+  v.LearnedChords = rbChordLearned->isChecked();
   v.WhiteKey = cbWhiteKey->Selected();
   v.BlackKey = cbBlackKey->Selected();
   v.Border = cbBorder->Selected();
@@ -361,6 +381,13 @@ std::string TfrmOptions::TabulistFolderOf(const std::string& pickedFile) {
 
 std::string TfrmOptions::TabulistStartFolder(const std::string& typed) {
   return typed.empty() ? ProgramFolder : typed;
+}
+
+void TfrmOptions::UpdateChordSwitches() {
+  const bool learned = rbChordLearned->isChecked();
+  cbKeysense->setEnabled(!learned);
+  cbKeysenseContinuity->setEnabled(!learned && cbKeysense->isChecked());
+  stChordLearnedNote->setEnabled(learned);
 }
 
 void TfrmOptions::sbTabulistClick() {

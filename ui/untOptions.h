@@ -38,6 +38,7 @@ struct TOptionsValues {
   bool CommExport = true;
   bool Keysense = true;
   bool KeysenseContinuity = false;
+  bool LearnedChords = false;  // the learned chord model chooses the chords, not the table
   TColor WhiteKey = 0, BlackKey = 0, Border = 0, SelectedKey = 0, MarkedKey = 0;
   int TimerResol = 10;        // 5..50
   std::string MidiInName;     // empty: no MIDI input
@@ -94,6 +95,12 @@ class TfrmOptions : public QDialog {
   // Only in effect with Keysense: enabled while cbKeysense is checked.
   QCheckBox* cbKeysenseContinuity = nullptr;
   QLabel* stKeysenseContinuityInfo = nullptr;
+  // How the chords are chosen: the Keysense table (with the switches above) or the learned
+  // model, with which the switches are disabled and the note says why.
+  QGroupBox* rgChordRecognition = nullptr;
+  QRadioButton* rbChordTable = nullptr;
+  QRadioButton* rbChordLearned = nullptr;
+  QLabel* stChordLearnedNote = nullptr;
   QComboBox* cbMidiOut = nullptr;
   QCheckBox* cbMidiOutNoTranspose = nullptr;
   // The MIDI keyboard: "(нет)" first, then the input devices; an item's data is the name
@@ -108,6 +115,8 @@ class TfrmOptions : public QDialog {
   QCheckBox* cbCommExport = nullptr;
   QPushButton *OK = nullptr, *Cancel = nullptr, *Apply = nullptr;
 
+  // The Keysense switches follow the choice of chord recognition and of Keysense itself.
+  void UpdateChordSwitches();
   // The browse button: picks the editor's program file and puts its folder into the text box.
   void sbTabulistClick();
   // The folder, ending in "/", of a file the user picked; the start folder of the file dialog

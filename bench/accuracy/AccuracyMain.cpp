@@ -3,11 +3,15 @@
 //   cantaro_accuracy [--corpus pop|folk|FOLDER] [--keysense on|off] [--key detect|none|C..B]
 //                    [--ini FILE] [--main TOKENS] [--added TOKENS] [--worst N] [--song NAME]
 //                    [--label-track N] [--trace FILE] [--judge start|most]
+//                    [--model FILE|none] [--first N] [--last N]
 //
 // Runs the song session on every song of the corpus and prints the agreement over all beats
 // with a label (root, major/minor, full chord, beats without a chord) and the worst songs.
 // The key-aware table comes from the settings file (--ini, default the one in the source
 // tree, else the INI folder beside the program), or from --main/--added for trying a table.
+// The learned chord model (--model, default data/chord-model.txt of the source tree) is
+// measured beside the table; --first and --last keep the songs whose names are numbers in
+// that range (the songs a model was not trained on).
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +23,8 @@
 
 #include "bench/accuracy/AccuracyRun.h"
 #include "chords/untKeysense.h"
+#include "base/untMesConst.h"
+#include "chords/ChordModel.h"
 #include "song/ChordContinuity.h"
 #include "settings/IniFile.h"
 #include "settings/IniFileIO.h"
@@ -38,6 +44,8 @@ struct TArgs {
   std::string Trace;
   enum class TContinuity { Off, On, Both } Continuity = TContinuity::Both;
   std::vector<double> Penalties;
+  std::string Model;  // empty: the shipped one; "none": no model
+  long First = -1, Last = -1;
 };
 
 [[noreturn]] void Usage(const std::string& why) {
@@ -47,7 +55,8 @@ struct TArgs {
                "                        [--main TOKENS] [--added TOKENS] [--worst N]\n"
                "                        [--song NAME] [--label-track N] [--trace FILE]\n"
                "                        [--judge start|most] [--continuity off|on|both]\n"
-               "                        [--penalties P,P,...]\n";
+               "                        [--penalties P,P,...] [--model FILE|none]\n"
+               "                        [--first N] [--last N]\n";
   std::exit(2);
 }
 
@@ -129,6 +138,12 @@ TArgs ParseArgs(int argc, char** argv) {
       else if (v == "on") a.Continuity = TArgs::TContinuity::On;
       else if (v == "both") a.Continuity = TArgs::TContinuity::Both;
       else Usage("--continuity takes off, on or both");
+    } else if (opt == "--model") {
+      a.Model = v;
+    } else if (opt == "--first") {
+      a.First = ParseCount(v, "--first");
+    } else if (opt == "--last") {
+      a.Last = ParseCount(v, "--last");
     } else if (opt == "--penalties") {
       a.Penalties = ParsePenalties(v);
     } else {
@@ -151,6 +166,25 @@ std::string DefaultIni(const std::string& programDir) {
   const fs::path source = fs::path(CANTARO_SOURCE_DIR) / "INI" / "cantaro.ini";
   if (fs::exists(source)) return source.string();
   return (fs::path(programDir) / "INI" / "cantaro.ini").string();
+}
+
+// The learned model to measure, or none; exits naming the fault of a damaged file.
+std::shared_ptr<const TChordModel> LoadModel(const std::string& given, std::string& source) {
+  if (given == "none") return nullptr;
+  const std::string path = given.empty() ? (fs::path(CANTARO_SOURCE_DIR) / "data" / "chord-model.txt").string() : given;
+  const TFileReadResult file = ReadWholeFile(path);
+  if (file.status != TFileReadResult::Status::Ok) {
+    if (given.empty()) return nullptr;
+    std::cerr << "cantaro_accuracy: cannot read " << path << "\n";
+    std::exit(1);
+  }
+  TChordModelRead read = ReadChordModel(file.bytes);
+  if (!read.Model) {
+    std::cerr << "cantaro_accuracy: " << path << ": " << MesLines(ChordModelFaultText(read)) << "\n";
+    std::exit(1);
+  }
+  source = path + (read.Model->Comment.empty() ? "" : " (" + read.Model->Comment + ")");
+  return std::make_shared<const TChordModel>(std::move(*read.Model));
 }
 
 std::string CorpusFolder(const std::string& corpus) {
@@ -221,6 +255,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (!args.Song.empty()) std::erase_if(songs, [&](const TCorpusSong& s) { return s.Name != args.Song; });
+  std::erase_if(songs, [&](const TCorpusSong& s) { return !InSongRange(s.Name, args.First, args.Last); });
+  std::string modelSource;
+  const std::shared_ptr<const TChordModel> model = LoadModel(args.Model, modelSource);
   if (songs.empty()) {
     std::cerr << "cantaro_accuracy: no songs in " << CorpusFolder(args.Corpus) << "\n";
     return 1;
@@ -235,7 +272,11 @@ int main(int argc, char** argv) {
     }
   }
 
-  const std::string title = Describe(args, tableSource);
+  std::string title = Describe(args, tableSource);
+  if (args.First >= 0 || args.Last >= 0)
+    title += ", songs " + (args.First >= 0 ? std::to_string(args.First) : std::string()) + ".." +
+             (args.Last >= 0 ? std::to_string(args.Last) : std::string());
+  if (model) title += "\nlearned model " + modelSource;
 
   // Tuning: one traced search per song, every penalty judged from its weights.
   if (!args.Penalties.empty()) {
@@ -262,6 +303,7 @@ int main(int argc, char** argv) {
   std::vector<TChoiceResults> choices;
   if (args.Continuity != TArgs::TContinuity::On) choices.push_back({"continuity off", {}});
   if (args.Continuity != TArgs::TContinuity::Off) choices.push_back({"continuity on", {}});
+  if (model) choices.push_back({"learned model", {}});
   for (const TCorpusSong& song : songs) {
     // A trace holds the weights, which do not depend on the choice.
     if (trace.is_open()) {
@@ -271,6 +313,7 @@ int main(int argc, char** argv) {
     for (TChoiceResults& choice : choices) {
       TAccuracyOptions options = args.Options;
       options.Continuity = choice.Name == "continuity on";
+      if (choice.Name == "learned model") options.Model = model;
       TSongMeasure m = MeasureSong(song, options);
       if (!args.Song.empty()) std::cout << choice.Name << ":\n" << FormatBeatVerdicts(m.Verdicts);
       choice.Songs.push_back(std::move(m.Accuracy));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -78,6 +79,14 @@ std::vector<TCorpusSong> ListCorpus(const std::string& folder) {
   return songs;
 }
 
+bool InSongRange(const std::string& name, long first, long last) {
+  if (first < 0 && last < 0) return true;
+  char* end = nullptr;
+  const long n = std::strtol(name.c_str(), &end, 10);
+  if (end == name.c_str() || *end != '\0') return false;
+  return (first < 0 || n >= first) && (last < 0 || n <= last);
+}
+
 TTruthLabels ReadSongLabels(const TCorpusSong& song, const TMidiFile& midi, int labelTrack) {
   TTruthLabels labels;
   if (!song.TablePath.empty()) {
@@ -102,6 +111,7 @@ TSongMeasure MeasureSong(const TCorpusSong& song, const TAccuracyOptions& option
   songOptions.keysense = options.Keysense;
   songOptions.continuity = options.Continuity;
   songOptions.keysenseTable = options.Table;
+  songOptions.chordModel = options.Model;
   TSongSession session(prompter, status, songOptions);
   std::vector<TBeatTrace>& traces = m.Trace;
   if (trace)

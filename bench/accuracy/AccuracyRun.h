@@ -10,11 +10,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "bench/accuracy/AccuracyScore.h"
 #include "bench/accuracy/ChordTruth.h"
+#include "chords/ChordModel.h"
 #include "chords/untKeysense.h"
 #include "midi/MidiFile.h"
 
@@ -28,6 +30,12 @@ struct TCorpusSong {
 // tables where one exists. Throws std::runtime_error when the folder cannot be read.
 std::vector<TCorpusSong> ListCorpus(const std::string& folder);
 
+// Whether a song belongs to a range of the numbered songs of a collection (001..450): a song
+// named by a number within [first, last] (a bound below 0 is open); with no bound at all,
+// every song. Trainer and measurement keep apart the songs a model learns from and those it
+// is judged on this way.
+bool InSongRange(const std::string& name, long first, long last);
+
 enum class TKeyMode { Detect, None, Fixed };
 
 struct TAccuracyOptions {
@@ -38,6 +46,8 @@ struct TAccuracyOptions {
   TBeatJudging Judging = TBeatJudging::Start;
   bool Continuity = false;  // the table's chords chosen for the whole song (ChordContinuity)
   TKeysenseTable Table;     // the key-aware table
+  // The learned chord model instead of the table (no Keysense question, no continuity).
+  std::shared_ptr<const TChordModel> Model;
 };
 
 // What the search saw and chose for one beat, for studying the table without running the

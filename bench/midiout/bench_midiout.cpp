@@ -49,11 +49,11 @@ void BM_RenderTypicalSong(benchmark::State& state) {
       buffer.resize(static_cast<std::size_t>(n) * 2);
       return engine->WriteS16(n, buffer.data());
     });
-    if (!r.Ok) {
-      state.SkipWithError(r.Error.c_str());
+    if (!r) {
+      state.SkipWithError(r.Error().Text.c_str());
       return;
     }
-    frames += r.Frames;
+    frames += r->Frames;
   }
   const double audioSeconds = static_cast<double>(frames) / kSongRenderSampleRate;
   state.counters["audio_s"] = benchmark::Counter(audioSeconds / state.iterations());
@@ -73,7 +73,7 @@ void BM_DispatchTypicalSongToRecorder(benchmark::State& state) {
   for (auto _ : state) {
     recorder->ClearMessages();
     const TSongRenderResult r = PlaySongOffline(file, out, {}, [](int) { return true; });
-    benchmark::DoNotOptimize(r.Frames);
+    benchmark::DoNotOptimize(r.Ok());
   }
 }
 BENCHMARK(BM_DispatchTypicalSongToRecorder)->Unit(benchmark::kMillisecond);

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "tests/midi/MidiBytes.h"
@@ -132,6 +133,36 @@ TEST_F(BatchExport, EveryFormatWritesItsOwnExtensionAndTheTextIsTheOneSongExport
   EXPECT_EQ(midi.LoadFile(), 7) << "six tracks and the chord track";
   EXPECT_EQ(midi.TrackAt(6).Name(), "Chords");
   EXPECT_EQ(ReadAll(root / "out-pdf" / "sub" / "Mary.pdf").rfind("%PDF-", 0), 0u);
+}
+
+TEST_F(BatchExport, AResultGetsThePermissionsTheUsersMaskGivesANewFile) {
+  const fs::path in = SongFolder();
+  // The mask is the process's: put back whatever happens below.
+  struct KeepMask {
+    mode_t mask = ::umask(022);
+    ~KeepMask() { ::umask(mask); }
+  } keep;
+  for (const mode_t mask : {022, 027, 077, 002}) {
+    ::umask(mask);
+    const fs::path out = root / ("out-" + std::to_string(mask));
+    const Outcome run = Cli({"--export", in.string(), "-o", out.string(), "--format", "text", "--key", "C", "--quiet"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    for (const fs::path& f : FilesUnder(out)) {
+      struct stat st {};
+      ASSERT_EQ(::stat((out / f).c_str(), &st), 0);
+      EXPECT_EQ(st.st_mode & 07777, 0666u & ~mask) << f << " under the mask " << std::oct << mask;
+    }
+  }
+}
+
+TEST_F(BatchExport, ResultsInsideTheSongFolderAreNotTakenForSongsTheNextTime) {
+  const fs::path in = SongFolder();
+  const fs::path out = in / "with-chords";
+  for (int run = 0; run < 2; ++run) {
+    const Outcome r = Cli({"--export", in.string(), "-o", out.string(), "--format", "midi", "--key", "C", "--quiet"});
+    ASSERT_EQ(r.code, 0) << r.err;
+  }
+  EXPECT_EQ(FilesUnder(out), (std::vector<fs::path>{"korobeiniki.mid", "sub/Mary.mid", "sub/deeper/minuet.mid"}));
 }
 
 TEST_F(BatchExport, SeveralSongsOrAFolderNeedAnOutputFolderExceptForJsonLines) {
@@ -479,7 +510,7 @@ TEST(BatchProgressDisplay, OnATerminalTheBarIsRedrawnInPlaceAndMessagesGoAboveIt
 TEST(AtomicFileWriting, AFileAppearsWholeOrNotAtAll) {
   const fs::path dir = fs::path(testing::TempDir()) / ("cantaro-atomic-" + std::to_string(::getpid()));
   fs::remove_all(dir);
-  EXPECT_EQ(WriteFileAtomically(dir / "a" / "b.txt", "new"), "");
+  EXPECT_TRUE(WriteFileAtomically(dir / "a" / "b.txt", "new").Ok());
   EXPECT_EQ(ReadAll(dir / "a" / "b.txt"), "new");
   {
     TAtomicFile file;
@@ -492,7 +523,9 @@ TEST(AtomicFileWriting, AFileAppearsWholeOrNotAtAll) {
   for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir / "a")) ++entries;
   EXPECT_EQ(entries, 1u) << "no temporary file stays";
   WriteAll(dir / "file", "x");
-  EXPECT_NE(WriteFileAtomically(dir / "file" / "c.txt", "y"), "");
+  const TStatus refused = WriteFileAtomically(dir / "file" / "c.txt", "y");
+  ASSERT_FALSE(refused.Ok());
+  EXPECT_FALSE(refused.Error().Text.empty());
   fs::remove_all(dir);
 }
 

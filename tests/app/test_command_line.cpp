@@ -246,6 +246,25 @@ TEST_F(CommandLine, ContinuityKeepsAPassingNoteFromChangingItsBeatsChord) {
       << "continuity only chooses among the table's chords";
 }
 
+TEST_F(CommandLine, TheLearnedModelNamesTheSeventhAndTheJsonSaysWhoChose) {
+  const std::string song = kExamples + "korobeiniki.kar";
+  struct Case {
+    const char* method;
+    const char* json;
+    bool sevenths;
+  } cases[] = {{"learned", "\"method\": \"learned-model\"", true}, {"table", "\"method\": \"keysense-table\"", false}};
+  for (const Case& c : cases) {
+    const CliRun grid = Cli({"--export", song, "--chords", c.method, "--format", "grid"});
+    ASSERT_EQ(grid.code, 0) << grid.err;
+    EXPECT_EQ(grid.out.find("\tE7") != std::string::npos, c.sevenths) << c.method;
+    TearDown();
+    const CliRun json = Cli({"--export", song, "--chords", c.method, "--format", "json"});
+    ASSERT_EQ(json.code, 0) << json.err;
+    EXPECT_NE(json.out.find(c.json), std::string::npos) << c.method;
+    TearDown();
+  }
+}
+
 TEST_F(CommandLine, UsageErrorsExitWithTwo) {
   const std::vector<std::vector<std::string>> cases = {
       {"--bogus"},
@@ -256,6 +275,7 @@ TEST_F(CommandLine, UsageErrorsExitWithTwo) {
       {"--export", "a.mid", "--notation", "french"},
       {"--export", "a.mid", "--keysense", "maybe"},
       {"--export", "a.mid", "--continuity", "2"},
+      {"--export", "a.mid", "--chords", "neural"},
       {"--render", "a.mid", "-o", "a.wav", "--gain", "loud"},
       {"--render", "a.mid", "-o", "a.wav", "--gain", "-6,5"},
       {"--render", "a.mid", "-o", "a.wav", "--gain", "200"},
@@ -273,25 +293,42 @@ TEST_F(CommandLine, UsageErrorsExitWithTwo) {
   }
 }
 
-TEST_F(CommandLine, FileErrorsExitWithOne) {
+TEST_F(CommandLine, FileErrorsNameTheFileAndExitWithOne) {
   const std::string empty = Scratch("empty.mid");
   std::ofstream(empty).close();
+  const std::string letter = Scratch("letter.mid");
+  std::ofstream(letter) << "Dear friend, this is no song.\n";
+  const std::string folder = Scratch("folder.kar");
+  std::filesystem::create_directories(folder);
   struct Case {
     std::string file, message;
   } cases[] = {
       {Scratch("missing.mid"), "Файл " + Scratch("missing.mid") + " не найден"},
       {empty, "Файл \"" + empty + "\" пуст или испорчен."},
+      {letter, "Файл \"" + letter + "\" пуст или испорчен."},
+      {folder, folder + " — это папка, а не файл песни"},
       {kFixtures + "MIDIBadHeaderChunk.mid", "пуст или испорчен"},
-      {kFixtures + "MIDIBadTrackLength.mid", "Read beyond end of file"},
   };
   for (const Case& c : cases) {
     for (const char* command : {"--export", "--events"}) {
+      if (c.file == folder && command == std::string("--export")) continue;  // a folder of songs: a batch
       const CliRun run = Cli({command, c.file});
       EXPECT_EQ(run.code, kExitFailure) << c.file;
       EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
       EXPECT_TRUE(run.out.empty());
     }
   }
+}
+
+TEST_F(CommandLine, TheVersionIsTheProjectsVersion) {
+  std::ifstream cmake(std::string(CANTARO_SOURCE_DIR) + "/CMakeLists.txt");
+  const std::string lists((std::istreambuf_iterator<char>(cmake)), std::istreambuf_iterator<char>());
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(lists, m, std::regex(R"(project\(Cantaro VERSION ([0-9.]+))")));
+  const CliRun run = Cli({"--version"});
+  EXPECT_EQ(run.code, kExitOk);
+  EXPECT_EQ(run.out, "cantaro " + m[1].str() + "\n");
+  EXPECT_TRUE(run.err.empty());
 }
 
 TEST_F(CommandLine, ADamagedFileGivesWhatItHoldsAndANoticeOnStderr) {
@@ -310,6 +347,19 @@ TEST_F(CommandLine, ADamagedFileGivesWhatItHoldsAndANoticeOnStderr) {
   EXPECT_NE(run.out.find("D4"), std::string::npos) << "the complete note of the cut track is listed";
   // A whole file says nothing of the kind.
   EXPECT_EQ(Cli({"--events", kExamples + "mary-had-a-little-lamb.mid"}).err, "");
+
+  // A karaoke file cut off in its lyrics track: its chunk is longer than the file. The tracks
+  // before it and the lyrics up to the cut are listed, and the chord text is made of them.
+  std::ifstream song(kExamples + "korobeiniki.kar", std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(song)), std::istreambuf_iterator<char>());
+  const std::string karaoke = Scratch("korobeiniki-cut.kar");
+  std::ofstream(karaoke, std::ios::binary) << bytes.substr(0, 700);  // inside the third track
+  const CliRun events = Cli({"--events", karaoke});
+  EXPECT_EQ(events.code, 0) << events.err;
+  EXPECT_EQ(events.err, MesFormat(MesId::SDamagedFile, 1) + "\n");
+  const CliRun text = Cli({"--export", karaoke});
+  EXPECT_EQ(text.code, 0) << text.err;
+  EXPECT_NE(text.out.find("Коробейники"), std::string::npos) << text.out;
 }
 
 TEST_F(CommandLine, OutputFileIsWrittenOrTheFailureReported) {
@@ -357,22 +407,24 @@ TEST_F(CommandLine, HelpListsEveryCommandAndOption) {
   const CliRun run = Cli({"--help"});
   EXPECT_EQ(run.code, 0);
   for (const char* word : {"--export", "--events", "--recognize", "--devices", "--render", "-o", "--key", "--transpose", "--beat",
-                           "--notation", "--keysense", "--continuity", "--comments", "--format", "--codepage"})
+                           "--notation", "--keysense", "--continuity", "--chords", "--comments", "--format", "--codepage"})
     EXPECT_NE(run.out.find(word), std::string::npos) << word;
   EXPECT_EQ(run.out.find('\r'), std::string::npos);
 }
 
 TEST(CliParsing, KeysAndNotes) {
-  EXPECT_EQ(ParseCliKey("C", NoteNotation::English), 0);
-  EXPECT_EQ(ParseCliKey("Am", NoteNotation::English), 0);
-  EXPECT_EQ(ParseCliKey("F#", NoteNotation::English), 6);
-  EXPECT_EQ(ParseCliKey("Bb", NoteNotation::English), 10);
-  EXPECT_EQ(ParseCliKey("Em", NoteNotation::English), 7);
-  EXPECT_EQ(ParseCliKey("11", NoteNotation::English), 11);
-  EXPECT_EQ(ParseCliKey("G или Em", NoteNotation::English), 7);
-  EXPECT_EQ(ParseCliKey("12", NoteNotation::English), -1);
-  EXPECT_EQ(ParseCliKey("Cmaj", NoteNotation::English), -1);
-  EXPECT_EQ(ParseCliKey("", NoteNotation::English), -1);
+  const std::pair<const char*, int> keys[] = {{"C", 0},  {"Am", 0},  {"F#", 6},         {"Bb", 10},
+                                              {"Em", 7}, {"11", 11}, {"G или Em", 7}};
+  for (const auto& [text, key] : keys) {
+    const TResult<int> parsed = ParseCliKey(text, NoteNotation::English);
+    ASSERT_TRUE(parsed.Ok()) << text;
+    EXPECT_EQ(parsed.Value(), key) << text;
+  }
+  for (const char* text : {"12", "Cmaj", "", "-1"}) {
+    const TResult<int> parsed = ParseCliKey(text, NoteNotation::English);
+    ASSERT_FALSE(parsed.Ok()) << text;
+    EXPECT_EQ(parsed.Error().Text, MesFormat(MesId::SCliBadValue, "--key", text));
+  }
   EXPECT_EQ(ParseCliNote("C4", NoteNotation::English), 60);
   EXPECT_EQ(ParseCliNote("C-1", NoteNotation::English), 0);
   EXPECT_EQ(ParseCliNote("G9", NoteNotation::English), 127);
@@ -446,6 +498,7 @@ TEST(CantaroProgram, ExitCodesAndStreams) {
       {{"--bogus"}, 2, "", "--bogus"},
       {{QString::fromStdString(kExamples + "korobeiniki.kar")}, 0, "Коробейники", ""},
       {{"--export", "/nonexistent/song.kar"}, 1, "", "не найден"},
+      {{"--version"}, 0, "cantaro ", ""},
   };
   for (const Case& c : cases) {
     const ProgramRun run = RunCantaro(c.args);

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -165,6 +166,26 @@ TEST_F(PlayTest, ADeviceThatCannotBeFoundOrOpenedEndsWithAClearMessage) {
   Start(bad, {"--play", QString::fromStdString(kExamples + "korobeiniki.kar"), "--speed", "*4"});
   ASSERT_TRUE(bad.waitForFinished(60000));
   EXPECT_EQ(bad.exitCode(), 2);
+}
+
+TEST(PlayDevice, TheNamedDeviceElseTheWindowsWhileItIsInTheListElseTheFirst) {
+  const std::vector<TMidiOutDeviceInfo> three = {{0, "Synth", "FluidSynth"}, {1, "keys:in", "JACK"},
+                                                 {2, "Port 2", "ALSA"}};
+  const struct {
+    std::string device;
+    int32_t defaultDevice;
+    std::optional<uint32_t> chosen;
+  } cases[] = {
+      {"", 0, 0u},         {"", 2, 2u},          // the window's device
+      {"", 3, 0u},         {"", 40, 0u},         // one past the list, or far beyond: gone
+      {"", -1, 0u},                              // a stored number that never was one
+      {"1", 2, 1u},        {"KEYS", 2, 1u},      // named, by number or by name
+      {"3", 0, std::nullopt}, {"drums", 0, std::nullopt},  // named but not there
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ChoosePlayDevice(three, c.device, c.defaultDevice), c.chosen)
+        << "device \"" << c.device << "\", window's device " << c.defaultDevice;
+  EXPECT_EQ(ChoosePlayDevice({}, "", 0), std::nullopt) << "no device at all";
 }
 
 TEST(PlaySpeed, TheTempoListEntriesAndNothingElse) {

@@ -180,6 +180,45 @@ TEST_F(AnalysisJsonTest, LyricsAreSyllablesWithTheirTimesAndLineMarks) {
   EXPECT_EQ(lyrics[2].text, "had");
   EXPECT_TRUE(lyrics[2].newParagraph);
   EXPECT_TRUE(lyrics[2].newLine);
+
+  // Syllables on two tracks make one text in the order they are sung.
+  smf::Track first, second;
+  first.Meta(240, 0x05, "/one ").Meta(960, 0x05, "three").On(0, 0, 60).Off(480, 0, 60);
+  second.Meta(480, 0x05, "two ").On(0, 1, 55).Off(240, 1, 55).On(0, 1, 57).Off(240, 1, 57);
+  TSongSession two(prompter, status);
+  ASSERT_TRUE(two.LoadSongFromBytes("two-tracks.mid", smf::File({t0, first, second}, 480)));
+  std::vector<std::string> texts;
+  for (const TAnalysisSyllable& l : AnalysisLyrics(two.MidiFile.Song(), two.karaoke(), TCodePage::Cp1251))
+    texts.push_back(l.text);
+  EXPECT_EQ(texts, (std::vector<std::string>{"one ", "two ", "three"}));
+}
+
+TEST_F(AnalysisJsonTest, TheWrittenTimesAreMillisecondsOfTheTempoMapNotTicks) {
+  // 480 ticks per quarter at 120 beats a minute (500 ms a quarter), twice as fast from tick 960.
+  smf::Track t0;
+  t0.Meta(0, 0x51, std::string("\x07\xA1\x20", 3)).Meta(960, 0x51, std::string("\x03\xD0\x90", 3));
+  smf::Track t1;
+  t1.On(0, 0, 60).On(0, 0, 64).On(0, 0, 67).Meta(1440, 0x05, "lo");  // a syllable in the faster part
+  t1.Off(960, 0, 60).Off(0, 0, 64).Off(0, 0, 67);
+  TSongSession s(prompter, status);
+  ASSERT_TRUE(s.LoadSongFromBytes("tempo.mid", smf::File({t0, t1}, 480)));
+  s.FindChords();
+  TAnalysisContext context;
+  context.file = "tempo.mid";
+  const json parsed = json::parse(AnalysisJsonDocument(AnalysisOfSession(s, context)));
+  ASSERT_EQ(parsed["beatLength"], 480);
+  const auto msOfTick = [](int tick) { return tick <= 960 ? tick * 500 / 480 : 1000 + (tick - 960) * 250 / 480; };
+  ASSERT_GE(parsed["beats"].size(), 5u);
+  for (const json& beat : parsed["beats"]) {
+    const int tick = beat["tick"];
+    EXPECT_EQ(beat["ms"], msOfTick(tick)) << "beat at tick " << tick;
+  }
+  ASSERT_EQ(parsed["tempoMap"].size(), 2u);
+  EXPECT_EQ(parsed["tempoMap"][1]["ms"], 1000);
+  ASSERT_FALSE(parsed["lyrics"].empty());
+  EXPECT_EQ(parsed["lyrics"].back()["tick"], 1440);
+  EXPECT_EQ(parsed["lyrics"].back()["ms"], 1250);
+  EXPECT_EQ(parsed["length"]["ms"], msOfTick(parsed["length"]["ticks"]));
 }
 
 TEST_F(AnalysisJsonTest, TextsThatAreNotUtf8AreDecodedFromTheCodePageAndStayValidJson) {

@@ -41,6 +41,27 @@ TEST(BuildChordText, ReplaysTheSongAndPlacesTheChords) {
   EXPECT_EQ(engine.PositionTicks(), 0);
 }
 
+// A syllable sung on a beat's first tick stands under that beat's chord; one a tick earlier
+// under the beat before.
+TEST(BuildChordText, ASyllableOnABeatsFirstTickTakesThatBeatsChord) {
+  struct Case {
+    int32_t firstSyllable;
+    const char* chords;
+  } cases[] = {{480, "[G]one [Am]two"}, {479, "[C]one [G]  [Am]two"}};
+  for (const Case& c : cases) {
+    smf::Track conductor;
+    conductor.Meta(0, 3, "Beats");
+    smf::Track lyrics;
+    lyrics.Meta(c.firstSyllable, 5, "/one ").Meta(960 - c.firstSyllable, 5, "two");
+    TMidiFile engine;
+    engine.LoadFromBytes(smf::File({conductor, lyrics}));
+    TChordTextInput input = MaryInput();
+    input.cells = {"C", "G", "Am", "F"};
+    const std::string pro = ChordProString(BuildChordText(engine, input));
+    EXPECT_NE(pro.find(c.chords), std::string::npos) << c.firstSyllable << "\n" << pro;
+  }
+}
+
 TEST(BuildChordText, HeaderCarriesTranspositionAndBothKeys) {
   TMidiFile engine;
   engine.LoadFromBytes(MarySong());
@@ -252,6 +273,17 @@ TEST(ChordPro, CreditsOfLabelledTexts) {
       {"", {}},
   };
   for (const auto& [text, credits] : rows) EXPECT_EQ(CreditsOfText(text), credits) << text;
+}
+
+TEST(ChordPro, AChordLineOverNoLyricsStaysALineOfMarkersEvenWhenLyricsFollow) {
+  // An instrumental passage, then a lyric line that brings no chord of its own (it goes on
+  // with the last one), then a lyric line with its chords.
+  TChordText text;
+  text.lines = {{TTextLineKind::Chords, "C   G   Am", false},
+                {TTextLineKind::Lyrics, "Привет, мир", false},
+                {TTextLineKind::Chords, "F     C", true},
+                {TTextLineKind::Lyrics, "Пока, мир", false}};
+  EXPECT_EQ(ChordProString(text), "{tempo: 120}\n[C] [G] [Am]\n[Am]Привет, мир\n[F]Пока, [C]мир\n");
 }
 
 TEST(ChordPro, MarkersLandAtCharacterColumnsOfCyrillicLyrics) {

@@ -2,6 +2,7 @@
 // chord track's blocks and markers naming the chords of the beats.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <set>
 
@@ -82,12 +83,12 @@ TEST_F(ChordTrackTest, TheSongReadsBackWithItsTracksUnchangedAndTheChordsAsATrac
     if (transpose) session.Transpose(transpose);
     const std::vector<TChordBlock> blocks = ChordBlocks(session.beats(), session.beatLength(), NoteNotation::English);
     ASSERT_GT(blocks.size(), 10u);
-    const TChordTrackFile out = MidiWithChordTrack(session.MidiFile.Song(), blocks);
-    ASSERT_TRUE(out.ok) << out.error;
-    EXPECT_FALSE(out.channelShared);
+    const TResult<TChordTrackFile> out = MidiWithChordTrack(session.MidiFile.Song(), blocks);
+    ASSERT_TRUE(out.Ok()) << out.Error().Text;
+    EXPECT_FALSE(out->channelShared);
 
     TMidiFile back;
-    ASSERT_EQ(back.LoadFromBytes(out.bytes), session.MidiFile.NumberOfTracks() + 1);
+    ASSERT_EQ(back.LoadFromBytes(out->bytes), session.MidiFile.NumberOfTracks() + 1);
     EXPECT_EQ(back.FileFormat(), TFileFormat::multi_synch);
     EXPECT_EQ(back.TicksPerQuarter(), session.MidiFile.TicksPerQuarter());
     EXPECT_EQ(back.SongLength(), std::max(session.MidiFile.SongLength(), blocks.back().end));
@@ -104,7 +105,7 @@ TEST_F(ChordTrackTest, TheSongReadsBackWithItsTracksUnchangedAndTheChordsAsATrac
     for (const TMidiEventEx& e : chords.Events()) {
       if (e.Status == 0xFF && e.Data1 == 0x06) markers.emplace_back(e.Text());
       if ((e.Status & 0xF0) == 0x90 && e.Data2 > 0) {
-        EXPECT_EQ(e.Status & 0x0F, out.channel);
+        EXPECT_EQ(e.Status & 0x0F, out->channel);
         starts[e.Time].push_back(e.Data1);
       }
     }
@@ -127,19 +128,18 @@ TEST_F(ChordTrackTest, AFormat0SongIsWrittenAsFormat1AndAFormat2SongIsRefused) {
   TSongSession session(prompter, status);
   ASSERT_TRUE(session.LoadSongFromBytes("zero.mid", smf::File({only}, 480, 0)));
   session.FindChords();
-  const TChordTrackFile out = MidiWithChordTrack(session.MidiFile.Song(), ChordBlocks(session.beats(), session.beatLength(), NoteNotation::English));
-  ASSERT_TRUE(out.ok);
+  const TResult<TChordTrackFile> out = MidiWithChordTrack(session.MidiFile.Song(), ChordBlocks(session.beats(), session.beatLength(), NoteNotation::English));
+  ASSERT_TRUE(out.Ok());
   TMidiFile back;
-  ASSERT_EQ(back.LoadFromBytes(out.bytes), 2);
+  ASSERT_EQ(back.LoadFromBytes(out->bytes), 2);
   EXPECT_EQ(back.FileFormat(), TFileFormat::multi_synch);
-  EXPECT_EQ(out.channel, 1) << "the first channel the song leaves free";
+  EXPECT_EQ(out->channel, 1) << "the first channel the song leaves free";
 
   TSongSession patterns(prompter, status);
   ASSERT_TRUE(patterns.LoadSongFromBytes("two.mid", smf::File({only, only}, 480, 2)));
-  const TChordTrackFile refused = MidiWithChordTrack(patterns.MidiFile.Song(), {});
-  EXPECT_FALSE(refused.ok);
-  EXPECT_TRUE(refused.bytes.empty());
-  EXPECT_EQ(refused.error, Mes(MesId::SChordTrackFormat2));
+  const TResult<TChordTrackFile> refused = MidiWithChordTrack(patterns.MidiFile.Song(), {});
+  ASSERT_FALSE(refused.Ok());
+  EXPECT_EQ(refused.Error().Text, Mes(MesId::SChordTrackFormat2));
 }
 
 TEST_F(ChordTrackTest, WithoutAFreeChannelTheChordsShareTheOneWithTheFewestNotes) {
@@ -148,11 +148,60 @@ TEST_F(ChordTrackTest, WithoutAFreeChannelTheChordsShareTheOneWithTheFewestNotes
     for (int n = 0; n < (ch == 5 ? 1 : 3); ++n) busy.On(0, ch, 60 + n).Off(10, ch, 60 + n);
   TSongSession session(prompter, status);
   ASSERT_TRUE(session.LoadSongFromBytes("busy.mid", smf::File({busy})));
-  const TChordTrackFile out = MidiWithChordTrack(session.MidiFile.Song(), {});
-  ASSERT_TRUE(out.ok);
-  EXPECT_EQ(out.channel, 5);
-  EXPECT_TRUE(out.channelShared);
-  EXPECT_EQ(out.sharedChannelNotes, 1);
+  const TResult<TChordTrackFile> out = MidiWithChordTrack(session.MidiFile.Song(), {});
+  ASSERT_TRUE(out.Ok());
+  EXPECT_EQ(out->channel, 5);
+  EXPECT_TRUE(out->channelShared);
+  EXPECT_EQ(out->sharedChannelNotes, 1);
+}
+
+TEST_F(ChordTrackTest, AtAChangeTheOldBlockEndsBeforeTheNewOneSoundsSoSharedTonesKeepSounding) {
+  smf::Track t;
+  t.On(0, 0, 72).Off(1440, 0, 72);
+  TSongSession session(prompter, status);
+  ASSERT_TRUE(session.LoadSongFromBytes("one.mid", smf::File({t})));
+  // C, Am and C/E share C and E: each change releases and strikes them at the same tick.
+  const std::vector<TChordBlock> blocks = {
+      {0, 480, "C", {48, 60, 64, 67}}, {480, 960, "Am", {45, 57, 60, 64}}, {960, 1440, "C/E", {40, 60, 64, 67}}};
+  const TChordTrackFile out = MidiWithChordTrack(session.MidiFile.Song(), blocks);
+  ASSERT_TRUE(out.ok) << out.error;
+  TMidiFile back;
+  ASSERT_EQ(back.LoadFromBytes(out.bytes), 2);
+  std::set<int> sounding;
+  for (const TNoteEvent& e : ChannelEvents(back.TrackAt(1))) {
+    const bool on = (e.status & 0xF0) == 0x90 && e.data2 > 0;
+    EXPECT_EQ(sounding.count(e.data1), on ? 0u : 1u) << (on ? "struck while sounding: " : "released while silent: ")
+                                                     << int(e.data1) << " at " << e.time;
+    if (on) sounding.insert(e.data1);
+    else sounding.erase(e.data1);
+  }
+  EXPECT_TRUE(sounding.empty());
+}
+
+TEST_F(ChordTrackTest, TheChordsNeverGoToThePercussionChannelHoweverEmptyItIs) {
+  // Notes per channel; the percussion channel is the emptiest of all or left silent.
+  const struct {
+    const char* what;
+    std::array<int, 16> notes;
+    int channel;
+    int sharedNotes;
+  } cases[] = {
+      {"drums silent, every other channel busy", {3, 3, 3, 3, 3, 3, 3, 3, 3, 0, 3, 3, 3, 3, 3, 3}, 0, 3},
+      {"drums with the fewest notes", {3, 3, 3, 3, 3, 3, 3, 3, 3, 1, 3, 3, 2, 3, 3, 3}, 12, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    smf::Track busy;
+    for (int ch = 0; ch < 16; ++ch)
+      for (int n = 0; n < c.notes[size_t(ch)]; ++n) busy.On(0, ch, 60 + n).Off(10, ch, 60 + n);
+    TSongSession session(prompter, status);
+    ASSERT_TRUE(session.LoadSongFromBytes("drums.mid", smf::File({busy})));
+    const TChordTrackFile out = MidiWithChordTrack(session.MidiFile.Song(), {});
+    ASSERT_TRUE(out.ok);
+    EXPECT_EQ(out.channel, c.channel);
+    EXPECT_TRUE(out.channelShared);
+    EXPECT_EQ(out.sharedChannelNotes, c.sharedNotes);
+  }
 }
 
 TEST_F(ChordTrackTest, AChannelWithOnlyAProgramIsTakenAfterTheUnusedOnes) {
@@ -160,7 +209,7 @@ TEST_F(ChordTrackTest, AChannelWithOnlyAProgramIsTakenAfterTheUnusedOnes) {
   t.Raw(0, std::string{char(0xC0), char(40)}).Raw(0, std::string{char(0xC1), char(41)}).On(0, 2, 60).Off(10, 2, 60);
   TSongSession session(prompter, status);
   ASSERT_TRUE(session.LoadSongFromBytes("programs.mid", smf::File({t})));
-  EXPECT_EQ(MidiWithChordTrack(session.MidiFile.Song(), {}).channel, 3);
+  EXPECT_EQ(MidiWithChordTrack(session.MidiFile.Song(), {}).Value().channel, 3);
 }
 
 TEST_F(ChordTrackTest, NotesATranspositionMovedOutOfRangeAreLeftOutAndTheFileStaysValid) {
@@ -169,11 +218,11 @@ TEST_F(ChordTrackTest, NotesATranspositionMovedOutOfRangeAreLeftOutAndTheFileSta
   TSongSession session(prompter, status);
   ASSERT_TRUE(session.LoadSongFromBytes("high.mid", smf::File({t})));
   session.Transpose(5);  // 125 + 5 = 130 cannot be a note number
-  const TChordTrackFile out = MidiWithChordTrack(session.MidiFile.Song(), {});
-  ASSERT_TRUE(out.ok);
-  EXPECT_EQ(out.droppedEvents, 2);
+  const TResult<TChordTrackFile> out = MidiWithChordTrack(session.MidiFile.Song(), {});
+  ASSERT_TRUE(out.Ok());
+  EXPECT_EQ(out->droppedEvents, 2);
   TMidiFile back;
-  ASSERT_EQ(back.LoadFromBytes(out.bytes), 2);
+  ASSERT_EQ(back.LoadFromBytes(out->bytes), 2);
   const std::vector<TNoteEvent> events = ChannelEvents(back.TrackAt(0));
   ASSERT_EQ(events.size(), 2u);
   EXPECT_EQ(events[0].data1, 65);

@@ -36,7 +36,7 @@ std::string Export(const char* song, const char* format, const TAnalysisRequest&
   YesPrompter prompter;
   TAnalysisOutcome outcome = AnalyseSongBytes(song, Example(song), request, prompter);
   if (!outcome.analysis) return "(unreadable)";
-  return FindOutputFormat(format)->write(*outcome.analysis).bytes;
+  return FindOutputFormat(format)->write(*outcome.analysis).Value().bytes;
 }
 
 }  // namespace

@@ -112,9 +112,15 @@ TEST(LiveKeyboard, VelocityZeroStrayReleasesAndChannelResetsEndNotesCleanly) {
   p.Down(43, 2);
   p.keys.Handle(0xB2, 123, 0);  // All Notes Off
   EXPECT_TRUE(p.keys.SoundingNotes().empty());
+  // Reset All Controllers lifts the pedal: what only the pedal held stops, a key still down
+  // sounds on until it is let go.
   p.Down(45, 3);
   p.Pedal(true, 3);
-  p.keys.Handle(0xB3, 121, 0);  // Reset All Controllers lifts the pedal
+  p.Down(47, 3);
+  p.Up(47, 3);
+  p.keys.Handle(0xB3, 121, 0);
+  EXPECT_FALSE(p.keys.PedalDown(3));
+  EXPECT_EQ(p.keys.SoundingNotes(), (Notes{45}));
   p.Up(45, 3);
   EXPECT_TRUE(p.keys.SoundingNotes().empty());
 
@@ -149,11 +155,15 @@ TEST(MidiInMessage, OnlyWholeChannelMessagesPass) {
   EXPECT_EQ(MidiInMessageFrom(program, 3, 0)->Size, 2);
   const uint8_t shortNote[] = {0x90, 60};
   const uint8_t badData[] = {0x90, 60, 0x90};
+  const uint8_t statusAsKey[] = {0x90, 0x80, 60};   // a status byte where the key belongs
+  const uint8_t statusAsProgram[] = {0xC0, 0xF8};  // a clock byte inside a program change
   const uint8_t clock[] = {0xF8};
   const uint8_t sysex[] = {0xF0, 0x7E, 0xF7};
   const uint8_t stray[] = {0x3C, 0x40};
   EXPECT_FALSE(MidiInMessageFrom(shortNote, 2, 0));
   EXPECT_FALSE(MidiInMessageFrom(badData, 3, 0));
+  EXPECT_FALSE(MidiInMessageFrom(statusAsKey, 3, 0));
+  EXPECT_FALSE(MidiInMessageFrom(statusAsProgram, 2, 0));
   EXPECT_FALSE(MidiInMessageFrom(clock, 1, 0));
   EXPECT_FALSE(MidiInMessageFrom(sysex, 3, 0));
   EXPECT_FALSE(MidiInMessageFrom(stray, 2, 0));

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <limits>
 #include <string>
 #include <vector>
@@ -194,7 +198,6 @@ struct MalformedCase {
   std::string bytes;
   int32_t tracks;
   std::vector<int32_t> eventsPerTrack;
-  bool readBeyondEnd;
   std::vector<int32_t> cut;    // tracks reported cut short
   int32_t missing = 0;         // announced tracks not found
 };
@@ -202,28 +205,30 @@ struct MalformedCase {
 std::vector<MalformedCase> MalformedCases() {
   const std::vector<uint8_t> note{0x00, 0x90, 0x3C, 0x40};
   return {
-      {"truncated header", MidiBytes().ChunkHead("MThd", 6).Raw({0x00, 0x01}), 0, {}, true, {}},
-      {"header of two bytes", MidiBytes().Chunk("MThd", {0x00, 0x01}).Track(note), 1, {1}, false, {}},
-      {"chunk length past the end", MidiBytes().Header(1, 2, 96).Track(note).ChunkHead("MTrk", 100).Raw(note), 1,
-       {1}, true, {1}},
+      {"truncated header", MidiBytes().ChunkHead("MThd", 6).Raw({0x00, 0x01}), 0, {}, {}},
+      {"header of two bytes", MidiBytes().Chunk("MThd", {0x00, 0x01}).Track(note), 1, {1}, {}},
+      {"chunk length past the end", MidiBytes().Header(1, 2, 96).Track(note).ChunkHead("MTrk", 100).Raw(note), 2,
+       {1, 1}, {1}},
+      {"chunk length past the end, nothing after its head", MidiBytes().Header(1, 2, 96).Track(note).ChunkHead("MTrk", 100),
+       1, {1}, {}, 1},
       {"length with its top bit set", MidiBytes().Header(1, 2, 96).ChunkHead("MTrk", 0x80000004u).Track(note), 1,
-       {1}, false, {}, 1},
-      {"huge length", MidiBytes().Header(1, 1, 96).ChunkHead("MTrk", 0x7FFFFFFFu).Raw(note), 0, {}, true, {0}},
+       {1}, {}, 1},
+      {"huge length", MidiBytes().Header(1, 1, 96).ChunkHead("MTrk", 0x7FFFFFFFu).Raw(note), 1, {1}, {0}},
       {"running status at the start of a track", MidiBytes().Header(0, 1, 96).Track({0x00, 0x3C, 0x40, 0x00}), 1,
-       {3}, false, {0}},
+       {3}, {0}},
       {"delta time that never ends", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x81, 0x82, 0x83, 0x84}})),
-       1, {1}, false, {0}},
-      {"note cut short", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x00, 0x90, 0x3C}})), 1, {1}, false, {0}},
+       1, {1}, {0}},
+      {"note cut short", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x00, 0x90, 0x3C}})), 1, {1}, {0}},
       {"meta length past the chunk", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x00, 0xFF, 0x05, 0x10, 'a'}})),
-       1, {1}, false, {0}},
+       1, {1}, {0}},
       {"meta length that never ends", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x00, 0xFF, 0x05, 0x90}})), 1,
-       {1}, false, {0}},
+       {1}, {0}},
       {"SysEx length past the chunk", MidiBytes().Header(0, 1, 96).Track(Join({note, {0x00, 0xF0, 0x7F, 0x01}})), 1,
-       {1}, false, {0}},
+       {1}, {0}},
       {"unknown chunk between tracks",
-       MidiBytes().Header(1, 3, 96).Track(note).Chunk("XFIH", {1, 2, 3}).Track(note), 1, {1}, false, {}, 2},
-      {"empty track chunk", MidiBytes().Header(1, 2, 96).Track({}).Track(note), 1, {1}, false, {}, 1},
-      {"track of one byte", MidiBytes().Header(1, 1, 96).Track({0x00}), 1, {0}, false, {0}},
+       MidiBytes().Header(1, 3, 96).Track(note).Chunk("XFIH", {1, 2, 3}).Track(note), 1, {1}, {}, 2},
+      {"empty track chunk", MidiBytes().Header(1, 2, 96).Track({}).Track(note), 1, {1}, {}, 1},
+      {"track of one byte", MidiBytes().Header(1, 1, 96).Track({0x00}), 1, {0}, {0}},
   };
 }
 
@@ -231,15 +236,8 @@ TEST(MidiReaderMalformed, EachShapeKeepsWhatWasCompleteAndNeverReadsOutside) {
   for (const MalformedCase& c : MalformedCases()) {
     SCOPED_TRACE(c.what);
     TMidiFile f;
-    bool threw = false;
-    try {
-      f.LoadFromBytes(c.bytes);
-    } catch (const EInOutError& e) {
-      threw = true;
-      EXPECT_EQ(e.ErrorCode(), EInOutError::ReadBeyondEnd);
-      EXPECT_STREQ(e.what(), "Read beyond end of file");
-    }
-    EXPECT_EQ(threw, c.readBeyondEnd);
+    // Damage is told by Completeness, never thrown.
+    EXPECT_NO_THROW(f.LoadFromBytes(c.bytes));
     ASSERT_EQ(f.NumberOfTracks(), c.tracks);
     for (int32_t t = 0; t < c.tracks; ++t) EXPECT_EQ(f.TrackAt(t).EventCount(), c.eventsPerTrack[t]) << t;
     std::vector<int32_t> cut;
@@ -266,6 +264,33 @@ TEST(MidiReaderCompleteness, ACutTrackIsReportedWithWhereItStoppedAndKeepsItsEve
   // A whole file read again is complete: nothing is left from the last one.
   f.LoadFromBytes(MidiBytes().Header(0, 1, 96).Track({0x00, 0x90, 0x3C, 0x40}));
   EXPECT_TRUE(f.Completeness().Complete());
+}
+
+TEST(MidiReaderCompleteness, TheNoticeTellsTracksCutShortFromTracksThatAreMissing) {
+  const std::vector<uint8_t> note{0x00, 0x90, 0x3C, 0x40};
+  const std::vector<uint8_t> cutNote{0x00, 0x90, 0x3C, 0x40, 0x00, 0x90, 0x3E};
+  const struct {
+    const char* what;
+    std::string bytes;
+    std::string notice;
+  } cases[] = {
+      {"whole", MidiBytes().Header(1, 2, 96).Track(note).Track(note), ""},
+      {"one track cut short", MidiBytes().Header(1, 2, 96).Track(note).Track(cutNote),
+       MesFormat(MesId::SDamagedFile, 1)},
+      {"two announced tracks not there, none cut", MidiBytes().Header(1, 3, 96).Track(note),
+       MesFormat(MesId::SDamagedFileMissing, 2)},
+      {"one cut short and one not there", MidiBytes().Header(1, 3, 96).Track(note).Track(cutNote),
+       MesFormat(MesId::SDamagedFileCutMissing, 1, 1)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TMidiFile f;
+    f.LoadFromBytes(c.bytes);
+    EXPECT_EQ(DamagedFileNotice(f.Completeness()), c.notice);
+  }
+  // The texts themselves differ: a missing track is not called cut short.
+  EXPECT_EQ(Mes(MesId::SDamagedFileMissing).find("обрезано"), std::string::npos);
+  EXPECT_NE(MesFormat(MesId::SDamagedFileCutMissing, 1, 2).find('2'), std::string::npos);
 }
 
 TEST(MidiReaderMalformed, ShortTempoAndTimeSignatureEventsStayEventsButChangeNothing) {
@@ -306,14 +331,14 @@ TEST(MidiReaderMalformed, DeltaTimesWrapInsteadOfOverflowing) {
 // ---------------------------------------------------------------------------------------
 // Files on disk
 
-TEST(MidiLoadFile, MissingFileDirectoryAndEmptyNameRaiseTheRuntimeErrors) {
+TEST(MidiLoadFile, MissingFileFolderAndEmptyNameRaiseTheirErrors) {
   struct Case {
     std::string path;
     int32_t code;
     const char* text;
   } cases[] = {
       {"/nonexistent-folder/none.mid", EInOutError::FileNotFound, "File not found"},
-      {test_files::ProjectData() + "fixtures", EInOutError::FileAccessDenied, "File access denied"},
+      {test_files::ProjectData() + "fixtures", EInOutError::IsFolder, "Это папка, а не файл"},
       {"", EInOutError::FileNotFound, "File not found"},
       {test_files::Fixtures() + "LICENSE-MIT.txt/x.mid", EInOutError::InvalidFilename, "Invalid filename"},
   };
@@ -333,13 +358,41 @@ TEST(MidiLoadFile, MissingFileDirectoryAndEmptyNameRaiseTheRuntimeErrors) {
   EXPECT_EQ(EInOutError(103).what(), std::string("I/O error 103"));
 }
 
+// A file larger than any song is refused from its size alone, before it is read, and the
+// error gives both the size and the limit.
+TEST(MidiLoadFile, AFileLargerThanTheLimitIsRefusedBeforeItIsRead) {
+  namespace fs = std::filesystem;
+  const fs::path path = fs::temp_directory_path() / ("cantaro-huge-" + std::to_string(::getpid()) + ".mid");
+  std::ofstream(path).close();
+  for (const uint64_t size : {uint64_t{MaxMidiFileBytes} + 1, uint64_t{100} << 20}) {
+    fs::resize_file(path, size);  // sparse: no bytes written, none to read
+    TMidiFile f;
+    f.SetFilename(path.string());
+    try {
+      f.LoadFile();
+      ADD_FAILURE() << size;
+    } catch (const EInOutError& e) {
+      EXPECT_EQ(e.ErrorCode(), EInOutError::FileTooLarge);
+      EXPECT_EQ(e.FileSize(), size);
+      EXPECT_EQ(std::string(e.what()), "Файл слишком велик: " + std::to_string(size) + " байт при пределе " +
+                                           std::to_string(MaxMidiFileBytes) + " байт");
+    }
+  }
+  // At the limit the file is read (and, being all zeros, holds no track).
+  fs::resize_file(path, MaxMidiFileBytes);
+  TMidiFile f;
+  f.SetFilename(path.string());
+  EXPECT_EQ(f.LoadFile(), 0);
+  fs::remove(path);
+}
+
 struct FixtureCase {
   const char* file;
   int32_t tracks;
   TFileFormat format;
   int32_t ticksPerQuarter;
   int32_t songLength;
-  bool readBeyondEnd;
+  bool cutShort;  // a track of it is cut short
 };
 
 TEST(MidiLoadFile, ReferenceFixturesGoodAndBad) {
@@ -360,20 +413,15 @@ TEST(MidiLoadFile, ReferenceFixturesGoodAndBad) {
       {"MIDIBadHeaderTracksNum.mid", 1, TFileFormat::single, 96, 384, false},
       // "mTrk" is no chunk name: reading ends there.
       {"MIDIBadTrackHdr.mid", 0, TFileFormat::single, 96, 0, false},
-      {"MIDIBadTrackLength.mid", 0, TFileFormat::single, 96, 0, true},
+      // The track's length runs far past the file's end: what the file holds is read.
+      {"MIDIBadTrackLength.mid", 1, TFileFormat::single, 96, 384, true},
   };
   for (const FixtureCase& c : cases) {
     SCOPED_TRACE(c.file);
     TMidiFile f;
     f.SetFilename(test_files::Fixtures() + c.file);
-    bool threw = false;
-    try {
-      EXPECT_EQ(f.LoadFile(), c.tracks);
-    } catch (const EInOutError& e) {
-      threw = true;
-      EXPECT_EQ(e.ErrorCode(), EInOutError::ReadBeyondEnd);
-    }
-    EXPECT_EQ(threw, c.readBeyondEnd);
+    EXPECT_EQ(f.LoadFile(), c.tracks);
+    EXPECT_EQ(!f.Completeness().CutTracks.empty(), c.cutShort);
     EXPECT_EQ(f.NumberOfTracks(), c.tracks);
     EXPECT_EQ(f.FileFormat(), c.format);
     EXPECT_EQ(f.TicksPerQuarter(), c.ticksPerQuarter);

@@ -43,12 +43,18 @@ inline bool Readable(int fd, int ms) {
   return ::poll(&p, 1, ms) > 0;
 }
 
+// What the child gives up: its user and its groups, or its user alone (it keeps root's group,
+// so a check that looks at the group instead of the user lets it through).
+enum class Becomes { UserAndGroup, UserOnly };
+inline const char* Name(Becomes b) { return b == Becomes::UserOnly ? "user nobody, group root" : "user nobody"; }
+
 // Forks a child that becomes user nobody and returns body()'s value as its exit status (255
 // when it could not change its user). Returns the child's id.
-inline pid_t RunAsNobody(const std::function<int()>& body) {
+inline pid_t RunAsNobody(const std::function<int()>& body, Becomes becomes = Becomes::UserAndGroup) {
   const pid_t pid = ::fork();
   if (pid != 0) return pid;
-  if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(255);
+  if (becomes == Becomes::UserAndGroup && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0)) ::_exit(255);
+  if (::setuid(kNobody) != 0) ::_exit(255);
   ::_exit(body());
 }
 

@@ -86,7 +86,7 @@ struct RecordedRender {
   std::shared_ptr<TMidiOutRecorder> recorder = std::make_shared<TMidiOutRecorder>();
   std::unique_ptr<TMidiOutput> out;
   int64_t frames = 0;
-  TSongRenderResult result;
+  TSongRenderResult result = TError();
 };
 
 }  // namespace
@@ -94,10 +94,10 @@ struct RecordedRender {
 TEST(SongRendering, EventsGoOutAtTheirTimeByTheTempoMapAndTheAudioCoversTheSong) {
   TSongRenderOptions options;
   RecordedRender r(options);
-  ASSERT_TRUE(r.result.Ok) << r.result.Error;
-  EXPECT_EQ(r.result.SongMs, 2000);
-  EXPECT_EQ(r.result.Frames, (2000 + options.TailMs) * kRate / 1000);
-  EXPECT_EQ(r.frames, r.result.Frames);
+  ASSERT_TRUE(r.result.Ok()) << r.result.Error().Text;
+  EXPECT_EQ(r.result->SongMs, 2000);
+  EXPECT_EQ(r.result->Frames, (2000 + options.TailMs) * kRate / 1000);
+  EXPECT_EQ(r.frames, r.result->Frames);
   const auto notes = r.Notes();
   ASSERT_EQ(notes.size(), 5u);  // program, two note-ons, two note-offs; lyrics stay silent
   EXPECT_EQ(notes[0], std::make_pair(int64_t{0}, uint32_t{0x00C0}));
@@ -127,7 +127,7 @@ TEST(SongRendering, TransposedNotesSoundShiftedOrOriginalAsTheSettingSaysAndDrum
     options.Transpose = c.transpose;
     options.MidiOutNoTranspose = c.noTranspose;
     RecordedRender r(options);
-    ASSERT_TRUE(r.result.Ok);
+    ASSERT_TRUE(r.result.Ok());
     const auto notes = r.Notes();
     ASSERT_EQ(notes.size(), 5u);
     EXPECT_EQ(notes[1].second, c.noteOn) << c.transpose << c.noTranspose;
@@ -152,8 +152,8 @@ TEST(SongRendering, TheFilesHandlersAndPositionComeBackAlsoWhenTheDeviceFails) {
   TSongRenderOptions options;
   options.Transpose = 5;
   const TSongRenderResult r = PlaySongOffline(file, out, options, [](int) { return true; });
-  EXPECT_FALSE(r.Ok);
-  EXPECT_EQ(r.Error, MesFormat(MesId::SRenderSendError, Mes(MesId::SMidiOutErrDeviceGone)));
+  ASSERT_FALSE(r.Ok());
+  EXPECT_EQ(r.Error().Text, MesFormat(MesId::SRenderSendError, Mes(MesId::SMidiOutErrDeviceGone)));
 
   EXPECT_EQ(file.PositionTicks(), 0);
   EXPECT_EQ(FirstNoteOn(file), 69);
@@ -175,9 +175,9 @@ TEST_F(SynthRenderTest, TheSongSoundsAtItsPitchAndItsTime) {
   file.LoadFromBytes(TempoSong());
   std::vector<int16_t> samples;
   const TSongRenderResult r = RenderSongToSamples(file, {}, samples);
-  ASSERT_TRUE(r.Ok) << r.Error;
-  EXPECT_EQ(samples.size(), static_cast<std::size_t>(r.Frames) * 2);
-  EXPECT_NEAR(static_cast<double>(r.Frames) / kRate, r.SongMs / 1000.0, 1.0);
+  ASSERT_TRUE(r.Ok()) << r.Error().Text;
+  EXPECT_EQ(samples.size(), static_cast<std::size_t>(r->Frames) * 2);
+  EXPECT_NEAR(static_cast<double>(r->Frames) / kRate, r->SongMs / 1000.0, 1.0);
   EXPECT_LT(LevelBetween(samples, 0.1, 0.95), 1e-4) << "silent before the note";
   EXPECT_GT(LevelBetween(samples, 1.1, 1.6), 0.005);
   EXPECT_NEAR(PitchBetween(samples, 1.1, 1.6), 440.0, 8.8);
@@ -195,7 +195,7 @@ TEST_F(SynthRenderTest, ATransposedSongSoundsHigherUnlessTheSoundKeepsItsPitch) 
     options.Transpose = 2;
     options.MidiOutNoTranspose = c.noTranspose;
     std::vector<int16_t> samples;
-    ASSERT_TRUE(RenderSongToSamples(file, options, samples).Ok);
+    ASSERT_TRUE(RenderSongToSamples(file, options, samples).Ok());
     EXPECT_NEAR(PitchBetween(samples, 1.1, 1.6), c.hz, c.hz * 0.02) << c.noTranspose;
   }
 }
@@ -211,15 +211,15 @@ TEST_F(SynthRenderTest, TheWavFileHasTheSongsLengthInCdQualityStereo) {
     f.write(bytes.data(), static_cast<qint64>(bytes.size()));
   }
   const TSongRenderResult r = RenderSongToWav(midi, wav, {});
-  ASSERT_TRUE(r.Ok) << r.Error;
+  ASSERT_TRUE(r.Ok()) << r.Error().Text;
   QFile f(QString::fromStdString(wav));
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   const QByteArray data = f.readAll();
   ASSERT_GE(data.size(), 44);
-  EXPECT_EQ(data.left(44).toStdString(), WavHeader(static_cast<uint32_t>(r.Frames), 44100, 2));
-  EXPECT_EQ(data.size(), 44 + r.Frames * 4);
-  EXPECT_NEAR(static_cast<double>(r.Frames) / 44100, 2.0, 1.0);
-  std::vector<int16_t> samples(static_cast<std::size_t>(r.Frames) * 2);
+  EXPECT_EQ(data.left(44).toStdString(), WavHeader(static_cast<uint32_t>(r->Frames), 44100, 2));
+  EXPECT_EQ(data.size(), 44 + r->Frames * 4);
+  EXPECT_NEAR(static_cast<double>(r->Frames) / 44100, 2.0, 1.0);
+  std::vector<int16_t> samples(static_cast<std::size_t>(r->Frames) * 2);
   std::memcpy(samples.data(), data.constData() + 44, samples.size() * 2);
   EXPECT_NEAR(PitchBetween(samples, 1.1, 1.6), 440.0, 8.8);
 }
@@ -269,13 +269,13 @@ TEST(SongRenderingFailures, EachFailureHasItsTextAndLeavesNoFile) {
   const std::string missing = tmp.filePath("missing.mid").toStdString();
   const std::string wav = tmp.filePath("out.wav").toStdString();
   TSongRenderResult r = RenderSongToWav(missing, wav, {});
-  EXPECT_FALSE(r.Ok);
-  EXPECT_EQ(r.Error, MesFormat(MesId::SRenderReadError, missing, "File not found"));
+  ASSERT_FALSE(r.Ok());
+  EXPECT_EQ(r.Error().Text, MesFormat(MesId::SRenderReadError, missing, "File not found"));
 
   const std::string empty = tmp.filePath("empty.mid").toStdString();
   QFile(QString::fromStdString(empty)).open(QIODevice::WriteOnly);
   r = RenderSongToWav(empty, wav, {});
-  EXPECT_EQ(r.Error, MesFormat(MesId::SRenderEmptySong, empty));
+  EXPECT_EQ(r.Error().Text, MesFormat(MesId::SRenderEmptySong, empty));
 
   const std::string song = tmp.filePath("song.mid").toStdString();
   {
@@ -287,13 +287,13 @@ TEST(SongRenderingFailures, EachFailureHasItsTextAndLeavesNoFile) {
   TSongRenderOptions noFont;
   noFont.SoundFont = tmp.filePath("none.sf2").toStdString();
   r = RenderSongToWav(song, wav, noFont);
-  EXPECT_EQ(r.Error, MesFormat(MesId::SRenderSynthError, Mes(MesId::SMidiOutErrSoundFontLoad)));
+  EXPECT_EQ(r.Error().Text, MesFormat(MesId::SRenderSynthError, Mes(MesId::SMidiOutErrSoundFontLoad)));
 
   if (!FindGeneralMidiSoundFont().empty()) {
     const std::string nowhere = tmp.filePath("no/such/folder/out.wav").toStdString();
     r = RenderSongToWav(song, nowhere, {});
-    EXPECT_FALSE(r.Ok);
-    EXPECT_EQ(r.Error.rfind(MesFormat(MesId::SRenderWriteError, nowhere, ""), 0), 0u) << r.Error;
+    ASSERT_FALSE(r.Ok());
+    EXPECT_EQ(r.Error().Text.rfind(MesFormat(MesId::SRenderWriteError, nowhere, ""), 0), 0u) << r.Error().Text;
   }
   EXPECT_FALSE(QFile::exists(QString::fromStdString(wav)));
 }

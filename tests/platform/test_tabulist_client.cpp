@@ -154,25 +154,31 @@ TEST(TabulistClient, AProcessOfAnotherUserHoldingTheNameIsRefused) {
   EnsureApp();
   UseOwnSocket("nobody");
   const QByteArray name = TabulistProtocol::ServerName().toLocal8Bit();
-  int ready[2], stop[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  ASSERT_EQ(::pipe(stop), 0);
-  const pid_t server = foreign_user::RunAsNobody([&] {
-    ::close(stop[1]);  // so that the parent's close is seen as the end
-    return foreign_user::ServeForever(name, ready[1], stop[0]);
-  });
-  ASSERT_GT(server, 0);
-  ASSERT_TRUE(foreign_user::Readable(ready[0], 5000)) << "the server of user nobody did not start";
+  // In a group of its own, and in this program's group: the user decides, not the group.
+  for (const auto becomes : {foreign_user::Becomes::UserAndGroup, foreign_user::Becomes::UserOnly}) {
+    SCOPED_TRACE(foreign_user::Name(becomes));
+    int ready[2], stop[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(stop), 0);
+    const pid_t server = foreign_user::RunAsNobody(
+        [&] {
+          ::close(stop[1]);  // so that the parent's close is seen as the end
+          return foreign_user::ServeForever(name, ready[1], stop[0]);
+        },
+        becomes);
+    ASSERT_GT(server, 0);
+    ASSERT_TRUE(foreign_user::Readable(ready[0], 5000)) << "the server of user nobody did not start";
 
-  TTabulistClient client;
-  EXPECT_FALSE(client.FindEditor());
-  EXPECT_TRUE(client.ForeignEditor());
-  EXPECT_EQ(client.Request2024(), -1);
-  EXPECT_FALSE(client.RaiseEditor());
+    TTabulistClient client;
+    EXPECT_FALSE(client.FindEditor());
+    EXPECT_TRUE(client.ForeignEditor());
+    EXPECT_EQ(client.Request2024(), -1);
+    EXPECT_FALSE(client.RaiseEditor());
 
-  ::close(stop[1]);
-  EXPECT_EQ(foreign_user::ExitStatus(server), 0) << "requests the other user's server received";
-  for (int fd : {ready[0], ready[1], stop[0]}) ::close(fd);
+    ::close(stop[1]);
+    EXPECT_EQ(foreign_user::ExitStatus(server), 0) << "requests the other user's server received";
+    for (int fd : {ready[0], ready[1], stop[0]}) ::close(fd);
+  }
 }
 
 TEST(TabulistClient, AnswerThatIsNeitherCountsAsNone) {

@@ -4,8 +4,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "tests/EnvVar.h"
+#include "settings/ChordModelStore.h"
 #include "settings/DataFolders.h"
 #include "tests/settings/ScratchDir.h"
 
@@ -107,4 +110,49 @@ TEST_F(DataFolders, TheHandoffFolderIsTheEditorsOwnOnlyForACopyThatKeepsItsFiles
 
   const std::string installed = Dir("usr/bin");
   EXPECT_EQ(HandoffFolderFor(installed), Path("run") + "/cantaro/");
+}
+
+namespace {
+
+class ChordModelFiles : public DataFolders {
+ protected:
+  std::string Model(const std::string& folder, const std::string& text) {
+    const std::string dir = Dir(folder);
+    Write(dir + ChordModelFileName, text);
+    return dir;
+  }
+};
+
+}  // namespace
+
+TEST_F(ChordModelFiles, TheFirstFolderHoldingTheModelGivesItAndAProblemIsNamed) {
+  TChordModel weights;
+  weights.Comment = "second";
+  const std::string good = WriteChordModel(weights);
+  std::string damaged = good;
+  damaged.replace(damaged.find("\nmaj 0"), 6, "\nmaj x");
+  struct Case {
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> files;  // folder, contents
+    std::vector<std::string> folders;
+    bool loads;
+    std::vector<std::string> named;  // what the problem names
+  } cases[] = {
+      {"found in the first folder", {{"a", good}}, {"a", "b"}, true, {}},
+      {"found in the second folder", {{"b", good}}, {"a", "b"}, true, {}},
+      {"a damaged first file is not skipped", {{"a", damaged}, {"b", good}}, {"a", "b"}, false, {"a/chord-model.txt", "\"x\""}},
+      {"missing everywhere", {}, {"a", "b"}, false, {"chord-model.txt", "/a/", "/b/"}},
+  };
+  for (const Case& c : cases) {
+    fs::remove_all(root_);
+    fs::create_directories(root_);
+    for (const auto& [folder, text] : c.files) Model(folder, text);
+    std::vector<std::string> folders;
+    for (const std::string& f : c.folders) folders.push_back(Dir(f));
+    const TChordModelLoad load = LoadChordModel(folders);
+    EXPECT_EQ(static_cast<bool>(load.Model), c.loads) << c.what;
+    EXPECT_EQ(load.Problem.empty(), c.loads) << c.what;
+    if (load.Model) EXPECT_EQ(load.Model->Comment, "second") << c.what;
+    for (const std::string& part : c.named) EXPECT_NE(load.Problem.find(part), std::string::npos) << c.what << ": " << part;
+  }
 }

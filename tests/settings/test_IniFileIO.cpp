@@ -35,6 +35,47 @@ TEST_F(ScratchFolder, ReplacesTheFileAndKeepsItsPermissions) {
   EXPECT_EQ(FileCount(), 1u);
 }
 
+// A file the user may not write is not replaced, though the folder would allow the rename:
+// one that nobody may write (also when the program runs as root), and, in a child that becomes
+// another user and keeps root's group, one that only its owner may write. A file its group
+// may write is replaced.
+TEST_F(ScratchFolder, AFileTheUserMayNotWriteIsNotReplaced) {
+  const std::string file = Path("cantaro.ini");
+  for (const mode_t mode : {0444, 0400}) {
+    Write(file, "old");
+    chmod(file.c_str(), mode);
+    const TFileWriteResult r = WriteFileAtomically(file, "new");
+    EXPECT_FALSE(r.ok) << std::oct << mode;
+    EXPECT_EQ(r.reason, std::generic_category().message(EACCES));
+    EXPECT_EQ(Read(file), "old");
+    EXPECT_EQ(FileCount(), 1u);
+    chmod(file.c_str(), 0644);
+  }
+  if (geteuid() != 0) GTEST_SKIP() << "becoming another user needs root";
+  chmod(root_.c_str(), 0777);
+  const struct {
+    mode_t mode;
+    bool replaced;
+  } cases[] = {{0644, false}, {0664, true}};
+  for (const auto& c : cases) {
+    Write(file, "old");
+    chmod(file.c_str(), c.mode);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      if (setuid(65534) != 0) _exit(2);  // user nobody, still in group root
+      _exit(WriteFileAtomically(file, "new") ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), c.replaced ? 0 : 1) << std::oct << c.mode;
+    EXPECT_EQ(Read(file), c.replaced ? "new" : "old") << std::oct << c.mode;
+    EXPECT_EQ(FileCount(), 1u);
+    fs::remove(file);
+  }
+}
+
 TEST_F(ScratchFolder, ALinkedSettingsFileStaysALink) {
   std::string real = Path("real.ini"), link = Path("cantaro.ini");
   Write(real, "old");
@@ -46,12 +87,13 @@ TEST_F(ScratchFolder, ALinkedSettingsFileStaysALink) {
 
 TEST_F(ScratchFolder, AFailedWriteSaysWhyAndLeavesNothingBehind) {
   TFileWriteResult r = WriteFileAtomically(Path("missing/cantaro.ini"), "x");
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.reason, std::generic_category().message(ENOENT));
+  ASSERT_FALSE(r.Ok());
+  EXPECT_EQ(r.Error().Text, std::generic_category().message(ENOENT));
+  EXPECT_EQ(r.Error().Code, ENOENT);
 
   fs::create_directory(Path("cantaro.ini"));  // the target is a folder: keep it
   r = WriteFileAtomically(Path("cantaro.ini"), "x");
-  EXPECT_FALSE(r.ok);
+  EXPECT_FALSE(r.Ok());
   EXPECT_TRUE(fs::is_directory(Path("cantaro.ini")));
   EXPECT_EQ(FileCount(), 1u);
 }

@@ -56,7 +56,7 @@ TEST_F(Settings, FirstRunUsesTheInitialValuesAndWritesEveryKey) {
             "[Main]\nPathTabulist=\"\"\nFormOpened=0\nShowHints=1\nNoteSet=0\nMidiOutNo=0\n"
             "MidiOutNoTranspose=1\nOctaveCnt=4\nPlayKeys=1\nCommExport=1\nKeysense=1\n"
             "LoadDir=" + Prog() + "examples/\nLeft=0\nTop=0\nWidth=0\nHeight=0\nTimerResol=10\nTextCodepage=1251\n"
-            "KeysenseContinuity=0\nMidiInName=\nMidiThru=0\nExportDir=\n\n"
+            "KeysenseContinuity=0\nChordRecognition=table\nMidiInName=\nMidiThru=0\nExportDir=\n\n"
             "[Keys]\nWhiteKey=15793151\nBlackKey=8388608\nBorder=16711680\nSelectedKey=16744576\n"
             "MarkedKey=16711935\n");
 }
@@ -78,6 +78,7 @@ TEST_F(Settings, EverySettingSurvivesASaveAndTheUsersOtherKeysToo) {
   s.TimerResol = 25;
   s.TextCodepage = 866;
   s.KeysenseContinuity = true;
+  s.LearnedChords = true;
   s.MidiInName = "a2j:Keystation [20] (capture): Keystation MIDI 1";  // ports carry colons and brackets
   s.MidiThru = true;
   s.ExportDir = "/music/chord sheets";
@@ -101,6 +102,7 @@ TEST_F(Settings, EverySettingSurvivesASaveAndTheUsersOtherKeysToo) {
   EXPECT_EQ(s.TimerResol, 25);
   EXPECT_EQ(s.TextCodepage, 866);
   EXPECT_TRUE(s.KeysenseContinuity);
+  EXPECT_TRUE(s.LearnedChords);
   EXPECT_EQ(s.MidiInName, "a2j:Keystation [20] (capture): Keystation MIDI 1");
   EXPECT_TRUE(s.MidiThru);
   EXPECT_EQ(s.ExportDir, "/music/chord sheets");
@@ -136,18 +138,23 @@ TEST_F(Settings, HandWrittenValuesAreReadByTheRules) {
     const char* octaves;
     const char* timer;
     const char* codepage;
+    const char* recognition;
     int8_t octaveCnt;
     int32_t timerResol;
     int32_t textCodepage;
-  } cases[] = {{"9", "0", "cp866", 6, 1, 866}, {"-3", "100000", "0", 2, 1000, 1251}, {"5", "$14", "x", 5, 20, 1251}};
+    bool learned;
+  } cases[] = {{"9", "0", "cp866", "Learned", 6, 1, 866, true},
+               {"-3", "100000", "0", "neural", 2, 1000, 1251, false},
+               {"5", "$14", "x", "table", 5, 20, 1251, false}};
   for (const Case& c : cases) {
     s = TSettings{};
     Write(SettingsFile(), std::string("[Main]\nOctaveCnt=") + c.octaves + "\nTimerResol=" + c.timer +
-                              "\nTextCodepage=" + c.codepage + "\n");
+                              "\nTextCodepage=" + c.codepage + "\nChordRecognition=" + c.recognition + "\n");
     Load();
     EXPECT_EQ(s.OctaveCnt, c.octaveCnt) << c.octaves;
     EXPECT_EQ(s.TimerResol, c.timerResol) << c.timer;
     EXPECT_EQ(s.TextCodepage, c.textCodepage) << c.codepage;
+    EXPECT_EQ(s.LearnedChords, c.learned) << c.recognition;
   }
 }
 
@@ -276,15 +283,15 @@ TEST_F(Settings, AFailedSaveNamesTheFileAndKeepsTheOldOne) {
   Load();
   fs::remove_all(root_ / "prog" / "INI");  // the folder disappeared while the program ran
   TSettingsSaveResult r = SaveSettings(s, TWindowPos{});
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.message, "Не удалось сохранить настройки в файл\r" + SettingsFile() + ":\r" +
+  ASSERT_FALSE(r.Ok());
+  EXPECT_EQ(r.Error().Text, "Не удалось сохранить настройки в файл\r" + SettingsFile() + ":\r" +
                            std::generic_category().message(ENOENT));
 
   // A settings file that cannot be read is not replaced by one without the user's keys.
   fs::create_directories(SettingsFile());
   r = SaveSettings(s, TWindowPos{});
-  EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.message.find(SettingsFile()), std::string::npos);
+  ASSERT_FALSE(r.Ok());
+  EXPECT_NE(r.Error().Text.find(SettingsFile()), std::string::npos);
   EXPECT_TRUE(fs::is_directory(SettingsFile()));
 }
 

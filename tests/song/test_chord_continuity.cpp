@@ -117,6 +117,13 @@ TEST(ChordContinuityVariants, TheCoveringTableChordsComeBestFirstThenTheExactVar
   list = ContinuityVariants({0.05, 0.05, 0.05}, twice, 2, {}, chosen);
   EXPECT_EQ(Names(list), (std::vector<std::string>{"C", "Am"}));
   EXPECT_EQ(chosen, 0);
+  // A value of exactly zero covers nothing: such a chord is no variant unless it is the choice.
+  list = ContinuityVariants({0.0, 0.04, 0.0, 0.0}, table, 1, {}, chosen);
+  EXPECT_EQ(Names(list), (std::vector<std::string>{"G"}));
+  EXPECT_EQ(chosen, 0);
+  list = ContinuityVariants({0.0, 0.04, 0.0, 0.0}, table, 3, {}, chosen);
+  EXPECT_EQ(Names(list), (std::vector<std::string>{"G", "Am"}));
+  EXPECT_EQ(chosen, 1);
 }
 
 }  // namespace

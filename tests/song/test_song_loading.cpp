@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "base/untMesConst.h"
 #include "midi/InOutError.h"
 #include "tests/song/SessionFixture.h"
@@ -98,43 +101,81 @@ TEST_F(SessionTest, AMissingFileChangesOnlyTheLoadFolderAndLeavesTheSongUsable) 
   EXPECT_FALSE(session.Loading());
 }
 
-TEST_F(SessionTest, AFileWithoutTracksIsReportedAndLeavesAnEmptySong) {
+// Each file that cannot be read as a song is named in its error, and the song that was open
+// stays open: its caption, tracks, chords and recent files as they were.
+TEST_F(SessionTest, AFileThatHoldsNoSongIsReportedByNameAndTheOpenSongStays) {
+  namespace fs = std::filesystem;
   TTrackBuilder t;
+  t.Name("Kept");
   Triad(t, 0, 60, 64, 67);
-  LoadAndSearch("before.mid", {t});
-  std::string empty = songfiles::WriteFile("empty.mid", "");
-  EXPECT_FALSE(presenter.LoadSong(empty));
-  EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Error);
-  EXPECT_EQ(prompter.Last().Text, "Файл \"" + empty + "\" пуст или испорчен.");
-  EXPECT_EQ(presenter.Caption(), "Cantaro - " + empty);
-  EXPECT_TRUE(presenter.lvTracks().empty());
-  EXPECT_TRUE(session.beats().empty());
-  EXPECT_EQ(presenter.grdSong().RowCount(), 2);
-  EXPECT_EQ(presenter.grdSong().Cell(1, 1), "");
-  EXPECT_EQ(presenter.edtLength(), "");
-  // A search over no tracks finds one silent beat.
+  const std::string kept = Load("kept-song.mid", {t});
   presenter.actSearchSongChordsExecute();
-  EXPECT_EQ(Cells(), (std::vector<std::string>{""}));
+  ASSERT_EQ(Cells(), (std::vector<std::string>{"C", ""}));
+
+  const std::string folder = (songfiles::ScratchDir() / "a-folder.mid").string();
+  fs::create_directories(folder);
+  const std::string huge = (songfiles::ScratchDir() / "huge.mid").string();
+  std::ofstream(huge).close();
+  fs::resize_file(huge, MaxMidiFileBytes + 1);  // sparse: nothing is written
+  const std::string limit = std::to_string(MaxMidiFileBytes);
+  struct Case {
+    std::string path;
+    std::string text;
+  };
+  const std::string empty = songfiles::WriteFile("empty.mid", "");
+  const std::string text = songfiles::WriteFile("notes.mid", "These are no MIDI bytes at all, only a letter.\n");
+  const std::string cut = songfiles::WriteFile("cut-header.mid", songfiles::SongBytes({t}).substr(0, 20));
+  const Case cases[] = {
+      {empty, "Файл \"" + empty + "\" пуст или испорчен."},
+      {text, "Файл \"" + text + "\" пуст или испорчен."},
+      {cut, "Файл \"" + cut + "\" пуст или испорчен."},
+      {folder, folder + " — это папка, а не файл песни"},
+      {huge, "Не удалось прочитать файл " + huge + ":\rФайл слишком велик: " + std::to_string(MaxMidiFileBytes + 1) +
+                 " байт при пределе " + limit + " байт"},
+      {"/no/such/folder/gone.mid", "Файл /no/such/folder/gone.mid не найден"},
+  };
+  for (const Case& c : cases) {
+    prompter.Clear();
+    EXPECT_FALSE(presenter.LoadSong(c.path)) << c.path;
+    ASSERT_EQ(prompter.Calls().size(), 1u) << c.path;
+    EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Error);
+    EXPECT_EQ(prompter.Last().Caption, "Ошибка");
+    EXPECT_EQ(prompter.Last().Text, c.text);
+    EXPECT_EQ(presenter.Caption(), "Cantaro - " + kept) << c.path;
+    EXPECT_EQ(session.MidiFile.Filename(), kept);
+    ASSERT_EQ(presenter.lvTracks().size(), 1u) << c.path;
+    EXPECT_EQ(presenter.lvTracks()[0].Name, "Kept");
+    EXPECT_EQ(Cells(), (std::vector<std::string>{"C", ""})) << c.path;
+    EXPECT_EQ(settings.MRUList, (std::vector<std::string>{kept})) << c.path;
+    EXPECT_FALSE(session.Loading());
+  }
+  fs::remove(huge);
 }
 
-TEST_F(SessionTest, AReadErrorClearsTheSongAndPropagates) {
+TEST_F(SessionTest, AChunkLongerThanTheFileGivesTheTracksBeforeItAndTheTrackCutShort) {
   TTrackBuilder t;
   Triad(t, 0, 60, 64, 67);
   LoadAndSearch("good.mid", {t});
-  // A second track chunk that claims more bytes than the file holds.
-  std::string bytes = songfiles::SongBytes({t}) + "MTrk" + songfiles::TTrackBuilder::Be32(1000) + "\x00\x90";
+  // A second track chunk that claims more bytes than the file holds: the file ends inside its
+  // second event.
+  TTrackBuilder u;
+  u.Note(1, 48, 0, 100).Note(1, 50, 200, 300);
+  const std::string second = songfiles::SongBytes({u}).substr(14);  // its MTrk chunk
+  std::string bytes = songfiles::SongBytes({t, u});
+  bytes.resize(bytes.size() - second.size() + 8 + 6);
   std::string broken = songfiles::WriteFile("broken.mid", bytes);
-  EXPECT_THROW(presenter.LoadSong(broken), EInOutError);
-  EXPECT_FALSE(session.Loading());
-  EXPECT_TRUE(presenter.lvTracks().empty());
+  ASSERT_TRUE(presenter.LoadSong(broken));
+  EXPECT_EQ(presenter.Caption(), "Cantaro - " + broken);
+  ASSERT_EQ(presenter.lvTracks().size(), 2u);
   EXPECT_TRUE(session.beats().empty());
-  EXPECT_EQ(presenter.grdSong().Cell(1, 1), "");
-  EXPECT_EQ(session.beatLength(), 0);
-  presenter.actSearchSongChordsExecute();  // no song: nothing happens
-  EXPECT_TRUE(session.beats().empty());
-  // The next file loads normally.
-  Load("again.mid", {t});
-  EXPECT_EQ(presenter.lvTracks().size(), 1u);
+  const TReadCompleteness& c = session.MidiFile.Completeness();
+  ASSERT_EQ(c.CutTracks.size(), 1u);
+  EXPECT_EQ(c.CutTracks[0].Track, 1);
+  EXPECT_EQ(DamagedFileNotice(c), "Файл повреждён, обрезано дорожек: 1");
+  ASSERT_EQ(session.MidiFile.TrackAt(1).EventCount(), 1);  // the first note-on only
+  EXPECT_EQ(session.MidiFile.TrackAt(1).EventAt(0)->Data1, 48);
+  presenter.actSearchSongChordsExecute();
+  EXPECT_FALSE(session.beats().empty());
 }
 
 namespace {

@@ -327,3 +327,15 @@ TEST(ShippedChordTable, NamesTheFolkTunesAtLeastAsWellAsPlainRecognition) {
 }
 
 }  // namespace
+
+TEST(SongRange, KeepsTheNumberedSongsOfTheRangeApart) {
+  struct Case {
+    const char* name;
+    long first, last;
+    bool in;
+  } cases[] = {
+      {"360", 1, 360, true},   {"361", 1, 360, false}, {"361", 361, 450, true}, {"043", 1, 360, true},
+      {"043_clean", 1, 360, false}, {"folk", -1, -1, true}, {"folk", 1, -1, false}, {"450", 361, -1, true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(InSongRange(c.name, c.first, c.last), c.in) << c.name << " " << c.first << ".." << c.last;
+}

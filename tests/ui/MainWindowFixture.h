@@ -130,7 +130,9 @@ class MainWindowTest : public ::testing::Test {
 
   ~MainWindowTest() override {
     window.reset();
-    // The program's own folder again, where the tests after this one find the translations.
+    // The program's own folders again, where the tests after this one find the translations
+    // and the user's configuration.
+    SetConfigHome(configHome);
     SetProgramFolder(programFolder);
     std::filesystem::remove_all(scratch);
   }
@@ -197,6 +199,7 @@ class MainWindowTest : public ::testing::Test {
 
   std::filesystem::path scratch;
   std::string programFolder;
+  std::string configHome = ConfigHomeFolder();
   ScriptedPrompter prompter;
   TManualClock clock;
   std::shared_ptr<TMidiOutRecorder> recorder;

@@ -18,7 +18,9 @@
 #include <QToolBar>
 #include <QTreeView>
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "base/untMesConst.h"
@@ -892,6 +894,114 @@ TEST_F(MainWindowTest, ADamagedFileLoadsWhatItHoldsAndSaysSoInTheStatusBar) {
   // The next whole file clears the notice.
   w().LoadSong(Example("mary-had-a-little-lamb.mid"));
   EXPECT_TRUE(w().StatusText().isEmpty());
+}
+
+namespace {
+
+// The bytes of a file, and the offsets of its track chunks.
+std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::size_t> TrackChunkOffsets(const std::string& bytes) {
+  std::vector<std::size_t> offsets;
+  for (std::size_t pos = 0; pos + 8 <= bytes.size();) {
+    const auto* h = reinterpret_cast<const unsigned char*>(bytes.data() + pos);
+    const std::size_t length = (std::size_t{h[4]} << 24) | (h[5] << 16) | (h[6] << 8) | h[7];
+    if (bytes.compare(pos, 4, "MTrk") == 0) offsets.push_back(pos);
+    pos += 8 + length;
+  }
+  return offsets;
+}
+
+}  // namespace
+
+// A karaoke file cut in the middle of its lyrics track: the whole tracks before it and the
+// events of the cut one up to the cut are there, the track list names them all, and the status
+// bar says the file is damaged.
+TEST_F(MainWindowTest, ATruncatedKaraokeFileShowsItsWholeTracksAndTheTrackCutShort) {
+  const std::string song = Example("korobeiniki.kar");
+  const std::string bytes = FileBytes(song);
+  const std::vector<std::size_t> chunks = TrackChunkOffsets(bytes);
+  ASSERT_GE(chunks.size(), 4u);
+  TMidiFile whole;
+  ASSERT_EQ(whole.LoadFromBytes(bytes), static_cast<int32_t>(chunks.size()));
+  const int32_t cutTrack = 2;  // the lyrics
+  const std::size_t cutAt = chunks[cutTrack] + (chunks[cutTrack + 1] - chunks[cutTrack]) / 2;
+  const std::string cut = (scratch / "korobeiniki-cut.kar").string();
+  std::ofstream(cut, std::ios::binary) << bytes.substr(0, cutAt);
+
+  Open({Example("mary-had-a-little-lamb.mid")});
+  w().LoadSong(cut);
+  EXPECT_EQ(prompter.Calls().size(), 0u) << prompter.Last().Text;
+  const TMidiFile& file = w().MidiFile();
+  EXPECT_EQ(file.Filename(), cut);
+  ASSERT_EQ(file.NumberOfTracks(), cutTrack + 1);
+  ASSERT_EQ(w().lvTracks->model()->rowCount(), cutTrack + 1);
+  for (int32_t t = 0; t < cutTrack; ++t) {
+    EXPECT_EQ(file.TrackAt(t).EventCount(), whole.TrackAt(t).EventCount()) << "track " << t;
+    EXPECT_EQ(file.TrackAt(t).Name(), whole.TrackAt(t).Name());
+  }
+  const TMidiTrack& shortTrack = file.TrackAt(cutTrack);
+  ASSERT_GT(shortTrack.EventCount(), 0);
+  ASSERT_LT(shortTrack.EventCount(), whole.TrackAt(cutTrack).EventCount());
+  for (int32_t e = 0; e < shortTrack.EventCount(); ++e) {
+    const TMidiEventEx& got = *shortTrack.EventAt(e);
+    const TMidiEventEx& want = *whole.TrackAt(cutTrack).EventAt(e);
+    ASSERT_EQ(got.Time, want.Time) << e;
+    ASSERT_EQ(got.Status, want.Status) << e;
+    ASSERT_EQ(got.Text(), want.Text()) << e;
+  }
+  const TReadCompleteness& c = file.Completeness();
+  ASSERT_EQ(c.CutTracks.size(), 1u);
+  EXPECT_EQ(c.CutTracks[0].Track, cutTrack);
+  EXPECT_EQ(c.CutTracks[0].Tick, shortTrack.EventAt(shortTrack.EventCount() - 1)->Time);
+  EXPECT_EQ(c.MissingTracks, static_cast<int32_t>(chunks.size()) - cutTrack - 1);
+  EXPECT_EQ(w().StatusText(), QString::fromStdString(MesFormat(MesId::SDamagedFile, 1)));
+  EXPECT_EQ(w().windowTitle().toStdString(), "Cantaro - " + cut);
+}
+
+// Files that hold no song: each is named in its error box, and the song that was open stays
+// open with its tracks, chords and title.
+TEST_F(MainWindowTest, AFileThatCannotBeOpenedIsNamedAndTheOpenSongStaysOpen) {
+  namespace fs = std::filesystem;
+  const std::string letter = (scratch / "letter.mid").string();
+  std::ofstream(letter) << "Not a song, only a letter.\n";
+  const std::string empty = (scratch / "empty.kar").string();
+  std::ofstream(empty).close();
+  const std::string folder = (scratch / "songs.mid").string();
+  fs::create_directories(folder);
+  const std::string huge = (scratch / "huge.mid").string();
+  std::ofstream(huge).close();
+  fs::resize_file(huge, std::uintmax_t{100} << 20);  // sparse
+
+  const std::string song = Example("korobeiniki.kar");
+  Open({song});
+  w().actSearchSongChords->trigger();
+  const QString title = w().windowTitle();
+  const int tracks = w().lvTracks->model()->rowCount();
+  const QString firstChord = BeatCell(w().grdSong, 0);
+  ASSERT_GT(tracks, 0);
+  ASSERT_FALSE(firstChord.isEmpty());
+  prompter.Clear();
+
+  for (const std::string& path : {letter, empty, folder, huge}) {
+    w().LoadSong(path);
+    ASSERT_EQ(prompter.Calls().size(), 1u) << path;
+    EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Error);
+    EXPECT_NE(prompter.Last().Text.find(path), std::string::npos) << prompter.Last().Text;
+    prompter.Clear();
+    EXPECT_EQ(w().windowTitle(), title) << path;
+    EXPECT_EQ(w().MidiFile().Filename(), song);
+    EXPECT_EQ(w().lvTracks->model()->rowCount(), tracks) << path;
+    EXPECT_EQ(BeatCell(w().grdSong, 0), firstChord) << path;
+  }
+  fs::remove(huge);
+  // The song plays on as before.
+  w().actPlay->trigger();
+  clock.Advance(500);
+  EXPECT_TRUE(w().MidiFile().Playing());
 }
 
 TEST_F(MainWindowTest, ADeviceThatGoesAwayDuringPlaybackIsReportedOnceAndPlaybackStops) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,7 @@ TOptionsValues Changed() {
   v.CommExport = false;
   v.Keysense = false;
   v.KeysenseContinuity = true;
+  v.LearnedChords = true;
   v.WhiteKey = 0xFFFFFF;
   v.BlackKey = 0x000000;
   v.Border = static_cast<TColor>(0x8000000F);  // button face
@@ -225,11 +227,44 @@ TEST(OptionsDialog, ContinuityIsAChordsPageChoiceThatNeedsKeysense) {
   EXPECT_TRUE(s.KeysenseContinuity);
 }
 
+TEST(OptionsDialog, TheLearnedModelDisablesTheKeysenseSwitchesAndSaysWhy) {
+  TfrmOptions dlg(Devices);
+  EXPECT_TRUE(dlg.tsChords->isAncestorOf(dlg.rbChordLearned));
+  EXPECT_EQ(dlg.rgChordRecognition->title(), "Распознавание аккордов");
+  EXPECT_EQ(dlg.rbChordTable->text(), "Таблица Keysense");
+  EXPECT_EQ(dlg.rbChordLearned->text(), "Обученная модель");
+  TSettings s;
+  TOptionsValues v = ReadOptions(s);
+  EXPECT_FALSE(v.LearnedChords) << "the table is the default";
+  v.Keysense = true;
+  dlg.LoadControls(v);
+  EXPECT_TRUE(dlg.rbChordTable->isChecked());
+  EXPECT_TRUE(dlg.cbKeysense->isEnabled());
+  EXPECT_FALSE(dlg.stChordLearnedNote->isEnabled());
+  // The switches keep their state while the model chooses, for a return to the table.
+  dlg.rbChordLearned->setChecked(true);
+  EXPECT_FALSE(dlg.cbKeysense->isEnabled());
+  EXPECT_FALSE(dlg.cbKeysenseContinuity->isEnabled());
+  EXPECT_TRUE(dlg.stChordLearnedNote->isEnabled());
+  EXPECT_TRUE(dlg.ControlValues().LearnedChords);
+  EXPECT_TRUE(dlg.ControlValues().Keysense);
+  dlg.rbChordTable->setChecked(true);
+  EXPECT_TRUE(dlg.cbKeysense->isEnabled());
+  EXPECT_TRUE(dlg.cbKeysenseContinuity->isEnabled());
+  v.LearnedChords = true;
+  dlg.LoadControls(v);
+  EXPECT_FALSE(dlg.cbKeysense->isEnabled());
+  WriteOptions(s, dlg.ControlValues());
+  EXPECT_TRUE(s.LearnedChords);
+}
+
 TEST(OptionsDialog, TheBrowseButtonTakesTheFolderOfThePickedFile) {
   EXPECT_EQ(TfrmOptions::TabulistFolderOf("/opt/tab/tabulist"), "/opt/tab/");
+  const std::string saved = ProgramFolder;
   SetProgramFolder("/usr/lib/cantaro");
   EXPECT_EQ(TfrmOptions::TabulistStartFolder(""), "/usr/lib/cantaro/");
   EXPECT_EQ(TfrmOptions::TabulistStartFolder("/home/me/"), "/home/me/");
+  SetProgramFolder(saved);
 }
 
 TEST(ColorBox, ListedColoursAreSelectedAndOthersGoIntoTheCustomEntry) {

@@ -67,7 +67,7 @@ void TSongPresenter::Changed(const TSongNotice& notice) {
       grdVariants_.ClearRow(1);
       break;
     case TSongChange::Song:
-      SongOpened(static_cast<TSongLoadResult>(notice.index));
+      SongOpened();
       break;
     case TSongChange::Chords:
     case TSongChange::ChordsSimplified:
@@ -94,17 +94,13 @@ void TSongPresenter::Changed(const TSongNotice& notice) {
   }
 }
 
-void TSongPresenter::SongOpened(TSongLoadResult result) {
+void TSongPresenter::SongOpened() {
   ShowCurrentKey();
   lvTracks_.clear();
   lvTracksSelected_ = -1;
   edtLength_.clear();
   FillSongGrid();
-  if (result != TSongLoadResult::Unreadable) cbBpmText_ = std::to_string(session_.MidiFile.CurrentBpm());
-  if (result != TSongLoadResult::Loaded) {
-    LayOutSongGrid();
-    return;
-  }
+  cbBpmText_ = std::to_string(session_.MidiFile.CurrentBpm());
   const TMidiFile& file = session_.MidiFile;
   for (int32_t i = 0; i < file.NumberOfTracks(); ++i) {
     const TMidiTrack& track = file.TrackAt(i);

@@ -115,7 +115,7 @@ class TSongPresenter {
 
  private:
   void Changed(const TSongNotice& notice);
-  void SongOpened(TSongLoadResult result);
+  void SongOpened();
   void FillSongGrid();
   void LayOutSongGrid();
   void ShowCurrentKey();

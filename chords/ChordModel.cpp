@@ -1,0 +1,186 @@
+// The learned chord model's classes, their names and the scoring of a beat.
+#include "chords/ChordModel.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr PitchClassSet Set(std::initializer_list<int> intervals) {
+  PitchClassSet s = 0;
+  for (int i : intervals) s = static_cast<PitchClassSet>(s | (1u << i));
+  return s;
+}
+
+constexpr PitchClassSet kMaj = Set({0, 4, 7});
+constexpr PitchClassSet kMin = Set({0, 3, 7});
+constexpr PitchClassSet kMin7 = Set({0, 3, 7, 10});
+constexpr PitchClassSet kMaj7 = Set({0, 4, 7, 11});
+constexpr PitchClassSet kDom7 = Set({0, 4, 7, 10});
+constexpr PitchClassSet kSus2 = Set({0, 2, 7});
+constexpr PitchClassSet kSus4 = Set({0, 5, 7});
+constexpr PitchClassSet kDim = Set({0, 3, 6});
+constexpr PitchClassSet kHdim7 = Set({0, 3, 6, 10});
+constexpr PitchClassSet kMaj6 = Set({0, 4, 7, 9});
+constexpr PitchClassSet kAug = Set({0, 4, 8});
+
+PitchClassSet RotateDown(PitchClassSet tones, int by) {
+  by = ((by % 12) + 12) % 12;
+  const unsigned t = tones & 0xFFFu;
+  return static_cast<PitchClassSet>(((t >> by) | (t << (12 - by))) & 0xFFFu);
+}
+
+// The quality a label's tones above its root stand for, or 0 for none.
+PitchClassSet Quality(PitchClassSet rel) {
+  for (PitchClassSet q : {kMaj, kMin, kMin7, kMaj7, kDom7, kSus2, kSus4, kDim, kHdim7, kMaj6, kAug})
+    if (rel == q) return q;
+  struct TNearest {
+    PitchClassSet from, to;
+  };
+  static constexpr TNearest nearest[] = {
+      {Set({0, 3, 7, 9}), kMin},   {Set({0, 3, 7, 11}), kMin}, {Set({0, 3, 6, 9}), kDim},
+      {Set({0, 7}), kMaj},         {Set({0, 5, 7, 10}), kSus4}, {Set({0, 2, 7, 10}), kSus2},
+  };
+  for (const TNearest& n : nearest)
+    if (rel == n.from) return n.to;
+  // A ninth (or added ninth) above a chord that has a third: the chord without it.
+  constexpr PitchClassSet ninth = Set({2});
+  if ((rel & ninth) && (rel & Set({3, 4}))) return Quality(static_cast<PitchClassSet>(rel & ~ninth));
+  return 0;
+}
+
+std::array<TChord, ChordModelClassCount> NameClasses() {
+  std::array<TChord, ChordModelClassCount> chords{};
+  for (int cls = 0; cls < ChordModelClassCount; ++cls) {
+    const TChordModelType& type = ChordModelTypes[static_cast<size_t>(ChordModelClassType(cls))];
+    const int root = ChordModelClassRoot(cls);
+    const int bass = (root + type.Bass) % 12;
+    TNotes notes{48 + bass};
+    for (int i = 0; i < 12; ++i)
+      if ((type.Tones >> i) & 1) {
+        const int pc = (root + i) % 12;
+        if (pc != bass) notes.push_back(60 + pc);
+      }
+    std::sort(notes.begin() + 1, notes.end());
+    // The best-ranked of the recognition's variants that keeps the class's root (C F G is
+    // Csus4, not Fsus2/C; G B D over F is G7/F), else its quick answer.
+    TChords found = RecognizeChords(notes, RecognitionMode::AllVariants);
+    const auto same = std::find_if(found.begin(), found.end(), [root](TChord c) {
+      ChordTones(c);
+      return (c.BasePitch + c.RootOffset) % 12 == root;
+    });
+    if (same != found.end()) {
+      chords[static_cast<size_t>(cls)] = *same;
+      continue;
+    }
+    found = RecognizeChords(notes, RecognitionMode::QuickFirst);
+    if (!found.empty()) chords[static_cast<size_t>(cls)] = found.front();
+  }
+  return chords;
+}
+
+}  // namespace
+
+const std::array<TChordModelType, ChordModelTypeCount> ChordModelTypes = {{
+    {"maj", kMaj, 0},     {"maj/3", kMaj, 4},     {"maj/5", kMaj, 7},
+    {"min", kMin, 0},     {"min/3", kMin, 3},     {"min/5", kMin, 7},
+    {"min7", kMin7, 0},   {"min7/7", kMin7, 10},  {"min7/5", kMin7, 7},
+    {"maj7", kMaj7, 0},   {"maj7/3", kMaj7, 4},   {"maj7/7", kMaj7, 11}, {"maj7/5", kMaj7, 7},
+    {"7", kDom7, 0},      {"7/7", kDom7, 10},     {"7/3", kDom7, 4},     {"7/5", kDom7, 7},
+    {"sus2", kSus2, 0},   {"sus4", kSus4, 0},     {"dim", kDim, 0},      {"hdim7", kHdim7, 0},
+    {"maj6", kMaj6, 0},   {"aug", kAug, 0},
+}};
+
+int ChordModelClassOf(PitchClassSet tones, int root, int bass) {
+  root = ((root % 12) + 12) % 12;
+  const PitchClassSet quality = Quality(RotateDown(tones, root));
+  if (quality == 0) return -1;
+  const int bassInterval = (((bass - root) % 12) + 12) % 12;
+  int rootPosition = -1;
+  for (int t = 0; t < ChordModelTypeCount; ++t) {
+    const TChordModelType& type = ChordModelTypes[static_cast<size_t>(t)];
+    if (type.Tones != quality) continue;
+    if (type.Bass == bassInterval) return ChordModelClass(root, t);
+    if (type.Bass == 0) rootPosition = t;
+  }
+  return ChordModelClass(root, rootPosition);
+}
+
+const TChord& ChordModelClassChord(int cls) {
+  static const std::array<TChord, ChordModelClassCount> chords = NameClasses();
+  return chords[static_cast<size_t>(std::clamp(cls, 0, ChordModelClassCount - 1))];
+}
+
+void RotateFeatures(const TBeatFeatures& beat, TRotatedFeatures& rotated) {
+  for (int r = 0; r < 12; ++r)
+    for (int g = 0; g < ChordFeatureGroups; ++g)
+      for (int k = 0; k < 12; ++k)
+        rotated[static_cast<size_t>(r)][static_cast<size_t>(g * 12 + k)] =
+            beat.Groups[static_cast<size_t>(g)][static_cast<size_t>((r + k) % 12)];
+}
+
+namespace {
+
+using TTypeSums = std::array<std::array<float, 12>, ChordModelTypeCount>;
+using TReversed = std::array<std::array<std::array<float, 24>, ChordModelTypeCount>, ChordFeatureGroups>;
+
+// The sums are built twice: for processors with AVX2 and FMA (eight products at once) and
+// for any x86-64; the loader picks one when the program starts.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+__attribute__((target_clones("arch=x86-64-v3", "default")))
+#endif
+void AddFeatures(const TReversed& reversed, const TBeatFeatures& beat, TTypeSums& sums) {
+  // The sounding features first, then type by type: the twelve sums of a type stay in
+  // registers while every feature is added to them.
+  std::array<size_t, ChordFeatureCount> offset;
+  std::array<float, ChordFeatureCount> value;
+  size_t count = 0;
+  for (size_t g = 0; g < ChordFeatureGroups; ++g)
+    for (size_t pc = 0; pc < 12; ++pc)
+      if (const float v = beat.Groups[g][pc]; v != 0) {
+        offset[count] = g * ChordModelTypeCount * 24 + 12 - pc;
+        value[count++] = v;
+      }
+  const float* base = &reversed[0][0][0];
+  for (size_t t = 0; t < ChordModelTypeCount; ++t) {
+    float sum[12];
+    for (size_t r = 0; r < 12; ++r) sum[r] = sums[t][r];
+    for (size_t i = 0; i < count; ++i) {
+      const float* w = base + offset[i] + t * 24;
+      const float v = value[i];
+      for (size_t r = 0; r < 12; ++r) sum[r] += v * w[r];
+    }
+    for (size_t r = 0; r < 12; ++r) sums[t][r] = sum[r];
+  }
+}
+
+}  // namespace
+
+TChordModelScorer::TChordModelScorer(const TChordModel& model) {
+  for (size_t g = 0; g < ChordFeatureGroups; ++g)
+    for (size_t t = 0; t < ChordModelTypeCount; ++t)
+      for (size_t i = 0; i < 24; ++i) reversed_[g][t][i] = model.Weights[t][g * 12 + (24 - i) % 12];
+  bias_ = model.Bias;
+}
+
+TClassScores TChordModelScorer::LogProbabilities(const TBeatFeatures& beat) const {
+  TTypeSums sums;
+  for (size_t t = 0; t < ChordModelTypeCount; ++t) sums[t].fill(bias_[t]);
+  AddFeatures(reversed_, beat, sums);
+  TClassScores scores;
+  for (size_t t = 0; t < ChordModelTypeCount; ++t)
+    std::copy(sums[t].begin(), sums[t].end(), scores.begin() + static_cast<std::ptrdiff_t>(t * 12));
+  const float best = *std::max_element(scores.begin(), scores.end());
+  // Classes more than 20 below the best add less than 276 x e^-20 (a millionth) to the sum:
+  // most of a beat's classes, whose exponentials need not be taken.
+  float total = 0;
+  for (float s : scores)
+    if (s - best > -20.0f) total += std::exp(s - best);
+  const float logSum = best + std::log(total);
+  for (float& s : scores) s -= logSum;
+  return scores;
+}
+
+TClassScores ChordModelLogProbabilities(const TChordModel& model, const TBeatFeatures& beat) {
+  return TChordModelScorer(model).LogProbabilities(beat);
+}
