@@ -238,7 +238,7 @@ TEST_F(SynthRenderTest, TheWavFilePeaksAtMinusOneDbfsUnlessAGainIsGiven) {
     TSongRenderOptions options;
     options.GainDb = gainDb;
     const TSongRenderResult r = RenderSongToWav(midi, wav, options);
-    EXPECT_TRUE(r.Ok) << r.Error;
+    EXPECT_TRUE(r.Ok()) << (r.Ok() ? std::string() : r.Error().Text);
     QFile out(QString::fromStdString(wav));
     EXPECT_TRUE(out.open(QIODevice::ReadOnly));
     const QByteArray data = out.readAll().mid(44);
