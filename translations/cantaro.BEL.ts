@@ -2067,6 +2067,8 @@
       <source>С обученной моделью переключатели Keysense и непрерывности не действуют: модель сама выбирает аккорды всей композиции, тональность определяется только для её названия.</source>
       <comment>SChordRecognitionLearnedNote</comment>
       <translation>З навучанай мадэллю пераключальнікі Keysense і бесперапыннасці не дзейнічаюць: мадэль сама выбірае акорды ўсёй кампазіцыі, танальнасць вызначаецца толькі для яе назвы.</translation>
+    </message>
+    <message>
       <source>Вид</source>
       <comment>SMenuView</comment>
       <translation>Выгляд</translation>

@@ -2067,6 +2067,8 @@
       <source>С обученной моделью переключатели Keysense и непрерывности не действуют: модель сама выбирает аккорды всей композиции, тональность определяется только для её названия.</source>
       <comment>SChordRecognitionLearnedNote</comment>
       <translation>With the learned model the Keysense and continuity switches do not apply: the model chooses the chords of the whole song itself; the key is detected only to be named.</translation>
+    </message>
+    <message>
       <source>Вид</source>
       <comment>SMenuView</comment>
       <translation>View</translation>

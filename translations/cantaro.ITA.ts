@@ -2067,6 +2067,8 @@
       <source>С обученной моделью переключатели Keysense и непрерывности не действуют: модель сама выбирает аккорды всей композиции, тональность определяется только для её названия.</source>
       <comment>SChordRecognitionLearnedNote</comment>
       <translation>Con il modello appreso le opzioni Keysense e continuità non hanno effetto: il modello sceglie da sé gli accordi dell'intero brano; la tonalità è determinata solo per nominarla.</translation>
+    </message>
+    <message>
       <source>Вид</source>
       <comment>SMenuView</comment>
       <translation>Visualizza</translation>
