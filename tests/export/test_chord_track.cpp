@@ -163,10 +163,10 @@ TEST_F(ChordTrackTest, AtAChangeTheOldBlockEndsBeforeTheNewOneSoundsSoSharedTone
   // C, Am and C/E share C and E: each change releases and strikes them at the same tick.
   const std::vector<TChordBlock> blocks = {
       {0, 480, "C", {48, 60, 64, 67}}, {480, 960, "Am", {45, 57, 60, 64}}, {960, 1440, "C/E", {40, 60, 64, 67}}};
-  const TChordTrackFile out = MidiWithChordTrack(session.MidiFile.Song(), blocks);
-  ASSERT_TRUE(out.ok) << out.error;
+  const TResult<TChordTrackFile> out = MidiWithChordTrack(session.MidiFile.Song(), blocks);
+  ASSERT_TRUE(out.Ok()) << out.Error().Text;
   TMidiFile back;
-  ASSERT_EQ(back.LoadFromBytes(out.bytes), 2);
+  ASSERT_EQ(back.LoadFromBytes(out->bytes), 2);
   std::set<int> sounding;
   for (const TNoteEvent& e : ChannelEvents(back.TrackAt(1))) {
     const bool on = (e.status & 0xF0) == 0x90 && e.data2 > 0;
@@ -196,11 +196,11 @@ TEST_F(ChordTrackTest, TheChordsNeverGoToThePercussionChannelHoweverEmptyItIs) {
       for (int n = 0; n < c.notes[size_t(ch)]; ++n) busy.On(0, ch, 60 + n).Off(10, ch, 60 + n);
     TSongSession session(prompter, status);
     ASSERT_TRUE(session.LoadSongFromBytes("drums.mid", smf::File({busy})));
-    const TChordTrackFile out = MidiWithChordTrack(session.MidiFile.Song(), {});
-    ASSERT_TRUE(out.ok);
-    EXPECT_EQ(out.channel, c.channel);
-    EXPECT_TRUE(out.channelShared);
-    EXPECT_EQ(out.sharedChannelNotes, c.sharedNotes);
+    const TResult<TChordTrackFile> out = MidiWithChordTrack(session.MidiFile.Song(), {});
+    ASSERT_TRUE(out.Ok());
+    EXPECT_EQ(out->channel, c.channel);
+    EXPECT_TRUE(out->channelShared);
+    EXPECT_EQ(out->sharedChannelNotes, c.sharedNotes);
   }
 }
 

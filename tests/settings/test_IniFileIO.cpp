@@ -45,8 +45,8 @@ TEST_F(ScratchFolder, AFileTheUserMayNotWriteIsNotReplaced) {
     Write(file, "old");
     chmod(file.c_str(), mode);
     const TFileWriteResult r = WriteFileAtomically(file, "new");
-    EXPECT_FALSE(r.ok) << std::oct << mode;
-    EXPECT_EQ(r.reason, std::generic_category().message(EACCES));
+    EXPECT_FALSE(r.Ok()) << std::oct << mode;
+    EXPECT_EQ(r.Error().Text, std::generic_category().message(EACCES));
     EXPECT_EQ(Read(file), "old");
     EXPECT_EQ(FileCount(), 1u);
     chmod(file.c_str(), 0644);
