@@ -958,7 +958,7 @@ TEST_F(MainWindowTest, ATruncatedKaraokeFileShowsItsWholeTracksAndTheTrackCutSho
   EXPECT_EQ(c.CutTracks[0].Track, cutTrack);
   EXPECT_EQ(c.CutTracks[0].Tick, shortTrack.EventAt(shortTrack.EventCount() - 1)->Time);
   EXPECT_EQ(c.MissingTracks, static_cast<int32_t>(chunks.size()) - cutTrack - 1);
-  EXPECT_EQ(w().StatusText(), QString::fromStdString(MesFormat(MesId::SDamagedFile, 1)));
+  EXPECT_EQ(w().StatusText(), QString::fromStdString(MesFormat(MesId::SDamagedFileCutMissing, 1, c.MissingTracks)));
   EXPECT_EQ(w().windowTitle().toStdString(), "Cantaro - " + cut);
 }
 
