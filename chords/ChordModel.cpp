@@ -125,8 +125,10 @@ using TTypeSums = std::array<std::array<float, 12>, ChordModelTypeCount>;
 using TReversed = std::array<std::array<std::array<float, 24>, ChordModelTypeCount>, ChordFeatureGroups>;
 
 // The sums are built twice: for processors with AVX2 and FMA (eight products at once) and
-// for any x86-64; the loader picks one when the program starts.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+// for any x86-64; the loader picks one when the program starts. Not under the sanitizers: the
+// loader runs the choice before their runtime is ready (ThreadSanitizer crashes there).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__) && \
+    !defined(__SANITIZE_THREAD__)
 __attribute__((target_clones("arch=x86-64-v3", "default")))
 #endif
 void AddFeatures(const TReversed& reversed, const TBeatFeatures& beat, TTypeSums& sums) {
