@@ -89,7 +89,12 @@ TChordModelRead ReadChordModel(std::string_view bytes) {
     std::string_view rest = line;
     const std::string_view first = NextWord(rest);
     if (first == kComment) {
-      model.Comment = std::string(Trim(rest));
+      // A carriage return inside the line is a space, as the writer writes it, so that a
+      // model read back from what was written has the same comment.
+      std::string comment(rest);
+      for (char& c : comment)
+        if (c == '\r') c = ' ';
+      model.Comment = std::string(Trim(comment));
       continue;
     }
     int type = -1;

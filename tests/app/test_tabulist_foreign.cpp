@@ -8,6 +8,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "ui/sheet/ChordSheetPrint.h"
 #include "base/untMesConst.h"
 #include "export/SendToTabulist.h"
 #include "export/TabulistPeer.h"
@@ -23,12 +24,8 @@ namespace {
 TEST(TabulistHandoff, AnotherUsersProgramUnderTheEditorsNameGetsNoText) {
   if (!foreign_user::CanRunAsAnotherUser())
     GTEST_SKIP() << "a server as user nobody needs root; the export and platform tests pretend instead";
-  if (!QCoreApplication::instance()) {
-    static int argc = 1;
-    static char name[] = "test_app";
-    static char* argv[] = {name, nullptr};
-    new QCoreApplication(argc, argv);
-  }
+  // The process's one application paints too, so that a PDF export after this test can.
+  EnsureGuiApplication();
   qputenv(TabulistProtocol::kNameOverrideEnv, QByteArray("/cantaro-test-foreign-") + QByteArray::number(::getpid()));
   const fs::path folder = fs::path(testing::TempDir()) / ("foreign-" + std::to_string(::getpid()));
   fs::create_directories(folder);

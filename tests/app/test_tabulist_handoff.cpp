@@ -10,6 +10,7 @@
 #include <memory>
 #include <unistd.h>
 
+#include "ui/sheet/ChordSheetPrint.h"
 #include "export/SendToTabulist.h"
 #include "export/TabulistPeer.h"
 #include "platform/TabulistClient.h"
@@ -23,12 +24,8 @@ namespace {
 const std::string kBin = std::string(CANTARO_BINARY_DIR) + "/bin/";
 
 void EnsureApp() {
-  if (!QCoreApplication::instance()) {
-    static int argc = 1;
-    static char name[] = "test_app";
-    static char* argv[] = {name, nullptr};
-    new QCoreApplication(argc, argv);
-  }
+  // The process's one application paints too, so that a PDF export after this test can.
+  EnsureGuiApplication();
 }
 
 // The real client, except that the editor is started as a child the test can end again.

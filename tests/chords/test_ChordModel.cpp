@@ -220,6 +220,14 @@ TEST(ChordModelFile, WhatIsWrittenReadsBackExactly) {
   const TChordModelRead read = ReadChordModel(WriteChordModel(model));
   ASSERT_TRUE(read.Model) << ChordModelFaultText(read);
   EXPECT_EQ(*read.Model, model);
+  // A comment read with carriage returns inside its line is written and read back the same.
+  std::string text = WriteChordModel(model);
+  text.replace(text.find("trained on"), 10, "\r trained\r\ron");
+  const TChordModelRead odd = ReadChordModel(text);
+  ASSERT_TRUE(odd.Model) << ChordModelFaultText(odd);
+  const TChordModelRead again = ReadChordModel(WriteChordModel(*odd.Model));
+  ASSERT_TRUE(again.Model);
+  EXPECT_EQ(*again.Model, *odd.Model);
 }
 
 struct FileCase {
