@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "song/MidiPianoModel.h"
+#include "settings/untVars.h"
 #include "ui/MidiPiano.h"
 #include "ui/PianoGeometry.h"
 
@@ -26,7 +27,8 @@ QApplication& App() {
 void KeyOnOff(benchmark::State& state, bool wholeKeyboard) {
   App();
   TMidiPianoModel model;
-  TMidiPiano piano(model);
+  const TSettings settings;
+  TMidiPiano piano(model, settings);
   piano.resize(617, 105);
   piano.show();
   QApplication::processEvents();
