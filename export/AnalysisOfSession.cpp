@@ -16,12 +16,8 @@ constexpr int32_t kKaraokeLyricTrack = 2;
 
 int PitchClass(int pitch) { return ((pitch % 12) + 12) % 12; }
 
-std::string KeyName(int tonic, bool minor, NoteNotation notation) {
-  return PitchClassName(static_cast<int8_t>(tonic), AccidentalSpelling::Sharps, notation) + (minor ? "m" : "");
-}
-
 TAnalysisKeyCandidate Candidate(const TKeyCandidate& k, NoteNotation notation) {
-  return {k.tonic, k.minor, KeyName(k.tonic, k.minor, notation), k.score};
+  return {k.tonic, k.minor, KeyWithModeName(TKeyWithMode{k.tonic, k.minor}, notation), k.score};
 }
 
 std::string NotationName(NoteNotation notation) {
@@ -196,16 +192,4 @@ TAnalysisDocument AnalysisDocumentOf(const TSongAnalysis& analysis) {
   doc.errors = analysis.errors;
   doc.warnings = analysis.warnings;
   return doc;
-}
-
-TAnalysisDocument AnalysisOfSession(const TSongSession& session, const TAnalysisContext& context) {
-  TAnalysisRequest request;
-  request.text.notation = context.notation;
-  request.text.textCodepage = context.codePage == TCodePage::Cp1252  ? 1252
-                              : context.codePage == TCodePage::Koi8r ? 20866
-                                                                     : 1251;
-  TSongAnalysis analysis = SongAnalysisOf(session, context.file, request);
-  analysis.errors = context.errors;
-  analysis.warnings = context.warnings;
-  return AnalysisDocumentOf(analysis);
 }

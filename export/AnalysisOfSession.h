@@ -14,17 +14,8 @@
 class TMidiSong;
 class TSongSession;
 
-struct TAnalysisContext {
-  std::string file;           // the name the document carries
-  TCodePage codePage = TCodePage::Cp1251;  // for texts of the file that are not UTF-8
-  NoteNotation notation = NoteNotation::English;  // of chord and note names
-  std::vector<std::string> errors;
-  std::vector<std::string> warnings;
-};
-
+// The song as it stands in a session goes in through SongAnalysisOf.
 TAnalysisDocument AnalysisDocumentOf(const TSongAnalysis& analysis);
-// The same for the song as it stands in a session.
-TAnalysisDocument AnalysisOfSession(const TSongSession& session, const TAnalysisContext& context);
 
 // A chord's parts, its names in the given notation.
 TAnalysisChord AnalysisChord(const TChord& chord, NoteNotation notation);

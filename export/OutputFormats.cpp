@@ -96,15 +96,6 @@ const TOutputFormat* FindOutputFormat(std::string_view name) {
   return it == std::end(kFormats) ? nullptr : &*it;
 }
 
-std::string OutputFormatNames() {
-  std::string names;
-  for (const TOutputFormat& f : kFormats) {
-    if (!names.empty()) names += '|';
-    names += f.name;
-  }
-  return names;
-}
-
 TChordTextInput ChordTextInputOf(const TSongAnalysis& a) {
   TChordTextInput input = ChordTextInputOf(a.model, a.request.text);
   input.speedNumerator = a.speedNumerator;

@@ -37,8 +37,6 @@ std::span<const TOutputFormat> OutputFormats();
 const TOutputFormat* FindOutputFormat(std::string_view name);
 // The plain chord text, the default format.
 const TOutputFormat& DefaultOutputFormat();
-// The names joined by "|" ("text|chordpro|grid|..."), for messages and help.
-std::string OutputFormatNames();
 
 // The chord text's builder input for an analysis: each beat's chord as the model has it,
 // named in the request's notation, the key named with its mode.

@@ -29,9 +29,7 @@ class AnalysisJsonTest : public testing::Test {
     session->FindKey();
     session->FindChords();
     if (transpose) session->Transpose(transpose);
-    TAnalysisContext context;
-    context.file = fs::path(path).filename().string();
-    return AnalysisOfSession(*session, context);
+    return AnalysisDocumentOf(SongAnalysisOf(*session, fs::path(path).filename().string(), {}));
   }
 
   ScriptedPrompter prompter;
@@ -203,9 +201,7 @@ TEST_F(AnalysisJsonTest, TheWrittenTimesAreMillisecondsOfTheTempoMapNotTicks) {
   TSongSession s(prompter, status);
   ASSERT_TRUE(s.LoadSongFromBytes("tempo.mid", smf::File({t0, t1}, 480)));
   s.FindChords();
-  TAnalysisContext context;
-  context.file = "tempo.mid";
-  const json parsed = json::parse(AnalysisJsonDocument(AnalysisOfSession(s, context)));
+  const json parsed = json::parse(AnalysisJsonDocument(AnalysisDocumentOf(SongAnalysisOf(s, "tempo.mid", {}))));
   ASSERT_EQ(parsed["beatLength"], 480);
   const auto msOfTick = [](int tick) { return tick <= 960 ? tick * 500 / 480 : 1000 + (tick - 960) * 250 / 480; };
   ASSERT_GE(parsed["beats"].size(), 5u);
@@ -226,9 +222,7 @@ TEST_F(AnalysisJsonTest, TextsThatAreNotUtf8AreDecodedFromTheCodePageAndStayVali
   t0.Meta(0, 0x03, "\xCF\xE5\xF1\xED\xFF").On(0, 0, 60).Off(480, 0, 60);  // "Песня" in Windows-1251
   TSongSession s(prompter, status);
   ASSERT_TRUE(s.LoadSongFromBytes("cp1251.mid", smf::File({t0})));
-  TAnalysisContext context;
-  context.file = "cp1251.mid";
-  const TAnalysisDocument doc = AnalysisOfSession(s, context);
+  const TAnalysisDocument doc = AnalysisDocumentOf(SongAnalysisOf(s, "cp1251.mid", {}));
   ASSERT_EQ(doc.tracks.size(), 1u);
   EXPECT_EQ(doc.tracks[0].name, "Песня");
   EXPECT_EQ(doc.tracks[0].channels, std::vector<int32_t>{0});
