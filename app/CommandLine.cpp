@@ -435,6 +435,12 @@ std::string OutputFormatsHelp() {
   return help;
 }
 
+std::string CliHelpText() {
+  return MesLines(Mes(MesId::SCliHelp)) + "\n\n" + OutputFormatsHelp() + '\n' + MesLines(Mes(MesId::SCliHelpRender)) +
+         "\n\n" + MesLines(Mes(MesId::SCliHelpPlay)) + "\n\n" + MesLines(Mes(MesId::SCliHelpBatch)) + "\n\n" +
+         MesLines(Mes(MesId::SCliHelpChords)) + '\n';
+}
+
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const TCliParse parse = ParseCommandLine(args);
   if (!parse.error.empty()) {
@@ -445,10 +451,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   try {
     switch (options.command) {
       case TCliCommand::Help:
-        out << MesLines(Mes(MesId::SCliHelp)) << "\n\n" << OutputFormatsHelp() << '\n'
-            << MesLines(Mes(MesId::SCliHelpRender)) << "\n\n"
-            << MesLines(Mes(MesId::SCliHelpPlay)) << "\n\n" << MesLines(Mes(MesId::SCliHelpBatch)) << "\n\n"
-            << MesLines(Mes(MesId::SCliHelpChords)) << '\n';
+        out << CliHelpText();
         return kExitOk;
       case TCliCommand::Version:
         out << "cantaro " CANTARO_FILE_VERSION "\n";

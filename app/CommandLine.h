@@ -89,3 +89,5 @@ TAnalysisRequest AnalysisRequestOf(const TCliOptions& options, const TCliSetting
 
 // The formats' part of --help: a line per format with its name and label.
 std::string OutputFormatsHelp();
+// The whole text of --help in the message table's language; the manual page is written from it.
+std::string CliHelpText();

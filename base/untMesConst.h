@@ -149,7 +149,7 @@
   X(STabNotListening, "Табулист не может принимать тексты: %s")                       \
   X(SCliHelp,                                                                          \
     "Использование:\r"                                                                 \
-    "  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)\r"    \
+    "  cantaro ФАЙЛ [параметры]            на рабочем столе и без параметров: окно с песней; иначе текст с аккордами песни (как --export)\r"    \
     "  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни\r"                   \
     "  cantaro --events ФАЙЛ               трэки файла и события каждого трэка\r"       \
     "  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)\r" \
@@ -202,7 +202,7 @@
   X(SCliNoDevice, "Устройство вывода MIDI \"%s\" не найдено (список: cantaro --devices)") \
   X(SCliDeviceFailed, "Не удалось открыть устройство вывода MIDI %s: %s")              \
   X(SCliPlayFailed, "Не удалось начать воспроизведение")                               \
-  X(SCliHelpPlay, "Проигрывание:\r  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]\r    проиграть песню на устройстве вывода MIDI (по умолчанию на выбранном в настройках; Ctrl+C: остановить)") \
+  X(SCliHelpPlay, "Проигрывание:\r  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed С]\r    проиграть песню на устройстве вывода MIDI (Ctrl+C: остановить)\r  --device N|ИМЯ                      устройство вывода: номер из списка --devices или часть имени (по умолчанию выбранное в настройках)\r  --speed *3|*2|*1.5|1:1|/1.5|/2|/3   скорость проигрывания (по умолчанию 1:1)") \
   X(SCliHelpBatch,                                                                     \
     "Пакетная обработка:\r"                                                            \
     "  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)\r" \
@@ -531,6 +531,15 @@
 #define CANTARO_MESSAGES_DETAILS(X) \
   X(SCliHelpRender, "Запись в WAV (--render):\r  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)")
 
+// ----------------------------------------------------------------------------------
+// The user manual and the manual page: the manual's language, the page's exit status and
+// closing sections.
+#define CANTARO_MESSAGES_MANUAL(X) \
+  X(SManualLanguage, "ru") \
+  X(SManExitStatus, "0: команда выполнена.\r1: команда не удалась (файл не прочитан, результат не записан; в пакетной обработке: некоторые песни).\r2: неверные параметры командной строки.\r130: прервано (Ctrl+C) при пакетной обработке или проигрывании.") \
+  X(SManMoreSections, "КОД ЗАВЕРШЕНИЯ|СМОТРИТЕ ТАКЖЕ") \
+  X(SManSeeAlso, "tabulist(1), руководство пользователя: %s")
+
 #define CANTARO_MESSAGES(X)                                                           \
   CANTARO_MESSAGES_COMMON(X)                                                          \
   CANTARO_MESSAGES_MIDI(X)                                                            \
@@ -544,7 +553,8 @@
   CANTARO_MESSAGES_DIALOGS(X)                                                         \
   CANTARO_MESSAGES_CHORDMODEL(X)                                                      \
   CANTARO_MESSAGES_SHEET(X)                                                           \
-  CANTARO_MESSAGES_DETAILS(X)
+  CANTARO_MESSAGES_DETAILS(X)                                                         \
+  CANTARO_MESSAGES_MANUAL(X)
 
 enum class MesId : int {
 #define CANTARO_MES_ENUM(id, text) id,

@@ -6,8 +6,9 @@
 #   share/applications/          cantaro.desktop
 #   share/icons/hicolor/         the scalable icon and PNGs from 16 to 256 pixels
 #   share/metainfo/              the AppStream description
-#   share/man/[LANG/]man1/       cantaro.1.gz, from the same texts as `cantaro --help`
-#   share/doc/cantaro/           manual.html (README.md rendered), copyright, changelog.gz
+#   share/man/[LANG/]man1/       cantaro.1.gz, from the same text as `cantaro --help`
+#   share/doc/cantaro/           manual/en/, manual/ru/ (the user manual, doc/manual rendered to
+#                                HTML, with its pictures), copyright, changelog.gz
 #
 # The program finds share/cantaro relative to itself (settings/DataFolders.h), so the prefix is
 # free; DESTDIR works as usual. The build tree holds the same generated files in bin/.
@@ -64,7 +65,7 @@ install(FILES "${CMAKE_BINARY_DIR}/${CANTARO_APP_ID}.metainfo.xml" DESTINATION "
 add_library(cantaro_manpage_lib STATIC tools/manpage/ManPage.cpp)
 target_include_directories(cantaro_manpage_lib PUBLIC "${CMAKE_SOURCE_DIR}")
 add_executable(cantaro_manpage tools/manpage/main.cpp)
-target_link_libraries(cantaro_manpage PRIVATE cantaro_manpage_lib cantaro_base Qt6::Core)
+target_link_libraries(cantaro_manpage PRIVATE cantaro_manpage_lib cantaro_app)
 set(_manpages "")
 foreach(lang en ru be it)
   if(lang STREQUAL "en")
@@ -73,6 +74,11 @@ foreach(lang en ru be it)
     set(_dir "man/${lang}/man1")
   endif()
   set(_page "${CMAKE_BINARY_DIR}/${_dir}/cantaro.1")
+  # The manual the page names: its own language's, else the English one.
+  set(_manual_lang "en")
+  if(lang STREQUAL "ru")
+    set(_manual_lang "ru")
+  endif()
   set(_qm "")
   if(lang STREQUAL "en")
     set(_qm "${_bin}/cantaro.ENU")
@@ -84,7 +90,7 @@ foreach(lang en ru be it)
   add_custom_command(OUTPUT "${_page}.gz"
     COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/${_dir}"
     COMMAND cantaro_manpage "${_page}" "${PROJECT_VERSION}" "${CANTARO_RELEASE_DATE}"
-            "${CMAKE_INSTALL_FULL_DATADIR}/cantaro" "${CMAKE_INSTALL_FULL_DATADIR}/doc/cantaro/manual.html" ${_qm}
+            "${CMAKE_INSTALL_FULL_DATADIR}/cantaro" "${CMAKE_INSTALL_FULL_DATADIR}/doc/cantaro/manual/${_manual_lang}/index.html" ${_qm}
     COMMAND gzip -9nf "${_page}"
     DEPENDS cantaro_manpage ${_qm}
     COMMENT "Manual page cantaro.1 (${lang})")
@@ -100,18 +106,43 @@ install(FILES "${CMAKE_BINARY_DIR}/man/man1/tabulist.1.gz" DESTINATION "${CMAKE_
 add_custom_target(cantaro_manpages ALL DEPENDS ${_manpages})
 add_dependencies(cantaro_manpages cantaro_translations)
 
-# ---- The manual: README.md as HTML ---------------------------------------------------------
-find_program(CANTARO_CMARK cmark)
-if(CANTARO_CMARK)
-  add_custom_command(OUTPUT "${_bin}/manual.html"
-    COMMAND ${CMAKE_COMMAND} -DCMARK=${CANTARO_CMARK} -DSOURCE=${CMAKE_SOURCE_DIR}/README.md
-            -DOUTPUT=${_bin}/manual.html -DVERSION=${PROJECT_VERSION} -P "${CMAKE_SOURCE_DIR}/cmake/RenderManual.cmake"
-    DEPENDS "${CMAKE_SOURCE_DIR}/README.md" "${CMAKE_SOURCE_DIR}/cmake/RenderManual.cmake"
-    COMMENT "Manual (README.md as HTML)")
-  add_custom_target(cantaro_manual ALL DEPENDS "${_bin}/manual.html")
-  install(FILES "${_bin}/manual.html" DESTINATION "${_doc}")
+# ---- The user manual: doc/manual/<language>/*.md as HTML, with its pictures ---------------------
+# bin/manual/<language>/ in the build tree (where Help finds it), share/doc/cantaro/manual/ installed.
+# cmark-gfm renders the manual's tables; plain cmark shows them as text.
+find_program(CANTARO_MARKDOWN NAMES cmark-gfm cmark)
+if(CANTARO_MARKDOWN AND NOT CANTARO_MARKDOWN MATCHES "cmark-gfm$")
+  message(WARNING "cmark-gfm is missing (Debian: cmark-gfm): the manual's tables are shown as text")
+endif()
+if(CANTARO_MARKDOWN)
+  set(_manual_outputs "")
+  foreach(lang en ru)
+    set(_src "${CMAKE_SOURCE_DIR}/doc/manual/${lang}")
+    set(_out "${_bin}/manual/${lang}")
+    file(GLOB _pages CONFIGURE_DEPENDS "${_src}/*.md")
+    file(GLOB _pictures CONFIGURE_DEPENDS "${_src}/pictures/*.png")
+    foreach(page ${_pages})
+      get_filename_component(_name "${page}" NAME_WE)
+      add_custom_command(OUTPUT "${_out}/${_name}.html"
+        COMMAND ${CMAKE_COMMAND} -E make_directory "${_out}"
+        COMMAND ${CMAKE_COMMAND} -DCMARK=${CANTARO_MARKDOWN} -DSOURCE=${page} -DOUTPUT=${_out}/${_name}.html
+                -DVERSION=${PROJECT_VERSION} -DLANG=${lang} -P "${CMAKE_SOURCE_DIR}/cmake/RenderManual.cmake"
+        DEPENDS "${page}" "${CMAKE_SOURCE_DIR}/cmake/RenderManual.cmake"
+        COMMENT "Manual page ${lang}/${_name}.html")
+      list(APPEND _manual_outputs "${_out}/${_name}.html")
+      install(FILES "${_out}/${_name}.html" DESTINATION "${_doc}/manual/${lang}")
+    endforeach()
+    foreach(picture ${_pictures})
+      get_filename_component(_name "${picture}" NAME)
+      add_custom_command(OUTPUT "${_out}/pictures/${_name}"
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different "${picture}" "${_out}/pictures/${_name}"
+        DEPENDS "${picture}")
+      list(APPEND _manual_outputs "${_out}/pictures/${_name}")
+      install(FILES "${picture}" DESTINATION "${_doc}/manual/${lang}/pictures")
+    endforeach()
+  endforeach()
+  add_custom_target(cantaro_manual ALL DEPENDS ${_manual_outputs})
 else()
-  message(WARNING "cmark is missing (Debian: cmark): the manual is not built")
+  message(WARNING "cmark-gfm is missing (Debian: cmark-gfm): the manual is not built")
 endif()
 
 # ---- Licence and history -------------------------------------------------------------------

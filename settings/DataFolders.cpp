@@ -58,25 +58,25 @@ TDataFolders FindDataFolders(const std::string& programFolder) {
     f.Layout = TDataLayout::Installed;
     f.Data = installed;
     f.Examples = installed + "examples/";
-    f.Manual = Normal(program + "../share/doc/cantaro/") + "manual.html";
+    f.Manual = Normal(program + "../share/doc/cantaro/") + "manual/";
   } else if (IsFile(program + "../CMakeCache.txt")) {
     f.Layout = TDataLayout::BuildTree;
     f.Data = program;
     const std::string source = SourceFolderOfBuild(program + "../CMakeCache.txt");
     // No source folder named: the files beside the program, never the working folder.
     f.Examples = !source.empty() && IsFolder(source + "examples/") ? source + "examples/" : program + "examples/";
-    f.Manual = program + "manual.html";
+    f.Manual = program + "manual/";
   } else if (IsFolder(program + "INI/")) {
     f.Layout = TDataLayout::Portable;
     f.Data = program;
     f.Examples = program + "examples/";
-    f.Manual = program + "manual.html";
+    f.Manual = program + "manual/";
   } else {
     // Nothing there: the installed layout is what was looked for first.
     f.Layout = TDataLayout::Installed;
     f.Data = installed;
     f.Examples = installed + "examples/";
-    f.Manual = Normal(program + "../share/doc/cantaro/") + "manual.html";
+    f.Manual = Normal(program + "../share/doc/cantaro/") + "manual/";
   }
   if (!IsFile(ShippedSettingsPath(f))) f.Problem = f.Data;
   return f;

@@ -5,7 +5,7 @@
 // by permissions:
 //
 //  1. installed: "<program folder>/../share/cantaro/" exists (a package or `cmake --install`);
-//     the manual is "../share/doc/cantaro/manual.html";
+//     the manual is "../share/doc/cantaro/manual/" (a folder per language);
 //  2. build tree: the program folder is the "bin" folder of a CMake build ("../CMakeCache.txt"
 //     exists); the shipped files lie beside the program, the example songs in the source folder
 //     the build was configured from;
@@ -22,7 +22,7 @@ struct TDataFolders {
   TDataLayout Layout = TDataLayout::Installed;
   std::string Data;      // the shipped files: INI/cantaro.ini, cantaro.<code>, the logo; ends in "/"
   std::string Examples;  // the example songs; ends in "/"
-  std::string Manual;    // the manual (an HTML file)
+  std::string Manual;    // the manual's folder, a folder per language in it ("en/index.html"); ends in "/"
   // Empty when the shipped settings file was found; otherwise the folder that should have held
   // it (missing or damaged), for the message that names it.
   std::string Problem;

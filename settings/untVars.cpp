@@ -8,6 +8,7 @@
 #include <cctype>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 
 #include "base/untMesConst.h"
@@ -295,7 +296,14 @@ void SetProgramFolder(const std::string& folder) {
 std::string InitialLoadDir() { return Data().Examples; }
 
 const std::string& DataFolder() { return Data().Data; }
-std::string ManualFile() { return Data().Manual; }
+std::string ManualFile(const std::string& language) {
+  const std::string own = Data().Manual + language + "/index.html";
+  std::error_code error;
+  if (!language.empty() && language.find('/') == std::string::npos && std::filesystem::is_regular_file(own, error))
+    return own;
+  return Data().Manual + "en/index.html";
+}
+std::string ManualFile() { return ManualFile(Mes(MesId::SManualLanguage)); }
 const std::string& DataFolderProblem() { return Data().Problem; }
 
 void SetConfigHome(const std::string& folder) {

@@ -37,7 +37,10 @@ extern std::string LogoFile;        // DataFolder() + "logocto.bmp"
 
 // The folder of the shipped files (settings file, translations, logo), ending in "/".
 const std::string& DataFolder();
-// The manual (an HTML file; it may be missing in a copy that was not installed).
+// The manual's first page in a language ("ru"): its own when the manual has that language,
+// else the English one (an HTML file; it may be missing in a copy that was not installed).
+std::string ManualFile(const std::string& language);
+// The same in the interface language.
 std::string ManualFile();
 // Empty when the shipped settings file was found; otherwise the folder that should hold it, so
 // the program can name it while it goes on with its built-in defaults.

@@ -559,9 +559,9 @@
       <translation>Табуліст не можа прымаць тэксты: %s</translation>
     </message>
     <message>
-      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;  cantaro --version                   версия программы&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format ИМЯ                        формат результата (список ниже; по умолчанию text)&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
+      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            на рабочем столе и без параметров: окно с песней; иначе текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;  cantaro --version                   версия программы&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format ИМЯ                        формат результата (список ниже; по умолчанию text)&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
       <comment>SCliHelp</comment>
-      <translation>Выкарыстанне:&#13;  cantaro ФАЙЛ [параметры]            тэкст з акордамі песні (як --export)&#13;  cantaro --export ФАЙЛ [параметры]   тэкст з акордамі песні&#13;  cantaro --events ФАЙЛ               трэкі файла і падзеі кожнага трэка&#13;  cantaro --recognize НОТА...         варыянты акорда з нот (C4 E4 G4 або 60 64 67)&#13;  cantaro --devices                   прылады вываду MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  гучанне песні ў файл WAV&#13;  cantaro --help                      гэтая даведка&#13;  cantaro --version                   версія праграмы&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   запісаць вынік у файл&#13;  --key auto|ТАНАЛЬНАСЦЬ              арыгінальная танальнасць: вызначыць або задаць (C, Am, F#)&#13;  --transpose N                       транспазіцыя на N паўтонаў (-11..11)&#13;  --beat default|double|half          працягласць біта: па змаўчанні, удвая большая, удвая меншая&#13;  --notation english|german|italian   спосаб запісу нот&#13;  --keysense on|off                   тэхналогія Keysense&#13;  --continuity on|off                 звязныя акорды (разам з Keysense)&#13;  --comments on|off                   каментарыі MIDI-файла ў тэксце&#13;  --format ІМЯ                        фармат выніку (спіс ніжэй; па змаўчанні text)&#13;  --codepage cp1251|cp1252|koi8-r     кадзіроўка тэкстаў файла, калі гэта не UTF-8&#13;&#13;Без параметраў --key, --notation, --keysense, --continuity, --comments і --codepage дзейнічаюць&#13;налады праграмы.</translation>
+      <translation>Выкарыстанне:&#13;  cantaro ФАЙЛ [параметры]            на працоўным стале і без параметраў: акно з песняй; інакш тэкст з акордамі песні (як --export)&#13;  cantaro --export ФАЙЛ [параметры]   тэкст з акордамі песні&#13;  cantaro --events ФАЙЛ               трэкі файла і падзеі кожнага трэка&#13;  cantaro --recognize НОТА...         варыянты акорда з нот (C4 E4 G4 або 60 64 67)&#13;  cantaro --devices                   прылады вываду MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  гучанне песні ў файл WAV&#13;  cantaro --help                      гэтая даведка&#13;  cantaro --version                   версія праграмы&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   запісаць вынік у файл&#13;  --key auto|ТАНАЛЬНАСЦЬ              арыгінальная танальнасць: вызначыць або задаць (C, Am, F#)&#13;  --transpose N                       транспазіцыя на N паўтонаў (-11..11)&#13;  --beat default|double|half          працягласць біта: па змаўчанні, удвая большая, удвая меншая&#13;  --notation english|german|italian   спосаб запісу нот&#13;  --keysense on|off                   тэхналогія Keysense&#13;  --continuity on|off                 звязныя акорды (разам з Keysense)&#13;  --comments on|off                   каментарыі MIDI-файла ў тэксце&#13;  --format ІМЯ                        фармат выніку (спіс ніжэй; па змаўчанні text)&#13;  --codepage cp1251|cp1252|koi8-r     кадзіроўка тэкстаў файла, калі гэта не UTF-8&#13;&#13;Без параметраў --key, --notation, --keysense, --continuity, --comments і --codepage дзейнічаюць&#13;налады праграмы.</translation>
     </message>
     <message>
       <source>Справка: cantaro --help</source>
@@ -674,9 +674,9 @@
       <translation>Не ўдалося пачаць прайграванне</translation>
     </message>
     <message>
-      <source>Проигрывание:&#13;  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    проиграть песню на устройстве вывода MIDI (по умолчанию на выбранном в настройках; Ctrl+C: остановить)</source>
+      <source>Проигрывание:&#13;  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed С]&#13;    проиграть песню на устройстве вывода MIDI (Ctrl+C: остановить)&#13;  --device N|ИМЯ                      устройство вывода: номер из списка --devices или часть имени (по умолчанию выбранное в настройках)&#13;  --speed *3|*2|*1.5|1:1|/1.5|/2|/3   скорость проигрывания (по умолчанию 1:1)</source>
       <comment>SCliHelpPlay</comment>
-      <translation>Прайграванне:&#13;  cantaro --play ФАЙЛ [--device N|НАЗВА] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    прайграць песню на прыладзе вываду MIDI (па змаўчанні на абранай у наладах; Ctrl+C: спыніць)</translation>
+      <translation>Прайграванне:&#13;  cantaro --play ФАЙЛ [--device N|НАЗВА] [--transpose N] [--speed S]&#13;    прайграць песню на прыладзе вываду MIDI (Ctrl+C: спыніць)&#13;  --device N|НАЗВА                    прылада вываду: нумар са спіса --devices або частка назвы (па змаўчанні абраная ў наладах)&#13;  --speed *3|*2|*1.5|1:1|/1.5|/2|/3   хуткасць прайгравання (па змаўчанні 1:1)</translation>
     </message>
     <message>
       <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
@@ -2182,6 +2182,26 @@
       <source>Запись в WAV (--render):&#13;  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)</source>
       <comment>SCliHelpRender</comment>
       <translation>Запіс у WAV (--render):&#13;  --gain ДБ                           узмацненне ў дэцыбелах (без яго самы гучны адлік прыводзіцца да -1 дБ поўнай шкалы)</translation>
+    </message>
+    <message>
+      <source>ru</source>
+      <comment>SManualLanguage</comment>
+      <translation>be</translation>
+    </message>
+    <message>
+      <source>0: команда выполнена.&#13;1: команда не удалась (файл не прочитан, результат не записан; в пакетной обработке: некоторые песни).&#13;2: неверные параметры командной строки.&#13;130: прервано (Ctrl+C) при пакетной обработке или проигрывании.</source>
+      <comment>SManExitStatus</comment>
+      <translation>0: каманда выканана.&#13;1: каманда не ўдалася (файл не прачытаны, вынік не запісаны; пры пакетнай апрацоўцы: некаторыя песні).&#13;2: няправільныя параметры каманднага радка.&#13;130: перапынена (Ctrl+C) пры пакетнай апрацоўцы або прайграванні.</translation>
+    </message>
+    <message>
+      <source>КОД ЗАВЕРШЕНИЯ|СМОТРИТЕ ТАКЖЕ</source>
+      <comment>SManMoreSections</comment>
+      <translation>КОД ЗАВЯРШЭННЯ|ГЛЯДЗІЦЕ ТАКСАМА</translation>
+    </message>
+    <message>
+      <source>tabulist(1), руководство пользователя: %s</source>
+      <comment>SManSeeAlso</comment>
+      <translation>tabulist(1), кіраўніцтва карыстальніка: %s</translation>
     </message>
   </context>
 </TS>

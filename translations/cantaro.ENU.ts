@@ -559,9 +559,9 @@
       <translation>Tabulist cannot receive texts: %s</translation>
     </message>
     <message>
-      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;  cantaro --version                   версия программы&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format ИМЯ                        формат результата (список ниже; по умолчанию text)&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
+      <source>Использование:&#13;  cantaro ФАЙЛ [параметры]            на рабочем столе и без параметров: окно с песней; иначе текст с аккордами песни (как --export)&#13;  cantaro --export ФАЙЛ [параметры]   текст с аккордами песни&#13;  cantaro --events ФАЙЛ               трэки файла и события каждого трэка&#13;  cantaro --recognize НОТА...         варианты аккорда из нот (C4 E4 G4 или 60 64 67)&#13;  cantaro --devices                   устройства вывода MIDI&#13;  cantaro --render ФАЙЛ -o ФАЙЛ.wav [--transpose N]  звучание песни в файл WAV&#13;  cantaro --help                      эта справка&#13;  cantaro --version                   версия программы&#13;&#13;Параметры:&#13;  -o, --output ФАЙЛ                   записать результат в файл&#13;  --key auto|ТОНАЛЬНОСТЬ              оригинальная тональность: определить или задать (C, Am, F#)&#13;  --transpose N                       транспозиция на N полутонов (-11..11)&#13;  --beat default|double|half          длительность бита: по умолчанию, вдвое больше, вдвое меньше&#13;  --notation english|german|italian   способ записи нот&#13;  --keysense on|off                   технология Keysense&#13;  --continuity on|off                 связные аккорды (вместе с Keysense)&#13;  --comments on|off                   комментарии MIDI-файла в тексте&#13;  --format ИМЯ                        формат результата (список ниже; по умолчанию text)&#13;  --codepage cp1251|cp1252|koi8-r     кодировка текстов файла, если это не UTF-8&#13;&#13;Без параметров --key, --notation, --keysense, --continuity, --comments и --codepage действуют&#13;настройки программы.</source>
       <comment>SCliHelp</comment>
-      <translation>Usage:&#13;  cantaro FILE [options]              the song's text with chords (as --export)&#13;  cantaro --export FILE [options]     the song's text with chords&#13;  cantaro --events FILE               the file's tracks and the events of each track&#13;  cantaro --recognize NOTE...         chord variants from notes (C4 E4 G4 or 60 64 67)&#13;  cantaro --devices                   MIDI output devices&#13;  cantaro --render FILE -o FILE.wav [--transpose N]  the song's sound into a WAV file&#13;  cantaro --help                      this help&#13;  cantaro --version                   the program's version&#13;&#13;Options:&#13;  -o, --output FILE                   write the result to a file&#13;  --key auto|KEY                      original key: detect or give it (C, Am, F#)&#13;  --transpose N                       transpose by N semitones (-11..11)&#13;  --beat default|double|half          beat length: default, doubled, halved&#13;  --notation english|german|italian   note naming&#13;  --keysense on|off                   Keysense technology&#13;  --continuity on|off                 connected chords (with Keysense)&#13;  --comments on|off                   the MIDI file's comments in the text&#13;  --format NAME                       the result's format (listed below; text by default)&#13;  --codepage cp1251|cp1252|koi8-r     encoding of the file's texts if not UTF-8&#13;&#13;Without --key, --notation, --keysense, --continuity, --comments and --codepage the program's&#13;settings apply.</translation>
+      <translation>Usage:&#13;  cantaro FILE [options]              on a desktop and without options: the window with the song; otherwise the song's text with chords (as --export)&#13;  cantaro --export FILE [options]     the song's text with chords&#13;  cantaro --events FILE               the file's tracks and the events of each track&#13;  cantaro --recognize NOTE...         chord variants from notes (C4 E4 G4 or 60 64 67)&#13;  cantaro --devices                   MIDI output devices&#13;  cantaro --render FILE -o FILE.wav [--transpose N]  the song's sound into a WAV file&#13;  cantaro --help                      this help&#13;  cantaro --version                   the program's version&#13;&#13;Options:&#13;  -o, --output FILE                   write the result to a file&#13;  --key auto|KEY                      original key: detect or give it (C, Am, F#)&#13;  --transpose N                       transpose by N semitones (-11..11)&#13;  --beat default|double|half          beat length: default, doubled, halved&#13;  --notation english|german|italian   note naming&#13;  --keysense on|off                   Keysense technology&#13;  --continuity on|off                 connected chords (with Keysense)&#13;  --comments on|off                   the MIDI file's comments in the text&#13;  --format NAME                       the result's format (listed below; text by default)&#13;  --codepage cp1251|cp1252|koi8-r     encoding of the file's texts if not UTF-8&#13;&#13;Without --key, --notation, --keysense, --continuity, --comments and --codepage the program's&#13;settings apply.</translation>
     </message>
     <message>
       <source>Справка: cantaro --help</source>
@@ -674,9 +674,9 @@
       <translation>Playback could not start</translation>
     </message>
     <message>
-      <source>Проигрывание:&#13;  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    проиграть песню на устройстве вывода MIDI (по умолчанию на выбранном в настройках; Ctrl+C: остановить)</source>
+      <source>Проигрывание:&#13;  cantaro --play ФАЙЛ [--device N|ИМЯ] [--transpose N] [--speed С]&#13;    проиграть песню на устройстве вывода MIDI (Ctrl+C: остановить)&#13;  --device N|ИМЯ                      устройство вывода: номер из списка --devices или часть имени (по умолчанию выбранное в настройках)&#13;  --speed *3|*2|*1.5|1:1|/1.5|/2|/3   скорость проигрывания (по умолчанию 1:1)</source>
       <comment>SCliHelpPlay</comment>
-      <translation>Playing:&#13;  cantaro --play FILE [--device N|NAME] [--transpose N] [--speed *3|*2|*1.5|1:1|/1.5|/2|/3]&#13;    play the song on a MIDI output device (by default the one chosen in the options; Ctrl+C: stop)</translation>
+      <translation>Playing:&#13;  cantaro --play FILE [--device N|NAME] [--transpose N] [--speed S]&#13;    play the song on a MIDI output device (Ctrl+C: stop)&#13;  --device N|NAME                     the output device: its number in the list of --devices or a part of its name (by default the one chosen in the options)&#13;  --speed *3|*2|*1.5|1:1|/1.5|/2|/3   playing speed (1:1 by default)</translation>
     </message>
     <message>
       <source>Пакетная обработка:&#13;  cantaro --export ФАЙЛ|ПАПКА... -o ПАПКА [параметры]  все песни (.mid, .midi, .kar, и во вложенных папках)&#13;  --jobs N, -j N                      сколько песен обрабатывать одновременно (по умолчанию по числу ядер)&#13;  --quiet, -q                         без индикатора хода работы&#13;Код завершения: 0 - всё получилось, 1 - были ошибки, 2 - неверные параметры, 130 - прервано.</source>
@@ -2182,6 +2182,26 @@
       <source>Запись в WAV (--render):&#13;  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)</source>
       <comment>SCliHelpRender</comment>
       <translation>Writing a WAV file (--render):&#13;  --gain DB                           gain in decibels (without it the loudest sample is brought to -1 dB full scale)</translation>
+    </message>
+    <message>
+      <source>ru</source>
+      <comment>SManualLanguage</comment>
+      <translation>en</translation>
+    </message>
+    <message>
+      <source>0: команда выполнена.&#13;1: команда не удалась (файл не прочитан, результат не записан; в пакетной обработке: некоторые песни).&#13;2: неверные параметры командной строки.&#13;130: прервано (Ctrl+C) при пакетной обработке или проигрывании.</source>
+      <comment>SManExitStatus</comment>
+      <translation>0: the command succeeded.&#13;1: the command failed (a file could not be read, a result not written; in a batch: some songs).&#13;2: invalid command-line options.&#13;130: interrupted (Ctrl+C) during a batch or playback.</translation>
+    </message>
+    <message>
+      <source>КОД ЗАВЕРШЕНИЯ|СМОТРИТЕ ТАКЖЕ</source>
+      <comment>SManMoreSections</comment>
+      <translation>EXIT STATUS|SEE ALSO</translation>
+    </message>
+    <message>
+      <source>tabulist(1), руководство пользователя: %s</source>
+      <comment>SManSeeAlso</comment>
+      <translation>tabulist(1), the user manual: %s</translation>
     </message>
   </context>
 </TS>

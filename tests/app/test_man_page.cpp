@@ -1,20 +1,31 @@
-// The manual page is written from the texts of --help, so both always list the same commands.
+// The manual page is written from the text of --help, so both always list the same commands.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/CommandLine.h"
 #include "base/untMesConst.h"
 #include "tools/manpage/ManPage.h"
 
 namespace {
 
 TManPageTexts BuiltInTexts() {
-  return {std::string(MesBuiltin(MesId::SCliHelp)),   std::string(MesBuiltin(MesId::SManSummary)),
-          std::string(MesBuiltin(MesId::SManDescription)),
-          MesFormat(std::string(MesBuiltin(MesId::SManFiles)), "/usr/share/cantaro", "/usr/share/doc/cantaro/manual.html"),
-          std::string(MesBuiltin(MesId::SManSections)), "1.2.3", "2026-12-07"};
+  TManPageTexts t;
+  t.Help = CliHelpText();
+  t.Summary = MesBuiltin(MesId::SManSummary);
+  t.Description = MesBuiltin(MesId::SManDescription);
+  t.Files = MesFormat(std::string(MesBuiltin(MesId::SManFiles)), "/usr/share/cantaro",
+                      "/usr/share/doc/cantaro/manual/ru/index.html");
+  t.Sections = MesBuiltin(MesId::SManSections);
+  t.MoreSections = MesBuiltin(MesId::SManMoreSections);
+  t.ExitStatus = MesBuiltin(MesId::SManExitStatus);
+  t.SeeAlso = MesFormat(std::string(MesBuiltin(MesId::SManSeeAlso)), "/usr/share/doc/cantaro/manual/ru/index.html");
+  t.Version = "1.2.3";
+  t.Date = "2026-12-07";
+  return t;
 }
 
 std::vector<std::string> LinesOf(const std::string& text) {
@@ -24,31 +35,68 @@ std::vector<std::string> LinesOf(const std::string& text) {
   return lines;
 }
 
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
 }  // namespace
 
-TEST(ManPage, EveryCommandAndOptionOfTheHelpIsAnEntry) {
+TEST(ManPage, EveryEntryOfTheHelpIsOnThePageAndEveryOptionIsExplainedOnce) {
   const std::string page = BuildManPage(BuiltInTexts());
   EXPECT_EQ(page.find(".TH CANTARO 1 \"2026-12-07\" \"Cantaro 1.2.3\"\n"), page.find(".TH"));
   EXPECT_NE(page.find(".SH ИМЯ\ncantaro \\- аккорды песни"), std::string::npos);
-  for (const char* heading : {".SH ОБЗОР\n", ".SH ОПИСАНИЕ\n", ".SH ПАРАМЕТРЫ\n", ".SH ФАЙЛЫ\n"})
-    EXPECT_NE(page.find(heading), std::string::npos) << heading;
+  for (const char* heading : {".SH ОБЗОР\n", ".SH ОПИСАНИЕ\n", ".SH ПАРАМЕТРЫ\n", ".SH КОД ЗАВЕРШЕНИЯ\n", ".SH ФАЙЛЫ\n",
+                              ".SH СМОТРИТЕ ТАКЖЕ\n"})
+    EXPECT_EQ(Count(page, heading), 1u) << heading;
 
-  // Every indented line of the help appears as a tagged paragraph with its explanation.
+  // Every entry of the help is a tag on the page, once; every option and command is the first
+  // word of one entry's tags only (the batch form of --export joins the single one).
+  std::map<std::string, int> subjects;
   int entries = 0;
-  for (const std::string& line : LinesOf(MesLines(MesBuiltin(MesId::SCliHelp)))) {
-    if (line.rfind("  ", 0) != 0) continue;
+  for (const std::string& line : LinesOf(CliHelpText())) {
+    if (line.rfind("  ", 0) != 0 || line.rfind("   ", 0) == 0) continue;
     ++entries;
     const std::string trimmed = line.substr(2);
     const std::string tag = trimmed.substr(0, trimmed.find("  "));
-    const std::string what = trimmed.substr(trimmed.find_first_not_of(' ', tag.size()));
-    EXPECT_NE(page.find(".TP\n.B " + RoffEscape(tag) + "\n" + RoffEscape(what) + "\n"), std::string::npos) << tag;
+    const std::string bold = ".B " + RoffEscape(tag) + "\n";
+    EXPECT_EQ(Count(page, ".TP\n" + bold) + Count(page, ".TQ\n" + bold), 1u) << tag;
+    subjects[EntrySubject(tag)] = 0;
   }
-  EXPECT_GE(entries, 15);
-  // The closing note of the help follows the options.
-  EXPECT_NE(page.find(".PP\nБез параметров \\-\\-key"), std::string::npos);
+  EXPECT_GE(entries, 30);
+  for (const std::string& line : LinesOf(page))
+    if (line.rfind(".B ", 0) == 0 && line.find(' ', 3) != std::string::npos) {
+      // A tag line: its first word after "cantaro" (the synopsis's lines are ".B cantaro" alone).
+      std::string tag = line.substr(3);
+      for (std::size_t at; (at = tag.find("\\-")) != std::string::npos;) tag.replace(at, 2, "-");
+      if (subjects.count(EntrySubject(tag))) ++subjects[EntrySubject(tag)];
+    }
+  for (const char* option : {"-o", "--key", "--transpose", "--beat", "--notation", "--keysense", "--continuity",
+                             "--comments", "--format", "--codepage", "--gain", "--jobs", "--quiet", "--chords",
+                             "--export", "--events", "--recognize", "--devices", "--render", "--play", "--help",
+                             "--version", "text", "chordpro", "json", "midi", "pdf"})
+    EXPECT_EQ(subjects[option], 1) << option;
+
+  // The notes after a block of options stay with that block; continued lines join their entry.
+  EXPECT_LT(page.find("\\-\\-codepage"), page.find(".PP\nБез параметров \\-\\-key"));
+  EXPECT_LT(page.find(".PP\nБез параметров \\-\\-key"), page.find(".SS "));
+  EXPECT_NE(page.find(".B \\-\\-chords table|learned\nтаблица Keysense или обученная модель (без параметра действуют "
+                      "настройки); с моделью"),
+            std::string::npos);
+  EXPECT_NE(page.find(".TQ\n.B cantaro \\-\\-export ФАЙЛ|ПАПКА..."), std::string::npos);
+  EXPECT_NE(page.find(".TP\n.B 0\nкоманда выполнена.\n"), std::string::npos);
+  EXPECT_NE(page.find(".TP\n.B 130\n"), std::string::npos);
   EXPECT_NE(page.find(".TP\n.I /usr/share/cantaro\n"), std::string::npos);
-  // Only the first command of the synopsis is bold; each usage line has one.
+  EXPECT_NE(page.find("tabulist(1), руководство пользователя: /usr/share/doc/cantaro/manual/ru/index.html\n"),
+            std::string::npos);
+  // Only the first word of a synopsis line is bold; each usage line has one, the playing and
+  // batch commands too.
   EXPECT_NE(page.find(".SH ОБЗОР\n.B cantaro\nФАЙЛ [параметры]\n.br\n.B cantaro\n\\-\\-export"), std::string::npos);
+  EXPECT_LT(page.find(".B cantaro\n\\-\\-play ФАЙЛ"), page.find(".SH ОПИСАНИЕ"));
+  // A song file alone opens the window on a desktop; the page says so where it explains it.
+  EXPECT_NE(page.find(".TP\n.B cantaro ФАЙЛ [параметры]\nна рабочем столе и без параметров: окно с песней"),
+            std::string::npos);
 }
 
 TEST(ManPage, TextIsEscapedForRoff) {
@@ -62,25 +110,4 @@ TEST(ManPage, TextIsEscapedForRoff) {
   t.Description = ".TH injected\r'also";
   for (const std::string& line : LinesOf(BuildManPage(t)))
     EXPECT_NE(line.rfind(".TH injected", 0), 0u) << line;
-}
-
-TEST(ManPage, PlaybackAndBatchHelpJoinThePage) {
-  TManPageTexts texts = BuiltInTexts();
-  // The command carries its own heading for --help; on the page it joins the commands.
-  texts.Help = JoinHelpTexts(texts.Help, {"Playing:\r  cantaro --play FILE [--device N]\r    play the song\r    on a device"},
-                             {"Batch:\r  --jobs N      songs at once\rExit status: 0 done."});
-  const std::string page = BuildManPage(texts);
-  // The command stands in the synopsis and, with its explanation joined, in the description.
-  const std::size_t synopsis = page.find(".SH ОБЗОР\n");
-  const std::size_t description = page.find(".SH ОПИСАНИЕ\n");
-  const std::size_t options = page.find(".SH ПАРАМЕТРЫ\n");
-  const std::size_t play = page.find(".B cantaro\n\\-\\-play FILE [\\-\\-device N]\n");
-  EXPECT_GT(play, synopsis);
-  EXPECT_LT(play, description);
-  EXPECT_NE(page.find(".TP\n.B cantaro \\-\\-play FILE [\\-\\-device N]\nplay the song on a device\n"), std::string::npos);
-  EXPECT_EQ(page.find("Playing:"), std::string::npos);
-  // The further paragraph is a block of options of its own, its closing line a paragraph.
-  const std::size_t jobs = page.find(".TP\n.B \\-\\-jobs N\nsongs at once\n");
-  EXPECT_GT(jobs, options);
-  EXPECT_NE(page.find("Exit status: 0 done.\n"), std::string::npos);
 }

@@ -18,7 +18,8 @@ for f in share/cantaro/INI/cantaro.ini share/cantaro/cantaro.ENU share/cantaro/c
          share/cantaro/examples/mary-had-a-little-lamb.mid share/applications/cantaro.desktop \
          share/icons/hicolor/scalable/apps/cantaro.svg share/metainfo/org.cantaro.Cantaro.metainfo.xml \
          share/man/man1/cantaro.1.gz share/man/ru/man1/cantaro.1.gz share/man/man1/tabulist.1.gz \
-         share/doc/cantaro/manual.html share/doc/cantaro/copyright share/doc/cantaro/changelog.gz; do
+         share/doc/cantaro/manual/en/index.html share/doc/cantaro/manual/ru/index.html \
+         share/doc/cantaro/manual/en/pictures/window.png share/doc/cantaro/copyright share/doc/cantaro/changelog.gz; do
   [ -f "$P/$f" ] || fail "$f is not installed"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -35,7 +36,9 @@ appstreamcli validate --no-net "$P/share/metainfo/org.cantaro.Cantaro.metainfo.x
 zcat "$P/share/man/man1/cantaro.1.gz" | grep -q '^\.SH OPTIONS' || fail "English manual page"
 zcat "$P/share/man/man1/cantaro.1.gz" | grep -q '^\.B \\-\\-export FILE \[options\]\|^\.B cantaro \\-\\-export FILE \[options\]' || fail "the help's commands in the manual page"
 zcat "$P/share/man/ru/man1/cantaro.1.gz" | grep -q '^\.SH ПАРАМЕТРЫ' || fail "Russian manual page"
-grep -q '<h1>Cantaro</h1>' "$P/share/doc/cantaro/manual.html" || fail "manual"
+grep -q '<h1>Cantaro user manual</h1>' "$P/share/doc/cantaro/manual/en/index.html" || fail "manual"
+grep -q 'href="chords.html"' "$P/share/doc/cantaro/manual/en/index.html" || fail "the manual's links lead to its HTML pages"
+zcat "$P/share/man/man1/cantaro.1.gz" | grep -q 'share/doc/cantaro/manual/en/index.html' || fail "the manual page names the manual"
 
 # First run: the user's settings in a configuration folder of its own.
 export XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/run"

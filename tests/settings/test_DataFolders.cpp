@@ -36,7 +36,7 @@ TEST_F(DataFolders, AnInstalledCopyReadsShareCantaroBesideItsBinFolder) {
   EXPECT_EQ(f.Layout, TDataLayout::Installed);
   EXPECT_EQ(f.Data, share);
   EXPECT_EQ(f.Examples, share + "examples/");
-  EXPECT_EQ(f.Manual, Path("usr/share/doc/cantaro/manual.html"));
+  EXPECT_EQ(f.Manual, Path("usr/share/doc/cantaro/manual") + "/");
   EXPECT_EQ(f.Problem, "");
   EXPECT_EQ(ShippedSettingsPath(f), share + "INI/cantaro.ini");
 }
@@ -56,7 +56,7 @@ TEST_F(DataFolders, TheLayoutsAreTriedInstalledThenBuildTreeThenPortable) {
   EXPECT_EQ(f.Layout, TDataLayout::BuildTree);
   EXPECT_EQ(f.Data, bin);
   EXPECT_EQ(f.Examples, source + "examples/");
-  EXPECT_EQ(f.Manual, bin + "manual.html");
+  EXPECT_EQ(f.Manual, bin + "manual/");
 
   // ...and an installed share folder comes first of all.
   Shipped(Dir("b/share/cantaro"));

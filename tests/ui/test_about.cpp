@@ -77,9 +77,9 @@ TEST_F(AboutTest, TheMailCommandHandsOverOneAddressWithTheSubject) {
 
 TEST_F(AboutTest, WithoutConfiguredAddressesTheLinkOpensTheManualAndNoMailLineIsShown) {
   ProjectAddresses() = {};
-  std::ofstream(root / "manual.html") << "<html></html>";
-  EXPECT_EQ(ManualFile(), (root / "manual.html").string());
-  EXPECT_EQ(ManualUrl(), "file://" + (root / "manual.html").string());
+  fs::create_directories(root / "manual" / "en");
+  std::ofstream(root / "manual" / "en" / "index.html") << "<html></html>";
+  EXPECT_EQ(ManualUrl(), "file://" + (root / "manual" / "en" / "index.html").string());
   EXPECT_EQ(HomePageUrl(), ManualUrl());
   EXPECT_EQ(EmailUrl(), "");
 
@@ -92,6 +92,27 @@ TEST_F(AboutTest, WithoutConfiguredAddressesTheLinkOpensTheManualAndNoMailLineIs
   actEmailExecute();  // nothing to open
   EXPECT_TRUE(actManualExecute(nullptr));
   EXPECT_EQ(opened, (std::vector<std::string>{ManualUrl(), ManualUrl()}));
+}
+
+TEST_F(AboutTest, TheManualOpensInTheInterfaceLanguageWhenItHasOneElseInEnglish) {
+  for (const char* lang : {"en", "ru"}) {
+    fs::create_directories(root / "manual" / lang);
+    std::ofstream(root / "manual" / lang / "index.html") << "<html></html>";
+  }
+  const auto page = [this](const char* lang) { return (root / "manual" / lang / "index.html").string(); };
+  const struct {
+    const char* language;
+    const char* opened;
+  } cases[] = {{"ru", "ru"}, {"en", "en"}, {"be", "en"}, {"it", "en"}, {"", "en"}, {"../manual/ru", "en"}};
+  for (const auto& c : cases) EXPECT_EQ(ManualFile(c.language), page(c.opened)) << c.language;
+
+  // Help follows the interface language the message table speaks.
+  ProjectAddresses() = {};
+  EXPECT_TRUE(actManualExecute(nullptr));
+  SetMes(MesId::SManualLanguage, "it");
+  EXPECT_TRUE(actManualExecute(nullptr));
+  SetMes(MesId::SManualLanguage, "");
+  EXPECT_EQ(opened, (std::vector<std::string>{"file://" + page("ru"), "file://" + page("en")}));
 }
 
 TEST_F(AboutTest, LinksTurnBoldUnderThePointerAndOpenOnClick) {

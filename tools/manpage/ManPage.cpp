@@ -1,5 +1,6 @@
 #include "tools/manpage/ManPage.h"
 
+#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -69,64 +70,109 @@ std::string RoffEscape(const std::string& text) {
   return out;
 }
 
-std::string JoinHelpTexts(const std::string& help, const std::vector<std::string>& commands,
-                          const std::vector<std::string>& paragraphs) {
-  std::vector<std::string> lines = Lines(help);
-  // The first block's last entry: the commands go after it.
-  std::size_t at = 0;
-  bool inBlock = false;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (IsHeading(lines[i])) {
-      if (inBlock) break;
-      inBlock = true;
-    } else if (inBlock && !lines[i].empty() && lines[i][0] == ' ') {
-      at = i + 1;
-    } else if (inBlock && lines[i].empty()) {
-      break;
-    }
-  }
-  std::vector<std::string> entries;
-  for (const std::string& command : commands) {
-    std::string entry;
-    for (const std::string& line : Lines(command)) {
-      const std::string part = Trim(line);
-      // A command's own heading (for --help) gives way to the block it joins.
-      if (part.empty() || IsHeading(line)) continue;
-      entry += entry.empty() ? "  " + part : (entry.find("   ", 2) == std::string::npos ? "   " : " ") + part;
-    }
-    if (!entry.empty()) entries.push_back(entry);
-  }
-  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entries.begin(), entries.end());
-  std::string out;
-  for (const std::string& line : lines) out += line + "\n";
-  for (const std::string& paragraph : paragraphs) out += "\n" + paragraph + "\n";
-  return out;
+std::string EntrySubject(const std::string& tag) {
+  std::istringstream in(tag);
+  std::string word;
+  in >> word;
+  if (word == "cantaro" && !(in >> word)) return "cantaro";
+  while (!word.empty() && word.back() == ',') word.pop_back();
+  return word;
 }
+
+namespace {
+
+struct TEntry {
+  std::vector<std::string> tags;
+  std::string what;
+};
+
+struct TBlock {
+  std::string heading;
+  std::vector<TEntry> commands, options;
+  std::vector<std::string> text;
+};
+
+std::size_t Indent(const std::string& line) {
+  const std::size_t n = line.find_first_not_of(' ');
+  return n == std::string::npos ? line.size() : n;
+}
+
+void Append(std::string& what, const std::string& more, const char* separator = " ") {
+  if (more.empty()) return;
+  if (!what.empty()) what += separator;
+  what += more;
+}
+
+// The help's blocks; an entry whose subject was seen before joins the earlier one.
+std::vector<TBlock> ReadHelp(const std::string& help) {
+  std::vector<TBlock> blocks;
+  std::vector<std::pair<std::size_t, std::pair<bool, std::size_t>>> where;  // per subject: block, list, index
+  std::vector<std::string> subjects;
+  TEntry* last = nullptr;
+  for (const std::string& line : Lines(help)) {
+    if (IsHeading(line) || blocks.empty()) {
+      blocks.emplace_back();
+      last = nullptr;
+      if (IsHeading(line)) {
+        blocks.back().heading = line.substr(0, line.size() - 1);
+        continue;
+      }
+    }
+    if (Trim(line).empty()) continue;
+    TBlock& block = blocks.back();
+    const std::size_t indent = Indent(line);
+    if (indent > 2 && last) {
+      Append(last->what, Trim(line));
+      continue;
+    }
+    if (indent == 0) {
+      block.text.push_back(line);
+      last = nullptr;
+      continue;
+    }
+    auto [tag, what] = Columns(line);
+    const std::string subject = EntrySubject(tag);
+    const bool command = tag.rfind("cantaro", 0) == 0;
+    std::size_t seen = 0;
+    while (seen < subjects.size() && subjects[seen] != subject) ++seen;
+    if (seen < subjects.size()) {
+      const auto& [b, listAndIndex] = where[seen];
+      TEntry& earlier = (listAndIndex.first ? blocks[b].commands : blocks[b].options)[listAndIndex.second];
+      earlier.tags.push_back(tag);
+      Append(earlier.what, what, "; ");
+      last = &earlier;
+      continue;
+    }
+    std::vector<TEntry>& list = command ? block.commands : block.options;
+    list.push_back({{tag}, what});
+    subjects.push_back(subject);
+    where.push_back({blocks.size() - 1, {command, list.size() - 1}});
+    last = &list.back();
+  }
+  blocks.resize(std::max<std::size_t>(blocks.size(), 1));
+  return blocks;
+}
+
+void WriteEntry(std::ostringstream& out, const TEntry& e) {
+  for (std::size_t i = 0; i < e.tags.size(); ++i) out << (i ? ".TQ\n.B " : ".TP\n.B ") << RoffEscape(e.tags[i]) << "\n";
+  out << RoffEscape(e.what) << "\n";
+}
+
+void WriteText(std::ostringstream& out, const std::vector<std::string>& text) {
+  if (text.empty()) return;
+  out << ".PP\n";
+  for (const std::string& line : text) out << RoffEscape(line) << "\n";
+}
+
+}  // namespace
 
 std::string BuildManPage(const TManPageTexts& t) {
   std::vector<std::string> headings = Split(t.Sections, '|');
   headings.resize(5);
-  const std::vector<std::string> help = Lines(t.Help);
-
-  // The help's blocks: each heading line starts one; its indented lines are two-column entries,
-  // any other line is running text.
-  struct TBlock {
-    std::vector<std::pair<std::string, std::string>> entries;
-    std::vector<std::string> text;
-  };
-  std::vector<TBlock> blocks;
-  for (const std::string& line : help) {
-    if (IsHeading(line) || blocks.empty()) {
-      blocks.emplace_back();
-      if (IsHeading(line)) continue;
-    }
-    if (line.empty()) continue;
-    if (line[0] == ' ')
-      blocks.back().entries.push_back(Columns(line));
-    else
-      blocks.back().text.push_back(line);
-  }
-  blocks.resize(std::max<std::size_t>(blocks.size(), 2));
+  std::vector<std::string> more = Split(t.MoreSections, '|');
+  more.resize(2);
+  // Entries point into the blocks; the blocks' lists do not change after reading.
+  const std::vector<TBlock> blocks = ReadHelp(t.Help);
 
   std::ostringstream out;
   out << ".\\\" Generated from the program's message texts; do not edit.\n";
@@ -134,31 +180,42 @@ std::string BuildManPage(const TManPageTexts& t) {
   out << ".SH " << RoffEscape(Upper(headings[0])) << "\ncantaro \\- " << RoffEscape(t.Summary) << "\n";
 
   out << ".SH " << RoffEscape(Upper(headings[1])) << "\n";
-  for (std::size_t i = 0; i < blocks[0].entries.size(); ++i) {
-    if (i) out << ".br\n";
-    const std::string& command = blocks[0].entries[i].first;
-    const std::size_t space = command.find(' ');
-    out << ".B " << RoffEscape(command.substr(0, space)) << "\n";
-    if (space != std::string::npos) out << RoffEscape(command.substr(space + 1)) << "\n";
-  }
+  bool first = true;
+  for (const TBlock& block : blocks)
+    for (const TEntry& e : block.commands)
+      for (const std::string& command : e.tags) {
+        if (!first) out << ".br\n";
+        first = false;
+        const std::size_t space = command.find(' ');
+        out << ".B " << RoffEscape(command.substr(0, space)) << "\n";
+        if (space != std::string::npos) out << RoffEscape(command.substr(space + 1)) << "\n";
+      }
 
   out << ".SH " << RoffEscape(Upper(headings[2])) << "\n";
   for (const std::string& line : Lines(t.Description)) out << RoffEscape(line) << "\n";
-  for (const auto& [command, what] : blocks[0].entries)
-    out << ".TP\n.B " << RoffEscape(command) << "\n" << RoffEscape(what) << "\n";
+  for (const TBlock& block : blocks)
+    for (const TEntry& e : block.commands) WriteEntry(out, e);
+  WriteText(out, blocks[0].text);
 
   out << ".SH " << RoffEscape(Upper(headings[3])) << "\n";
   for (std::size_t b = 1; b < blocks.size(); ++b) {
-    for (const auto& [option, what] : blocks[b].entries)
-      out << ".TP\n.B " << RoffEscape(option) << "\n" << RoffEscape(what) << "\n";
-    if (!blocks[b].text.empty()) {
-      out << ".PP\n";
-      for (const std::string& line : blocks[b].text) out << RoffEscape(line) << "\n";
-    }
+    const TBlock& block = blocks[b];
+    if (block.options.empty() && block.text.empty()) continue;
+    // The first block of options needs no heading of its own under OPTIONS.
+    if (b > 1 && !block.heading.empty()) out << ".SS " << RoffEscape(block.heading) << "\n";
+    for (const TEntry& e : block.options) WriteEntry(out, e);
+    WriteText(out, block.text);
   }
-  if (!blocks[0].text.empty()) {
-    out << ".PP\n";
-    for (const std::string& line : blocks[0].text) out << RoffEscape(line) << "\n";
+
+  if (!t.ExitStatus.empty()) {
+    out << ".SH " << RoffEscape(Upper(more[0])) << "\n";
+    for (const std::string& line : Lines(t.ExitStatus)) {
+      const std::size_t colon = line.find(": ");
+      if (colon == std::string::npos)
+        out << ".PP\n" << RoffEscape(line) << "\n";
+      else
+        out << ".TP\n.B " << RoffEscape(line.substr(0, colon)) << "\n" << RoffEscape(line.substr(colon + 2)) << "\n";
+    }
   }
 
   out << ".SH " << RoffEscape(Upper(headings[4])) << "\n";
@@ -169,6 +226,10 @@ std::string BuildManPage(const TManPageTexts& t) {
     } else {
       out << ".TP\n.I " << RoffEscape(line.substr(0, colon)) << "\n" << RoffEscape(line.substr(colon + 2)) << "\n";
     }
+  }
+  if (!t.SeeAlso.empty()) {
+    out << ".SH " << RoffEscape(Upper(more[1])) << "\n";
+    for (const std::string& line : Lines(t.SeeAlso)) out << RoffEscape(line) << "\n";
   }
   return out.str();
 }

@@ -1,6 +1,7 @@
 // cantaro_manpage: writes the manual page cantaro(1) of one language at build time.
-//   cantaro_manpage OUT.1 VERSION DATE DATADIR DOCDIR [TRANSLATION]
-// Without a translation file the page is in the built-in language.
+//   cantaro_manpage OUT.1 VERSION DATE DATADIR MANUAL [TRANSLATION]
+// Without a translation file the page is in the built-in language. The help is the one
+// `cantaro --help` prints, in the language of the translation.
 #include <QByteArray>
 #include <QFile>
 #include <QTranslator>
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/CommandLine.h"
 #include "base/untMesConst.h"
 #include "tools/manpage/ManPage.h"
 
@@ -27,7 +29,7 @@ std::string Text(const QTranslator* translator, MesId id) {
 
 int main(int argc, char** argv) {
   if (argc != 6 && argc != 7) {
-    std::fprintf(stderr, "usage: %s OUT.1 VERSION DATE DATADIR DOCDIR [TRANSLATION]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s OUT.1 VERSION DATE DATADIR MANUAL [TRANSLATION]\n", argv[0]);
     return 2;
   }
   QTranslator translator;
@@ -45,13 +47,21 @@ int main(int argc, char** argv) {
     }
   }
   const QTranslator* t = argc == 7 ? &translator : nullptr;
+  // The message table speaks the page's language, so the help is what the program prints.
+  for (int i = 0; i < static_cast<int>(MesId::Count); ++i) {
+    const auto id = static_cast<MesId>(i);
+    const std::string text = Text(t, id);
+    SetMes(id, text == MesBuiltin(id) ? std::string() : text);
+  }
   TManPageTexts texts;
-  texts.Help = JoinHelpTexts(Text(t, MesId::SCliHelp), {Text(t, MesId::SCliHelpPlay)},
-                             {Text(t, MesId::SCliHelpRender), Text(t, MesId::SCliHelpBatch), Text(t, MesId::SCliHelpChords)});
-  texts.Summary = Text(t, MesId::SManSummary);
-  texts.Description = Text(t, MesId::SManDescription);
-  texts.Files = MesFormat(Text(t, MesId::SManFiles), std::string(argv[4]), std::string(argv[5]));
-  texts.Sections = Text(t, MesId::SManSections);
+  texts.Help = CliHelpText();
+  texts.Summary = Mes(MesId::SManSummary);
+  texts.Description = Mes(MesId::SManDescription);
+  texts.Files = MesFormat(Mes(MesId::SManFiles), std::string(argv[4]), std::string(argv[5]));
+  texts.Sections = Mes(MesId::SManSections);
+  texts.MoreSections = Mes(MesId::SManMoreSections);
+  texts.ExitStatus = Mes(MesId::SManExitStatus);
+  texts.SeeAlso = MesFormat(Mes(MesId::SManSeeAlso), std::string(argv[5]));
   texts.Version = argv[2];
   texts.Date = argv[3];
   std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
