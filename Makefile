@@ -13,7 +13,7 @@ FUZZ_ONLY ?=
 SHARED_DIR ?= ../shared
 EXAMPLE ?= examples/korobeiniki.kar
 
-.PHONY: all deps test test-whole tsan release run bench fuzz fuzz-build fuzz-long package mutants chord-model clean
+.PHONY: all deps test test-whole tsan release run bench fuzz fuzz-build fuzz-long package mutants chord-model manual-pictures clean
 
 all: release
 
@@ -56,6 +56,10 @@ package: deps
 	cmake --build $(REL_DIR) -j $(JOBS)
 	cd $(REL_DIR) && cpack -G DEB
 	lintian --fail-on error $(REL_DIR)/cantaro_*.deb
+
+# The user manual's pictures, from the examples under Xvfb and openbox; look at each before committing.
+manual-pictures: release
+	python3 scripts/manual-pictures $(REL_DIR)/bin/cantaro
 
 bench: release
 	@set -e; for b in $(REL_DIR)/bin/bench_*; do echo "== $$b"; "$$b"; done

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -65,17 +66,23 @@ TEST(ManPage, EveryEntryOfTheHelpIsOnThePageAndEveryOptionIsExplainedOnce) {
     subjects[EntrySubject(tag)] = 0;
   }
   EXPECT_GE(entries, 30);
-  for (const std::string& line : LinesOf(page))
-    if (line.rfind(".B ", 0) == 0 && line.find(' ', 3) != std::string::npos) {
-      // A tag line: its first word after "cantaro" (the synopsis's lines are ".B cantaro" alone).
-      std::string tag = line.substr(3);
-      for (std::size_t at; (at = tag.find("\\-")) != std::string::npos;) tag.replace(at, 2, "-");
-      if (subjects.count(EntrySubject(tag))) ++subjects[EntrySubject(tag)];
-    }
+  // Each entry (".TP" and its ".TQ" tags) counts once for every subject its tags name.
+  const std::vector<std::string> lines = LinesOf(page);
+  std::vector<std::set<std::string>> entriesOnPage;
+  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+    if ((lines[i] != ".TP" && lines[i] != ".TQ") || lines[i + 1].rfind(".B ", 0) != 0) continue;
+    if (lines[i] == ".TP" || entriesOnPage.empty()) entriesOnPage.emplace_back();
+    std::string tag = lines[i + 1].substr(3);
+    for (std::size_t at; (at = tag.find("\\-")) != std::string::npos;) tag.replace(at, 2, "-");
+    entriesOnPage.back().insert(EntrySubject(tag));
+  }
+  for (const auto& entry : entriesOnPage)
+    for (const std::string& subject : entry)
+      if (subjects.count(subject)) ++subjects[subject];
   for (const char* option : {"-o", "--key", "--transpose", "--beat", "--notation", "--keysense", "--continuity",
                              "--comments", "--format", "--codepage", "--gain", "--jobs", "--quiet", "--chords",
                              "--export", "--events", "--recognize", "--devices", "--render", "--play", "--help",
-                             "--version", "text", "chordpro", "json", "midi", "pdf"})
+                             "--version", "--device", "--speed", "text", "chordpro", "json", "midi", "pdf"})
     EXPECT_EQ(subjects[option], 1) << option;
 
   // The notes after a block of options stay with that block; continued lines join their entry.
