@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+
+#include "chords/FloatVectors.h"
 
 namespace {
 
@@ -121,39 +124,84 @@ void RotateFeatures(const TBeatFeatures& beat, TRotatedFeatures& rotated) {
 
 namespace {
 
-using TTypeSums = std::array<std::array<float, 12>, ChordModelTypeCount>;
-using TReversed = std::array<std::array<std::array<float, 24>, ChordModelTypeCount>, ChordFeatureGroups>;
+constexpr size_t kTypeBlock = 4;  // types summed at once: eight independent sums in flight
 
-// The sums are built twice: for processors with AVX2 and FMA (eight products at once) and
-// for any x86-64; the loader picks one when the program starts. Not under the sanitizers: the
-// loader runs the choice before their runtime is ready (ThreadSanitizer crashes there).
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__) && \
-    !defined(__SANITIZE_THREAD__)
-__attribute__((target_clones("arch=x86-64-v3", "default")))
-#endif
-void AddFeatures(const TReversed& reversed, const TBeatFeatures& beat, TTypeSums& sums) {
-  // The sounding features first, then type by type: the twelve sums of a type stay in
-  // registers while every feature is added to them.
+// The log-probabilities of a beat's classes (the padding type's come out -inf).
+CANTARO_VECTOR_CLONES
+void ScoreBeat(const TChordModelScorer::TReversed& reversed, const TChordModelScorer::TPaddedTypes& bias,
+               const TBeatFeatures& beat, TChordModelScorer::TPaddedScores& scores) {
+  // The sounding features first, then the types a block at a time: the twelve sums of each
+  // type of the block stay in registers while every feature is added to them, in the order
+  // of the features.
   std::array<size_t, ChordFeatureCount> offset;
   std::array<float, ChordFeatureCount> value;
   size_t count = 0;
   for (size_t g = 0; g < ChordFeatureGroups; ++g)
     for (size_t pc = 0; pc < 12; ++pc)
       if (const float v = beat.Groups[g][pc]; v != 0) {
-        offset[count] = g * ChordModelTypeCount * 24 + 12 - pc;
+        offset[count] = g * TChordModelScorer::kPaddedTypes * 24 + 12 - pc;
         value[count++] = v;
       }
   const float* base = &reversed[0][0][0];
-  for (size_t t = 0; t < ChordModelTypeCount; ++t) {
-    float sum[12];
-    for (size_t r = 0; r < 12; ++r) sum[r] = sums[t][r];
-    for (size_t i = 0; i < count; ++i) {
-      const float* w = base + offset[i] + t * 24;
-      const float v = value[i];
-      for (size_t r = 0; r < 12; ++r) sum[r] += v * w[r];
+  for (size_t t0 = 0; t0 < TChordModelScorer::kPaddedTypes; t0 += kTypeBlock) {
+    TFloat8 low[kTypeBlock];
+    TFloat4 high[kTypeBlock];
+    for (size_t k = 0; k < kTypeBlock; ++k) {
+      low[k] = TFloat8{} + bias[t0 + k];
+      high[k] = TFloat4{} + bias[t0 + k];
     }
-    for (size_t r = 0; r < 12; ++r) sums[t][r] = sum[r];
+    for (size_t i = 0; i < count; ++i) {
+      const float* w = base + offset[i] + t0 * 24;
+      const float v = value[i];
+      for (size_t k = 0; k < kTypeBlock; ++k) {
+        low[k] += v * At8(w + k * 24);
+        high[k] += v * At4(w + k * 24 + 8);
+      }
+    }
+    for (size_t k = 0; k < kTypeBlock; ++k) {
+      At8(&scores[(t0 + k) * 12]) = low[k];
+      At4(&scores[(t0 + k) * 12 + 8]) = high[k];
+    }
   }
+  // log softmax: minus the log of the sum of the exponentials, taken from the best score.
+  // Classes more than 20 below the best add less than 276 x e^-20 (a millionth) to the sum
+  // and are left out.
+  constexpr size_t kVectors = TChordModelScorer::kPaddedClasses / 8;
+  TFloat8 top = At8(&scores[0]);
+  for (size_t i = 1; i < kVectors; ++i) {
+    const TFloat8 s = At8(&scores[i * 8]);
+    top = s > top ? s : top;
+  }
+  float best = top[0];
+  for (int k = 1; k < 8; ++k) best = std::max(best, top[k]);
+  // e^x for x in (-20, 0] to a float's precision (a rounding or two): x = n ln 2 + r with
+  // |r| <= ln 2 / 2, e^r by its polynomial, times 2^n.
+  TFloat8 sum{};
+  const TFloat8 magic = TFloat8{} + 12582912.0f;  // 1.5 x 2^23: adding it rounds to an integer
+  for (size_t i = 0; i < kVectors; ++i) {
+    const TFloat8 d = At8(&scores[i * 8]) - best;
+    const TFloat8 x = d < -20.5f ? TFloat8{} - 20.5f : d;
+    const TFloat8 shifted = x * 1.44269504088896341f + magic;
+    const TFloat8 n = shifted - magic;
+    const TFloat8 r = x - n * 0.693359375f - n * -2.12194440e-4f;
+    TFloat8 y = TFloat8{} + 1.9875691500e-4f;
+    y = y * r + 1.3981999507e-3f;
+    y = y * r + 8.3334519073e-3f;
+    y = y * r + 4.1665795894e-2f;
+    y = y * r + 1.6666665459e-1f;
+    y = y * r + 5.0000001201e-1f;
+    y = y * (r * r) + r + 1.0f;
+    TInt8 bits;
+    std::memcpy(&bits, &shifted, sizeof bits);
+    bits = (bits - 0x4B400000 + 127) << 23;  // 2^n
+    TFloat8 scale;
+    std::memcpy(&scale, &bits, sizeof scale);
+    sum += d > -20.0f ? y * scale : TFloat8{};
+  }
+  float total = 0;
+  for (int k = 0; k < 8; ++k) total += sum[k];
+  const float logSum = best + std::log(total);
+  for (size_t i = 0; i < kVectors; ++i) At8(&scores[i * 8]) -= logSum;
 }
 
 }  // namespace
@@ -162,24 +210,19 @@ TChordModelScorer::TChordModelScorer(const TChordModel& model) {
   for (size_t g = 0; g < ChordFeatureGroups; ++g)
     for (size_t t = 0; t < ChordModelTypeCount; ++t)
       for (size_t i = 0; i < 24; ++i) reversed_[g][t][i] = model.Weights[t][g * 12 + (24 - i) % 12];
-  bias_ = model.Bias;
+  std::copy(model.Bias.begin(), model.Bias.end(), bias_.begin());
+  std::fill(bias_.begin() + ChordModelTypeCount, bias_.end(), -INFINITY);
+}
+
+void TChordModelScorer::LogProbabilities(const TBeatFeatures& beat, TPaddedScores& scores) const {
+  ScoreBeat(reversed_, bias_, beat, scores);
 }
 
 TClassScores TChordModelScorer::LogProbabilities(const TBeatFeatures& beat) const {
-  TTypeSums sums;
-  for (size_t t = 0; t < ChordModelTypeCount; ++t) sums[t].fill(bias_[t]);
-  AddFeatures(reversed_, beat, sums);
+  TPaddedScores padded;
+  ScoreBeat(reversed_, bias_, beat, padded);
   TClassScores scores;
-  for (size_t t = 0; t < ChordModelTypeCount; ++t)
-    std::copy(sums[t].begin(), sums[t].end(), scores.begin() + static_cast<std::ptrdiff_t>(t * 12));
-  const float best = *std::max_element(scores.begin(), scores.end());
-  // Classes more than 20 below the best add less than 276 x e^-20 (a millionth) to the sum:
-  // most of a beat's classes, whose exponentials need not be taken.
-  float total = 0;
-  for (float s : scores)
-    if (s - best > -20.0f) total += std::exp(s - best);
-  const float logSum = best + std::log(total);
-  for (float& s : scores) s -= logSum;
+  std::copy(padded.begin(), padded.begin() + ChordModelClassCount, scores.begin());
   return scores;
 }
 

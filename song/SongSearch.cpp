@@ -2,6 +2,7 @@
 // per channel, and the chord of each beat recognised from them.
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "base/untMesConst.h"
 #include "midi/MidiConstants.h"
@@ -123,10 +124,16 @@ void TSongSession::SearchChords() {
     values.resize(beats.size());
     chooser = &keepValues;
   }
+  // The model hears the song's notes from the same walk.
+  std::optional<TSoundingNoteCollector> sounding;
+  if (learned) sounding.emplace(MidiFile.Song());
   for (b = 0; b < beats.size(); ++b) {
     search_.StartBeat();
     int32_t end = BeatEnd(b, beatLength);
-    walk.To(end, [this](const TMidiEventEx& e, int32_t) { CollectBeatNote(e); });
+    walk.To(end, [&](const TMidiEventEx& e, int32_t trackNo) {
+      CollectBeatNote(e);
+      if (sounding) sounding->Event(e, trackNo);
+    });
     search_.FlushSoundingNotes(end);
     if (learned)
       search_.CollectBeatNotes(beats[b]);
@@ -135,7 +142,10 @@ void TSongSession::SearchChords() {
   }
   if (continuity) ChooseContinuousChords(values, tonic);
   // The walk gave every beat its notes; the model chooses the chords from the events.
-  if (learned) ApplyChordModel(*learned, MidiFile.Song(), beatLength, beats);
+  if (learned) {
+    walk.ToEnd([&](const TMidiEventEx& e, int32_t trackNo) { sounding->Event(e, trackNo); });
+    ApplyChordModel(*learned, sounding->Finish(), beatLength, beats);
+  }
 }
 
 void TSongSession::ChooseContinuousChords(const std::vector<TEntryValues>& values, int tonic) {
