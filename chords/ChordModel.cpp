@@ -124,7 +124,9 @@ void RotateFeatures(const TBeatFeatures& beat, TRotatedFeatures& rotated) {
 
 namespace {
 
-constexpr size_t kTypeBlock = 4;  // types summed at once: eight independent sums in flight
+// Types summed at once: six independent sums in flight, each the twelve roots of a type and
+// four numbers that are not used (one AVX-512 register, two AVX ones).
+constexpr size_t kTypeBlock = 6;
 
 // The log-probabilities of a beat's classes (the padding type's come out -inf).
 CANTARO_VECTOR_CLONES
@@ -137,71 +139,75 @@ void ScoreBeat(const TChordModelScorer::TReversed& reversed, const TChordModelSc
   std::array<float, ChordFeatureCount> value;
   size_t count = 0;
   for (size_t g = 0; g < ChordFeatureGroups; ++g)
-    for (size_t pc = 0; pc < 12; ++pc)
-      if (const float v = beat.Groups[g][pc]; v != 0) {
-        offset[count] = g * TChordModelScorer::kPaddedTypes * 24 + 12 - pc;
-        value[count++] = v;
-      }
-  const float* base = &reversed[0][0][0];
-  for (size_t t0 = 0; t0 < TChordModelScorer::kPaddedTypes; t0 += kTypeBlock) {
-    TFloat8 low[kTypeBlock];
-    TFloat4 high[kTypeBlock];
-    for (size_t k = 0; k < kTypeBlock; ++k) {
-      low[k] = TFloat8{} + bias[t0 + k];
-      high[k] = TFloat4{} + bias[t0 + k];
+    for (size_t pc = 0; pc < 12; ++pc) {
+      // Without a branch: which features sound is different in every beat.
+      const float v = beat.Groups[g][pc];
+      offset[count] = g * TChordModelScorer::kPaddedTypes * 24 + 12 - pc;
+      value[count] = v;
+      count += v != 0;
     }
+  const float* base = reversed.data();
+  static_assert(TChordModelScorer::kPaddedTypes % kTypeBlock == 0);
+  constexpr size_t kTypes = TChordModelScorer::kPaddedTypes;
+  // The sums of every type, sixteen places each (the last four -inf), written and read again
+  // whole: a read that spans two writes waits for both.
+  alignas(64) std::array<std::array<float, 16>, kTypes> sums;
+  const TFloat16 lane = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+  const TFloat16 none = TFloat16{} - INFINITY;
+  TFloat16 top = none;
+  for (size_t t0 = 0; t0 < kTypes; t0 += kTypeBlock) {
+    TFloat16 sum[kTypeBlock];
+    for (size_t k = 0; k < kTypeBlock; ++k) sum[k] = TFloat16{} + bias[t0 + k];
     for (size_t i = 0; i < count; ++i) {
       const float* w = base + offset[i] + t0 * 24;
       const float v = value[i];
-      for (size_t k = 0; k < kTypeBlock; ++k) {
-        low[k] += v * At8(w + k * 24);
-        high[k] += v * At4(w + k * 24 + 8);
-      }
+      for (size_t k = 0; k < kTypeBlock; ++k) sum[k] += v * At16(w + k * 24);
     }
     for (size_t k = 0; k < kTypeBlock; ++k) {
-      At8(&scores[(t0 + k) * 12]) = low[k];
-      At4(&scores[(t0 + k) * 12 + 8]) = high[k];
+      const TFloat16 s = lane < 12.0f ? sum[k] : none;
+      At16(sums[t0 + k].data()) = s;
+      top = s > top ? s : top;
     }
   }
   // log softmax: minus the log of the sum of the exponentials, taken from the best score.
   // Classes more than 20 below the best add less than 276 x e^-20 (a millionth) to the sum
   // and are left out.
-  constexpr size_t kVectors = TChordModelScorer::kPaddedClasses / 8;
-  TFloat8 top = At8(&scores[0]);
-  for (size_t i = 1; i < kVectors; ++i) {
-    const TFloat8 s = At8(&scores[i * 8]);
-    top = s > top ? s : top;
-  }
   float best = top[0];
-  for (int k = 1; k < 8; ++k) best = std::max(best, top[k]);
+  for (int k = 1; k < 16; ++k) best = std::max(best, top[k]);
   // e^x for x in (-20, 0] to a float's precision (a rounding or two): x = n ln 2 + r with
   // |r| <= ln 2 / 2, e^r by its polynomial, times 2^n.
-  TFloat8 sum{};
-  const TFloat8 magic = TFloat8{} + 12582912.0f;  // 1.5 x 2^23: adding it rounds to an integer
-  for (size_t i = 0; i < kVectors; ++i) {
-    const TFloat8 d = At8(&scores[i * 8]) - best;
-    const TFloat8 x = d < -20.5f ? TFloat8{} - 20.5f : d;
-    const TFloat8 shifted = x * 1.44269504088896341f + magic;
-    const TFloat8 n = shifted - magic;
-    const TFloat8 r = x - n * 0.693359375f - n * -2.12194440e-4f;
-    TFloat8 y = TFloat8{} + 1.9875691500e-4f;
+  TFloat16 total16{};
+  const TFloat16 magic = TFloat16{} + 12582912.0f;  // 1.5 x 2^23: adding it rounds to an integer
+  for (size_t t = 0; t < kTypes; ++t) {
+    const TFloat16 d = At16(sums[t].data()) - best;
+    const TFloat16 x = d < -20.5f ? TFloat16{} - 20.5f : d;
+    const TFloat16 shifted = x * 1.44269504088896341f + magic;
+    const TFloat16 n = shifted - magic;
+    const TFloat16 r = x - n * 0.693359375f - n * -2.12194440e-4f;
+    TFloat16 y = TFloat16{} + 1.9875691500e-4f;
     y = y * r + 1.3981999507e-3f;
     y = y * r + 8.3334519073e-3f;
     y = y * r + 4.1665795894e-2f;
     y = y * r + 1.6666665459e-1f;
     y = y * r + 5.0000001201e-1f;
     y = y * (r * r) + r + 1.0f;
-    TInt8 bits;
+    TInt16 bits;
     std::memcpy(&bits, &shifted, sizeof bits);
     bits = (bits - 0x4B400000 + 127) << 23;  // 2^n
-    TFloat8 scale;
+    TFloat16 scale;
     std::memcpy(&scale, &bits, sizeof scale);
-    sum += d > -20.0f ? y * scale : TFloat8{};
+    total16 += d > -20.0f ? y * scale : TFloat16{};
   }
   float total = 0;
-  for (int k = 0; k < 8; ++k) total += sum[k];
+  for (int k = 0; k < 16; ++k) total += total16[k];
   const float logSum = best + std::log(total);
-  for (size_t i = 0; i < kVectors; ++i) At8(&scores[i * 8]) -= logSum;
+  // Two types make three vectors of eight classes.
+  for (size_t t = 0; t < kTypes; t += 2) {
+    const TFloat16 a = At16(sums[t].data()) - logSum, b = At16(sums[t + 1].data()) - logSum;
+    At8(&scores[t * 12]) = __builtin_shufflevector(a, a, 0, 1, 2, 3, 4, 5, 6, 7);
+    At8(&scores[t * 12 + 8]) = __builtin_shufflevector(a, b, 8, 9, 10, 11, 16, 17, 18, 19);
+    At8(&scores[t * 12 + 16]) = __builtin_shufflevector(b, b, 4, 5, 6, 7, 8, 9, 10, 11);
+  }
 }
 
 }  // namespace
@@ -209,7 +215,8 @@ void ScoreBeat(const TChordModelScorer::TReversed& reversed, const TChordModelSc
 TChordModelScorer::TChordModelScorer(const TChordModel& model) {
   for (size_t g = 0; g < ChordFeatureGroups; ++g)
     for (size_t t = 0; t < ChordModelTypeCount; ++t)
-      for (size_t i = 0; i < 24; ++i) reversed_[g][t][i] = model.Weights[t][g * 12 + (24 - i) % 12];
+      for (size_t i = 0; i < 24; ++i)
+        reversed_[(g * kPaddedTypes + t) * 24 + i] = model.Weights[t][g * 12 + (24 - i) % 12];
   std::copy(model.Bias.begin(), model.Bias.end(), bias_.begin());
   std::fill(bias_.begin() + ChordModelTypeCount, bias_.end(), -INFINITY);
 }

@@ -166,7 +166,8 @@ class TChordModelScorer {
   static constexpr size_t kPaddedClasses = kPaddedTypes * 12;
   using TPaddedTypes = std::array<float, kPaddedTypes>;
   using TPaddedScores = std::array<float, kPaddedClasses>;
-  using TReversed = std::array<std::array<std::array<float, 24>, kPaddedTypes>, ChordFeatureGroups>;
+  // The weights (below), and four floats more that a read of sixteen at the last place passes.
+  using TReversed = std::array<float, ChordFeatureGroups * kPaddedTypes * 24 + 4>;
 
   explicit TChordModelScorer(const TChordModel& model);
   TClassScores LogProbabilities(const TBeatFeatures& beat) const;
@@ -174,9 +175,10 @@ class TChordModelScorer {
   void LogProbabilities(const TBeatFeatures& beat, TPaddedScores& scores) const;
 
  private:
-  // reversed_[g][t][i] = the weight of group g, class (12 - i) mod 12 of type t, twice over:
-  // a feature at pitch class pc adds reversed_[g][t][12 - pc + r] to root r, so the twelve
-  // roots read twelve neighbouring numbers. 16 KB, which stay in the fastest cache.
+  // reversed_[(g x kPaddedTypes + t) x 24 + i] = the weight of group g, class (12 - i) mod 12
+  // of type t, twice over: a feature at pitch class pc adds the number at i = 12 - pc + r to
+  // root r, so the twelve roots read twelve neighbouring numbers. 16 KB, which stay in the
+  // fastest cache.
   TReversed reversed_{};
   TPaddedTypes bias_{};
 };

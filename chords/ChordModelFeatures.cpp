@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cmath>
 
 #include "chords/ChordModel.h"
 
@@ -79,21 +80,30 @@ void TChordFeatureSweep::Measure(size_t b, TBeatFeatures& f) {
   const double length = beatLength_;
   // Every note adds its time in the beat to its pitch class (whole ticks: the sums are
   // exact); the notes of the beats before that ended go.
+  // Without branches: which notes end, and which start early in the beat, differs from beat
+  // to beat.
   std::array<int64_t, 12> sounding{};
+  const size_t carried = active_.size(), arriving = first_[b + 1] - first_[b];
+  active_.resize(carried + arriving);
   size_t kept = 0;
-  for (const TNote& n : active_) {
-    if (n.End <= start) continue;
-    active_[kept++] = n;
-    sounding[n.Class] += std::min(n.End, end) - start;
+  for (size_t i = 0; i < carried; ++i) {
+    const TNote n = active_[i];
+    const bool sounds = n.End > start;
+    active_[kept] = n;
+    kept += sounds;
+    sounding[n.Class] += sounds ? std::min(n.End, end) - start : 0;
   }
-  active_.resize(kept);
+  const int32_t onsetEnd = static_cast<int32_t>(std::ceil(length / 8));  // starts before it are onsets
+  uint32_t onsets = 0;
   for (uint32_t i = first_[b]; i < first_[b + 1]; ++i) {
     const TSoundingNote& note = notes_[i];
     const TNote n{note.Start, note.End, static_cast<uint8_t>(note.Pitch), static_cast<uint8_t>(note.Pitch % 12)};
-    active_.push_back(n);
+    active_[kept++] = n;
     sounding[n.Class] += std::min(n.End, end) - n.Start;
-    if (n.Start - start < length / 8) f.Groups[cfOnset][n.Class] = 1;
+    onsets |= static_cast<uint32_t>(n.Start - start < onsetEnd) << n.Class;
   }
+  active_.resize(kept);
+  for (size_t k = 0; k < 12; ++k) f.Groups[cfOnset][k] = static_cast<float>((onsets >> k) & 1);
   if (active_.empty()) return;
   int64_t total = 0;
   for (int64_t v : sounding) total += v;
