@@ -65,17 +65,20 @@ void TSongSession::ActivateKeysense() {
   model_.keysenseActive = model_.key.Known() && static_cast<bool>(KeysenseChooser);
 }
 
-void TSongSession::CollectBeatNote(const TMidiEventEx& e) {
+void TSongSession::CollectBeatNote(const TMidiEventEx& e, int32_t trackNo, TSoundingNoteCollector* sounding) {
   if (e.Status == MidiStatus::Meta) return;
   int channel = e.Status & MidiStatus::ChannelMask;
   int kind = e.Status & MidiStatus::KindMask;
   if (channel == MidiPercussionChannel || (kind != MidiStatus::NoteOff && kind != MidiStatus::NoteOn)) return;
   bool start = kind == MidiStatus::NoteOn && e.Data2 > 0;
   if (e.Data1 > 127) return;  // shifted out of range by a transposition
-  if (start)
+  if (start) {
     search_.NoteStart(e.Data1, channel, e.Time);
-  else
+    if (sounding) sounding->Start(trackNo, channel, e.Data1, e.Time);
+  } else {
     search_.NoteRelease(e.Data1, channel, e.Time);
+    if (sounding) sounding->Release(trackNo, channel, e.Data1, e.Time);
+  }
 }
 
 void TSongSession::SearchChords() {
@@ -127,13 +130,11 @@ void TSongSession::SearchChords() {
   // The model hears the song's notes from the same walk.
   std::optional<TSoundingNoteCollector> sounding;
   if (learned) sounding.emplace(MidiFile.Song());
+  TSoundingNoteCollector* collector = sounding ? &*sounding : nullptr;
   for (b = 0; b < beats.size(); ++b) {
     search_.StartBeat();
     int32_t end = BeatEnd(b, beatLength);
-    walk.To(end, [&](const TMidiEventEx& e, int32_t trackNo) {
-      CollectBeatNote(e);
-      if (sounding) sounding->Event(e, trackNo);
-    });
+    walk.To(end, [&](const TMidiEventEx& e, int32_t trackNo) { CollectBeatNote(e, trackNo, collector); });
     search_.FlushSoundingNotes(end);
     if (learned)
       search_.CollectBeatNotes(beats[b]);

@@ -33,6 +33,8 @@
 
 // What the session needs from the playback side of the window. Left empty, the session
 // stops and rewinds the engine itself and plays nothing.
+class TSoundingNoteCollector;
+
 struct TPlaybackHooks {
   std::function<void()> StopPlayback;     // toggles a running playback off
   std::function<void()> Rewind;           // stops, silences the output, returns to tick 0
@@ -175,7 +177,9 @@ class TSongSession {
   // With continuity: the chords of the beats that have table values chosen for the whole
   // song, and their variants listed (song/ChordContinuity.h).
   void ChooseContinuousChords(const std::vector<std::vector<double>>& values, int tonic);
-  void CollectBeatNote(const TMidiEventEx& event);
+  // One event of the search's walk, for the beat's notes and, with the learned model, for the
+  // song's notes that it hears.
+  void CollectBeatNote(const TMidiEventEx& event, int32_t trackNo, TSoundingNoteCollector* sounding);
   void Notify(TSongChange what, int index = -1) { observers_.Notify(what, index); }
 
   Prompter& prompter_;
