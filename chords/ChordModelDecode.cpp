@@ -38,6 +38,7 @@ size_t TopClasses(const float* s, float floor, size_t limit, int32_t* out) {
   for (size_t block = 0; block < kPadded; block += 8)
     for (uint32_t bits = LaneBits(At8(s + block) >= floor); bits != 0; bits &= bits - 1) {
       const size_t c = block + static_cast<size_t>(std::countr_zero(bits));
+      if (c >= kClasses) break;  // the padding (-inf, which a floor of -inf lets through)
       const float p = s[c];
       size_t at = count;
       while (at > 0 && s[out[at - 1]] < p) --at;
@@ -136,8 +137,8 @@ std::vector<int32_t> RankedClasses(const TClassScores& p, int32_t chosen, size_t
   TPadded padded;
   std::copy(p.begin(), p.end(), padded.begin());
   std::fill(padded.begin() + kClasses, padded.end(), -INFINITY);
-  std::vector<int32_t> top(limit);
-  top.resize(TopClasses(padded.data(), std::log(minProbability), limit, top.data()));
+  std::vector<int32_t> top(std::min(limit, kClasses));
+  top.resize(TopClasses(padded.data(), std::log(minProbability), top.size(), top.data()));
   ranked.push_back(chosen);
   for (int32_t c : top)
     if (c != chosen && ranked.size() < limit) ranked.push_back(c);

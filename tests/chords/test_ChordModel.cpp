@@ -276,6 +276,14 @@ TEST(ChordModelDecode, RankedClassesPutTheChosenOneFirst) {
   EXPECT_EQ(RankedClasses(beat, G, 8, 0.005f), (std::vector<int32_t>{G, C}));
   EXPECT_EQ(RankedClasses(beat, G, 1, 0.005f), (std::vector<int32_t>{G}));
   EXPECT_TRUE(RankedClasses(beat, -1, 8, 0.005f).empty());
+  // No floor and no limit: every class once, the likelier first.
+  std::vector<int32_t> all = RankedClasses(beat, G, 1000, 0.0f);
+  ASSERT_EQ(all.size(), static_cast<size_t>(ChordModelClassCount));
+  EXPECT_EQ(all[0], G);
+  EXPECT_EQ(all[1], C);
+  EXPECT_EQ(all[2], Am);
+  std::sort(all.begin(), all.end());
+  for (int32_t c = 0; c < ChordModelClassCount; ++c) EXPECT_EQ(all[static_cast<size_t>(c)], c);
 }
 
 // ---- The model file ---------------------------------------------------------------------------
