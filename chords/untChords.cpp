@@ -173,6 +173,12 @@ std::string PitchName(int8_t pitch, AccidentalSpelling group, NoteNotation notat
 
 std::string ChordName(const TChord& c, NoteNotation notation) {
   if (c.ChordType >= ChordTypeCount) return {};
+  const auto& names = TablesOf(notation).Names[1];
+  return ChordNameWithNotes(c, names[FloorMod12(c.BasePitch + c.RootOffset)], names[FloorMod12(c.BasePitch + c.BassOffset)]);
+}
+
+std::string ChordNameWithNotes(const TChord& c, const char* rootName, const char* bassName) {
+  if (c.ChordType >= ChordTypeCount) return {};
   // Built in a local buffer: the longest name ("SOL#m7M13+/5+/9+/11+/SOL#") fits easily, and
   // the common short ones then need no allocation at all.
   char buf[64];
@@ -181,9 +187,8 @@ std::string ChordName(const TChord& c, NoteNotation notation) {
     while (*s && len < sizeof buf) buf[len++] = *s++;
   };
   auto putSign = [&](int8_t v) { put(v > 0 ? "+" : v < 0 ? "-" : ""); };
-  const auto& names = TablesOf(notation).Names[1];
 
-  put(names[FloorMod12(c.BasePitch + c.RootOffset)]);
+  put(rootName);
   put(ChordFormulaTable[c.ChordType].Suffix);
   if (c.Extension >= 1 && c.Extension <= 3) {
     static constexpr const char* kExtensionNames[4] = {"", "9", "11", "13"};
@@ -205,7 +210,7 @@ std::string ChordName(const TChord& c, NoteNotation notation) {
   }
   if (FloorMod12(c.RootOffset) != FloorMod12(c.BassOffset)) {
     put("/");
-    put(names[FloorMod12(c.BasePitch + c.BassOffset)]);
+    put(bassName);
   }
   return std::string(buf, len);
 }

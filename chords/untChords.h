@@ -111,6 +111,9 @@ std::string PitchName(int8_t pitch, AccidentalSpelling group, NoteNotation notat
 // to be called for every beat of a song.
 std::string ChordName(const TChord& chord, NoteNotation notation);
 
+// The chord's name with the names given to its root and bass (a key's spelling of them).
+std::string ChordNameWithNotes(const TChord& chord, const char* rootName, const char* bassName);
+
 // The chord tones in semitones above BasePitch, one per slot, NoChordTone where absent.
 // Converts the chord to the normalised form in place (idempotent on a normalised chord).
 TChordTones ChordTones(TChord& chord);
