@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "base/untMesConst.h"
 #include "midi/MidiConstants.h"
@@ -56,11 +57,34 @@ void TSongSession::FindChords() {
 
 void TSongSession::ActivateKeysense() {
   if (!model_.key.Known()) {
-    if (prompter_.Question(Mes(MesId::SCaptionConfirm), Mes(MesId::SSongKeysenseQuestion),
-                           TPromptButtons::YesNo, TPromptIcon::Question) == TPromptAnswer::Yes)
-      FindKey();
-    else
-      prompter_.Message(Mes(MesId::SSongKeysenseOff));
+    TRememberedAnswer answer = options_.keysenseKeyAnswer;
+    bool remembered = answer != TRememberedAnswer::None;
+    if (!remembered) {
+      const TPromptReply reply =
+          prompter_.QuestionRemembered(Mes(MesId::SCaptionConfirm), Mes(MesId::SSongKeysenseQuestion),
+                                       TPromptButtons::YesNo, TPromptIcon::Question, Mes(MesId::SDontAskAgain));
+      answer = reply.answer == TPromptAnswer::Yes ? TRememberedAnswer::Yes : TRememberedAnswer::No;
+      if (reply.remember) {
+        options_.keysenseKeyAnswer = answer;
+        if (OnKeysenseAnswerRemembered) OnKeysenseAnswerRemembered(answer);
+      }
+      remembered = reply.remember;
+    }
+    if (answer == TRememberedAnswer::Yes) {
+      // Asked each time, the user hears of the key found; a standing Yes shows it in the key
+      // list only.
+      if (remembered)
+        DetectKeySilently();
+      else
+        FindKey();
+    }
+    // A standing answer has no one waiting for a box: the notice stays in the status bar.
+    if (!model_.key.Known()) {
+      if (remembered)
+        searchNotice_ = Mes(MesId::SSongKeysenseOff);
+      else if (answer == TRememberedAnswer::No)
+        prompter_.Message(Mes(MesId::SSongKeysenseOff));
+    }
   }
   model_.keysenseActive = model_.key.Known() && static_cast<bool>(KeysenseChooser);
 }
@@ -86,6 +110,7 @@ void TSongSession::SearchChords() {
   TBeats& beats = model_.beats;
   if (beats.empty()) return;
   model_.keysenseActive = false;
+  searchNotice_.clear();
   const TChordModel* learned = options_.chordModel.get();
   if (options_.keysense && !learned) ActivateKeysense();
   // The model needs no key, but the song's key is still named beside its chords: found
@@ -105,7 +130,7 @@ void TSongSession::SearchChords() {
     MidiPiano.MarkMode = false;
     Notify(TSongChange::AutoRecognize);
     Notify(TSongChange::Chords);
-    status_.ShowStatus(std::string());
+    status_.ShowStatus(std::exchange(searchNotice_, std::string()));
   });
   TEventWalk walk(MidiFile.Song());
   status_.ShowStatus(Mes(MesId::SSongSearchWait));

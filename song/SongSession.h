@@ -56,6 +56,10 @@ class TSongSession {
   // choice off. By default it is KeysenseChoose over the options' table (or, when that is
   // empty, the table loaded from the settings file).
   TKeysenseChooser KeysenseChooser;
+  // Told when the user asks that the answer to the key question of the key-aware choice stand
+  // from now on ("Do not ask again"); the window keeps it in the settings. The session itself
+  // goes by the answer from then on.
+  std::function<void(TRememberedAnswer)> OnKeysenseAnswerRemembered;
 
   TMidiFile MidiFile;
   TMidiPianoModel MidiPiano;
@@ -87,7 +91,9 @@ class TSongSession {
   // such a file would take gigabytes and minutes.
   static constexpr int32_t MaxSongBeats = 200000;
   // Cuts the song into beats and finds every beat's chord; asks first when there are chords
-  // already, and, with the key-aware choice on and no key, whether to detect the key.
+  // already, and, with the key-aware choice on and no key, whether to detect the key (unless
+  // the options hold a remembered answer: Yes detects the key without a report, No leaves the
+  // notice that the choice is off in the status text when the search ends).
   void FindChords();
   // The search over the beats there are, without questions (a transposition repeats it).
   void SearchChords();
@@ -185,6 +191,8 @@ class TSongSession {
   Prompter& prompter_;
   StatusSink& status_;
   TSongOptions options_;
+  // A notice left in the status text when the running search ends.
+  std::string searchNotice_;
   TSongModel model_;
   TSongObservers observers_;
   bool loading_ = false;
