@@ -531,6 +531,26 @@
 #define CANTARO_MESSAGES_DETAILS(X) \
   X(SCliHelpRender, "Запись в WAV (--render):\r  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)")
 
+// ----------------------------------------------------------------------------------
+// For guitarists and pianists: names spelled in the key, the chord diagrams, the capo.
+#define CANTARO_MESSAGES_PLAYERS(X) \
+  X(SOptSpellByKey, "Писать ноты по тональности") \
+  X(SOptSpellByKeyHint, "Названия аккордов и тональности пишутся знаками тональности:\rBb и Eb в си-бемоль мажоре, F# и C# в ре мажоре.\rБез флажка - всегда диезами.") \
+  X(SCliHelpSpelling, "Названия нот:\r  --spelling sharps|key               всегда диезами или по тональности (Bb в фа мажоре;\r                                      без параметра действуют настройки)") \
+  X(SOptChordDiagrams, "Диаграммы аккордов над текстом:") \
+  X(SOptChordDiagramsNone, "нет") \
+  X(SOptChordDiagramsGuitar, "гитара") \
+  X(SOptChordDiagramsPiano, "фортепиано") \
+  X(SShapesLineSkipped, "%s, строка %d: %s; строка пропущена") \
+  X(SShapesNoColon, "нет двоеточия после названия аккорда") \
+  X(SShapesUnknownChord, "неизвестное название аккорда") \
+  X(SShapesBadFrets, "нужны лады шести струн, от шестой (x - струна не звучит)") \
+  X(SShapesBadBarre, "баррэ должно быть вида barre=N и лежать не выше прижатых ладов") \
+  X(SShapesWrongNotes, "струны звучат не нотами этого аккорда (или басом не его бас)") \
+  X(SShapesUnreadable, "Файл аппликатур %s не прочитан: %s") \
+  X(SSheetCapo, "Каподастр %d") \
+  X(SSheetCapoPlay, "%s: играть %s")
+
 #define CANTARO_MESSAGES(X)                                                           \
   CANTARO_MESSAGES_COMMON(X)                                                          \
   CANTARO_MESSAGES_MIDI(X)                                                            \
@@ -544,7 +564,8 @@
   CANTARO_MESSAGES_DIALOGS(X)                                                         \
   CANTARO_MESSAGES_CHORDMODEL(X)                                                      \
   CANTARO_MESSAGES_SHEET(X)                                                           \
-  CANTARO_MESSAGES_DETAILS(X)
+  CANTARO_MESSAGES_DETAILS(X)                                                         \
+  CANTARO_MESSAGES_PLAYERS(X)
 
 enum class MesId : int {
 #define CANTARO_MES_ENUM(id, text) id,

@@ -43,6 +43,8 @@ TOptionsValues Changed() {
   v.Keysense = false;
   v.KeysenseContinuity = true;
   v.LearnedChords = true;
+  v.SpellByKey = true;
+  v.ChordDiagrams = 2;
   v.WhiteKey = 0xFFFFFF;
   v.BlackKey = 0x000000;
   v.Border = static_cast<TColor>(0x8000000F);  // button face
