@@ -183,3 +183,27 @@ TEST(SongAnalysis, TheFilesKeySignatureChoosesGbOrFSharp) {
     EXPECT_EQ(chords, c.chords);
   }
 }
+
+// Every chord the examples are analysed to has a guitar shape from the shipped file or a
+// movable barre: the strip shows no example's chord as bare tones.
+TEST(SongAnalysis, EveryChordOfTheExamplesHasAGuitarShape) {
+  std::ifstream in(std::string(CANTARO_SOURCE_DIR) + "/data/chord-shapes.txt", std::ios::binary);
+  const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const TGuitarShapesRead shapes = ReadGuitarShapes(file);
+  ASSERT_TRUE(shapes.problems.empty());
+  for (const char* song : {"korobeiniki.kar", "mary-had-a-little-lamb.mid", "minuet-in-g.mid"}) {
+    for (const int transpose : {0, 1, 6}) {
+      TAnalysisRequest request;
+      request.detectKey = true;
+      request.transpose = transpose;
+      request.text.diagrams = TDiagramInstrument::Guitar;
+      request.text.shapes = std::make_shared<const TGuitarShapes>(shapes.shapes);
+      YesPrompter prompter;
+      TAnalysisOutcome outcome = AnalyseSongBytes(song, Example(song), request, prompter);
+      ASSERT_TRUE(outcome.analysis) << song;
+      const TChordSheet sheet = ChordSheetOf(*outcome.analysis);
+      EXPECT_GE(sheet.diagrams.size(), 2u) << song;
+      for (const TSheetDiagram& d : sheet.diagrams) EXPECT_TRUE(d.shape) << song << " +" << transpose << ": " << d.name;
+    }
+  }
+}
