@@ -279,14 +279,15 @@ void TChordSheetPainter::PaintPiano(QPainter& painter, const std::vector<int>& k
     int key = 0;
     for (int k = 0; k < 12; ++k)
       if (WhiteOf[k] == white) key = octave * 12 + k;
-    painter.setBrush(pressed(key) ? marked : look_.paper);
+    // A keyboard keeps its colours on the dark stage too.
+    painter.setBrush(pressed(key) ? marked : QColor(Qt::white));
     painter.drawRect(QRectF(area.left() + w * kw, area.top(), kw, kh));
   }
   for (int key = 0; key < 24; ++key) {
     const int k = key % 12;
     if (WhiteOf[k] >= 0) continue;
     const int w = (key / 12) * 7 + WhiteOf[Below[k]];
-    painter.setBrush(pressed(key) ? marked : look_.ink);
+    painter.setBrush(pressed(key) ? marked : QColor(Qt::black));
     painter.drawRect(QRectF(area.left() + (w + 1) * kw - kw * 0.3, area.top(), kw * 0.6, kh * 0.6));
   }
   painter.setBrush(Qt::NoBrush);
