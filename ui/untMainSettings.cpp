@@ -16,7 +16,8 @@
 void TfrmMain::ApplySettings() {
   // Before the settings take effect: a changed notation may search the chords again.
   ::ApplySettings(settings_, *this, *prompter_);
-  // The sheet's names and diagrams follow the options (spelling, instrument) at once.
+  // The grid's and the sheet's names and diagrams follow the options (spelling, instrument) at once.
+  presenter_->RenameBeats();
   sheetDirty_ = true;
   RefreshFromSession();
 }

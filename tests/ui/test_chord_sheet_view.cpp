@@ -105,6 +105,11 @@ TEST_F(ChordSheetWindowTest, TheChordStripAndTheCapoFollowTheOptions) {
   ASSERT_EQ(Sheet()->Sheet().diagrams.size(), 3u);
   EXPECT_EQ(Sheet()->Sheet().diagrams[0].keys, (std::vector<int>{10, 13, 17}));  // Bb Db F from the C below
   EXPECT_EQ(Sheet()->Sheet().key, "Bbm");
+  QString grid;  // the beat grid names them so too
+  const QAbstractItemModel* cells = w().grdSong->model();
+  for (int r = 0; r < cells->rowCount(); ++r)
+    for (int c = 1; c < cells->columnCount(); ++c) grid += cells->index(r, c).data().toString() + " ";
+  EXPECT_TRUE(grid.contains(QStringLiteral("Bbm ")) && !grid.contains(QStringLiteral("A#m"))) << grid.toStdString();
   Sheet()->grab().save(QString::fromStdString(testing::TempDir() + "sheet-piano.png"));
 
   S().ChordDiagrams = 0;
