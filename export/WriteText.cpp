@@ -30,9 +30,10 @@ TChordTextInput ChordTextInputOf(const TSongModel& model, const TExportOptions& 
   input.keyWithMode =
       KeyWithModeName(model.key, model.transposition, options.notation, options.spellByKey, model.keySignature);
   if (options.spellByKey && model.key.Known()) {
-    // The header names the original key and the one played, each spelled in itself.
-    input.keyFromName = KeyWithModeName(model.key, 0, options.notation, true, model.keySignature);
-    input.keyToName = input.keyWithMode;
+    // The header names the key-list entries of the original key and of the one played, each
+    // spelled in itself.
+    input.keyFromName = KeyEntryName(model.key, 0, options.notation, model.keySignature);
+    input.keyToName = KeyEntryName(model.key, model.transposition, options.notation, model.keySignature);
   }
   return input;
 }

@@ -55,6 +55,12 @@ std::string KeyWithModeName(const TSongKey& key, int transposition, NoteNotation
   return k ? KeyWithModeName(*k, notation, byKey, fileFifths) : std::string();
 }
 
+std::string KeyEntryName(const TSongKey& key, int transposition, NoteNotation notation, std::optional<int> fileFifths) {
+  const std::optional<TKeySpelling> spelling = SongKeySpelling(key, transposition, true, fileFifths);
+  if (!spelling) return std::string();
+  return SpelledNoteName(SpellPitchClass(key.TonicAfter(transposition), *spelling), notation);
+}
+
 std::optional<int> FirstKeySignature(const TMidiSong& song) {
   std::optional<int> fifths;
   int32_t at = 0;

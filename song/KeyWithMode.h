@@ -40,6 +40,11 @@ std::string KeyWithModeName(const TKeyWithMode& key, NoteNotation notation, bool
 std::string KeyWithModeName(const TSongKey& key, int transposition, NoteNotation notation, bool byKey,
                             std::optional<int> fileFifths = std::nullopt);
 
+// The key as the key list names it (its major tonic, "Db" for Db major and Bb minor) spelled
+// in the key; empty when it is unknown.
+std::string KeyEntryName(const TSongKey& key, int transposition, NoteNotation notation,
+                         std::optional<int> fileFifths = std::nullopt);
+
 // The first key signature of the song (meta event 0x59) as a count of fifths, -7..+7; none
 // when it has none (or only damaged ones).
 std::optional<int> FirstKeySignature(const TMidiSong& song);
