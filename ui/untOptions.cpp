@@ -63,6 +63,7 @@ TOptionsValues ReadOptions(const TSettings& s) {
   v.LearnedChords = s.LearnedChords;
   v.SpellByKey = s.SpellByKey;
   v.ChordDiagrams = s.ChordDiagrams;
+  v.KeysenseKeyAnswer = s.KeysenseKeyAnswer;
   v.WhiteKey = s.WhiteKey;
   v.BlackKey = s.BlackKey;
   v.Border = s.Border;
@@ -95,6 +96,7 @@ void WriteOptions(TSettings& s, const TOptionsValues& v) {
   s.LearnedChords = v.LearnedChords;
   s.SpellByKey = v.SpellByKey;
   if (v.ChordDiagrams >= 0 && v.ChordDiagrams <= 2) s.ChordDiagrams = v.ChordDiagrams;
+  s.KeysenseKeyAnswer = v.KeysenseKeyAnswer;
   s.WhiteKey = v.WhiteKey;
   s.BlackKey = v.BlackKey;
   s.Border = v.Border;
@@ -223,6 +225,17 @@ TfrmOptions::TfrmOptions(TOptionsDevices devices, QWidget* parent)
     k->addWidget(cbKeysenseContinuity);
     k->addWidget(stKeysenseContinuityInfo);
     connect(cbKeysense, &QCheckBox::toggled, this, [this] { UpdateChordSwitches(); });
+    auto* answerRow = new QHBoxLayout;
+    stKeysenseAnswer = new QLabel(gbKeysense);
+    stKeysenseAnswer->setObjectName(QStringLiteral("stKeysenseAnswer"));
+    stKeysenseAnswer->setWordWrap(true);
+    btnKeysenseAskAgain = new QPushButton(MesText(MesId::SOptKeysenseAskAgain), gbKeysense);
+    btnKeysenseAskAgain->setObjectName(QStringLiteral("btnKeysenseAskAgain"));
+    btnKeysenseAskAgain->setToolTip(MesText(MesId::SOptKeysenseAskAgainHint));
+    answerRow->addWidget(stKeysenseAnswer, 1);
+    answerRow->addWidget(btnKeysenseAskAgain);
+    k->addLayout(answerRow);
+    connect(btnKeysenseAskAgain, &QPushButton::clicked, this, [this] { ShowKeysenseAnswer(TRememberedAnswer::None); });
     lay->addWidget(gbKeysense);
     lay->addStretch(1);
   }
@@ -344,6 +357,7 @@ void TfrmOptions::LoadControls(const TOptionsValues& v) {
   cbSpellByKey->setChecked(v.SpellByKey);
   cbChordDiagrams->setCurrentIndex(v.ChordDiagrams >= 0 && v.ChordDiagrams <= 2 ? v.ChordDiagrams : 1);
   rbChordTable->setChecked(!v.LearnedChords);
+  ShowKeysenseAnswer(v.KeysenseKeyAnswer);
   UpdateChordSwitches();
   cbWhiteKey->SetSelected(v.WhiteKey);
   cbBlackKey->SetSelected(v.BlackKey);
@@ -388,6 +402,7 @@ TOptionsValues TfrmOptions::ControlValues() const {
   v.LearnedChords = rbChordLearned->isChecked();
   v.SpellByKey = cbSpellByKey->isChecked();
   v.ChordDiagrams = cbChordDiagrams->currentIndex();
+  v.KeysenseKeyAnswer = keysenseKeyAnswer_;
   v.WhiteKey = cbWhiteKey->Selected();
   v.BlackKey = cbBlackKey->Selected();
   v.Border = cbBorder->Selected();
@@ -403,6 +418,15 @@ std::string TfrmOptions::TabulistFolderOf(const std::string& pickedFile) {
 
 std::string TfrmOptions::TabulistStartFolder(const std::string& typed) {
   return typed.empty() ? ProgramFolder : typed;
+}
+
+void TfrmOptions::ShowKeysenseAnswer(TRememberedAnswer answer) {
+  keysenseKeyAnswer_ = answer;
+  const MesId said = answer == TRememberedAnswer::Yes  ? MesId::SOptKeysenseAnswerYes
+                     : answer == TRememberedAnswer::No ? MesId::SOptKeysenseAnswerNo
+                                                       : MesId::SOptKeysenseAnswerAsk;
+  stKeysenseAnswer->setText(QString::fromStdString(MesFormat(MesId::SOptKeysenseAnswer, Mes(said))));
+  btnKeysenseAskAgain->setEnabled(answer != TRememberedAnswer::None);
 }
 
 void TfrmOptions::UpdateChordSwitches() {
