@@ -27,6 +27,7 @@
 #include "platform/SongRenderer.h"
 #include "platform/SystemMidiOut.h"
 #include "settings/ChordModelStore.h"
+#include "settings/GuitarShapesStore.h"
 #include "settings/untVars.h"
 #include "song/SongSession.h"
 #include "ui/sheet/ChordSheetPrint.h"
@@ -197,6 +198,7 @@ TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
   file.CommExport = options.comments.value_or(file.CommExport);
   file.TextCodepage = options.codePage.value_or(file.TextCodepage);
   if (options.notation) file.NoteSet = static_cast<NoteNotation>(*options.notation);
+  file.SpellByKey = options.spellByKey.value_or(file.SpellByKey);
   TCliSettings settings;
   settings.song = SongOptionsOf(file);
   if (file.LearnedChords) {
@@ -208,6 +210,11 @@ TCliSettings LoadCliSettings(const TCliOptions& options, std::ostream& err) {
       err << MesLines(model.Problem) << '\n';
   }
   settings.text = ExportOptionsOf(file);
+  if (settings.text.diagrams == TDiagramInstrument::Guitar) {
+    TGuitarShapesLoad shapes = LoadGuitarShapes();
+    for (const std::string& problem : shapes.Problems) err << MesLines(problem) << '\n';
+    settings.text.shapes = std::move(shapes.Shapes);
+  }
   settings.midiOutNo = file.MidiOutNo;
   return settings;
 }
@@ -303,6 +310,12 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
         auto it = notations.find(Lower(*v));
         if (it == notations.end()) fail(MesFormat(MesId::SCliBadValue, arg, *v));
         else o.notation = it->second;
+      }
+    } else if (arg == "--spelling") {
+      if (auto v = value()) {
+        const std::string spelling = Lower(*v);
+        if (spelling != "sharps" && spelling != "key") fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.spellByKey = spelling == "key";
       }
     } else if (arg == "--keysense" || arg == "--continuity" || arg == "--comments") {
       if (auto v = value()) {
@@ -438,7 +451,7 @@ std::string OutputFormatsHelp() {
 std::string CliHelpText() {
   return MesLines(Mes(MesId::SCliHelp)) + "\n\n" + OutputFormatsHelp() + '\n' + MesLines(Mes(MesId::SCliHelpRender)) +
          "\n\n" + MesLines(Mes(MesId::SCliHelpPlay)) + "\n\n" + MesLines(Mes(MesId::SCliHelpBatch)) + "\n\n" +
-         MesLines(Mes(MesId::SCliHelpChords)) + '\n';
+         MesLines(Mes(MesId::SCliHelpChords)) + "\n\n" + MesLines(Mes(MesId::SCliHelpSpelling)) + '\n';
 }
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -28,6 +28,7 @@ struct TCliOptions {
   int transpose = 0;
   TCliBeat beat = TCliBeat::Default;
   std::optional<int> notation;       // 0 English, 1 German, 2 Italian; unset: the settings'
+  std::optional<bool> spellByKey;    // --spelling key (true) or sharps; unset: the settings'
   std::optional<bool> keysense;      // unset: the settings'
   std::optional<bool> continuity;    // chord continuity with Keysense; unset: the settings'
   std::optional<bool> learnedChords; // --chords learned (true) or table (false); unset: the settings'

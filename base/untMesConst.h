@@ -540,6 +540,26 @@
   X(SOutputBarClose, "Скрыть сообщение")
 
 // ----------------------------------------------------------------------------------
+// For guitarists and pianists: names spelled in the key, the chord diagrams, the capo.
+#define CANTARO_MESSAGES_PLAYERS(X) \
+  X(SOptSpellByKey, "Писать ноты по тональности") \
+  X(SOptSpellByKeyHint, "Названия аккордов и тональности пишутся знаками тональности:\rBb и Eb в си-бемоль мажоре, F# и C# в ре мажоре.\rБез флажка - всегда диезами.") \
+  X(SCliHelpSpelling, "Названия нот:\r  --spelling sharps|key               всегда диезами или по тональности (Bb в фа мажоре;\r                                      без параметра действуют настройки)") \
+  X(SOptChordDiagrams, "Диаграммы аккордов над текстом:") \
+  X(SOptChordDiagramsNone, "нет") \
+  X(SOptChordDiagramsGuitar, "гитара") \
+  X(SOptChordDiagramsPiano, "фортепиано") \
+  X(SShapesLineSkipped, "%s, строка %d: %s; строка пропущена") \
+  X(SShapesNoColon, "нет двоеточия после названия аккорда") \
+  X(SShapesUnknownChord, "неизвестное название аккорда") \
+  X(SShapesBadFrets, "нужны лады шести струн, от шестой (x - струна не звучит)") \
+  X(SShapesBadBarre, "баррэ должно быть вида barre=N и лежать не выше прижатых ладов") \
+  X(SShapesWrongNotes, "струны звучат не нотами этого аккорда (или басом не его бас)") \
+  X(SShapesUnreadable, "Файл аппликатур %s не прочитан: %s") \
+  X(SSheetCapo, "Каподастр %d") \
+  X(SSheetCapoPlay, "%s: играть %s")
+
+// ----------------------------------------------------------------------------------
 // The user manual and the manual page: the manual's language, the page's exit status and
 // closing sections.
 #define CANTARO_MESSAGES_MANUAL(X) \
@@ -562,6 +582,7 @@
   CANTARO_MESSAGES_CHORDMODEL(X)                                                      \
   CANTARO_MESSAGES_SHEET(X)                                                           \
   CANTARO_MESSAGES_DETAILS(X)                                                         \
+  CANTARO_MESSAGES_PLAYERS(X)                                                         \
   CANTARO_MESSAGES_MANUAL(X)
 
 enum class MesId : int {

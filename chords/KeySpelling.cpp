@@ -101,3 +101,12 @@ std::string ChordName(const TChord& chord, NoteNotation notation, const TKeySpel
   const TSpelledNote bass = SpellPitchClass(chord.BasePitch + chord.BassOffset, key);
   return ChordNameWithNotes(chord, NameOf(root, notation), NameOf(bass, notation));
 }
+
+std::string ChordNameIn(const TChord& chord, NoteNotation notation, const std::optional<TKeySpelling>& key) {
+  return key ? ChordName(chord, notation, *key) : ChordName(chord, notation);
+}
+
+std::string PitchClassNameIn(int pitchClass, NoteNotation notation, const std::optional<TKeySpelling>& key) {
+  if (key) return NameOf(SpellPitchClass(pitchClass, *key), notation);
+  return PitchClassName(static_cast<int8_t>(Mod12(pitchClass)), AccidentalSpelling::Sharps, notation);
+}

@@ -47,3 +47,9 @@ std::string SpelledNoteName(TSpelledNote note, NoteNotation notation);
 // The chord's name with its root and bass spelled in the key ("Bb7/D" where ChordName says
 // "A#7/D").
 std::string ChordName(const TChord& chord, NoteNotation notation, const TKeySpelling& key);
+
+// How an output names notes: sharps (the names as ever) when no key is given, else spelled in
+// the key. The text, the sheet and the analysis call these with the song's key when the user
+// chose names by key.
+std::string ChordNameIn(const TChord& chord, NoteNotation notation, const std::optional<TKeySpelling>& key);
+std::string PitchClassNameIn(int pitchClass, NoteNotation notation, const std::optional<TKeySpelling>& key);

@@ -2,7 +2,8 @@
 #
 #   bin/cantaro, bin/tabulist
 #   share/cantaro/               INI/cantaro.ini, translations cantaro.<code>, logo, examples/,
-#                                chord-model.txt (the learned chord model)
+#                                chord-model.txt (the learned chord model),
+#                                chord-shapes.txt (the guitar shapes of the chord diagrams)
 #   share/applications/          cantaro.desktop
 #   share/icons/hicolor/         the scalable icon and PNGs from 16 to 256 pixels
 #   share/metainfo/              the AppStream description
@@ -23,7 +24,7 @@ set(_doc "${CMAKE_INSTALL_DATADIR}/doc/cantaro")
 # ---- The programs and their data ---------------------------------------------------------
 install(TARGETS cantaro tabulist RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 install(FILES INI/cantaro.ini DESTINATION "${_share}/INI")
-install(FILES data/chord-model.txt DESTINATION "${_share}")
+install(FILES data/chord-model.txt data/chord-shapes.txt DESTINATION "${_share}")
 install(FILES "${_bin}/cantaro.ENU" "${_bin}/cantaro.BEL" "${_bin}/cantaro.ITA" ui/logocto.bmp DESTINATION "${_share}")
 install(FILES examples/README.md examples/korobeiniki.kar examples/mary-had-a-little-lamb.mid examples/minuet-in-g.mid
         DESTINATION "${_share}/examples")

@@ -16,8 +16,9 @@ constexpr int32_t kKaraokeLyricTrack = 2;
 
 int PitchClass(int pitch) { return ((pitch % 12) + 12) % 12; }
 
-TAnalysisKeyCandidate Candidate(const TKeyCandidate& k, NoteNotation notation) {
-  return {k.tonic, k.minor, KeyWithModeName(TKeyWithMode{k.tonic, k.minor}, notation), k.score};
+TAnalysisKeyCandidate Candidate(const TKeyCandidate& k, NoteNotation notation, bool byKey,
+                                std::optional<int> fileFifths) {
+  return {k.tonic, k.minor, KeyWithModeName(TKeyWithMode{k.tonic, k.minor}, notation, byKey, fileFifths), k.score};
 }
 
 std::string NotationName(NoteNotation notation) {
@@ -30,15 +31,15 @@ std::string NotationName(NoteNotation notation) {
 
 }  // namespace
 
-TAnalysisChord AnalysisChord(const TChord& chord, NoteNotation notation) {
+TAnalysisChord AnalysisChord(const TChord& chord, NoteNotation notation, const std::optional<TKeySpelling>& key) {
   TChord c = chord;
   const TChordTones tones = ChordTones(c);  // normalised: BasePitch is the bass
   TAnalysisChord a;
-  a.name = ChordName(c, notation);
+  a.name = ChordNameIn(c, notation, key);
   a.root = PitchClass(c.BasePitch + c.RootOffset);
-  a.rootName = PitchClassName(static_cast<int8_t>(a.root), AccidentalSpelling::Sharps, notation);
+  a.rootName = PitchClassNameIn(a.root, notation, key);
   a.bass = PitchClass(c.BasePitch);
-  a.bassName = PitchClassName(static_cast<int8_t>(a.bass), AccidentalSpelling::Sharps, notation);
+  a.bassName = PitchClassNameIn(a.bass, notation, key);
   a.type = c.ChordType;
   a.suffix = c.ChordType < ChordTypeCount ? ChordFormulaTable[c.ChordType].Suffix : "";
   static constexpr int32_t kExtensions[4] = {0, 9, 11, 13};
@@ -163,13 +164,15 @@ TAnalysisDocument AnalysisDocumentOf(const TSongAnalysis& analysis) {
     d.counts.assign(key.evidence->counts.begin(), key.evidence->counts.end());
     const TKeyResult& result = key.evidence->result;
     if (result.Found()) {
-      d.best = Candidate(result.best, notation);
-      if (result.second.tonic >= 0) d.runnerUp = Candidate(result.second, notation);
+      const bool byKey = analysis.request.text.spellByKey;
+      d.best = Candidate(result.best, notation, byKey, model.keySignature);
+      if (result.second.tonic >= 0) d.runnerUp = Candidate(result.second, notation, byKey, model.keySignature);
       d.runnerUpClose = result.SecondIsClose();
     }
     doc.key.detection = std::move(d);
   }
 
+  const std::optional<TKeySpelling> spelling = analysis.Spelling();
   const TBeats& beats = model.beats;
   doc.beats.reserve(beats.size());
   for (size_t b = 0; b < beats.size(); ++b) {
@@ -181,9 +184,9 @@ TAnalysisDocument AnalysisDocumentOf(const TSongAnalysis& analysis) {
     a.ms = file.TicksToMs(a.tick);
     a.notes.assign(v.notes.begin(), v.notes.end());
     a.variants.reserve(v.chords.size());
-    for (const TChord& c : v.chords) a.variants.push_back({ChordName(c, analysis.Notation()), ChordScore(c)});
+    for (const TChord& c : v.chords) a.variants.push_back({ChordNameIn(c, analysis.Notation(), spelling), ChordScore(c)});
     if (v.HasChord()) {
-      a.chord = AnalysisChord(v.Chord(), analysis.Notation());
+      a.chord = AnalysisChord(v.Chord(), analysis.Notation(), spelling);
       a.rank = v.chosen;
     }
     doc.beats.push_back(std::move(a));

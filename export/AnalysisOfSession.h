@@ -18,7 +18,8 @@ class TSongSession;
 TAnalysisDocument AnalysisDocumentOf(const TSongAnalysis& analysis);
 
 // A chord's parts, its names in the given notation.
-TAnalysisChord AnalysisChord(const TChord& chord, NoteNotation notation);
+TAnalysisChord AnalysisChord(const TChord& chord, NoteNotation notation,
+                             const std::optional<TKeySpelling>& key = std::nullopt);
 
 // The lyrics as syllables with their marks: the text events of track 2 of a karaoke song,
 // the lyric events of any track otherwise; texts at tick 0 and "@" texts are header

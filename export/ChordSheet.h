@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chords/GuitarShapes.h"
 #include "export/ChordTextBuilder.h"
 
 enum class TSheetLineKind : unsigned char {
@@ -49,6 +50,24 @@ struct TSheetChordRef {
   bool operator==(const TSheetChordRef&) const = default;
 };
 
+// The diagrams above the sheet: guitar shapes, piano keys, or none.
+enum class TDiagramInstrument : unsigned char { None, Guitar, Piano };
+
+// One chord of the strip above the sheet, each distinct chord of the song once.
+struct TSheetDiagram {
+  std::string name;                   // as the sheet names it
+  std::optional<TGuitarShape> shape;  // the guitar's shape; none: unknown (the tones are shown)
+  std::vector<int> keys;              // the piano's keys from the C below the bass (0), lowest first
+  std::vector<std::string> tones;     // the tones' names, root first
+};
+
+// The capo that saves barres: its fret and the names of the chords fingered under it, in the
+// strip's order; fret 0: no hint.
+struct TSheetCapo {
+  int fret = 0;
+  std::vector<std::string> names;
+};
+
 struct TChordSheet {
   std::string title;     // the song's title (first "@T" text or first track name)
   std::string subtitle;  // the second one (a singer), may be empty
@@ -56,6 +75,9 @@ struct TChordSheet {
   int32_t tempo = 0;     // beats per minute
   int32_t beatLength = 0;
   std::vector<TSheetLine> lines;
+  TDiagramInstrument instrument = TDiagramInstrument::None;
+  std::vector<TSheetDiagram> diagrams;
+  TSheetCapo capo;
 
   bool Empty() const { return lines.empty(); }
   // The line being sung at the tick: the last line (not a paragraph break) that has started;

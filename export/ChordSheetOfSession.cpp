@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "export/ChordDiagrams.h"
 #include "export/ChordText.h"
 #include "export/OutputFormats.h"
 #include "export/SongAnalysis.h"
@@ -24,8 +25,11 @@ TChordSheet ChordSheetOfSession(const TSongSession& session, const TExportOption
   input.dateTime = "-";
   const TSongModel& model = session.Model();
   const TChordText text = BuildChordText(session.MidiFile, input);
-  return MakeChordSheet(text, {input.cells, input.beatLength,
-                               KeyWithModeName(model.key, model.transposition, options.notation)});
+  TChordSheet sheet = MakeChordSheet(text, {input.cells, input.beatLength,
+                                             KeyWithModeName(model.key, model.transposition, options.notation,
+                                                             options.spellByKey, model.keySignature)});
+  AddChordDiagrams(sheet, model, options);
+  return sheet;
 }
 
 TChordSheet ChordSheetOf(const TSongAnalysis& analysis) {
@@ -33,7 +37,9 @@ TChordSheet ChordSheetOf(const TSongAnalysis& analysis) {
   input.commExport = false;
   input.dateTime = "-";
   const TChordText text = BuildChordText(analysis.Song(), input);
-  return MakeChordSheet(text, {input.cells, input.beatLength, analysis.KeyName()});
+  TChordSheet sheet = MakeChordSheet(text, {input.cells, input.beatLength, analysis.KeyName()});
+  AddChordDiagrams(sheet, analysis.model, analysis.request.text);
+  return sheet;
 }
 
 void SetSheetPdfWriter(TSheetPdfWriter writer) { PdfWriter().store(writer); }

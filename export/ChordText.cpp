@@ -62,6 +62,8 @@ TChordText BuildChordText(const TMidiSong& song, const TChordTextInput& input) {
     keyTo = PitchClassName(static_cast<int8_t>(((input.key + input.transposition) % 12 + 24) % 12),
                            AccidentalSpelling::Both, input.notation);
   }
+  if (!input.keyFromName.empty()) keyFrom = input.keyFromName;
+  if (!input.keyToName.empty()) keyTo = input.keyToName;
   TChordText text = builder.Finish(tempo, input.transposition, input.key, keyFrom, keyTo,
                                    input.dateTime.empty() ? SignatureDateTime() : input.dateTime);
   text.openingTempo = song.BpmAt(0, input.speedNumerator, input.speedDenominator);

@@ -33,6 +33,9 @@ struct TChordTextInput {
   // The key after the transposition named with its mode ("Am"), for the ChordPro header;
   // empty when unknown.
   std::string keyWithMode;
+  // When not empty, the header's names of the original key and of the key played (their major
+  // tonics), in place of both spellings of each ("Bb" rather than "A#(Bb)").
+  std::string keyFromName, keyToName;
   // The playback speed as a ratio of the written tempo, for the tempo of the header.
   uint8_t speedNumerator = 1;
   uint8_t speedDenominator = 1;

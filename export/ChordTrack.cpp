@@ -132,7 +132,8 @@ std::vector<int32_t> ChordBlockNotes(const TChord& chord) {
   return notes;
 }
 
-std::vector<TChordBlock> ChordBlocks(const TBeats& beats, int32_t beatLength, NoteNotation notation) {
+std::vector<TChordBlock> ChordBlocks(const TBeats& beats, int32_t beatLength, NoteNotation notation,
+                                    const std::optional<TKeySpelling>& key) {
   std::vector<TChordBlock> blocks;
   bool open = false;
   for (size_t b = 0; b < beats.size(); ++b) {
@@ -145,7 +146,7 @@ std::vector<TChordBlock> ChordBlocks(const TBeats& beats, int32_t beatLength, No
       open = false;
       continue;
     }
-    std::string name = ChordName(v.Chord(), notation);
+    std::string name = ChordNameIn(v.Chord(), notation, key);
     if (open && blocks.back().name == name) {
       blocks.back().end = end;
       continue;

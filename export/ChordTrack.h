@@ -6,10 +6,12 @@
 // notation programs import the chords from it as a track of their own.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/Result.h"
+#include "chords/KeySpelling.h"
 #include "song/SongTypes.h"
 
 class TMidiSong;
@@ -25,7 +27,8 @@ struct TChordBlock {
 // The blocks of the beats' chosen chords: a block starts where the chosen chord changes (by
 // name) and lasts until the next change; a beat without a chord ends the block before it, so
 // silence stays silent.
-std::vector<TChordBlock> ChordBlocks(const TBeats& beats, int32_t beatLength, NoteNotation notation);
+std::vector<TChordBlock> ChordBlocks(const TBeats& beats, int32_t beatLength, NoteNotation notation,
+                                    const std::optional<TKeySpelling>& key = std::nullopt);
 
 // The notes of a chord's block: its tones as the recogniser voiced them and the bass one
 // octave below, all within 0..127.

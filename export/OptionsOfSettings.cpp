@@ -10,6 +10,11 @@ TSongOptions SongOptionsOf(const TSettings& settings) {
 }
 
 TExportOptions ExportOptionsOf(const TSettings& settings) {
-  return TExportOptions{settings.CommExport, settings.TextCodepage, settings.NoteSet, settings.PathTabulist,
-                        ProgramFolder};
+  TExportOptions options{settings.CommExport, settings.TextCodepage, settings.NoteSet, settings.PathTabulist,
+                         ProgramFolder};
+  options.spellByKey = settings.SpellByKey;
+  options.diagrams = settings.ChordDiagrams == 2   ? TDiagramInstrument::Piano
+                     : settings.ChordDiagrams == 0 ? TDiagramInstrument::None
+                                                   : TDiagramInstrument::Guitar;
+  return options;
 }

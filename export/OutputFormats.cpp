@@ -49,7 +49,7 @@ TResult<TFormatOutput> WriteJsonLine(const TSongAnalysis& a) {
 TResult<TFormatOutput> WriteMidi(const TSongAnalysis& a) {
   TFormatOutput out;
   TResult<TChordTrackFile> made =
-      MidiWithChordTrack(a.Song(), ChordBlocks(a.model.beats, a.model.beatLength, a.Notation()));
+      MidiWithChordTrack(a.Song(), ChordBlocks(a.model.beats, a.model.beatLength, a.Notation(), a.Spelling()));
   if (!made) return made.Error();
   TChordTrackFile& file = made.Value();
   if (file.channelShared)

@@ -78,8 +78,13 @@ TAnalysisOutcome Analyse(const std::string& name, const TAnalysisRequest& reques
 
 }  // namespace
 
+std::optional<TKeySpelling> TSongAnalysis::Spelling() const {
+  return SongKeySpelling(model.key, model.transposition, request.text.spellByKey, model.keySignature);
+}
+
 std::string TSongAnalysis::KeyName() const {
-  return KeyWithModeName(model.key, model.transposition, request.text.notation);
+  return KeyWithModeName(model.key, model.transposition, request.text.notation, request.text.spellByKey,
+                         model.keySignature);
 }
 
 TAnalysisOutcome AnalyseSongFile(const std::string& path, const std::string& name, const TAnalysisRequest& request,

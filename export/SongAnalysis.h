@@ -49,6 +49,8 @@ struct TSongAnalysis {
 
   const TMidiSong& Song() const { return *song; }
   NoteNotation Notation() const { return request.text.notation; }
+  // The key the names are spelled in; nothing: sharps (chords/KeySpelling.h).
+  std::optional<TKeySpelling> Spelling() const;
   // The key named with its mode (song/KeyWithMode.h); empty when unknown.
   std::string KeyName() const;
 };

@@ -17,7 +17,9 @@ TChordTextInput ChordTextInputOf(const TSongModel& model, const TExportOptions& 
   TChordTextInput input;
   const int beats = static_cast<int>(model.beats.size());
   input.cells.reserve(static_cast<size_t>(beats));
-  for (int b = 0; b < beats; ++b) input.cells.push_back(BeatChordText(model, b, options.notation));
+  const std::optional<TKeySpelling> spelling =
+      SongKeySpelling(model.key, model.transposition, options.spellByKey, model.keySignature);
+  for (int b = 0; b < beats; ++b) input.cells.push_back(BeatChordText(model, b, options.notation, spelling));
   input.beatLength = model.beatLength;
   input.transposition = model.transposition;
   input.key = model.key.key;
@@ -25,7 +27,14 @@ TChordTextInput ChordTextInputOf(const TSongModel& model, const TExportOptions& 
   input.commExport = options.commExport;
   input.codePage = CodePageFromNumber(options.textCodepage);
   input.notation = options.notation;
-  input.keyWithMode = KeyWithModeName(model.key, model.transposition, options.notation);
+  input.keyWithMode =
+      KeyWithModeName(model.key, model.transposition, options.notation, options.spellByKey, model.keySignature);
+  if (options.spellByKey && model.key.Known()) {
+    // The header names the key-list entries of the original key and of the one played, each
+    // spelled in itself.
+    input.keyFromName = KeyEntryName(model.key, 0, options.notation, model.keySignature);
+    input.keyToName = KeyEntryName(model.key, model.transposition, options.notation, model.keySignature);
+  }
   return input;
 }
 

@@ -4,10 +4,12 @@
 // first.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "chords/untChords.h"
+#include "export/ChordSheet.h"
 #include "export/ChordText.h"
 #include "export/SendToTabulist.h"
 
@@ -24,6 +26,11 @@ struct TExportOptions {
   NoteNotation notation = NoteNotation::English;  // of the chord and key names
   std::string pathTabulist;        // the editor's folder; empty: the program's folder
   std::string programFolder;       // the program's own folder, ending in "/"
+  bool spellByKey = false;         // chord and key names spelled in the song's key (Bb, not A#)
+  // The chord diagrams above the sheet, and the guitar shapes they are drawn from (none: the
+  // movable barres alone).
+  TDiagramInstrument diagrams = TDiagramInstrument::None;
+  std::shared_ptr<const TGuitarShapes> shapes;
 };
 
 // What the text builder needs of the session: each beat's chord as the song model has it,

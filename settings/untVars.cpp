@@ -243,6 +243,20 @@ const std::vector<TSettingKey>& SettingKeys() {
        },
        [](TIniFile& ini, const TSettings& s, const TWindowPos&) { ini.WriteInteger(kMain, "TextCodepage", s.TextCodepage); }},
       BoolKey(kMain, "KeysenseContinuity", &TSettings::KeysenseContinuity),
+      BoolKey(kMain, "SpellByKey", &TSettings::SpellByKey),
+      {kMain, "ChordDiagrams",
+       [](const TIniFile& ini, TSettings& s, TWindowPos&) {
+         std::string v = ini.ReadString(kMain, "ChordDiagrams", "");
+         for (char& c : v) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+         // Anything else keeps the default.
+         if (v == "none") s.ChordDiagrams = 0;
+         else if (v == "guitar") s.ChordDiagrams = 1;
+         else if (v == "piano") s.ChordDiagrams = 2;
+       },
+       [](TIniFile& ini, const TSettings& s, const TWindowPos&) {
+         static const char* const names[] = {"none", "guitar", "piano"};
+         ini.WriteString(kMain, "ChordDiagrams", names[s.ChordDiagrams >= 0 && s.ChordDiagrams <= 2 ? s.ChordDiagrams : 1]);
+       }},
       {kMain, "ChordRecognition",
        [](const TIniFile& ini, TSettings& s, TWindowPos&) {
          std::string v = ini.ReadString(kMain, "ChordRecognition", "");

@@ -112,6 +112,11 @@ struct TSettings {
   bool MidiThru = false;
   // "NoteSet": the notation of every note, key and chord name the program shows and writes.
   NoteNotation NoteSet = NoteNotation::English;
+  // "SpellByKey": chord and key names are spelled in the song's key (Bb and Eb in flat keys)
+  // instead of always with sharps.
+  bool SpellByKey = false;
+  // "ChordDiagrams": the strip of chord diagrams above the sheet: 0 none, 1 guitar, 2 piano.
+  int32_t ChordDiagrams = 1;
   // Section "Keysense": the chords usual in the key of C for the key-aware choice.
   TKeysenseTable KeysenseTable;
   // Keys "MRU1".."MRU10": the recently opened files, full paths, most recent first, at most ten,

@@ -4,6 +4,7 @@
 #include "base/untMesConst.h"
 #include "midi/MidiConstants.h"
 #include "base/Finally.h"
+#include "song/KeyWithMode.h"
 #include "song/SongSession.h"
 
 namespace {
@@ -68,6 +69,7 @@ bool TSongSession::OpenSong(const std::string& fileName, std::string bytes, bool
   Notify(TSongChange::Opening, fromFile ? 1 : 0);
   model_.transposition = 0;
   model_.key = TSongKey{};
+  model_.keySignature = FirstKeySignature(MidiFile.Song());
   model_.lyrics.clear();
   model_.beatLength = MidiFile.BeatTicks();
   model_.beatChoice = TBeatLength::Default;

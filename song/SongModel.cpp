@@ -38,9 +38,10 @@ std::string VariantToneList(TChord chord, NoteNotation notation) {
   return text;
 }
 
-std::string BeatChordText(const TSongModel& model, int beat, NoteNotation notation) {
+std::string BeatChordText(const TSongModel& model, int beat, NoteNotation notation,
+                          const std::optional<TKeySpelling>& key) {
   if (beat < 0 || beat >= static_cast<int>(model.beats.size())) return std::string();
   const TVariants& v = model.beats[static_cast<size_t>(beat)];
-  if (v.HasChord()) return ChordName(v.Chord(), notation);
+  if (v.HasChord()) return ChordNameIn(v.Chord(), notation, key);
   return v.notes.empty() || model.simplified ? std::string() : std::string("?");
 }

@@ -13,6 +13,7 @@
 
 #include "base/RememberedAnswer.h"
 #include "chords/ChordModel.h"
+#include "chords/KeySpelling.h"
 #include "chords/untChords.h"
 #include "chords/untKeysense.h"
 #include "song/KeyDetect.h"
@@ -130,6 +131,9 @@ struct TSongModel {
   std::string lyrics;
   // The chords were simplified since they were last searched.
   bool simplified = false;
+  // The file's first key signature as a count of fifths (-7..+7), for spelling names in the
+  // key the file gives (Gb rather than F#); none when the file has none.
+  std::optional<int> keySignature;
 
   // The chord a beat shows, nothing when it has none (or there is no such beat).
   std::optional<TChord> ChosenChord(int beat) const;
@@ -141,5 +145,6 @@ std::string VariantToneList(TChord chord, NoteNotation notation);
 
 // What a beat shows as its chord, in the beat grid and in the written text alike: the chosen
 // chord's name, "?" over notes that form no known chord (until the chords are simplified),
-// else nothing.
-std::string BeatChordText(const TSongModel& model, int beat, NoteNotation notation);
+// else nothing. With a key given, the name is spelled in it (chords/KeySpelling.h).
+std::string BeatChordText(const TSongModel& model, int beat, NoteNotation notation,
+                          const std::optional<TKeySpelling>& key = std::nullopt);

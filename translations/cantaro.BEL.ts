@@ -2234,6 +2234,86 @@
       <translation>Схаваць паведамленне</translation>
     </message>
     <message>
+      <source>Писать ноты по тональности</source>
+      <comment>SOptSpellByKey</comment>
+      <translation>Пісаць ноты па танальнасці</translation>
+    </message>
+    <message>
+      <source>Названия аккордов и тональности пишутся знаками тональности:&#13;Bb и Eb в си-бемоль мажоре, F# и C# в ре мажоре.&#13;Без флажка - всегда диезами.</source>
+      <comment>SOptSpellByKeyHint</comment>
+      <translation>Назвы акордаў і танальнасці пішуцца знакамі танальнасці:&#13;Bb і Eb у сі-бемоль мажоры, F# і C# у рэ мажоры.&#13;Без сцяжка - заўсёды дыезамі.</translation>
+    </message>
+    <message>
+      <source>Названия нот:&#13;  --spelling sharps|key               всегда диезами или по тональности (Bb в фа мажоре;&#13;                                      без параметра действуют настройки)</source>
+      <comment>SCliHelpSpelling</comment>
+      <translation>Назвы нот:&#13;  --spelling sharps|key               заўсёды дыезамі або па танальнасці (Bb у фа мажоры;&#13;                                      без параметра дзейнічаюць налады)</translation>
+    </message>
+    <message>
+      <source>Диаграммы аккордов над текстом:</source>
+      <comment>SOptChordDiagrams</comment>
+      <translation>Дыяграмы акордаў над тэкстам:</translation>
+    </message>
+    <message>
+      <source>нет</source>
+      <comment>SOptChordDiagramsNone</comment>
+      <translation>няма</translation>
+    </message>
+    <message>
+      <source>гитара</source>
+      <comment>SOptChordDiagramsGuitar</comment>
+      <translation>гітара</translation>
+    </message>
+    <message>
+      <source>фортепиано</source>
+      <comment>SOptChordDiagramsPiano</comment>
+      <translation>фартэпіяна</translation>
+    </message>
+    <message>
+      <source>%s, строка %d: %s; строка пропущена</source>
+      <comment>SShapesLineSkipped</comment>
+      <translation>%s, радок %d: %s; радок прапушчаны</translation>
+    </message>
+    <message>
+      <source>нет двоеточия после названия аккорда</source>
+      <comment>SShapesNoColon</comment>
+      <translation>няма двукроп'я пасля назвы акорда</translation>
+    </message>
+    <message>
+      <source>неизвестное название аккорда</source>
+      <comment>SShapesUnknownChord</comment>
+      <translation>невядомая назва акорда</translation>
+    </message>
+    <message>
+      <source>нужны лады шести струн, от шестой (x - струна не звучит)</source>
+      <comment>SShapesBadFrets</comment>
+      <translation>патрэбныя лады шасці струн, ад шостай (x - струна не гучыць)</translation>
+    </message>
+    <message>
+      <source>баррэ должно быть вида barre=N и лежать не выше прижатых ладов</source>
+      <comment>SShapesBadBarre</comment>
+      <translation>барэ павінна мець выгляд barre=N і ляжаць не вышэй за прыціснутыя лады</translation>
+    </message>
+    <message>
+      <source>струны звучат не нотами этого аккорда (или басом не его бас)</source>
+      <comment>SShapesWrongNotes</comment>
+      <translation>струны гучаць не нотамі гэтага акорда (або басам не яго бас)</translation>
+    </message>
+    <message>
+      <source>Файл аппликатур %s не прочитан: %s</source>
+      <comment>SShapesUnreadable</comment>
+      <translation>Файл аплікатур %s не прачытаны: %s</translation>
+    </message>
+    <message>
+      <source>Каподастр %d</source>
+      <comment>SSheetCapo</comment>
+      <translation>Каподастр %d</translation>
+    </message>
+    <message>
+      <source>%s: играть %s</source>
+      <comment>SSheetCapoPlay</comment>
+      <translation>%s: іграць %s</translation>
+    </message>
+    <message>
       <source>ru</source>
       <comment>SManualLanguage</comment>
       <translation>be</translation>

@@ -2234,6 +2234,86 @@
       <translation>Hide this message</translation>
     </message>
     <message>
+      <source>Писать ноты по тональности</source>
+      <comment>SOptSpellByKey</comment>
+      <translation>Spell notes by key</translation>
+    </message>
+    <message>
+      <source>Названия аккордов и тональности пишутся знаками тональности:&#13;Bb и Eb в си-бемоль мажоре, F# и C# в ре мажоре.&#13;Без флажка - всегда диезами.</source>
+      <comment>SOptSpellByKeyHint</comment>
+      <translation>Chord and key names take the accidentals of the key:&#13;Bb and Eb in B-flat major, F# and C# in D major.&#13;Unchecked: always sharps.</translation>
+    </message>
+    <message>
+      <source>Названия нот:&#13;  --spelling sharps|key               всегда диезами или по тональности (Bb в фа мажоре;&#13;                                      без параметра действуют настройки)</source>
+      <comment>SCliHelpSpelling</comment>
+      <translation>Note names:&#13;  --spelling sharps|key               always sharps, or spelled by key (Bb in F major;&#13;                                      without it the settings apply)</translation>
+    </message>
+    <message>
+      <source>Диаграммы аккордов над текстом:</source>
+      <comment>SOptChordDiagrams</comment>
+      <translation>Chord diagrams above the sheet:</translation>
+    </message>
+    <message>
+      <source>нет</source>
+      <comment>SOptChordDiagramsNone</comment>
+      <translation>none</translation>
+    </message>
+    <message>
+      <source>гитара</source>
+      <comment>SOptChordDiagramsGuitar</comment>
+      <translation>guitar</translation>
+    </message>
+    <message>
+      <source>фортепиано</source>
+      <comment>SOptChordDiagramsPiano</comment>
+      <translation>piano</translation>
+    </message>
+    <message>
+      <source>%s, строка %d: %s; строка пропущена</source>
+      <comment>SShapesLineSkipped</comment>
+      <translation>%s, line %d: %s; the line is skipped</translation>
+    </message>
+    <message>
+      <source>нет двоеточия после названия аккорда</source>
+      <comment>SShapesNoColon</comment>
+      <translation>no colon after the chord name</translation>
+    </message>
+    <message>
+      <source>неизвестное название аккорда</source>
+      <comment>SShapesUnknownChord</comment>
+      <translation>unknown chord name</translation>
+    </message>
+    <message>
+      <source>нужны лады шести струн, от шестой (x - струна не звучит)</source>
+      <comment>SShapesBadFrets</comment>
+      <translation>the frets of six strings are needed, from the low E (x: a muted string)</translation>
+    </message>
+    <message>
+      <source>баррэ должно быть вида barre=N и лежать не выше прижатых ладов</source>
+      <comment>SShapesBadBarre</comment>
+      <translation>the barre must read barre=N and lie no higher than the frets pressed</translation>
+    </message>
+    <message>
+      <source>струны звучат не нотами этого аккорда (или басом не его бас)</source>
+      <comment>SShapesWrongNotes</comment>
+      <translation>the strings sound notes outside the chord (or a bass not its own)</translation>
+    </message>
+    <message>
+      <source>Файл аппликатур %s не прочитан: %s</source>
+      <comment>SShapesUnreadable</comment>
+      <translation>The chord shapes file %s could not be read: %s</translation>
+    </message>
+    <message>
+      <source>Каподастр %d</source>
+      <comment>SSheetCapo</comment>
+      <translation>Capo %d</translation>
+    </message>
+    <message>
+      <source>%s: играть %s</source>
+      <comment>SSheetCapoPlay</comment>
+      <translation>%s: play %s</translation>
+    </message>
+    <message>
       <source>ru</source>
       <comment>SManualLanguage</comment>
       <translation>en</translation>

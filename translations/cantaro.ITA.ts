@@ -2234,6 +2234,86 @@
       <translation>Nascondi il messaggio</translation>
     </message>
     <message>
+      <source>Писать ноты по тональности</source>
+      <comment>SOptSpellByKey</comment>
+      <translation>Scrivi le note secondo la tonalità</translation>
+    </message>
+    <message>
+      <source>Названия аккордов и тональности пишутся знаками тональности:&#13;Bb и Eb в си-бемоль мажоре, F# и C# в ре мажоре.&#13;Без флажка - всегда диезами.</source>
+      <comment>SOptSpellByKeyHint</comment>
+      <translation>I nomi di accordi e tonalità prendono le alterazioni della tonalità:&#13;Bb ed Eb in Si bemolle maggiore, F# e C# in Re maggiore.&#13;Senza spunta: sempre diesis.</translation>
+    </message>
+    <message>
+      <source>Названия нот:&#13;  --spelling sharps|key               всегда диезами или по тональности (Bb в фа мажоре;&#13;                                      без параметра действуют настройки)</source>
+      <comment>SCliHelpSpelling</comment>
+      <translation>Nomi delle note:&#13;  --spelling sharps|key               sempre diesis o secondo la tonalità (Bb in Fa maggiore;&#13;                                      senza l'opzione valgono le impostazioni)</translation>
+    </message>
+    <message>
+      <source>Диаграммы аккордов над текстом:</source>
+      <comment>SOptChordDiagrams</comment>
+      <translation>Diagrammi degli accordi sopra il testo:</translation>
+    </message>
+    <message>
+      <source>нет</source>
+      <comment>SOptChordDiagramsNone</comment>
+      <translation>nessuno</translation>
+    </message>
+    <message>
+      <source>гитара</source>
+      <comment>SOptChordDiagramsGuitar</comment>
+      <translation>chitarra</translation>
+    </message>
+    <message>
+      <source>фортепиано</source>
+      <comment>SOptChordDiagramsPiano</comment>
+      <translation>pianoforte</translation>
+    </message>
+    <message>
+      <source>%s, строка %d: %s; строка пропущена</source>
+      <comment>SShapesLineSkipped</comment>
+      <translation>%s, riga %d: %s; riga ignorata</translation>
+    </message>
+    <message>
+      <source>нет двоеточия после названия аккорда</source>
+      <comment>SShapesNoColon</comment>
+      <translation>manca il due punti dopo il nome dell'accordo</translation>
+    </message>
+    <message>
+      <source>неизвестное название аккорда</source>
+      <comment>SShapesUnknownChord</comment>
+      <translation>nome di accordo sconosciuto</translation>
+    </message>
+    <message>
+      <source>нужны лады шести струн, от шестой (x - струна не звучит)</source>
+      <comment>SShapesBadFrets</comment>
+      <translation>servono i tasti di sei corde, dal Mi basso (x: corda muta)</translation>
+    </message>
+    <message>
+      <source>баррэ должно быть вида barre=N и лежать не выше прижатых ладов</source>
+      <comment>SShapesBadBarre</comment>
+      <translation>il barré deve essere barre=N e non stare sopra i tasti premuti</translation>
+    </message>
+    <message>
+      <source>струны звучат не нотами этого аккорда (или басом не его бас)</source>
+      <comment>SShapesWrongNotes</comment>
+      <translation>le corde suonano note fuori dall'accordo (o un basso non suo)</translation>
+    </message>
+    <message>
+      <source>Файл аппликатур %s не прочитан: %s</source>
+      <comment>SShapesUnreadable</comment>
+      <translation>Il file delle diteggiature %s non è stato letto: %s</translation>
+    </message>
+    <message>
+      <source>Каподастр %d</source>
+      <comment>SSheetCapo</comment>
+      <translation>Capotasto %d</translation>
+    </message>
+    <message>
+      <source>%s: играть %s</source>
+      <comment>SSheetCapoPlay</comment>
+      <translation>%s: suonare %s</translation>
+    </message>
+    <message>
       <source>ru</source>
       <comment>SManualLanguage</comment>
       <translation>it</translation>

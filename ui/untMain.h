@@ -27,6 +27,8 @@
 #include "ui/KeyboardPlayer.h"
 #include "ui/untApplySettings.h"
 #include "settings/ChordModelStore.h"
+#include "settings/GuitarShapesStore.h"
+#include "export/WriteText.h"
 #include "settings/untVars.h"
 
 class QAction;
@@ -307,6 +309,8 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void CreateSheet();
   void FitSheetBeside();
   void RefreshSheet();
+  // The written forms' options of the settings, with the guitar shapes of the diagrams.
+  TExportOptions ExportOptions();
   void FollowSheet(int32_t tick);
   void SheetChordClicked(int beat);
   void actSheetExecute();
@@ -367,6 +371,9 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   // The learned chord model, read when first chosen; a missing or damaged one is named once a
   // run, not at every change of settings.
   TChordModelLoad chordModel_;
+  // The guitar shapes of the chord diagrams, read when first drawn; their file's faults are
+  // named once a run.
+  TGuitarShapesLoad guitarShapes_;
   bool chordModelProblemShown_ = false;
   bool starting_ = false;
   QTimer* dumpTimer_ = nullptr;

@@ -16,6 +16,9 @@
 void TfrmMain::ApplySettings() {
   // Before the settings take effect: a changed notation may search the chords again.
   ::ApplySettings(settings_, *this, *prompter_);
+  // The grid's and the sheet's names and diagrams follow the options (spelling, instrument) at once.
+  presenter_->RenameBeats();
+  sheetDirty_ = true;
   RefreshFromSession();
 }
 
@@ -35,6 +38,23 @@ void TfrmMain::UseSongOptions() {
     }
   }
   session_->SetOptions(std::move(options));
+}
+
+TExportOptions TfrmMain::ExportOptions() {
+  TExportOptions options = ExportOptionsOf(settings_);
+  if (options.diagrams != TDiagramInstrument::Guitar) return options;
+  if (!guitarShapes_.Shapes) {
+    guitarShapes_ = LoadGuitarShapes();
+    if (!guitarShapes_.Problems.empty()) {
+      // A long list of faults is cut: the first lines tell what is wrong with the file.
+      std::string text;
+      for (size_t i = 0; i < guitarShapes_.Problems.size() && i < 10; ++i) text += (i ? "\r" : "") + guitarShapes_.Problems[i];
+      if (guitarShapes_.Problems.size() > 10) text += "\r...";
+      prompter_->Warning(Mes(MesId::SCaptionWarning), text);
+    }
+  }
+  options.shapes = guitarShapes_.Shapes;
+  return options;
 }
 
 void TfrmMain::SetTimerResol(int32_t ms) { session_->MidiFile.SetTimerResol(ms); }

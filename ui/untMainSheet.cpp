@@ -158,7 +158,7 @@ void TfrmMain::RefreshSheet() {
   sheetNotation_ = notation;
   TChordSheet sheet;
   if (!session_->beats().empty()) {
-    TExportOptions options = ExportOptionsOf(settings_);
+    TExportOptions options = ExportOptions();
     options.commExport = false;
     options.notation = notation;
     sheet = ChordSheetOfSession(*session_, options);

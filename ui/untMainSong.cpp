@@ -178,7 +178,7 @@ void TfrmMain::actExportExecute() {
   RunSongCommand([&] {
     TAnalysisRequest request;
     request.song = session_->Options();
-    request.text = ExportOptionsOf(settings_);
+    request.text = ExportOptions();
     if (ExportOpenSong(*session_, *prompter_, dialog.Format(), file, request)) {
       ShowStatusHint(MesFormat(MesId::SExportSaved, file));
       settings_.ExportDir = QFileInfo(dialog.FileName()).absolutePath().toStdString();

@@ -61,6 +61,8 @@ TOptionsValues ReadOptions(const TSettings& s) {
   v.Keysense = s.Keysense;
   v.KeysenseContinuity = s.KeysenseContinuity;
   v.LearnedChords = s.LearnedChords;
+  v.SpellByKey = s.SpellByKey;
+  v.ChordDiagrams = s.ChordDiagrams;
   v.KeysenseKeyAnswer = s.KeysenseKeyAnswer;
   v.WhiteKey = s.WhiteKey;
   v.BlackKey = s.BlackKey;
@@ -92,6 +94,8 @@ void WriteOptions(TSettings& s, const TOptionsValues& v) {
   s.Keysense = v.Keysense;
   s.KeysenseContinuity = v.KeysenseContinuity;
   s.LearnedChords = v.LearnedChords;
+  s.SpellByKey = v.SpellByKey;
+  if (v.ChordDiagrams >= 0 && v.ChordDiagrams <= 2) s.ChordDiagrams = v.ChordDiagrams;
   s.KeysenseKeyAnswer = v.KeysenseKeyAnswer;
   s.WhiteKey = v.WhiteKey;
   s.BlackKey = v.BlackKey;
@@ -180,7 +184,21 @@ TfrmOptions::TfrmOptions(TOptionsDevices devices, QWidget* parent)
       group->addButton(rbNoteSet[i], i);
       v->addWidget(rbNoteSet[i]);
     }
+    cbSpellByKey = CheckBox(MesId::SOptSpellByKey, MesId::SOptSpellByKeyHint, rgNoteSet);
+    v->addWidget(cbSpellByKey);
     lay->addWidget(rgNoteSet);
+    {
+      auto* row = new QHBoxLayout;
+      auto* label = new QLabel(MesText(MesId::SOptChordDiagrams), tsChords);
+      cbChordDiagrams = new QComboBox(tsChords);
+      for (MesId item : {MesId::SOptChordDiagramsNone, MesId::SOptChordDiagramsGuitar, MesId::SOptChordDiagramsPiano})
+        cbChordDiagrams->addItem(MesText(item));
+      label->setBuddy(cbChordDiagrams);
+      row->addWidget(label);
+      row->addWidget(cbChordDiagrams);
+      row->addStretch(1);
+      lay->addLayout(row);
+    }
     rgChordRecognition = new QGroupBox(MesText(MesId::SChordRecognition), tsChords);
     {
       auto* methods = new QButtonGroup(rgChordRecognition);
@@ -336,6 +354,8 @@ void TfrmOptions::LoadControls(const TOptionsValues& v) {
   cbKeysense->setChecked(v.Keysense);
   cbKeysenseContinuity->setChecked(v.KeysenseContinuity);
   rbChordLearned->setChecked(v.LearnedChords);
+  cbSpellByKey->setChecked(v.SpellByKey);
+  cbChordDiagrams->setCurrentIndex(v.ChordDiagrams >= 0 && v.ChordDiagrams <= 2 ? v.ChordDiagrams : 1);
   rbChordTable->setChecked(!v.LearnedChords);
   ShowKeysenseAnswer(v.KeysenseKeyAnswer);
   UpdateChordSwitches();
@@ -380,6 +400,8 @@ TOptionsValues TfrmOptions::ControlValues() const {
   v.Keysense = cbKeysense->isChecked();
   v.KeysenseContinuity = cbKeysenseContinuity->isChecked();
   v.LearnedChords = rbChordLearned->isChecked();
+  v.SpellByKey = cbSpellByKey->isChecked();
+  v.ChordDiagrams = cbChordDiagrams->currentIndex();
   v.KeysenseKeyAnswer = keysenseKeyAnswer_;
   v.WhiteKey = cbWhiteKey->Selected();
   v.BlackKey = cbBlackKey->Selected();

@@ -39,6 +39,8 @@ struct TOptionsValues {
   bool Keysense = true;
   bool KeysenseContinuity = false;
   bool LearnedChords = false;  // the learned chord model chooses the chords, not the table
+  bool SpellByKey = false;     // chord and key names spelled in the song's key
+  int ChordDiagrams = 1;       // the sheet's diagrams: 0 none, 1 guitar, 2 piano
   // The standing answer to the key question of Keysense; the dialog can only clear it.
   TRememberedAnswer KeysenseKeyAnswer = TRememberedAnswer::None;
   TColor WhiteKey = 0, BlackKey = 0, Border = 0, SelectedKey = 0, MarkedKey = 0;
@@ -94,6 +96,8 @@ class TfrmOptions : public QDialog {
   QSpinBox* udOctaveCnt = nullptr;
   QGroupBox* rgNoteSet = nullptr;
   QRadioButton* rbNoteSet[3] = {};
+  QCheckBox* cbSpellByKey = nullptr;
+  QComboBox* cbChordDiagrams = nullptr;
   QGroupBox* gbKeysense = nullptr;
   QCheckBox* cbKeysense = nullptr;
   QLabel* stKeysenseInfo = nullptr;

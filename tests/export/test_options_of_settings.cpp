@@ -15,6 +15,8 @@ TEST(OptionsOfSettings, EveryValueTheCoreTakesComesFromTheSettingsObjectItIsGive
   german.CommExport = false;
   german.TextCodepage = 866;
   german.PathTabulist = "/opt/tab/";
+  german.SpellByKey = true;
+  german.ChordDiagrams = 2;
   TSettings italian;
   italian.NoteSet = NoteNotation::Italian;
   italian.KeysenseContinuity = true;
@@ -40,6 +42,10 @@ TEST(OptionsOfSettings, EveryValueTheCoreTakesComesFromTheSettingsObjectItIsGive
   EXPECT_TRUE(ie.commExport);
   EXPECT_EQ(ie.textCodepage, 1251);
   EXPECT_EQ(ie.notation, NoteNotation::Italian);
+  EXPECT_TRUE(ge.spellByKey);
+  EXPECT_FALSE(ie.spellByKey);
+  EXPECT_EQ(ge.diagrams, TDiagramInstrument::Piano);
+  EXPECT_EQ(ie.diagrams, TDiagramInstrument::Guitar);
 }
 
 TEST(OptionsOfSettings, TwoSessionsWithTheirOwnSettingsNameTheSameSongEachInItsNotation) {

@@ -13,7 +13,7 @@ DESTDIR="$scratch/root" "$cmake" --install "$build" --prefix /usr >/dev/null
 P="$scratch/root/usr"
 
 for f in bin/cantaro bin/tabulist; do [ -x "$P/$f" ] || fail "$f is not installed"; done
-for f in share/cantaro/INI/cantaro.ini share/cantaro/cantaro.ENU share/cantaro/cantaro.BEL \
+for f in share/cantaro/INI/cantaro.ini share/cantaro/chord-shapes.txt share/cantaro/cantaro.ENU share/cantaro/cantaro.BEL \
          share/cantaro/cantaro.ITA share/cantaro/logocto.bmp share/cantaro/examples/korobeiniki.kar \
          share/cantaro/examples/mary-had-a-little-lamb.mid share/applications/cantaro.desktop \
          share/icons/hicolor/scalable/apps/cantaro.svg share/metainfo/org.cantaro.Cantaro.metainfo.xml \

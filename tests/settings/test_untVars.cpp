@@ -56,8 +56,8 @@ TEST_F(Settings, FirstRunUsesTheInitialValuesAndWritesEveryKey) {
             "[Main]\nPathTabulist=\"\"\nFormOpened=0\nShowHints=1\nNoteSet=0\nMidiOutNo=0\n"
             "MidiOutNoTranspose=1\nOctaveCnt=4\nPlayKeys=1\nCommExport=1\nKeysense=1\n"
             "LoadDir=" + Prog() + "examples/\nLeft=0\nTop=0\nWidth=0\nHeight=0\nTimerResol=10\nTextCodepage=1251\n"
-            "KeysenseContinuity=0\nChordRecognition=table\nMidiInName=\nMidiThru=0\nExportDir=\n"
-            "KeysenseKeyAnswer=\n\n"
+            "KeysenseContinuity=0\nSpellByKey=0\nChordDiagrams=guitar\nChordRecognition=table\n"
+            "MidiInName=\nMidiThru=0\nExportDir=\nKeysenseKeyAnswer=\n\n"
             "[Keys]\nWhiteKey=15793151\nBlackKey=8388608\nBorder=16711680\nSelectedKey=16744576\n"
             "MarkedKey=16711935\n");
 }
@@ -80,6 +80,8 @@ TEST_F(Settings, EverySettingSurvivesASaveAndTheUsersOtherKeysToo) {
   s.TextCodepage = 866;
   s.KeysenseContinuity = true;
   s.LearnedChords = true;
+  s.SpellByKey = true;
+  s.ChordDiagrams = 2;
   s.MidiInName = "a2j:Keystation [20] (capture): Keystation MIDI 1";  // ports carry colons and brackets
   s.MidiThru = true;
   s.ExportDir = "/music/chord sheets";
@@ -105,6 +107,8 @@ TEST_F(Settings, EverySettingSurvivesASaveAndTheUsersOtherKeysToo) {
   EXPECT_EQ(s.TextCodepage, 866);
   EXPECT_TRUE(s.KeysenseContinuity);
   EXPECT_TRUE(s.LearnedChords);
+  EXPECT_TRUE(s.SpellByKey);
+  EXPECT_EQ(s.ChordDiagrams, 2);
   EXPECT_EQ(s.MidiInName, "a2j:Keystation [20] (capture): Keystation MIDI 1");
   EXPECT_TRUE(s.MidiThru);
   EXPECT_EQ(s.ExportDir, "/music/chord sheets");

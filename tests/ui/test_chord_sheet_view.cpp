@@ -71,6 +71,53 @@ TEST_F(ChordSheetWindowTest, AfterF8TheSheetStandsBesideTheGridAndFollowsPlaybac
   w().actPlay->trigger();
 }
 
+// Above the sheet a diagram for every distinct chord, the guitar's shapes by default with the
+// capo that saves the barres; the options turn them into the piano's keys and spell the names
+// in the key, at once.
+TEST_F(ChordSheetWindowTest, TheChordStripAndTheCapoFollowTheOptions) {
+  Open({Example("korobeiniki.kar")});
+  QTest::keyClick(&w(), Qt::Key_F8);
+  w().Session().SetKey(0, true);  // A minor, shifted a semitone up: B-flat minor, whose names take flats
+  w().Session().Transpose(1);
+  QCoreApplication::processEvents();
+  const auto names = [](const TChordSheet& sheet) {
+    std::string text;
+    for (const TSheetDiagram& d : sheet.diagrams) text += d.name + (d.shape ? "+ " : " ");
+    return text;
+  };
+  const auto capo = [](const TChordSheet& sheet) {
+    std::string text = std::to_string(sheet.capo.fret);
+    for (const std::string& n : sheet.capo.names) text += " " + n;
+    return text;
+  };
+  EXPECT_EQ(Sheet()->Sheet().instrument, TDiagramInstrument::Guitar);
+  EXPECT_EQ(names(Sheet()->Sheet()), "A#m+ F7+ D#m+ ");
+  EXPECT_EQ(capo(Sheet()->Sheet()), "1 Am E7 Dm");
+  Sheet()->grab().save(QString::fromStdString(testing::TempDir() + "sheet-guitar.png"));
+
+  S().SpellByKey = true;
+  S().ChordDiagrams = 2;
+  w().ApplySettings();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Sheet()->Sheet().instrument, TDiagramInstrument::Piano);
+  EXPECT_EQ(Sheet()->Sheet().capo.fret, 0) << "the capo is a guitarist's";
+  EXPECT_EQ(names(Sheet()->Sheet()), "Bbm F7 Ebm ");
+  ASSERT_EQ(Sheet()->Sheet().diagrams.size(), 3u);
+  EXPECT_EQ(Sheet()->Sheet().diagrams[0].keys, (std::vector<int>{10, 13, 17}));  // Bb Db F from the C below
+  EXPECT_EQ(Sheet()->Sheet().key, "Bbm");
+  QString grid;  // the beat grid names them so too
+  const QAbstractItemModel* cells = w().grdSong->model();
+  for (int r = 0; r < cells->rowCount(); ++r)
+    for (int c = 1; c < cells->columnCount(); ++c) grid += cells->index(r, c).data().toString() + " ";
+  EXPECT_TRUE(grid.contains(QStringLiteral("Bbm ")) && !grid.contains(QStringLiteral("A#m"))) << grid.toStdString();
+  Sheet()->grab().save(QString::fromStdString(testing::TempDir() + "sheet-piano.png"));
+
+  S().ChordDiagrams = 0;
+  w().ApplySettings();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(Sheet()->Sheet().diagrams.empty());
+}
+
 TEST_F(ChordSheetWindowTest, ClickingAChordSelectsItsBeatShowsItsVariantsAndAChosenOneUpdatesTheSheet) {
   Open({Example("mary-had-a-little-lamb.mid")});
   w().actSearchSongChords->trigger();

@@ -43,6 +43,8 @@ TOptionsValues Changed() {
   v.Keysense = false;
   v.KeysenseContinuity = true;
   v.LearnedChords = true;
+  v.SpellByKey = true;
+  v.ChordDiagrams = 2;
   v.KeysenseKeyAnswer = TRememberedAnswer::No;
   v.WhiteKey = 0xFFFFFF;
   v.BlackKey = 0x000000;
@@ -100,6 +102,24 @@ TEST(OptionsValues, NoDeviceSelectedStoresNoName) {
 }
 
 const std::vector<std::string> Devices = {"Synth A", "Port B", "Port C"};
+
+// The chords page offers the names by key (off by default) and the choice of diagrams (the
+// guitar by default).
+TEST(OptionsDialog, TheChordsPageOffersNamesByKeyAndTheDiagrams) {
+  TSettings s;
+  TfrmOptions dlg(Devices);
+  dlg.LoadControls(ReadOptions(s));
+  ASSERT_NE(dlg.cbSpellByKey, nullptr);
+  ASSERT_NE(dlg.cbChordDiagrams, nullptr);
+  EXPECT_TRUE(dlg.tsChords->isAncestorOf(dlg.cbSpellByKey));
+  EXPECT_TRUE(dlg.tsChords->isAncestorOf(dlg.cbChordDiagrams));
+  EXPECT_EQ(dlg.cbSpellByKey->text(), "Писать ноты по тональности");
+  EXPECT_FALSE(dlg.cbSpellByKey->isChecked());
+  EXPECT_EQ(dlg.cbChordDiagrams->count(), 3);
+  EXPECT_EQ(dlg.cbChordDiagrams->currentText(), "гитара");
+  dlg.Opts->setCurrentWidget(dlg.tsChords);
+  dlg.grab().save(QString::fromStdString(testing::TempDir() + "options-chords.png"));
+}
 
 TEST(OptionsDialog, ControlsShowAndReturnTheValues) {
   TSettings s;

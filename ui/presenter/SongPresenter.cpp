@@ -6,6 +6,7 @@
 
 #include "base/untMesConst.h"
 #include "settings/untVars.h"
+#include "song/KeyWithMode.h"
 
 namespace {
 
@@ -82,6 +83,7 @@ void TSongPresenter::Changed(const TSongNotice& notice) {
     case TSongChange::Key:
     case TSongChange::Transposition:
       ShowCurrentKey();
+      if (settings_.SpellByKey) RenameBeats();
       break;
     case TSongChange::Variants:
       ShowVariants();
@@ -134,7 +136,22 @@ void TSongPresenter::LayOutSongGrid() {
 
 std::string TSongPresenter::BeatChordName(int beat) const {
   const std::optional<TChord> chord = session_.Model().ChosenChord(beat);
-  return chord ? ChordName(*chord, settings_.NoteSet) : std::string();
+  return chord ? ChordNameIn(*chord, settings_.NoteSet, Spelling()) : std::string();
+}
+
+std::optional<TKeySpelling> TSongPresenter::Spelling() const {
+  const TSongModel& model = session_.Model();
+  return SongKeySpelling(model.key, model.transposition, settings_.SpellByKey, model.keySignature);
+}
+
+void TSongPresenter::RenameBeats() {
+  const std::optional<TKeySpelling> spelling = Spelling();
+  const int n = static_cast<int>(session_.beats().size());
+  for (int b = 0; b < n; ++b) {
+    int col = 0, row = 0;
+    BeatCell(b, col, row);
+    if (row < grdSong_.RowCount()) grdSong_.SetCell(col, row, BeatChordText(session_.Model(), b, settings_.NoteSet, spelling));
+  }
 }
 
 void TSongPresenter::FillSongGrid() {
@@ -146,11 +163,12 @@ void TSongPresenter::FillSongGrid() {
   grdSong_.SetRowCount(n / BeatsPerRow + 2);
   for (int row = 1; row < grdSong_.RowCount(); ++row) grdSong_.ClearRow(row);
   const NoteNotation notation = settings_.NoteSet;
+  const std::optional<TKeySpelling> spelling = Spelling();
   for (int b = 0; b < n; ++b) {
     int col = 0, row = 0;
     BeatCell(b, col, row);
     if (col == 1) grdSong_.SetCell(0, row, std::to_string(row - 1));
-    grdSong_.SetCell(col, row, BeatChordText(session_.Model(), b, notation));
+    grdSong_.SetCell(col, row, BeatChordText(session_.Model(), b, notation, spelling));
   }
 }
 

@@ -112,6 +112,9 @@ class TSongPresenter {
   void SetCaption(std::string caption) { caption_ = std::move(caption); }
   // The chord name a beat shows, empty when it has none.
   std::string BeatChordName(int beat) const;
+  // The beats' chord names anew, the cursor kept: the key, the transposition or the spelling
+  // of the names changed.
+  void RenameBeats();
 
  private:
   void Changed(const TSongNotice& notice);
@@ -121,6 +124,8 @@ class TSongPresenter {
   void ShowCurrentKey();
   void ShowVariants();
   void SetMarkedLines(int key, bool marked);
+  // The key the names are spelled in (none: sharps).
+  std::optional<TKeySpelling> Spelling() const;
 
   TSongSession& session_;
   TSettings& settings_;

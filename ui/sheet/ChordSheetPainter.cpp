@@ -98,8 +98,27 @@ void TChordSheetPainter::Lay(const TChordSheet& sheet, const TSheetLook& look, d
     details += Q(MesFormat(MesId::SSheetTempo, sheet.tempo));
   }
   details_ = details;
-  headerHeight_ = look.margin + titleHeight_ + (subtitle_.isEmpty() ? 0 : textHeight_) +
-                  (details_.isEmpty() ? 0 : textHeight_) + textHeight_ * 0.6;
+  capo_.clear();
+  if (sheet.capo.fret > 0) {
+    std::string names;
+    for (const std::string& n : sheet.capo.names) names += (names.empty() ? "" : " ") + n;
+    capo_ = Q(MesFormat(MesId::SSheetCapoPlay, MesFormat(MesId::SSheetCapo, sheet.capo.fret), names));
+  }
+  stripTop_ = look.margin + titleHeight_ + (subtitle_.isEmpty() ? 0 : textHeight_) +
+              (details_.isEmpty() ? 0 : textHeight_) + (capo_.isEmpty() ? 0 : textHeight_);
+  double strip = 0;
+  if (sheet.instrument != TDiagramInstrument::None && !sheet.diagrams.empty()) {
+    const QSizeF cell = DiagramCellSize(sheet.instrument, textHeight_);
+    // A name wider than the cell widens every cell, so the names stay apart.
+    double widest = 0;
+    for (const TSheetDiagram& d : sheet.diagrams) widest = std::max(widest, chord.horizontalAdvance(Q(d.name)));
+    cellWidth_ = std::max(cell.width(), widest + textHeight_ * 0.5);
+    cellHeight_ = cell.height() + chordHeight_;
+    cellsPerRow_ = std::max(1, static_cast<int>((width - 2 * look.margin) / cellWidth_));
+    const int rows = (static_cast<int>(sheet.diagrams.size()) + cellsPerRow_ - 1) / cellsPerRow_;
+    strip = textHeight_ * 0.4 + rows * cellHeight_;
+  }
+  headerHeight_ = stripTop_ + strip + textHeight_ * 0.6;
 
   TSheetMeasure measure;
   measure.chordWidth = [chord](std::string_view s) { return chord.horizontalAdvance(Q(s)); };
@@ -138,7 +157,140 @@ void TChordSheetPainter::PaintHeader(QPainter& painter, double top) const {
   if (!details_.isEmpty()) {
     painter.setPen(look_.dim);
     painter.drawText(QPointF(look_.margin, y + textAscent_), details_);
+    y += textHeight_;
   }
+  if (!capo_.isEmpty()) {
+    painter.setPen(look_.ink);
+    painter.drawText(QPointF(look_.margin, y + textAscent_), capo_);
+  }
+  if (!sheet_ || sheet_->instrument == TDiagramInstrument::None) return;
+  const double stripY = top + stripTop_ + textHeight_ * 0.4;
+  for (size_t i = 0; i < sheet_->diagrams.size(); ++i) {
+    const int row = static_cast<int>(i) / cellsPerRow_, col = static_cast<int>(i) % cellsPerRow_;
+    const QRectF cell(look_.margin + col * cellWidth_, stripY + row * cellHeight_, cellWidth_, cellHeight_);
+    PaintDiagram(painter, sheet_->diagrams[i], cell);
+  }
+}
+
+QSizeF DiagramCellSize(TDiagramInstrument instrument, double lineHeight) {
+  if (instrument == TDiagramInstrument::Piano) return QSizeF(lineHeight * 5.6, lineHeight * 2.6);
+  return QSizeF(lineHeight * 3.6, lineHeight * 4.4);
+}
+
+void TChordSheetPainter::PaintDiagram(QPainter& painter, const TSheetDiagram& diagram, const QRectF& cell) const {
+  painter.save();
+  painter.setFont(look_.chord);
+  painter.setPen(look_.chordInk);
+  const QString name = Q(diagram.name);
+  const double nameWidth = QFontMetricsF(look_.chord, painter.device()).horizontalAdvance(name);
+  painter.drawText(QPointF(cell.left() + (cell.width() - nameWidth) / 2, cell.top() + chordAscent_), name);
+  const double pad = textHeight_ * 0.25;
+  const QRectF area(cell.left() + pad, cell.top() + chordHeight_, cell.width() - 2 * pad,
+                    cell.height() - chordHeight_ - pad);
+  if (sheet_->instrument == TDiagramInstrument::Piano) {
+    PaintPiano(painter, diagram.keys, area);
+  } else if (diagram.shape) {
+    PaintGuitar(painter, *diagram.shape, area);
+  } else {
+    // No shape is known: the chord's tones say what to play.
+    QString tones;
+    for (const std::string& t : diagram.tones) tones += (tones.isEmpty() ? "" : " ") + Q(t);
+    painter.setFont(look_.text);
+    painter.setPen(look_.dim);
+    painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, tones);
+  }
+  painter.restore();
+}
+
+void TChordSheetPainter::PaintGuitar(QPainter& painter, const TGuitarShape& shape, const QRectF& area) const {
+  constexpr int frets = 4;
+  const double mark = textHeight_ * 0.6;  // the row of "x" and "o" above the nut
+  const double gridLeft = area.left() + textHeight_ * 0.9;
+  const double gridWidth = std::max(1.0, area.right() - gridLeft - textHeight_ * 0.2);
+  const double stringGap = gridWidth / (GuitarStringCount - 1);
+  const double gridTop = area.top() + mark;
+  const double fretGap = std::max(1.0, (area.bottom() - gridTop) / frets);
+  // Shapes low on the neck start at the nut; others name their first fret beside it.
+  const int first = shape.HighestFret() <= frets ? 1 : shape.LowestFret();
+  const double thin = std::max(0.5, textHeight_ / 18);
+  painter.setPen(QPen(look_.ink, thin));
+  for (int s = 0; s < GuitarStringCount; ++s)
+    painter.drawLine(QPointF(gridLeft + s * stringGap, gridTop), QPointF(gridLeft + s * stringGap, gridTop + frets * fretGap));
+  for (int f = 0; f <= frets; ++f)
+    painter.drawLine(QPointF(gridLeft, gridTop + f * fretGap), QPointF(gridLeft + gridWidth, gridTop + f * fretGap));
+  if (first == 1) {
+    painter.setPen(QPen(look_.ink, thin * 4));
+    painter.drawLine(QPointF(gridLeft, gridTop), QPointF(gridLeft + gridWidth, gridTop));
+  } else {
+    QFont small = look_.text;
+    small.setPointSizeF(look_.text.pointSizeF() * 0.7);
+    painter.setFont(small);
+    painter.setPen(look_.ink);
+    painter.drawText(QRectF(area.left(), gridTop, gridLeft - area.left() - thin * 4, fretGap),
+                     Qt::AlignRight | Qt::AlignVCenter, QString::number(first));
+  }
+  const double dot = std::min(stringGap, fretGap) * 0.7;
+  painter.setPen(QPen(look_.ink, thin * 1.5));
+  for (int s = 0; s < GuitarStringCount; ++s) {
+    const int fret = shape.frets[static_cast<size_t>(s)];
+    const double x = gridLeft + s * stringGap;
+    if (fret <= 0) {
+      // Open strings a ring, muted ones a cross, above the nut.
+      const double r = std::min(mark, stringGap) * 0.3;
+      const QPointF c(x, gridTop - mark / 2);
+      painter.setBrush(Qt::NoBrush);
+      if (fret == 0) {
+        painter.drawEllipse(c, r, r);
+      } else {
+        painter.drawLine(c + QPointF(-r, -r), c + QPointF(r, r));
+        painter.drawLine(c + QPointF(-r, r), c + QPointF(r, -r));
+      }
+      continue;
+    }
+    if (fret - first >= frets) continue;
+    painter.setBrush(look_.ink);
+    painter.drawEllipse(QPointF(x, gridTop + (fret - first + 0.5) * fretGap), dot / 2, dot / 2);
+  }
+  if (shape.barre > 0 && shape.barre - first < frets) {
+    // The barre across the strings it holds: from the lowest string it presses to the top.
+    int from = 0;
+    while (from < GuitarStringCount && shape.frets[static_cast<size_t>(from)] < shape.barre) ++from;
+    if (from < GuitarStringCount - 1) {
+      const double y = gridTop + (shape.barre - first + 0.5) * fretGap;
+      painter.setPen(QPen(look_.ink, dot * 0.8, Qt::SolidLine, Qt::RoundCap));
+      painter.drawLine(QPointF(gridLeft + from * stringGap, y), QPointF(gridLeft + gridWidth, y));
+    }
+  }
+  painter.setBrush(Qt::NoBrush);
+}
+
+void TChordSheetPainter::PaintPiano(QPainter& painter, const std::vector<int>& keys, const QRectF& area) const {
+  static constexpr int WhiteOf[12] = {0, -1, 1, -1, 2, 3, -1, 4, -1, 5, -1, 6};
+  static constexpr int Below[12] = {0, 0, 0, 2, 0, 0, 5, 0, 7, 0, 9, 0};  // a black key's white key on its left
+  constexpr int whites = 14;
+  const double kw = area.width() / whites;
+  const double kh = area.height();
+  const double thin = std::max(0.5, textHeight_ / 18);
+  const QColor marked = look_.chordInk;
+  auto pressed = [&](int key) { return std::find(keys.begin(), keys.end(), key) != keys.end(); };
+  painter.setPen(QPen(look_.ink, thin));
+  for (int w = 0; w < whites; ++w) {
+    const int octave = w / 7, white = w % 7;
+    int key = 0;
+    for (int k = 0; k < 12; ++k)
+      if (WhiteOf[k] == white) key = octave * 12 + k;
+    // A keyboard keeps its colours on the dark stage too.
+    painter.setBrush(pressed(key) ? marked : QColor(Qt::white));
+    painter.drawRect(QRectF(area.left() + w * kw, area.top(), kw, kh));
+  }
+  for (int key = 0; key < 24; ++key) {
+    const int k = key % 12;
+    if (WhiteOf[k] >= 0) continue;
+    const int w = (key / 12) * 7 + WhiteOf[Below[k]];
+    painter.setBrush(pressed(key) ? marked : QColor(Qt::black));
+    painter.drawRect(QRectF(area.left() + (w + 1) * kw - kw * 0.3, area.top(), kw * 0.6, kh * 0.6));
+  }
+  painter.setBrush(Qt::NoBrush);
 }
 
 void TChordSheetPainter::PaintRow(QPainter& painter, const TBox& box, double scroll, int line,

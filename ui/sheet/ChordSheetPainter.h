@@ -1,5 +1,6 @@
 #pragma once
-// Paints a chord sheet with QPainter: the header (title, singer, key and tempo), then the rows
+// Paints a chord sheet with QPainter: the header (title, singer, key and tempo, the capo hint
+// and the strip of chord diagrams), then the rows
 // of LayoutChordSheet, the chord names in bold over their syllables. The same painter serves
 // the window's pane, the performing view, the printer and the PDF, each with its own look and
 // its own paint device (fonts are measured on the device they are painted on).
@@ -7,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 #include <optional>
@@ -80,5 +82,15 @@ class TChordSheetPainter {
   double headerHeight_ = 0;
   double textHeight_ = 0, textAscent_ = 0, chordHeight_ = 0, chordAscent_ = 0;
   double titleHeight_ = 0, titleAscent_ = 0;
-  QString title_, subtitle_, details_;
+  QString title_, subtitle_, details_, capo_;
+  // The strip: where it starts below the header's top, the size of a diagram, diagrams a row.
+  double stripTop_ = 0, cellWidth_ = 0, cellHeight_ = 0;
+  int cellsPerRow_ = 1;
+
+  void PaintDiagram(QPainter& painter, const TSheetDiagram& diagram, const QRectF& cell) const;
+  void PaintGuitar(QPainter& painter, const TGuitarShape& shape, const QRectF& area) const;
+  void PaintPiano(QPainter& painter, const std::vector<int>& keys, const QRectF& area) const;
 };
+
+// The diagrams' own size for a text line height: a guitar's and a piano's cell.
+QSizeF DiagramCellSize(TDiagramInstrument instrument, double lineHeight);
