@@ -527,6 +527,7 @@
   X(SExportFormatMusicXml, "Нотный лист: мелодия, аккорды и слова в MusicXML (*.musicxml)") \
   X(SLeadSheetFormat2, "Файл формата 2 (независимые последовательности) нельзя записать нотным листом MusicXML") \
   X(SLeadSheetNoTrack, "В песне нет трэка %d для мелодии") \
+  X(SLeadSheetTooLong, "Композиция \"%s\" слишком длинная для нотного листа:\r%d четвертей, а допустимо не более %d.") \
   X(SLeadSheetMelody, "Мелодия") \
   X(SExportMelodyTrack, "Трэк мелодии:") \
   X(SExportMelodyAuto, "Выбрать по песне") \

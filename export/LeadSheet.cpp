@@ -250,9 +250,9 @@ void PlaceLyrics(std::vector<TLeadNote>& melody, const std::vector<TAnalysisSyll
   std::size_t next = 0;  // the first note without a syllable that may take one
   for (std::size_t s = 0; s < syllables.size(); ++s) {
     if (lyrics[s].text.empty()) continue;
-    const int32_t tick = syllables[s].tick;
-    auto it = std::lower_bound(melody.begin(), melody.end(), tick - near,
-                               [](const TLeadNote& n, int32_t t) { return n.tick < t; });
+    const int64_t from = int64_t(syllables[s].tick) - near;
+    auto it = std::lower_bound(melody.begin(), melody.end(), from,
+                               [](const TLeadNote& n, int64_t t) { return n.tick < t; });
     std::size_t target = static_cast<std::size_t>(it - melody.begin());
     target = std::max(target, next);
     if (target >= melody.size()) {
@@ -326,9 +326,9 @@ int ChooseMelodyTrack(const TMidiSong& song, const std::vector<TAnalysisSyllable
     for (const TCandidate& c : candidates) {
       std::size_t hits = 0;
       for (const TAnalysisSyllable& s : syllables) {
-        auto it = std::lower_bound(c.notes.begin(), c.notes.end(), s.tick - before,
-                                   [](const TRawNote& n, int32_t t) { return n.on < t; });
-        if (it != c.notes.end() && it->on <= s.tick + after) ++hits;
+        auto it = std::lower_bound(c.notes.begin(), c.notes.end(), int64_t(s.tick) - before,
+                                   [](const TRawNote& n, int64_t t) { return n.on < t; });
+        if (it != c.notes.end() && it->on <= int64_t(s.tick) + after) ++hits;
       }
       if (hits > bestHits) {
         bestHits = hits;
@@ -372,6 +372,9 @@ TResult<TLeadSheet> LeadSheetOf(const TSongAnalysis& analysis) {
   for (const TRawNote& n : notes) endTick = std::max<int64_t>(endTick, n.off);
   endTick = std::max<int64_t>(endTick, int64_t(model.beats.size()) * model.beatLength);
   const int64_t endDivision = (endTick * kQuarter + tpq - 1) / tpq;
+  // A damaged file may claim a song of days at a few ticks a quarter: no one reads that score.
+  if (endDivision / kQuarter > MaxLeadSheetQuarters)
+    return TError(MesFormat(MesId::SLeadSheetTooLong, analysis.name, endDivision / kQuarter, MaxLeadSheetQuarters));
   sheet.measures = Measures(TimeSignatures(song), tpq, endDivision);
 
   std::vector<int32_t> onsets;

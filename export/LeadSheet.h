@@ -19,6 +19,8 @@ struct TSongAnalysis;
 
 // A quarter note is 24 divisions: both the sixteenth (6) and the eighth triplet (8) fall on them.
 inline constexpr int32_t LeadSheetDivisions = 24;
+// The longest score written, in quarter notes (some nine hours at 120 beats per minute).
+inline constexpr int64_t MaxLeadSheetQuarters = 65536;
 
 struct TLeadMeasure {
   int32_t start = 0;   // divisions from the song's start

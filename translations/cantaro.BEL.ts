@@ -2194,6 +2194,11 @@
       <translation>У песні няма трэка %d для мелодыі</translation>
     </message>
     <message>
+      <source>Композиция &quot;%s&quot; слишком длинная для нотного листа:&#13;%d четвертей, а допустимо не более %d.</source>
+      <comment>SLeadSheetTooLong</comment>
+      <translation>Кампазіцыя &quot;%s&quot; занадта доўгая для нотнага ліста:&#13;%d чвэртак, а дапушчальна не больш за %d.</translation>
+    </message>
+    <message>
       <source>Мелодия</source>
       <comment>SLeadSheetMelody</comment>
       <translation>Мелодыя</translation>

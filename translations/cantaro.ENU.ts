@@ -2194,6 +2194,11 @@
       <translation>The song has no track %d for the melody</translation>
     </message>
     <message>
+      <source>Композиция &quot;%s&quot; слишком длинная для нотного листа:&#13;%d четвертей, а допустимо не более %d.</source>
+      <comment>SLeadSheetTooLong</comment>
+      <translation>The song &quot;%s&quot; is too long for a lead sheet:&#13;%d quarter notes, while at most %d are allowed.</translation>
+    </message>
+    <message>
       <source>Мелодия</source>
       <comment>SLeadSheetMelody</comment>
       <translation>Melody</translation>

@@ -2194,6 +2194,11 @@
       <translation>Il brano non ha la traccia %d per la melodia</translation>
     </message>
     <message>
+      <source>Композиция &quot;%s&quot; слишком длинная для нотного листа:&#13;%d четвертей, а допустимо не более %d.</source>
+      <comment>SLeadSheetTooLong</comment>
+      <translation>Il brano &quot;%s&quot; è troppo lungo per uno spartito guida:&#13;%d semiminime, mentre ne sono ammesse al massimo %d.</translation>
+    </message>
+    <message>
       <source>Мелодия</source>
       <comment>SLeadSheetMelody</comment>
       <translation>Melodia</translation>

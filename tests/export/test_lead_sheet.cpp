@@ -287,6 +287,17 @@ void ExpectReadsBack(const std::string& name, const std::string& bytes, double c
   const std::vector<TAnalysisSyllable> syllables =
       AnalysisLyrics(song, a.model.karaoke, CodePageFromNumber(a.request.text.textCodepage));
   EXPECT_EQ(WordsOfScore(score), WordsOfSyllables(syllables));
+  // Each syllable on the note sung with it: never before it, and (nearly always) at it.
+  std::vector<int64_t> sung;
+  for (const TReadNote& n : score.notes)
+    if (!n.lyric.empty()) sung.push_back(int64_t(n.start) * tpq / kDivisions);
+  ASSERT_EQ(sung.size(), syllables.size());
+  std::size_t together = 0;
+  for (std::size_t i = 0; i < sung.size(); ++i) {
+    EXPECT_GE(sung[i], syllables[i].tick - quantum) << syllables[i].text;
+    if (std::llabs(sung[i] - syllables[i].tick) <= quantum) ++together;
+  }
+  EXPECT_GE(together * 10, sung.size() * 9) << together << " of " << sung.size();
 }
 
 }  // namespace
@@ -400,12 +411,25 @@ TEST(LeadSheet, OneSongWritesRestsTripletsTiesMetersTemposAndLyrics) {
   EXPECT_EQ(score.tempos, (std::vector<int>{100, 90}));
 }
 
-TEST(LeadSheet, AFileOfIndependentSequencesIsRefused) {
-  smf::Track t;
+// Refused with a message: a file of independent sequences, and a song too long to print (a
+// note of a damaged file ending some days later).
+TEST(LeadSheet, SongsThatMakeNoScoreAreRefusedWithTheReason) {
+  smf::Track t, endless;
   t.On(0, 0, 60).Off(480, 0, 60);
-  const TAnalysisOutcome outcome = Analyse("two.mid", smf::File({t, t}, 480, 2));
-  ASSERT_TRUE(outcome.analysis);
-  EXPECT_EQ(MusicXml(*outcome.analysis), "(" + Mes(MesId::SLeadSheetFormat2) + ")");
+  endless.On(0, 0, 60).Off(0x0FFFFFFF, 0, 60);
+  const struct {
+    std::string file;
+    std::string message;
+  } cases[] = {
+      {smf::File({t, t}, 480, 2), Mes(MesId::SLeadSheetFormat2)},
+      {smf::File({endless}, 480, 0),
+       MesFormat(MesId::SLeadSheetTooLong, "long.mid", int64_t{0x0FFFFFFF} / 480, MaxLeadSheetQuarters)},
+  };
+  for (const auto& c : cases) {
+    const TAnalysisOutcome outcome = Analyse("long.mid", c.file);
+    ASSERT_TRUE(outcome.analysis);
+    EXPECT_EQ(MusicXml(*outcome.analysis), "(" + c.message + ")");
+  }
 }
 
 // A melody track without notes (the conductor's): chord symbols over rests, measures whole.
