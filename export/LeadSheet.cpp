@@ -376,6 +376,9 @@ TResult<TLeadSheet> LeadSheetOf(const TSongAnalysis& analysis) {
   if (endDivision / kQuarter > MaxLeadSheetQuarters)
     return TError(MesFormat(MesId::SLeadSheetTooLong, analysis.name, endDivision / kQuarter, MaxLeadSheetQuarters));
   sheet.measures = Measures(TimeSignatures(song), tpq, endDivision);
+  // Nor one of bars a thirty-second long.
+  if (sheet.measures.size() > MaxLeadSheetMeasures)
+    return TError(MesFormat(MesId::SLeadSheetTooLong, analysis.name, endDivision / kQuarter, MaxLeadSheetQuarters));
 
   std::vector<int32_t> onsets;
   onsets.reserve(notes.size());

@@ -4,6 +4,7 @@
 // Positions are in divisions of a quarter note (LeadSheetDivisions), counted from tick 0, so
 // the notation writer (MusicXmlWriter.h) only has to cut them into note values.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,6 +22,7 @@ struct TSongAnalysis;
 inline constexpr int32_t LeadSheetDivisions = 24;
 // The longest score written, in quarter notes (some nine hours at 120 beats per minute).
 inline constexpr int64_t MaxLeadSheetQuarters = 65536;
+inline constexpr std::size_t MaxLeadSheetMeasures = 20000;
 
 struct TLeadMeasure {
   int32_t start = 0;   // divisions from the song's start
