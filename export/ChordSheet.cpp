@@ -71,9 +71,16 @@ TChordSheet MakeChordSheet(const TChordText& text, const TChordSheetInput& input
   if (input.beatLength <= 0) return sheet;
 
   if (HasLyrics(text.placement)) {
+    // A sung line opens with the chord sounding at its start, as songbooks print it, also
+    // when the chord went on from the line before.
+    std::string sounding;
     for (const TPlacedLine& placed : text.placement) {
       TSheetLine line{KindOf(placed.kind), {}};
       for (const TPlacedPiece& p : placed.pieces) AppendSplitAtWords(line.pieces, p);
+      if (line.kind == TSheetLineKind::Lyrics && !line.pieces.empty() && line.pieces.front().chord.empty())
+        line.pieces.front().chord = sounding;
+      for (const TSheetPiece& p : line.pieces)
+        if (!p.chord.empty()) sounding = p.chord;
       // Paragraph breaks of a sheet never stand first or twice in a row.
       if (line.kind == TSheetLineKind::Paragraph &&
           (sheet.lines.empty() || sheet.lines.back().kind == TSheetLineKind::Paragraph))

@@ -557,12 +557,11 @@ std::string Squeezed(const std::string& text) {
 }
 
 // The chords and then the syllables of each line of the ChordPro form, line by line: the
-// order in which they stand on a sheet with the chords above the syllables. The sheet writes
-// a chord where it changes; ChordPro opens a sung line with the chord going on, too.
+// order in which they stand on a sheet with the chords above the syllables. Both open a sung
+// line with the chord going on from the line before.
 std::string SheetOrderOfChordPro(const std::string& chordPro, bool& hasLyrics) {
   std::istringstream in(chordPro);
   std::string out;
-  std::string sounding;
   hasLyrics = false;
   for (std::string line; std::getline(in, line);) {
     if (line.empty() || line[0] == '{' || line[0] == '#') continue;
@@ -570,9 +569,7 @@ std::string SheetOrderOfChordPro(const std::string& chordPro, bool& hasLyrics) {
     for (size_t i = 0; i < line.size(); ++i) {
       if (line[i] == '[') {
         const size_t end = line.find(']', i);
-        const std::string name = line.substr(i + 1, end - i - 1);
-        if (i > 0 || name != sounding) chords += name;
-        sounding = name;
+        chords += line.substr(i + 1, end - i - 1);
         i = end;
       } else {
         syllables += line[i];

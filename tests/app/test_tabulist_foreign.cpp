@@ -16,6 +16,7 @@
 #include "platform/TabulistProtocol.h"
 #include "song/ScriptedPrompter.h"
 #include "tests/platform/ForeignUser.h"
+#include "tests/EnvVar.h"
 
 namespace fs = std::filesystem;
 
@@ -26,7 +27,7 @@ TEST(TabulistHandoff, AnotherUsersProgramUnderTheEditorsNameGetsNoText) {
     GTEST_SKIP() << "a server as user nobody needs root; the export and platform tests pretend instead";
   // The process's one application paints too, so that a PDF export after this test can.
   EnsureGuiApplication();
-  qputenv(TabulistProtocol::kNameOverrideEnv, QByteArray("/cantaro-test-foreign-") + QByteArray::number(::getpid()));
+  const EnvVar socketName(TabulistProtocol::kNameOverrideEnv, "/cantaro-test-foreign-" + std::to_string(::getpid()));
   const fs::path folder = fs::path(testing::TempDir()) / ("foreign-" + std::to_string(::getpid()));
   fs::create_directories(folder);
 

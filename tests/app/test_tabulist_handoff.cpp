@@ -16,6 +16,7 @@
 #include "platform/TabulistClient.h"
 #include "platform/TabulistProtocol.h"
 #include "song/ScriptedPrompter.h"
+#include "tests/EnvVar.h"
 
 namespace fs = std::filesystem;
 
@@ -66,7 +67,7 @@ class OwnedEditorPeer final : public TTabulistPeer {
 TEST(TabulistHandoff, StartsTheEditorHandsTheTextOverAndReusesTheRunningEditor) {
   EnsureApp();
   ASSERT_TRUE(fs::exists(kBin + "tabulist")) << "the editor is built beside cantaro";
-  qputenv(TabulistProtocol::kNameOverrideEnv, QByteArray("/cantaro-test-handoff-") + QByteArray::number(::getpid()));
+  const EnvVar socketName(TabulistProtocol::kNameOverrideEnv, "/cantaro-test-handoff-" + std::to_string(::getpid()));
 
   TTabulistClient client;
   OwnedEditorPeer peer(client);
@@ -100,9 +101,8 @@ TEST(TabulistHandoff, AnInstalledEditorTakesTheTextFromTheUsersRuntimeFolder) {
   fs::create_directories(root / "usr" / "bin");
   fs::copy_file(kBin + "tabulist", root / "usr" / "bin" / "tabulist");
   const std::string bin = (root / "usr" / "bin").string() + "/";
-  const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
-  qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString((root / "run").string()));
-  qputenv(TabulistProtocol::kNameOverrideEnv, QByteArray("/cantaro-test-installed-") + QByteArray::number(::getpid()));
+  const EnvVar runtime("XDG_RUNTIME_DIR", (root / "run").string());
+  const EnvVar socketName(TabulistProtocol::kNameOverrideEnv, "/cantaro-test-installed-" + std::to_string(::getpid()));
 
   {
     TTabulistClient client;
@@ -118,10 +118,6 @@ TEST(TabulistHandoff, AnInstalledEditorTakesTheTextFromTheUsersRuntimeFolder) {
     EXPECT_FALSE(fs::exists(bin + "TEMP.$$$"));
     peer.Stop();
   }
-  if (oldRuntime.isNull())
-    qunsetenv("XDG_RUNTIME_DIR");
-  else
-    qputenv("XDG_RUNTIME_DIR", oldRuntime);
   fs::remove_all(root);
 }
 

@@ -74,6 +74,9 @@ TEST(ChordSheet, ChordsStandOverTheSyllablesAndBeatsTheyStartOn) {
       {"an instrumental line between sung lines, and a paragraph break",
        {{{"/la"}, "C"}, {{"/"}, "F"}, {{}, "G"}, {{"\\sing"}, "C"}},
        {"lyrics: 0 C 'la' |", "instrumental: 1 F '' | 2 G '' |", "paragraph:", "lyrics: 3 C 'sing' |"}},
+      {"a sung line opens with the chord going on from the line before, sung or played",
+       {{{"/one"}, "C"}, {{"/two"}, ""}, {{"/"}, "G"}, {{"/three"}, ""}},
+       {"lyrics: 0 C 'one' |", "lyrics: 1 C 'two' |", "instrumental: 2 G '' |", "lyrics: 3 G 'three' |"}},
       {"a song without lyrics: four beats a row, as the grid, with every beat",
        {{{}, "C"}, {{}, "C"}, {{}, ""}, {{}, "G"}, {{}, "G7"}},
        {"bars: 0 C '' | 1 C '' | 2  '' | 3 G '' |", "bars: 4 G7 '' |"}},
@@ -212,14 +215,16 @@ TEST_F(ChordSheetOfSong, ExamplesCarryTheTextsChordsAndSyllables) {
     std::vector<std::string> textChords, textLyrics, sheetChords, sheetLyrics;
     for (const TTextLine& line : text.lines) {
       if (line.kind == TTextLineKind::Chords)
-        for (const std::string& w : Words(line.text)) textChords.push_back(w);
+        for (const std::string& w : Words(line.text))
+          if (textChords.empty() || w != textChords.back()) textChords.push_back(w);
       if (line.kind == TTextLineKind::Lyrics) textLyrics.push_back(WithoutSpaces(line.text));
     }
     bool bars = false;
     for (const TSheetLine& line : sheet.lines) {
       std::string lyrics;
       for (const TSheetPiece& p : line.pieces) {
-        if (!p.chord.empty() && (sheetChords.empty() || line.kind != TSheetLineKind::Bars || p.chord != sheetChords.back()))
+        // A chord repeated at a line start, or in the next row of bars, is the one sounding.
+        if (!p.chord.empty() && (sheetChords.empty() || p.chord != sheetChords.back()))
           sheetChords.push_back(p.chord);
         lyrics += p.text;
       }
