@@ -359,7 +359,6 @@ TResult<TLeadSheet> LeadSheetOf(const TSongAnalysis& analysis) {
   const std::vector<TAnalysisSyllable> syllables = AnalysisLyrics(song, model.karaoke, codePage);
 
   TLeadSheet sheet;
-  sheet.notation = analysis.Notation();
   const int32_t asked = analysis.request.melodyTrack;
   if (asked < 0 || asked > song.NumberOfTracks()) return TError(MesFormat(MesId::SLeadSheetNoTrack, asked));
   sheet.melodyTrack = asked > 0 ? asked - 1 : ChooseMelodyTrack(song, syllables);

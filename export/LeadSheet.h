@@ -67,7 +67,6 @@ struct TLeadSheet {
   int channel = 0;        // the melody's MIDI channel (0..15) and program (0..127)
   int program = 0;
   TKeySpelling key;       // the signature (fifths) and mode the sheet is written in
-  NoteNotation notation = NoteNotation::English;  // of the chord names
   std::vector<TLeadMeasure> measures;
   std::vector<TLeadNote> melody;  // in order, never overlapping
   std::vector<TLeadHarmony> harmonies;

@@ -84,7 +84,7 @@ void AppendHarmony(pugi::xml_node measure, const TLeadHarmony& h, int32_t offset
   AppendStepAlter(harmony.append_child("root"), "root-step", "root-alter", root, sheet.key);
   const TXmlHarmonyKind kind = MusicXmlHarmonyKind(c);
   pugi::xml_node k = harmony.append_child("kind");
-  k.append_attribute("text") = MusicXmlKindText(c, sheet.notation, sheet.key).c_str();
+  k.append_attribute("text") = MusicXmlKindText(c).c_str();
   k.text().set(kind.kind.c_str());
   if (bass != root) AppendStepAlter(harmony.append_child("bass"), "bass-step", "bass-alter", bass, sheet.key);
   for (const TXmlDegree& d : kind.degrees) {
@@ -362,9 +362,7 @@ TXmlHarmonyKind MusicXmlHarmonyKind(const TChord& chord) {
   return k;
 }
 
-std::string MusicXmlKindText(const TChord& chord, NoteNotation notation, const TKeySpelling& key) {
-  (void)notation;
-  (void)key;
+std::string MusicXmlKindText(const TChord& chord) {
   // The name without root and bass: the same name built with both left empty, then the
   // slash that led to the bass taken off.
   std::string text = ChordNameWithNotes(chord, "", "");

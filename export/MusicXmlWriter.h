@@ -30,7 +30,7 @@ TXmlHarmonyKind MusicXmlHarmonyKind(const TChord& chord);
 // The text of a chord's kind attribute: its name as the program writes it after the root, the
 // bass left off ("m7", "7sus4", "add9"), since notation programs print the root and bass
 // themselves.
-std::string MusicXmlKindText(const TChord& chord, NoteNotation notation, const TKeySpelling& key);
+std::string MusicXmlKindText(const TChord& chord);
 
 // The whole score. partName: the part's name when the melody's track has none.
 std::string MusicXmlOf(const TLeadSheet& sheet, const std::string& partName);

@@ -587,7 +587,7 @@ std::string SheetOrderOfChordPro(const std::string& chordPro, bool& hasLyrics) {
 // song's order, a song without lyrics as the beat grid's rows.
 TEST(CantaroProgram, PdfSheetCarriesTheChordsAndSyllablesInTheSongsOrder) {
   const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-  if (pdftotext.isEmpty()) GTEST_SKIP() << "needs pdftotext (Debian package poppler-utils)";
+  if (pdftotext.isEmpty()) GTEST_SKIP() << "needs pdftotext (poppler-utils, which scripts/install-deps --test installs)";
   for (const char* name : {"korobeiniki.kar", "mary-had-a-little-lamb.mid", "minuet-in-g.mid"}) {
     const QString song = QString::fromStdString(kExamples + name);
     const std::string pdf = (fs::path(testing::TempDir()) / (std::string(name) + ".pdf")).string();

@@ -485,6 +485,6 @@ TEST(LeadSheet, ChordKindsAndDegrees) {
     const TXmlHarmonyKind k = MusicXmlHarmonyKind(c.chord);
     EXPECT_EQ(k.kind, c.kind) << c.text;
     EXPECT_EQ(k.degrees, c.degrees) << c.text;
-    EXPECT_EQ(MusicXmlKindText(c.chord, NoteNotation::English, {}), c.text);
+    EXPECT_EQ(MusicXmlKindText(c.chord), c.text);
   }
 }
