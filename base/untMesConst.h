@@ -327,12 +327,8 @@
   X(SButtonNo, "&Нет")                                                                \
   X(SButtonCancel, "Отмена")                                                          \
   X(SButtonOk, "OK")                                                                  \
-  X(SPortWarning, "Не удалось открыть MIDI порт для вывода звука. \rВозможно, он занят другой программой!") \
   X(SActManual, "Руководство пользователя")                                           \
   X(SActManualHint, "Руководство пользователя|Открыть руководство пользователя программы") \
-  X(SNoAudioWarning, "Встроенный синтезатор не нашёл вывода звука\r(PipeWire, PulseAudio или ALSA): проигрывание будет беззвучным.\r"   \
-    "Другое устройство вывода можно выбрать в меню \"Сервис\" > \"Настройки...\",\r"                          \
-    "на странице \"Звуки и MIDI\".")                                                                           \
   X(SOutputSilent, "Звук выключен: устройство вывода не открыто") \
   X(SMidiInOpenFailed, "Не удалось открыть вход MIDI \"%s\": %s") \
   X(SMidiInLost, "Вход MIDI \"%s\" отключён: %s") \
@@ -537,7 +533,19 @@
 // Fewer interruptions and louder renders: the loudness of a WAV file, the questions a user
 // can silence, the bar of a missing audio output.
 #define CANTARO_MESSAGES_DETAILS(X) \
-  X(SCliHelpRender, "Запись в WAV (--render):\r  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)")
+  X(SCliHelpRender, "Запись в WAV (--render):\r  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)") \
+  X(SDontAskAgain, "Больше не спрашивать") \
+  X(SOptKeysenseAnswer, "Ответ на вопрос об определении тональности для Keysense: %s") \
+  X(SOptKeysenseAnswerAsk, "спрашивать") \
+  X(SOptKeysenseAnswerYes, "всегда определять") \
+  X(SOptKeysenseAnswerNo, "не определять") \
+  X(SOptKeysenseAskAgain, "Спрашивать снова") \
+  X(SOptKeysenseAskAgainHint, "Программа снова будет спрашивать, определить ли тональность,\rкогда она нужна технологии Keysense") \
+  X(SOutputBarNoAudio, "Устройство вывода \"%s\" не нашло вывода звука (PipeWire, PulseAudio или ALSA): проигрывание будет беззвучным.") \
+  X(SOutputBarPort, "Не удалось открыть устройство вывода \"%s\": возможно, оно занято другой программой. Проигрывание будет беззвучным.") \
+  X(SOutputBarOptions, "Выбрать устройство...") \
+  X(SOutputBarOptionsHint, "Настройки, страница \"Звуки и MIDI\"") \
+  X(SOutputBarClose, "Скрыть сообщение")
 
 #define CANTARO_MESSAGES(X)                                                           \
   CANTARO_MESSAGES_COMMON(X)                                                          \

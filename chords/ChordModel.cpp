@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+
+#include "chords/FloatVectors.h"
 
 namespace {
 
@@ -121,38 +124,89 @@ void RotateFeatures(const TBeatFeatures& beat, TRotatedFeatures& rotated) {
 
 namespace {
 
-using TTypeSums = std::array<std::array<float, 12>, ChordModelTypeCount>;
-using TReversed = std::array<std::array<std::array<float, 24>, ChordModelTypeCount>, ChordFeatureGroups>;
+// Types summed at once: six independent sums in flight, each the twelve roots of a type and
+// four numbers that are not used (one AVX-512 register, two AVX ones).
+constexpr size_t kTypeBlock = 6;
 
-// The sums are built twice: for processors with AVX2 and FMA (eight products at once) and
-// for any x86-64; the loader picks one when the program starts. Not under the sanitizers: the
-// loader runs the choice before their runtime is ready (ThreadSanitizer crashes there).
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__) && \
-    !defined(__SANITIZE_THREAD__)
-__attribute__((target_clones("arch=x86-64-v3", "default")))
-#endif
-void AddFeatures(const TReversed& reversed, const TBeatFeatures& beat, TTypeSums& sums) {
-  // The sounding features first, then type by type: the twelve sums of a type stay in
-  // registers while every feature is added to them.
+// The log-probabilities of a beat's classes (the padding type's come out -inf).
+CANTARO_VECTOR_CLONES
+void ScoreBeat(const TChordModelScorer::TReversed& reversed, const TChordModelScorer::TPaddedTypes& bias,
+               const TBeatFeatures& beat, TChordModelScorer::TPaddedScores& scores) {
+  // The sounding features first, then the types a block at a time: the twelve sums of each
+  // type of the block stay in registers while every feature is added to them, in the order
+  // of the features.
   std::array<size_t, ChordFeatureCount> offset;
   std::array<float, ChordFeatureCount> value;
   size_t count = 0;
   for (size_t g = 0; g < ChordFeatureGroups; ++g)
-    for (size_t pc = 0; pc < 12; ++pc)
-      if (const float v = beat.Groups[g][pc]; v != 0) {
-        offset[count] = g * ChordModelTypeCount * 24 + 12 - pc;
-        value[count++] = v;
-      }
-  const float* base = &reversed[0][0][0];
-  for (size_t t = 0; t < ChordModelTypeCount; ++t) {
-    float sum[12];
-    for (size_t r = 0; r < 12; ++r) sum[r] = sums[t][r];
-    for (size_t i = 0; i < count; ++i) {
-      const float* w = base + offset[i] + t * 24;
-      const float v = value[i];
-      for (size_t r = 0; r < 12; ++r) sum[r] += v * w[r];
+    for (size_t pc = 0; pc < 12; ++pc) {
+      // Without a branch: which features sound is different in every beat.
+      const float v = beat.Groups[g][pc];
+      offset[count] = g * TChordModelScorer::kPaddedTypes * 24 + 12 - pc;
+      value[count] = v;
+      count += v != 0;
     }
-    for (size_t r = 0; r < 12; ++r) sums[t][r] = sum[r];
+  const float* base = reversed.data();
+  static_assert(TChordModelScorer::kPaddedTypes % kTypeBlock == 0);
+  constexpr size_t kTypes = TChordModelScorer::kPaddedTypes;
+  // The sums of every type, sixteen places each (the last four -inf), written and read again
+  // whole: a read that spans two writes waits for both.
+  alignas(64) std::array<std::array<float, 16>, kTypes> sums;
+  const TFloat16 lane = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+  const TFloat16 none = TFloat16{} - INFINITY;
+  TFloat16 top = none;
+  for (size_t t0 = 0; t0 < kTypes; t0 += kTypeBlock) {
+    TFloat16 sum[kTypeBlock];
+    for (size_t k = 0; k < kTypeBlock; ++k) sum[k] = TFloat16{} + bias[t0 + k];
+    for (size_t i = 0; i < count; ++i) {
+      const float* w = base + offset[i] + t0 * 24;
+      const float v = value[i];
+      for (size_t k = 0; k < kTypeBlock; ++k) sum[k] += v * At16(w + k * 24);
+    }
+    for (size_t k = 0; k < kTypeBlock; ++k) {
+      const TFloat16 s = lane < 12.0f ? sum[k] : none;
+      At16(sums[t0 + k].data()) = s;
+      top = s > top ? s : top;
+    }
+  }
+  // log softmax: minus the log of the sum of the exponentials, taken from the best score.
+  // Classes more than 20 below the best add less than 276 x e^-20 (a millionth) to the sum
+  // and are left out.
+  float best = top[0];
+  for (int k = 1; k < 16; ++k) best = std::max(best, top[k]);
+  // e^x for x in (-20, 0] to a float's precision (a rounding or two): x = n ln 2 + r with
+  // |r| <= ln 2 / 2, e^r by its polynomial, times 2^n.
+  TFloat16 total16{};
+  const TFloat16 magic = TFloat16{} + 12582912.0f;  // 1.5 x 2^23: adding it rounds to an integer
+  for (size_t t = 0; t < kTypes; ++t) {
+    const TFloat16 d = At16(sums[t].data()) - best;
+    const TFloat16 x = d < -20.5f ? TFloat16{} - 20.5f : d;
+    const TFloat16 shifted = x * 1.44269504088896341f + magic;
+    const TFloat16 n = shifted - magic;
+    const TFloat16 r = x - n * 0.693359375f - n * -2.12194440e-4f;
+    TFloat16 y = TFloat16{} + 1.9875691500e-4f;
+    y = y * r + 1.3981999507e-3f;
+    y = y * r + 8.3334519073e-3f;
+    y = y * r + 4.1665795894e-2f;
+    y = y * r + 1.6666665459e-1f;
+    y = y * r + 5.0000001201e-1f;
+    y = y * (r * r) + r + 1.0f;
+    TInt16 bits;
+    std::memcpy(&bits, &shifted, sizeof bits);
+    bits = (bits - 0x4B400000 + 127) << 23;  // 2^n
+    TFloat16 scale;
+    std::memcpy(&scale, &bits, sizeof scale);
+    total16 += d > -20.0f ? y * scale : TFloat16{};
+  }
+  float total = 0;
+  for (int k = 0; k < 16; ++k) total += total16[k];
+  const float logSum = best + std::log(total);
+  // Two types make three vectors of eight classes.
+  for (size_t t = 0; t < kTypes; t += 2) {
+    const TFloat16 a = At16(sums[t].data()) - logSum, b = At16(sums[t + 1].data()) - logSum;
+    At8(&scores[t * 12]) = __builtin_shufflevector(a, a, 0, 1, 2, 3, 4, 5, 6, 7);
+    At8(&scores[t * 12 + 8]) = __builtin_shufflevector(a, b, 8, 9, 10, 11, 16, 17, 18, 19);
+    At8(&scores[t * 12 + 16]) = __builtin_shufflevector(b, b, 4, 5, 6, 7, 8, 9, 10, 11);
   }
 }
 
@@ -161,25 +215,21 @@ void AddFeatures(const TReversed& reversed, const TBeatFeatures& beat, TTypeSums
 TChordModelScorer::TChordModelScorer(const TChordModel& model) {
   for (size_t g = 0; g < ChordFeatureGroups; ++g)
     for (size_t t = 0; t < ChordModelTypeCount; ++t)
-      for (size_t i = 0; i < 24; ++i) reversed_[g][t][i] = model.Weights[t][g * 12 + (24 - i) % 12];
-  bias_ = model.Bias;
+      for (size_t i = 0; i < 24; ++i)
+        reversed_[(g * kPaddedTypes + t) * 24 + i] = model.Weights[t][g * 12 + (24 - i) % 12];
+  std::copy(model.Bias.begin(), model.Bias.end(), bias_.begin());
+  std::fill(bias_.begin() + ChordModelTypeCount, bias_.end(), -INFINITY);
+}
+
+void TChordModelScorer::LogProbabilities(const TBeatFeatures& beat, TPaddedScores& scores) const {
+  ScoreBeat(reversed_, bias_, beat, scores);
 }
 
 TClassScores TChordModelScorer::LogProbabilities(const TBeatFeatures& beat) const {
-  TTypeSums sums;
-  for (size_t t = 0; t < ChordModelTypeCount; ++t) sums[t].fill(bias_[t]);
-  AddFeatures(reversed_, beat, sums);
+  TPaddedScores padded;
+  ScoreBeat(reversed_, bias_, beat, padded);
   TClassScores scores;
-  for (size_t t = 0; t < ChordModelTypeCount; ++t)
-    std::copy(sums[t].begin(), sums[t].end(), scores.begin() + static_cast<std::ptrdiff_t>(t * 12));
-  const float best = *std::max_element(scores.begin(), scores.end());
-  // Classes more than 20 below the best add less than 276 x e^-20 (a millionth) to the sum:
-  // most of a beat's classes, whose exponentials need not be taken.
-  float total = 0;
-  for (float s : scores)
-    if (s - best > -20.0f) total += std::exp(s - best);
-  const float logSum = best + std::log(total);
-  for (float& s : scores) s -= logSum;
+  std::copy(padded.begin(), padded.begin() + ChordModelClassCount, scores.begin());
   return scores;
 }
 

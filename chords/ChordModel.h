@@ -91,6 +91,53 @@ struct TSoundingNote {
 std::vector<TBeatFeatures> ChordModelFeatures(std::vector<TSoundingNote> notes, int32_t beatLength,
                                               size_t beatCount);
 
+// The same one beat after another, without keeping them: the notes are put in the order of
+// the beat they start in (already so when they come in that order), then one sweep carries
+// the sounding notes from beat to beat.
+class TChordFeatureSweep {
+ public:
+  TChordFeatureSweep(std::vector<TSoundingNote> notes, int32_t beatLength, size_t beatCount);
+  size_t BeatCount() const { return beatCount_; }
+  // The features of the next beat, beat 0 first; valid until the next call. Only BeatCount()
+  // calls.
+  const TBeatFeatures& Next();
+
+ private:
+  // A note as the sweep keeps it: its ticks, pitch and pitch class.
+  struct TNote {
+    int32_t Start;
+    int32_t End;
+    uint8_t Pitch;
+    uint8_t Class;
+  };
+  // The part of a beat not yet claimed by a lower note, as ordered disjoint spans.
+  class TUncovered {
+   public:
+    void Reset(int32_t start, int32_t end) { spans_.assign(1, {start, end}); }
+    bool Empty() const { return spans_.empty(); }
+    // Removes [s, e) and returns how many ticks of it were still unclaimed.
+    int64_t Claim(int32_t s, int32_t e);
+
+   private:
+    std::vector<std::pair<int32_t, int32_t>> spans_, kept_;
+  };
+  static constexpr int kPitches = 128;
+
+  // The groups of beat b heard in the beat itself (all but cfPrevious and cfNext).
+  void Measure(size_t b, TBeatFeatures& f);
+
+  int32_t beatLength_;
+  size_t beatCount_;
+  size_t next_ = 0;                    // the beat Next() gives
+  std::vector<TSoundingNote> notes_;   // the notes that count, by the beat they start in
+  std::vector<uint32_t> first_;        // beat b's notes start at notes_[first_[b]]
+  std::vector<TNote> active_;          // the notes sounding in the beat measured last
+  std::array<int32_t, kPitches> pitchHead_;  // per pitch its last note in active_, -1 for none
+  std::vector<int32_t> samePitch_;     // per note in active_ the one before it of the same pitch
+  TUncovered uncovered_;
+  std::array<TBeatFeatures, 2> beats_;  // beat b in beats_[b % 2]
+};
+
 // ---------------------------------------------------------------------------------------
 // The model
 
@@ -114,15 +161,26 @@ TClassScores ChordModelLogProbabilities(const TChordModel& model, const TBeatFea
 // above zero).
 class TChordModelScorer {
  public:
+  // The types padded to a multiple of four with one that is never likely (its scores are -inf).
+  static constexpr size_t kPaddedTypes = 24;
+  static constexpr size_t kPaddedClasses = kPaddedTypes * 12;
+  using TPaddedTypes = std::array<float, kPaddedTypes>;
+  using TPaddedScores = std::array<float, kPaddedClasses>;
+  // The weights (below), and four floats more that a read of sixteen at the last place passes.
+  using TReversed = std::array<float, ChordFeatureGroups * kPaddedTypes * 24 + 4>;
+
   explicit TChordModelScorer(const TChordModel& model);
   TClassScores LogProbabilities(const TBeatFeatures& beat) const;
+  // The same in class order followed by the padding's -inf.
+  void LogProbabilities(const TBeatFeatures& beat, TPaddedScores& scores) const;
 
  private:
-  // reversed_[g][t][i] = the weight of group g, class (12 - i) mod 12 of type t, twice over:
-  // a feature at pitch class pc adds reversed_[g][t][12 - pc + r] to root r, so the twelve
-  // roots read twelve neighbouring numbers. 15 KB, which stay in the fastest cache.
-  std::array<std::array<std::array<float, 24>, ChordModelTypeCount>, ChordFeatureGroups> reversed_{};
-  std::array<float, ChordModelTypeCount> bias_{};
+  // reversed_[(g x kPaddedTypes + t) x 24 + i] = the weight of group g, class (12 - i) mod 12
+  // of type t, twice over: a feature at pitch class pc adds the number at i = 12 - pc + r to
+  // root r, so the twelve roots read twelve neighbouring numbers. 16 KB, which stay in the
+  // fastest cache.
+  TReversed reversed_{};
+  TPaddedTypes bias_{};
 };
 
 // The features of a beat rotated for every root: rotated[r][g x 12 + k] = group g at class

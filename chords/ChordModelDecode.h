@@ -20,19 +20,24 @@ inline constexpr float ChordModelChangePenalty = 2.0f;
 std::vector<int32_t> DecodeChordClasses(const std::vector<TClassScores>& scores, const std::vector<bool>& silent,
                                         float changePenalty = ChordModelChangePenalty);
 
-// The chosen class of every beat of a song (-1: silent) and how likely every class is there
-// (left at zero for silent beats).
-struct TModelBeats {
-  std::vector<int32_t> Classes;
-  std::vector<TClassScores> LogProbabilities;
-};
-
-// Scores and decodes all beats of a song.
-TModelBeats ChordModelBeats(const TChordModel& model, const std::vector<TBeatFeatures>& features,
-                            float changePenalty = ChordModelChangePenalty);
-
 // The classes of a beat worth offering as variants: the chosen one first, then the others by
-// falling probability, as long as they hold at least `minProbability` and at most `limit` in
-// all. None when the beat has no chosen class.
+// falling probability (of equal ones the lower index first), as long as they hold at least
+// `minProbability` and at most `limit` in all. None when the beat has no chosen class.
 std::vector<int32_t> RankedClasses(const TClassScores& logProbability, int32_t chosen, size_t limit,
                                    float minProbability);
+
+// The model's chords of a whole song: every beat's chosen class (-1: silent) and its variants
+// (as RankedClasses gives them), the variants of all beats one after the other.
+struct TModelChords {
+  std::vector<int32_t> Classes;
+  std::vector<int32_t> Variants;
+  std::vector<uint32_t> FirstVariant;  // beat b's are Variants[FirstVariant[b], FirstVariant[b + 1])
+};
+
+// Scores, decodes and ranks all beats of a song in one pass over them: a beat's
+// probabilities are used where they are computed and not kept.
+TModelChords ChordModelChords(const TChordModel& model, const std::vector<TBeatFeatures>& features, size_t limit,
+                              float minProbability, float changePenalty = ChordModelChangePenalty);
+// The same with the features measured as the pass goes (the sweep is used up).
+TModelChords ChordModelChords(const TChordModel& model, TChordFeatureSweep& features, size_t limit,
+                              float minProbability, float changePenalty = ChordModelChangePenalty);

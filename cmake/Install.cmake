@@ -141,6 +141,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "sound")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The icon engine that draws the SVG tool-bar icons (a plug-in, which shlibdeps cannot see).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont | fluid-soundfont-gm, qt6-translations-l10n")
 if(CANTARO_HOMEPAGE_URL)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${CANTARO_HOMEPAGE_URL}")

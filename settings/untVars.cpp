@@ -255,6 +255,21 @@ const std::vector<TSettingKey>& SettingKeys() {
       StringKey(kMain, "MidiInName", &TSettings::MidiInName),
       BoolKey(kMain, "MidiThru", &TSettings::MidiThru),
       StringKey(kMain, "ExportDir", &TSettings::ExportDir),
+      {kMain, "KeysenseKeyAnswer",
+       [](const TIniFile& ini, TSettings& s, TWindowPos&) {
+         std::string v = ini.ReadString(kMain, "KeysenseKeyAnswer", "");
+         for (char& c : v) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+         // Anything else asks again: a question too many is better than an answer not given.
+         s.KeysenseKeyAnswer = v == "yes"  ? TRememberedAnswer::Yes
+                               : v == "no" ? TRememberedAnswer::No
+                                           : TRememberedAnswer::None;
+       },
+       [](TIniFile& ini, const TSettings& s, const TWindowPos&) {
+         const char* v = s.KeysenseKeyAnswer == TRememberedAnswer::Yes  ? "yes"
+                         : s.KeysenseKeyAnswer == TRememberedAnswer::No ? "no"
+                                                                        : "";
+         ini.WriteString(kMain, "KeysenseKeyAnswer", v);
+       }},
   };
   return keys;
 }

@@ -19,6 +19,7 @@
 
 #include "base/Result.h"
 #include "chords/untChords.h"
+#include "base/RememberedAnswer.h"
 #include "chords/untKeysense.h"
 
 // Colours: 0x00BBGGRR, or with the top bit set a system colour by its index in the low byte.
@@ -95,6 +96,9 @@ struct TSettings {
   // With Keysense active, the table's chords are chosen for the whole song at once: a beat
   // keeps its neighbours' chord unless another fits it clearly better (song/ChordContinuity.h).
   bool KeysenseContinuity = false;
+  // The answer the user asked to stand ("Do not ask again") to the question whether to detect
+  // the key for Keysense; None: asked. Stored as KeysenseKeyAnswer=yes or no (absent: asked).
+  TRememberedAnswer KeysenseKeyAnswer = TRememberedAnswer::None;
   // The chords are chosen by the learned chord model (chords/ChordModel.h) instead of the
   // Keysense table; the Keysense switches then do not apply. Stored as ChordRecognition=table
   // or learned.

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "base/RememberedAnswer.h"
+
 enum class TPromptButtons { Ok, YesNo, YesNoCancel };
 
 // The icon of a box: Error with "Ошибка", Warning (exclamation) with "Внимание",
@@ -14,6 +16,12 @@ enum class TPromptIcon { None, Error, Warning, Question, Information };
 
 enum class TPromptAnswer { Ok, Yes, No, Cancel };
 
+// The answer to a question that offers to remember it, and whether the user ticked that box.
+struct TPromptReply {
+  TPromptAnswer answer = TPromptAnswer::Cancel;
+  bool remember = false;
+};
+
 class Prompter {
  public:
   virtual ~Prompter() = default;
@@ -21,6 +29,14 @@ class Prompter {
   // A question; only Yes lets the asking operation proceed.
   virtual TPromptAnswer Question(const std::string& caption, const std::string& text,
                                  TPromptButtons buttons, TPromptIcon icon) = 0;
+  // The same question with a check box captioned `rememberText` ("Do not ask again"). One that
+  // cannot show such a box asks the plain question and remembers nothing.
+  virtual TPromptReply QuestionRemembered(const std::string& caption, const std::string& text,
+                                          TPromptButtons buttons, TPromptIcon icon,
+                                          const std::string& rememberText) {
+    (void)rememberText;
+    return {Question(caption, text, buttons, icon), false};
+  }
   virtual void Information(const std::string& caption, const std::string& text) = 0;
   virtual void Warning(const std::string& caption, const std::string& text) = 0;
   virtual void Error(const std::string& caption, const std::string& text) = 0;
@@ -29,6 +45,8 @@ class Prompter {
 };
 
 // Receives the progress text of a long operation ("... Ждите..."); an empty text clears it.
+// A text shown when an operation ends (a passing notice that needs no answer) stays until the
+// next one.
 class StatusSink {
  public:
   virtual ~StatusSink() = default;

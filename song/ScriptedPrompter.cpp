@@ -5,13 +5,24 @@
 TPromptAnswer ScriptedPrompter::Question(const std::string& caption, const std::string& text,
                                          TPromptButtons buttons, TPromptIcon icon) {
   calls_.push_back({TKind::Question, caption, text, buttons, icon});
+  return NextReply().answer;
+}
+
+TPromptReply ScriptedPrompter::QuestionRemembered(const std::string& caption, const std::string& text,
+                                                  TPromptButtons buttons, TPromptIcon icon,
+                                                  const std::string& rememberText) {
+  calls_.push_back({TKind::Question, caption, text, buttons, icon, rememberText});
+  return NextReply();
+}
+
+TPromptReply ScriptedPrompter::NextReply() {
   if (answers_.empty()) {
     ++unexpected_;
-    return TPromptAnswer::Cancel;
+    return {TPromptAnswer::Cancel, false};
   }
-  TPromptAnswer a = answers_.front();
+  TPromptReply reply = answers_.front();
   answers_.pop_front();
-  return a;
+  return reply;
 }
 
 void ScriptedPrompter::Information(const std::string& caption, const std::string& text) {

@@ -2,7 +2,8 @@
 // A Prompter that answers questions from a script and records every box it was asked to
 // show, for tests of any layer that drives the song session. A question with no answer
 // left in the script is answered Cancel and counted as unexpected, so a test notices a
-// question it did not foresee.
+// question it did not foresee. A question offering to remember its answer ticks that box only
+// when the script says so (AnswerRemembering); the box's caption is kept as RememberText.
 
 #include <cstddef>
 #include <deque>
@@ -22,18 +23,23 @@ class ScriptedPrompter final : public Prompter {
     std::string Text;
     TPromptButtons Buttons = TPromptButtons::Ok;
     TPromptIcon Icon = TPromptIcon::None;
+    std::string RememberText;  // a question offering "Do not ask again": its caption
   };
 
   ScriptedPrompter() = default;
-  ScriptedPrompter(std::initializer_list<TPromptAnswer> answers) : answers_(answers) {}
+  ScriptedPrompter(std::initializer_list<TPromptAnswer> answers) { Answer(answers); }
 
-  void Answer(TPromptAnswer a) { answers_.push_back(a); }
+  void Answer(TPromptAnswer a) { answers_.push_back({a, false}); }
   void Answer(std::initializer_list<TPromptAnswer> list) {
-    answers_.insert(answers_.end(), list);
+    for (TPromptAnswer a : list) Answer(a);
   }
+  // The next answer, given with "Do not ask again" ticked where the question offers it.
+  void AnswerRemembering(TPromptAnswer a) { answers_.push_back({a, true}); }
 
   TPromptAnswer Question(const std::string& caption, const std::string& text,
                          TPromptButtons buttons, TPromptIcon icon) override;
+  TPromptReply QuestionRemembered(const std::string& caption, const std::string& text, TPromptButtons buttons,
+                                  TPromptIcon icon, const std::string& rememberText) override;
   void Information(const std::string& caption, const std::string& text) override;
   void Warning(const std::string& caption, const std::string& text) override;
   void Error(const std::string& caption, const std::string& text) override;
@@ -46,7 +52,8 @@ class ScriptedPrompter final : public Prompter {
   void Clear();
 
  private:
-  std::deque<TPromptAnswer> answers_;
+  TPromptReply NextReply();
+  std::deque<TPromptReply> answers_;
   std::vector<TCall> calls_;
   std::size_t unexpected_ = 0;
 };

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/RememberedAnswer.h"
 #include "chords/ChordModel.h"
 #include "chords/untChords.h"
 #include "chords/untKeysense.h"
@@ -49,6 +50,9 @@ struct TSongOptions {
   // clearly better, and its variants list the table's chords that cover it, best first, the
   // chosen one marked, then the exact variants of its notes.
   bool continuity = false;
+  // The answer the user asked to stand to the question whether to detect the key that the
+  // key-aware choice needs; None: asked each time.
+  TRememberedAnswer keysenseKeyAnswer = TRememberedAnswer::None;
   // The learned chord model (chords/ChordModel.h): when there is one, it chooses the chords of
   // the whole song and the key-aware table, its key question and continuity do not apply.
   std::shared_ptr<const TChordModel> chordModel;

@@ -2,6 +2,8 @@
 // per channel, and the chord of each beat recognised from them.
 #include <algorithm>
 #include <limits>
+#include <optional>
+#include <utility>
 
 #include "base/untMesConst.h"
 #include "midi/MidiConstants.h"
@@ -55,26 +57,52 @@ void TSongSession::FindChords() {
 
 void TSongSession::ActivateKeysense() {
   if (!model_.key.Known()) {
-    if (prompter_.Question(Mes(MesId::SCaptionConfirm), Mes(MesId::SSongKeysenseQuestion),
-                           TPromptButtons::YesNo, TPromptIcon::Question) == TPromptAnswer::Yes)
-      FindKey();
-    else
-      prompter_.Message(Mes(MesId::SSongKeysenseOff));
+    TRememberedAnswer answer = options_.keysenseKeyAnswer;
+    bool remembered = answer != TRememberedAnswer::None;
+    if (!remembered) {
+      const TPromptReply reply =
+          prompter_.QuestionRemembered(Mes(MesId::SCaptionConfirm), Mes(MesId::SSongKeysenseQuestion),
+                                       TPromptButtons::YesNo, TPromptIcon::Question, Mes(MesId::SDontAskAgain));
+      answer = reply.answer == TPromptAnswer::Yes ? TRememberedAnswer::Yes : TRememberedAnswer::No;
+      if (reply.remember) {
+        options_.keysenseKeyAnswer = answer;
+        if (OnKeysenseAnswerRemembered) OnKeysenseAnswerRemembered(answer);
+      }
+      remembered = reply.remember;
+    }
+    if (answer == TRememberedAnswer::Yes) {
+      // Asked each time, the user hears of the key found; a standing Yes shows it in the key
+      // list only.
+      if (remembered)
+        DetectKeySilently();
+      else
+        FindKey();
+    }
+    // A standing answer has no one waiting for a box: the notice stays in the status bar.
+    if (!model_.key.Known()) {
+      if (remembered)
+        searchNotice_ = Mes(MesId::SSongKeysenseOff);
+      else if (answer == TRememberedAnswer::No)
+        prompter_.Message(Mes(MesId::SSongKeysenseOff));
+    }
   }
   model_.keysenseActive = model_.key.Known() && static_cast<bool>(KeysenseChooser);
 }
 
-void TSongSession::CollectBeatNote(const TMidiEventEx& e) {
+void TSongSession::CollectBeatNote(const TMidiEventEx& e, int32_t trackNo, TSoundingNoteCollector* sounding) {
   if (e.Status == MidiStatus::Meta) return;
   int channel = e.Status & MidiStatus::ChannelMask;
   int kind = e.Status & MidiStatus::KindMask;
   if (channel == MidiPercussionChannel || (kind != MidiStatus::NoteOff && kind != MidiStatus::NoteOn)) return;
   bool start = kind == MidiStatus::NoteOn && e.Data2 > 0;
   if (e.Data1 > 127) return;  // shifted out of range by a transposition
-  if (start)
+  if (start) {
     search_.NoteStart(e.Data1, channel, e.Time);
-  else
+    if (sounding) sounding->Start(trackNo, channel, e.Data1, e.Time);
+  } else {
     search_.NoteRelease(e.Data1, channel, e.Time);
+    if (sounding) sounding->Release(trackNo, channel, e.Data1, e.Time);
+  }
 }
 
 void TSongSession::SearchChords() {
@@ -82,6 +110,7 @@ void TSongSession::SearchChords() {
   TBeats& beats = model_.beats;
   if (beats.empty()) return;
   model_.keysenseActive = false;
+  searchNotice_.clear();
   const TChordModel* learned = options_.chordModel.get();
   if (options_.keysense && !learned) ActivateKeysense();
   // The model needs no key, but the song's key is still named beside its chords: found
@@ -101,7 +130,7 @@ void TSongSession::SearchChords() {
     MidiPiano.MarkMode = false;
     Notify(TSongChange::AutoRecognize);
     Notify(TSongChange::Chords);
-    status_.ShowStatus(std::string());
+    status_.ShowStatus(std::exchange(searchNotice_, std::string()));
   });
   TEventWalk walk(MidiFile.Song());
   status_.ShowStatus(Mes(MesId::SSongSearchWait));
@@ -123,10 +152,14 @@ void TSongSession::SearchChords() {
     values.resize(beats.size());
     chooser = &keepValues;
   }
+  // The model hears the song's notes from the same walk.
+  std::optional<TSoundingNoteCollector> sounding;
+  if (learned) sounding.emplace(MidiFile.Song());
+  TSoundingNoteCollector* collector = sounding ? &*sounding : nullptr;
   for (b = 0; b < beats.size(); ++b) {
     search_.StartBeat();
     int32_t end = BeatEnd(b, beatLength);
-    walk.To(end, [this](const TMidiEventEx& e, int32_t) { CollectBeatNote(e); });
+    walk.To(end, [&](const TMidiEventEx& e, int32_t trackNo) { CollectBeatNote(e, trackNo, collector); });
     search_.FlushSoundingNotes(end);
     if (learned)
       search_.CollectBeatNotes(beats[b]);
@@ -135,7 +168,10 @@ void TSongSession::SearchChords() {
   }
   if (continuity) ChooseContinuousChords(values, tonic);
   // The walk gave every beat its notes; the model chooses the chords from the events.
-  if (learned) ApplyChordModel(*learned, MidiFile.Song(), beatLength, beats);
+  if (learned) {
+    walk.ToEnd([&](const TMidiEventEx& e, int32_t trackNo) { sounding->Event(e, trackNo); });
+    ApplyChordModel(*learned, sounding->Finish(), beatLength, beats);
+  }
 }
 
 void TSongSession::ChooseContinuousChords(const std::vector<TEntryValues>& values, int tonic) {

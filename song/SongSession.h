@@ -33,6 +33,8 @@
 
 // What the session needs from the playback side of the window. Left empty, the session
 // stops and rewinds the engine itself and plays nothing.
+class TSoundingNoteCollector;
+
 struct TPlaybackHooks {
   std::function<void()> StopPlayback;     // toggles a running playback off
   std::function<void()> Rewind;           // stops, silences the output, returns to tick 0
@@ -54,6 +56,10 @@ class TSongSession {
   // choice off. By default it is KeysenseChoose over the options' table (or, when that is
   // empty, the table loaded from the settings file).
   TKeysenseChooser KeysenseChooser;
+  // Told when the user asks that the answer to the key question of the key-aware choice stand
+  // from now on ("Do not ask again"); the window keeps it in the settings. The session itself
+  // goes by the answer from then on.
+  std::function<void(TRememberedAnswer)> OnKeysenseAnswerRemembered;
 
   TMidiFile MidiFile;
   TMidiPianoModel MidiPiano;
@@ -85,7 +91,9 @@ class TSongSession {
   // such a file would take gigabytes and minutes.
   static constexpr int32_t MaxSongBeats = 200000;
   // Cuts the song into beats and finds every beat's chord; asks first when there are chords
-  // already, and, with the key-aware choice on and no key, whether to detect the key.
+  // already, and, with the key-aware choice on and no key, whether to detect the key (unless
+  // the options hold a remembered answer: Yes detects the key without a report, No leaves the
+  // notice that the choice is off in the status text when the search ends).
   void FindChords();
   // The search over the beats there are, without questions (a transposition repeats it).
   void SearchChords();
@@ -175,12 +183,16 @@ class TSongSession {
   // With continuity: the chords of the beats that have table values chosen for the whole
   // song, and their variants listed (song/ChordContinuity.h).
   void ChooseContinuousChords(const std::vector<std::vector<double>>& values, int tonic);
-  void CollectBeatNote(const TMidiEventEx& event);
+  // One event of the search's walk, for the beat's notes and, with the learned model, for the
+  // song's notes that it hears.
+  void CollectBeatNote(const TMidiEventEx& event, int32_t trackNo, TSoundingNoteCollector* sounding);
   void Notify(TSongChange what, int index = -1) { observers_.Notify(what, index); }
 
   Prompter& prompter_;
   StatusSink& status_;
   TSongOptions options_;
+  // A notice left in the status text when the running search ends.
+  std::string searchNotice_;
   TSongModel model_;
   TSongObservers observers_;
   bool loading_ = false;

@@ -1259,11 +1259,6 @@
       <translation>OK</translation>
     </message>
     <message>
-      <source>Не удалось открыть MIDI порт для вывода звука. &#13;Возможно, он занят другой программой!</source>
-      <comment>SPortWarning</comment>
-      <translation>Не ўдалося адкрыць порт MIDI для вываду гуку. &#13;Магчыма, ён заняты іншай праграмай!</translation>
-    </message>
-    <message>
       <source>Руководство пользователя</source>
       <comment>SActManual</comment>
       <translation>Кіраўніцтва карыстальніка</translation>
@@ -1272,11 +1267,6 @@
       <source>Руководство пользователя|Открыть руководство пользователя программы</source>
       <comment>SActManualHint</comment>
       <translation>Кіраўніцтва карыстальніка|Адкрыць кіраўніцтва карыстальніка праграмы</translation>
-    </message>
-    <message>
-      <source>Встроенный синтезатор не нашёл вывода звука&#13;(PipeWire, PulseAudio или ALSA): проигрывание будет беззвучным.&#13;Другое устройство вывода можно выбрать в меню &quot;Сервис&quot; &gt; &quot;Настройки...&quot;,&#13;на странице &quot;Звуки и MIDI&quot;.</source>
-      <comment>SNoAudioWarning</comment>
-      <translation>Убудаваны сінтэзатар не знайшоў вываду гуку&#13;(PipeWire, PulseAudio або ALSA): прайграванне будзе бязгучным.&#13;Іншую прыладу вываду можна выбраць у меню &quot;Сэрвіс&quot; &gt; &quot;Налады...&quot;,&#13;на старонцы &quot;Гукі і MIDI&quot;.</translation>
     </message>
     <message>
       <source>Звук выключен: устройство вывода не открыто</source>
@@ -2222,6 +2212,66 @@
       <source>Запись в WAV (--render):&#13;  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)</source>
       <comment>SCliHelpRender</comment>
       <translation>Запіс у WAV (--render):&#13;  --gain ДБ                           узмацненне ў дэцыбелах (без яго самы гучны адлік прыводзіцца да -1 дБ поўнай шкалы)</translation>
+    </message>
+    <message>
+      <source>Больше не спрашивать</source>
+      <comment>SDontAskAgain</comment>
+      <translation>Больш не пытацца</translation>
+    </message>
+    <message>
+      <source>Ответ на вопрос об определении тональности для Keysense: %s</source>
+      <comment>SOptKeysenseAnswer</comment>
+      <translation>Адказ на пытанне пра вызначэнне танальнасці для Keysense: %s</translation>
+    </message>
+    <message>
+      <source>спрашивать</source>
+      <comment>SOptKeysenseAnswerAsk</comment>
+      <translation>пытацца</translation>
+    </message>
+    <message>
+      <source>всегда определять</source>
+      <comment>SOptKeysenseAnswerYes</comment>
+      <translation>заўсёды вызначаць</translation>
+    </message>
+    <message>
+      <source>не определять</source>
+      <comment>SOptKeysenseAnswerNo</comment>
+      <translation>не вызначаць</translation>
+    </message>
+    <message>
+      <source>Спрашивать снова</source>
+      <comment>SOptKeysenseAskAgain</comment>
+      <translation>Пытацца зноў</translation>
+    </message>
+    <message>
+      <source>Программа снова будет спрашивать, определить ли тональность,&#13;когда она нужна технологии Keysense</source>
+      <comment>SOptKeysenseAskAgainHint</comment>
+      <translation>Праграма зноў будзе пытацца, ці вызначыць танальнасць,&#13;калі яна патрэбна тэхналогіі Keysense</translation>
+    </message>
+    <message>
+      <source>Устройство вывода &quot;%s&quot; не нашло вывода звука (PipeWire, PulseAudio или ALSA): проигрывание будет беззвучным.</source>
+      <comment>SOutputBarNoAudio</comment>
+      <translation>Прылада вываду &quot;%s&quot; не знайшла вываду гуку (PipeWire, PulseAudio або ALSA): прайграванне будзе бязгучным.</translation>
+    </message>
+    <message>
+      <source>Не удалось открыть устройство вывода &quot;%s&quot;: возможно, оно занято другой программой. Проигрывание будет беззвучным.</source>
+      <comment>SOutputBarPort</comment>
+      <translation>Не ўдалося адкрыць прыладу вываду &quot;%s&quot;: магчыма, яна занята іншай праграмай. Прайграванне будзе бязгучным.</translation>
+    </message>
+    <message>
+      <source>Выбрать устройство...</source>
+      <comment>SOutputBarOptions</comment>
+      <translation>Выбраць прыладу...</translation>
+    </message>
+    <message>
+      <source>Настройки, страница &quot;Звуки и MIDI&quot;</source>
+      <comment>SOutputBarOptionsHint</comment>
+      <translation>Налады, старонка &quot;Гукі і MIDI&quot;</translation>
+    </message>
+    <message>
+      <source>Скрыть сообщение</source>
+      <comment>SOutputBarClose</comment>
+      <translation>Схаваць паведамленне</translation>
     </message>
   </context>
 </TS>

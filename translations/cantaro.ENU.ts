@@ -1259,11 +1259,6 @@
       <translation>OK</translation>
     </message>
     <message>
-      <source>Не удалось открыть MIDI порт для вывода звука. &#13;Возможно, он занят другой программой!</source>
-      <comment>SPortWarning</comment>
-      <translation>Could not open the MIDI port for sound output. &#13;Perhaps another program is using it!</translation>
-    </message>
-    <message>
       <source>Руководство пользователя</source>
       <comment>SActManual</comment>
       <translation>User manual</translation>
@@ -1272,11 +1267,6 @@
       <source>Руководство пользователя|Открыть руководство пользователя программы</source>
       <comment>SActManualHint</comment>
       <translation>User manual|Open the program's user manual</translation>
-    </message>
-    <message>
-      <source>Встроенный синтезатор не нашёл вывода звука&#13;(PipeWire, PulseAudio или ALSA): проигрывание будет беззвучным.&#13;Другое устройство вывода можно выбрать в меню &quot;Сервис&quot; &gt; &quot;Настройки...&quot;,&#13;на странице &quot;Звуки и MIDI&quot;.</source>
-      <comment>SNoAudioWarning</comment>
-      <translation>The built-in synthesizer found no audio output&#13;(PipeWire, PulseAudio or ALSA): playback will be silent.&#13;Another output device can be chosen in the menu &quot;Tools&quot; &gt; &quot;Options...&quot;,&#13;on the page &quot;Sound and MIDI&quot;.</translation>
     </message>
     <message>
       <source>Звук выключен: устройство вывода не открыто</source>
@@ -2222,6 +2212,66 @@
       <source>Запись в WAV (--render):&#13;  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)</source>
       <comment>SCliHelpRender</comment>
       <translation>Writing a WAV file (--render):&#13;  --gain DB                           gain in decibels (without it the loudest sample is brought to -1 dB full scale)</translation>
+    </message>
+    <message>
+      <source>Больше не спрашивать</source>
+      <comment>SDontAskAgain</comment>
+      <translation>Do not ask again</translation>
+    </message>
+    <message>
+      <source>Ответ на вопрос об определении тональности для Keysense: %s</source>
+      <comment>SOptKeysenseAnswer</comment>
+      <translation>Answer to the question whether to find the key for Keysense: %s</translation>
+    </message>
+    <message>
+      <source>спрашивать</source>
+      <comment>SOptKeysenseAnswerAsk</comment>
+      <translation>ask</translation>
+    </message>
+    <message>
+      <source>всегда определять</source>
+      <comment>SOptKeysenseAnswerYes</comment>
+      <translation>always find it</translation>
+    </message>
+    <message>
+      <source>не определять</source>
+      <comment>SOptKeysenseAnswerNo</comment>
+      <translation>do not find it</translation>
+    </message>
+    <message>
+      <source>Спрашивать снова</source>
+      <comment>SOptKeysenseAskAgain</comment>
+      <translation>Ask again</translation>
+    </message>
+    <message>
+      <source>Программа снова будет спрашивать, определить ли тональность,&#13;когда она нужна технологии Keysense</source>
+      <comment>SOptKeysenseAskAgainHint</comment>
+      <translation>The program will ask again whether to find the key&#13;when Keysense needs it</translation>
+    </message>
+    <message>
+      <source>Устройство вывода &quot;%s&quot; не нашло вывода звука (PipeWire, PulseAudio или ALSA): проигрывание будет беззвучным.</source>
+      <comment>SOutputBarNoAudio</comment>
+      <translation>The output device &quot;%s&quot; found no audio output (PipeWire, PulseAudio or ALSA): playback will be silent.</translation>
+    </message>
+    <message>
+      <source>Не удалось открыть устройство вывода &quot;%s&quot;: возможно, оно занято другой программой. Проигрывание будет беззвучным.</source>
+      <comment>SOutputBarPort</comment>
+      <translation>The output device &quot;%s&quot; could not be opened: another program may be using it. Playback will be silent.</translation>
+    </message>
+    <message>
+      <source>Выбрать устройство...</source>
+      <comment>SOutputBarOptions</comment>
+      <translation>Choose a device...</translation>
+    </message>
+    <message>
+      <source>Настройки, страница &quot;Звуки и MIDI&quot;</source>
+      <comment>SOutputBarOptionsHint</comment>
+      <translation>Settings, page &quot;Sound and MIDI&quot;</translation>
+    </message>
+    <message>
+      <source>Скрыть сообщение</source>
+      <comment>SOutputBarClose</comment>
+      <translation>Hide this message</translation>
     </message>
   </context>
 </TS>

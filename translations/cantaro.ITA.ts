@@ -1259,11 +1259,6 @@
       <translation>OK</translation>
     </message>
     <message>
-      <source>Не удалось открыть MIDI порт для вывода звука. &#13;Возможно, он занят другой программой!</source>
-      <comment>SPortWarning</comment>
-      <translation>Impossibile aprire la porta MIDI per l'uscita audio. &#13;Forse è usata da un altro programma!</translation>
-    </message>
-    <message>
       <source>Руководство пользователя</source>
       <comment>SActManual</comment>
       <translation>Manuale utente</translation>
@@ -1272,11 +1267,6 @@
       <source>Руководство пользователя|Открыть руководство пользователя программы</source>
       <comment>SActManualHint</comment>
       <translation>Manuale utente|Apri il manuale utente del programma</translation>
-    </message>
-    <message>
-      <source>Встроенный синтезатор не нашёл вывода звука&#13;(PipeWire, PulseAudio или ALSA): проигрывание будет беззвучным.&#13;Другое устройство вывода можно выбрать в меню &quot;Сервис&quot; &gt; &quot;Настройки...&quot;,&#13;на странице &quot;Звуки и MIDI&quot;.</source>
-      <comment>SNoAudioWarning</comment>
-      <translation>Il sintetizzatore integrato non ha trovato un'uscita audio&#13;(PipeWire, PulseAudio o ALSA): la riproduzione sarà muta.&#13;Un altro dispositivo di uscita si sceglie nel menu &quot;Strumenti&quot; &gt; &quot;Impostazioni...&quot;,&#13;nella pagina &quot;Suoni e MIDI&quot;.</translation>
     </message>
     <message>
       <source>Звук выключен: устройство вывода не открыто</source>
@@ -2222,6 +2212,66 @@
       <source>Запись в WAV (--render):&#13;  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)</source>
       <comment>SCliHelpRender</comment>
       <translation>Scrittura in WAV (--render):&#13;  --gain DB                           guadagno in decibel (senza, il campione più forte viene portato a -1 dB di fondo scala)</translation>
+    </message>
+    <message>
+      <source>Больше не спрашивать</source>
+      <comment>SDontAskAgain</comment>
+      <translation>Non chiedere più</translation>
+    </message>
+    <message>
+      <source>Ответ на вопрос об определении тональности для Keysense: %s</source>
+      <comment>SOptKeysenseAnswer</comment>
+      <translation>Risposta alla domanda se rilevare la tonalità per Keysense: %s</translation>
+    </message>
+    <message>
+      <source>спрашивать</source>
+      <comment>SOptKeysenseAnswerAsk</comment>
+      <translation>chiedere</translation>
+    </message>
+    <message>
+      <source>всегда определять</source>
+      <comment>SOptKeysenseAnswerYes</comment>
+      <translation>rilevarla sempre</translation>
+    </message>
+    <message>
+      <source>не определять</source>
+      <comment>SOptKeysenseAnswerNo</comment>
+      <translation>non rilevarla</translation>
+    </message>
+    <message>
+      <source>Спрашивать снова</source>
+      <comment>SOptKeysenseAskAgain</comment>
+      <translation>Chiedi di nuovo</translation>
+    </message>
+    <message>
+      <source>Программа снова будет спрашивать, определить ли тональность,&#13;когда она нужна технологии Keysense</source>
+      <comment>SOptKeysenseAskAgainHint</comment>
+      <translation>Il programma chiederà di nuovo se rilevare la tonalità&#13;quando serve a Keysense</translation>
+    </message>
+    <message>
+      <source>Устройство вывода &quot;%s&quot; не нашло вывода звука (PipeWire, PulseAudio или ALSA): проигрывание будет беззвучным.</source>
+      <comment>SOutputBarNoAudio</comment>
+      <translation>Il dispositivo di uscita &quot;%s&quot; non ha trovato un'uscita audio (PipeWire, PulseAudio o ALSA): la riproduzione sarà muta.</translation>
+    </message>
+    <message>
+      <source>Не удалось открыть устройство вывода &quot;%s&quot;: возможно, оно занято другой программой. Проигрывание будет беззвучным.</source>
+      <comment>SOutputBarPort</comment>
+      <translation>Impossibile aprire il dispositivo di uscita &quot;%s&quot;: forse lo usa un altro programma. La riproduzione sarà muta.</translation>
+    </message>
+    <message>
+      <source>Выбрать устройство...</source>
+      <comment>SOutputBarOptions</comment>
+      <translation>Scegli un dispositivo...</translation>
+    </message>
+    <message>
+      <source>Настройки, страница &quot;Звуки и MIDI&quot;</source>
+      <comment>SOutputBarOptionsHint</comment>
+      <translation>Impostazioni, pagina &quot;Suoni e MIDI&quot;</translation>
+    </message>
+    <message>
+      <source>Скрыть сообщение</source>
+      <comment>SOutputBarClose</comment>
+      <translation>Nascondi il messaggio</translation>
     </message>
   </context>
 </TS>

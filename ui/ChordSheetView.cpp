@@ -10,6 +10,38 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/Contrast.h"
+
+namespace {
+
+// The mark `t` of the way from the paper to its own colour.
+QColor Blend(const QColor& paper, const QColor& mark, double t) {
+  return QColor::fromRgbF(paper.redF() + (mark.redF() - paper.redF()) * t,
+                          paper.greenF() + (mark.greenF() - paper.greenF()) * t,
+                          paper.blueF() + (mark.blueF() - paper.blueF()) * t);
+}
+
+// A mark behind text: its own colour while both inks read on it, else paler (nearer the paper)
+// until they do.
+QColor LegibleMark(const QColor& mark, const QColor& paper, const QColor& ink, const QColor& chordInk) {
+  if (mark.alpha() == 0) return mark;
+  for (int step = 10; step > 0; --step) {
+    const QColor c = Blend(paper, mark, step / 10.0);
+    if (ContrastRatio(ink, c) >= LegibleContrast && ContrastRatio(chordInk, c) >= LegibleContrast) return c;
+  }
+  return paper;
+}
+
+}  // namespace
+
+TSheetLook LegibleLook(TSheetLook look) {
+  look.chordInk = Legible(look.chordInk, look.paper);
+  look.dim = Legible(look.dim, look.paper);
+  look.lineMark = LegibleMark(look.lineMark, look.paper, look.ink, look.chordInk);
+  look.chordMark = LegibleMark(look.chordMark, look.paper, look.ink, look.chordInk);
+  return look;
+}
+
 TChordSheetView::TChordSheetView(QWidget* parent) : QAbstractScrollArea(parent) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -48,6 +80,7 @@ void TChordSheetView::Relayout() {
     look.paper = palette().color(QPalette::Base);
     look.ink = palette().color(QPalette::Text);
   }
+  look = LegibleLook(look);
   painter_.Lay(sheet_, look, viewport()->width(), viewport());
   const int total = static_cast<int>(std::ceil(painter_.Height()));
   // On stage the last line may still stand high up on the screen.

@@ -13,6 +13,11 @@
 #include "export/ChordSheet.h"
 #include "ui/sheet/ChordSheetPainter.h"
 
+// A look with its chord names, details and marks made readable on its paper (at least 4.5:1),
+// the designed colours kept where they already are: the pane takes the desktop's colours,
+// which may be dark.
+TSheetLook LegibleLook(TSheetLook look);
+
 class TChordSheetView : public QAbstractScrollArea {
   Q_OBJECT
 

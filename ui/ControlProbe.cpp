@@ -89,6 +89,9 @@ bool WriteControlDump(const QWidget* window, const QString& path) {
   line(QStringLiteral("client"), QStringLiteral("window"), window->geometry(), false);
   const QScreen* screen = window->screen();
   line(QStringLiteral("available"), QStringLiteral("screen"), screen ? screen->availableGeometry() : QRect(), false);
+  // The device pixels per pixel, in thousandths, for tests that sample a picture of the screen.
+  line(QStringLiteral("ratio"), QStringLiteral("screen"), QRect(static_cast<int>(window->devicePixelRatioF() * 1000 + 0.5), 0, 0, 0),
+       false);
   for (const TControlRect& r : VisibleControls(window)) line(r.Name, r.Kind, r.Global, r.TextCut);
   out.flush();
   file.close();

@@ -27,5 +27,5 @@ bool ControlTextCut(const QWidget* control);
 
 // One line per control: name, kind, x, y, width, height, 1 when its text is cut; the first
 // line is the window's frame and the second its client area, the third the available area
-// of its screen. Returns false when the file cannot be written.
+// of its screen, the fourth ("ratio") the device pixel ratio in thousandths as its x. Returns false when the file cannot be written.
 bool WriteControlDump(const QWidget* window, const QString& path);

@@ -18,6 +18,12 @@ class TFocusReturningPrompter final : public Prompter {
     After();
     return answer;
   }
+  TPromptReply QuestionRemembered(const std::string& caption, const std::string& text, TPromptButtons buttons,
+                                  TPromptIcon icon, const std::string& rememberText) override {
+    const TPromptReply reply = inner_.QuestionRemembered(caption, text, buttons, icon, rememberText);
+    After();
+    return reply;
+  }
   void Information(const std::string& caption, const std::string& text) override {
     inner_.Information(caption, text);
     After();

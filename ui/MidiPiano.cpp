@@ -4,6 +4,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QResizeEvent>
+
+#include <cmath>
 
 #include "chords/untChords.h"
 #include "settings/untVars.h"
@@ -13,13 +16,21 @@ namespace {
 
 QRect ToQRect(const TPianoRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
 
+// A line one device pixel wide whatever the scale (the painter works in device pixels).
+QPen DevicePen(const QColor& color) {
+  QPen pen(color);
+  pen.setCosmetic(true);
+  pen.setWidth(1);
+  return pen;
+}
+
 // The rectangle filled in one colour and framed with a one-pixel line in another, the frame
 // inside the rectangle as the fill is.
 void FramedRect(QPainter& p, const TPianoRect& r, const QColor& fill, const QColor& outline) {
   if (r.Empty()) return;
   QRect q = ToQRect(r);
   p.fillRect(q, fill);
-  p.setPen(outline);
+  p.setPen(DevicePen(outline));
   p.setBrush(Qt::NoBrush);
   p.drawRect(q.adjusted(0, 0, -1, -1));
 }
@@ -41,12 +52,12 @@ TMidiPiano::TMidiPiano(TMidiPianoModel& model, const TSettings& settings, QWidge
   model_.OnKeyChanged = [self, keyChanged](int note) {
     if (keyChanged) keyChanged(note);
     if (!self) return;
-    TPianoKeyShape k = PianoKeyShape(self->Geometry(), note - self->model_.FirstShownNote());
+    TPianoKeyShape k = PianoKeyShape(self->DeviceGeometry(), note - self->model_.FirstShownNote());
     if (k.Bounds.Empty()) return;
     // Only this key's own rectangles, so the neighbours are left alone.
-    QRegion r(ToQRect(k.Upper));
-    if (!k.Lower.Empty()) r += ToQRect(k.Lower);
-    r += ToQRect(k.Mark);
+    QRegion r(self->WidgetRect(k.Upper));
+    if (!k.Lower.Empty()) r += self->WidgetRect(k.Lower);
+    r += self->WidgetRect(k.Mark);
     self->update(r);
   };
   auto repaint = model_.OnRepaint;
@@ -65,21 +76,52 @@ TPianoGeometry TMidiPiano::Geometry() const {
   return TPianoGeometry(width(), height(), model_.OctaveCount());
 }
 
+TPianoGeometry TMidiPiano::DeviceGeometry() const {
+  const qreal ratio = devicePixelRatioF();
+  return TPianoGeometry(static_cast<int>(std::lround(width() * ratio)), static_cast<int>(std::lround(height() * ratio)),
+                        model_.OctaveCount(), ratio);
+}
+
+QRect TMidiPiano::WidgetRect(const TPianoRect& r) const {
+  const qreal ratio = devicePixelRatioF();
+  const QRectF device(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+  return QRectF(device.topLeft() / ratio, device.size() / ratio).toAlignedRect();
+}
+
 int TMidiPiano::KeyAtPoint(int x, int y) const {
-  int r = PianoKeyAt(Geometry(), x, y);
+  // Where the keys are painted: in device pixels.
+  const qreal ratio = devicePixelRatioF();
+  const int r = PianoKeyAt(DeviceGeometry(), static_cast<int>(x * ratio), static_cast<int>(y * ratio));
   return r < 0 ? -1 : r + model_.FirstShownNote();
 }
 
 QRect TMidiPiano::KeyRect(int note) const {
-  TPianoKeyShape k = PianoKeyShape(Geometry(), note - model_.FirstShownNote());
-  return k.Bounds.Empty() ? QRect() : ToQRect(k.Bounds);
+  TPianoKeyShape k = PianoKeyShape(DeviceGeometry(), note - model_.FirstShownNote());
+  return k.Bounds.Empty() ? QRect() : WidgetRect(k.Bounds);
+}
+
+void TMidiPiano::SetMinimumOctaves(int count) {
+  minimumOctaves_ = count;
+  FitOctaves();
+}
+
+void TMidiPiano::FitOctaves() {
+  if (minimumOctaves_ > 0) model_.SetOctaveCount(PianoOctavesToFit(width(), height(), minimumOctaves_));
+}
+
+void TMidiPiano::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FitOctaves();
 }
 
 void TMidiPiano::paintEvent(QPaintEvent* event) {
-  TPianoGeometry g = Geometry();
+  TPianoGeometry g = DeviceGeometry();
   if (!g.Valid()) return;
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing, false);
+  // One unit of the painter is one device pixel: at a ratio of 1.25, 1.5 or 2 the keys stand on
+  // whole pixels and their outlines stay one pixel wide, not smeared over two.
+  p.scale(1 / devicePixelRatioF(), 1 / devicePixelRatioF());
   // Read at every paint, so a colour confirmed in the options shows at the next repaint.
   QColor white = ColorToQColor(settings_.WhiteKey), black = ColorToQColor(settings_.BlackKey);
   QColor selected = ColorToQColor(settings_.SelectedKey), border = ColorToQColor(settings_.Border);
@@ -88,7 +130,7 @@ void TMidiPiano::paintEvent(QPaintEvent* event) {
   int first = model_.FirstShownNote();
   for (int r = 0; r < g.KeyCount(); ++r) {
     TPianoKeyShape k = PianoKeyShape(g, r);
-    if (!region.intersects(ToQRect(k.Bounds))) continue;
+    if (!region.intersects(WidgetRect(k.Bounds))) continue;
     int note = first + r;
     bool isMarked = model_.IsMarked(note);
     QColor fill = model_.IsSounding(note) ? selected : (k.Black ? black : white);
@@ -98,12 +140,12 @@ void TMidiPiano::paintEvent(QPaintEvent* event) {
       FramedRect(p, k.Lower, fill, outline);
       // One shape: the frame between the upper and the lower part is painted over.
       if (k.JoinRight >= k.JoinLeft) {
-        p.setPen(fill);
+        p.setPen(DevicePen(fill));
         p.drawLine(k.JoinLeft, k.JoinY, k.JoinRight, k.JoinY);
       }
     }
     if (isMarked) {
-      p.setPen(Complement(fill));
+      p.setPen(DevicePen(Complement(fill)));
       p.setBrush(marked);
       p.drawEllipse(ToQRect(k.Mark).adjusted(0, 0, -1, -1));
     }

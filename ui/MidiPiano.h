@@ -28,7 +28,15 @@ class TMidiPiano : public QWidget {
   TMidiPiano(TMidiPianoModel& model, const TSettings& settings, QWidget* parent = nullptr);
 
   TMidiPianoModel& Model() { return model_; }
+  // The keys laid out in widget pixels, and in the screen's device pixels, where they are
+  // painted (the same at a device pixel ratio of 1).
   TPianoGeometry Geometry() const;
+  TPianoGeometry DeviceGeometry() const;
+
+  // The fewest octaves shown (the settings' choice); a wider keyboard shows more, its keys
+  // keeping their proportions (PianoOctavesToFit).
+  void SetMinimumOctaves(int count);
+  int MinimumOctaves() const { return minimumOctaves_; }
 
   // The note under a point in widget pixels, -1 when none.
   int KeyAtPoint(int x, int y) const;
@@ -62,11 +70,16 @@ class TMidiPiano : public QWidget {
   // opening takes the mouse, and the release would never come).
   void hideEvent(QHideEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void PlayHeld(int note);
+  void FitOctaves();
+  // A rectangle of device pixels as the widget rectangle that covers it.
+  QRect WidgetRect(const TPianoRect& r) const;
 
   TMidiPianoModel& model_;
   const TSettings& settings_;
   int heldNote_ = -1;
+  int minimumOctaves_ = 0;  // 0: the model's count stands
 };

@@ -17,6 +17,13 @@ TPianoRect Union(const TPianoRect& a, const TPianoRect& b) {
 
 }  // namespace
 
+int PianoOctavesToFit(int width, int height, int minimum) {
+  constexpr int kMaxOctaves = 10;
+  int fit = 0;
+  if (width > 0 && height > 0) fit = static_cast<int>(int64_t(width) * 105 / (int64_t(height) * 22 * 7));
+  return std::clamp(std::max(fit, minimum), 1, kMaxOctaves);
+}
+
 bool IsBlackSemitone(int s) { return s == 1 || s == 3 || s == 6 || s == 8 || s == 10; }
 
 int TPianoGeometry::WhiteKeyWidth() const {
@@ -58,7 +65,8 @@ TPianoKeyShape PianoKeyShape(const TPianoGeometry& g, int r) {
     k.Bounds = Union(k.Upper, k.Lower);
   }
   int c = last.Left + (last.Right - last.Left) / 2;
-  k.Mark = {c - 5, last.Bottom - 15, c + 5, last.Bottom - 5};
+  const auto px = [&g](int design) { return static_cast<int>(design * g.PixelRatio + 0.5); };
+  k.Mark = {c - px(5), last.Bottom - px(15), c + px(5), last.Bottom - px(5)};
   k.Bounds = Union(k.Bounds, k.Mark);
   return k;
 }

@@ -34,10 +34,13 @@ struct TPianoGeometry {
   int Width = 0;
   int Height = 0;
   int OctaveCount = 0;
+  // Pixels per pixel of a 96 dpi screen: the marks keep their size when the keys are laid out
+  // in the pixels of a denser screen.
+  double PixelRatio = 1.0;
 
   TPianoGeometry() = default;
-  TPianoGeometry(int width, int height, int octaveCount)
-      : Width(width), Height(height), OctaveCount(octaveCount) {}
+  TPianoGeometry(int width, int height, int octaveCount, double pixelRatio = 1.0)
+      : Width(width), Height(height), OctaveCount(octaveCount), PixelRatio(pixelRatio) {}
 
   // False while there is nothing to lay out (no width, no height or no octave).
   bool Valid() const { return Width > 0 && Height > 0 && OctaveCount > 0; }
@@ -51,6 +54,11 @@ struct TPianoGeometry {
   int WhiteLeft(int w) const;
   int WhiteRight(int w) const;
 };
+
+// How many octaves a keyboard of this size shows: at least `minimum`, and as many more as keep
+// the white keys about as slender as the design's (22 pixels wide for 105 high), at most the
+// model's ten.
+int PianoOctavesToFit(int width, int height, int minimum);
 
 // The shape of one key, as it is drawn.
 struct TPianoKeyShape {

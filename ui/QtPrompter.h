@@ -22,6 +22,8 @@ class TQtPrompter final : public Prompter {
 
   TPromptAnswer Question(const std::string& caption, const std::string& text, TPromptButtons buttons,
                          TPromptIcon icon) override;
+  TPromptReply QuestionRemembered(const std::string& caption, const std::string& text, TPromptButtons buttons,
+                                  TPromptIcon icon, const std::string& rememberText) override;
   void Information(const std::string& caption, const std::string& text) override;
   void Warning(const std::string& caption, const std::string& text) override;
   void Error(const std::string& caption, const std::string& text) override;

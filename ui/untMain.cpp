@@ -78,6 +78,8 @@ TfrmMain::TfrmMain(std::vector<std::string> args, TMainWindowServices services, 
   session_ = std::make_unique<TSongSession>(*prompter_, *status_);
   presenter_ = std::make_unique<TSongPresenter>(*session_, settings_);
   presenter_->SetCaption(Mes(MesId::SMainCaption));
+  // "Do not ask again" is kept with the settings and saved with them.
+  session_->OnKeysenseAnswerRemembered = [this](TRememberedAnswer answer) { settings_.KeysenseKeyAnswer = answer; };
   // Whatever changes the song model (a command, the MIDI keyboard, a hand-off) redraws the
   // views once the change is over; the presenter heard of it first.
   modelObserver_ = session_->Observers().Add([this](const TSongNotice&) { RequestRefresh(); });
@@ -190,6 +192,9 @@ void TfrmMain::FormShow() {
   FitGridColumns();
   // The first start: as wide as the whole tool bar with the key names of the note naming.
   if (savedPos_.Width <= 0) resize(DefaultSize().width(), height());
+  starting_ = false;
+  WrapToolBars();
+  starting_ = true;
 
   AddToMRU(settings_, std::string());
   // A path given relative to the folder the program was started in must still name the
@@ -197,8 +202,6 @@ void TfrmMain::FormShow() {
   if (!args_.empty()) LoadSong(AbsoluteSongPath(args_.front()));
   starting_ = false;
   KeepTitleBarOnScreen();
-  // The warnings of the start stand centred over the finished window.
-  ShowStartWarnings();
   ScheduleControlDump();
 }
 
@@ -355,10 +358,6 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::ToolTip:
       if (!hintsShown_) return true;
-      break;
-    case QEvent::Expose:
-      if (startWarningPending_ && watched == static_cast<QObject*>(windowHandle()))
-        QMetaObject::invokeMethod(this, [this] { ShowStartWarnings(); }, Qt::QueuedConnection);
       break;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {

@@ -51,6 +51,7 @@ class TChordSheetView;
 class TDropDownCombo;
 class TEventGridModel;
 class TMidiPiano;
+class TNoticeBar;
 class TMainThreadPoster;
 class TMidiOutService;
 class TMidiInService;
@@ -148,6 +149,9 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   // Not part of the window's interface: its own code and a test window that re-publishes
   // them (tests/ui) use them; everything else finds a control by its object name.
   QToolBar* ToolBar = nullptr;
+  // The tempo, the key, the transposition and the current key: beside ToolBar while the window
+  // is wide enough for both, else in a second row below it.
+  QToolBar* ToolBarKey = nullptr;
   QLineEdit* edtTime = nullptr;
   QLineEdit* edtTicks = nullptr;
   QLineEdit* edtLength = nullptr;
@@ -173,6 +177,8 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   QPlainTextEdit* mmText = nullptr;
   QStatusBar* SB = nullptr;
   QLabel* stSilent = nullptr;  // in the status bar while the output device is closed
+  // Above the panels: why the output device did not open, with a way to the options.
+  TNoticeBar* pnlNoticeBar = nullptr;
   QMenu* MRUMenu = nullptr;
   QMenu* grdSongMenu = nullptr;
   QMenu* lvTracksMenu = nullptr;
@@ -210,8 +216,6 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void RestoreGeometry(const TWindowPos& pos);
   TWindowPos SavedGeometry() const;
   void KeepTitleBarOnScreen();
-  // Warnings raised while the window starts wait until it stands finished on the screen.
-  void ShowStartWarnings();
   void ScheduleControlDump();
   void WarnOutputClosed();
   void ConnectFocus();
@@ -225,6 +229,10 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   void CreateControls();
   void CreateToolBar();
   void FitToolBar();
+  // Puts the key tool bar beside or below the commands, as the window's width allows.
+  void WrapToolBars();
+  int ToolBarsRowWidth() const;
+  void FitTrackColumns();
   void ConnectLayout();
   void FitSongColumns();
   void FitGridColumns();
@@ -361,10 +369,9 @@ class TfrmMain : public QMainWindow, public TApplySettingsTarget {
   TChordModelLoad chordModel_;
   bool chordModelProblemShown_ = false;
   bool starting_ = false;
-  bool startWarningPending_ = false;
-  bool startWarningTimer_ = false;
   QTimer* dumpTimer_ = nullptr;
-  bool startWarningTimedOut_ = false;
+  bool toolBarsWrapped_ = false;
+  int lvTracksDesignWidth_ = 0;
   TWindowPos savedPos_;
   std::string settingsError_;
   std::string shownLyrics_;

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QHeaderView>
+#include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
@@ -102,6 +103,16 @@ const std::vector<TfrmMain::TCommand>& TfrmMain::Commands() {
   return table;
 }
 
+namespace {
+QIcon ToolBarIcon(const char* name, QStyle::StandardPixmap fallback) {
+  // Each look-up reads the picture once; a build without the SVG icon engine (the package
+  // libqt6svg6) falls back to the style's picture.
+  QIcon icon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
+  if (icon.pixmap(QSize(16, 16)).isNull()) icon = QApplication::style()->standardIcon(fallback);
+  return icon;
+}
+}  // namespace
+
 void TfrmMain::CreateActions() {
   QStyle* style = QApplication::style();
   for (const TCommand& c : Commands()) {
@@ -114,13 +125,13 @@ void TfrmMain::CreateActions() {
     this->*c.Action = a;
   }
 
-  // The commands' pictures.
-  actLoad->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
-  actSearchSongChords->setIcon(style->standardIcon(QStyle::SP_FileDialogContentsView));
-  actWriteText->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
-  actRewind->setIcon(style->standardIcon(QStyle::SP_MediaSkipBackward));
-  actOptions->setIcon(style->standardIcon(QStyle::SP_FileDialogDetailedView));
-  actFindRoot->setIcon(style->standardIcon(QStyle::SP_FileDialogInfoView));
+  // The commands' pictures: those of the tool bar drawn from vector images at any size.
+  actLoad->setIcon(ToolBarIcon("open", QStyle::SP_DialogOpenButton));
+  actSearchSongChords->setIcon(ToolBarIcon("search-chords", QStyle::SP_FileDialogContentsView));
+  actWriteText->setIcon(ToolBarIcon("write-text", QStyle::SP_DialogSaveButton));
+  actRewind->setIcon(ToolBarIcon("rewind", QStyle::SP_MediaSkipBackward));
+  actOptions->setIcon(ToolBarIcon("options", QStyle::SP_FileDialogDetailedView));
+  actFindRoot->setIcon(ToolBarIcon("find-key", QStyle::SP_FileDialogInfoView));
   actQuit->setIcon(style->standardIcon(QStyle::SP_DialogCloseButton));
   actAbout->setIcon(style->standardIcon(QStyle::SP_MessageBoxInformation));
   actStage->setIcon(style->standardIcon(QStyle::SP_TitleBarMaxButton));
@@ -150,10 +161,9 @@ std::vector<QAction*> TfrmMain::ActionList() const {
 }
 
 void TfrmMain::SetPlayActionPlaying(bool playing) {
-  QStyle* style = QApplication::style();
   actPlay->setText(Q(Mes(playing ? MesId::SActStop : MesId::SActPlay)));
   SetActionHint(actPlay, Mes(playing ? MesId::SActStopHint : MesId::SActPlayHint));
-  actPlay->setIcon(style->standardIcon(playing ? QStyle::SP_MediaStop : QStyle::SP_MediaPlay));
+  actPlay->setIcon(playing ? ToolBarIcon("stop", QStyle::SP_MediaStop) : ToolBarIcon("play", QStyle::SP_MediaPlay));
 }
 
 void TfrmMain::CreateMenus() {

@@ -15,7 +15,9 @@
 #include "midi/MidiOutService.h"
 #include "song/Prompter.h"
 #include "ui/ControlProbe.h"
+#include "ui/NoticeBar.h"
 #include "ui/untMain.h"
+#include "ui/untOptions.h"
 
 namespace {
 
@@ -85,34 +87,19 @@ void TfrmMain::KeepTitleBarOnScreen() {
   if (to != frame.topLeft()) move(to);
 }
 
-void TfrmMain::ShowStartWarnings() {
-  if (!startWarningPending_ || starting_) return;
-  // The box is centred over the window once the window stands where it was placed: until
-  // then the window's first exposure calls again (and a late one does not hold it forever).
-  QWindow* handle = windowHandle();
-  if (handle && !handle->isExposed() && !startWarningTimedOut_) {
-    if (!startWarningTimer_) {
-      startWarningTimer_ = true;
-      QTimer::singleShot(2000, this, [this] {
-        startWarningTimedOut_ = true;
-        ShowStartWarnings();
-      });
-    }
-    return;
-  }
-  startWarningPending_ = false;
-  WarnOutputClosed();
-}
-
-// The output device did not open: what happened and where to choose another device. A
-// synthesizer without an audio output is told as such; other failures keep the port text.
+// The output device did not open: a bar above the panels says so, naming the device (a
+// synthesizer without an audio output as such), with a button to the page of the options
+// where another one is chosen. It stops nobody: playing goes on showing the notes.
 void TfrmMain::WarnOutputClosed() {
-  if (starting_) {
-    startWarningPending_ = true;
-    return;
-  }
   const bool noAudio = MidiOut().LastError() == static_cast<uint16_t>(TMidiOutErrc::NoAudio);
-  prompter_->Warning(Mes(MesId::SCaptionWarning), Mes(noAudio ? MesId::SNoAudioWarning : MesId::SPortWarning));
+  std::string device = MidiOut().ProductName();
+  if (device.empty()) device = settings_.MidiOutName;
+  pnlNoticeBar->ShowNotice(QString::fromStdString(MesFormat(noAudio ? MesId::SOutputBarNoAudio : MesId::SOutputBarPort, device)),
+                           QString::fromStdString(Mes(MesId::SOutputBarOptions)),
+                           QString::fromStdString(Mes(MesId::SOutputBarOptionsHint)), [this] {
+                             settings_.OptionsPage = OptionsPageMidi;
+                             actOptionsExecute();
+                           });
 }
 
 // For tests under a real display: with CANTARO_DUMP_CONTROLS naming a file, the window writes

@@ -31,9 +31,11 @@
 
 #include "base/untMesConst.h"
 #include "settings/untVars.h"
+#include "ui/Contrast.h"
 #include "ui/Controls.h"
 #include "ui/GridModels.h"
 #include "ui/MidiPiano.h"
+#include "ui/NoticeBar.h"
 #include "ui/untMain.h"
 
 namespace {
@@ -125,9 +127,18 @@ void TfrmMain::CreateControls() {
 
   CreateToolBar();
 
-  auto* client = new QWidget(this);
+  // The notice bar stands above the panels, as wide as they are, while it is shown.
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("pnlCentral"));
+  setCentralWidget(central);
+  auto* centralColumn = new QVBoxLayout(central);
+  centralColumn->setContentsMargins(0, 0, 0, 0);
+  centralColumn->setSpacing(0);
+  pnlNoticeBar = new TNoticeBar(central);
+  auto* client = new QWidget(central);
   client->setObjectName(QStringLiteral("pnlClient"));
-  setCentralWidget(client);
+  centralColumn->addWidget(pnlNoticeBar);
+  centralColumn->addWidget(client, 1);
   const TDesignScale px(client);
 
   lvTracks = new TTrackListView(client);
@@ -319,6 +330,12 @@ void TfrmMain::CreateControls() {
   grid->setRowStretch(1, 0);
   grid->setRowStretch(2, 1);
   clientLayout_ = grid;
+  // A selected cell's text must read on the selection colour, which some themes make too light
+  // for their white text.
+  for (QWidget* w : {static_cast<QWidget*>(lvTracks), static_cast<QWidget*>(mmMarked), static_cast<QWidget*>(grdVariants),
+                     static_cast<QWidget*>(grdSong), static_cast<QWidget*>(grdTrack),
+                     static_cast<QWidget*>(btnAutoSearchMarked)})
+    w->setPalette(WithLegibleSelection(w->palette()));
 
   SB = new QStatusBar(this);
   SB->setObjectName(QStringLiteral("SB"));
@@ -347,7 +364,8 @@ QSize TfrmMain::DefaultSize() {
   // The chord sheet's pane beside the design's areas.
   if (dckSheet && !dckSheet->isHidden()) size.rwidth() += px(300);
   size = size.expandedTo(minimumSizeHint());
-  size.setWidth(std::max(size.width(), ToolBar->sizeHint().width()));
+  // Both tool bars in one row where the screen has room for it.
+  size.setWidth(std::max(size.width(), ToolBarsRowWidth()));
   if (QScreen* s = screen()) {
     const QRect avail = s->availableGeometry();
     // Room for the window's frame.
@@ -364,8 +382,41 @@ void TfrmMain::FitToolBar() {
     widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(key)));
   stRootNew->setMinimumWidth(std::max(TDesignScale(this)(90), widest + 6));
   ToolBar->layout()->invalidate();
+  ToolBarKey->layout()->invalidate();
+  WrapToolBars();
   QMainWindow::layout()->invalidate();
   QMainWindow::layout()->activate();
+}
+
+int TfrmMain::ToolBarsRowWidth() const {
+  // The main window's layout puts a few pixels between the bars and at the ends.
+  return ToolBar->sizeHint().width() + ToolBarKey->sizeHint().width() + 8;
+}
+
+// A tool bar narrower than its controls hides the last ones behind an extension button. The
+// two bars share a row while the window is wide enough for both; otherwise the key bar starts
+// a second row. The window is never narrower than the wider bar (the screen permitting), so
+// neither hides a control.
+void TfrmMain::WrapToolBars() {
+  // While the window starts, its width is not yet the one it starts with: a second row put in
+  // meanwhile would leave the window a row taller than it needs.
+  if (starting_) return;
+  const bool wrap = width() < ToolBarsRowWidth();
+  if (wrap != toolBarsWrapped_) {
+    toolBarsWrapped_ = wrap;
+    if (wrap)
+      insertToolBarBreak(ToolBarKey);
+    else
+      removeToolBarBreak(ToolBarKey);
+  }
+  // Held by the panels' minimum width (a minimum of the window itself would also freeze its
+  // minimum height): with the chord sheet beside them, the two share the bars' width.
+  int widest = std::max(ToolBar->sizeHint().width(), ToolBarKey->sizeHint().width());
+  if (QScreen* s = screen()) widest = std::min(widest, s->availableGeometry().width() - 8);
+  if (dckSheet && dckSheet->isVisible() && !dckSheet->isFloating()) widest -= dckSheet->minimumSizeHint().width();
+  // An explicit minimum stands for the layout's: never below what the panels need.
+  widest = std::max(widest, centralWidget()->layout()->minimumSize().width());
+  if (centralWidget()->minimumWidth() != widest) centralWidget()->setMinimumWidth(std::max(0, widest));
 }
 
 void TfrmMain::CreateToolBar() {
@@ -393,7 +444,8 @@ void TfrmMain::CreateToolBar() {
                         Mes(MesId::STimeHint));
   ToolBar->addWidget(edtTime);
   ToolBar->addSeparator();
-  const QString longestTicks = QStringLiteral("0000:00.000");
+  // A song of up to 99999 bars.
+  const QString longestTicks = QStringLiteral("00000:00.000");
   edtTicks = MakeDisplay(ToolBar, "edtTicks", QStringLiteral("lime"), true, px(68), longestTicks,
                          Mes(MesId::STicksHint));
   ToolBar->addWidget(edtTicks);
@@ -407,10 +459,21 @@ void TfrmMain::CreateToolBar() {
   edtLength = MakeDisplay(ToolBar, "edtLength", QStringLiteral("lime"), false, px(68), longestTicks,
                           Mes(MesId::SLengthHint));
   ToolBar->addWidget(edtLength);
-  ToolBar->addSeparator();
+  // The tool buttons are named after their commands, so that tests and control lists find them.
+  for (QAction* a : ToolBar->actions())
+    if (QWidget* b = ToolBar->widgetForAction(a); b && !a->objectName().isEmpty()) b->setObjectName(a->objectName());
+
+  ToolBarKey = new QToolBar(this);
+  ToolBarKey->setObjectName(QStringLiteral("ToolBarKey"));
+  ToolBarKey->setMovable(false);
+  ToolBarKey->setFloatable(false);
+  ToolBarKey->setIconSize(QSize(icon, icon));
+  ToolBarKey->setMinimumHeight(ToolBar->minimumHeight());
+  ToolBarKey->setContextMenuPolicy(Qt::PreventContextMenu);
+  addToolBar(Qt::TopToolBarArea, ToolBarKey);
   auto* bpmLabel = new QLabel(M(MesId::SBpmLabel) + QLatin1Char(' '));
   bpmLabel->setObjectName(QStringLiteral("stBpm"));
-  ToolBar->addWidget(bpmLabel);
+  ToolBarKey->addWidget(bpmLabel);
   cbBpm = new QComboBox;
   cbBpm->setObjectName(QStringLiteral("cbBpm"));
   cbBpm->setEditable(true);
@@ -418,11 +481,11 @@ void TfrmMain::CreateToolBar() {
   cbBpm->setFixedWidth(std::max(px(62), cbBpm->fontMetrics().horizontalAdvance(QStringLiteral("* 0.75")) + 34));
   cbBpm->setStyleSheet(QStringLiteral("QComboBox, QComboBox QLineEdit { background: black; color: aqua; }"));
   SetHint(cbBpm, Mes(MesId::SBpmHint));
-  ToolBar->addWidget(cbBpm);
-  ToolBar->addSeparator();
+  ToolBarKey->addWidget(cbBpm);
+  ToolBarKey->addSeparator();
   auto* rootLabel = new QLabel(M(MesId::SRootLabel) + QLatin1Char(' '));
   rootLabel->setObjectName(QStringLiteral("stRoot"));
-  ToolBar->addWidget(rootLabel);
+  ToolBarKey->addWidget(rootLabel);
   cbRootOrig = new QComboBox;
   cbRootOrig->setObjectName(QStringLiteral("cbRootOrig"));
   MakeBold(cbRootOrig);
@@ -431,8 +494,8 @@ void TfrmMain::CreateToolBar() {
   cbRootOrig->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   cbRootOrig->setMaxVisibleItems(12);
   SetHint(cbRootOrig, Mes(MesId::SRootOrigHint));
-  ToolBar->addWidget(cbRootOrig);
-  ToolBar->addAction(actFindRoot);
+  ToolBarKey->addWidget(cbRootOrig);
+  ToolBarKey->addAction(actFindRoot);
   cbTranspos = new TDropDownCombo;
   cbTranspos->setObjectName(QStringLiteral("cbTranspos"));
   MakeBold(cbTranspos);
@@ -440,14 +503,15 @@ void TfrmMain::CreateToolBar() {
   cbTranspos->setMaxVisibleItems(23);
   cbTranspos->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   SetHint(cbTranspos, Mes(MesId::STransposHint));
-  ToolBar->addWidget(cbTranspos);
-  ToolBar->addSeparator();
+  ToolBarKey->addWidget(cbTranspos);
+  ToolBarKey->addSeparator();
   stRootNew = new QLabel;
   stRootNew->setObjectName(QStringLiteral("stRootNew"));
   MakeBold(stRootNew);
   stRootNew->setMinimumWidth(px(90));
   SetHint(stRootNew, Mes(MesId::SRootNewHint));
-  ToolBar->addWidget(stRootNew);
+  ToolBarKey->addWidget(stRootNew);
+  if (QWidget* b = ToolBarKey->widgetForAction(actFindRoot)) b->setObjectName(actFindRoot->objectName());
 }
 
 // The compact layout hides the event grid and the lyrics and gives up their row: the beat
@@ -494,6 +558,7 @@ void TfrmMain::SetFormOpened(bool opened) {
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  WrapToolBars();
   FitSongColumns();
   ScheduleControlDump();
 }

@@ -24,6 +24,7 @@
 #include "base/Finally.h"
 #include "song/LyricsView.h"
 #include "ui/MidiPiano.h"
+#include "ui/NoticeBar.h"
 #include "ui/untMain.h"
 
 namespace {
@@ -241,7 +242,10 @@ void TfrmMain::OpenOutput() {
   session_->MidiFile.SetLookAheadUs(MidiOut_->PlaybackLookAheadUs());
   // While the output is closed the status bar says that playing stays silent.
   stSilent->setVisible(!MidiOut_->IsOpen());
-  if (MidiOut_->IsOpen()) return;
+  if (MidiOut_->IsOpen()) {
+    pnlNoticeBar->hide();
+    return;
+  }
   if (!portWarned_) WarnOutputClosed();
   portWarned_ = true;
 }

@@ -21,6 +21,8 @@ void TfrmMain::ApplySettings() {
 
 void TfrmMain::UseSongOptions() {
   TSongOptions options = SongOptionsOf(settings_);
+  // Only the window remembers answers: the command line's flags say what to do.
+  options.keysenseKeyAnswer = settings_.KeysenseKeyAnswer;
   if (settings_.LearnedChords) {
     // Read once a run; without a usable model the table chooses the chords, and the user
     // learns why, once.
@@ -40,7 +42,8 @@ void TfrmMain::SetTimerResol(int32_t ms) { session_->MidiFile.SetTimerResol(ms);
 void TfrmMain::SetShowHints(bool show) { hintsShown_ = show; }
 
 void TfrmMain::SetPianoOctaves(int count) {
-  MidiPiano().SetOctaveCount(count);
+  // The settings' octaves are the fewest; a wider keyboard shows more.
+  MidiPianoView->SetMinimumOctaves(count);
   MidiPianoView->update();
 }
 

@@ -11,9 +11,11 @@
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "base/untMesConst.h"
@@ -126,6 +128,22 @@ void TfrmMain::FitSheetBeside() {
   for (QLabel* label : {stVariants, Label1}) {
     label->setWordWrap(true);
     label->setMinimumWidth(std::max(60, label->fontMetrics().horizontalAdvance(QStringLiteral("Всего найдено"))));
+  }
+  centralWidget()->layout()->invalidate();
+  centralWidget()->layout()->activate();
+  // Still too wide: the variants and the beat grid give up the rest of their minimum widths,
+  // down to what their buttons above them need, rather than squeezing those buttons.
+  int over = centralWidget()->minimumSizeHint().width() + dckSheet->minimumSizeHint().width() + 16 -
+             s->availableGeometry().width();
+  const std::pair<QWidget*, QWidget*> columns[] = {
+      {static_cast<QWidget*>(grdVariants), static_cast<QWidget*>(btnSetSelectedChord)},
+      {static_cast<QWidget*>(grdSong), static_cast<QWidget*>(btnSimplify)}};
+  for (const auto& [grid, button] : columns) {
+    if (over <= 0) break;
+    const int floor = button->sizeHint().width() + stVariants->minimumWidth() + 8;
+    const int give = std::min(over, std::max(0, grid->minimumWidth() - floor));
+    grid->setMinimumWidth(grid->minimumWidth() - give);
+    over -= give;
   }
   centralWidget()->layout()->invalidate();
 }

@@ -61,6 +61,7 @@ TOptionsValues ReadOptions(const TSettings& s) {
   v.Keysense = s.Keysense;
   v.KeysenseContinuity = s.KeysenseContinuity;
   v.LearnedChords = s.LearnedChords;
+  v.KeysenseKeyAnswer = s.KeysenseKeyAnswer;
   v.WhiteKey = s.WhiteKey;
   v.BlackKey = s.BlackKey;
   v.Border = s.Border;
@@ -91,6 +92,7 @@ void WriteOptions(TSettings& s, const TOptionsValues& v) {
   s.Keysense = v.Keysense;
   s.KeysenseContinuity = v.KeysenseContinuity;
   s.LearnedChords = v.LearnedChords;
+  s.KeysenseKeyAnswer = v.KeysenseKeyAnswer;
   s.WhiteKey = v.WhiteKey;
   s.BlackKey = v.BlackKey;
   s.Border = v.Border;
@@ -205,6 +207,17 @@ TfrmOptions::TfrmOptions(TOptionsDevices devices, QWidget* parent)
     k->addWidget(cbKeysenseContinuity);
     k->addWidget(stKeysenseContinuityInfo);
     connect(cbKeysense, &QCheckBox::toggled, this, [this] { UpdateChordSwitches(); });
+    auto* answerRow = new QHBoxLayout;
+    stKeysenseAnswer = new QLabel(gbKeysense);
+    stKeysenseAnswer->setObjectName(QStringLiteral("stKeysenseAnswer"));
+    stKeysenseAnswer->setWordWrap(true);
+    btnKeysenseAskAgain = new QPushButton(MesText(MesId::SOptKeysenseAskAgain), gbKeysense);
+    btnKeysenseAskAgain->setObjectName(QStringLiteral("btnKeysenseAskAgain"));
+    btnKeysenseAskAgain->setToolTip(MesText(MesId::SOptKeysenseAskAgainHint));
+    answerRow->addWidget(stKeysenseAnswer, 1);
+    answerRow->addWidget(btnKeysenseAskAgain);
+    k->addLayout(answerRow);
+    connect(btnKeysenseAskAgain, &QPushButton::clicked, this, [this] { ShowKeysenseAnswer(TRememberedAnswer::None); });
     lay->addWidget(gbKeysense);
     lay->addStretch(1);
   }
@@ -324,6 +337,7 @@ void TfrmOptions::LoadControls(const TOptionsValues& v) {
   cbKeysenseContinuity->setChecked(v.KeysenseContinuity);
   rbChordLearned->setChecked(v.LearnedChords);
   rbChordTable->setChecked(!v.LearnedChords);
+  ShowKeysenseAnswer(v.KeysenseKeyAnswer);
   UpdateChordSwitches();
   cbWhiteKey->SetSelected(v.WhiteKey);
   cbBlackKey->SetSelected(v.BlackKey);
@@ -366,6 +380,7 @@ TOptionsValues TfrmOptions::ControlValues() const {
   v.Keysense = cbKeysense->isChecked();
   v.KeysenseContinuity = cbKeysenseContinuity->isChecked();
   v.LearnedChords = rbChordLearned->isChecked();
+  v.KeysenseKeyAnswer = keysenseKeyAnswer_;
   v.WhiteKey = cbWhiteKey->Selected();
   v.BlackKey = cbBlackKey->Selected();
   v.Border = cbBorder->Selected();
@@ -381,6 +396,15 @@ std::string TfrmOptions::TabulistFolderOf(const std::string& pickedFile) {
 
 std::string TfrmOptions::TabulistStartFolder(const std::string& typed) {
   return typed.empty() ? ProgramFolder : typed;
+}
+
+void TfrmOptions::ShowKeysenseAnswer(TRememberedAnswer answer) {
+  keysenseKeyAnswer_ = answer;
+  const MesId said = answer == TRememberedAnswer::Yes  ? MesId::SOptKeysenseAnswerYes
+                     : answer == TRememberedAnswer::No ? MesId::SOptKeysenseAnswerNo
+                                                       : MesId::SOptKeysenseAnswerAsk;
+  stKeysenseAnswer->setText(QString::fromStdString(MesFormat(MesId::SOptKeysenseAnswer, Mes(said))));
+  btnKeysenseAskAgain->setEnabled(answer != TRememberedAnswer::None);
 }
 
 void TfrmOptions::UpdateChordSwitches() {

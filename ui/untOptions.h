@@ -39,6 +39,8 @@ struct TOptionsValues {
   bool Keysense = true;
   bool KeysenseContinuity = false;
   bool LearnedChords = false;  // the learned chord model chooses the chords, not the table
+  // The standing answer to the key question of Keysense; the dialog can only clear it.
+  TRememberedAnswer KeysenseKeyAnswer = TRememberedAnswer::None;
   TColor WhiteKey = 0, BlackKey = 0, Border = 0, SelectedKey = 0, MarkedKey = 0;
   int TimerResol = 10;        // 5..50
   std::string MidiInName;     // empty: no MIDI input
@@ -63,6 +65,9 @@ struct TOptionsDevices {
   std::vector<std::string> Inputs;         // the MIDI input devices' names
   std::vector<std::string> InputSystems;
 };
+
+// The page "Звуки и MIDI" (the output device), by its index among the dialog's pages.
+constexpr int OptionsPageMidi = 2;
 
 // Dialog results besides QDialog::Accepted (OK) and QDialog::Rejected (cancel).
 constexpr int OptionsApplyResult = 4;
@@ -95,6 +100,10 @@ class TfrmOptions : public QDialog {
   // Only in effect with Keysense: enabled while cbKeysense is checked.
   QCheckBox* cbKeysenseContinuity = nullptr;
   QLabel* stKeysenseContinuityInfo = nullptr;
+  // The answer given with "Do not ask again" to whether the key is to be detected for Keysense,
+  // and the button that has the question asked again (enabled while an answer stands).
+  QLabel* stKeysenseAnswer = nullptr;
+  QPushButton* btnKeysenseAskAgain = nullptr;
   // How the chords are chosen: the Keysense table (with the switches above) or the learned
   // model, with which the switches are disabled and the note says why.
   QGroupBox* rgChordRecognition = nullptr;
@@ -125,7 +134,9 @@ class TfrmOptions : public QDialog {
   static std::string TabulistStartFolder(const std::string& typed);
 
  private:
+  void ShowKeysenseAnswer(TRememberedAnswer answer);
   TOptionsDevices devices_;
+  TRememberedAnswer keysenseKeyAnswer_ = TRememberedAnswer::None;
 };
 
 // The command "Настройки...": lists the output devices, shows the dialog on the page that was

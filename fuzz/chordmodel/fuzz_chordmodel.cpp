@@ -28,12 +28,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const TBeatFeatures& beat : beats)
     for (float p : ChordModelLogProbabilities(*read.Model, beat))
       if (!std::isfinite(p) || p > 1e-3f) std::abort();
-  const TModelBeats decoded = ChordModelBeats(*read.Model, beats);
+  const TModelChords decoded = ChordModelChords(*read.Model, beats, 8, 0.005f);
+  if (decoded.Classes.size() != beats.size() || decoded.FirstVariant.size() != beats.size() + 1) std::abort();
   for (size_t b = 0; b < beats.size(); ++b) {
     const int32_t chosen = decoded.Classes[b];
     if (chosen < -1 || chosen >= ChordModelClassCount) std::abort();
-    for (int32_t c : RankedClasses(decoded.LogProbabilities[b], chosen, 8, 0.005f))
-      if (c < 0 || c >= ChordModelClassCount) std::abort();
+    for (uint32_t i = decoded.FirstVariant[b]; i < decoded.FirstVariant[b + 1]; ++i)
+      if (decoded.Variants[i] < 0 || decoded.Variants[i] >= ChordModelClassCount) std::abort();
   }
   return 0;
 }

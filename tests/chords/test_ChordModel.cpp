@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -86,6 +87,37 @@ TEST(ChordModelFeatures, ABeatWithoutSoundIsSilent) {
   EXPECT_FALSE(beats[1].Silent);
   EXPECT_TRUE(beats[2].Silent);  // the inverted note is ignored
   EXPECT_TRUE(ChordModelFeatures(kHeld, 0, 2)[0].Silent);
+}
+
+// The notes of a song come in any order (a walk track after track) or in the order they start
+// (the search's walk beat by beat): the beats are measured the same, to the last bit.
+TEST(ChordModelFeatures, TheOrderOfTheNotesChangesNothing) {
+  std::vector<TSoundingNote> song;
+  for (int32_t beat = 0; beat < 8; ++beat)
+    for (const auto& piece : {kHeld, kBassLine, kOnsets})
+      for (TSoundingNote n : piece) {
+        n.Start += beat * L + beat % 3;
+        n.End += beat * L + (beat % 2) * L;
+        n.Pitch += beat;
+        song.push_back(n);
+      }
+  song.push_back({3 * L, 3 * L, 50});  // empty
+  song.push_back({-L, L, 50});         // before the song
+  song.push_back({20 * L, 21 * L, 50});  // after the last beat
+  std::vector<TSoundingNote> byStart = song;
+  std::stable_sort(byStart.begin(), byStart.end(),
+                   [](const TSoundingNote& a, const TSoundingNote& b) { return a.Start / L < b.Start / L; });
+  std::vector<TSoundingNote> reversed(song.rbegin(), song.rend());
+  const std::vector<TBeatFeatures> expected = ChordModelFeatures(byStart, L, 10);
+  for (const auto& notes : {song, reversed}) {
+    const std::vector<TBeatFeatures> got = ChordModelFeatures(notes, L, 10);
+    for (size_t b = 0; b < expected.size(); ++b) {
+      EXPECT_EQ(got[b].Silent, expected[b].Silent) << "beat " << b;
+      EXPECT_EQ(got[b].Groups, expected[b].Groups) << "beat " << b;
+    }
+  }
+  TChordFeatureSweep sweep(song, L, 10);
+  for (size_t b = 0; b < expected.size(); ++b) EXPECT_EQ(sweep.Next().Groups, expected[b].Groups) << "beat " << b;
 }
 
 // ---- Classes and their names ---------------------------------------------------------------
@@ -205,11 +237,53 @@ INSTANTIATE_TEST_SUITE_P(Penalty, ChordModelDecodeTest, ::testing::Values(
 ));
 // clang-format on
 
+// The pass that scores, decodes and ranks the beats as it goes chooses what the three steps
+// taken one after the other choose.
+TEST(ChordModelDecode, OnePassChoosesWhatTheStepsChoose) {
+  for (uint32_t seed : {3u, 11u}) {
+    const TChordModel model = RandomModel(seed);
+    std::vector<TSoundingNote> song;
+    std::mt19937 random(seed);
+    // Two parts with silent beats 21 to 23 between them and 45 to 47 after them.
+    for (int32_t i = 0; i < 120; ++i) {
+      const int32_t start = static_cast<int32_t>(random() % (18 * L)) + (i % 2) * 24 * L;
+      song.push_back({start, start + 1 + static_cast<int32_t>(random() % (3 * L)), 36 + static_cast<int>(random() % 48)});
+    }
+    const std::vector<TBeatFeatures> beats = ChordModelFeatures(song, L, 48);
+    std::vector<TClassScores> scores;
+    std::vector<bool> silent;
+    for (const TBeatFeatures& beat : beats) {
+      scores.push_back(ChordModelLogProbabilities(model, beat));
+      silent.push_back(beat.Silent);
+    }
+    const std::vector<int32_t> classes = DecodeChordClasses(scores, silent);
+    TChordFeatureSweep sweep(song, L, beats.size());
+    const TModelChords chords = ChordModelChords(model, sweep, 8, 0.005f);
+    ASSERT_EQ(chords.Classes, classes);
+    ASSERT_EQ(chords.FirstVariant.size(), beats.size() + 1);
+    for (size_t b = 0; b < beats.size(); ++b)
+      EXPECT_EQ(std::vector<int32_t>(chords.Variants.begin() + chords.FirstVariant[b],
+                                     chords.Variants.begin() + chords.FirstVariant[b + 1]),
+                RankedClasses(scores[b], classes[b], 8, 0.005f))
+          << "beat " << b;
+    EXPECT_TRUE(silent[22] && silent[47] && !silent[static_cast<size_t>(song[0].Start / L)] &&
+                !silent[static_cast<size_t>(song[1].Start / L)]);
+  }
+}
+
 TEST(ChordModelDecode, RankedClassesPutTheChosenOneFirst) {
   const TClassScores beat = Favour({{C, std::log(0.6f)}, {G, std::log(0.3f)}, {Am, std::log(0.002f)}});
   EXPECT_EQ(RankedClasses(beat, G, 8, 0.005f), (std::vector<int32_t>{G, C}));
   EXPECT_EQ(RankedClasses(beat, G, 1, 0.005f), (std::vector<int32_t>{G}));
   EXPECT_TRUE(RankedClasses(beat, -1, 8, 0.005f).empty());
+  // No floor and no limit: every class once, the likelier first.
+  std::vector<int32_t> all = RankedClasses(beat, G, 1000, 0.0f);
+  ASSERT_EQ(all.size(), static_cast<size_t>(ChordModelClassCount));
+  EXPECT_EQ(all[0], G);
+  EXPECT_EQ(all[1], C);
+  EXPECT_EQ(all[2], Am);
+  std::sort(all.begin(), all.end());
+  for (int32_t c = 0; c < ChordModelClassCount; ++c) EXPECT_EQ(all[static_cast<size_t>(c)], c);
 }
 
 // ---- The model file ---------------------------------------------------------------------------

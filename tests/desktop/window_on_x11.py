@@ -5,8 +5,10 @@
 
 Checks, each on a fresh display:
   - start, move, quit, three times: the window opens where it was closed;
-  - 144 dpi fonts on a 1280 x 800 screen and the scales 1.25, 1.5 and 2 on 1600 x 1000,
-    1920 x 1200 and 2560 x 1600: every visible control lies on the screen and no caption is cut.
+  - 96 dpi on 1920 x 1080, 144 dpi fonts on a 1280 x 800 screen and the scales 1.25, 1.5 and 2
+    on 1600 x 1000, 1920 x 1200 and 2560 x 1600: every visible control lies on the screen, no
+    caption is cut, the tool bars show every control (no extension button "»"), and the piano's
+    key outlines, sampled from a picture of the screen, are one device pixel wide.
 With --screenshot it writes the window after finding the chords of the karaoke example.
 Exits 77 (skipped) when Xvfb, openbox or xdotool is missing.
 """
@@ -119,6 +121,59 @@ def answer_questions(d):
             d.xdotool("windowactivate", "--sync", b)
             d.xdotool("key", "Return")
         time.sleep(2)
+
+
+# The tool bars' controls, by the names the window gives them.
+TOOLBAR_CONTROLS = ["actLoad", "actSearchSongChords", "actWriteText", "actRewind", "actPlay", "actOptions",
+                    "edtTime", "edtTicks", "edtLength", "cbBpm", "cbRootOrig", "actFindRoot", "cbTranspos",
+                    "stRootNew"]
+
+
+def check_toolbars(rows, label):
+    failures = []
+    names = set(r[0] for r in rows)
+    if "qt_toolbar_ext_button" in names:
+        failures.append("%s: a tool bar hides controls behind its extension button" % label)
+    for name in TOOLBAR_CONTROLS:
+        if name not in names:
+            failures.append("%s: %s is not shown" % (label, name))
+    return failures
+
+
+def pixel_row(env, image, y, x0, width):
+    """The colours of one row of a picture, as "#RRGGBB" strings."""
+    out = subprocess.run(["convert", image, "-crop", "%dx1+%d+%d" % (width, x0, y), "+repage", "txt:-"],
+                         env=env, capture_output=True, text=True, check=True).stdout
+    colours = []
+    for line in out.splitlines()[1:]:
+        hash_at = line.find("#")
+        colours.append(line[hash_at:hash_at + 7].upper())
+    return colours
+
+
+def check_piano(d, rows, scale, label, work):
+    """The outlines of the white keys, in the lower part of the piano, are runs of one pixel."""
+    piano = next((r for r in rows if r[0] == "MidiPiano"), None)
+    if not piano:
+        return ["%s: no piano" % label]
+    shot = os.path.join(work, "piano.png")
+    subprocess.run(["import", "-window", "root", shot], env=d.env, check=True)
+    x, y, w, h = [int(round(v * scale)) for v in piano[2:6]]
+    colours = pixel_row(d.env, shot, y + h - int(round(4 * scale)), x, w)
+    runs, last = [], None
+    for i, c in enumerate(colours):
+        if c == "#0000FF":  # the outline (Border, blue)
+            if last is not None and last == i - 1:
+                runs[-1] += 1
+            else:
+                runs.append(1)
+            last = i
+    if len(runs) < 28:
+        return ["%s: the piano shows %d outlines, fewer than four octaves need" % (label, len(runs))]
+    wide = [r for r in runs if r != 1]
+    if wide:
+        return ["%s: %d key outlines are wider than one device pixel (%s)" % (label, len(wide), wide[:5])]
+    return []
 
 
 def client_of(rows):
@@ -239,10 +294,9 @@ def main():
             d.close()
 
         # Large fonts and scales: every control on the screen, no caption cut.
-        cases = [(1280, 800, {"QT_FONT_DPI": "144"}),
-                 (1600, 1000, {"QT_SCALE_FACTOR": "1.25"}),
-                 (1920, 1200, {"QT_SCALE_FACTOR": "1.5"}),
-                 (2560, 1600, {"QT_SCALE_FACTOR": "2"})]
+        cases = [(1920, 1080, {}), (1280, 800, {"QT_FONT_DPI": "144"})]
+        cases += [(w, h, {"QT_SCALE_FACTOR": f}) for (w, h) in [(1600, 1000), (1920, 1200), (2560, 1600)]
+                  for f in ("1.25", "1.5", "2")]
         for i, (w, h, env) in enumerate(cases):
             d = Display(w, h, number + 1 + i)
             try:
@@ -256,7 +310,14 @@ def main():
                 run.dismiss_boxes()
                 time.sleep(1.0)
                 label = "%dx%d %s" % (w, h, " ".join("%s=%s" % kv for kv in env.items()))
-                failures += check_on_screen(run.controls(), label)
+                rows = run.controls()
+                failures += check_on_screen(rows, label)
+                failures += check_toolbars(rows, label)
+                scale = next(r for r in rows if r[0] == "ratio")[2] / 1000.0
+                failures += check_piano(d, rows, scale, label, work)
+                if os.environ.get("CANTARO_X11_SHOTS"):
+                    subprocess.run(["import", "-window", "root", os.path.join(os.environ["CANTARO_X11_SHOTS"],
+                                    "%dx%d-%s.png" % (w, h, "-".join(env.values()) or "96dpi"))], env=d.env)
                 # After the chords are found the chord sheet stands beside the beat grid.
                 wid = run.main_window()
                 d.xdotool("windowactivate", "--sync", wid)
@@ -270,6 +331,7 @@ def main():
                 if not any(r[0] == "pnlSheet" and r[4] >= 100 and r[5] >= 100 for r in rows):
                     failures.append("%s: no chord sheet after F8" % label)
                 failures += check_on_screen(rows, label + " after F8")
+                failures += check_toolbars(rows, label + " after F8")
                 run.quit()
             finally:
                 d.close()

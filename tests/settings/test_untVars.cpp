@@ -56,7 +56,8 @@ TEST_F(Settings, FirstRunUsesTheInitialValuesAndWritesEveryKey) {
             "[Main]\nPathTabulist=\"\"\nFormOpened=0\nShowHints=1\nNoteSet=0\nMidiOutNo=0\n"
             "MidiOutNoTranspose=1\nOctaveCnt=4\nPlayKeys=1\nCommExport=1\nKeysense=1\n"
             "LoadDir=" + Prog() + "examples/\nLeft=0\nTop=0\nWidth=0\nHeight=0\nTimerResol=10\nTextCodepage=1251\n"
-            "KeysenseContinuity=0\nChordRecognition=table\nMidiInName=\nMidiThru=0\nExportDir=\n\n"
+            "KeysenseContinuity=0\nChordRecognition=table\nMidiInName=\nMidiThru=0\nExportDir=\n"
+            "KeysenseKeyAnswer=\n\n"
             "[Keys]\nWhiteKey=15793151\nBlackKey=8388608\nBorder=16711680\nSelectedKey=16744576\n"
             "MarkedKey=16711935\n");
 }
@@ -82,6 +83,7 @@ TEST_F(Settings, EverySettingSurvivesASaveAndTheUsersOtherKeysToo) {
   s.MidiInName = "a2j:Keystation [20] (capture): Keystation MIDI 1";  // ports carry colons and brackets
   s.MidiThru = true;
   s.ExportDir = "/music/chord sheets";
+  s.KeysenseKeyAnswer = TRememberedAnswer::No;
   ASSERT_TRUE(SaveSettings(s, TWindowPos{120, -5}));
   ASSERT_TRUE(SaveSettings(s, TWindowPos{120, -5}));  // a second save changes nothing
 
@@ -106,6 +108,7 @@ TEST_F(Settings, EverySettingSurvivesASaveAndTheUsersOtherKeysToo) {
   EXPECT_EQ(s.MidiInName, "a2j:Keystation [20] (capture): Keystation MIDI 1");
   EXPECT_TRUE(s.MidiThru);
   EXPECT_EQ(s.ExportDir, "/music/chord sheets");
+  EXPECT_EQ(s.KeysenseKeyAnswer, TRememberedAnswer::No);
   EXPECT_EQ(pos.Left, 120);
   EXPECT_EQ(pos.Top, -5);
   EXPECT_EQ(s.KeysenseTable.size(), 2u);
@@ -139,22 +142,25 @@ TEST_F(Settings, HandWrittenValuesAreReadByTheRules) {
     const char* timer;
     const char* codepage;
     const char* recognition;
+    const char* keyAnswer;
     int8_t octaveCnt;
     int32_t timerResol;
     int32_t textCodepage;
     bool learned;
-  } cases[] = {{"9", "0", "cp866", "Learned", 6, 1, 866, true},
-               {"-3", "100000", "0", "neural", 2, 1000, 1251, false},
-               {"5", "$14", "x", "table", 5, 20, 1251, false}};
+    TRememberedAnswer answer;
+  } cases[] = {{"9", "0", "cp866", "Learned", "YES", 6, 1, 866, true, TRememberedAnswer::Yes},
+               {"-3", "100000", "0", "neural", "1", 2, 1000, 1251, false, TRememberedAnswer::None},
+               {"5", "$14", "x", "table", "no", 5, 20, 1251, false, TRememberedAnswer::No}};
   for (const Case& c : cases) {
     s = TSettings{};
     Write(SettingsFile(), std::string("[Main]\nOctaveCnt=") + c.octaves + "\nTimerResol=" + c.timer +
-                              "\nTextCodepage=" + c.codepage + "\nChordRecognition=" + c.recognition + "\n");
+                              "\nTextCodepage=" + c.codepage + "\nChordRecognition=" + c.recognition + "\nKeysenseKeyAnswer=" + c.keyAnswer + "\n");
     Load();
     EXPECT_EQ(s.OctaveCnt, c.octaveCnt) << c.octaves;
     EXPECT_EQ(s.TimerResol, c.timerResol) << c.timer;
     EXPECT_EQ(s.TextCodepage, c.textCodepage) << c.codepage;
     EXPECT_EQ(s.LearnedChords, c.learned) << c.recognition;
+    EXPECT_EQ(s.KeysenseKeyAnswer, c.answer) << c.keyAnswer;
   }
 }
 

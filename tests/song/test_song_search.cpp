@@ -182,6 +182,56 @@ TEST_F(SessionTest, KeysenseWithoutAKeyAsksAndNoSwitchesItOffForThisSearch) {
   EXPECT_EQ(Cells(), (std::vector<std::string>{"G", "G"}));  // this stand-in answers even for silence
 }
 
+TEST_F(SessionTest, AnAnswerGivenWithDoNotAskAgainStandsForTheNextSongs) {
+  const std::string offNotice = "Технология Keysense временно отключена";
+  struct Case {
+    TPromptAnswer answer;
+    TRememberedAnswer remembered;
+    bool keyFound;
+  } cases[] = {{TPromptAnswer::No, TRememberedAnswer::No, false},
+               {TPromptAnswer::Yes, TRememberedAnswer::Yes, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.answer));
+    SetKeysense(true);
+    TSongOptions options = session.Options();
+    options.keysenseKeyAnswer = TRememberedAnswer::None;
+    session.SetOptions(options);
+    std::vector<TRememberedAnswer> told;
+    session.OnKeysenseAnswerRemembered = [&told](TRememberedAnswer a) { told.push_back(a); };
+    session.KeysenseChooser = [](const TKeysenseWeights&, int) -> std::optional<TChord> { return std::nullopt; };
+    TTrackBuilder t;
+    Triad(t, 0, 60, 64, 67);
+    Triad(t, 1, 55, 59, 62);
+    prompter.Clear();
+    status.texts.clear();
+    prompter.AnswerRemembering(c.answer);
+    LoadAndSearch("remember.mid", {t});
+    ASSERT_EQ(prompter.Calls().size(), 1u) << "the question only; a standing answer reports nothing";
+    EXPECT_EQ(prompter.Calls()[0].RememberText, "Больше не спрашивать");
+    EXPECT_EQ(told, std::vector<TRememberedAnswer>{c.remembered});
+    EXPECT_EQ(session.Options().keysenseKeyAnswer, c.remembered);
+    EXPECT_EQ(session.Model().key.Known(), c.keyFound);
+    EXPECT_EQ(session.Model().keysenseActive, c.keyFound);
+    // The notice that the table is off stays in the status text once the search is over.
+    EXPECT_EQ(status.texts.back(), c.keyFound ? std::string() : offNotice);
+
+    // The next song is not asked about.
+    prompter.Clear();
+    status.texts.clear();
+    LoadAndSearch("remember2.mid", {t});
+    EXPECT_TRUE(prompter.Calls().empty());
+    EXPECT_EQ(prompter.Unexpected(), 0u);
+    EXPECT_EQ(session.Model().keysenseActive, c.keyFound);
+    EXPECT_EQ(status.texts.back(), c.keyFound ? std::string() : offNotice);
+    EXPECT_EQ(told.size(), 1u);
+    // A search that needs no answer leaves no notice behind.
+    presenter.cbRootOrigSelect(0);
+    prompter.Answer(TPromptAnswer::Yes);  // the search again, over the chords there are
+    presenter.actSearchSongChordsExecute();
+    EXPECT_EQ(status.texts.back(), std::string());
+  }
+}
+
 TEST_F(SessionTest, KeysenseUsesTheCurrentKeyAfterATransposition) {
   SetKeysense(true);
   int tonic = -1;

@@ -42,6 +42,7 @@ class TTestWindow final : public TfrmMain {
  public:
   using TfrmMain::TfrmMain;
   using TfrmMain::ToolBar;
+  using TfrmMain::ToolBarKey;
   using TfrmMain::edtTime;
   using TfrmMain::edtTicks;
   using TfrmMain::edtLength;
@@ -67,6 +68,7 @@ class TTestWindow final : public TfrmMain {
   using TfrmMain::mmText;
   using TfrmMain::SB;
   using TfrmMain::stSilent;
+  using TfrmMain::pnlNoticeBar;
   using TfrmMain::MRUMenu;
   using TfrmMain::grdSongMenu;
   using TfrmMain::lvTracksMenu;

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeView>
 
 #include <filesystem>
@@ -27,6 +28,7 @@
 #include "chords/untKeysense.h"
 #include "midi/MidiOut.h"
 #include "song/LyricsView.h"
+#include "ui/NoticeBar.h"
 #include "ui/Controls.h"
 #include "ui/MidiPiano.h"
 #include "ui/untAbout.h"
@@ -458,19 +460,24 @@ TEST_F(MainWindowTest, WithOriginalPitchKeptTheOutputUndoesTheTranspositionAndTh
   EXPECT_EQ(w().MidiPiano().KeyLevel(62), 2);
 }
 
-TEST_F(MainWindowTest, AnOutputDeviceThatWillNotOpenIsReportedOnce) {
+TEST_F(MainWindowTest, AnOutputDeviceThatWillNotOpenIsToldOnceInABarNotABox) {
   recorder->FailOpen(0, TMidiOutErrc::Allocated);
   Open({Example("mary-had-a-little-lamb.mid")});
-  ASSERT_EQ(prompter.Calls().size(), 1u);
-  EXPECT_EQ(prompter.Last().Kind, ScriptedPrompter::TKind::Warning);
-  EXPECT_EQ(prompter.Last().Caption, "Внимание");
-  EXPECT_EQ(prompter.Last().Text, Mes(MesId::SPortWarning));
+  EXPECT_TRUE(prompter.Calls().empty());
+  ASSERT_TRUE(w().pnlNoticeBar->isVisible());
+  EXPECT_EQ(w().pnlNoticeBar->stText->text().toStdString(), MesFormat(MesId::SOutputBarPort, "Recorder"));
+  EXPECT_EQ(w().pnlNoticeBar->btnAction->text().toStdString(), Mes(MesId::SOutputBarOptions));
+  // It stands above the panels, across their width.
+  EXPECT_LT(w().pnlNoticeBar->geometry().bottom(), w().lvTracks->mapTo(w().centralWidget(), QPoint(0, 0)).y());
+  w().pnlNoticeBar->btnClose->click();
+  EXPECT_FALSE(w().pnlNoticeBar->isVisible());
   w().actRewind->trigger();
   // Playing without a device shows the notes and reports nothing.
   w().actPlay->trigger();
   clock.Advance(5000);
   QCoreApplication::processEvents();
-  EXPECT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_TRUE(prompter.Calls().empty());
+  EXPECT_FALSE(w().pnlNoticeBar->isVisible());
   EXPECT_TRUE(recorder->ShortWords().empty());
 }
 
@@ -729,6 +736,31 @@ TEST_F(MainWindowTest, WithKeysenseTheSearchOffersToFindTheKeyFirst) {
   EXPECT_EQ(BeatCell(w().grdSong, 0), "C");
 }
 
+TEST_F(MainWindowTest, ANoGivenWithDoNotAskAgainIsKeptAndTheNoticeGoesToTheStatusBar) {
+  Open({Example("mary-had-a-little-lamb.mid")}, /*keysense=*/true);
+  prompter.AnswerRemembering(TPromptAnswer::No);
+  w().actSearchSongChords->trigger();
+  ASSERT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_EQ(prompter.Calls()[0].RememberText, Mes(MesId::SDontAskAgain));
+  EXPECT_EQ(S().KeysenseKeyAnswer, TRememberedAnswer::No);
+  EXPECT_EQ(w().StatusText().toStdString(), Mes(MesId::SSongKeysenseOff));
+  // The next song, and the options applied in between, ask nothing.
+  w().ApplySettings();
+  w().LoadSong(Example("minuet-in-g.mid"));
+  w().actSearchSongChords->trigger();
+  EXPECT_EQ(prompter.Calls().size(), 1u);
+  EXPECT_EQ(prompter.Unexpected(), 0u);
+  EXPECT_EQ(w().StatusText().toStdString(), Mes(MesId::SSongKeysenseOff));
+  // Cleared on the options' chords page, the question comes again.
+  S().KeysenseKeyAnswer = TRememberedAnswer::None;
+  w().ApplySettings();
+  w().LoadSong(Example("mary-had-a-little-lamb.mid"));
+  prompter.Answer(TPromptAnswer::No);
+  w().actSearchSongChords->trigger();
+  ASSERT_EQ(prompter.Calls().size(), 3u);
+  EXPECT_EQ(prompter.Calls()[2].Kind, ScriptedPrompter::TKind::Message);
+}
+
 TEST_F(MainWindowTest, TheContinuitySettingReachesTheSearchAndItsVariants) {
   Open({Example("mary-had-a-little-lamb.mid")}, /*keysense=*/true);
   LoadKeysenseTable(S().KeysenseTable, "C0 G0 F0 A1 D1 E1", "");  // the settings file here has no table
@@ -810,12 +842,10 @@ TEST_F(MainWindowTest, TheLongestKeyNameShowsWholeInTheKeyBoxAndAsTheCurrentKey)
   QCoreApplication::processEvents();
   const QString key = w().stRootNew->text();
   ASSERT_EQ(key, QString::fromUtf8("F#(Gb) или D#(Eb)m"));
-  // On a screen wide enough for the whole tool bar (the test screen is narrower).
-  w().resize(std::max(w().width(), w().ToolBar->sizeHint().width()), w().height());
   QCoreApplication::processEvents();
   // The current key stands in the tool bar itself, not behind its extension button.
   EXPECT_TRUE(w().stRootNew->isVisible());
-  EXPECT_LE(w().stRootNew->geometry().right(), w().ToolBar->contentsRect().right());
+  EXPECT_LE(w().stRootNew->geometry().right(), w().ToolBarKey->contentsRect().right());
   EXPECT_GE(w().stRootNew->width(), w().stRootNew->fontMetrics().horizontalAdvance(key));
   // The closed key box: the text and the arrow.
   EXPECT_GE(w().cbRootOrig->width(), w().cbRootOrig->fontMetrics().horizontalAdvance(key) + 20);

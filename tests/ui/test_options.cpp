@@ -43,6 +43,7 @@ TOptionsValues Changed() {
   v.Keysense = false;
   v.KeysenseContinuity = true;
   v.LearnedChords = true;
+  v.KeysenseKeyAnswer = TRememberedAnswer::No;
   v.WhiteKey = 0xFFFFFF;
   v.BlackKey = 0x000000;
   v.Border = static_cast<TColor>(0x8000000F);  // button face
@@ -256,6 +257,31 @@ TEST(OptionsDialog, TheLearnedModelDisablesTheKeysenseSwitchesAndSaysWhy) {
   EXPECT_FALSE(dlg.cbKeysense->isEnabled());
   WriteOptions(s, dlg.ControlValues());
   EXPECT_TRUE(s.LearnedChords);
+}
+
+TEST(OptionsDialog, TheChordsPageShowsAStandingAnswerAndAsksAgainOnRequest) {
+  TfrmOptions dlg(Devices);
+  EXPECT_TRUE(dlg.tsChords->isAncestorOf(dlg.btnKeysenseAskAgain));
+  const std::pair<TRememberedAnswer, const char*> shown[] = {
+      {TRememberedAnswer::None, "спрашивать"}, {TRememberedAnswer::Yes, "всегда определять"},
+      {TRememberedAnswer::No, "не определять"}};
+  TSettings s;
+  for (const auto& [answer, text] : shown) {
+    TOptionsValues v = ReadOptions(s);
+    v.KeysenseKeyAnswer = answer;
+    dlg.LoadControls(v);
+    EXPECT_EQ(dlg.stKeysenseAnswer->text().toStdString(),
+              std::string("Ответ на вопрос об определении тональности для Keysense: ") + text);
+    EXPECT_EQ(dlg.btnKeysenseAskAgain->isEnabled(), answer != TRememberedAnswer::None);
+    EXPECT_EQ(dlg.ControlValues().KeysenseKeyAnswer, answer);
+  }
+  // The button clears the answer; OK stores that.
+  s.KeysenseKeyAnswer = TRememberedAnswer::No;
+  dlg.LoadControls(ReadOptions(s));
+  dlg.btnKeysenseAskAgain->click();
+  EXPECT_FALSE(dlg.btnKeysenseAskAgain->isEnabled());
+  WriteOptions(s, dlg.ControlValues());
+  EXPECT_EQ(s.KeysenseKeyAnswer, TRememberedAnswer::None);
 }
 
 TEST(OptionsDialog, TheBrowseButtonTakesTheFolderOfThePickedFile) {
