@@ -47,8 +47,8 @@ int main(int argc, char** argv) {
   const QTranslator* t = argc == 7 ? &translator : nullptr;
   TManPageTexts texts;
   texts.Help = JoinHelpTexts(Text(t, MesId::SCliHelp), {Text(t, MesId::SCliHelpPlay)},
-                             {Text(t, MesId::SCliHelpRender), Text(t, MesId::SCliHelpBatch), Text(t, MesId::SCliHelpChords),
-                              Text(t, MesId::SCliHelpSpelling)});
+                             {Text(t, MesId::SCliHelpRender), Text(t, MesId::SCliHelpLeadSheet), Text(t, MesId::SCliHelpBatch),
+                              Text(t, MesId::SCliHelpChords), Text(t, MesId::SCliHelpSpelling)});
   texts.Summary = Text(t, MesId::SManSummary);
   texts.Description = Text(t, MesId::SManDescription);
   texts.Files = MesFormat(Text(t, MesId::SManFiles), std::string(argv[4]), std::string(argv[5]));
