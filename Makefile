@@ -13,15 +13,19 @@ FUZZ_ONLY ?=
 SHARED_DIR ?= ../shared
 EXAMPLE ?= examples/korobeiniki.kar
 
-.PHONY: all deps test test-whole tsan release run bench fuzz fuzz-build fuzz-long package mutants chord-model manual-pictures clean
+.PHONY: all deps test-deps test test-whole tsan release run bench fuzz fuzz-build fuzz-long package mutants chord-model manual-pictures clean
 
 all: release
 
 deps:
 	@bash scripts/install-deps
 
+# What the tests need besides: the programs that read back what the program writes.
+test-deps:
+	@bash scripts/install-deps --test
+
 # Tests build with AddressSanitizer and UndefinedBehaviorSanitizer.
-test: deps
+test: test-deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCANTARO_SANITIZE=ON -DCANTARO_TESTS=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 900

@@ -348,6 +348,11 @@ TCliParse ParseCommandLine(const std::vector<std::string>& args) {
         if (!IsInteger(*v) || std::stoi(*v) < 1 || std::stoi(*v) > kMaxBatchJobs) fail(MesFormat(MesId::SCliBadValue, arg, *v));
         else o.jobs = std::stoi(*v);
       }
+    } else if (arg == "--melody-track") {
+      if (auto v = value()) {
+        if (!IsInteger(*v) || std::stoi(*v) < 1 || std::stoi(*v) > 65535) fail(MesFormat(MesId::SCliBadValue, arg, *v));
+        else o.melodyTrack = std::stoi(*v);
+      }
     } else if (arg == "--quiet" || arg == "-q") {
       o.quiet = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -435,6 +440,7 @@ TAnalysisRequest AnalysisRequestOf(const TCliOptions& options, const TCliSetting
                                                   : TBeatLength::Default;
   request.song = settings.song;
   request.text = settings.text;
+  request.melodyTrack = options.melodyTrack;
   return request;
 }
 
@@ -450,7 +456,7 @@ std::string OutputFormatsHelp() {
 
 std::string CliHelpText() {
   return MesLines(Mes(MesId::SCliHelp)) + "\n\n" + OutputFormatsHelp() + '\n' + MesLines(Mes(MesId::SCliHelpRender)) +
-         "\n\n" + MesLines(Mes(MesId::SCliHelpPlay)) + "\n\n" + MesLines(Mes(MesId::SCliHelpBatch)) + "\n\n" +
+         "\n\n" + MesLines(Mes(MesId::SCliHelpLeadSheet)) + "\n\n" + MesLines(Mes(MesId::SCliHelpPlay)) + "\n\n" + MesLines(Mes(MesId::SCliHelpBatch)) + "\n\n" +
          MesLines(Mes(MesId::SCliHelpChords)) + "\n\n" + MesLines(Mes(MesId::SCliHelpSpelling)) + '\n';
 }
 

@@ -41,6 +41,7 @@ struct TCliOptions {
   std::vector<std::string> inputs;   // Export: every song or folder named (file is the first)
   int jobs = 0;                      // songs analysed at once; 0: one per core
   bool quiet = false;                // no progress display
+  int melodyTrack = 0;               // the lead sheet's melody track (from 1); 0: chosen by the song
 };
 
 // Exit codes.

@@ -519,7 +519,15 @@
   X(SSheetPdfFilter, "Документ PDF (*.pdf)") \
   X(SSheetPdfFailed, "Не удалось записать файл PDF %s") \
   X(SSheetPdfUnavailable, "Не удалось создать PDF: нет средств рисования страниц") \
-  X(SExportFormatPdf, "Текст с аккордами в PDF (*.pdf)")
+  X(SExportFormatPdf, "Текст с аккордами в PDF (*.pdf)") \
+  X(SExportFormatMusicXml, "Нотный лист: мелодия, аккорды и слова в MusicXML (*.musicxml)") \
+  X(SLeadSheetFormat2, "Файл формата 2 (независимые последовательности) нельзя записать нотным листом MusicXML") \
+  X(SLeadSheetNoTrack, "В песне нет трэка %d для мелодии") \
+  X(SLeadSheetTooLong, "Композиция \"%s\" слишком длинная для нотного листа:\r%d четвертей, а допустимо не более %d.") \
+  X(SLeadSheetMelody, "Мелодия") \
+  X(SExportMelodyTrack, "Трэк мелодии:") \
+  X(SExportMelodyAuto, "Выбрать по песне") \
+  X(SCliHelpLeadSheet, "Нотный лист (--format musicxml):\r  --melody-track N                    трэк мелодии по его номеру в списке трэков (с 1); без него он выбирается по песне")
 
 // ----------------------------------------------------------------------------------
 // Fewer interruptions and louder renders: the loudness of a WAV file, the questions a user

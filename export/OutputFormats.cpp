@@ -9,6 +9,8 @@
 #include "export/ChordText.h"
 #include "export/ChordTextForms.h"
 #include "export/ChordTrack.h"
+#include "export/LeadSheet.h"
+#include "export/MusicXmlWriter.h"
 
 namespace {
 
@@ -69,6 +71,15 @@ TResult<TFormatOutput> WritePdf(const TSongAnalysis& a) {
   return out;
 }
 
+// The lead sheet for notation programs: melody, chord symbols and lyrics.
+TResult<TFormatOutput> WriteMusicXml(const TSongAnalysis& a) {
+  TResult<TLeadSheet> sheet = LeadSheetOf(a);
+  if (!sheet) return sheet.Error();
+  TFormatOutput out;
+  out.bytes = MusicXmlOf(sheet.Value(), Mes(MesId::SLeadSheetMelody));
+  return out;
+}
+
 constexpr TOutputFormat kFormats[] = {
     {"text", ".txt", MesId::SExportFormatText, WriteText},
     {"chordpro", ".cho", MesId::SExportFormatChordPro, WriteChordPro},
@@ -77,6 +88,7 @@ constexpr TOutputFormat kFormats[] = {
     {"jsonl", ".jsonl", MesId::SExportFormatJsonLines, WriteJsonLine, false, true, true},
     {"midi", ".mid", MesId::SExportFormatMidi, WriteMidi, true, false, true},
     {"pdf", ".pdf", MesId::SExportFormatPdf, WritePdf, true, false, true},
+    {"musicxml", ".musicxml", MesId::SExportFormatMusicXml, WriteMusicXml, true, false, true},
 };
 
 }  // namespace

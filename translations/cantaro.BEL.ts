@@ -2169,6 +2169,46 @@
       <translation>Тэкст з акордамі ў PDF (*.pdf)</translation>
     </message>
     <message>
+      <source>Нотный лист: мелодия, аккорды и слова в MusicXML (*.musicxml)</source>
+      <comment>SExportFormatMusicXml</comment>
+      <translation>Нотны ліст: мелодыя, акорды і словы ў MusicXML (*.musicxml)</translation>
+    </message>
+    <message>
+      <source>Файл формата 2 (независимые последовательности) нельзя записать нотным листом MusicXML</source>
+      <comment>SLeadSheetFormat2</comment>
+      <translation>Файл фармату 2 (незалежныя паслядоўнасці) нельга запісаць нотным лістом MusicXML</translation>
+    </message>
+    <message>
+      <source>В песне нет трэка %d для мелодии</source>
+      <comment>SLeadSheetNoTrack</comment>
+      <translation>У песні няма трэка %d для мелодыі</translation>
+    </message>
+    <message>
+      <source>Композиция &quot;%s&quot; слишком длинная для нотного листа:&#13;%d четвертей, а допустимо не более %d.</source>
+      <comment>SLeadSheetTooLong</comment>
+      <translation>Кампазіцыя &quot;%s&quot; занадта доўгая для нотнага ліста:&#13;%d чвэртак, а дапушчальна не больш за %d.</translation>
+    </message>
+    <message>
+      <source>Мелодия</source>
+      <comment>SLeadSheetMelody</comment>
+      <translation>Мелодыя</translation>
+    </message>
+    <message>
+      <source>Трэк мелодии:</source>
+      <comment>SExportMelodyTrack</comment>
+      <translation>Трэк мелодыі:</translation>
+    </message>
+    <message>
+      <source>Выбрать по песне</source>
+      <comment>SExportMelodyAuto</comment>
+      <translation>Выбраць па песні</translation>
+    </message>
+    <message>
+      <source>Нотный лист (--format musicxml):&#13;  --melody-track N                    трэк мелодии по его номеру в списке трэков (с 1); без него он выбирается по песне</source>
+      <comment>SCliHelpLeadSheet</comment>
+      <translation>Нотны ліст (--format musicxml):&#13;  --melody-track N                    трэк мелодыі па яго нумары ў спісе трэкаў (з 1); без яго ён выбіраецца па песні</translation>
+    </message>
+    <message>
       <source>Запись в WAV (--render):&#13;  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)</source>
       <comment>SCliHelpRender</comment>
       <translation>Запіс у WAV (--render):&#13;  --gain ДБ                           узмацненне ў дэцыбелах (без яго самы гучны адлік прыводзіцца да -1 дБ поўнай шкалы)</translation>

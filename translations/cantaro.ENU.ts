@@ -2169,6 +2169,46 @@
       <translation>Chord sheet as PDF (*.pdf)</translation>
     </message>
     <message>
+      <source>Нотный лист: мелодия, аккорды и слова в MusicXML (*.musicxml)</source>
+      <comment>SExportFormatMusicXml</comment>
+      <translation>Lead sheet: melody, chords and lyrics as MusicXML (*.musicxml)</translation>
+    </message>
+    <message>
+      <source>Файл формата 2 (независимые последовательности) нельзя записать нотным листом MusicXML</source>
+      <comment>SLeadSheetFormat2</comment>
+      <translation>A format 2 file (independent sequences) cannot be written as a MusicXML lead sheet</translation>
+    </message>
+    <message>
+      <source>В песне нет трэка %d для мелодии</source>
+      <comment>SLeadSheetNoTrack</comment>
+      <translation>The song has no track %d for the melody</translation>
+    </message>
+    <message>
+      <source>Композиция &quot;%s&quot; слишком длинная для нотного листа:&#13;%d четвертей, а допустимо не более %d.</source>
+      <comment>SLeadSheetTooLong</comment>
+      <translation>The song &quot;%s&quot; is too long for a lead sheet:&#13;%d quarter notes, while at most %d are allowed.</translation>
+    </message>
+    <message>
+      <source>Мелодия</source>
+      <comment>SLeadSheetMelody</comment>
+      <translation>Melody</translation>
+    </message>
+    <message>
+      <source>Трэк мелодии:</source>
+      <comment>SExportMelodyTrack</comment>
+      <translation>Melody track:</translation>
+    </message>
+    <message>
+      <source>Выбрать по песне</source>
+      <comment>SExportMelodyAuto</comment>
+      <translation>Chosen from the song</translation>
+    </message>
+    <message>
+      <source>Нотный лист (--format musicxml):&#13;  --melody-track N                    трэк мелодии по его номеру в списке трэков (с 1); без него он выбирается по песне</source>
+      <comment>SCliHelpLeadSheet</comment>
+      <translation>Lead sheet (--format musicxml):&#13;  --melody-track N                    the melody's track by its number in the track list (from 1); without it the song decides</translation>
+    </message>
+    <message>
       <source>Запись в WAV (--render):&#13;  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)</source>
       <comment>SCliHelpRender</comment>
       <translation>Writing a WAV file (--render):&#13;  --gain DB                           gain in decibels (without it the loudest sample is brought to -1 dB full scale)</translation>

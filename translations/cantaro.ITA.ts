@@ -2169,6 +2169,46 @@
       <translation>Testo con accordi in PDF (*.pdf)</translation>
     </message>
     <message>
+      <source>Нотный лист: мелодия, аккорды и слова в MusicXML (*.musicxml)</source>
+      <comment>SExportFormatMusicXml</comment>
+      <translation>Spartito guida: melodia, accordi e testo in MusicXML (*.musicxml)</translation>
+    </message>
+    <message>
+      <source>Файл формата 2 (независимые последовательности) нельзя записать нотным листом MusicXML</source>
+      <comment>SLeadSheetFormat2</comment>
+      <translation>Un file di formato 2 (sequenze indipendenti) non può essere scritto come spartito guida MusicXML</translation>
+    </message>
+    <message>
+      <source>В песне нет трэка %d для мелодии</source>
+      <comment>SLeadSheetNoTrack</comment>
+      <translation>Il brano non ha la traccia %d per la melodia</translation>
+    </message>
+    <message>
+      <source>Композиция &quot;%s&quot; слишком длинная для нотного листа:&#13;%d четвертей, а допустимо не более %d.</source>
+      <comment>SLeadSheetTooLong</comment>
+      <translation>Il brano &quot;%s&quot; è troppo lungo per uno spartito guida:&#13;%d semiminime, mentre ne sono ammesse al massimo %d.</translation>
+    </message>
+    <message>
+      <source>Мелодия</source>
+      <comment>SLeadSheetMelody</comment>
+      <translation>Melodia</translation>
+    </message>
+    <message>
+      <source>Трэк мелодии:</source>
+      <comment>SExportMelodyTrack</comment>
+      <translation>Traccia della melodia:</translation>
+    </message>
+    <message>
+      <source>Выбрать по песне</source>
+      <comment>SExportMelodyAuto</comment>
+      <translation>Scelta dal brano</translation>
+    </message>
+    <message>
+      <source>Нотный лист (--format musicxml):&#13;  --melody-track N                    трэк мелодии по его номеру в списке трэков (с 1); без него он выбирается по песне</source>
+      <comment>SCliHelpLeadSheet</comment>
+      <translation>Spartito guida (--format musicxml):&#13;  --melody-track N                    la traccia della melodia secondo il suo numero nell'elenco delle tracce (da 1); senza, la sceglie il brano</translation>
+    </message>
+    <message>
       <source>Запись в WAV (--render):&#13;  --gain ДБ                           усиление в децибелах (без него самый громкий отсчёт приводится к -1 дБ полной шкалы)</source>
       <comment>SCliHelpRender</comment>
       <translation>Scrittura in WAV (--render):&#13;  --gain DB                           guadagno in decibel (senza, il campione più forte viene portato a -1 dB di fondo scala)</translation>

@@ -43,9 +43,14 @@ TExportDialog::TExportDialog(QWidget* parent, const std::string& songFile, const
   auto* fileRow = new QHBoxLayout;
   fileRow->addWidget(edtFile_, 1);
   fileRow->addWidget(browse);
+  cbMelodyTrack_ = new QComboBox(this);
+  cbMelodyTrack_->setObjectName(QStringLiteral("cbMelodyTrack"));
+  cbMelodyTrack_->addItem(MesText(MesId::SExportMelodyAuto), 0);
   auto* form = new QFormLayout;
+  form_ = form;
   form->addRow(MesText(MesId::SExportFormatLabel), cbFormat_);
   form->addRow(MesText(MesId::SExportFileLabel), fileRow);
+  form->addRow(MesText(MesId::SExportMelodyTrack), cbMelodyTrack_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
@@ -58,6 +63,21 @@ TExportDialog::TExportDialog(QWidget* parent, const std::string& songFile, const
   });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   edtFile_->setText(SuggestedFile(songFile_, Format(), folder_));
+  form_->setRowVisible(cbMelodyTrack_, Format().name == "musicxml");
+}
+
+void TExportDialog::SetTracks(const std::vector<std::string>& names) {
+  while (cbMelodyTrack_->count() > 1) cbMelodyTrack_->removeItem(1);
+  for (std::size_t t = 0; t < names.size(); ++t)
+    cbMelodyTrack_->addItem(QStringLiteral("%1  %2").arg(t + 1).arg(QString::fromStdString(names[t])),
+                            static_cast<int>(t + 1));
+}
+
+int TExportDialog::MelodyTrack() const { return cbMelodyTrack_->currentData().toInt(); }
+
+void TExportDialog::SetMelodyTrack(int track) {
+  const int index = cbMelodyTrack_->findData(track);
+  cbMelodyTrack_->setCurrentIndex(index >= 0 ? index : 0);
 }
 
 const TOutputFormat& TExportDialog::Format() const {
@@ -99,6 +119,8 @@ QString TExportDialog::SuggestedFolder(const std::string& songFile, const QStrin
 // A file name the user left as suggested follows the format; one typed by hand keeps its name
 // and gets the new extension.
 void TExportDialog::FormatChanged() {
+  // The melody track matters to the lead sheet alone.
+  form_->setRowVisible(cbMelodyTrack_, Format().name == "musicxml");
   const QString current = FileName();
   if (current.isEmpty()) {
     edtFile_->setText(SuggestedFile(songFile_, Format(), folder_));

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <string>
+#include <vector>
 
 #include "export/OutputFormats.h"
 
@@ -26,6 +27,11 @@ class TExportDialog : public QDialog {
   void SetFormat(const TOutputFormat& format);
   QString FileName() const;
   void SetFileName(const QString& name);
+  // The song's tracks by name, in the track list's order, for the lead sheet's melody choice.
+  void SetTracks(const std::vector<std::string>& names);
+  // The lead sheet's melody track as the track list numbers it (from 1); 0: chosen by the song.
+  int MelodyTrack() const;
+  void SetMelodyTrack(int track);
 
   // The file suggested for a format: the song's name with the format's extension, never the
   // song itself.
@@ -45,6 +51,8 @@ class TExportDialog : public QDialog {
   QString folder_;
   QComboBox* cbFormat_ = nullptr;
   QLineEdit* edtFile_ = nullptr;
+  QComboBox* cbMelodyTrack_ = nullptr;
+  class QFormLayout* form_ = nullptr;
 };
 
 // Exports the open song in the format into the file. When the song has no chords yet, the user

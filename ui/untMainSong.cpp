@@ -18,6 +18,8 @@
 #include <functional>
 
 #include "base/untMesConst.h"
+#include "export/ChordText.h"
+#include "export/CodePage.h"
 #include "export/OptionsOfSettings.h"
 #include "export/WriteText.h"
 #include "settings/untVars.h"
@@ -173,12 +175,18 @@ void TfrmMain::actWriteTextExecute() {
 void TfrmMain::actExportExecute() {
   if (session_->MidiFile.NumberOfTracks() == 0) return;
   TExportDialog dialog(this, session_->MidiFile.Filename(), QString::fromStdString(settings_.ExportDir));
+  std::vector<std::string> tracks;
+  const TCodePage codePage = CodePageFromNumber(settings_.TextCodepage);
+  for (int32_t t = 0; t < session_->MidiFile.NumberOfTracks(); ++t)
+    tracks.push_back(DecodeMidiText(session_->MidiFile.TrackAt(t).Name(), codePage));
+  dialog.SetTracks(tracks);
   if (dialog.exec() != QDialog::Accepted) return;
   const std::string file = dialog.FileName().toStdString();
   RunSongCommand([&] {
     TAnalysisRequest request;
     request.song = session_->Options();
     request.text = ExportOptions();
+    request.melodyTrack = dialog.MelodyTrack();
     if (ExportOpenSong(*session_, *prompter_, dialog.Format(), file, request)) {
       ShowStatusHint(MesFormat(MesId::SExportSaved, file));
       settings_.ExportDir = QFileInfo(dialog.FileName()).absolutePath().toStdString();

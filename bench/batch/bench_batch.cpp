@@ -1,5 +1,5 @@
 // The batch export of the shared pop corpus (about 450 songs) into JSON Lines, in one process:
-// songs per second with --jobs 1 and --jobs 2. bench/batch/measure-batch compares this with
+// songs per second with --jobs 1 and --jobs 2; and into JSON and MusicXML files. bench/batch/measure-batch compares this with
 // one process per song and records the peak memory.
 #include <benchmark/benchmark.h>
 
@@ -52,5 +52,7 @@ void BM_BatchExportPop(benchmark::State& state, const char* format) {
 
 BENCHMARK_CAPTURE(BM_BatchExportPop, jsonl, "jsonl")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(BM_BatchExportPop, json_files, "json")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+// The lead sheets: melody, chord symbols and lyrics of every song as MusicXML files.
+BENCHMARK_CAPTURE(BM_BatchExportPop, musicxml_files, "musicxml")->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_MAIN();

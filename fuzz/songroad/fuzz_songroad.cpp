@@ -1,7 +1,7 @@
 // Any bytes as a song, driven through the whole analysis the way a user who answers Yes to
 // every question would: load, beat length, key, chord search with and without the key-aware
 // table, transposition, the variants of a beat, simplification, and every written form of
-// the chords. Nothing may crash, hang or run out of memory, and what comes out must hold
+// the chords and the lead sheet. Nothing may crash, hang or run out of memory, and what comes out must hold
 // together: one beat per grid cell, valid UTF-8 in every text.
 //
 // The options come from the last bytes of the input, which stay part of the file: a MIDI
@@ -12,11 +12,16 @@
 #include <cstdlib>
 #include <string>
 
+#include <pugixml.hpp>
+
 #include "chords/untChords.h"
 #include "chords/untKeysense.h"
 #include "export/ChordText.h"
 #include "export/ChordTextForms.h"
 #include "export/CodePage.h"
+#include "export/LeadSheet.h"
+#include "export/MusicXmlWriter.h"
+#include "export/SongAnalysis.h"
 #include "export/WriteText.h"
 #include "settings/IniFile.h"
 #include "settings/IniFileIO.h"
@@ -168,5 +173,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!IsValidUtf8(ChordTextString(text))) std::abort();
   if (!IsValidUtf8(ChordProString(text))) std::abort();
   if (!IsValidUtf8(BeatGridString(input.cells))) std::abort();
+
+  // The lead sheet, its melody chosen or the track the options name: well-formed XML or a reason.
+  TAnalysisRequest request;
+  request.text = textOptions;
+  request.melodyTrack = (c & 0x30) == 0x30 ? b % 4 : 0;
+  const TResult<TLeadSheet> sheet = LeadSheetOf(SongAnalysisOf(session, "fuzz.mid", request));
+  if (sheet) {
+    const std::string xml = MusicXmlOf(sheet.Value(), "Melody");
+    pugi::xml_document doc;
+    if (!IsValidUtf8(xml) || !doc.load_string(xml.c_str())) std::abort();
+  } else if (!IsValidUtf8(sheet.Error().Text)) {
+    std::abort();
+  }
   return 0;
 }

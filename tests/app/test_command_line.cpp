@@ -304,6 +304,8 @@ TEST_F(CommandLine, UsageErrorsExitWithTwo) {
       {"--export", "a.mid", "--continuity", "2"},
       {"--export", "a.mid", "--chords", "neural"},
       {"--export", "a.mid", "--spelling", "flats"},
+      {"--export", "a.mid", "--format", "musicxml", "--melody-track", "0"},
+      {"--export", "a.mid", "--format", "musicxml", "--melody-track", "voice"},
       {"--render", "a.mid", "-o", "a.wav", "--gain", "loud"},
       {"--render", "a.mid", "-o", "a.wav", "--gain", "-6,5"},
       {"--render", "a.mid", "-o", "a.wav", "--gain", "200"},
@@ -432,12 +434,43 @@ TEST_F(CommandLine, DevicesListsTheBuiltInSynthesizerFirst) {
   EXPECT_EQ(run.Lines()[0].rfind("0: ", 0), 0u);
 }
 
+// The lead sheet: written for the track asked for; a track the song lacks and a file of
+// independent sequences are refused on standard error with exit code 1.
+TEST_F(CommandLine, TheLeadSheetTakesTheMelodyTrackAskedForOrSaysWhyNot) {
+  const std::string mary = kExamples + "mary-had-a-little-lamb.mid";
+  const CliRun chosen = Cli({"--export", mary, "--format", "musicxml"});
+  ASSERT_EQ(chosen.code, 0) << chosen.err;
+  EXPECT_NE(chosen.out.find("<score-partwise version=\"3.1\">"), std::string::npos);
+  EXPECT_NE(chosen.out.find("<pitch>"), std::string::npos);
+  TearDown();
+  // Track 1 is the conductor's: no notes, the chords over rests.
+  const CliRun conductor = Cli({"--export", mary, "--format", "musicxml", "--melody-track", "1"});
+  ASSERT_EQ(conductor.code, 0) << conductor.err;
+  EXPECT_EQ(conductor.out.find("<pitch>"), std::string::npos);
+  EXPECT_NE(conductor.out.find("<harmony"), std::string::npos);
+  TearDown();
+  const struct {
+    std::vector<std::string> args;
+    std::string message;
+  } refused[] = {
+      {{"--export", mary, "--format", "musicxml", "--melody-track", "40"}, MesFormat(MesId::SLeadSheetNoTrack, 40)},
+      {{"--export", kFixtures + "MIDIOkFormat2.mid", "--format", "musicxml"}, Mes(MesId::SLeadSheetFormat2)},
+  };
+  for (const auto& r : refused) {
+    const CliRun run = Cli(r.args);
+    EXPECT_EQ(run.code, kExitFailure);
+    EXPECT_NE(run.err.find(r.message), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty());
+    TearDown();
+  }
+}
+
 TEST_F(CommandLine, HelpListsEveryCommandAndOption) {
   const CliRun run = Cli({"--help"});
   EXPECT_EQ(run.code, 0);
   for (const char* word : {"--export", "--events", "--recognize", "--devices", "--render", "-o", "--key", "--transpose", "--beat",
                            "--notation", "--keysense", "--continuity", "--chords", "--spelling", "--comments", "--format",
-                           "--codepage"})
+                           "--codepage", "musicxml", "--melody-track"})
     EXPECT_NE(run.out.find(word), std::string::npos) << word;
   EXPECT_EQ(run.out.find('\r'), std::string::npos);
 }
@@ -583,7 +616,7 @@ std::string SheetOrderOfChordPro(const std::string& chordPro, bool& hasLyrics) {
 // diagrams names every distinct chord, and the capo hint stands where a capo saves a barre.
 TEST(CantaroProgram, PdfSheetCarriesTheChordsAndSyllablesInTheSongsOrder) {
   const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-  if (pdftotext.isEmpty()) GTEST_SKIP() << "needs pdftotext (Debian package poppler-utils)";
+  if (pdftotext.isEmpty()) GTEST_SKIP() << "needs pdftotext (poppler-utils, which scripts/install-deps --test installs)";
   // The examples' chords are open ones; a semitone up, the song in A minor needs barres that a
   // capo on the first fret saves.
   // Spelled by key, the chords of the sheet and the strip are those of the other outputs.

@@ -27,7 +27,7 @@ def main():
     library = os.path.abspath(library)
     node = shutil.which("node")
     if node is None or not os.path.isdir(library):
-        print(f"skipped: node or ChordSheetJS ({library}) missing; scripts/install-deps installs it")
+        print(f"skipped: node or ChordSheetJS ({library}) missing; scripts/install-deps --test installs it")
         return 77
     home = tempfile.mkdtemp()
     env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, QT_QPA_PLATFORM="offscreen")

@@ -204,7 +204,7 @@ std::string PdfPageText(const std::string& pdf, int page) {
 TEST(ChordSheetPaper, PagesAreNumberedAndNoLineLeavesItsChords) {
   uitest::App();
   if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-    GTEST_SKIP() << "needs pdftotext (Debian package poppler-utils)";
+    GTEST_SKIP() << "needs pdftotext (poppler-utils, which scripts/install-deps --test installs)";
   TChordSheet sheet;
   sheet.title = "Long song";
   sheet.beatLength = 480;

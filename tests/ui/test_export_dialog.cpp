@@ -142,4 +142,31 @@ TEST_F(ExportCommand, TheCommandRunsTheDialogAndExportsWhatItSays) {
   EXPECT_EQ(w().Settings().ExportDir, scratch.string());
 }
 
+// The lead sheet's melody track: offered for MusicXML alone, every track of the song listed
+// after the choice by the song, and the one chosen written.
+TEST_F(ExportCommand, TheDialogsMelodyTrackGoesIntoTheLeadSheet) {
+  Open({uitest::Example("mary-had-a-little-lamb.mid")});
+  w().Session().FindChords();
+  const fs::path target = scratch / "from-dialog.musicxml";
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<TExportDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    auto* tracks = dialog->findChild<QComboBox*>(QStringLiteral("cbMelodyTrack"));
+    ASSERT_NE(tracks, nullptr);
+    EXPECT_EQ(tracks->count(), w().MidiFile().NumberOfTracks() + 1);
+    EXPECT_EQ(dialog->MelodyTrack(), 0);
+    EXPECT_TRUE(tracks->isHidden());
+    dialog->SetFormat(*FindOutputFormat("musicxml"));
+    EXPECT_FALSE(tracks->isHidden());
+    EXPECT_TRUE(dialog->FileName().endsWith(QStringLiteral("mary-had-a-little-lamb.musicxml")));
+    dialog->SetMelodyTrack(1);  // the conductor's track: no notes
+    dialog->SetFileName(QString::fromStdString(target.string()));
+    dialog->accept();
+  });
+  w().actExport->trigger();
+  const std::string xml = ReadAll(target);
+  EXPECT_NE(xml.find("<harmony"), std::string::npos);
+  EXPECT_EQ(xml.find("<pitch>"), std::string::npos);
+}
+
 }  // namespace
