@@ -161,11 +161,11 @@ void ScoreBeat(const TChordModelScorer::TReversed& reversed, const TChordModelSc
     for (size_t i = 0; i < count; ++i) {
       const float* w = base + offset[i] + t0 * 24;
       const float v = value[i];
-      for (size_t k = 0; k < kTypeBlock; ++k) sum[k] += v * At16(w + k * 24);
+      for (size_t k = 0; k < kTypeBlock; ++k) sum[k] += v * Load16(w + k * 24);
     }
     for (size_t k = 0; k < kTypeBlock; ++k) {
       const TFloat16 s = lane < 12.0f ? sum[k] : none;
-      At16(sums[t0 + k].data()) = s;
+      Store16(sums[t0 + k].data(), s);
       top = s > top ? s : top;
     }
   }
@@ -179,7 +179,7 @@ void ScoreBeat(const TChordModelScorer::TReversed& reversed, const TChordModelSc
   TFloat16 total16{};
   const TFloat16 magic = TFloat16{} + 12582912.0f;  // 1.5 x 2^23: adding it rounds to an integer
   for (size_t t = 0; t < kTypes; ++t) {
-    const TFloat16 d = At16(sums[t].data()) - best;
+    const TFloat16 d = Load16(sums[t].data()) - best;
     const TFloat16 x = d < -20.5f ? TFloat16{} - 20.5f : d;
     const TFloat16 shifted = x * 1.44269504088896341f + magic;
     const TFloat16 n = shifted - magic;
@@ -203,10 +203,10 @@ void ScoreBeat(const TChordModelScorer::TReversed& reversed, const TChordModelSc
   const float logSum = best + std::log(total);
   // Two types make three vectors of eight classes.
   for (size_t t = 0; t < kTypes; t += 2) {
-    const TFloat16 a = At16(sums[t].data()) - logSum, b = At16(sums[t + 1].data()) - logSum;
-    At8(&scores[t * 12]) = __builtin_shufflevector(a, a, 0, 1, 2, 3, 4, 5, 6, 7);
-    At8(&scores[t * 12 + 8]) = __builtin_shufflevector(a, b, 8, 9, 10, 11, 16, 17, 18, 19);
-    At8(&scores[t * 12 + 16]) = __builtin_shufflevector(b, b, 4, 5, 6, 7, 8, 9, 10, 11);
+    const TFloat16 a = Load16(sums[t].data()) - logSum, b = Load16(sums[t + 1].data()) - logSum;
+    Store8(&scores[t * 12], __builtin_shufflevector(a, a, 0, 1, 2, 3, 4, 5, 6, 7));
+    Store8(&scores[t * 12 + 8], __builtin_shufflevector(a, b, 8, 9, 10, 11, 16, 17, 18, 19));
+    Store8(&scores[t * 12 + 16], __builtin_shufflevector(b, b, 4, 5, 6, 7, 8, 9, 10, 11));
   }
 }
 

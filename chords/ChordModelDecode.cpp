@@ -18,15 +18,15 @@ using TPadded = TChordModelScorer::TPaddedScores;
 // The first class holding the highest value.
 CANTARO_VECTOR_CLONES
 int32_t FirstBest(const float* s) {
-  TFloat8 top = At8(s);
+  TFloat8 top = Load8(s);
   for (size_t c = 8; c < kPadded; c += 8) {
-    const TFloat8 v = At8(s + c);
+    const TFloat8 v = Load8(s + c);
     top = v > top ? v : top;
   }
   float best = top[0];
   for (int k = 1; k < 8; ++k) best = std::max(best, top[k]);
   for (size_t c = 0; c < kPadded; c += 8)
-    if (const uint32_t bits = LaneBits(At8(s + c) >= best)) return static_cast<int32_t>(c) + std::countr_zero(bits);
+    if (const uint32_t bits = LaneBits(Load8(s + c) >= best)) return static_cast<int32_t>(c) + std::countr_zero(bits);
   return 0;
 }
 
@@ -36,7 +36,7 @@ CANTARO_VECTOR_CLONES
 size_t TopClasses(const float* s, float floor, size_t limit, int32_t* out) {
   size_t count = 0;
   for (size_t block = 0; block < kPadded; block += 8)
-    for (uint32_t bits = LaneBits(At8(s + block) >= floor); bits != 0; bits &= bits - 1) {
+    for (uint32_t bits = LaneBits(Load8(s + block) >= floor); bits != 0; bits &= bits - 1) {
       const size_t c = block + static_cast<size_t>(std::countr_zero(bits));
       if (c >= kClasses) break;  // the padding (-inf, which a floor of -inf lets through)
       const float p = s[c];
@@ -59,10 +59,10 @@ void DecodeStep(float* delta, const float* emission, float changed, uint64_t* st
     uint64_t bits = 0;
     for (size_t k = 0; k < 64 && w * 64 + k < kPadded; k += 8) {
       const size_t c = w * 64 + k;
-      const TFloat8 kept = At8(delta + c);
+      const TFloat8 kept = Load8(delta + c);
       const auto stay = kept >= changed;
       bits |= static_cast<uint64_t>(LaneBits(stay)) << k;
-      At8(delta + c) = At8(emission + c) + (stay ? kept : TFloat8{} + changed);
+      Store8(delta + c, Load8(emission + c) + (stay ? kept : TFloat8{} + changed));
     }
     stayed[w] = bits;
   }

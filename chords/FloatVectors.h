@@ -2,7 +2,7 @@
 // Sixteen, eight or four floats at once, for the learned chord model's work on a beat: the
 // compiler's vector types, which become AVX-512 or AVX registers in the functions built for
 // processors that have them (CANTARO_VECTOR_CLONES) and several SSE registers elsewhere. Arrays of floats are read
-// and written through the unaligned, aliasing views At8 and At4.
+// and written with Load and Store, at any alignment.
 
 #include <cstdint>
 #include <cstring>
@@ -16,16 +16,20 @@ using TFloat8 = float __attribute__((vector_size(32)));
 using TFloat4 = float __attribute__((vector_size(16)));
 using TInt16 = int32_t __attribute__((vector_size(64)));
 using TInt8 = int32_t __attribute__((vector_size(32)));
-using TFloat16At = float __attribute__((vector_size(64), aligned(4), may_alias));
-using TFloat8At = float __attribute__((vector_size(32), aligned(4), may_alias));
-using TFloat4At = float __attribute__((vector_size(16), aligned(4), may_alias));
-
-inline TFloat16At& At16(float* p) { return *reinterpret_cast<TFloat16At*>(p); }
-inline const TFloat16At& At16(const float* p) { return *reinterpret_cast<const TFloat16At*>(p); }
-inline TFloat8At& At8(float* p) { return *reinterpret_cast<TFloat8At*>(p); }
-inline const TFloat8At& At8(const float* p) { return *reinterpret_cast<const TFloat8At*>(p); }
-inline TFloat4At& At4(float* p) { return *reinterpret_cast<TFloat4At*>(p); }
-inline const TFloat4At& At4(const float* p) { return *reinterpret_cast<const TFloat4At*>(p); }
+// Loads from and stores to arrays of floats at any alignment (memcpy becomes one unaligned
+// vector move; a reference to an under-aligned vector type is not honoured by every compiler).
+inline TFloat16 Load16(const float* p) {
+  TFloat16 v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+inline TFloat8 Load8(const float* p) {
+  TFloat8 v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+inline void Store16(float* p, const TFloat16& v) { std::memcpy(p, &v, sizeof v); }
+inline void Store8(float* p, const TFloat8& v) { std::memcpy(p, &v, sizeof v); }
 
 // The lanes of a comparison's result (all ones where it holds) as the low eight bits of a
 // number, the first lane lowest.
